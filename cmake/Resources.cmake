@@ -1,0 +1,13 @@
+# Embeds every file below resources/ into the executable: the stored form
+# layouts and pictures are found by their path relative to resources/
+# (for example "forms/FParGen.dfm") through framework/os/Resources.h.
+file(GLOB_RECURSE CF_RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*)
+list(FILTER CF_RESOURCE_FILES EXCLUDE REGEX "/\\.[^/]*$|README")
+set(CF_RESOURCE_CPP ${CMAKE_BINARY_DIR}/generated/cf_resources.cpp)
+add_custom_command(
+  OUTPUT ${CF_RESOURCE_CPP}
+  COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR}/resources -DOUT=${CF_RESOURCE_CPP}
+          "-DFILES=${CF_RESOURCE_FILES}" -P ${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake
+  DEPENDS ${CF_RESOURCE_FILES} ${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake
+  COMMENT "Embedding resources")
+add_library(cf_resources STATIC ${CF_RESOURCE_CPP})
