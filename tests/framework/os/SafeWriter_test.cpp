@@ -1,0 +1,67 @@
+#include "framework/os/SafeWriter.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "TempFolder.h"
+#include "framework/rtl/SysUtils.h"
+
+TEST(SafeWriter, WritesNewFilesAndReplacesOldOnes) {
+  TTempFolder dir;
+  SafeWriteFile(dir.File("a.xml"), "first");
+  EXPECT_EQ(dir.Read("a.xml"), "first");
+  ::chmod(dir.File("a.xml").c_str(), 0640);
+  SafeWriteFile(dir.File("a.xml"), std::string("sec\0ond", 7));
+  EXPECT_EQ(dir.Read("a.xml"), std::string("sec\0ond", 7));
+  struct stat st {};
+  ::stat(dir.File("a.xml").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);        // the old permissions carry over
+  SafeWriteFile(dir.Path() + "\\b.xml", "");  // platform separators are fine
+  EXPECT_EQ(dir.Read("b.xml"), "");
+  EXPECT_EQ(dir.EntryCount(), 2);
+}
+
+TEST(SafeWriter, AFailureAtAnyStageLeavesTheOldFileIntact) {
+  TTempFolder dir;
+  const std::string old = "old bytes\r\n\x01\xFF";
+  for (TSafeWriteStage stage : {swsCreate, swsWrite, swsFlush, swsRename}) {
+    dir.Write("t.bin", old);
+    TSafeWriteHookScope fail(
+        [stage](TSafeWriteStage s, const std::string&) { return s == stage ? ENOSPC : 0; });
+    std::string error;
+    EXPECT_FALSE(TrySafeWriteFile(dir.File("t.bin"), "new", &error)) << stage;
+    EXPECT_EQ(error, "Cannot create file \"" + dir.File("t.bin") + "\". " + std::strerror(ENOSPC));
+    EXPECT_EQ(dir.Read("t.bin"), old) << stage;
+    EXPECT_EQ(dir.EntryCount(), 1) << "a temporary file was left at stage " << stage;
+    EXPECT_THROW(SafeWriteFile(dir.File("t.bin"), "new"), EFCreateError);
+  }
+  EXPECT_TRUE(TrySafeWriteFile(dir.File("t.bin"), "new"));
+  EXPECT_EQ(dir.Read("t.bin"), "new");
+}
+
+TEST(SafeWriter, MissingFolderOrFolderTargetIsReported) {
+  TTempFolder dir;
+  std::string error;
+  EXPECT_FALSE(TrySafeWriteFile(dir.File("no/such/x.bin"), "x", &error));
+  EXPECT_NE(error.find("no/such/x.bin"), std::string::npos);
+  EXPECT_FALSE(TrySafeWriteFile(dir.Path(), "x", &error));
+  EXPECT_FALSE(TrySafeWriteFile("", "x", &error));
+}
+
+TEST(SafeWriter, ReadOnlyFolderAndFileAreRefused) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere; the failure hook covers this case";
+  TTempFolder dir;
+  dir.Write("ro.txt", "keep");
+  ::chmod(dir.File("ro.txt").c_str(), 0444);
+  EXPECT_FALSE(TrySafeWriteFile(dir.File("ro.txt"), "new"));
+  EXPECT_EQ(dir.Read("ro.txt"), "keep");
+  ::chmod(dir.File("ro.txt").c_str(), 0644);
+  ::chmod(dir.Path().c_str(), 0555);
+  EXPECT_FALSE(TrySafeWriteFile(dir.File("ro.txt"), "new"));
+  ::chmod(dir.Path().c_str(), 0755);
+  EXPECT_EQ(dir.Read("ro.txt"), "keep");
+}
