@@ -1,0 +1,307 @@
+#include "framework/classes/Published.h"
+
+#include <cxxabi.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <typeindex>
+#include <unordered_map>
+
+// The framework's own tables (PublishedFramework.cpp).
+void RegisterFrameworkPublished();
+
+namespace {
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+bool SameIdent(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+  return true;
+}
+
+struct CaseLess {
+  bool operator()(const std::string& a, const std::string& b) const {
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+      char x = UpperAscii(a[i]), y = UpperAscii(b[i]);
+      if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+  }
+};
+
+struct Registry {
+  std::map<std::string, std::unique_ptr<TPublishedClass>, CaseLess> classes;
+  std::map<std::string, TIntegerIdents, CaseLess> idents;
+  std::unordered_map<std::type_index, const TPublishedClass*> byType;
+  std::vector<void (*)()> pending;
+  bool frameworkDone = false;
+  bool flushing = false;
+};
+
+Registry& Reg() {
+  static Registry r;
+  return r;
+}
+
+// Builds the tables registered so far but not yet built.
+void Flush() {
+  Registry& r = Reg();
+  if (r.flushing) return;
+  r.flushing = true;
+  try {
+    if (!r.frameworkDone) {
+      r.frameworkDone = true;
+      RegisterFrameworkPublished();
+    }
+    while (!r.pending.empty()) {
+      auto todo = std::move(r.pending);
+      r.pending.clear();
+      for (auto fn : todo) fn();
+    }
+  } catch (...) {
+    r.flushing = false;
+    throw;
+  }
+  r.flushing = false;
+}
+
+// Parent chains longer than this are taken for a loop.
+constexpr int kMaxDepth = 64;
+
+int Depth(const TPublishedClass* c) {
+  int d = 0;
+  for (; c != nullptr && d < kMaxDepth; c = c->Parent()) ++d;
+  return d;
+}
+
+}  // namespace
+
+bool TEnumIdents::Find(const std::string& Name, int64_t& Value) const {
+  for (size_t i = 0; i < Names.size(); ++i)
+    if (SameIdent(Names[i], Name)) {
+      Value = Values[i];
+      return true;
+    }
+  return false;
+}
+
+const std::string* TEnumIdents::NameOf(int64_t Value) const {
+  for (size_t i = 0; i < Values.size(); ++i)
+    if (Values[i] == Value) return &Names[i];
+  return nullptr;
+}
+
+TEnumIdents MakeEnumIdents(const char* TypeName, const char* CommaList, std::vector<int64_t> Values) {
+  TEnumIdents e;
+  e.TypeName = TypeName;
+  std::string cur;
+  auto flush = [&] {
+    size_t b = cur.find_first_not_of(" \t\r\n");
+    size_t f = cur.find_last_not_of(" \t\r\n");
+    std::string id = b == std::string::npos ? std::string() : cur.substr(b, f - b + 1);
+    size_t scope = id.rfind("::");
+    if (scope != std::string::npos) id = id.substr(scope + 2);
+    if (!id.empty()) e.Names.push_back(id);
+    cur.clear();
+  };
+  for (const char* p = CommaList; *p != 0; ++p) {
+    if (*p == ',')
+      flush();
+    else
+      cur += *p;
+  }
+  flush();
+  if (e.Names.size() != Values.size())
+    throw EComponentError(std::string("Enumeration identifiers of ") + TypeName + " do not match its values");
+  e.Values = std::move(Values);
+  return e;
+}
+
+void RegisterIntegerIdents(const std::string& TypeName, TIntegerIdents Idents) {
+  Reg().idents[TypeName] = std::move(Idents);
+}
+
+const TIntegerIdents* FindIntegerIdents(const std::string& TypeName) {
+  Flush();
+  auto& m = Reg().idents;
+  auto it = m.find(TypeName);
+  return it == m.end() ? nullptr : &it->second;
+}
+
+std::string DemangledClassName(const std::type_info& Type) {
+  int status = 0;
+  std::unique_ptr<char, void (*)(void*)> d(abi::__cxa_demangle(Type.name(), nullptr, nullptr, &status),
+                                           std::free);
+  std::string name = status == 0 && d ? d.get() : Type.name();
+  auto pos = name.rfind("::");
+  return pos == std::string::npos ? name : name.substr(pos + 2);
+}
+
+void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class) {
+  Registry& r = Reg();
+  std::string name = Class->Name;
+  r.classes[name] = std::move(Class);
+  // Tables of descendants may have cached the replaced one.
+  r.byType.clear();
+  for (auto& [n, c] : r.classes) c->ClearCache();
+}
+
+const TPublishedClass* FindPublishedClass(const std::string& Name) {
+  Flush();
+  auto& m = Reg().classes;
+  auto it = m.find(Name);
+  return it == m.end() ? nullptr : it->second.get();
+}
+
+const TPublishedClass* PublishedClassOf(const TObject* Obj) {
+  if (Obj == nullptr) return nullptr;
+  Flush();
+  Registry& r = Reg();
+  std::type_index key(typeid(*Obj));
+  auto hit = r.byType.find(key);
+  if (hit != r.byType.end()) return hit->second;
+  const TPublishedClass* found = nullptr;
+  auto exact = r.classes.find(Obj->ClassName());
+  if (exact != r.classes.end() && exact->second->IsInstance && exact->second->IsInstance(Obj)) {
+    found = exact->second.get();
+  } else {
+    // A class without a table of its own takes its deepest published ancestor's.
+    int best = -1;
+    for (auto& [n, c] : r.classes) {
+      if (!c->IsInstance || !c->IsInstance(Obj)) continue;
+      int d = Depth(c.get());
+      if (d > best) {
+        best = d;
+        found = c.get();
+      }
+    }
+  }
+  r.byType[key] = found;
+  return found;
+}
+
+TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back(Register); }
+
+const TPublishedClass* TPublishedClass::Parent() const {
+  if (ParentName.empty()) return nullptr;
+  const TPublishedClass* p = FindPublishedClass(ParentName);
+  if (p == nullptr)
+    throw EComponentError("Published class " + Name + ": no table for its parent " + ParentName);
+  return p;
+}
+
+bool TPublishedClass::InheritsFrom(const std::string& ClassName) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    if (SameIdent(c->Name, ClassName)) return true;
+  return false;
+}
+
+const std::vector<const TPropInfo*>& TPublishedClass::AllProps() const {
+  if (cached_) return all_;
+  std::vector<const TPublishedClass*> chain;
+  for (const TPublishedClass* c = this; c != nullptr; c = c->Parent()) {
+    if (chain.size() >= static_cast<size_t>(kMaxDepth))
+      throw EComponentError("Published class " + Name + ": its parents form a loop");
+    chain.push_back(c);
+  }
+  std::vector<const TPropInfo*> all;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+    for (const TPropInfo& p : (*it)->Props) {
+      bool replaced = false;
+      for (auto& q : all)
+        if (SameIdent(q->Name, p.Name)) {
+          q = &p;
+          replaced = true;
+          break;
+        }
+      if (!replaced) all.push_back(&p);
+    }
+  all_ = std::move(all);
+  cached_ = true;
+  return all_;
+}
+
+void TPublishedClass::ClearCache() const {
+  all_.clear();
+  cached_ = false;
+}
+
+const TPropInfo* TPublishedClass::FindProp(const std::string& PropName) const {
+  for (const TPropInfo* p : AllProps())
+    if (SameIdent(p->Name, PropName)) return p;
+  return nullptr;
+}
+
+std::vector<const TDefinedProp*> TPublishedClass::AllDefined() const {
+  std::vector<const TPublishedClass*> chain;
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    chain.push_back(c);
+  std::vector<const TDefinedProp*> all;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+    for (const TDefinedProp& p : (*it)->Defined) all.push_back(&p);
+  return all;
+}
+
+const TDefinedProp* TPublishedClass::FindDefined(const std::string& PropName) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    for (const TDefinedProp& p : c->Defined)
+      if (SameIdent(p.Name, PropName)) return &p;
+  return nullptr;
+}
+
+const TMethodInfo* TPublishedClass::FindMethod(const std::string& MethodName) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    for (const TMethodInfo& m : c->Methods)
+      if (SameIdent(m.Name, MethodName)) return &m;
+  return nullptr;
+}
+
+const TMethodInfo* TPublishedClass::FindMethodFor(const std::any& Handler, TObject* Instance) const {
+  if (!Handler.has_value()) return nullptr;
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    for (const TMethodInfo& m : c->Methods)
+      if (m.Matches(Handler, Instance)) return &m;
+  return nullptr;
+}
+
+const TFieldInfo* TPublishedClass::FindField(const std::string& FieldName) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    for (const TFieldInfo& f : c->Fields)
+      if (SameIdent(f.Name, FieldName)) return &f;
+  return nullptr;
+}
+
+bool TPublishedClass::ComponentHasParent(TComponent* Self) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    if (c->HasParent) return c->HasParent(Self);
+  return false;
+}
+
+void TPublishedClass::SetParentOf(TComponent* Child, TComponent* Parent) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    if (c->SetParentComponent) {
+      c->SetParentComponent(Child, Parent);
+      return;
+    }
+}
+
+void TPublishedClass::ChildrenOf(TComponent* Self, TComponent* Root, std::vector<TComponent*>& Out) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    if (c->GetChildren) {
+      c->GetChildren(Self, Root, Out);
+      return;
+    }
+}

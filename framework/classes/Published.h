@@ -1,0 +1,706 @@
+#pragma once
+// Published property tables: what the stored layouts and the component stream
+// may read and write of a class. Each class declares its own table beside it,
+// naming its parent's; a lookup walks up that chain, so a class adds to its
+// parent's properties in declaration order (a redeclared name keeps its
+// ancestor's place with the new accessors).
+//
+// Declaring a table, in the class's own .cpp (registered when first needed):
+//
+//   CF_ENUM_IDENTS(TAlignment, taLeftJustify, taRightJustify, taCenter)
+//
+//   CF_PUBLISH(TMyPanel, TCustomControl) {
+//     P.Integer("BevelWidth", &TMyPanel::BevelWidth, &TMyPanel::SetBevelWidth).Default(1);
+//     P.Enum("Alignment", &TMyPanel::Alignment, &TMyPanel::SetAlignment).Default(taCenter);
+//     P.Color("Color", &TMyPanel::Color, &TMyPanel::SetColor).Default(clBtnFace);
+//     P.Object("Font", &TMyPanel::Font);                  // owned, filled in place
+//     P.Strings("Items", &TMyPanel::Items);               // "Items.Strings = ( ... )"
+//     P.Component("PopupMenu", &TMyPanel::PopupMenu, &TMyPanel::SetPopupMenu);
+//     P.Event("OnClick", &TMyPanel::OnClick);             // std::function member
+//     P.DefineInteger("VyxStyle", &TMyPanel::VyxStyleValue, &TMyPanel::SetVyxStyleValue);
+//   }
+//
+// A form publishes its controls and handlers the same way, so that loading its
+// layout binds them:   P.Field("Btn_OK", &TFMain::Btn_OK);
+//                      P.Method("Btn_OKClick", &TFMain::Btn_OKClick);
+//
+// Writer rules: ordinal values (integers, Booleans, enumerations, sets,
+// colours) are written unless equal to a declared Default; strings unless
+// empty (or equal to their declared Default); floats unless zero; string lists
+// and collections unless empty; references and handlers when assigned.
+// A declared default never changes what loading does: an absent property keeps
+// the value the constructor gave it.
+#include <any>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <typeinfo>
+#include <utility>
+#include <vector>
+
+#include "framework/classes/Classes.h"
+#include "framework/classes/LayoutTree.h"
+#include "framework/rtl/Set.h"
+
+enum TPropKind {
+  pkInteger,
+  pkBoolean,
+  pkEnumeration,
+  pkSet,
+  pkString,
+  pkColor,
+  pkFloat,
+  pkStringList,
+  pkObject,      // owned sub-object, filled in place through dotted names
+  pkCollection,  // owned collection of items
+  pkComponent,   // reference to another component, resolved by name
+  pkEvent,       // handler bound by name to a method of the root
+};
+
+// Identifiers of an enumeration, with the value each stands for.
+struct TEnumIdents {
+  std::string TypeName;
+  std::vector<std::string> Names;
+  std::vector<int64_t> Values;
+  // Value of Name (case-insensitive); false when it is not an identifier here.
+  bool Find(const std::string& Name, int64_t& Value) const;
+  // Identifier of Value, nullptr when none.
+  const std::string* NameOf(int64_t Value) const;
+};
+
+// Builds identifiers from the text of a comma-separated enumerator list
+// ("taLeftJustify, taRightJustify"), dropping any "Scope::" qualification.
+TEnumIdents MakeEnumIdents(const char* TypeName, const char* CommaList, std::vector<int64_t> Values);
+
+// Identifiers of an enumeration type; give them with CF_ENUM_IDENTS.
+template <class E>
+struct TEnumTraits;
+
+// Lists the enumerators of Enum in declared order (at global scope, once per
+// enumeration, in a header when several files publish it).
+#define CF_ENUM_IDENTS(Enum, ...)                                 \
+  template <>                                                     \
+  struct TEnumTraits<Enum> {                                      \
+    static const TEnumIdents& Idents() {                          \
+      static const TEnumIdents ids = [] {                         \
+        const Enum v[] = {__VA_ARGS__};                           \
+        std::vector<int64_t> o;                                   \
+        for (Enum e : v) o.push_back(static_cast<int64_t>(e));    \
+        return MakeEnumIdents(#Enum, #__VA_ARGS__, std::move(o)); \
+      }();                                                        \
+      return ids;                                                 \
+    }                                                             \
+  };
+
+// Names for some values of an integer type (the named colours of TColor):
+// written as identifiers when a value has one, read from either form.
+struct TIntegerIdents {
+  std::function<bool(int64_t Value, std::string& Ident)> ToIdent;
+  std::function<bool(const std::string& Ident, int64_t& Value)> FromIdent;
+};
+void RegisterIntegerIdents(const std::string& TypeName, TIntegerIdents Idents);
+const TIntegerIdents* FindIntegerIdents(const std::string& TypeName);
+
+// What the filers need of a collection object.
+struct TCollectionOps {
+  std::function<int(TObject* Coll)> Count;
+  std::function<TObject*(TObject* Coll, int Index)> Item;
+  std::function<TObject*(TObject* Coll)> Add;
+  std::function<void(TObject* Coll)> Clear;
+  std::function<void(TObject* Coll)> BeginUpdate;  // optional
+  std::function<void(TObject* Coll)> EndUpdate;    // optional
+};
+
+struct TPropInfo {
+  std::string Name;
+  TPropKind Kind = pkInteger;
+  const TEnumIdents* Enum = nullptr;  // enumeration values, set elements
+  std::string IdentType;              // identifiers for integers ("TColor")
+  int64_t Min = std::numeric_limits<int64_t>::min();
+  int64_t Max = std::numeric_limits<int64_t>::max();
+
+  // Integers, Booleans (0/1), enumerations (value), sets (bit n = element
+  // with value n), colours (signed 32-bit).
+  std::function<int64_t(TObject*)> GetOrd;
+  std::function<void(TObject*, int64_t)> SetOrd;
+  std::function<double(TObject*)> GetFloat;
+  std::function<void(TObject*, double)> SetFloat;
+  std::function<std::string(TObject*)> GetStr;
+  std::function<void(TObject*, const std::string&)> SetStr;
+  std::function<std::vector<std::string>(TObject*)> GetList;
+  std::function<void(TObject*, const std::vector<std::string>&)> SetList;
+  // Sub-object or collection object.
+  std::function<TObject*(TObject*)> GetObject;
+  TCollectionOps Coll;
+  std::function<TComponent*(TObject*)> GetRef;
+  std::function<void(TObject*, TComponent*)> SetRef;
+  std::function<bool(TComponent*)> RefAccepts;
+  // An empty std::any stands for no handler; SetEvent answers false when the
+  // handler's type does not fit the event.
+  std::function<std::any(TObject*)> GetEvent;
+  std::function<bool(TObject*, const std::any&)> SetEvent;
+
+  bool HasDefault = false;
+  int64_t DefaultOrd = 0;
+  double DefaultFloat = 0;
+  std::string DefaultStr;
+  std::function<bool(TObject*)> Stored;  // empty: always stored
+
+  bool IsOrdinal() const {
+    return Kind == pkInteger || Kind == pkBoolean || Kind == pkEnumeration || Kind == pkSet ||
+           Kind == pkColor;
+  }
+};
+
+// An extra stored value a class reads and writes itself ("VyxStyle", "Data").
+struct TDefinedProp {
+  std::string Name;
+  std::function<bool(TObject*)> HasData;  // empty: always written
+  std::function<TLayoutValue(TObject*)> Write;
+  // Raises an Exception with a short reason when the value does not fit.
+  std::function<void(TObject*, const TLayoutValue&)> Read;
+};
+
+// A handler of a form that layouts name in their events.
+struct TMethodInfo {
+  std::string Name;
+  // The handler bound to Instance, as the std::function its events hold.
+  std::function<std::any(TObject* Instance)> Bind;
+  // True when Handler (as an event returns it) is this method of Instance.
+  std::function<bool(const std::any& Handler, TObject* Instance)> Matches;
+};
+
+// A member pointer of a form set to the component of the same name.
+struct TFieldInfo {
+  std::string Name;
+  // False when Component is not of the field's class.
+  std::function<bool(TObject* Instance, TComponent* Component)> Bind;
+};
+
+class TPublishedClass {
+ public:
+  std::string Name;
+  std::string ParentName;
+  std::vector<TPropInfo> Props;  // own, in declaration order
+  std::vector<TDefinedProp> Defined;
+  std::vector<TMethodInfo> Methods;
+  std::vector<TFieldInfo> Fields;
+  // Creates an instance owned by Owner; empty for classes a layout cannot create.
+  std::function<TComponent*(TComponent* Owner)> Create;
+  std::function<bool(const TObject*)> IsInstance;
+  // Nesting of components in a layout (empty: ask the parent class).
+  std::function<bool(TComponent* Self)> HasParent;
+  std::function<void(TComponent* Child, TComponent* Parent)> SetParentComponent;
+  // Components written nested inside Self (besides the root's own
+  // components without a parent, which the writer adds itself).
+  std::function<void(TComponent* Self, TComponent* Root, std::vector<TComponent*>& Out)> GetChildren;
+
+  const TPublishedClass* Parent() const;
+  bool InheritsFrom(const std::string& ClassName) const;
+  // Every property, ancestors' first.
+  const std::vector<const TPropInfo*>& AllProps() const;
+  const TPropInfo* FindProp(const std::string& PropName) const;
+  std::vector<const TDefinedProp*> AllDefined() const;
+  const TDefinedProp* FindDefined(const std::string& PropName) const;
+  const TMethodInfo* FindMethod(const std::string& MethodName) const;
+  const TMethodInfo* FindMethodFor(const std::any& Handler, TObject* Instance) const;
+  const TFieldInfo* FindField(const std::string& FieldName) const;
+  // Hooks resolved through the chain (nearest class first).
+  bool ComponentHasParent(TComponent* Self) const;
+  void SetParentOf(TComponent* Child, TComponent* Parent) const;
+  void ChildrenOf(TComponent* Self, TComponent* Root, std::vector<TComponent*>& Out) const;
+  void ClearCache() const;
+
+ private:
+  mutable std::vector<const TPropInfo*> all_;
+  mutable bool cached_ = false;
+};
+
+// Registers (or replaces) a class table.
+void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class);
+const TPublishedClass* FindPublishedClass(const std::string& Name);
+// The table of Obj's class, or of its nearest published ancestor.
+const TPublishedClass* PublishedClassOf(const TObject* Obj);
+// The C++ name of a type as ClassName reports it.
+std::string DemangledClassName(const std::type_info& Type);
+
+// Runs Register when the tables are first looked up (file-level registration
+// without depending on static initialisation order).
+class TPublishedRegistrar {
+ public:
+  explicit TPublishedRegistrar(void (*Register)());
+};
+
+namespace published_detail {
+template <class T, class G>
+using GetResult = std::remove_cvref_t<std::invoke_result_t<const G&, T*>>;
+
+template <class T>
+T* Self(TObject* o) {
+  return static_cast<T*>(o);
+}
+
+template <class T, class S, class V>
+void Put(const S& set, T* self, V&& v) {
+  if constexpr (std::is_member_object_pointer_v<S>)
+    self->*set = std::forward<V>(v);
+  else
+    std::invoke(set, self, std::forward<V>(v));
+}
+
+template <class S>
+struct SetTraits {
+  static constexpr bool IsSet = false;
+};
+template <class E, std::size_t N>
+struct SetTraits<TSet<E, N>> {
+  static constexpr bool IsSet = true;
+  using Elem = E;
+};
+
+template <class F>
+struct FunctionTraits;
+template <class R, class... A>
+struct FunctionTraits<std::function<R(A...)>> {
+  using Sig = R(A...);
+};
+
+template <class L>
+std::string ListItem(L* l, int i) {
+  if constexpr (requires { l->Strings(i); })
+    return std::string(l->Strings(i));
+  else if constexpr (requires { l->Get(i); })
+    return std::string(l->Get(i));
+  else
+    return std::string((*l)[i]);
+}
+
+template <class C>
+TObject* CollectionItem(C* c, int i) {
+  if constexpr (requires { c->Items(i); })
+    return c->Items(i);
+  else
+    return c->GetItem(i);
+}
+
+template <class X>
+void BeginUpdateOf(X* x) {
+  if constexpr (requires { x->BeginUpdate(); }) x->BeginUpdate();
+}
+template <class X>
+void EndUpdateOf(X* x) {
+  if constexpr (requires { x->EndUpdate(); }) x->EndUpdate();
+}
+
+// A form's method bound to the form, comparable so the writer can tell which
+// method an event holds.
+template <class C, class R, class... A>
+struct BoundMethod {
+  C* Instance;
+  R (C::*Method)(A...);
+  R operator()(A... a) const { return (Instance->*Method)(std::forward<A>(a)...); }
+};
+
+// Colours are signed 32-bit in layouts whatever the C++ type holds.
+inline int64_t ColorOrd(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+}  // namespace published_detail
+
+template <class T>
+class TPublish {
+ public:
+  explicit TPublish(TPublishedClass& Class) : c_(Class) {}
+  TPublishedClass& Class() { return c_; }
+
+  template <class G, class S>
+  TPublish& Integer(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    static_assert(std::is_integral_v<V> && !std::is_same_v<V, bool>, "Integer needs an integer property");
+    TPropInfo& p = Add(Name, pkInteger);
+    p.Min = static_cast<int64_t>(std::numeric_limits<V>::min());
+    p.Max = std::numeric_limits<V>::max() > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
+                ? std::numeric_limits<int64_t>::max()
+                : static_cast<int64_t>(std::numeric_limits<V>::max());
+    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o))); };
+    p.SetOrd = [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), static_cast<V>(v)); };
+    return *this;
+  }
+
+  template <class G, class S>
+  TPublish& Bool(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    static_assert(std::is_same_v<GetResult<T, G>, bool>, "Bool needs a bool property");
+    TPropInfo& p = Add(Name, pkBoolean);
+    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o)) ? 1 : 0); };
+    p.SetOrd = [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), v != 0); };
+    return *this;
+  }
+
+  template <class G, class S>
+  TPublish& Enum(const std::string& Name, G Get, S Set) {
+    using V = published_detail::GetResult<T, G>;
+    return Enum(Name, Get, Set, TEnumTraits<V>::Idents());
+  }
+
+  template <class G, class S>
+  TPublish& Enum(const std::string& Name, G Get, S Set, const TEnumIdents& Idents) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    static_assert(std::is_enum_v<V>, "Enum needs an enumeration property");
+    TPropInfo& p = Add(Name, pkEnumeration);
+    p.Enum = &Idents;
+    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o))); };
+    p.SetOrd = [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), static_cast<V>(v)); };
+    return *this;
+  }
+
+  template <class G, class S>
+  TPublish& Set(const std::string& Name, G Get, S Put_) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    static_assert(SetTraits<V>::IsSet, "Set needs a TSet property");
+    TPropInfo& p = Add(Name, pkSet);
+    p.Enum = &TEnumTraits<typename SetTraits<V>::Elem>::Idents();
+    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o)).Mask()); };
+    p.SetOrd = [Put_](TObject* o, int64_t v) {
+      Put(Put_, Self<T>(o), V::FromMask(static_cast<uint64_t>(v)));
+    };
+    return *this;
+  }
+
+  template <class G, class S>
+  TPublish& String(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    TPropInfo& p = Add(Name, pkString);
+    p.GetStr = [Get](TObject* o) { return std::string(std::invoke(Get, Self<T>(o))); };
+    p.SetStr = [Set](TObject* o, const std::string& v) { Put(Set, Self<T>(o), V(v)); };
+    return *this;
+  }
+
+  // A colour: named colours are written by name (identifiers of "TColor").
+  template <class G, class S>
+  TPublish& Color(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    TPropInfo& p = Add(Name, pkColor);
+    p.IdentType = "TColor";
+    p.Min = std::numeric_limits<int32_t>::min();
+    p.Max = std::numeric_limits<uint32_t>::max();
+    p.GetOrd = [Get](TObject* o) { return ColorOrd(static_cast<int64_t>(std::invoke(Get, Self<T>(o)))); };
+    p.SetOrd = [Set](TObject* o, int64_t v) {
+      Put(Set, Self<T>(o), static_cast<V>(static_cast<uint32_t>(ColorOrd(v))));
+    };
+    return *this;
+  }
+
+  template <class G, class S>
+  TPublish& Float(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    static_assert(std::is_floating_point_v<V>, "Float needs a floating-point property");
+    TPropInfo& p = Add(Name, pkFloat);
+    p.GetFloat = [Get](TObject* o) { return static_cast<double>(std::invoke(Get, Self<T>(o))); };
+    p.SetFloat = [Set](TObject* o, double v) { Put(Set, Self<T>(o), static_cast<V>(v)); };
+    return *this;
+  }
+
+  // A string list owned by the object (Get returns the list: Count, Strings
+  // or operator[], Clear, Add); stored as "<Name>.Strings".
+  template <class G>
+  TPublish& Strings(const std::string& Name, G Get) {
+    using namespace published_detail;
+    TPropInfo& p = Add(Name, pkStringList);
+    p.GetList = [Get](TObject* o) {
+      auto* l = std::invoke(Get, Self<T>(o));
+      std::vector<std::string> r;
+      if (l == nullptr) return r;
+      int n = static_cast<int>(l->Count());
+      for (int i = 0; i < n; ++i) r.push_back(ListItem(l, i));
+      return r;
+    };
+    p.SetList = [Get](TObject* o, const std::vector<std::string>& v) {
+      auto* l = std::invoke(Get, Self<T>(o));
+      if (l == nullptr) return;
+      BeginUpdateOf(l);
+      l->Clear();
+      for (const auto& s : v) l->Add(s);
+      EndUpdateOf(l);
+    };
+    return *this;
+  }
+
+  // A string list given as a vector of strings.
+  template <class G, class S>
+  TPublish& Strings(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    TPropInfo& p = Add(Name, pkStringList);
+    p.GetList = [Get](TObject* o) { return std::vector<std::string>(std::invoke(Get, Self<T>(o))); };
+    p.SetList = [Set](TObject* o, const std::vector<std::string>& v) { Put(Set, Self<T>(o), v); };
+    return *this;
+  }
+
+  // An owned sub-object whose own published properties are stored under
+  // dotted names ("Font.Name").
+  template <class G>
+  TPublish& Object(const std::string& Name, G Get) {
+    using namespace published_detail;
+    TPropInfo& p = Add(Name, pkObject);
+    p.GetObject = [Get](TObject* o) -> TObject* { return std::invoke(Get, Self<T>(o)); };
+    return *this;
+  }
+
+  // An owned collection (Count, Items or GetItem, Add, Clear; BeginUpdate and
+  // EndUpdate when it has them). Loading replaces its items.
+  template <class G>
+  TPublish& Collection(const std::string& Name, G Get) {
+    using namespace published_detail;
+    using C = std::remove_pointer_t<GetResult<T, G>>;
+    TPropInfo& p = Add(Name, pkCollection);
+    p.GetObject = [Get](TObject* o) -> TObject* { return std::invoke(Get, Self<T>(o)); };
+    p.Coll.Count = [](TObject* c) { return static_cast<int>(static_cast<C*>(c)->Count()); };
+    p.Coll.Item = [](TObject* c, int i) -> TObject* { return CollectionItem(static_cast<C*>(c), i); };
+    p.Coll.Add = [](TObject* c) -> TObject* { return static_cast<C*>(c)->Add(); };
+    p.Coll.Clear = [](TObject* c) { static_cast<C*>(c)->Clear(); };
+    p.Coll.BeginUpdate = [](TObject* c) { BeginUpdateOf(static_cast<C*>(c)); };
+    p.Coll.EndUpdate = [](TObject* c) { EndUpdateOf(static_cast<C*>(c)); };
+    return *this;
+  }
+
+  // A reference to another component, stored by name and resolved after the
+  // whole layout is read.
+  template <class G, class S>
+  TPublish& Component(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    using X = std::remove_pointer_t<GetResult<T, G>>;
+    static_assert(std::is_base_of_v<TComponent, X>, "Component needs a component pointer property");
+    TPropInfo& p = Add(Name, pkComponent);
+    p.GetRef = [Get](TObject* o) -> TComponent* { return std::invoke(Get, Self<T>(o)); };
+    p.SetRef = [Set](TObject* o, TComponent* c) { Put(Set, Self<T>(o), dynamic_cast<X*>(c)); };
+    p.RefAccepts = [](TComponent* c) { return c == nullptr || dynamic_cast<X*>(c) != nullptr; };
+    return *this;
+  }
+
+  // An event held in a std::function member.
+  template <class F>
+  TPublish& Event(const std::string& Name, F T::*Member) {
+    return Event(
+        Name, [Member](T* t) -> const F& { return t->*Member; }, Member);
+  }
+
+  template <class G, class S>
+  TPublish& Event(const std::string& Name, G Get, S Set) {
+    using namespace published_detail;
+    using F = GetResult<T, G>;
+    TPropInfo& p = Add(Name, pkEvent);
+    p.GetEvent = [Get](TObject* o) -> std::any {
+      F f = std::invoke(Get, Self<T>(o));
+      return f ? std::any(std::move(f)) : std::any();
+    };
+    p.SetEvent = [Set](TObject* o, const std::any& h) {
+      if (!h.has_value()) {
+        Put(Set, Self<T>(o), F());
+        return true;
+      }
+      const F* f = std::any_cast<F>(&h);
+      if (f == nullptr) return false;
+      Put(Set, Self<T>(o), *f);
+      return true;
+    };
+    return *this;
+  }
+
+  // Modifiers of the property declared last.
+  template <class V>
+  TPublish& Default(const V& Value) {
+    TPropInfo& p = Last();
+    p.HasDefault = true;
+    if constexpr (std::is_convertible_v<const V&, std::string>) {
+      p.DefaultStr = Value;
+    } else if constexpr (std::is_floating_point_v<V>) {
+      p.DefaultFloat = Value;
+    } else if constexpr (published_detail::SetTraits<V>::IsSet) {
+      p.DefaultOrd = static_cast<int64_t>(Value.Mask());
+    } else {
+      int64_t v = static_cast<int64_t>(Value);
+      p.DefaultOrd = p.Kind == pkColor ? published_detail::ColorOrd(v) : v;
+      p.DefaultFloat = static_cast<double>(v);
+    }
+    return *this;
+  }
+  // Always written, whatever the value.
+  TPublish& NoDefault() {
+    Last().HasDefault = false;
+    return *this;
+  }
+  TPublish& Stored(bool IsStored) {
+    if (IsStored)
+      Last().Stored = nullptr;
+    else
+      Last().Stored = [](TObject*) { return false; };
+    return *this;
+  }
+  // A predicate of the object (member function or callable taking T*).
+  template <class F>
+  TPublish& Stored(F IsStored) {
+    Last().Stored = [IsStored](TObject* o) {
+      return static_cast<bool>(std::invoke(IsStored, static_cast<T*>(o)));
+    };
+    return *this;
+  }
+  // Identifiers for an integer property's values (see RegisterIntegerIdents).
+  TPublish& Idents(const std::string& TypeName) {
+    Last().IdentType = TypeName;
+    return *this;
+  }
+
+  // Extra stored values of the class itself.
+  TPublish& Define(const std::string& Name, std::function<bool(T*)> HasData,
+                   std::function<TLayoutValue(T*)> Write, std::function<void(T*, const TLayoutValue&)> Read) {
+    TDefinedProp d;
+    d.Name = Name;
+    if (HasData) d.HasData = [HasData](TObject* o) { return HasData(static_cast<T*>(o)); };
+    d.Write = [Write](TObject* o) { return Write(static_cast<T*>(o)); };
+    d.Read = [Read](TObject* o, const TLayoutValue& v) { Read(static_cast<T*>(o), v); };
+    c_.Defined.push_back(std::move(d));
+    return *this;
+  }
+
+  // An integer written every time (or when HasData says so).
+  template <class G, class S>
+  TPublish& DefineInteger(const std::string& Name, G Get, S Set, std::function<bool(T*)> HasData = nullptr) {
+    using namespace published_detail;
+    using V = GetResult<T, G>;
+    return Define(
+        Name, std::move(HasData),
+        [Get](T* t) { return TLayoutValue::Integer(static_cast<int64_t>(std::invoke(Get, t))); },
+        [Set](T* t, const TLayoutValue& v) {
+          if (v.Kind != TLayoutValueKind::Integer)
+            throw EReadError("Invalid property value (integer expected)");
+          Put(Set, t, static_cast<V>(v.Int));
+        });
+  }
+
+  // Raw bytes ("Data" of pictures): Get returns them, Set takes them.
+  template <class G, class S>
+  TPublish& DefineBinary(const std::string& Name, G Get, S Set, std::function<bool(T*)> HasData = nullptr) {
+    using namespace published_detail;
+    return Define(
+        Name, std::move(HasData),
+        [Get](T* t) { return TLayoutValue::Binary(std::string(std::invoke(Get, t))); },
+        [Set](T* t, const TLayoutValue& v) {
+          if (v.Kind != TLayoutValueKind::Binary)
+            throw EReadError("Invalid property value (binary data expected)");
+          Put(Set, t, v.Str);
+        });
+  }
+
+  // A handler that layouts may name in events.
+  template <class C, class R, class... A>
+  TPublish& Method(const std::string& Name, R (C::*Fn)(A...)) {
+    static_assert(std::is_base_of_v<C, T>, "Method of another class");
+    using Bound = published_detail::BoundMethod<C, R, A...>;
+    using F = std::function<R(A...)>;
+    TMethodInfo m;
+    m.Name = Name;
+    m.Bind = [Fn](TObject* inst) { return std::any(F(Bound{static_cast<T*>(inst), Fn})); };
+    m.Matches = [Fn](const std::any& h, TObject* inst) {
+      const F* f = std::any_cast<F>(&h);
+      if (f == nullptr) return false;
+      const Bound* b = f->template target<Bound>();
+      return b != nullptr && b->Method == Fn && b->Instance == static_cast<C*>(static_cast<T*>(inst));
+    };
+    c_.Methods.push_back(std::move(m));
+    return *this;
+  }
+
+  // A member pointer set to the component of the same name when it is read.
+  template <class X>
+  TPublish& Field(const std::string& Name, X* T::*Member) {
+    static_assert(std::is_base_of_v<TComponent, X>, "Field needs a component pointer");
+    TFieldInfo f;
+    f.Name = Name;
+    f.Bind = [Member](TObject* inst, TComponent* c) {
+      X* x = dynamic_cast<X*>(c);
+      if (c != nullptr && x == nullptr) return false;
+      static_cast<T*>(inst)->*Member = x;
+      return true;
+    };
+    c_.Fields.push_back(std::move(f));
+    return *this;
+  }
+
+  // Nesting hooks (see TPublishedClass).
+  TPublish& HasParent(std::function<bool(T*)> F) {
+    c_.HasParent = [F](TComponent* s) { return F(static_cast<T*>(s)); };
+    return *this;
+  }
+  TPublish& SetParentComponent(std::function<void(T* Child, TComponent* Parent)> F) {
+    c_.SetParentComponent = [F](TComponent* c, TComponent* p) { F(static_cast<T*>(c), p); };
+    return *this;
+  }
+  TPublish& GetChildren(std::function<void(T* Self, TComponent* Root, std::vector<TComponent*>& Out)> F) {
+    c_.GetChildren = [F](TComponent* s, TComponent* r, std::vector<TComponent*>& out) {
+      F(static_cast<T*>(s), r, out);
+    };
+    return *this;
+  }
+  // Layouts may not create this class (it is only filled in place).
+  TPublish& NotCreatable() {
+    c_.Create = nullptr;
+    return *this;
+  }
+
+ private:
+  TPropInfo& Add(const std::string& Name, TPropKind Kind) {
+    c_.Props.emplace_back();
+    TPropInfo& p = c_.Props.back();
+    p.Name = Name;
+    p.Kind = Kind;
+    return p;
+  }
+  TPropInfo& Last() {
+    if (c_.Props.empty()) throw EComponentError("No property declared yet in " + c_.Name);
+    return c_.Props.back();
+  }
+
+  TPublishedClass& c_;
+};
+
+// Declares and registers the table of T, whose parent table is ParentName
+// ("" for a root class).
+template <class T, class F>
+void PublishClass(const std::string& ParentName, F&& Build) {
+  static_assert(std::is_base_of_v<TObject, T>, "Published classes derive from TObject");
+  auto c = std::make_unique<TPublishedClass>();
+  c->Name = DemangledClassName(typeid(T));
+  c->ParentName = ParentName;
+  c->IsInstance = [](const TObject* o) { return dynamic_cast<const T*>(o) != nullptr; };
+  if constexpr (std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
+                std::is_constructible_v<T, TComponent*>)
+    c->Create = [](TComponent* Owner) -> TComponent* { return new T(Owner); };
+  TPublish<T> p(*c);
+  Build(p);
+  RegisterPublishedClass(std::move(c));
+}
+
+// Declares the table of Class in its own .cpp; the body fills P.
+#define CF_PUBLISH(Class, Parent)                                                                  \
+  static void CfPublishBody_##Class(TPublish<Class>& P);                                           \
+  static const TPublishedRegistrar CfPublishReg_##Class(                                           \
+      [] { PublishClass<Class>(#Parent, [](TPublish<Class>& p) { CfPublishBody_##Class(p); }); }); \
+  static void CfPublishBody_##Class([[maybe_unused]] TPublish<Class>& P)
+
+// Sets Field to Owner's component named Name; EComponentError when there is
+// none or it is of another class.
+template <class X>
+void BindComponent(TComponent* Owner, X*& Field, const std::string& Name) {
+  TComponent* c = Owner != nullptr ? Owner->FindComponent(Name) : nullptr;
+  if (c == nullptr) throw EComponentError("Component " + Name + " not found");
+  X* x = dynamic_cast<X*>(c);
+  if (x == nullptr) throw EComponentError("Component " + Name + " is a " + c->ClassName());
+  Field = x;
+}

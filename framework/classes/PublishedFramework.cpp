@@ -1,0 +1,13 @@
+// Published tables of the framework's own classes, registered the first time
+// any table is looked up (a static library would drop files that only hold
+// static registrations, so the framework lists its tables here).
+#include "framework/classes/Published.h"
+
+void RegisterFrameworkPublished() {
+  PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
+  PublishClass<TComponent>("TPersistent", [](TPublish<TComponent>& P) {
+    // The name is stored in the object header, not as a property.
+    P.String("Name", &TComponent::Name, &TComponent::SetName).Stored(false);
+    P.Integer("Tag", &TComponent::Tag, &TComponent::SetTag).Default(0);
+  });
+}

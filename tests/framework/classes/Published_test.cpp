@@ -1,0 +1,133 @@
+#include "framework/classes/Published.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/classes/ComponentFiler.h"
+#include "tests/framework/classes/LayoutTestClasses.h"
+
+enum TGapped { gpLow = 1, gpHigh = 5, gpTop = 9 };
+CF_ENUM_IDENTS(TGapped, gpLow, gpHigh, gpTop)
+
+namespace {
+
+// A widget class without a table of its own.
+class TUnpublishedWidget : public TTestWidget {
+ public:
+  using TTestWidget::TTestWidget;
+};
+
+class TStoredProbe : public TComponent {
+ public:
+  using TComponent::TComponent;
+  int Always = 0;
+  int Never = 4;
+  int Sometimes = 3;
+  bool store = false;
+  TGapped Gap = gpLow;
+  bool IsSometimesStored() const { return store; }
+};
+
+void RegisterProbe() {
+  static const bool done = [] {
+    PublishClass<TStoredProbe>("TComponent", [](TPublish<TStoredProbe>& P) {
+      P.Integer("Always", &TStoredProbe::Always, &TStoredProbe::Always).Default(0).NoDefault();
+      P.Integer("Never", &TStoredProbe::Never, &TStoredProbe::Never).Stored(false);
+      P.Integer("Sometimes", &TStoredProbe::Sometimes, &TStoredProbe::Sometimes)
+          .Stored(&TStoredProbe::IsSometimesStored);
+      P.Enum("Gap", &TStoredProbe::Gap, &TStoredProbe::Gap).Default(gpLow);
+    });
+    return true;
+  }();
+  (void)done;
+}
+
+class PublishedTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterLayoutTestClasses();
+    RegisterProbe();
+  }
+};
+
+std::vector<std::string> Names(const TPublishedClass* c) {
+  std::vector<std::string> n;
+  for (const TPropInfo* p : c->AllProps()) n.push_back(p->Name);
+  return n;
+}
+
+TEST_F(PublishedTest, InheritanceAddsToTheParentsTableInDeclarationOrder) {
+  const TPublishedClass* panel = FindPublishedClass("TTestPanel");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(Names(panel),
+            (std::vector<std::string>{"Name", "Tag", "Number", "Small", "Flag", "Shape", "Options", "Caption",
+                                      "Color", "Ratio", "Lines", "Items", "Font", "Columns", "Buddy",
+                                      "OnClick", "OnMeasure", "BevelWidth"}));
+  // A redeclared property keeps its ancestor's place but takes the new rules.
+  const TPropInfo* small = panel->FindProp("small");
+  ASSERT_NE(small, nullptr);
+  EXPECT_TRUE(small->HasDefault);
+  EXPECT_FALSE(FindPublishedClass("TTestWidget")->FindProp("Small")->HasDefault);
+  EXPECT_TRUE(panel->InheritsFrom("TComponent"));
+  EXPECT_FALSE(panel->InheritsFrom("TTestTimer"));
+  ASSERT_EQ(panel->AllDefined().size(), 2u);
+  EXPECT_EQ(panel->AllDefined()[0]->Name, "VyxStyle");
+}
+
+TEST_F(PublishedTest, AClassWithoutATableUsesItsNearestPublishedAncestor) {
+  TTestForm form(nullptr);
+  auto* w = new TUnpublishedWidget(&form);
+  EXPECT_EQ(PublishedClassOf(w), FindPublishedClass("TTestWidget"));
+  TTestTimer t(nullptr);
+  EXPECT_EQ(PublishedClassOf(&t)->Name, "TTestTimer");
+  // Its layout names its own class, which a reader cannot create.
+  w->SetName("W");
+  w->SetParent(&form);
+  std::string text = WriteComponentText(&form);
+  EXPECT_NE(text.find("object W: TUnpublishedWidget"), std::string::npos);
+  TTestForm other(nullptr);
+  EXPECT_THROW(ReadComponentText(&other, text, "t"), ELayoutError);
+}
+
+TEST_F(PublishedTest, EnumerationIdentifiersKeepTheirValues) {
+  const TEnumIdents& ids = TEnumTraits<TGapped>::Idents();
+  EXPECT_EQ(ids.TypeName, "TGapped");
+  EXPECT_EQ(ids.Names, (std::vector<std::string>{"gpLow", "gpHigh", "gpTop"}));
+  int64_t v = 0;
+  EXPECT_TRUE(ids.Find("GPHIGH", v));
+  EXPECT_EQ(v, 5);
+  EXPECT_FALSE(ids.Find("gpMiddle", v));
+  ASSERT_NE(ids.NameOf(9), nullptr);
+  EXPECT_EQ(*ids.NameOf(9), "gpTop");
+  EXPECT_EQ(ids.NameOf(2), nullptr);
+}
+
+TEST_F(PublishedTest, StoredRulesDecideWhatIsWritten) {
+  TStoredProbe p(nullptr);
+  EXPECT_EQ(WriteComponentText(&p), "object TStoredProbe\n  Always = 0\nend\n");
+  p.store = true;
+  p.Gap = gpTop;
+  EXPECT_EQ(WriteComponentText(&p),
+            "object TStoredProbe\n  Always = 0\n  Sometimes = 3\n  Gap = gpTop\nend\n");
+  // A value without an identifier cannot be written as one.
+  p.Gap = static_cast<TGapped>(2);
+  EXPECT_THROW(WriteComponentText(&p), EWriteError);
+  // Not stored still means readable.
+  TStoredProbe q(nullptr);
+  ReadComponentText(&q, "object TStoredProbe\n  Never = 8\n  Gap = gpHigh\nend\n", "t");
+  EXPECT_EQ(q.Never, 8);
+  EXPECT_EQ(q.Gap, gpHigh);
+}
+
+TEST_F(PublishedTest, BindComponentFindsTheNamedComponentOfTheRightClass) {
+  TTestForm form(nullptr);
+  ReadComponentText(&form, kTestFormLayout, "forms/FTest.dfm");
+  TTestWidget* edit2 = nullptr;
+  BindComponent(&form, edit2, "Edit2");
+  EXPECT_EQ(edit2, form.FindComponent("Edit2"));
+  TTestPanel* wrong = nullptr;
+  EXPECT_THROW(BindComponent(&form, wrong, "Edit2"), EComponentError);
+  EXPECT_THROW(BindComponent(&form, wrong, "Nothing"), EComponentError);
+  EXPECT_EQ(wrong, nullptr);
+}
+
+}  // namespace
