@@ -1,0 +1,120 @@
+#pragma once
+// Shared state and helpers of the configurator: the open project and its
+// folders, the folders beside the executable, the user's options and the
+// settings file that keeps them, the per-project file paths, the row
+// clipboard, and the small value routines every editor uses.
+//
+// Paths are built the way the configurator has always written them, with "\"
+// between the parts, and go through NativePath once, so that on this platform
+// they use "/".
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TStringList;
+
+// Open project. Project_Dir is empty exactly while no project is open;
+// Project_Name may then still hold the name of the last project, whose folder
+// was missing at start-up, and is written back to the settings file.
+extern std::string Project_Name;
+extern std::string Project_Dir;
+
+// Folders beside the executable. App_Dir is the executable's folder unless it
+// was set before Init_App_Folders runs (tests point it at a scratch folder).
+extern std::string App_Dir;
+extern std::string Master_Dir;
+extern std::string Projects_Dir;
+extern std::string Language_Dir;
+
+extern std::string Main_Caption;
+extern std::string SW_Code;
+extern std::string SW_Desc;
+
+extern std::string Last_IP_Address;
+extern int Update_Option_Index;
+extern bool Update_Read_Back;
+extern std::string Language_Name;
+
+extern bool Opt_Enable_Internet;
+extern bool Opt_Enable_Update;
+extern bool Opt_Jump_Field_Tables;
+extern bool Opt_Double_Click_Auto_Size;
+
+// Per-project file paths, set by Set_Files from Project_Dir.
+extern std::string Path_ParGen;
+extern std::string Path_S7_Protocol;
+extern std::string Path_KNX_SetAccess;
+extern std::string Path_IEC61850_Variables;
+extern std::string Path_TLS_Known_Cert;
+extern std::string Path_CAN_Rec_Frames;
+extern std::string Path_CAN_Send_Frames;
+extern std::string Path_PDO_CANopen;
+extern std::string Path_SDO_Client_CANopen;
+extern std::string Path_SDO_Server_CANopen;
+extern std::string Path_SNMP_Trap;
+extern std::string Path_MQTT_Set_Topic;
+extern std::string Path_BACnet_Slave;
+extern std::string Path_OPC_UA_Server;
+
+// Row clipboard shared by every table editor, and the description lists of
+// the SNMP MIB writer. They live for the whole run.
+extern TStringList* const Copied_Row;
+extern std::vector<bool> Copied_Row_Check;
+extern TStringList* const MIB_Read_Desc;
+extern TStringList* const MIB_Write_Desc;
+
+// Fixed values of this converter model.
+extern const char* const SW_Code_Text;     // "CF30406"
+extern const char* const SW_Desc_Text;     // "S7comm / CAN - Converter"
+extern const char* const SW_Version_Text;  // "1.000"
+extern const char* const Settings_File_Name;
+extern const char* const Default_IP_Address;  // last device address before any update
+
+// Joins a folder and a name with "\" and maps the result to this platform.
+std::string Join_Path(std::string_view Dir, std::string_view Name);
+
+// Sets App_Dir (when still empty) to the executable's folder, derives
+// Master_Dir, Projects_Dir and Language_Dir and creates each one that is
+// missing (one level; a failure is not reported here).
+void Init_App_Folders();
+
+// Sets SW_Code and SW_Desc to this model's texts.
+void Init_SW_Identity();
+
+// Sets the 14 per-project paths from Project_Dir.
+void Set_Files();
+
+// Reads App_Dir/Quorvane.xml into Project_Name, Last_IP_Address,
+// Language_Name and the four options. A missing file, and a file that cannot
+// be read or parsed, give the defaults (and clear Project_Dir); a missing
+// element gives its own default. Returns false when the file existed but
+// could not be read as XML.
+bool Read_Setting();
+
+// Writes the settings file from the globals through the safe writer; returns
+// false (with the reason, when asked) when it could not be written, leaving
+// the old file as it was.
+bool Save_Setting(std::string* ErrorMessage = nullptr);
+
+// The program's one integer reading of number cells, elements and octets:
+// leading blanks, an optional sign, decimal digits or hexadecimal digits after
+// "$", "x", "X", "0x" or "0X"; anything else, trailing blanks included, gives
+// Default. Hexadecimal values use all 32 bits as a bit pattern.
+int Text_To_Int(std::string_view Text, int Default);
+
+// Value routines.
+bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,
+                      std::string& Part4);
+// True on error.
+bool IP_Address_To_Bytes(std::string_view Text, std::uint8_t& B1, std::uint8_t& B2, std::uint8_t& B3,
+                         std::uint8_t& B4);
+// The serial ports as their numbers ("1", "2", ...), ascending; owned by the
+// caller.
+std::unique_ptr<TStringList> Get_Com_Ports();
+// 0 valid, 1 invalid.
+int Check_KNX_Address(std::string_view Text, bool Is_Group, bool Allow_Zero);
+bool Has_No_Dot(std::string_view Text);
+char Get_Decimal_Separator();
+bool Text_To_Float(std::string_view Text, char Separator, float& Value);
