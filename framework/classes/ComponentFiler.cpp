@@ -7,6 +7,7 @@
 #include "framework/classes/ComponentStream.h"
 #include "framework/classes/LayoutText.h"
 #include "framework/classes/Published.h"
+#include "framework/classes/Streams.h"
 #include "framework/os/Resources.h"
 
 namespace {
@@ -618,6 +619,24 @@ std::string WriteComponentBinary(TComponent* Root) {
   std::string out;
   WriteComponentBinary(out, Root);
   return out;
+}
+
+void WriteComponent(TStream* Stream, TComponent* Root) { Stream->WriteString(WriteComponentBinary(Root)); }
+
+void ReadComponent(TStream* Stream, TComponent* Instance) {
+  int64_t start = Stream->Position();
+  if (auto* mem = dynamic_cast<TMemoryStream*>(Stream)) {
+    // Read in place: cell streams hold many records one after the other.
+    std::string_view all(mem->Memory(), static_cast<size_t>(mem->Size()));
+    size_t pos = static_cast<size_t>(std::clamp<int64_t>(start, 0, mem->Size()));
+    size_t end = ReadComponentBinary(Instance, all, pos);
+    Stream->SetPosition(static_cast<int64_t>(end));
+    return;
+  }
+  std::string rest = Stream->ReadString(Stream->Size() - start);
+  Stream->SetPosition(start);
+  size_t end = ReadComponentBinary(Instance, rest, 0);
+  Stream->SetPosition(start + static_cast<int64_t>(end));
 }
 
 void LoadFormLayout(TComponent* Form, const std::string& ResourceName) {

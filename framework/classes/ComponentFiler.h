@@ -26,6 +26,8 @@
 #include "framework/classes/Classes.h"
 #include "framework/classes/LayoutTree.h"
 
+class TStream;
+
 // Fills Instance from Layout, whose class must be Instance's class or one of
 // its published ancestors.
 void ReadComponentLayout(TComponent* Instance, const TLayoutObject& Layout, const TLayoutSource& Source);
@@ -42,6 +44,12 @@ size_t ReadComponentBinary(TComponent* Instance, std::string_view Data, size_t P
 // Appends the record of Root to Out.
 void WriteComponentBinary(std::string& Out, TComponent* Root);
 std::string WriteComponentBinary(TComponent* Root);
+
+// The same at a stream's position, as the platform's stream methods: the
+// record is written at the position; reading moves the position past the
+// record, and leaves it where it was when the record cannot be read.
+void WriteComponent(TStream* Stream, TComponent* Root);
+void ReadComponent(TStream* Stream, TComponent* Instance);
 
 // Fills Form from the layout embedded as ResourceName ("forms/FParGen.dfm"),
 // text or binary. EReadError when there is no such resource.

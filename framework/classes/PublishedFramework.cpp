@@ -1,7 +1,9 @@
 // Published tables of the framework's own classes, registered the first time
 // any table is looked up (a static library would drop files that only hold
 // static registrations, so the framework lists its tables here).
+#include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/classes/Published.h"
+#include "framework/graphics/Graphics_Published.h"
 
 void RegisterFrameworkPublished() {
   PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
@@ -10,4 +12,5 @@ void RegisterFrameworkPublished() {
     P.String("Name", &TComponent::Name, &TComponent::SetName).Stored(false);
     P.Integer("Tag", &TComponent::Tag, &TComponent::SetTag).Default(0);
   });
+  RegisterGraphicsPublished();
 }

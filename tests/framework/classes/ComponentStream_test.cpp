@@ -7,6 +7,7 @@
 
 #include "framework/classes/ComponentFiler.h"
 #include "framework/classes/LayoutText.h"
+#include "framework/classes/Streams.h"
 #include "tests/framework/classes/LayoutTestClasses.h"
 
 namespace {
@@ -178,6 +179,23 @@ TEST_F(ComponentStreamTest, RecordsFollowOneAnotherInOneStream) {
   EXPECT_EQ(io.Cell, "x");
   // One stray byte after the last record is left for the caller.
   EXPECT_EQ(pos, data.size() - 1);
+
+  // The same through a stream: each read moves past its record; a failed
+  // read leaves the position alone.
+  TMemoryStream stream;
+  WriteComponent(&stream, &a);
+  WriteComponent(&stream, &b);
+  stream.WriteString("TPF0");
+  EXPECT_EQ(stream.Bytes(), data.substr(0, data.size() - 1) + "TPF0");
+  stream.SetPosition(0);
+  TTestCellIO viaStream(nullptr);
+  ReadComponent(&stream, &viaStream);
+  EXPECT_EQ(viaStream.Col, 1);
+  ReadComponent(&stream, &viaStream);
+  EXPECT_EQ(viaStream.Col, 300);
+  int64_t before = stream.Position();
+  EXPECT_THROW(ReadComponent(&stream, &viaStream), ELayoutError);
+  EXPECT_EQ(stream.Position(), before);
 }
 
 TEST_F(ComponentStreamTest, AStreamCutAtAnyByteFailsCleanly) {
