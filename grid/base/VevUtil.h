@@ -13,8 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "framework/graphics/Types.h"
+#include "framework/graphics/Graphics.h"
 #include "framework/rtl/DateUtils.h"
+
+class TStrings;
 
 // ---------------------------------------------------------------------------
 // Text kinds and the wide form
@@ -100,6 +102,8 @@ int CharPos(char32_t Ch, std::string_view Text);
 // delimiter's first character from Source; without the delimiter the result
 // is empty and Source is unchanged.
 std::string SplitOffField(std::string& Source, std::string_view Delimiter);
+// All lines of the list joined without separator.
+std::string ConcatStrings(const TStrings& List);
 inline int IntMax(int A, int B) { return A > B ? A : B; }
 inline int IntMin(int A, int B) { return A < B ? A : B; }
 // Value raised to Min (when Min > 0) and then lowered to Max (when Max > 0);
@@ -125,7 +129,7 @@ bool ParseRCCellRef(std::string_view Text, TPoint& Cell);
 // the text with "<" and ">" escaped and the URL wrapped in an anchor.
 bool AutoLinkURL(std::string_view Text, std::string_view UpperPrefix, std::string& Linked);
 // Six upper-case hex digits RRGGBB of a 0x00BBGGRR colour.
-std::string ColorToHTMLHex(int32_t Color);
+std::string ColorToHTMLHex(TColor Color);
 // Wraps an HTML fragment into the clipboard's "HTML Format" text. The text
 // is UTF-8 and declared so; the offsets in its header count bytes.
 void MakeClipboardHTML(std::string& Fragment);
@@ -177,8 +181,8 @@ bool LooksLikeDate(std::string_view Text);
 
 // Terms (wildcard patterns "*", "?", negation "!", comparisons ">", ">=",
 // "<", "<=" with numbers, dates or texts) joined by "&" (and) and ";", "^",
-// "|" (or), grouped by parentheses, evaluated left to right. Allocation-free
-// unless the condition holds blanks outside quotes.
+// "|" (or), grouped by parentheses, evaluated left to right; blanks outside
+// double quotes carry no meaning. Allocation-free for ordinary conditions.
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value, bool CaseSensitive);
 bool MatchFilterTermCase(std::string_view Term, std::string_view Value, bool CaseSensitive);
 bool MatchFilterTerm(std::string_view Term, std::string_view Value);

@@ -40,7 +40,4 @@ bool InRanges(const Range (&table)[N], char32_t c) {
 
 }  // namespace
 
-bool IsUnicodeNumber(char32_t c) {
-  if (c < 0x80) return c >= '0' && c <= '9';
-  return InRanges(kNumberRanges, c);
-}
+bool IsUnicodeNumberBeyondAscii(char32_t c) { return InRanges(kNumberRanges, c); }

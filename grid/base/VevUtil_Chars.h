@@ -24,6 +24,11 @@ inline char32_t UpperChar(char32_t c) {
   return AnsiUpperChar(c);
 }
 
+bool IsUnicodeNumberBeyondAscii(char32_t c);
+
 // Number characters as the Unicode tables class them (decimal digits,
 // letter numbers and other numbers such as superscripts and fractions).
-bool IsUnicodeNumber(char32_t c);
+inline bool IsUnicodeNumber(char32_t c) {
+  if (c < 0x80) return c >= '0' && c <= '9';
+  return IsUnicodeNumberBeyondAscii(c);
+}

@@ -1,7 +1,6 @@
 // The filter condition language of the row filter and the find function.
 // Everything works on views of the condition and the cell text, so matching
-// a condition against a column allocates nothing per cell (unless the
-// condition holds blanks outside quotes, which are stripped once per call).
+// a condition against a column allocates nothing per cell.
 #include <cstring>
 
 #include "framework/rtl/DateUtils.h"
@@ -24,7 +23,6 @@ struct MatchContext {
   char Decimal = '.';
   char DateSep = '/';
   char TimeSep = ':';
-  int DayRank = 0, MonthRank = 1, YearRank = 2;  // field order of short dates
 
   static MatchContext FromLocale(bool Fold) {
     const TFormatSettings& fs = FormatSettings();
@@ -34,21 +32,25 @@ struct MatchContext {
     c.Decimal = fs.DecimalSeparator;
     c.DateSep = fs.DateSeparator;
     c.TimeSep = fs.TimeSeparator;
-    // The order in which D, M and Y first occur in the short date pattern.
-    int d = 1000, m = 1001, y = 1002;
-    const std::string& f = fs.ShortDateFormat;
-    for (std::size_t i = 0; i < f.size(); ++i) {
-      const char ch = static_cast<char>(f[i] & ~0x20);
-      if (ch == 'D' && d >= 1000) d = static_cast<int>(i);
-      if (ch == 'M' && m >= 1000) m = static_cast<int>(i);
-      if (ch == 'Y' && y >= 1000) y = static_cast<int>(i);
-    }
-    c.DayRank = (d > m) + (d > y);
-    c.MonthRank = (m > d) + (m > y);
-    c.YearRank = (y > d) + (y > m);
     return c;
   }
 };
+
+// Field order of short dates: the order in which D, M and Y first occur in
+// the short date pattern.
+void DateFieldRanks(int& DayRank, int& MonthRank, int& YearRank) {
+  int d = 1000, m = 1001, y = 1002;
+  const std::string& f = FormatSettings().ShortDateFormat;
+  for (std::size_t i = 0; i < f.size(); ++i) {
+    const char ch = static_cast<char>(f[i] & ~0x20);
+    if (ch == 'D' && d >= 1000) d = static_cast<int>(i);
+    if (ch == 'M' && m >= 1000) m = static_cast<int>(i);
+    if (ch == 'Y' && y >= 1000) y = static_cast<int>(i);
+  }
+  DayRank = (d > m) + (d > y);
+  MonthRank = (m > d) + (m > y);
+  YearRank = (y > d) + (y > m);
+}
 
 std::string_view TrimView(std::string_view s) {
   while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
@@ -70,7 +72,9 @@ bool ParseDateTime(std::string_view Text, const MatchContext& Ctx, TDateTime& Va
   for (int k = 0; k < 3; ++k) {
     if (!TryStrToInt(fields[k], v[k])) return false;
   }
-  const int day = v[Ctx.DayRank], month = v[Ctx.MonthRank], year = v[Ctx.YearRank];
+  int dayRank = 0, monthRank = 0, yearRank = 0;
+  DateFieldRanks(dayRank, monthRank, yearRank);
+  const int day = v[dayRank], month = v[monthRank], year = v[yearRank];
   if (day >= 32 || month > 12) return false;
 
   TDateTime date = 0;
@@ -137,8 +141,13 @@ int CompareOperand(std::string_view Value, std::string_view Operand, const Match
   TDateTime vd = 0, od = 0;
   const bool vNumber = NumberValue(Value, Ctx, vn);
   const bool oNumber = NumberValue(Operand, Ctx, on);
-  const bool vDate = ParseDateTime(Value, Ctx, vd);
-  const bool oDate = ParseDateTime(Operand, Ctx, od);
+  // Only a text with two date separators can be a date.
+  auto maybeDate = [&](std::string_view s) {
+    const std::size_t p = s.find(Ctx.DateSep);
+    return p != std::string_view::npos && s.find(Ctx.DateSep, p + 1) != std::string_view::npos;
+  };
+  const bool vDate = maybeDate(Value) && ParseDateTime(Value, Ctx, vd);
+  const bool oDate = maybeDate(Operand) && ParseDateTime(Operand, Ctx, od);
   if (vNumber && oNumber && !vDate && !oDate) return vn < on ? -1 : (vn > on ? 1 : 0);
   if (vDate && oDate) return vd < od ? -1 : (vd > od ? 1 : 0);
   return CompareText(Value, Operand, Ctx.Fold);
@@ -200,9 +209,30 @@ bool WildcardMatch(std::string_view Pattern, std::string_view Value, bool Fold) 
 }
 
 bool EvalTerm(std::string_view Term, std::string_view Value, const MatchContext& Ctx) {
-  const std::size_t gt = Term.find('>');
-  const std::size_t lt = Term.find('<');
-  const bool negated = Term.find('!') != std::string_view::npos;
+  // One pass for the operator characters the term holds.
+  std::size_t gt = std::string_view::npos, lt = std::string_view::npos;
+  bool negated = false, hasCaret = false, hasAmp = false;
+  for (std::size_t i = 0; i < Term.size(); ++i) {
+    switch (Term[i]) {
+      case '>':
+        if (gt == std::string_view::npos) gt = i;
+        break;
+      case '<':
+        if (lt == std::string_view::npos) lt = i;
+        break;
+      case '!':
+        negated = true;
+        break;
+      case '^':
+        hasCaret = true;
+        break;
+      case '&':
+        hasAmp = true;
+        break;
+      default:
+        break;
+    }
+  }
   bool hasGreater = false, greater = false;
   bool hasLess = false, less = false;
   if (gt != std::string_view::npos) {
@@ -221,8 +251,8 @@ bool EvalTerm(std::string_view Term, std::string_view Value, const MatchContext&
     if (!hasGreater) hasGreater = greater = true;
     if (!hasLess) hasLess = less = true;
   }
-  if (Term.find('^') != std::string_view::npos && (hasGreater || hasLess)) return greater || less;
-  if (Term.find('&') != std::string_view::npos && hasGreater && hasLess) return greater && less;
+  if (hasCaret && (hasGreater || hasLess)) return greater || less;
+  if (hasAmp && hasGreater && hasLess) return greater && less;
   if (gt != std::string_view::npos && greater) return true;
   if (lt != std::string_view::npos && less) return true;
   return WildcardMatch(Term, Value, Ctx.Fold) != negated;
@@ -295,10 +325,22 @@ bool HasSpaceOutsideQuotes(std::string_view s) {
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value, bool CaseSensitive) {
   const MatchContext ctx = MatchContext::FromLocale(!CaseSensitive);
   std::string_view cond = TrimView(Condition);
-  std::string stripped;
+  // Blanks outside quotes go; short conditions are stripped on the stack.
+  char small[256];
+  std::string large;
   if (HasSpaceOutsideQuotes(cond)) {
-    stripped = StripSpacesOutsideQuotes(cond);
-    cond = stripped;
+    char* out = small;
+    if (cond.size() > sizeof small) {
+      large.resize(cond.size());
+      out = large.data();
+    }
+    std::size_t k = 0;
+    bool inQuotes = false;
+    for (char c : cond) {
+      if (c == '"') inQuotes = !inQuotes;
+      if (c != ' ' || inQuotes) out[k++] = c;
+    }
+    cond = std::string_view(out, k);
   }
   if (!cond.empty() && cond.front() == '=') cond.remove_prefix(1);
   return EvalCondition(cond, Value, ctx, 0);
@@ -325,6 +367,15 @@ std::string StripSpacesOutsideQuotes(std::string_view Text) {
 }
 
 char32_t FindCharOutsideQuotes(std::string_view Chars, std::string_view Text, int& Pos) {
+  // ASCII members as a bit set, so each character costs one test.
+  uint64_t ascii[2] = {0, 0};
+  bool wide = false;
+  for (unsigned char b : Chars) {
+    if (b < 0x80)
+      ascii[b >> 6] |= uint64_t{1} << (b & 63);
+    else
+      wide = true;
+  }
   bool inQuotes = false;
   std::size_t i = 0;
   while (i < Text.size()) {
@@ -335,12 +386,15 @@ char32_t FindCharOutsideQuotes(std::string_view Chars, std::string_view Text, in
       continue;
     }
     if (inQuotes) continue;
-    std::size_t k = 0;
-    while (k < Chars.size()) {
-      if (NextChar(Chars, k) == c) {
-        Pos = static_cast<int>(start);
-        return c;
-      }
+    bool member = false;
+    if (c < 0x80) {
+      member = (ascii[c >> 6] >> (c & 63)) & 1;
+    } else if (wide) {
+      for (std::size_t k = 0; k < Chars.size() && !member;) member = NextChar(Chars, k) == c;
+    }
+    if (member) {
+      Pos = static_cast<int>(start);
+      return c;
     }
   }
   Pos = -1;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/classes/Classes.h"
+#include "framework/classes/StringList.h"
 #include "framework/rtl/CodePage.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/VevUtil.h"
@@ -417,6 +417,12 @@ std::string SplitOffField(std::string& Source, std::string_view Delimiter) {
   return field;
 }
 
+std::string ConcatStrings(const TStrings& List) {
+  std::string out;
+  for (int i = 0; i < List.Count(); ++i) out.append(List.Strings(i));
+  return out;
+}
+
 int LimitSize(int Value, int Min, int Max) {
   if (Min == Max) return Value;
   if (Min > 0 && Min > Value) Value = Min;
@@ -518,7 +524,7 @@ bool AutoLinkURL(std::string_view Text, std::string_view UpperPrefix, std::strin
   return true;
 }
 
-std::string ColorToHTMLHex(int32_t Color) {
+std::string ColorToHTMLHex(TColor Color) {
   static const char kHex[] = "0123456789ABCDEF";
   const uint32_t v = static_cast<uint32_t>(Color);
   const uint8_t rgb[3] = {static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>((v >> 8) & 0xFF),
