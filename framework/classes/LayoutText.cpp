@@ -217,7 +217,8 @@ class Lexer {
       }
       if (p_ == h) Fail(line_, "Invalid number");
       cur_.Kind = Tok::Integer;
-      cur_.Int = neg ? -static_cast<int64_t>(v) : static_cast<int64_t>(v);
+      // Hex gives the bit pattern; negation wraps like the platform's.
+      cur_.Int = static_cast<int64_t>(neg ? ~v + 1 : v);
       return;
     }
     while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;

@@ -226,6 +226,7 @@ TEST_F(LayoutTextTest, StringsNumbersAndBinaryParse) {
       {"$1F", TLayoutValueKind::Integer, "", 31},
       {"-$10", TLayoutValueKind::Integer, "", -16},
       {"9223372036854775807", TLayoutValueKind::Integer, "", INT64_MAX},
+      {"-$8000000000000000", TLayoutValueKind::Integer, "", INT64_MIN},
       {"{ 0a 0B\n ff }", TLayoutValueKind::Binary, "\x0A\x0B\xFF", 0},
       {"{}", TLayoutValueKind::Binary, "", 0},
       {"Form1.Edit1", TLayoutValueKind::Ident, "Form1.Edit1", 0},
