@@ -1,10 +1,17 @@
-// Test main: every test program runs headless.
+// Test main: every test program runs headless, with the application started
+// (so tests can create and show forms) and a strict responder in place, so an
+// unexpected message box or modal form fails the test instead of blocking it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "Responder.h"
+#include "framework/controls/Forms.h"
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ::testing::InitGoogleTest(&argc, argv);
+  Application->Initialize();
+  TDialogResponder strict;
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,196 @@
+// The message spine: sending, posting, registered messages, timers on the
+// test clock, focus moves with Tab in tab order and the enter/exit notices.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Input.h"
+#include "Responder.h"
+#include "framework/controls/Forms.h"
+
+namespace {
+
+using namespace testinput;
+
+// A focusable control that logs the messages it gets.
+class TProbe : public TCustomControl {
+ public:
+  TProbe(TComponent* Owner, std::vector<std::string>* Log, std::string Name)
+      : TCustomControl(Owner), log_(Log), name_(std::move(Name)) {
+    SetTabStop(true);
+    SetBounds(0, 0, 40, 20);
+  }
+  void WndProc(TMessage& M) override {
+    switch (M.Msg) {
+      case WM_KEYDOWN:
+        Add("keydown " + std::to_string(M.WParam));
+        break;
+      case WM_CHAR:
+        Add("char " + std::to_string(M.WParam));
+        break;
+      case WM_KEYUP:
+        Add("keyup " + std::to_string(M.WParam));
+        break;
+      case WM_SETFOCUS:
+        Add("setfocus");
+        break;
+      case WM_KILLFOCUS:
+        Add("killfocus");
+        break;
+      case CM_ENTER:
+        Add("enter");
+        break;
+      case CM_EXIT:
+        Add("exit");
+        break;
+      default:
+        if (M.Msg == custom) Add("custom " + std::to_string(M.WParam));
+        break;
+    }
+    TCustomControl::WndProc(M);
+  }
+  UINT custom = 0;
+
+ private:
+  void Add(const std::string& s) {
+    if (log_) log_->push_back(name_ + ": " + s);
+  }
+  std::vector<std::string>* log_;
+  std::string name_;
+};
+
+struct FormFixture : ::testing::Test {
+  std::vector<std::string> log;
+  TForm* form = nullptr;
+  TProbe* a = nullptr;
+  TProbe* b = nullptr;
+  TProbe* c = nullptr;
+  void SetUp() override {
+    ResetKeyboardState();
+    form = new TForm(nullptr);
+    form->SetBounds(10, 10, 300, 200);
+    a = new TProbe(form, &log, "a");
+    b = new TProbe(form, &log, "b");
+    c = new TProbe(form, &log, "c");
+    for (TProbe* p : {a, b, c}) p->SetParent(form);
+  }
+  void TearDown() override { delete form; }
+};
+
+TEST(RegisterWindowMessage, SameNameSameNumberFromC000) {
+  UINT a = RegisterWindowMessage("GridEditDone");
+  UINT b = RegisterWindowMessage("griDEditdone");
+  UINT c = RegisterWindowMessage("DTPShiftFocus");
+  EXPECT_EQ(a, b);
+  EXPECT_NE(a, c);
+  EXPECT_GE(a, 0xC000u);
+  EXPECT_GE(c, 0xC000u);
+  EXPECT_EQ(RegisterWindowMessage(""), 0u);
+}
+
+TEST_F(FormFixture, PostedMessageArrivesAfterTheCurrentHandler) {
+  UINT msg = RegisterWindowMessage("TestPostOrder");
+  a->custom = msg;
+  HWND h = a->Handle();
+  // Posted from inside a handler: it comes after the handler has returned.
+  a->OnClick = [&](TObject*) {
+    PostMessage(h, msg, 7, 0);
+    log.push_back("click done");
+  };
+  a->Click();
+  EXPECT_EQ(log, (std::vector<std::string>{"click done"}));
+  Pump();
+  EXPECT_EQ(log, (std::vector<std::string>{"click done", "a: custom 7"}));
+}
+
+TEST_F(FormFixture, MessagesToAGoneWindowAreDropped) {
+  HWND h = a->Handle();
+  EXPECT_TRUE(IsWindow(h));
+  delete a;
+  a = nullptr;
+  EXPECT_FALSE(IsWindow(h));
+  EXPECT_EQ(SendMessage(h, WM_USER, 0, 0), 0);
+  PostMessage(h, WM_USER, 0, 0);
+  EXPECT_NO_THROW(Pump());
+  EXPECT_EQ(FindControl(h), nullptr);
+}
+
+TEST_F(FormFixture, TimersFireOnTheTestClock) {
+  TTestClock clock;
+  std::vector<uintptr_t> ticks;
+  HWND h = AllocateHWnd([&](TMessage& m) {
+    if (m.Msg == WM_TIMER) ticks.push_back(m.WParam);
+  });
+  SetTimer(h, 111, 500);
+  clock.Advance(499);
+  EXPECT_TRUE(ticks.empty());
+  clock.Advance(1);
+  EXPECT_EQ(ticks, (std::vector<uintptr_t>{111}));
+  // A late loop gets one tick, not a backlog.
+  clock.Advance(2000);
+  EXPECT_EQ(ticks.size(), 2u);
+  // Setting it again restarts the interval.
+  clock.Advance(300);
+  SetTimer(h, 111, 500);
+  clock.Advance(300);
+  EXPECT_EQ(ticks.size(), 2u);
+  clock.Advance(200);
+  EXPECT_EQ(ticks.size(), 3u);
+  KillTimer(h, 111);
+  clock.Advance(5000);
+  EXPECT_EQ(ticks.size(), 3u);
+  DeallocateHWnd(h);
+}
+
+TEST_F(FormFixture, TabAndShiftTabMoveFocusInTabOrder) {
+  b->SetTabOrder(0);  // order: b, a, c
+  ShowForm(form);
+  EXPECT_EQ(form->ActiveControl(), b);
+  EXPECT_TRUE(b->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(a->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(c->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(b->Focused());
+  PressKey(VK_TAB, {ssShift});
+  EXPECT_TRUE(c->Focused());
+  // Controls that cannot take the focus are skipped.
+  a->SetEnabled(false);
+  PressKey(VK_TAB);
+  EXPECT_TRUE(b->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(c->Focused());
+}
+
+TEST_F(FormFixture, FocusMoveSendsKillSetExitEnterInOrder) {
+  ShowForm(form);
+  a->SetFocus();
+  log.clear();
+  b->SetFocus();
+  EXPECT_EQ(log, (std::vector<std::string>{"a: killfocus", "b: setfocus", "a: exit", "b: enter"}));
+}
+
+TEST_F(FormFixture, TabIsConsumedAsDialogKeyWithoutCharacter) {
+  ShowForm(form);
+  a->SetFocus();
+  log.clear();
+  PressKey(VK_TAB);
+  for (const auto& s : log) EXPECT_EQ(s.find("char"), std::string::npos) << s;
+}
+
+TEST_F(FormFixture, TypedKeyGivesKeyDownCharKeyUp) {
+  ShowForm(form);
+  a->SetFocus();
+  std::vector<std::string> events;
+  a->OnKeyDown = [&](TObject*, WORD& k, TShiftState) { events.push_back("OnKeyDown " + std::to_string(k)); };
+  a->OnKeyPress = [&](TObject*, char32_t& k) { events.push_back("OnKeyPress " + std::to_string(k)); };
+  log.clear();
+  PressKey('X', {ssShift});
+  EXPECT_EQ(log, (std::vector<std::string>{"a: keydown 16", "a: keydown 88", "a: char 88", "a: keyup 88",
+                                           "a: keyup 16"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"OnKeyDown 16", "OnKeyDown 88", "OnKeyPress 88"}));
+}
+
+}  // namespace
