@@ -75,6 +75,14 @@ std::string Label(TComponent* c) {
 
 // ---- reader ---------------------------------------------------------------------
 
+// "Component.Property" of the value being applied, spelled out only when an
+// error needs it.
+struct PropPath {
+  const std::string& Label;
+  const std::string& Name;
+  operator std::string() const { return Label + "." + Name; }
+};
+
 class LayoutReader {
  public:
   explicit LayoutReader(const TLayoutSource& src) : src_(src) {}
@@ -113,8 +121,8 @@ class LayoutReader {
   }
 
   // Runs f, turning an error of a setter into a layout error at pos.
-  template <class F>
-  void Guard(int64_t pos, const std::string& path, F&& f) {
+  template <class P, class F>
+  void Guard(int64_t pos, const P& path, F&& f) {
     try {
       f();
     } catch (const ELayoutError&) {
@@ -169,7 +177,13 @@ class LayoutReader {
   }
 
   void ReadProp(TObject* obj, const TLayoutProperty& p, const std::string& label) {
-    std::string path = label + "." + p.Name;
+    PropPath path{label, p.Name};
+    if (p.Name.find('.') == std::string::npos) {
+      // The common case: a property of the object itself.
+      const TPublishedClass* cls = PublishedClassOf(obj);
+      if (cls == nullptr) Fail(p.Pos, path, "Class " + obj->ClassName() + " has no published properties");
+      if (const TPropInfo* pi = cls->FindProp(p.Name)) return Apply(obj, *pi, p.Value, path);
+    }
     std::vector<std::string> segs = SplitDots(p.Name);
     TObject* cur = obj;
     for (size_t i = 0; i + 1 < segs.size(); ++i) {
@@ -201,7 +215,7 @@ class LayoutReader {
     Fail(p.Pos, path, "Property " + last + " does not exist");
   }
 
-  int64_t OrdinalOf(const TPropInfo& pi, const TLayoutValue& v, const std::string& path) {
+  int64_t OrdinalOf(const TPropInfo& pi, const TLayoutValue& v, const PropPath& path) {
     int64_t n = 0;
     if (v.Kind == TLayoutValueKind::Integer) {
       n = v.Int;
@@ -217,7 +231,7 @@ class LayoutReader {
     return n;
   }
 
-  void Apply(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const std::string& path) {
+  void Apply(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const PropPath& path) {
     switch (pi.Kind) {
       case pkInteger:
       case pkColor: {
@@ -298,7 +312,7 @@ class LayoutReader {
     }
   }
 
-  void ApplyList(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const std::string& path) {
+  void ApplyList(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const PropPath& path) {
     if (v.Kind != TLayoutValueKind::List) Fail(v.Pos, path, Expected("a list of strings", v));
     std::vector<std::string> items;
     for (const auto& e : v.List) {
@@ -308,7 +322,7 @@ class LayoutReader {
     Guard(v.Pos, path, [&] { pi.SetList(obj, items); });
   }
 
-  void ApplyCollection(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const std::string& path) {
+  void ApplyCollection(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const PropPath& path) {
     if (v.Kind != TLayoutValueKind::Collection) Fail(v.Pos, path, Expected("a collection", v));
     TObject* coll = nullptr;
     Guard(v.Pos, path, [&] { coll = pi.GetObject(obj); });
@@ -320,7 +334,7 @@ class LayoutReader {
       Guard(v.Pos, path, [&] { pi.Coll.Clear(coll); });
       for (size_t i = 0; i < v.Items.size(); ++i) {
         const TLayoutItem& item = v.Items[i];
-        std::string label = path + "[" + std::to_string(i) + "]";
+        std::string label = std::string(path) + "[" + std::to_string(i) + "]";
         TObject* it = nullptr;
         Guard(item.Pos, label, [&] { it = pi.Coll.Add(coll); });
         if (it == nullptr) Fail(item.Pos, label, "The collection gave no new item");
@@ -335,7 +349,7 @@ class LayoutReader {
     });
   }
 
-  void ApplyEvent(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const std::string& path) {
+  void ApplyEvent(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const PropPath& path) {
     if (v.Kind == TLayoutValueKind::Nil) {
       Guard(v.Pos, path, [&] { pi.SetEvent(obj, std::any()); });
       return;
