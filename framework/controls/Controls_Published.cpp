@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
+#include "framework/controls/Menus.h"
 
 namespace {
 
@@ -78,8 +79,7 @@ void RegisterControlsPublished() {
     P.Object("Constraints", [](C* c) { return c->Constraints(); });
     P.Integer("Cursor", &C::Cursor, &C::SetCursor).Idents("TCursor").Default(crDefault);
     P.Bool("Enabled", &C::Enabled, &C::SetEnabled).Default(true);
-    P.Object("Font", [](C* c) { return c->Font(); });
-    P.Class().Props.back().Stored = [](TObject* o) { return !static_cast<C*>(o)->ParentFont(); };
+    P.Object("Font", [](C* c) { return c->Font(); }).Stored([](C* c) { return !c->ParentFont(); });
     P.String("Hint", &C::Hint, &C::SetHint);
     P.Bool("ParentBiDiMode", &C::ParentBiDiMode, &C::SetParentBiDiMode).Default(true);
     P.Bool("ParentColor", &C::ParentColor, &C::SetParentColor).Default(false);
