@@ -1,7 +1,11 @@
 #include "app/UComon.h"
 
+#include <optional>
+
 #include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
+#include "framework/rtl/SysUtils.h"
+#include "framework/xml/XmlDom.h"
 
 std::string Project_Name;
 std::string Project_Dir;
@@ -89,4 +93,89 @@ void Set_Files() {
   Path_MQTT_Set_Topic = Join_Path(Project_Dir, "MQTT_Set_Topic.xml");
   Path_BACnet_Slave = Join_Path(Project_Dir, "BACnet_Slave.xml");
   Path_OPC_UA_Server = Join_Path(Project_Dir, "OPC_UA_Server.xml");
+}
+
+namespace {
+void Setting_Defaults() {
+  Project_Name.clear();
+  Project_Dir.clear();
+  Last_IP_Address = Default_IP_Address;
+  Language_Name = "English";
+  Opt_Enable_Internet = false;
+  Opt_Enable_Update = false;
+  Opt_Jump_Field_Tables = false;
+  Opt_Double_Click_Auto_Size = false;
+}
+
+// The text of Parent's child element Name; nothing when any step of the way
+// fails, so that each value falls back on its own.
+std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name) {
+  try {
+    TXMLNode node = Parent.FindNode(Name);
+    if (!node) return std::nullopt;
+    return node.Text();
+  } catch (const Exception&) {
+    return std::nullopt;
+  }
+}
+
+TXMLNode Child(const TXMLNode& Parent, const char* Name) {
+  try {
+    return Parent.FindNode(Name);
+  } catch (const Exception&) {
+    return TXMLNode();
+  }
+}
+
+bool Flag(const std::optional<std::string>& Text) { return Text && *Text == "1"; }
+
+void Add_Value(TXMLNode Parent, const char* Name, const std::string& Value) {
+  Parent.AddChild(Name).SetText(Value);
+}
+}  // namespace
+
+bool Read_Setting() {
+  const std::string file = Join_Path(App_Dir, Settings_File_Name);
+  if (!FileExists(file)) {
+    Setting_Defaults();
+    return true;
+  }
+  TXMLDocument doc;
+  try {
+    doc.LoadFromFile(file);
+  } catch (const Exception&) {
+    // A damaged settings file must not stop the program: start as on a first run.
+    Setting_Defaults();
+    return false;
+  }
+  const TXMLNode root = doc.ChildCount() > 0 ? doc.ChildNodes(0) : TXMLNode();
+  Project_Name = Child_Text(Child(root, "lastproj"), "projectname").value_or("");
+  Last_IP_Address = Child_Text(Child(root, "lastipadd"), "ipaddress").value_or(Default_IP_Address);
+  Language_Name = Child_Text(Child(root, "lastlang"), "language").value_or("English");
+  const TXMLNode options = Child(root, "lastinternet");
+  Opt_Enable_Internet = Flag(Child_Text(options, "enable_internet"));
+  Opt_Enable_Update = Flag(Child_Text(options, "enable_update"));
+  Opt_Jump_Field_Tables = Flag(Child_Text(options, "enable_jump_field_tables"));
+  Opt_Double_Click_Auto_Size = Flag(Child_Text(options, "Double_Click_Auto_Size"));
+  return true;
+}
+
+bool Save_Setting(std::string* ErrorMessage) {
+  TXMLDocument doc;
+  TXMLNode root = doc.AddChild("Conf_Settings");
+  Add_Value(root.AddChild("lastproj"), "projectname", Project_Name);
+  Add_Value(root.AddChild("lastipadd"), "ipaddress", Last_IP_Address);
+  Add_Value(root.AddChild("lastlang"), "language", Language_Name);
+  TXMLNode options = root.AddChild("lastinternet");
+  Add_Value(options, "enable_internet", Opt_Enable_Internet ? "1" : "0");
+  Add_Value(options, "enable_update", Opt_Enable_Update ? "1" : "0");
+  Add_Value(options, "enable_jump_field_tables", Opt_Jump_Field_Tables ? "1" : "0");
+  Add_Value(options, "Double_Click_Auto_Size", Opt_Double_Click_Auto_Size ? "1" : "0");
+  try {
+    doc.SaveToFile(Join_Path(App_Dir, Settings_File_Name));
+  } catch (const Exception& e) {
+    if (ErrorMessage) *ErrorMessage = e.Message();
+    return false;
+  }
+  return true;
 }

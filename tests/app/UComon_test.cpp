@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "framework/os/Files.h"
+#include "framework/os/SafeWriter.h"
 #include "framework/rtl/Locale.h"
+#include "framework/xml/XmlDom.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -196,6 +198,174 @@ TEST_F(FoldersTest, SetFilesDerivesTheProjectPaths) {
   Set_Files();
   EXPECT_EQ(Path_ParGen, "/ParGen.xml");
   EXPECT_EQ(Path_OPC_UA_Server, "/OPC_UA_Server.xml");
+}
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { App_Dir = dir_.Path(); }
+  std::string File() const { return dir_.File("Quorvane.xml"); }
+  // Every global the settings file holds, as one value to compare.
+  static std::vector<std::string> Globals() {
+    return {Project_Name,
+            Last_IP_Address,
+            Language_Name,
+            Opt_Enable_Internet ? "on" : "off",
+            Opt_Enable_Update ? "on" : "off",
+            Opt_Jump_Field_Tables ? "on" : "off",
+            Opt_Double_Click_Auto_Size ? "on" : "off"};
+  }
+  static void Scramble() {
+    Project_Name = "x";
+    Project_Dir = "y";
+    Last_IP_Address = "z";
+    Language_Name = "w";
+    Opt_Enable_Internet = Opt_Enable_Update = Opt_Jump_Field_Tables = Opt_Double_Click_Auto_Size = true;
+  }
+  static const std::vector<std::string>& Defaults() {
+    static const std::vector<std::string> d = {"", "192.168.2.205", "English", "off", "off", "off", "off"};
+    return d;
+  }
+  TCommonGlobalsScope globals_;
+  TScratchDir dir_;
+};
+
+const char* const Full_Settings =
+    "<Conf_Settings><lastproj><projectname>Plant 1</projectname></lastproj>"
+    "<lastipadd><ipaddress>10.0.0.7</ipaddress></lastipadd>"
+    "<lastlang><language>German</language></lastlang>"
+    "<lastinternet><enable_internet>1</enable_internet><enable_update>1</enable_update>"
+    "<enable_jump_field_tables>1</enable_jump_field_tables>"
+    "<Double_Click_Auto_Size>1</Double_Click_Auto_Size></lastinternet></Conf_Settings>";
+
+TEST_F(SettingsTest, MissingOrDamagedFileGivesTheDefaults) {
+  Scramble();
+  EXPECT_TRUE(Read_Setting());
+  EXPECT_EQ(Globals(), Defaults());
+  EXPECT_EQ(Project_Dir, "");
+
+  Write_File(File(), "<Conf_Settings><lastproj>");
+  Scramble();
+  EXPECT_FALSE(Read_Setting());
+  EXPECT_EQ(Globals(), Defaults());
+  EXPECT_EQ(Project_Dir, "");
+}
+
+TEST_F(SettingsTest, SavedSettingsReadBackAndHoldExactlyTheirElements) {
+  Project_Name = "Plant <1> & \"2\"";
+  Last_IP_Address = "10.0.0.7";
+  Language_Name = "Deutsch";
+  Opt_Enable_Internet = true;
+  Opt_Enable_Update = false;
+  Opt_Jump_Field_Tables = true;
+  Opt_Double_Click_Auto_Size = false;
+  const std::vector<std::string> saved = Globals();
+  ASSERT_TRUE(Save_Setting());
+  Scramble();
+  ASSERT_TRUE(Read_Setting());
+  EXPECT_EQ(Globals(), saved);
+
+  TXMLDocument doc;
+  doc.LoadFromFile(File());
+  ASSERT_EQ(doc.ChildCount(), 1);
+  TXMLNode root = doc.ChildNodes(0);
+  EXPECT_EQ(root.NodeName(), "Conf_Settings");
+  EXPECT_EQ(root.AttributeCount(), 0);
+  const std::vector<std::pair<std::string, std::vector<std::string>>> layout = {
+      {"lastproj", {"projectname"}},
+      {"lastipadd", {"ipaddress"}},
+      {"lastlang", {"language"}},
+      {"lastinternet",
+       {"enable_internet", "enable_update", "enable_jump_field_tables", "Double_Click_Auto_Size"}},
+  };
+  ASSERT_EQ(root.ChildCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    TXMLNode group = root.ChildNodes(i);
+    EXPECT_EQ(group.NodeName(), layout[i].first);
+    ASSERT_EQ(group.ChildCount(), static_cast<int>(layout[i].second.size()));
+    for (int k = 0; k < group.ChildCount(); ++k)
+      EXPECT_EQ(group.ChildNodes(k).NodeName(), layout[i].second[k]);
+  }
+  EXPECT_EQ(root.FindNode("lastinternet").FindNode("enable_update").Text(), "0");
+  EXPECT_EQ(Read_File(File()).rfind("<Conf_Settings", 0), 0u);
+}
+
+TEST_F(SettingsTest, EmptyProjectNameIsWrittenAsAnEmptyElement) {
+  Project_Name.clear();
+  ASSERT_TRUE(Save_Setting());
+  TXMLDocument doc;
+  doc.LoadFromFile(File());
+  EXPECT_TRUE(doc.ChildNodes(0).FindNode("lastproj").FindNode("projectname"));
+  Scramble();
+  Read_Setting();
+  EXPECT_EQ(Project_Name, "");
+}
+
+TEST_F(SettingsTest, EachElementFallsBackOnItsOwn) {
+  struct Case {
+    const char* Remove;  // the text cut out of the full file
+    int Index;           // the value that falls back
+  };
+  const std::vector<Case> cases = {
+      {"<lastproj><projectname>Plant 1</projectname></lastproj>", 0},
+      {"<projectname>Plant 1</projectname>", 0},
+      {"<ipaddress>10.0.0.7</ipaddress>", 1},
+      {"<lastlang><language>German</language></lastlang>", 2},
+      {"<enable_internet>1</enable_internet>", 3},
+      {"<enable_update>1</enable_update>", 4},
+      {"<enable_jump_field_tables>1</enable_jump_field_tables>", 5},
+      {"<Double_Click_Auto_Size>1</Double_Click_Auto_Size>", 6},
+  };
+  const std::vector<std::string> full = {"Plant 1", "10.0.0.7", "German", "on", "on", "on", "on"};
+  for (const Case& c : cases) {
+    std::string text = Full_Settings;
+    text.erase(text.find(c.Remove), std::string(c.Remove).size());
+    Write_File(File(), text);
+    Scramble();
+    Read_Setting();
+    std::vector<std::string> expected = full;
+    expected[c.Index] = Defaults()[c.Index];
+    EXPECT_EQ(Globals(), expected) << "without " << c.Remove;
+  }
+
+  // Without the options element every option is off; the rest stays.
+  std::string text = Full_Settings;
+  text.erase(text.find("<lastinternet>"), text.find("</Conf_Settings>") - text.find("<lastinternet>"));
+  Write_File(File(), text);
+  Read_Setting();
+  EXPECT_EQ(Globals(),
+            (std::vector<std::string>{"Plant 1", "10.0.0.7", "German", "off", "off", "off", "off"}));
+}
+
+TEST_F(SettingsTest, FlagsAreOnOnlyForExactlyOne) {
+  for (const char* flag : {"true", " 1", "1 ", "01", "", "<x>1</x>"}) {
+    std::string text = Full_Settings;
+    std::string from = "<enable_internet>1</enable_internet>";
+    text.replace(text.find(from), from.size(),
+                 std::string("<enable_internet>") + flag + "</enable_internet>");
+    Write_File(File(), text);
+    Read_Setting();
+    EXPECT_FALSE(Opt_Enable_Internet) << "'" << flag << "'";
+    EXPECT_TRUE(Opt_Enable_Update) << "'" << flag << "'";
+  }
+}
+
+TEST_F(SettingsTest, FileWhoseFirstNodeIsNotTheRootGivesEveryDefault) {
+  for (const std::string& lead : {std::string("<?xml version=\"1.0\"?>"), std::string("<!-- settings -->")}) {
+    Write_File(File(), lead + Full_Settings);
+    Scramble();
+    EXPECT_TRUE(Read_Setting());
+    EXPECT_EQ(Globals(), Defaults()) << lead;
+  }
+}
+
+TEST_F(SettingsTest, FailedSaveIsReportedAndKeepsTheOldFile) {
+  Write_File(File(), Full_Settings);
+  TSafeWriteHookScope hook(
+      [](TSafeWriteStage stage, const std::string&) { return stage == swsWrite ? ENOSPC : 0; });
+  std::string error;
+  EXPECT_FALSE(Save_Setting(&error));
+  EXPECT_NE(error.find("Quorvane.xml"), std::string::npos) << error;
+  EXPECT_EQ(Read_File(File()), Full_Settings);
 }
 
 }  // namespace

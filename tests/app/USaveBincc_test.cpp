@@ -1,0 +1,606 @@
+#include "app/USaveBincc.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/UComon.h"
+#include "framework/os/SafeWriter.h"
+#include "tests/app/AppTestSupport.h"
+
+namespace {
+
+// Little-endian reads of an image, independent of the compiler's writers.
+std::uint32_t U32(const TBank_Image& b, int off) {
+  return b[off] | (b[off + 1] << 8) | (b[off + 2] << 16) | (std::uint32_t{b[off + 3]} << 24);
+}
+std::uint16_t U16(const TBank_Image& b, int off) {
+  return static_cast<std::uint16_t>(b[off] | (b[off + 1] << 8));
+}
+std::vector<int> Bytes(const TBank_Image& b, int off, int n) {
+  return std::vector<int>(b.begin() + off, b.begin() + off + n);
+}
+
+constexpr int CAN_Rate = 0x000, CAN_Rate_Copy = 0x004, Device_IP = 0x028, Subnet = 0x02C, Gateway = 0x030,
+              CAN_Count = 0x070, CAN_Address = 0x0C8, DHCP = 0x4E8, Device_Name = 0x514, DNS2 = 0x53C,
+              DNS1 = 0x58C, S7_Address = 0x654, S7_Count = 0x658, Version = 0x66C, Checksum = 0x7FC;
+constexpr int S7_Base = 0x8000;
+
+std::string ParGen(const std::string& Elements) {
+  return "<Par_Gen>" + Elements + "</Par_Gen><!--SW_VERSION = 1.000-->";
+}
+std::string Element(const std::string& Name, const std::string& Text) {
+  return "<" + Name + ">" + Text + "</" + Name + ">";
+}
+
+struct TAttr {
+  const char* Name;
+  std::string Value;
+};
+std::string Row(const std::vector<TAttr>& Attrs) {
+  std::string s = "<row";
+  for (const TAttr& a : Attrs) s += std::string(" ") + a.Name + "=\"" + a.Value + "\"";
+  return s + "/>";
+}
+
+// A project folder with the path globals pointing into it.
+class CompilerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Project_Dir = dir_.Path();
+    Set_Files();
+  }
+  void Compile() { Compile_Configuration(); }
+  void Write_ParGen(const std::string& Elements) { Write_File(Path_ParGen, ParGen(Elements)); }
+  void Write_Receive(const std::string& Rows) {
+    Write_File(Path_CAN_Rec_Frames, "<Receive_Frames>" + Rows + "</Receive_Frames>");
+  }
+  void Write_Transmit(const std::string& Rows) {
+    Write_File(Path_CAN_Send_Frames, "<Transmit_Frames>" + Rows + "</Transmit_Frames>");
+  }
+  void Write_S7(const std::string& Read_Rows, const std::string& Write_Rows) {
+    Write_File(Path_S7_Protocol, "<S7_Protocol><S7_Protocol_Read>" + Read_Rows +
+                                     "</S7_Protocol_Read><S7_Protocol_Write>" + Write_Rows +
+                                     "</S7_Protocol_Write></S7_Protocol><!--SW_VERSION = 1.003-->");
+  }
+  std::uint32_t Sum_Of_Block() const {
+    std::uint32_t sum = 0;
+    for (int i = 0; i < Checksum; ++i) sum += Bank1_Image[i];
+    return sum;
+  }
+
+  TCommonGlobalsScope globals_;
+  TScratchDir dir_;
+};
+
+TEST_F(CompilerTest, ParameterBlockWithoutParGenKeepsTheBlockDefaults) {
+  Compile();
+  EXPECT_EQ(Bank1_Size, 2048);
+  EXPECT_EQ(Bank2_Size, 61440);
+  EXPECT_EQ(U32(Bank1_Image, CAN_Rate), 250000u);
+  EXPECT_EQ(U32(Bank1_Image, CAN_Rate_Copy), 250000u);
+  EXPECT_EQ(Bytes(Bank1_Image, Device_IP, 4), (std::vector<int>{192, 168, 2, 205}));
+  EXPECT_EQ(Bytes(Bank1_Image, Subnet, 4), (std::vector<int>{255, 255, 255, 0}));
+  EXPECT_EQ(Bytes(Bank1_Image, Gateway, 4), (std::vector<int>{255, 255, 255, 255}));
+  EXPECT_EQ(Bytes(Bank1_Image, DNS1, 4), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(Bytes(Bank1_Image, DNS2, 4), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(Bytes(Bank1_Image, Version, 8), std::vector<int>(8, 0));
+  EXPECT_EQ(U16(Bank1_Image, DHCP), 0);
+  // Values of the sibling converters' fields that the device expects.
+  EXPECT_EQ(U32(Bank1_Image, 0x00C), 9600u);
+  EXPECT_EQ(U16(Bank1_Image, 0x034), 10000);
+  EXPECT_EQ(U16(Bank1_Image, 0x036), 10001);
+  EXPECT_EQ(U16(Bank1_Image, 0x038), 10001);
+  EXPECT_EQ(Bytes(Bank1_Image, 0x1B4, 8), std::vector<int>(8, 8));
+  EXPECT_EQ(U32(Bank1_Image, CAN_Address), 0x80000u);
+  EXPECT_EQ(U32(Bank1_Image, S7_Address), 0x88000u);
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 0u);
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 0u);
+  EXPECT_EQ(U32(Bank1_Image, Checksum), Sum_Of_Block());
+  EXPECT_EQ(Par_Gen_Block.Block_Checksum, Sum_Of_Block());
+  // Every other byte of the block is zero.
+  std::vector<std::pair<int, int>> set = {{0x000, 16}, {0x028, 18}, {0x070, 4}, {0x0C8, 4},
+                                          {0x1B4, 8},  {0x654, 8},  {0x7FC, 4}};
+  for (int i = 0; i < 2048; ++i) {
+    bool in_field = false;
+    for (auto [off, len] : set) in_field = in_field || (i >= off && i < off + len);
+    if (!in_field) {
+      EXPECT_EQ(Bank1_Image[i], 0) << "offset " << i;
+    }
+  }
+}
+
+TEST_F(CompilerTest, ParameterBlockFromParGenWithOnlyTheRootTakesTheElementFallbacks) {
+  Write_ParGen("");
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Rate), 1000000u);
+  EXPECT_EQ(U32(Bank1_Image, CAN_Rate_Copy), 1000000u);
+  EXPECT_EQ(Bytes(Bank1_Image, Device_IP, 4), (std::vector<int>{192, 168, 0, 10}));
+  EXPECT_EQ(Bytes(Bank1_Image, Subnet, 4), (std::vector<int>{255, 255, 255, 0}));
+  EXPECT_EQ(Bytes(Bank1_Image, Gateway, 4), (std::vector<int>{255, 255, 255, 255}));
+  EXPECT_EQ(Bytes(Bank1_Image, Version, 8), (std::vector<int>{'1', '.', '0', '0', '0', 0, 0, 0}));
+  EXPECT_EQ(Bytes(Bank1_Image, Device_Name, 32), std::vector<int>(32, 0));
+  EXPECT_EQ(U32(Bank1_Image, Checksum), Sum_Of_Block());
+}
+
+TEST_F(CompilerTest, ParameterBlockReadsEachElementWithItsOwnFallback) {
+  struct Case {
+    const char* What;
+    std::string Elements;
+    int Offset;
+    std::vector<int> Expected;
+  };
+  const std::vector<Case> cases = {
+      {"gateway on, octets missing", Element("S7_Protocol_EN_GAT", "1"), Gateway, {192, 168, 0, 1}},
+      {"gateway on, octets given",
+       Element("S7_Protocol_EN_GAT", "1") + Element("S7_Protocol_GAT1", "10") +
+           Element("S7_Protocol_GAT4", "254"),
+       Gateway,
+       {10, 168, 0, 254}},
+      {"gateway flag not exactly 1",
+       Element("S7_Protocol_EN_GAT", " 1") + Element("S7_Protocol_GAT1", "10"),
+       Gateway,
+       {255, 255, 255, 255}},
+      {"DNS on, elements missing: primary", Element("Eth_Conn_Enable_DNS", "1"), DNS1, {8, 8, 8, 8}},
+      {"DNS on, elements missing: secondary", Element("Eth_Conn_Enable_DNS", "1"), DNS2, {8, 8, 4, 4}},
+      {"DNS on, values given",
+       Element("Eth_Conn_Enable_DNS", "1") + Element("Eth_Conn_Primary_DNS1", "1") +
+           Element("Eth_Conn_Primary_DNS4", "abc"),
+       DNS1,
+       {1, 8, 8, 8}},
+      {"DNS off ignores the octets", Element("Eth_Conn_Primary_DNS1", "1"), DNS1, {0, 0, 0, 0}},
+      {"octets: hexadecimal, low 8 bits, not a number",
+       Element("S7_Protocol_IP1", "$0A") + Element("S7_Protocol_IP2", "300") +
+           Element("S7_Protocol_IP3", "1 ") + Element("S7_Protocol_IP4", "0x7"),
+       Device_IP,
+       {10, 44, 0, 7}},
+      {"subnet mask",
+       Element("S7_Protocol_SM3", "0") + Element("S7_Protocol_SM4", ""),
+       Subnet,
+       {255, 255, 0, 0}},
+      {"DHCP on cable", Element("Eth_Conn_DHCP_Cable", "1"), DHCP, {1, 0}},
+      {"DHCP on both",
+       Element("Eth_Conn_DHCP_Cable", "1") + Element("Eth_Conn_DHCP_WiFi", "1"),
+       DHCP,
+       {3, 0}},
+      {"DHCP flag is a word", Element("Eth_Conn_DHCP_Cable", "true"), DHCP, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    Write_ParGen(c.Elements);
+    Compile();
+    EXPECT_EQ(Bytes(Bank1_Image, c.Offset, static_cast<int>(c.Expected.size())), c.Expected) << c.What;
+  }
+}
+
+TEST_F(CompilerTest, CanBaudrateIndexSelectsTheBitRate) {
+  const std::vector<std::pair<std::string, std::uint32_t>> cases = {
+      {"0", 10000},     {"1", 20000},  {"2", 50000},   {"3", 62500},   {"4", 100000},   {"5", 125000},
+      {"6", 250000},    {"7", 500000}, {"8", 800000},  {"9", 1000000}, {"10", 1000000}, {"-1", 1000000},
+      {"abc", 1000000}, {"", 1000000}, {"0x3", 62500}, {" 7", 500000},
+  };
+  for (const auto& [text, rate] : cases) {
+    Write_ParGen(Element("CAN_BAUDRATE", text));
+    Compile();
+    EXPECT_EQ(U32(Bank1_Image, CAN_Rate), rate) << "index " << text;
+    EXPECT_EQ(U32(Bank1_Image, CAN_Rate_Copy), rate) << "index " << text;
+  }
+}
+
+TEST_F(CompilerTest, DeviceNameKeepsAtMost31CharactersAndNeverAnEmbeddedZero) {
+  const std::string forty = "abcdefghijklmnopqrstuvwxyz0123456789ABCD";
+  Write_ParGen(Element("Eth_Conn_Device_Name", forty));
+  Compile();
+  std::vector<int> expected(forty.begin(), forty.begin() + 31);
+  expected.push_back(0);
+  EXPECT_EQ(Bytes(Bank1_Image, Device_Name, 32), expected);
+
+  // Latin-1 characters keep their code; others cannot be held and become "?".
+  Write_ParGen(Element("Eth_Conn_Device_Name",
+                       "A\xC3\xA9"
+                       "B\xC4\x80"
+                       "C\xE6\x97\xA5"
+                       "D"));
+  Compile();
+  std::vector<int> name = {'A', 0xE9, 'B', '?', 'C', '?', 'D'};
+  name.resize(32, 0);
+  EXPECT_EQ(Bytes(Bank1_Image, Device_Name, 32), name);
+}
+
+TEST_F(CompilerTest, ChecksumCoversTheTableCounts) {
+  Write_Receive(Row({{"Enable", "N"}, {"COBID", "1"}}));
+  Compile();
+  std::uint32_t before = U32(Bank1_Image, Checksum);
+  Write_Receive(Row({{"Enable", "Y"}, {"COBID", "1"}}));
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 1u);
+  EXPECT_EQ(U32(Bank1_Image, Checksum), Sum_Of_Block());
+  EXPECT_EQ(U32(Bank1_Image, Checksum), before + 1);
+}
+
+TEST_F(CompilerTest, EmptyTablesGiveZeroRecordsWithNoBytePositions) {
+  Compile();
+  for (int e = 0; e < 1024; ++e) {
+    const int base = e * 32;
+    for (int i = 0; i < 16; ++i) ASSERT_EQ(Bank2_Image[base + i], 0) << "CAN entry " << e;
+    for (int i = 16; i < 32; ++i) ASSERT_EQ(Bank2_Image[base + i], 0xFF) << "CAN entry " << e;
+  }
+  for (int i = S7_Base; i < 61440; ++i) ASSERT_EQ(Bank2_Image[i], 0) << "S7 byte " << i;
+}
+
+TEST_F(CompilerTest, CanFramesAreLaidOutReceiveRowsFirst) {
+  Write_Receive(Row({{"Enable", "Y"},
+                     {"COBID", "0x123"},
+                     {"CAN_Type", "2.0A (11 bits)"},
+                     {"Dim", "2"},
+                     {"TimeOut", "500"},
+                     {"Byte1", "10"},
+                     {"Byte2", "None"},
+                     {"Byte3", "12"},
+                     {"Byte4", "13"},
+                     {"Byte5", "14"},
+                     {"Byte6", "15"},
+                     {"Byte7", "16"},
+                     {"Byte8", "17"},
+                     {"Mnemonic", "x"}}));
+  Write_Transmit(Row({{"COBID", "0x1ABCDEF"},
+                      {"CAN_Type", " 2.0B (29 bits) "},
+                      {"Dim", "8"},
+                      {"OnChange", "Y"},
+                      {"OnCMD", "N"},
+                      {"OnTimer", "Y"},
+                      {"Time", "250"},
+                      {"Byte1", "1499"},
+                      {"Byte2", ""},
+                      {"Byte8", "$10"}}));
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 2u);
+  // Receive frame.
+  EXPECT_EQ(U32(Bank2_Image, 0), 0x123u);
+  EXPECT_EQ(U32(Bank2_Image, 4), 0u);
+  EXPECT_EQ(U32(Bank2_Image, 8), 500u);
+  EXPECT_EQ(Bank2_Image[12], 0);
+  EXPECT_EQ(Bank2_Image[13], 0);
+  EXPECT_EQ(Bank2_Image[14], 2);
+  EXPECT_EQ(Bank2_Image[15], 0);
+  EXPECT_EQ(U16(Bank2_Image, 16), 10);
+  for (int n = 2; n <= 8; ++n) EXPECT_EQ(U16(Bank2_Image, 14 + 2 * n), 0xFFFF) << "byte " << n;
+  // Transmit frame.
+  EXPECT_EQ(U32(Bank2_Image, 32), 0x81ABCDEFu);
+  EXPECT_EQ(U32(Bank2_Image, 36), 250u);
+  EXPECT_EQ(U32(Bank2_Image, 40), 0u);
+  EXPECT_EQ(Bank2_Image[45], 1 | 2 | 4);
+  EXPECT_EQ(Bank2_Image[46], 8);
+  EXPECT_EQ(U16(Bank2_Image, 48), 1499);
+  EXPECT_EQ(U16(Bank2_Image, 50), 0xFFFF);
+  for (int n = 3; n <= 7; ++n) EXPECT_EQ(U16(Bank2_Image, 46 + 2 * n), 0xFFFF) << "byte " << n;
+  EXPECT_EQ(U16(Bank2_Image, 62), 16);
+}
+
+TEST_F(CompilerTest, CanRowsTakenAndTheirFields) {
+  struct Case {
+    const char* What;
+    bool Transmit;
+    std::vector<TAttr> Attrs;
+    bool Taken;
+    std::uint32_t Cob_Id;
+    int Flags;
+    int Length;
+  };
+  const std::vector<Case> cases = {
+      {"no Enable attribute", false, {{"COBID", "5"}}, true, 5, 0, 8},
+      {"Enable N", false, {{"Enable", "N"}, {"COBID", "5"}}, false, 0, 0, 0},
+      {"Enable lower-case y", false, {{"Enable", "y"}, {"COBID", "5"}}, false, 0, 0, 0},
+      {"unreadable COBID and Dim", false, {{"COBID", "zz"}, {"Dim", "x"}}, true, 0, 0, 8},
+      {"29-bit type",
+       false,
+       {{"COBID", "0x1FFFFFFF"}, {"CAN_Type", "2.0B (29 bits)"}},
+       true,
+       0x9FFFFFFF,
+       0,
+       8},
+      {"empty type, 11-bit identifier", false, {{"COBID", "0x7FF"}, {"CAN_Type", ""}}, true, 0x7FF, 0, 8},
+      {"empty type, identifier beyond 11 bits",
+       false,
+       {{"COBID", "0x800"}, {"CAN_Type", ""}},
+       true,
+       0x80000800,
+       0,
+       8},
+      {"no type, identifier beyond 11 bits", true, {{"COBID", "4096"}}, true, 0x80001000, 1, 8},
+      {"11-bit type kept as chosen",
+       false,
+       {{"COBID", "0x800"}, {"CAN_Type", "2.0A (11 bits)"}},
+       true,
+       0x800,
+       0,
+       8},
+      {"transmit with every option N",
+       true,
+       {{"COBID", "1"}, {"OnChange", "N"}, {"OnCMD", "N"}, {"OnTimer", "N"}, {"Dim", "3"}},
+       true,
+       1,
+       1,
+       3},
+      {"transmit on command", true, {{"COBID", "1"}, {"OnCMD", "Y"}}, true, 1, 1 | 8, 8},
+      {"transmit options need exactly Y",
+       true,
+       {{"COBID", "1"}, {"OnChange", "y"}, {"OnTimer", "Yes"}},
+       true,
+       1,
+       1,
+       8},
+  };
+  for (const Case& c : cases) {
+    Write_Receive(c.Transmit ? "" : Row(c.Attrs));
+    Write_Transmit(c.Transmit ? Row(c.Attrs) : "");
+    Compile();
+    EXPECT_EQ(U32(Bank1_Image, CAN_Count), c.Taken ? 1u : 0u) << c.What;
+    if (!c.Taken) continue;
+    EXPECT_EQ(U32(Bank2_Image, 0), c.Cob_Id) << c.What;
+    EXPECT_EQ(Bank2_Image[13], c.Flags) << c.What;
+    EXPECT_EQ(Bank2_Image[14], c.Length) << c.What;
+  }
+}
+
+TEST_F(CompilerTest, BytePositionsBeyondTheLengthAreCleared) {
+  std::vector<TAttr> attrs = {{"COBID", "1"}, {"Dim", "2"}};
+  const char* const names[] = {"Byte1", "Byte2", "Byte3", "Byte4", "Byte5", "Byte6", "Byte7", "Byte8"};
+  for (int n = 1; n <= 8; ++n) attrs.push_back({names[n - 1], std::to_string(100 + n)});
+  Write_Receive(Row(attrs));
+  Compile();
+  EXPECT_EQ(U16(Bank2_Image, 16), 101);
+  EXPECT_EQ(U16(Bank2_Image, 18), 102);
+  for (int n = 3; n <= 8; ++n) EXPECT_EQ(U16(Bank2_Image, 14 + 2 * n), 0xFFFF) << "byte " << n;
+}
+
+TEST_F(CompilerTest, CanTableHoldsAtMost1024Frames) {
+  std::string rec, send;
+  for (int i = 0; i < 512; ++i) rec += Row({{"COBID", std::to_string(i)}});
+  for (int i = 0; i < 512; ++i) send += Row({{"COBID", std::to_string(1000 + i)}});
+  Write_Receive(rec);
+  Write_Transmit(send);
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 1024u);
+  EXPECT_EQ(U32(Bank2_Image, 511 * 32), 511u);
+  EXPECT_EQ(U32(Bank2_Image, 512 * 32), 1000u);
+  EXPECT_EQ(U32(Bank2_Image, 1023 * 32), 1511u);
+
+  // Rows beyond the 1024th taken are dropped, not written past the table.
+  send += Row({{"COBID", "2041"}});
+  rec += Row({{"COBID", "2040"}});
+  Write_Receive(rec);
+  Write_Transmit(send);
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 1024u);
+  EXPECT_EQ(U32(Bank2_Image, 512 * 32), 2040u);
+  EXPECT_EQ(U32(Bank2_Image, 1023 * 32), 1510u);
+  EXPECT_EQ(Bank2_Size, 61440);
+  EXPECT_EQ(U32(Bank2_Image, S7_Base), 0u);
+}
+
+std::vector<TAttr> S7_Row(const std::vector<TAttr>& Extra) {
+  std::vector<TAttr> row = {{"Enable", "Y"},       {"PLC_Address", "192.168.1.10"},
+                            {"PLC_Port", "102"},   {"PLC_Type", "S71500"},
+                            {"Rack", "1"},         {"Slot", "2"},
+                            {"Data_Type", "DInt"}, {"Data_Identifier", "DB"},
+                            {"DB_Number", "7"},    {"PLC_Area", "Inputs (I)"},
+                            {"PLC_Add", "300"},    {"PLC_Bit", "5"},
+                            {"PollTime", "250"},   {"Position", "1499"},
+                            {"Bit", "3"},          {"Swap", "N"},
+                            {"SwapWord", "N"},     {"Mnemonic", "m"}};
+  for (const TAttr& e : Extra) {
+    bool replaced = false;
+    for (TAttr& a : row)
+      if (std::string(a.Name) == e.Name) {
+        a.Value = e.Value;
+        replaced = true;
+      }
+    if (!replaced) row.push_back(e);
+  }
+  return row;
+}
+
+TEST_F(CompilerTest, S7EntriesAreLaidOutReadRowsFirst) {
+  Write_S7(Row(S7_Row({})), Row(S7_Row({{"OnChange", "Y"}, {"OnCMD", "N"}, {"Swap", "Y"}})));
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 2u);
+  const int r = S7_Base, w = S7_Base + 28;
+  EXPECT_EQ(Bytes(Bank2_Image, r, 4), (std::vector<int>{10, 1, 168, 192}));
+  EXPECT_EQ(U32(Bank2_Image, r + 4), 250u);
+  EXPECT_EQ(U16(Bank2_Image, r + 8), 300);
+  EXPECT_EQ(U16(Bank2_Image, r + 10), 7);
+  EXPECT_EQ(U16(Bank2_Image, r + 12), 102);
+  EXPECT_EQ(U16(Bank2_Image, r + 14), 1499);
+  EXPECT_EQ(U16(Bank2_Image, r + 16), 0);
+  EXPECT_EQ(Bank2_Image[r + 18], 3);
+  EXPECT_EQ(Bank2_Image[r + 19], 40);
+  EXPECT_EQ(Bank2_Image[r + 20], 7);
+  EXPECT_EQ(Bank2_Image[r + 21], 10);
+  EXPECT_EQ(Bank2_Image[r + 22], 0);
+  EXPECT_EQ(Bank2_Image[r + 23], 0);
+  EXPECT_EQ(Bank2_Image[r + 24], 5);
+  EXPECT_EQ(Bank2_Image[r + 25], 0x81);
+  EXPECT_EQ(Bank2_Image[r + 26], 34);
+  EXPECT_EQ(Bank2_Image[r + 27], 0);
+  EXPECT_EQ(Bank2_Image[w + 23], 0x25);
+  EXPECT_EQ(U16(Bank2_Image, w + 14), 1499);
+  EXPECT_EQ(Bank2_Image[w + 18], 3);
+  EXPECT_EQ(Bytes(Bank2_Image, w + 28, 28), std::vector<int>(28, 0));
+}
+
+TEST_F(CompilerTest, S7RowFields) {
+  struct Case {
+    const char* What;
+    bool Write;
+    std::vector<TAttr> Extra;
+    int Offset;
+    int Width;
+    std::uint32_t Expected;
+  };
+  const std::vector<Case> cases = {
+      {"PLC type S7200", false, {{"PLC_Type", "S7200"}}, 19, 1, 0},
+      {"PLC type Logo0BA8", false, {{"PLC_Type", "Logo0BA8"}}, 19, 1, 1},
+      {"PLC type S7300", false, {{"PLC_Type", "S7300"}}, 19, 1, 10},
+      {"PLC type S7400", false, {{"PLC_Type", "S7400"}}, 19, 1, 20},
+      {"PLC type S71200", false, {{"PLC_Type", "S71200"}}, 19, 1, 30},
+      {"PLC type is case-sensitive", false, {{"PLC_Type", "s71500"}}, 19, 1, 0},
+      {"data type Bit", false, {{"Data_Type", "Bit"}}, 20, 1, 1},
+      {"data type Byte", false, {{"Data_Type", "Byte"}}, 20, 1, 2},
+      {"data type Char", false, {{"Data_Type", "Char"}}, 20, 1, 3},
+      {"data type Word", false, {{"Data_Type", "Word"}}, 20, 1, 4},
+      {"data type Int", false, {{"Data_Type", "Int"}}, 20, 1, 5},
+      {"data type DWord", false, {{"Data_Type", "DWord"}}, 20, 1, 6},
+      {"data type Real", false, {{"Data_Type", "Real"}}, 20, 1, 8},
+      {"data type unknown", false, {{"Data_Type", "Float"}}, 20, 1, 1},
+      {"identifier OB", false, {{"Data_Identifier", "OB"}}, 21, 1, 8},
+      {"identifier SDB", false, {{"Data_Identifier", "SDB"}}, 21, 1, 11},
+      {"identifier FC", false, {{"Data_Identifier", "FC"}}, 21, 1, 12},
+      {"identifier SFC", false, {{"Data_Identifier", "SFC"}}, 21, 1, 13},
+      {"identifier FB", false, {{"Data_Identifier", "FB"}}, 21, 1, 14},
+      {"identifier SFB", false, {{"Data_Identifier", "SFB"}}, 21, 1, 15},
+      {"identifier unknown", false, {{"Data_Identifier", ""}}, 21, 1, 8},
+      {"area P", false, {{"PLC_Area", "Direct peripheral access (P)"}}, 25, 1, 0x80},
+      {"area Q", false, {{"PLC_Area", "Output (Q)"}}, 25, 1, 0x82},
+      {"area M", false, {{"PLC_Area", "Flags (M) (Merker)"}}, 25, 1, 0x83},
+      {"area unknown", false, {{"PLC_Area", "Inputs"}}, 25, 1, 0x80},
+      {"rack 3 slot 31", false, {{"Rack", "3"}, {"Slot", "31"}}, 26, 1, 127},
+      {"rack and slot unreadable", false, {{"Rack", "x"}, {"Slot", ""}}, 26, 1, 0},
+      {"rack beyond the byte keeps the low bits", false, {{"Rack", "8"}, {"Slot", "1"}}, 26, 1, 1},
+      {"address with a trailing blank is invalid", false, {{"PLC_Address", "192.168.1.10 "}}, 0, 4, 0},
+      {"address with three parts is invalid", false, {{"PLC_Address", "192.168.1"}}, 0, 4, 0},
+      {"address in hexadecimal", false, {{"PLC_Address", "$C0.168.0x1.10"}}, 0, 4, 0xC0A8010A},
+      {"poll time unreadable", false, {{"PollTime", "1s"}}, 4, 4, 1000},
+      {"port keeps the low 16 bits", false, {{"PLC_Port", "65537"}}, 12, 2, 1},
+      {"read row: swap word", false, {{"SwapWord", "Y"}}, 23, 1, 8},
+      {"read row: on change is a write option", false, {{"OnChange", "Y"}}, 23, 1, 0},
+      {"write row: plain", true, {}, 23, 1, 0x20},
+      {"write row: on command and both swaps",
+       true,
+       {{"OnCMD", "Y"}, {"Swap", "Y"}, {"SwapWord", "Y"}},
+       23,
+       1,
+       0x20 | 0x10 | 4 | 8},
+      {"write row: options need exactly Y", true, {{"OnChange", "y"}, {"Swap", "yes"}}, 23, 1, 0x20},
+  };
+  for (const Case& c : cases) {
+    if (c.Write)
+      Write_S7("", Row(S7_Row(c.Extra)));
+    else
+      Write_S7(Row(S7_Row(c.Extra)), "");
+    Compile();
+    ASSERT_EQ(U32(Bank1_Image, S7_Count), 1u) << c.What;
+    std::uint32_t got = c.Width == 1   ? Bank2_Image[S7_Base + c.Offset]
+                        : c.Width == 2 ? U16(Bank2_Image, S7_Base + c.Offset)
+                                       : U32(Bank2_Image, S7_Base + c.Offset);
+    EXPECT_EQ(got, c.Expected) << c.What;
+  }
+}
+
+TEST_F(CompilerTest, S7RowsNeedEnableY) {
+  Write_S7(
+      Row({{"PLC_Address", "1.2.3.4"}}) + Row(S7_Row({{"Enable", "N"}})) + Row(S7_Row({{"Enable", "y"}})),
+      Row(S7_Row({{"Enable", " Y"}})));
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 0u);
+}
+
+TEST_F(CompilerTest, S7RowWithOnlyEnableTakesEveryFallback) {
+  Write_S7(Row({{"Enable", "Y"}}), "");
+  Compile();
+  ASSERT_EQ(U32(Bank1_Image, S7_Count), 1u);
+  std::vector<int> expected(28, 0);
+  expected[4] = 1000 & 0xFF;
+  expected[5] = 1000 >> 8;
+  expected[20] = 1;
+  expected[21] = 8;
+  expected[25] = 0x80;
+  EXPECT_EQ(Bytes(Bank2_Image, S7_Base, 28), expected);
+}
+
+TEST_F(CompilerTest, S7FileWithoutOneSectionStillCompilesTheOther) {
+  Write_File(Path_S7_Protocol,
+             "<S7_Protocol><S7_Protocol_Write>" + Row(S7_Row({})) + "</S7_Protocol_Write></S7_Protocol>");
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
+  EXPECT_EQ(Bank2_Image[S7_Base + 23], 0x20);
+}
+
+TEST_F(CompilerTest, S7TableHoldsAtMost1024Entries) {
+  std::string read, write;
+  for (int i = 0; i < 1000; ++i) read += Row(S7_Row({{"Position", std::to_string(i)}}));
+  for (int i = 0; i < 30; ++i) write += Row(S7_Row({{"Position", std::to_string(5000 + i)}}));
+  Write_S7(read, write);
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 1024u);
+  EXPECT_EQ(U16(Bank2_Image, S7_Base + 999 * 28 + 14), 999);
+  EXPECT_EQ(U16(Bank2_Image, S7_Base + 1023 * 28 + 14), 5023);
+  EXPECT_EQ(Bank2_Size, 61440);
+}
+
+TEST_F(CompilerTest, EachCompilationStartsFromNothing) {
+  Write_ParGen(Element("CAN_BAUDRATE", "0") + Element("Eth_Conn_Device_Name", "first"));
+  Write_Receive(Row({{"COBID", "1"}}) + Row({{"COBID", "2"}}));
+  Compile();
+  ASSERT_EQ(U32(Bank1_Image, CAN_Count), 2u);
+  std::filesystem::remove(Path_ParGen);
+  Write_Receive(Row({{"COBID", "3"}}));
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Rate), 250000u);
+  EXPECT_EQ(Bytes(Bank1_Image, Device_Name, 4), std::vector<int>(4, 0));
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 1u);
+  EXPECT_EQ(U32(Bank2_Image, 32), 0u);
+  EXPECT_EQ(U16(Bank2_Image, 32 + 16), 0xFFFF);
+}
+
+TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
+  Write_Receive("<row COBID=\"1\"");
+  EXPECT_ANY_THROW(Compile());
+}
+
+// Saving the images.
+class SaveBankFilesTest : public CompilerTest {
+ protected:
+  std::string Bank1() const { return Join_Path(Join_Path(Project_Dir, "bin"), "bank1.bin"); }
+  std::string Bank2() const { return Join_Path(Join_Path(Project_Dir, "bin"), "bank2.bin"); }
+};
+
+TEST_F(SaveBankFilesTest, WritesBothImagesCreatingTheBinFolder) {
+  Write_ParGen(Element("CAN_BAUDRATE", "3"));
+  Compile();
+  std::string error;
+  ASSERT_TRUE(Save_Bank_Files(&error)) << error;
+  EXPECT_EQ(Read_File(Bank1()), std::string(Bank1_Image.begin(), Bank1_Image.begin() + 2048));
+  EXPECT_EQ(Read_File(Bank2()), std::string(Bank2_Image.begin(), Bank2_Image.begin() + 61440));
+}
+
+TEST_F(SaveBankFilesTest, FailedWriteIsReportedAndKeepsTheOldImages) {
+  Write_File(Bank1(), "old bank1");
+  Write_File(Bank2(), "old bank2");
+  Compile();
+  for (const char* failing : {"bank1.bin", "bank2.bin"}) {
+    TSafeWriteHookScope hook([&](TSafeWriteStage stage, const std::string& file) {
+      return stage == swsRename && file.find(failing) != std::string::npos ? ENOSPC : 0;
+    });
+    std::string error;
+    EXPECT_FALSE(Save_Bank_Files(&error)) << failing;
+    EXPECT_FALSE(error.empty()) << failing;
+    EXPECT_EQ(Read_File(Bank1()), "old bank1") << failing;
+    EXPECT_EQ(Read_File(Bank2()), "old bank2") << failing;
+  }
+}
+
+TEST_F(SaveBankFilesTest, FailsWithoutAnOpenProject) {
+  Compile();
+  Project_Dir.clear();
+  EXPECT_FALSE(Save_Bank_Files());
+}
+
+TEST_F(SaveBankFilesTest, FailsWhenTheBinFolderCannotBeMade) {
+  Write_File(Join_Path(Project_Dir, "bin"), "a file where the folder should be");
+  Compile();
+  EXPECT_FALSE(Save_Bank_Files());
+}
+
+}  // namespace
