@@ -102,13 +102,15 @@ extern int Bank1_Size;
 extern int Bank2_Size;
 
 // Builds both images in memory from the project files named by the path
-// globals of UComon. Missing files and unreadable values take their defaults;
-// nothing is reported.
+// globals of UComon. Missing files and unreadable values take their defaults.
+// A project file that exists but cannot be read as XML raises EXmlError:
+// the images are then not to be saved or sent.
 void Compile_Configuration();
 
 // Writes Bank1_Image and Bank2_Image as <project>/bin/bank1.bin and bank2.bin,
-// creating the bin folder when it is missing. Each file goes through the safe
-// writer, so a failed write leaves the old file as it was. Returns false (and
+// creating the bin folder when it is missing. Both go through the safe writer,
+// and when the second fails the first is put back, so a failed save leaves
+// the old images as they were. Returns false (and
 // the reason in ErrorMessage, when given) when no project is open or a file
 // could not be written: the device must then not be updated.
 bool Save_Bank_Files(std::string* ErrorMessage = nullptr);
