@@ -554,6 +554,19 @@ TEST_F(CompilerTest, EachCompilationStartsFromNothing) {
   EXPECT_EQ(U16(Bank2_Image, 32 + 16), 0xFFFF);
 }
 
+TEST_F(CompilerTest, FilesLaidOutWithLineBreaksCompileTheSame) {
+  Write_File(Path_CAN_Rec_Frames, "<Receive_Frames>\r\n  " + Row({{"COBID", "1"}}) + "\r\n  " +
+                                      Row({{"COBID", "2"}}) +
+                                      "\r\n</Receive_Frames>\r\n<!--SW_VERSION = 1.000-->");
+  Write_File(Path_S7_Protocol, "<S7_Protocol>\n\t<S7_Protocol_Read>\n\t\t" + Row(S7_Row({})) +
+                                   "\n\t</S7_Protocol_Read>\n\t<S7_Protocol_Write>\n\t</S7_Protocol_Write>\n"
+                                   "</S7_Protocol>\n");
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 2u);
+  EXPECT_EQ(U32(Bank2_Image, 32), 2u);
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
+}
+
 TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
   Write_Receive("<row COBID=\"1\"");
   EXPECT_ANY_THROW(Compile());
