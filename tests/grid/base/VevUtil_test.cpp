@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/classes/StringList.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Locale.h"
 
@@ -227,6 +228,15 @@ TEST(VevUtil, SplitOffField) {
   src = "a€b";
   EXPECT_EQ(SplitOffField(src, "€"), "a");
   EXPECT_EQ(src, "b");
+}
+
+TEST(VevUtil, ConcatStrings) {
+  TStringList list;
+  EXPECT_EQ(ConcatStrings(list), "");
+  list.Add("ab");
+  list.Add("");
+  list.Add("c d");
+  EXPECT_EQ(ConcatStrings(list), "abc d");
 }
 
 TEST(VevUtil, LimitSizeAndGridRect) {
