@@ -1,9 +1,9 @@
 #pragma once
 // The narrow painter behind TCanvas, with the font measures and the image
-// coding services of the backend. Coordinates here are device pixels; the
-// canvas has already applied its window origin to everything but the
-// painter's own origin-aware calls (SetOrigin only moves what follows).
-// Colours reaching a painter are plain RGB (system colours resolved).
+// coding services of the backend. Drawing calls take logical coordinates:
+// the painter maps them to the device by the origin of SetOrigin. Clip
+// regions and ReadPixels are in device coordinates. Colours reaching a
+// painter are plain RGB (system colours resolved).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,6 +53,10 @@ enum TArcKind { akArc, akChord, akPie };
 class TPainter {
  public:
   virtual ~TPainter() = default;
+
+  // The canvas whose pen, brush, font, clip and origin the painter holds;
+  // a canvas sharing the painter with another sends its state again.
+  const void* StateOwner = nullptr;
 
   // False for a painter that only measures (drawing calls do nothing).
   virtual bool CanDraw() const = 0;

@@ -6,6 +6,7 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Region.h"
+#include "framework/rtl/Math.h"
 
 // ---------------------------------------------------------------------------
 // DrawText
@@ -229,6 +230,3 @@ int GetClipRgn(HDC DC, HRGN Region);
 int ExcludeClipRect(HDC DC, int Left, int Top, int Right, int Bottom);
 int IntersectClipRect(HDC DC, int Left, int Top, int Right, int Bottom);
 int GetClipBox(HDC DC, TRect* R);
-
-// a * b / c rounded to the nearest integer; -1 when c is 0.
-int MulDiv(int A, int B, int C);

@@ -490,6 +490,12 @@ class TCanvas : public TPersistent {
   // Device size when known (a bitmap's size; a window's client size).
   TSize DeviceSize();
 
+  // --- for the DC routines: draw without touching Pen, Brush or PenPos
+  // A solid rectangle in Color (system colours resolved), the brush kept.
+  void FillSolidRect(const TRect& R, TColor Color);
+  // Text in the DC's text colour and background mode, optionally clipped.
+  void TextOutClipped(int X, int Y, const std::string& Text, const TRect* Clip);
+
   // --- recording (tests of painting code)
   void SetRecorder(TCanvasRecorder* Recorder) { recorder_ = Recorder; }
   TCanvasRecorder* Recorder() const { return recorder_; }
@@ -507,7 +513,7 @@ class TCanvas : public TPersistent {
   void Changing();
   void Changed();
   // Lets a canvas make its painter on demand (a bitmap's canvas).
-  virtual std::unique_ptr<TPainter> CreatePainter() { return nullptr; }
+  virtual std::unique_ptr<TPainter> CreatePainter();
   // Drops the painter made by CreatePainter (its target went away).
   void FreeHandle();
 
@@ -564,8 +570,10 @@ class TGraphic : public TPersistent {
   // Writes the graphic's file bytes through the safe writer; a failed write
   // raises and leaves an older file untouched.
   virtual void SaveToFile(const std::string& FileName);
-  void LoadFromStream(TStream* Stream);
-  void SaveToStream(TStream* Stream);
+  // From the stream's position: the graphic's bytes (a bitmap reads just its
+  // own length, other kinds the rest of the stream).
+  virtual void LoadFromStream(TStream* Stream);
+  virtual void SaveToStream(TStream* Stream);
   // The graphic's file format as bytes.
   virtual void LoadFromBytes(const uint8_t* Data, size_t Size) = 0;
   virtual std::vector<uint8_t> SaveToBytes() = 0;
@@ -651,6 +659,7 @@ class TBitmap : public TGraphic {
   // A bitmap resource by name ("GRDCHK01"); EResNotFound
   // "Resource NAME not found" when there is none.
   void LoadFromResourceName(const std::string& ResName);
+  void LoadFromStream(TStream* Stream) override;
   // PNG (screenshots of forms).
   std::vector<uint8_t> SaveToPngBytes() const;
   void SaveToPngFile(const std::string& FileName) const;

@@ -73,6 +73,7 @@ class TRecordingCanvas : public TCanvas {
   TRecordingCanvas(int Width, int Height);
   ~TRecordingCanvas() override;
   TCanvasRecorder& Recorder() { return recorder_; }
+  const TCanvasRecorder& Recorder() const { return recorder_; }
   TBitmap* TargetBitmap() override { return bitmap_.get(); }
 
  protected:

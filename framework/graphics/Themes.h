@@ -5,18 +5,19 @@
 // platform's numbers, and close it. While theming is off (SetThemeActive
 // (false), as tests do) IsThemeActive answers false and OpenThemeData gives
 // no theme, so callers draw in the classic way.
+#include <cstdint>
 #include <string>
 
 #include "framework/graphics/Graphics.h"
 
 struct TThemeData;
 using HTHEME = TThemeData*;
-using HRESULT = long;
+using HRESULT = int32_t;
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
-constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005L);
-constexpr HRESULT E_HANDLE = static_cast<HRESULT>(0x80070006L);
-constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057L);
+constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
+constexpr HRESULT E_HANDLE = static_cast<HRESULT>(0x80070006u);
+constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 inline bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 inline bool FAILED(HRESULT hr) { return hr < 0; }
 
@@ -30,10 +31,10 @@ HRESULT GetCurrentThemeName(std::string* ThemeFileName, std::string* ColorName, 
 // Tests choose the colour scheme name.
 void SetCurrentThemeColorName(const std::string& ColorName);
 
-// Window is any window object or nullptr; it is not used. ClassList may hold
+// Window is a window handle or 0; it is not used. ClassList may hold
 // several names separated by ";": the first known one opens. nullptr when
 // theming is off or no name is known.
-HTHEME OpenThemeData(const void* Window, const std::string& ClassList);
+HTHEME OpenThemeData(uintptr_t Window, const std::string& ClassList);
 HRESULT CloseThemeData(HTHEME Theme);
 // The class name the theme was opened for.
 std::string ThemeClassName(HTHEME Theme);
@@ -41,7 +42,7 @@ std::string ThemeClassName(HTHEME Theme);
 HRESULT DrawThemeBackground(HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& R, const TRect* Clip);
 HRESULT DrawThemeText(HTHEME Theme, HDC DC, int PartId, int StateId, const std::string& Text,
                       unsigned TextFlags, unsigned TextFlags2, const TRect& R);
-HRESULT DrawThemeParentBackground(const void* Window, HDC DC, const TRect* R);
+HRESULT DrawThemeParentBackground(uintptr_t Window, HDC DC, const TRect* R);
 HRESULT DrawThemeEdge(HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& DestRect, unsigned Edge,
                       unsigned Flags, TRect* ContentRect);
 HRESULT GetThemeBackgroundContentRect(HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& Bounding,
