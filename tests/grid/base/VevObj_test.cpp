@@ -117,6 +117,9 @@ TEST(VevObj, ControlListOwnsItemsNotControls) {
     EXPECT_EQ(list.GetControl(0)->Y(), 2);
     EXPECT_FALSE(list.HasHandle(12345));
     EXPECT_FALSE(control.HandleAllocated());  // asking made no window
+    const HWND handle = control.Handle();
+    EXPECT_TRUE(list.HasHandle(handle));
+    EXPECT_FALSE(list.HasHandle(handle + 1));
     list.RemoveControl(1);
     EXPECT_EQ(list.Count(), 1);
   }
