@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "framework/classes/ClassRegistry.h"
 #include "framework/classes/ComponentStream.h"
 #include "framework/classes/LayoutText.h"
 #include "framework/classes/Published.h"
@@ -148,9 +149,10 @@ class LayoutReader {
       c = root_->FindComponent(o.Name);
       if (c == nullptr) Fail(o.Pos, path, "Component " + o.Name + " not found");
     } else {
-      const TPublishedClass* cls = FindPublishedClass(o.ClassName);
-      if (cls == nullptr || !cls->Create) Fail(o.Pos, path, "Class " + o.ClassName + " not found");
-      Guard(o.Pos, path, [&] { c = cls->Create(root_); });
+      // Registered classes first, then classes whose table can create them.
+      const TComponentFactory* create = GetClass(o.ClassName);
+      if (create == nullptr || !*create) Fail(o.Pos, path, "Class " + o.ClassName + " not found");
+      Guard(o.Pos, path, [&] { c = (*create)(root_); });
       if (c == nullptr) Fail(o.Pos, path, "Class " + o.ClassName + " cannot be created");
       created_.push_back(c);
       Guard(o.Pos, path, [&] { c->SetName(o.Name); });
