@@ -82,7 +82,9 @@ int FindQuoteEnd(char32_t Quote, std::string_view Text, int& Pos);
 // How many times FindQuoteEnd succeeds when the text is cut after each end.
 int CountQuoteEnds(char32_t Quote, std::string_view Text);
 int CountChar(char32_t Ch, std::string_view Text);
-// Delimited-text export and import with the OEM option.
+// Delimited-text export and import with the OEM option: StrToOem leaves the
+// text as bytes of the OEM code page (437), ready to be written as they are;
+// OemToStr reads such bytes back.
 void StrToOem(std::string& Text);
 void OemToStr(std::string& Text);
 // Every character becomes Ch; the character count stays (password cells).
