@@ -120,10 +120,6 @@ class Layout {
           lastFit = firstWordEnd;
         }
       }
-      if (lastFit >= n && cur >= n && lastFit == n) {
-        push(start, trimRight(start, n));
-        break;
-      }
       push(start, trimRight(start, lastFit));
       start = lastFit;
       while (start < n && para[start] == ' ') ++start;
@@ -206,6 +202,16 @@ int DoDrawText(TCanvas* dc, std::string& text, TRect& R, unsigned flags, TDrawTe
   int lineH = tm.tmHeight + ((flags & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
   Layout layout(dc, flags, tabChars * std::max(1, tm.tmAveCharWidth));
   int avail = R.Width() - leftM - rightM;
+
+  if (text.empty()) {
+    // Empty text has no line, unless the layout is a single line.
+    int h = (flags & DT_SINGLELINE) ? lineH : 0;
+    if (flags & DT_CALCRECT) {
+      R.Right = R.Left;
+      R.Bottom = R.Top + h;
+    }
+    return h;
+  }
 
   int prefix = -1;
   std::string t = (flags & DT_NOPREFIX) ? text : StripPrefix(text, prefix);

@@ -555,6 +555,8 @@ class TCanvas : public TPersistent {
 class TGraphic : public TPersistent {
  public:
   virtual bool Empty() const = 0;
+  // A new, empty graphic of the same kind (what TPicture copies into).
+  virtual std::unique_ptr<TGraphic> NewGraphic() const { return nullptr; }
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual void SetWidth(int Value);
@@ -626,6 +628,7 @@ class TBitmap : public TGraphic {
   void Assign(TPersistent* Source) override;
 
   bool Empty() const override { return pixels_.Width == 0 || pixels_.Height == 0; }
+  std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TBitmap>(); }
   int Width() const override { return pixels_.Width; }
   int Height() const override { return pixels_.Height; }
   void SetWidth(int Value) override { SetSize(Value, pixels_.Height); }
@@ -690,6 +693,7 @@ class TIcon : public TGraphic {
   TIcon();
   void Assign(TPersistent* Source) override;
   bool Empty() const override { return pixels_.Width == 0 || pixels_.Height == 0; }
+  std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TIcon>(); }
   int Width() const override { return pixels_.Width; }
   int Height() const override { return pixels_.Height; }
   bool Transparent() const override { return true; }
@@ -734,12 +738,14 @@ class TEncodedImage : public TGraphic {
 class TPngImage : public TEncodedImage {
  public:
   TPngImage() : TEncodedImage("PNG") {}
+  std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TPngImage>(); }
   void Assign(TPersistent* Source) override;
 };
 
 class TGIFImage : public TEncodedImage {
  public:
   TGIFImage() : TEncodedImage("GIF") {}
+  std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TGIFImage>(); }
 };
 
 // Holds one graphic of any registered kind; LoadFromFile picks the kind by

@@ -16,6 +16,7 @@ class TJPEGImage : public TGraphic {
   void Assign(TPersistent* Source) override;
 
   bool Empty() const override;
+  std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TJPEGImage>(); }
   int Width() const override;
   int Height() const override;
 

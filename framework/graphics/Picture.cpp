@@ -89,19 +89,9 @@ void TPicture::SetGraphic(TGraphic* Value) {
     Take(nullptr);
     return;
   }
-  // A new graphic of the same kind, made by the registered factories.
-  std::unique_ptr<TGraphic> copy;
-  if (dynamic_cast<TBitmap*>(Value))
-    copy = std::make_unique<TBitmap>();
-  else if (dynamic_cast<TJPEGImage*>(Value))
-    copy = std::make_unique<TJPEGImage>();
-  else if (dynamic_cast<TIcon*>(Value))
-    copy = std::make_unique<TIcon>();
-  else if (dynamic_cast<TPngImage*>(Value))
-    copy = std::make_unique<TPngImage>();
-  else if (dynamic_cast<TGIFImage*>(Value))
-    copy = std::make_unique<TGIFImage>();
-  else
+  // A new graphic of the same kind: its own factory, else a registered one.
+  std::unique_ptr<TGraphic> copy = Value->NewGraphic();
+  if (!copy)
     for (auto& [ext, f] : Formats()) {
       auto g = f.factory();
       if (g && typeid(*g) == typeid(*Value)) {

@@ -199,7 +199,9 @@ class QtPainterImpl : public TPainter {
   void FillRect(const TRect& R) override {
     if (IsRectEmpty(R) || brush_.Style == bsClear) return;
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p_->fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), MakeBrush());
+    QRect q(R.Left, R.Top, R.Width(), R.Height());
+    if (Hatched() && brush_.Opaque) p_->fillRect(q, ToQColor(brush_.BkColor));
+    p_->fillRect(q, MakeBrush());
   }
 
   void Rectangle(const TRect& R) override {
@@ -506,6 +508,7 @@ class QtPainterImpl : public TPainter {
   }
 
   bool Cosmetic() const { return pen_.Width <= 1; }
+  bool Hatched() const { return !brush_.Pattern && brush_.Style != bsSolid && brush_.Style != bsClear; }
 
   QColor PenColor() const {
     if (pen_.Mode == pmBlack) return Qt::black;
@@ -534,7 +537,7 @@ class QtPainterImpl : public TPainter {
   void Shape(Fn&& draw) {
     if (pen_.Mode == pmNop) return;
     SetMode();
-    if (brush_.Style != bsSolid && brush_.Style != bsClear && brush_.Opaque && !brush_.Pattern) {
+    if (Hatched() && brush_.Opaque) {
       p_->setPen(Qt::NoPen);
       p_->setBrush(ToQColor(brush_.BkColor));
       draw();

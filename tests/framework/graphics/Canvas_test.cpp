@@ -262,3 +262,44 @@ TEST(Canvas, TextStateFollowsBrushAndFontAsTheDcDoes) {
   EXPECT_GT(c.TextWidth("Wide text"), c.TextWidth("W"));
   EXPECT_GT(c.TextHeight("Ag"), 0);
 }
+
+TEST(Canvas, TurnedFontsDrawUpwards) {
+  auto b = WhiteBitmap(60, 60);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetStyle(bsClear);
+  c->Font()->SetHeight(-14);
+  c->Font()->SetColor(clBlack);
+  c->Font()->SetOrientation(900);
+  c->TextOut(20, 55, "WWWW");
+  // Turned a quarter counter-clockwise, the text runs up from (20, 55) and
+  // its glyphs stand to the right of x = 20.
+  int inkAbove = 0, inkBelow = 0, inkLeft = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 60; ++x) {
+      if (Px(*b, x, y) == clWhite) continue;
+      if (y < 55) ++inkAbove;
+      if (y > 56) ++inkBelow;
+      if (x < 19) ++inkLeft;
+    }
+  EXPECT_GT(inkAbove, 20);
+  EXPECT_EQ(inkBelow, 0);
+  EXPECT_EQ(inkLeft, 0);
+}
+
+TEST(Canvas, HatchedBrushesShowTheBackgroundWhenOpaque) {
+  auto b = WhiteBitmap(8, 8);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetColor(clRed);
+  c->Brush()->SetStyle(bsCross);
+  SetBkColor(c->Handle(), clBlue);
+  c->FillRect(Rect(0, 0, 8, 8));
+  int red = 0, blue = 0;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      red += Px(*b, x, y) == clRed;
+      blue += Px(*b, x, y) == clBlue;
+    }
+  EXPECT_GT(red, 0);
+  EXPECT_GT(blue, 0);
+  EXPECT_EQ(red + blue, 64);
+}

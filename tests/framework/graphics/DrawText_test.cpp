@@ -46,7 +46,8 @@ TEST_F(DrawTextTest, CalcRectGrowsWordBrokenTextDownwardsOnly) {
       {"Extraordinary", DT_WORDBREAK | DT_EDITCONTROL, 30, Rect(0, 0, 30, 42)},
       {"one\r\ntwo\nthree", 0, 100, Rect(0, 0, 30, 42)},
       {"one\r\ntwo", DT_SINGLELINE, 100, Rect(0, 0, 36, 14)},
-      {"", 0, 100, Rect(0, 0, 0, 14)},
+      {"", 0, 100, Rect(0, 0, 0, 0)},
+      {"", DT_SINGLELINE, 100, Rect(0, 0, 0, 14)},
       {"a\tb", DT_EXPANDTABS, 100, Rect(0, 0, 54, 14)},
   };
   for (const auto& c : cases) {
