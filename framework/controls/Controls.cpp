@@ -477,6 +477,16 @@ void TControl::SetTextValue(const std::string& Value) {
   Perform(CM_TEXTCHANGED, 0, 0);
 }
 
+std::string TControl::GetText() const {
+  auto* self = const_cast<TControl*>(this);
+  LRESULT n = self->Perform(WM_GETTEXTLENGTH, 0, 0);
+  if (n <= 0) return std::string();
+  std::string buf(static_cast<size_t>(n) + 1, '\0');
+  LRESULT got = self->Perform(WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
+  buf.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+  return buf;
+}
+
 int TControl::GetTextLen() const { return static_cast<int>(GetText().size()); }
 
 void TControl::SetShowHint(bool Value) {
@@ -759,18 +769,21 @@ void TControl::DoMouseUp(TMessage& Message, TMouseButton Button) {
 }
 
 void TControl::WMLButtonDown(TMessage& Message) {
+  DefaultHandler(Message);
   if (controlStyle_.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (controlStyle_.Contains(csClickEvents)) controlState_ << csClicked;
   DoMouseDown(Message, mbLeft, {});
 }
 
 void TControl::WMLButtonDblClk(TMessage& Message) {
+  DefaultHandler(Message);
   if (controlStyle_.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (controlStyle_.Contains(csClickEvents)) DblClick();
   DoMouseDown(Message, mbLeft, {ssDouble});
 }
 
 void TControl::WMLButtonUp(TMessage& Message) {
+  DefaultHandler(Message);
   if (controlStyle_.Contains(csCaptureMouse)) SetMouseCapture(false);
   if (controlState_.Contains(csClicked)) {
     controlState_ >> csClicked;
@@ -779,9 +792,16 @@ void TControl::WMLButtonUp(TMessage& Message) {
   DoMouseUp(Message, mbLeft);
 }
 
-void TControl::WMRButtonDown(TMessage& Message) { DoMouseDown(Message, mbRight, {}); }
-void TControl::WMRButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbRight, {ssDouble}); }
+void TControl::WMRButtonDown(TMessage& Message) {
+  DefaultHandler(Message);
+  DoMouseDown(Message, mbRight, {});
+}
+void TControl::WMRButtonDblClk(TMessage& Message) {
+  DefaultHandler(Message);
+  DoMouseDown(Message, mbRight, {ssDouble});
+}
 void TControl::WMRButtonUp(TMessage& Message) {
+  DefaultHandler(Message);
   DoMouseUp(Message, mbRight);
   // The platform asks for a context menu after a right release.
   if (Message.Result == 0) {
@@ -789,11 +809,21 @@ void TControl::WMRButtonUp(TMessage& Message) {
     Perform(WM_CONTEXTMENU, 0, MakeLParam(s.X, s.Y));
   }
 }
-void TControl::WMMButtonDown(TMessage& Message) { DoMouseDown(Message, mbMiddle, {}); }
-void TControl::WMMButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbMiddle, {ssDouble}); }
-void TControl::WMMButtonUp(TMessage& Message) { DoMouseUp(Message, mbMiddle); }
+void TControl::WMMButtonDown(TMessage& Message) {
+  DefaultHandler(Message);
+  DoMouseDown(Message, mbMiddle, {});
+}
+void TControl::WMMButtonDblClk(TMessage& Message) {
+  DefaultHandler(Message);
+  DoMouseDown(Message, mbMiddle, {ssDouble});
+}
+void TControl::WMMButtonUp(TMessage& Message) {
+  DefaultHandler(Message);
+  DoMouseUp(Message, mbMiddle);
+}
 
 void TControl::WMMouseMove(TMessage& Message) {
+  DefaultHandler(Message);
   if (controlStyle_.Contains(csNoStdEvents)) return;
   MouseMove(KeysToShiftState(static_cast<WORD>(Message.WParam)), Message.XPos(), Message.YPos());
 }
@@ -827,6 +857,8 @@ void TControl::WMCancelMode(TMessage&) {
 void TControl::WMMouseWheel(TMessage& Message) {
   Message.Result = 0;
   MouseWheelHandler(Message);
+  // Nobody took it: the window's own scrolling.
+  if (Message.Result == 0) DefaultHandler(Message);
 }
 
 void TControl::MouseWheelHandler(TMessage& Message) {

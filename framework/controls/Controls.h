@@ -358,7 +358,9 @@ class TControl : public TComponent {
   virtual void UpdateBoundsRect(const TRect& R);
   virtual void ChangeScale(int M, int D);
   virtual void VisibleChanging() {}
-  virtual std::string GetText() const { return text_; }
+  // The window text through WM_GETTEXTLENGTH and WM_GETTEXT, so controls
+  // that keep their own text answer for it.
+  virtual std::string GetText() const;
   virtual void SetTextValue(const std::string& Value);
   virtual void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -590,7 +592,7 @@ class TWinControl : public TControl {
   virtual void WMChar(TMessage& Message);
   virtual void WMSysChar(TMessage& Message);
   virtual void WMSize(TMessage& Message);
-  virtual void WMGetDlgCode(TMessage& Message) { Message.Result = 0; }
+  virtual void WMGetDlgCode(TMessage& Message) { DefaultHandler(Message); }
   virtual void WMSetText(TMessage& Message);
   virtual void WMGetText(TMessage& Message);
   virtual void WMGetTextLength(TMessage& Message);

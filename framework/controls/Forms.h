@@ -139,7 +139,7 @@ class TCustomForm : public TWinControl {
   void FillPeerParams(const TCreateParams& Params, TPeerParams& Peer) override;
   TRect ComputeNonClientInsets(const TCreateParams& Params) const override;
   void PaintWindow(TCanvas* DC) override;
-  void PaintNonClient(TCanvas* DC) override {}
+  void PaintNonClient(TCanvas*) override {}
   virtual void Paint();
   virtual void DoShow();
   virtual void DoHide();
