@@ -1,0 +1,6 @@
+// Stand-in for an external program that never ends by itself.
+#include <unistd.h>
+
+int main() {
+  for (;;) pause();
+}
