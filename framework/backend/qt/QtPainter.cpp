@@ -14,6 +14,7 @@
 #include <QRegion>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 #include "framework/backend/qt/QtStyle.h"
 #include "framework/graphics/PixelOps.h"
@@ -172,6 +173,7 @@ class QtPainterImpl : public TPainter {
   void SetFont(const TPainterFont& f) override {
     font_ = f;
     qfont_ = MakeFont(f);
+    fm_.emplace(qfont_);
     p_->setFont(qfont_);
   }
   void SetOrigin(const TPoint& org) override {
@@ -349,7 +351,7 @@ class QtPainterImpl : public TPainter {
                const TRect* Clip) override {
     if (Text.empty()) return;
     QString s = ToQString(Text);
-    QFontMetrics fm(qfont_);
+    const QFontMetrics& fm = *fm_;
     p_->save();
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (Clip) p_->setClipRect(QRect(Clip->Left, Clip->Top, Clip->Width(), Clip->Height()), Qt::IntersectClip);
@@ -363,7 +365,7 @@ class QtPainterImpl : public TPainter {
   }
 
   TSize TextExtent(const std::string& Text) override {
-    QFontMetrics fm(qfont_);
+    const QFontMetrics& fm = *fm_;
     return {fm.horizontalAdvance(ToQString(Text)), fm.height()};
   }
 
@@ -497,6 +499,7 @@ class QtPainterImpl : public TPainter {
     p_->setRenderHint(QPainter::Antialiasing, false);
     p_->setRenderHint(QPainter::SmoothPixmapTransform, false);
     qfont_ = MakeFont(font_);
+    fm_.emplace(qfont_);
     p_->setFont(qfont_);
     ApplyTransform();
   }
@@ -508,6 +511,11 @@ class QtPainterImpl : public TPainter {
   }
 
   bool Cosmetic() const { return pen_.Width <= 1; }
+  static bool AxisAligned(const TPoint* pts, int n) {
+    for (int i = 0; i + 1 < n; ++i)
+      if (pts[i].X != pts[i + 1].X && pts[i].Y != pts[i + 1].Y) return false;
+    return true;
+  }
   bool Hatched() const { return !brush_.Pattern && brush_.Style != bsSolid && brush_.Style != bsClear; }
 
   QColor PenColor() const {
@@ -553,6 +561,20 @@ class QtPainterImpl : public TPainter {
   // the pen's dash pattern, which runs on across the segments.
   void PixelPolyline(const TPoint* pts, int n) {
     std::vector<int> dash = DashPattern(pen_.Style);
+    if (dash.empty() && AxisAligned(pts, n)) {
+      // Solid lines along the axes: one rectangle a segment, end pixel left out.
+      QColor c = PenColor();
+      for (int i = 0; i + 1 < n; ++i) {
+        const TPoint &a = pts[i], &b = pts[i + 1];
+        if (a.X == b.X && a.Y == b.Y) continue;
+        if (a.Y == b.Y)
+          p_->fillRect(a.X < b.X ? QRect(a.X, a.Y, b.X - a.X, 1) : QRect(b.X + 1, a.Y, a.X - b.X, 1), c);
+        else
+          p_->fillRect(a.Y < b.Y ? QRect(a.X, a.Y, 1, b.Y - a.Y) : QRect(a.X, b.Y + 1, 1, a.Y - b.Y), c);
+      }
+      p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+      return;
+    }
     int total = 0;
     for (int d : dash) total += d;
     QVector<QPoint> out;
@@ -582,10 +604,32 @@ class QtPainterImpl : public TPainter {
       }
     }
     if (out.isEmpty()) return;
+    // Neighbouring pixels of a row go out as one rectangle: far cheaper than
+    // single points, and each pixel is still touched once (XOR stays exact).
     QColor c = PenColor();
-    p_->setPen(QPen(c, 0));
-    p_->setBrush(Qt::NoBrush);
-    p_->drawPoints(out.data(), static_cast<int>(out.size()));
+    int i = 0, n2 = static_cast<int>(out.size());
+    while (i < n2) {
+      int j = i + 1;
+      int lo = out[i].x(), hi = out[i].x();
+      while (j < n2 && out[j].y() == out[i].y() && (out[j].x() == hi + 1 || out[j].x() == lo - 1)) {
+        lo = std::min(lo, out[j].x());
+        hi = std::max(hi, out[j].x());
+        ++j;
+      }
+      if (j == i + 1) {
+        // A column: gather the vertical run instead.
+        int top = out[i].y(), bottom = out[i].y();
+        while (j < n2 && out[j].x() == out[i].x() && (out[j].y() == bottom + 1 || out[j].y() == top - 1)) {
+          top = std::min(top, out[j].y());
+          bottom = std::max(bottom, out[j].y());
+          ++j;
+        }
+        p_->fillRect(QRect(out[i].x(), top, 1, bottom - top + 1), c);
+      } else {
+        p_->fillRect(QRect(lo, out[i].y(), hi - lo + 1, 1), c);
+      }
+      i = j;
+    }
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
 
@@ -604,6 +648,7 @@ class QtPainterImpl : public TPainter {
   TPainterBrush brush_;
   TPainterFont font_;
   QFont qfont_;
+  std::optional<QFontMetrics> fm_;
 };
 
 // Measures text for canvases without a device.
@@ -612,6 +657,7 @@ class QtMeasuringPainter : public TPainter {
   QtMeasuringPainter() {
     QtEnsureApplication();
     qfont_ = MakeFont(font_);
+    fm_.emplace(qfont_);
   }
   bool CanDraw() const override { return false; }
   void SetPen(const TPainterPen&) override {}
@@ -619,6 +665,7 @@ class QtMeasuringPainter : public TPainter {
   void SetFont(const TPainterFont& f) override {
     font_ = f;
     qfont_ = MakeFont(f);
+    fm_.emplace(qfont_);
   }
   void SetClip(const TRegion*) override {}
   void SetOrigin(const TPoint&) override {}
@@ -635,7 +682,7 @@ class QtMeasuringPainter : public TPainter {
   void DrawFocusRect(const TRect&) override {}
   void TextOut(int, int, const std::string&, TColor, bool, TColor, const TRect*) override {}
   TSize TextExtent(const std::string& Text) override {
-    QFontMetrics fm(qfont_);
+    const QFontMetrics& fm = *fm_;
     return {fm.horizontalAdvance(ToQString(Text)), fm.height()};
   }
   TTextMetric TextMetrics() override { return QtPainterImpl::MetricsOf(qfont_, font_); }
@@ -646,6 +693,7 @@ class QtMeasuringPainter : public TPainter {
  private:
   TPainterFont font_;
   QFont qfont_;
+  std::optional<QFontMetrics> fm_;
 };
 }  // namespace
 
