@@ -237,3 +237,22 @@ TEST(Pictures, FailedSavesRaiseAndPngScreenshotsDecode) {
   back.Assign(pic.Graphic());
   EXPECT_TRUE(SamePixels(b->PixelData(), back.PixelData()));
 }
+
+TEST(Pictures, GifShowsItsFirstFrame) {
+  // A 1 x 1 GIF whose only pixel is palette entry 0, red.
+  const std::vector<uint8_t> gif = {'G',  'I',  'F',  '8',  '9',  'a',  1,    0,    1,    0,    0x80,
+                                    0,    0,    0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04,
+                                    0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0,    0,    0,    0,    1,
+                                    0,    1,    0,    0,    0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+  TPicture pic;
+  pic.LoadFromBytes(gif.data(), gif.size());
+  auto* g = dynamic_cast<TGIFImage*>(pic.Graphic());
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->Width(), 1);
+  EXPECT_EQ(g->PixelData().GetPixel(0, 0), clRed);
+  EXPECT_EQ(g->SaveToBytes(), gif) << "the file bytes are kept as loaded";
+
+  std::vector<uint8_t> cut(gif.begin(), gif.begin() + 20);
+  TGIFImage broken;
+  EXPECT_THROW(broken.LoadFromBytes(cut.data(), cut.size()), EInvalidGraphic);
+}
