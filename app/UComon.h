@@ -110,9 +110,9 @@ bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Pa
 // True on error.
 bool IP_Address_To_Bytes(std::string_view Text, std::uint8_t& B1, std::uint8_t& B2, std::uint8_t& B3,
                          std::uint8_t& B4);
-// The serial ports as their numbers ("1", "2", ...), ascending; owned by the
-// caller.
-std::unique_ptr<TStringList> Get_Com_Ports();
+// The serial ports as their COM numbers ("1", "2", ...), ascending; owned by
+// the caller. DevFolder is for tests.
+std::unique_ptr<TStringList> Get_Com_Ports(const std::string& DevFolder = "/dev");
 // 0 valid, 1 invalid.
 int Check_KNX_Address(std::string_view Text, bool Is_Group, bool Allow_Zero);
 bool Has_No_Dot(std::string_view Text);

@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "app/UComon.h"
+#include "framework/classes/StringList.h"
+#include "framework/os/SerialPorts.h"
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -92,6 +94,12 @@ int Check_KNX_Address(std::string_view Text, bool Is_Group, bool Allow_Zero) {
   if (!ok) return 1;
   if (!Allow_Zero && a == 0 && b == 0 && c == 0) return 1;
   return 0;
+}
+
+std::unique_ptr<TStringList> Get_Com_Ports(const std::string& DevFolder) {
+  auto ports = std::make_unique<TStringList>();
+  for (int number : GetComPortNumbers(DevFolder)) ports->Add(IntToStr(number));
+  return ports;
 }
 
 bool Has_No_Dot(std::string_view Text) { return Text.find('.') == std::string_view::npos; }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
 #include "framework/os/SafeWriter.h"
 #include "framework/rtl/Locale.h"
@@ -113,6 +114,14 @@ TEST(UComon, CheckKnxAddress) {
   for (const Case& c : cases)
     EXPECT_EQ(Check_KNX_Address(c.Text, c.Group, c.Allow_Zero), c.Expected)
         << c.Text << (c.Group ? " group" : " individual") << (c.Allow_Zero ? " zero allowed" : "");
+}
+
+TEST(UComon, ComPortsAreListedByTheirNumbers) {
+  TScratchDir dev;
+  for (const char* name : {"ttyACM0", "ttyUSB1", "ttyUSB0", "tty0", "random"}) Write_File(dev.File(name), "");
+  std::unique_ptr<TStringList> ports = Get_Com_Ports(dev.Path());
+  EXPECT_EQ(ports->ToVector(), (std::vector<std::string>{"65", "66", "161"}));
+  EXPECT_EQ(Get_Com_Ports(dev.File("none"))->Count(), 0);
 }
 
 TEST(UComon, HasNoDot) {
