@@ -100,6 +100,7 @@ class LayoutReader {
       Start(root);
       ReadProps(root, o.Props, Label(root));
       for (const auto& child : o.Children) ReadChild(child, root);
+      EndReading(root, rootClass_, o.Pos);
       Fixups();
     } catch (...) {
       Rollback();
@@ -172,6 +173,13 @@ class LayoutReader {
     if (!o.Inherited && !o.Inline) Guard(o.Pos, path, [&] { cls->SetParentOf(c, parent); });
     ReadProps(c, o.Props, Label(c));
     for (const auto& child : o.Children) ReadChild(child, c);
+    EndReading(c, cls, o.Pos);
+  }
+
+  // A component is read once its properties and children are.
+  void EndReading(TComponent* c, const TPublishedClass* cls, int64_t pos) {
+    c->SetComponentStateFlag(csReading, false);
+    Guard(pos, Label(c), [&] { cls->AfterReadingOf(c); });
   }
 
   void ReadProps(TObject* obj, const std::vector<TLayoutProperty>& props, const std::string& label) {

@@ -12,11 +12,13 @@
 //  - each component is flagged csLoading and csReading before its first
 //    property; only the properties the layout names are applied, in their
 //    order (an absent one keeps its constructor value);
+//  - once a component's properties and children are read, csReading is
+//    cleared and its class's AfterReading step runs (a control takes its
+//    parent's font and colour there);
 //  - handlers named in events bind at once to the root's published methods;
 //    component references are fixed up after the whole tree is read, so a
 //    layout may name a component declared further down;
-//  - then csReading is cleared and Loaded runs on every component in creation
-//    order, the root first.
+//  - then Loaded runs on every component in creation order, the root first.
 // A layout that cannot be applied raises ELayoutError (file, line or offset,
 // "Component.Property", reason); the components created by that read are
 // freed again and the root's flags cleared, so no half-built child remains.

@@ -305,3 +305,12 @@ void TPublishedClass::ChildrenOf(TComponent* Self, TComponent* Root, std::vector
       return;
     }
 }
+
+void TPublishedClass::AfterReadingOf(TComponent* Self) const {
+  int d = 0;
+  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
+    if (c->AfterReading) {
+      c->AfterReading(Self);
+      return;
+    }
+}

@@ -197,6 +197,10 @@ class TPublishedClass {
   // Components written nested inside Self (besides the root's own
   // components without a parent, which the writer adds itself).
   std::function<void(TComponent* Self, TComponent* Root, std::vector<TComponent*>& Out)> GetChildren;
+  // Runs once a component's properties and children are read, before the
+  // references are fixed up (a control takes its parent's font and colour
+  // here, which it skipped while being read).
+  std::function<void(TComponent* Self)> AfterReading;
 
   const TPublishedClass* Parent() const;
   bool InheritsFrom(const std::string& ClassName) const;
@@ -212,6 +216,7 @@ class TPublishedClass {
   bool ComponentHasParent(TComponent* Self) const;
   void SetParentOf(TComponent* Child, TComponent* Parent) const;
   void ChildrenOf(TComponent* Self, TComponent* Root, std::vector<TComponent*>& Out) const;
+  void AfterReadingOf(TComponent* Self) const;
   void ClearCache() const;
 
  private:
@@ -646,6 +651,10 @@ class TPublish {
     c_.GetChildren = [F](TComponent* s, TComponent* r, std::vector<TComponent*>& out) {
       F(static_cast<T*>(s), r, out);
     };
+    return *this;
+  }
+  TPublish& AfterReading(std::function<void(T* Self)> F) {
+    c_.AfterReading = [F](TComponent* s) { F(static_cast<T*>(s)); };
     return *this;
   }
   // Layouts may not create this class (it is only filled in place).

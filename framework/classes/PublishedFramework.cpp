@@ -8,6 +8,8 @@
 #include "framework/controls/Controls_Published.h"
 #include "framework/graphics/Graphics_Published.h"
 
+void RegisterStdCtrlsPublished();
+
 void RegisterFrameworkPublished() {
   PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
   PublishClass<TComponent>("TPersistent", [](TPublish<TComponent>& P) {
@@ -22,4 +24,5 @@ void RegisterFrameworkPublished() {
   PublishClass<TStrings>("TPersistent", [](TPublish<TStrings>&) {});
   RegisterGraphicsPublished();
   RegisterControlsPublished();
+  RegisterStdCtrlsPublished();
 }

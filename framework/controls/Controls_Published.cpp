@@ -63,6 +63,16 @@ void RegisterControlsPublished() {
     P.SetParentComponent([](C* c, TComponent* parent) {
       if (auto* w = dynamic_cast<TWinControl*>(parent)) c->SetParent(w);
     });
+    // Inserted while being read, a control skipped what it takes from its
+    // parent; it takes it now.
+    P.AfterReading([](C* c) {
+      if (c->Parent() == nullptr) return;
+      c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+      c->Perform(CM_PARENTFONTCHANGED, 0, 0);
+      c->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+      c->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+      if (dynamic_cast<TWinControl*>(c) != nullptr) c->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+    });
     P.Integer("Left", &C::Left, &C::SetLeft);
     P.Integer("Top", &C::Top, &C::SetTop);
     P.Integer("Width", &C::Width, &C::SetWidth);
@@ -145,6 +155,9 @@ void RegisterControlsPublished() {
     P.Bool("KeyPreview", &C::KeyPreview, &C::SetKeyPreview).Default(false);
     P.Enum("Position", &C::Position, &C::SetPosition).Default(poDefaultPosOnly);
     P.Enum("WindowState", &C::WindowState, &C::SetWindowState).Default(wsNormal);
+    // A form has no parent to take its font from, and shows when asked.
+    P.Bool("ParentFont", &C::ParentFont, &C::SetParentFont).Default(false);
+    P.Bool("Visible", &C::Visible, &C::SetVisible).Default(false);
     P.Event("OnActivate", &C::OnActivate);
     P.Event("OnClose", &C::OnClose);
     P.Event("OnCloseQuery", &C::OnCloseQuery);
