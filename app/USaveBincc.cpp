@@ -222,7 +222,8 @@ void Init_Parameter_Block() {
 
 void Set_Version_Text() {
   Par_Gen_Block.Version_Text.fill(0);
-  const char* version = SW_Version_Text;
+  // The version of the parameter format the device reads, not the program's.
+  const char* version = "1.000";
   for (int i = 0; version[i] != 0 && i < 8; ++i) Par_Gen_Block.Version_Text[i] = Low8(version[i]);
 }
 
