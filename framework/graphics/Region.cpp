@@ -99,6 +99,13 @@ std::vector<TRect> Emit(const std::vector<std::pair<std::pair<int, int>, Interva
 }
 
 int RoundNear(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+// Shapes are made row by row; rows beyond the coordinate space of a device
+// cannot be drawn and would only cost time and memory.
+constexpr int kMinRow = -32768;
+constexpr int kMaxRow = 32767;
+int FirstRow(int top) { return std::max(top, kMinRow); }
+int EndRow(int bottom) { return std::min(bottom, kMaxRow); }
 }  // namespace
 
 TRegion::TRegion(const TRect& R) {
@@ -132,7 +139,7 @@ TRegion TRegion::FromEllipse(const TRect& R) {
   double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
   double rx = (R.Right - R.Left) / 2.0, ry = (R.Bottom - R.Top) / 2.0;
   if (rx <= 0 || ry <= 0) return TRegion();
-  for (int y = R.Top; y < R.Bottom; ++y) {
+  for (int y = FirstRow(R.Top); y < EndRow(R.Bottom); ++y) {
     double dy = (y + 0.5 - cy) / ry;
     if (std::fabs(dy) > 1) continue;
     double hw = rx * std::sqrt(1 - dy * dy);
@@ -148,7 +155,7 @@ TRegion TRegion::FromRoundRect(const TRect& R, int CX, int CY) {
   double rx = std::min(std::abs(CX), w) / 2.0, ry = std::min(std::abs(CY), h) / 2.0;
   if (rx <= 0 || ry <= 0) return TRegion(R);
   std::vector<TRect> rows;
-  for (int y = R.Top; y < R.Bottom; ++y) {
+  for (int y = FirstRow(R.Top); y < EndRow(R.Bottom); ++y) {
     double yc = y + 0.5, inset = 0;
     double dy = 0;
     if (yc < R.Top + ry)
@@ -175,7 +182,7 @@ TRegion TRegion::FromPolygon(const TPoint* Points, int Count, int FillMode) {
     int dir;
   };
   std::vector<Cross> xs;
-  for (int y = top; y < bottom; ++y) {
+  for (int y = FirstRow(top); y < EndRow(bottom); ++y) {
     double yc = y + 0.5;
     xs.clear();
     for (int i = 0; i < Count; ++i) {

@@ -26,6 +26,8 @@ void QtEnsureApplication() {
   static char arg0[] = "cf30406";
   static char* argv[] = {arg0, nullptr};
   new QApplication(argc, argv);
+  // The program ends when its main form closes, not when Qt thinks so.
+  QApplication::setQuitOnLastWindowClosed(false);
 }
 
 namespace {

@@ -153,6 +153,10 @@ TEST(Canvas, FloodFillStopsAtTheBorderColour) {
   c->FloodFill(5, 5, clRed, fsSurface);
   EXPECT_EQ(Px(*b, 8, 8), clBlue);
   EXPECT_EQ(Px(*b, 11, 11), clWhite);
+  // Filling a surface with its own colour ends at once.
+  c->Brush()->SetColor(clWhite);
+  c->FloodFill(0, 0, clWhite, fsSurface);
+  EXPECT_EQ(Px(*b, 0, 0), clWhite);
 }
 
 TEST(Canvas, CopyModesAndTransparentDraws) {

@@ -48,6 +48,10 @@ TEST(Region, CurvedShapesCoverTheirInsideOnly) {
   EXPECT_TRUE(rr.Contains(10, 0));
   EXPECT_TRUE(rr.Contains(0, 10));
 
+  // A shape far beyond any device is cut, not made row by row for ever.
+  TRegion far = TRegion::FromEllipse(Rect(0, -2000000000, 10, 2000000000));
+  EXPECT_LE(far.Bounds().Height(), 65536);
+
   TPoint tri[] = {{0, 0}, {10, 0}, {0, 10}};
   TRegion t = TRegion::FromPolygon(tri, 3, ALTERNATE);
   EXPECT_TRUE(t.Contains(1, 1));
