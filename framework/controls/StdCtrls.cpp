@@ -582,6 +582,21 @@ void TCustomEdit::SetChars(const std::u32string& S, bool Notify) {
     Invalidate();
 }
 
+void TCustomEdit::EditChars(const std::u32string& S, int Anchor, int Caret) {
+  if (S == text_) {
+    SetSelection(Anchor, Caret);
+    return;
+  }
+  SaveUndo(false);
+  text_ = S;
+  int n = TextLength();
+  anchor_ = std::clamp(Anchor, 0, n);
+  caret_ = std::clamp(Caret, 0, n);
+  modified_ = true;
+  preferredX_ = -1;
+  NotifyChange();
+}
+
 void TCustomEdit::NotifyChange() {
   EnsureCaretVisible();
   Invalidate();

@@ -157,6 +157,9 @@ class TCustomEdit : public TWinControl {
   bool ReplaceSelection(const std::u32string& S, bool Typing);
   // Puts S in place of the whole text without the user's rules.
   void SetChars(const std::u32string& S, bool Notify);
+  // Replaces the text with S as a user edit (undo, modified, change notice)
+  // and puts the selection at Anchor..Caret.
+  void EditChars(const std::u32string& S, int Anchor, int Caret);
   void SetSelection(int Anchor, int Caret);
   int Anchor() const { return anchor_; }
   int Caret() const { return caret_; }

@@ -1,0 +1,229 @@
+// Forms and the application: modal forms through the responder, message
+// boxes, closing, timers, the standard error box and grabbing a form.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "Input.h"
+#include "Responder.h"
+#include "framework/controls/Dialogs.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/controls/StdCtrls.h"
+
+namespace {
+
+using namespace testinput;
+
+class TOkCancelForm : public TForm {
+ public:
+  explicit TOkCancelForm(TComponent* Owner) : TForm(Owner) {
+    SetCaption("Question");
+    edit = new TEdit(this);
+    edit->SetParent(this);
+    ok = new TButton(this);
+    ok->SetParent(this);
+    ok->SetCaption("OK");
+    ok->SetModalResult(mrOk);
+    ok->SetDefault(true);
+    ok->SetTop(40);
+    cancel = new TButton(this);
+    cancel->SetParent(this);
+    cancel->SetCaption("Cancel");
+    cancel->SetModalResult(mrCancel);
+    cancel->SetCancel(true);
+    cancel->SetTop(80);
+  }
+  TEdit* edit;
+  TButton* ok;
+  TButton* cancel;
+};
+
+TEST(Forms, ModalFormClosedByItsButtonsModalResult) {
+  ResetKeyboardState();
+  TDialogResponder r;
+  TOkCancelForm form(nullptr);
+  std::vector<std::string> events;
+  form.OnShow = [&](TObject*) { events.push_back("show"); };
+  form.OnCloseQuery = [&](TObject*, bool&) { events.push_back("closequery"); };
+  form.OnClose = [&](TObject*, TCloseAction&) { events.push_back("close"); };
+  form.OnHide = [&](TObject*) { events.push_back("hide"); };
+  r.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f, &form);
+    EXPECT_TRUE(form.Showing());
+    EXPECT_TRUE(form.edit->Focused());
+    TypeText("abc");
+    Click(form.ok, 5, 5);
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(form.edit->Text(), "abc");
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(events, (std::vector<std::string>{"show", "closequery", "close", "hide"}));
+  // Return on the edit answers the default button, Escape the cancel one.
+  r.OnModal([&](TCustomForm*) { PressKey(VK_ESCAPE); });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  r.OnModal([&](TCustomForm*) { PressKey(VK_RETURN); });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+}
+
+TEST(Forms, CloseQueryVetoKeepsModalFormOpenUntilAllowed) {
+  TDialogResponder r;
+  TOkCancelForm form(nullptr);
+  bool allow = false;
+  int asked = 0;
+  form.OnCloseQuery = [&](TObject*, bool& can) {
+    ++asked;
+    can = allow;
+  };
+  r.OnModal([&](TCustomForm*) {
+    form.ok->Click();
+    form.CloseModal();
+    EXPECT_EQ(form.ModalResult(), mrNone);
+    allow = true;
+    form.ok->Click();
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(asked, 2);
+}
+
+TEST(Forms, ShowModalOnAVisibleFormRaises) {
+  TForm form(nullptr);
+  form.Show();
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+}
+
+TEST(Forms, MessageDlgAnsweredYesAndNo) {
+  TDialogResponder r;
+  r.AnswerBox(mrYes).AnswerBox(mrNo);
+  EXPECT_EQ(MessageDlg("Overwrite?", mtConfirmation, {mbYes, mbNo}, 0), mrYes);
+  EXPECT_EQ(MessageDlg("Overwrite?", mtConfirmation, {mbYes, mbNo}, 0), mrNo);
+  ASSERT_EQ(r.Boxes().size(), 2u);
+  EXPECT_EQ(r.Boxes()[0].Caption, "Confirm");
+  EXPECT_EQ(r.Boxes()[0].Icon, diQuestion);
+  EXPECT_EQ(r.Boxes()[0].Buttons, (std::vector<int>{mrYes, mrNo}));
+  r.AnswerBox(mrCancel);
+  EXPECT_EQ(Application->MessageBox("Save?", "Title", MB_YESNOCANCEL | MB_ICONWARNING), IDCANCEL);
+  EXPECT_EQ(r.Boxes()[2].Icon, diWarning);
+  EXPECT_EQ(r.Boxes()[2].Caption, "Title");
+}
+
+TEST(Forms, UncaughtExceptionInAHandlerShowsTheStandardErrorBox) {
+  TDialogResponder r;
+  r.AnswerBox(mrOk);
+  TForm form(nullptr);
+  auto* b = new TButton(&form);
+  b->SetParent(&form);
+  b->OnClick = [](TObject*) { throw EConvertError("'x' is not a valid integer value"); };
+  ShowForm(&form);
+  Click(b, 3, 3);
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  EXPECT_EQ(r.Boxes()[0].Text, "'x' is not a valid integer value.");
+  EXPECT_EQ(r.Boxes()[0].Icon, diError);
+  // OnException takes over when assigned.
+  std::string seen;
+  Application->OnException = [&](TObject*, const std::exception& e) { seen = e.what(); };
+  Click(b, 3, 3);
+  Application->OnException = nullptr;
+  EXPECT_EQ(seen, "'x' is not a valid integer value");
+  EXPECT_EQ(r.Boxes().size(), 1u);
+}
+
+TEST(Forms, CloseBoxOfAModalFormCancels) {
+  TDialogResponder r;
+  TOkCancelForm form(nullptr);
+  r.OnModal([&](TCustomForm* f) { SendMessage(f->Handle(), WM_CLOSE, 0, 0); });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST(Forms, ReleaseFreesTheFormAfterTheCurrentMessage) {
+  auto* form = new TForm(nullptr);
+  HWND h = form->Handle();
+  form->Release();
+  EXPECT_TRUE(IsWindow(h));
+  Pump();
+  EXPECT_FALSE(IsWindow(h));
+}
+
+TEST(Timer, EnablingAndIntervalFollowThePlatform) {
+  TTestClock clock;
+  TTimer timer(nullptr);
+  int ticks = 0;
+  timer.SetInterval(100);
+  timer.OnTimer = [&](TObject*) { ++ticks; };
+  clock.Advance(100);
+  EXPECT_EQ(ticks, 1);
+  // Enabling a running timer changes nothing.
+  clock.Advance(60);
+  timer.SetEnabled(true);
+  clock.Advance(40);
+  EXPECT_EQ(ticks, 2);
+  // Enabling a stopped timer starts a full interval.
+  timer.SetEnabled(false);
+  clock.Advance(500);
+  EXPECT_EQ(ticks, 2);
+  timer.SetEnabled(true);
+  clock.Advance(99);
+  EXPECT_EQ(ticks, 2);
+  clock.Advance(1);
+  EXPECT_EQ(ticks, 3);
+  // The handler may change the interval.
+  timer.OnTimer = [&](TObject*) {
+    ++ticks;
+    timer.SetInterval(300);
+  };
+  clock.Advance(100);
+  EXPECT_EQ(ticks, 4);
+  clock.Advance(200);
+  EXPECT_EQ(ticks, 4);
+  clock.Advance(100);
+  EXPECT_EQ(ticks, 5);
+}
+
+TEST(Grab, FormPaintsIntoAPngOfItsClientSize) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSingle);
+  form.SetClientWidth(120);
+  form.SetClientHeight(80);
+  form.SetColor(clWhite);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(10, 10, 40, 30);
+  panel->SetBevelOuter(bvNone);
+  panel->SetColor(clRed);
+  auto* shape = new TShape(&form);
+  shape->SetParent(&form);
+  shape->SetBounds(60, 10, 40, 40);
+  shape->Brush()->SetColor(clBlue);
+  shape->Pen()->SetColor(clBlack);
+  auto bmp = form.GrabToBitmap();
+  ASSERT_EQ(bmp->Width(), 120);
+  ASSERT_EQ(bmp->Height(), 80);
+  EXPECT_EQ(bmp->PixelData().GetPixel(2, 2), clWhite);
+  EXPECT_EQ(bmp->PixelData().GetPixel(20, 20), clRed);
+  EXPECT_EQ(bmp->PixelData().GetPixel(80, 30), clBlue);
+  EXPECT_EQ(bmp->PixelData().GetPixel(60, 30), clBlack);
+  std::string path = (std::filesystem::temp_directory_path() / "cf_grab_test.png").string();
+  form.GrabToPng(path);
+  TPicture pic;
+  pic.LoadFromFile(path);
+  EXPECT_EQ(pic.Width(), 120);
+  EXPECT_EQ(pic.Height(), 80);
+  std::remove(path.c_str());
+}
+
+TEST(Dialogs, OpenAndSaveGoThroughTheResponder) {
+  TDialogResponder r;
+  r.AnswerFile("/tmp/project/table").AnswerFile("");
+  TSaveDialog save(nullptr);
+  save.SetFilter("CSV files (*.csv)|*.csv");
+  save.SetDefaultExt("csv");
+  save.SetInitialDir("/tmp/project");
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(save.FileName(), "/tmp/project/table.csv");
+  EXPECT_TRUE(r.FileDialogs()[0].Save);
+  EXPECT_EQ(r.FileDialogs()[0].Filter, "CSV files (*.csv)|*.csv");
+  TOpenDialog open(nullptr);
+  EXPECT_FALSE(open.Execute());
+}
+
+}  // namespace
