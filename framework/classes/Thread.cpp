@@ -208,3 +208,25 @@ void TThread::Run() {
   cv_.notify_all();
   if (freeIt) delete this;
 }
+
+void TEvent::SetEvent() {
+  {
+    std::lock_guard<std::mutex> l(lock_);
+    set_ = true;
+  }
+  cv_.notify_all();
+}
+
+void TEvent::ResetEvent() {
+  std::lock_guard<std::mutex> l(lock_);
+  set_ = false;
+}
+
+bool TEvent::WaitFor(int TimeoutMs) {
+  std::unique_lock<std::mutex> l(lock_);
+  auto ready = [&] { return set_; };
+  bool ok = TimeoutMs < 0 ? (cv_.wait(l, ready), true)
+                          : cv_.wait_for(l, std::chrono::milliseconds(TimeoutMs), ready);
+  if (ok && !manual_) set_ = false;
+  return ok;
+}

@@ -78,6 +78,25 @@ class TThread : public TObject {
   std::string fatal_;
 };
 
+// A waitable event, set by one thread and waited for by others. A manual-reset
+// event stays set until ResetEvent; an automatic one lets one waiter through
+// and resets itself.
+class TEvent : public TObject {
+ public:
+  explicit TEvent(bool ManualReset = true, bool InitialState = false)
+      : manual_(ManualReset), set_(InitialState) {}
+  void SetEvent();
+  void ResetEvent();
+  // True when the event was set within TimeoutMs (negative: no limit).
+  bool WaitFor(int TimeoutMs = -1);
+
+ private:
+  std::mutex lock_;
+  std::condition_variable cv_;
+  bool manual_;
+  bool set_;
+};
+
 // Runs the queued Synchronize calls; call it on the main thread. Waits up to
 // TimeoutMs for a call to arrive when none is queued. True when a call ran.
 bool CheckSynchronize(int TimeoutMs = 0);

@@ -2,6 +2,7 @@
 // Exceptions of the runtime library. Every error the program raises derives
 // from Exception and carries a fixed English message.
 #include <exception>
+#include <source_location>
 #include <string>
 
 class Exception : public std::exception {
@@ -44,3 +45,14 @@ CF_DECLARE_EXCEPTION(EIniFileException, Exception)
 CF_DECLARE_EXCEPTION(ERegistryException, Exception)
 CF_DECLARE_EXCEPTION(EOSError, Exception)
 CF_DECLARE_EXCEPTION(ESocketError, Exception)
+CF_DECLARE_EXCEPTION(EInvalidCast, Exception)
+CF_DECLARE_EXCEPTION(EAssertionFailed, Exception)
+
+// Raises EAssertionFailed "<Message> (<file>, line <n>)" when Condition is
+// false, as the platform's Assert does (checks stay on in every build).
+inline void Assert(bool Condition, const std::string& Message = "Assertion failure",
+                   const std::source_location Where = std::source_location::current()) {
+  if (!Condition)
+    throw EAssertionFailed(Message + " (" + Where.file_name() + ", line " + std::to_string(Where.line()) +
+                           ")");
+}

@@ -143,3 +143,17 @@ TEST(Thread, SynchronizeWakesTheLoopAndPassesErrorsBack) {
   EXPECT_TRUE(direct);
   EXPECT_TRUE(TThread::IsMainThread());
 }
+
+TEST(Thread, EventsLetWaitersThrough) {
+  TEvent manual(true, false);
+  EXPECT_FALSE(manual.WaitFor(10));
+  std::thread setter([&] { manual.SetEvent(); });
+  EXPECT_TRUE(manual.WaitFor(5000));
+  setter.join();
+  EXPECT_TRUE(manual.WaitFor(0));  // stays set
+  manual.ResetEvent();
+  EXPECT_FALSE(manual.WaitFor(0));
+  TEvent automatic(false, true);
+  EXPECT_TRUE(automatic.WaitFor(0));
+  EXPECT_FALSE(automatic.WaitFor(0));  // reset by the first waiter
+}
