@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "framework/backend/Painter.h"
 #include "framework/classes/Streams.h"
@@ -526,20 +527,35 @@ void TBitmap::LoadFromStream(TStream* Stream) {
 
 std::vector<uint8_t> TBitmap::SaveToBytes() { return WriteBmp(pixels_); }
 
-void TBitmap::LoadFromResourceName(const std::string& ResName) {
-  const std::string_view* res = FindEmbeddedResource("pictures/" + ResName + ".bmp");
-  if (!res) {
-    // Resource names are not case-sensitive on the platform.
-    std::string want = "pictures/" + ResName + ".bmp";
+namespace {
+std::string LowerAscii(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Bitmap resources by their name, wherever they sit below pictures/
+// ("pictures/GRDCHK01.bmp", "pictures/lbbutton/LBOK.bmp"). Names are not
+// case-sensitive, as resource names on the platform are not.
+const std::string_view* FindBitmapResource(const std::string& ResName) {
+  if (const std::string_view* r = FindEmbeddedResource("pictures/" + ResName + ".bmp")) return r;
+  static const std::map<std::string, std::string> byName = [] {
+    std::map<std::string, std::string> m;
     for (const std::string& n : EmbeddedResourceNames()) {
-      if (n.size() == want.size() && std::equal(n.begin(), n.end(), want.begin(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-          })) {
-        res = FindEmbeddedResource(n);
-        break;
-      }
+      std::string low = LowerAscii(n);
+      if (low.rfind("pictures/", 0) != 0 || low.size() < 4 || low.compare(low.size() - 4, 4, ".bmp") != 0)
+        continue;
+      size_t slash = low.find_last_of('/');
+      m.emplace(low.substr(slash + 1, low.size() - slash - 5), n);
     }
-  }
+    return m;
+  }();
+  auto it = byName.find(LowerAscii(ResName));
+  return it == byName.end() ? nullptr : FindEmbeddedResource(it->second);
+}
+}  // namespace
+
+void TBitmap::LoadFromResourceName(const std::string& ResName) {
+  const std::string_view* res = FindBitmapResource(ResName);
   if (!res) throw EResNotFound("Resource " + ResName + " not found");
   LoadFromBytes(reinterpret_cast<const uint8_t*>(res->data()), res->size());
 }
