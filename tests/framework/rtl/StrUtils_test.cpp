@@ -230,14 +230,3 @@ TEST(StrUtils, SplitAndQuote) {
   EXPECT_EQ(SplitString("", ','), (std::vector<std::string>{""}));
   EXPECT_EQ(QuotedStr("it's"), "'it''s'");
 }
-
-TEST(SysUtils, AssertNamesFileAndLine) {
-  EXPECT_NO_THROW(Assert(true));
-  try {
-    Assert(false, "Invalid parent");
-    FAIL() << "no exception";
-  } catch (const EAssertionFailed& e) {
-    EXPECT_EQ(e.Message().rfind("Invalid parent (", 0), 0u);
-    EXPECT_NE(e.Message().find("StrUtils_test.cpp, line "), std::string::npos);
-  }
-}
