@@ -128,8 +128,10 @@ class Layout {
   }
 
   // Shortens l to avail with "..." at the end or in the path's middle.
-  bool Ellipsis(Line& l, int avail) const {
-    if (Width(l.text) <= avail) return false;
+  // Force: the line goes on beyond what is shown, so it ends in "..." even
+  // when it fits.
+  bool Ellipsis(Line& l, int avail, bool force = false) const {
+    if (!force && Width(l.text) <= avail) return false;
     const std::string dots = "...";
     std::string s = l.text;
     size_t cut = std::string::npos;
@@ -248,8 +250,23 @@ int DoDrawText(TCanvas* dc, std::string& text, TRect& R, unsigned flags, TDrawTe
   }
 
   bool shortened = false;
-  if (flags & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS))
-    for (Line& l : lines) shortened |= layout.Ellipsis(l, std::max(0, avail));
+  if (flags & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) {
+    if (!single && (flags & DT_WORDBREAK)) {
+      // Word-broken text: the last line shown ends in "..." when more text
+      // follows below the rectangle; words cut inside the text get none.
+      if (!(flags & (DT_CALCRECT | DT_NOCLIP)) && lineH > 0) {
+        int shown = (flags & DT_EDITCONTROL) ? R.Height() / lineH : (R.Height() + lineH - 1) / lineH;
+        shown = std::max(1, shown);
+        if (static_cast<size_t>(shown) < lines.size()) {
+          lines.resize(shown);
+          shortened = layout.Ellipsis(lines.back(), std::max(0, avail), true);
+        }
+      }
+      shortened |= layout.Ellipsis(lines.back(), std::max(0, avail));
+    } else {
+      for (Line& l : lines) shortened |= layout.Ellipsis(l, std::max(0, avail));
+    }
+  }
   if ((flags & DT_MODIFYSTRING) && shortened && lines.size() == 1) text = lines[0].text;
 
   int total = lineH * static_cast<int>(lines.size());

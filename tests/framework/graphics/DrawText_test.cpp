@@ -73,6 +73,15 @@ TEST_F(DrawTextTest, EllipsisShortensWhatDoesNotFit) {
   DrawTextEx(canvas.Handle(), path, p, DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_MODIFYSTRING, nullptr);
   EXPECT_EQ(path, "C:...\\file.txt");
 
+  // Word-broken text cut by the rectangle ends its last shown line in "...".
+  canvas.Recorder().Clear();
+  TRect two(0, 0, 48, 28);
+  DrawText(canvas.Handle(), "one two three four", two, DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+  auto lines = Pieces();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].Text, "one two");
+  EXPECT_EQ(lines[1].Text, "three...");
+
   // Text that fits is left alone, and DrawText never changes its argument.
   canvas.Recorder().Clear();
   TRect wide(0, 0, 200, 14);
