@@ -212,14 +212,14 @@ const std::vector<const TPropInfo*>& TPublishedClass::AllProps() const {
   std::vector<const TPropInfo*> all;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
     for (const TPropInfo& p : (*it)->Props) {
-      bool replaced = false;
-      for (auto& q : all)
-        if (SameIdent(q->Name, p.Name)) {
-          q = &p;
-          replaced = true;
-          break;
-        }
-      if (!replaced) all.push_back(&p);
+      auto q = std::find_if(all.begin(), all.end(),
+                            [&](const TPropInfo* x) { return SameIdent(x->Name, p.Name); });
+      if (q != all.end() && !p.MovedHere)
+        *q = &p;
+      else {
+        if (q != all.end()) all.erase(q);
+        all.push_back(&p);
+      }
     }
   all_ = std::move(all);
   cached_ = true;

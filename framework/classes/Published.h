@@ -148,6 +148,7 @@ struct TPropInfo {
   double DefaultFloat = 0;
   std::string DefaultStr;
   std::function<bool(TObject*)> Stored;  // empty: always stored
+  bool MovedHere = false;                // redeclared: takes the new class's place
 
   bool IsOrdinal() const {
     return Kind == pkInteger || Kind == pkBoolean || Kind == pkEnumeration || Kind == pkSet ||
@@ -554,6 +555,12 @@ class TPublish {
     Last().Stored = [IsStored](TObject* o) {
       return static_cast<bool>(std::invoke(IsStored, static_cast<T*>(o)));
     };
+    return *this;
+  }
+  // A redeclared property written at this class's place instead of its
+  // ancestor's (the mask edit's Text after its EditMask).
+  TPublish& MovedHere() {
+    Last().MovedHere = true;
     return *this;
   }
   // Identifiers for an integer property's values (see RegisterIntegerIdents).

@@ -9,6 +9,9 @@
 #include "framework/graphics/Graphics_Published.h"
 
 void RegisterStdCtrlsPublished();
+void RegisterExtCtrlsPublished();
+void RegisterComCtrlsPublished();
+void RegisterMaskPublished();
 
 void RegisterFrameworkPublished() {
   PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
@@ -25,4 +28,7 @@ void RegisterFrameworkPublished() {
   RegisterGraphicsPublished();
   RegisterControlsPublished();
   RegisterStdCtrlsPublished();
+  RegisterExtCtrlsPublished();
+  RegisterComCtrlsPublished();
+  RegisterMaskPublished();
 }

@@ -41,6 +41,24 @@ TIntegerIdents IdentTable(const std::pair<int, const char*> (&table)[N]) {
   return ids;
 }
 
+// The anchors an alignment implies.
+TAnchors AnchorsOfAlign(TAlign Align) {
+  switch (Align) {
+    case alTop:
+      return {akLeft, akTop, akRight};
+    case alBottom:
+      return {akLeft, akRight, akBottom};
+    case alLeft:
+      return {akLeft, akTop, akBottom};
+    case alRight:
+      return {akRight, akTop, akBottom};
+    case alClient:
+      return {akLeft, akTop, akRight, akBottom};
+    default:
+      return {akLeft, akTop};
+  }
+}
+
 }  // namespace
 
 void RegisterControlsPublished() {
@@ -78,7 +96,10 @@ void RegisterControlsPublished() {
     P.Integer("Width", &C::Width, &C::SetWidth);
     P.Integer("Height", &C::Height, &C::SetHeight);
     P.Enum("Align", &C::Align, &C::SetAlign).Default(alNone);
-    P.Set("Anchors", &C::Anchors, &C::SetAnchors).Default(TAnchors{akLeft, akTop});
+    // Anchors that merely follow the alignment are not stored.
+    P.Set("Anchors", &C::Anchors, &C::SetAnchors).Stored([](C* c) {
+      return !(c->Anchors() == AnchorsOfAlign(c->Align()));
+    });
     P.Bool("AutoSize", &C::AutoSize, &C::SetAutoSize).Default(false);
     P.Enum("BiDiMode", &C::BiDiMode, &C::SetBiDiMode).Default(bdLeftToRight).Stored([](C* c) {
       return !c->ParentBiDiMode();

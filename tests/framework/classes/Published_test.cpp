@@ -69,6 +69,16 @@ TEST_F(PublishedTest, InheritanceAddsToTheParentsTableInDeclarationOrder) {
   EXPECT_FALSE(FindPublishedClass("TTestWidget")->FindProp("Small")->HasDefault);
   EXPECT_TRUE(panel->InheritsFrom("TComponent"));
   EXPECT_FALSE(panel->InheritsFrom("TTestTimer"));
+  // One that moves takes the new class's place instead.
+  auto moved = std::make_unique<TPublishedClass>();
+  moved->Name = "TMovedTimer";
+  moved->ParentName = "TTestTimer";
+  TPublish<TTestTimer> mp(*moved);
+  mp.Integer("Interval", &TTestTimer::Interval, &TTestTimer::Interval).MovedHere();
+  mp.Bool("Late", &TTestTimer::Enabled, &TTestTimer::Enabled);
+  RegisterPublishedClass(std::move(moved));
+  EXPECT_EQ(Names(FindPublishedClass("TMovedTimer")),
+            (std::vector<std::string>{"Name", "Tag", "Enabled", "OnTimer", "Interval", "Late"}));
   ASSERT_EQ(panel->AllDefined().size(), 2u);
   EXPECT_EQ(panel->AllDefined()[0]->Name, "VyxStyle");
 }

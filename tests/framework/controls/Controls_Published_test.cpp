@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/ComponentFiler.h"
+#include "framework/controls/ComCtrls.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/controls/Mask.h"
 #include "framework/controls/StdCtrls.h"
 
 enum TGaugeStyle { gsBar, gsDial };
@@ -205,6 +208,84 @@ TEST_F(ControlsPublishedTest, ABadControlLayoutNamesItsLineAndLeavesNoControlBeh
     EXPECT_EQ(e.Line(), 39);
     EXPECT_EQ(e.Property(), "G_Level.Style");
   }
+}
+
+TEST_F(ControlsPublishedTest, PanelsShapesTimersAndMaskedEditsRoundTrip) {
+  // The timer is not a control: it is written first, at the form's level.
+  const char* const layout = R"(object TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object Timer1: TTimer
+    Interval = 250
+  end
+  object CP_Main: TPanel
+    Left = 0
+    Top = 0
+    Width = 300
+    Height = 120
+    Align = alTop
+    TabOrder = 0
+    BevelOuter = bvLowered
+    Caption = 'Main'
+    object Shape1: TShape
+      Left = 8
+      Top = 8
+      Width = 20
+      Height = 20
+      Brush.Color = clRed
+      Pen.Style = psClear
+      Shape = stCircle
+    end
+    object E_Date: TMaskEdit
+      Left = 40
+      Top = 8
+      Width = 100
+      Height = 25
+      AutoSize = False
+      TabOrder = 0
+      MaxLength = 5
+      EditMask = '00/00;1;_'
+      Text = '12/34'
+    end
+  end
+  object R_Log: TRichEdit
+    Left = 0
+    Top = 130
+    Width = 300
+    Height = 60
+    TabOrder = 1
+    Lines.Strings = (
+      'ready')
+    PlainText = True
+  end
+end
+)";
+  TForm form(nullptr);
+  ReadComponentText(&form, layout, "forms/FPanels.dfm");
+  auto* panel = dynamic_cast<TPanel*>(form.FindComponent("CP_Main"));
+  auto* shape = dynamic_cast<TShape*>(form.FindComponent("Shape1"));
+  auto* edit = dynamic_cast<TMaskEdit*>(form.FindComponent("E_Date"));
+  auto* timer = dynamic_cast<TTimer*>(form.FindComponent("Timer1"));
+  ASSERT_TRUE(panel && shape && edit && timer);
+  EXPECT_EQ(shape->Parent(), panel);
+  EXPECT_EQ(panel->Align(), alTop);
+  EXPECT_EQ(shape->Brush()->Color(), clRed);
+  EXPECT_EQ(shape->Shape(), stCircle);
+  EXPECT_EQ(timer->Interval(), 250u);
+  EXPECT_EQ(edit->EditMask(), "00/00;1;_");
+  EXPECT_EQ(edit->Text(), "12/34");
+  // The top-aligned panel spans the form's client width.
+  std::string expected = layout;
+  expected.replace(expected.find("    Width = 300\n    Height = 120"), 15,
+                   "    Width = " + std::to_string(form.ClientWidth()));
+  EXPECT_EQ(panel->Width(), form.ClientWidth());
+  EXPECT_EQ(WriteComponentText(&form), expected);
+
+  // Anchors other than the alignment's are stored.
+  panel->SetAnchors(TAnchors{akLeft, akTop});
+  EXPECT_NE(WriteComponentText(&form).find("Anchors = [akLeft, akTop]"), std::string::npos);
 }
 
 }  // namespace
