@@ -143,11 +143,11 @@ char32_t UpperOf(char32_t c) {
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
   if (c == 0xFF) return 0x178;
   if (c >= 0x100 && c <= 0x17F) {
+    if (c == 0x130 || c == 0x131) return c == 0x131 ? 'I' : c;  // dotted and dotless i
     bool oddLower = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
     bool evenLower = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
     if (oddLower && (c & 1)) return c - 1;
     if (evenLower && !(c & 1)) return c - 1;
-    if (c == 0x131) return 'I';
     return c;
   }
   if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) return c - 0x20;
@@ -167,11 +167,11 @@ char32_t LowerOf(char32_t c) {
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
   if (c == 0x178) return 0xFF;
   if (c >= 0x100 && c <= 0x17F) {
+    if (c == 0x130 || c == 0x131) return c == 0x130 ? 'i' : c;  // dotted and dotless i
     bool evenUpper = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
     bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
     if (evenUpper && !(c & 1)) return c + 1;
     if (oddUpper && (c & 1)) return c + 1;
-    if (c == 0x130) return 'i';
     return c;
   }
   if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;

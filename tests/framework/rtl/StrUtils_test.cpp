@@ -27,6 +27,10 @@ TEST(StrUtils, PlainCaseMappingTouchesAsciiOnly) {
             "SCHLIE\xC3\x9F"
             "EN \xC3\x89T\xC3\x89 \xD0\x94");
   EXPECT_TRUE(AnsiSameText("\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89"));
+  EXPECT_EQ(AnsiUpperCase("\xC5\x82\xC5\xBE\xC4\xB1"),
+            "\xC5\x81\xC5\xBD"
+            "I");  // l-stroke, z-caron, dotless i
+  EXPECT_EQ(AnsiLowerCase("\xC5\x81\xC4\xB0\xC5\xB8"), "\xC5\x82i\xC3\xBF");
 }
 
 TEST(StrUtils, AnsiCompareStrPutsCaseAfterLetters) {
