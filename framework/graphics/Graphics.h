@@ -414,6 +414,7 @@ class TCanvas : public TPersistent {
   void SetCopyMode(TCopyMode Value) { copyMode_ = Value; }
   // The clip box in logical coordinates (the whole device without a clip).
   TRect ClipRect();
+  // clNone outside the device, or when the device cannot be read (a window).
   TColor Pixels(int X, int Y);
   void SetPixels(int X, int Y, TColor Value);
 
