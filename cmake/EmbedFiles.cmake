@@ -1,5 +1,6 @@
-# Script mode: writes OUT, a C++ file holding FILES as byte arrays with their
-# paths relative to ROOT, behind cf_embedded_resources().
+# Script mode: writes OUT, a C++ file holding the files named in LIST as byte
+# arrays with their paths relative to ROOT, behind cf_embedded_resources().
+file(READ ${LIST} FILES)
 set(body "")
 set(table "")
 set(i 0)
