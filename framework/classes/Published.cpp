@@ -98,6 +98,8 @@ const std::string* TEnumIdents::NameOf(int64_t Value) const {
 TEnumIdents MakeEnumIdents(const char* TypeName, const char* CommaList, std::vector<int64_t> Values) {
   TEnumIdents e;
   e.TypeName = TypeName;
+  if (size_t scope = e.TypeName.rfind("::"); scope != std::string::npos)
+    e.TypeName = e.TypeName.substr(scope + 2);
   std::string cur;
   auto flush = [&] {
     size_t b = cur.find_first_not_of(" \t\r\n");

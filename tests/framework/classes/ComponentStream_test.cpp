@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace layout_test;
+
 std::string Bytes(std::initializer_list<int> b) {
   std::string s;
   for (int x : b) s += static_cast<char>(x);

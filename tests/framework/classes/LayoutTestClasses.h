@@ -9,11 +9,18 @@
 
 #include "framework/classes/Published.h"
 
+// A namespace of their own keeps them apart from other tests' classes; the
+// layouts see the bare class names.
+namespace layout_test {
 enum TTestShape { tsCircle, tsSquare, tsTriangle };
 enum TTestOption { toBold, toWide, toTall };
 using TTestOptions = TSet<TTestOption>;
-CF_ENUM_IDENTS(TTestShape, tsCircle, tsSquare, tsTriangle)
-CF_ENUM_IDENTS(TTestOption, toBold, toWide, toTall)
+}  // namespace layout_test
+
+CF_ENUM_IDENTS(layout_test::TTestShape, layout_test::tsCircle, layout_test::tsSquare, layout_test::tsTriangle)
+CF_ENUM_IDENTS(layout_test::TTestOption, layout_test::toBold, layout_test::toWide, layout_test::toTall)
+
+namespace layout_test {
 
 // Names of the components whose Loaded ran, in order.
 inline std::vector<std::string>& LoadedLog() {
@@ -302,3 +309,5 @@ inline void RegisterLayoutTestClasses() {
   }();
   (void)done;
 }
+
+}  // namespace layout_test

@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace layout_test;
+
 class LayoutTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -197,6 +199,16 @@ TEST_F(LayoutTextTest, ErrorsNameTheFileTheLineAndTheProperty) {
     EXPECT_EQ(form.Edit1, nullptr) << c.what;
     EXPECT_TRUE(form.kids.empty()) << c.what;
     EXPECT_FALSE(form.ComponentState().Contains(csLoading)) << c.what;
+  }
+}
+
+TEST_F(LayoutTextTest, AFormWithoutAnEmbeddedLayoutSaysSo) {
+  TTestForm form(nullptr);
+  try {
+    LoadFormLayout(&form, "forms/FNoSuchForm.dfm");
+    FAIL() << "no error";
+  } catch (const EReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("forms/FNoSuchForm.dfm"), std::string::npos);
   }
 }
 

@@ -5,10 +5,15 @@
 #include "framework/classes/ComponentFiler.h"
 #include "tests/framework/classes/LayoutTestClasses.h"
 
+namespace published_test {
 enum TGapped { gpLow = 1, gpHigh = 5, gpTop = 9 };
-CF_ENUM_IDENTS(TGapped, gpLow, gpHigh, gpTop)
+}
+CF_ENUM_IDENTS(published_test::TGapped, published_test::gpLow, published_test::gpHigh, published_test::gpTop)
 
 namespace {
+
+using namespace layout_test;
+using namespace published_test;
 
 // A widget class without a table of its own.
 class TUnpublishedWidget : public TTestWidget {

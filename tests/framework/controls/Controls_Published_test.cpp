@@ -8,10 +8,15 @@
 #include "framework/controls/Mask.h"
 #include "framework/controls/StdCtrls.h"
 
+namespace controls_published_test {
 enum TGaugeStyle { gsBar, gsDial };
-CF_ENUM_IDENTS(TGaugeStyle, gsBar, gsDial)
+}
+CF_ENUM_IDENTS(controls_published_test::TGaugeStyle, controls_published_test::gsBar,
+               controls_published_test::gsDial)
 
 namespace {
+
+using namespace controls_published_test;
 
 // A control of the program's own, with published properties of its own,
 // holding child controls like a panel.
