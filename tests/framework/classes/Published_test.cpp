@@ -46,6 +46,17 @@ void RegisterProbe() {
   (void)done;
 }
 
+// Declared the way a class's own .cpp declares its table.
+class TMacroProbe : public TComponent {
+ public:
+  using TComponent::TComponent;
+  int Level = 2;
+};
+
+CF_PUBLISH(TMacroProbe, TComponent) {
+  P.Integer("Level", &TMacroProbe::Level, &TMacroProbe::Level).Default(2);
+}
+
 class PublishedTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,6 +112,18 @@ TEST_F(PublishedTest, AClassWithoutATableUsesItsNearestPublishedAncestor) {
   EXPECT_NE(text.find("object W: TUnpublishedWidget"), std::string::npos);
   TTestForm other(nullptr);
   EXPECT_THROW(ReadComponentText(&other, text, "t"), ELayoutError);
+}
+
+TEST_F(PublishedTest, ATableDeclaredBesideItsClassIsFoundWhenFirstNeeded) {
+  const TPublishedClass* c = FindPublishedClass("TMacroProbe");
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->ParentName, "TComponent");
+  TMacroProbe p(nullptr);
+  ReadComponentText(&p, "object P: TMacroProbe\n  Level = 5\nend\n", "t");
+  EXPECT_EQ(p.Level, 5);
+  // Its constructor makes it creatable from layouts.
+  TComponent owner(nullptr);
+  EXPECT_NE(dynamic_cast<TMacroProbe*>(c->Create(&owner)), nullptr);
 }
 
 TEST_F(PublishedTest, EnumerationIdentifiersKeepTheirValues) {
