@@ -90,6 +90,7 @@ class LayoutReader {
 
   void ReadRoot(TComponent* root, const TLayoutObject& o) {
     root_ = root;
+    rootName_ = root->Name();
     rootClass_ = PublishedClassOf(root);
     try {
       if (rootClass_ == nullptr)
@@ -408,6 +409,13 @@ class LayoutReader {
       c->SetComponentStateFlag(csReading, false);
       c->SetComponentStateFlag(csLoading, false);
     }
+    if (root_->Name() != rootName_) {
+      try {
+        root_->SetName(rootName_);
+      } catch (const Exception&) {
+        // The old name was valid before; nothing better to do than keep the new one.
+      }
+    }
   }
 
   void Finish() {
@@ -425,6 +433,7 @@ class LayoutReader {
 
   TLayoutSource src_;
   TComponent* root_ = nullptr;
+  std::string rootName_;
   const TPublishedClass* rootClass_ = nullptr;
   std::vector<TComponent*> loaded_;
   std::vector<TComponent*> created_;

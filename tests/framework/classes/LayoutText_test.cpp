@@ -199,6 +199,7 @@ TEST_F(LayoutTextTest, ErrorsNameTheFileTheLineAndTheProperty) {
     EXPECT_EQ(form.Edit1, nullptr) << c.what;
     EXPECT_TRUE(form.kids.empty()) << c.what;
     EXPECT_FALSE(form.ComponentState().Contains(csLoading)) << c.what;
+    EXPECT_EQ(form.Name(), "") << c.what;
   }
 }
 
