@@ -1,7 +1,7 @@
 #pragma once
 // The narrow painter behind TCanvas, with the font measures and the image
 // coding services of the backend. Drawing calls take logical coordinates:
-// the painter maps them to the device by the origin of SetOrigin. Clip
+// the painter maps them to the device by SetMapping. Clip
 // regions and ReadPixels are in device coordinates. Colours reaching a
 // painter are plain RGB (system colours resolved).
 #include <cstdint>
@@ -69,8 +69,11 @@ class TPainter {
   virtual void SetFont(const TPainterFont& Font) = 0;
   // Clip in device coordinates; nullptr removes it.
   virtual void SetClip(const TRegion* Region) = 0;
-  // Logical point drawn at the device's top-left corner.
-  virtual void SetOrigin(const TPoint& WindowOrg) = 0;
+  // device = (logical - WindowOrg) x scale + ViewportOrg; a negative
+  // ScaleY (the metric mapping modes) makes y grow upwards. Text stays
+  // upright whatever the scale.
+  virtual void SetMapping(const TPoint& WindowOrg, const TPoint& ViewportOrg, double ScaleX,
+                          double ScaleY) = 0;
 
   // Shapes follow the platform: right and bottom edges are exclusive, a
   // line leaves out its last pixel, the pen outlines and the brush fills.

@@ -2,6 +2,7 @@
 // brush, font, origin, clip, text colours) and hands plain values to its
 // painter only when they changed since the painter last saw them.
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "framework/backend/Painter.h"
@@ -15,6 +16,8 @@ struct TCanvas::SavedState {
   std::unique_ptr<TFont> font = std::make_unique<TFont>();
   std::unique_ptr<TRegion> clip;
   TPoint windowOrg;
+  TPoint viewportOrg;
+  int mapMode = MM_TEXT;
   TPoint penPos;
   int bkMode;
   TColor bkColor;
@@ -24,6 +27,28 @@ struct TCanvas::SavedState {
 namespace {
 // Without a device size a clip operation needs some "everything".
 constexpr TRect kHugeRect{-32768, -32768, 32767, 32767};
+}  // namespace
+
+namespace {
+// Logical units per inch of a mapping mode (0 for MM_TEXT: one a pixel).
+double UnitsPerInch(int mode) {
+  switch (mode) {
+    case MM_LOMETRIC:
+      return 254.0;
+    case MM_HIMETRIC:
+      return 2540.0;
+    case MM_LOENGLISH:
+      return 100.0;
+    case MM_HIENGLISH:
+      return 1000.0;
+    case MM_TWIPS:
+      return 1440.0;
+    default:
+      return 0;
+  }
+}
+
+int RoundHalfAway(double v) { return static_cast<int>(v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5)); }
 }  // namespace
 
 TCanvasCall TCanvasCallScope::Snapshot(const char* Op) const {
@@ -155,7 +180,9 @@ void TCanvas::ApplyState(TPainter* p) {
     fontDirty_ = false;
   }
   if (originDirty_) {
-    p->SetOrigin(windowOrg_);
+    double u = UnitsPerInch(mapMode_);
+    double sx = u > 0 ? p->PixelsPerInch() / u : 1.0;
+    p->SetMapping(windowOrg_, viewportOrg_, sx, u > 0 ? -sx : 1.0);
     originDirty_ = false;
   }
   if (clipDirty_) {
@@ -166,10 +193,36 @@ void TCanvas::ApplyState(TPainter* p) {
 
 void TCanvas::ApplyClip(TPainter* p) { p->SetClip(clip_.get()); }
 
-TRect TCanvas::ToDevice(const TRect& R) const {
-  TRect r = R;
-  OffsetRect(r, -windowOrg_.X, -windowOrg_.Y);
-  return r;
+double TCanvas::ScaleX() {
+  double u = UnitsPerInch(mapMode_);
+  return u > 0 ? PixelsPerInch() / u : 1.0;
+}
+
+double TCanvas::ScaleY() {
+  double u = UnitsPerInch(mapMode_);
+  return u > 0 ? -PixelsPerInch() / u : 1.0;
+}
+
+TPoint TCanvas::LogicalToDevice(const TPoint& P) {
+  if (mapMode_ == MM_TEXT) return {P.X - windowOrg_.X + viewportOrg_.X, P.Y - windowOrg_.Y + viewportOrg_.Y};
+  return {RoundHalfAway((P.X - windowOrg_.X) * ScaleX()) + viewportOrg_.X,
+          RoundHalfAway((P.Y - windowOrg_.Y) * ScaleY()) + viewportOrg_.Y};
+}
+
+TPoint TCanvas::DeviceToLogical(const TPoint& P) {
+  if (mapMode_ == MM_TEXT) return {P.X - viewportOrg_.X + windowOrg_.X, P.Y - viewportOrg_.Y + windowOrg_.Y};
+  return {RoundHalfAway((P.X - viewportOrg_.X) / ScaleX()) + windowOrg_.X,
+          RoundHalfAway((P.Y - viewportOrg_.Y) / ScaleY()) + windowOrg_.Y};
+}
+
+TRect TCanvas::LogicalToDevice(const TRect& R) {
+  TPoint a = LogicalToDevice(R.TopLeft()), b = LogicalToDevice(R.BottomRight());
+  return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+}
+
+TRect TCanvas::DeviceToLogical(const TRect& R) {
+  TPoint a = DeviceToLogical(R.TopLeft()), b = DeviceToLogical(R.BottomRight());
+  return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
 }
 
 void TCanvas::Changing() {
@@ -194,14 +247,15 @@ TRect TCanvas::ClipRect() {
   if (clip_) {
     if (!IntersectRect(box, clip_->Bounds(), dev)) box = TRect();
   }
-  if (!IsRectEmpty(box)) OffsetRect(box, windowOrg_.X, windowOrg_.Y);
+  if (!IsRectEmpty(box)) box = DeviceToLogical(box);
   return box;
 }
 
 TColor TCanvas::Pixels(int X, int Y) {
   if (TBitmap* b = TargetBitmap()) {
     const TPixelData& pd = b->PixelData();
-    int dx = X - windowOrg_.X, dy = Y - windowOrg_.Y;
+    TPoint d = LogicalToDevice(TPoint(X, Y));
+    int dx = d.X, dy = d.Y;
     if (dx < 0 || dy < 0 || dx >= pd.Width || dy >= pd.Height) return clNone;
     return pd.GetPixel(dx, dy);
   }
@@ -407,7 +461,7 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) 
     c.Flags = static_cast<unsigned>(copyMode_);
   });
   if (!Canvas || IsRectEmpty(Dest)) return;
-  TRect src = Canvas->ToDevice(Source);
+  TRect src = Canvas->LogicalToDevice(Source);
   TPixelData copy;
   const TPixelData* pixels = nullptr;
   TBitmap* sb = Canvas->TargetBitmap();
@@ -538,6 +592,19 @@ void TCanvas::SetWindowOrg(const TPoint& P) {
   originDirty_ = true;
 }
 
+void TCanvas::SetViewportOrg(const TPoint& P) {
+  viewportOrg_ = P;
+  originDirty_ = true;
+}
+
+int TCanvas::SetMapMode(int Mode) {
+  if (Mode < MM_TEXT || Mode > MM_TWIPS) return 0;
+  int old = mapMode_;
+  mapMode_ = Mode;
+  originDirty_ = true;
+  return old;
+}
+
 int TCanvas::SaveDC() {
   SavedState st;
   st.pen->Assign(pen_.get());
@@ -545,6 +612,8 @@ int TCanvas::SaveDC() {
   st.font->Assign(font_.get());
   if (clip_) st.clip = std::make_unique<TRegion>(*clip_);
   st.windowOrg = windowOrg_;
+  st.viewportOrg = viewportOrg_;
+  st.mapMode = mapMode_;
   st.penPos = penPos_;
   st.bkMode = bkMode_;
   st.bkColor = bkColor_;
@@ -564,6 +633,8 @@ bool TCanvas::RestoreDC(int SavedDC) {
   font_->Assign(st.font.get());
   clip_ = std::move(st.clip);
   windowOrg_ = st.windowOrg;
+  viewportOrg_ = st.viewportOrg;
+  mapMode_ = st.mapMode;
   penPos_ = st.penPos;
   bkMode_ = st.bkMode;
   bkColor_ = st.bkColor;
@@ -592,14 +663,14 @@ int TCanvas::ExcludeClipRect(const TRect& R) {
     TSize ds = DeviceSize();
     base = TRegion(ds.cx > 0 && ds.cy > 0 ? TRect(0, 0, ds.cx, ds.cy) : kHugeRect);
   }
-  clip_ = std::make_unique<TRegion>(TRegion::Combine(base, TRegion(ToDevice(R)), RGN_DIFF));
+  clip_ = std::make_unique<TRegion>(TRegion::Combine(base, TRegion(LogicalToDevice(R)), RGN_DIFF));
   clipDirty_ = true;
   return clip_->Kind();
 }
 
 int TCanvas::IntersectClipRect(const TRect& R) {
   TCanvasCallScope s(this, "IntersectClipRect", [&](TCanvasCall& c) { c.Rect = R; });
-  TRegion r(ToDevice(R));
+  TRegion r(LogicalToDevice(R));
   clip_ = std::make_unique<TRegion>(clip_ ? TRegion::Combine(*clip_, r, RGN_AND) : r);
   clipDirty_ = true;
   return clip_->Kind();

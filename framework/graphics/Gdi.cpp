@@ -381,9 +381,32 @@ bool OffsetWindowOrgEx(HDC DC, int DX, int DY, TPoint* Old) {
 }
 bool SetViewportOrgEx(HDC DC, int X, int Y, TPoint* Old) {
   if (!DC) return false;
-  TPoint o = DC->WindowOrg();
-  if (Old) *Old = {-o.X, -o.Y};
-  DC->SetWindowOrg({-X, -Y});
+  if (Old) *Old = DC->ViewportOrg();
+  DC->SetViewportOrg({X, Y});
+  return true;
+}
+bool GetViewportOrgEx(HDC DC, TPoint* Org) {
+  if (!DC) return false;
+  if (Org) *Org = DC->ViewportOrg();
+  return true;
+}
+bool OffsetViewportOrgEx(HDC DC, int DX, int DY, TPoint* Old) {
+  if (!DC) return false;
+  TPoint o = DC->ViewportOrg();
+  if (Old) *Old = o;
+  DC->SetViewportOrg({o.X + DX, o.Y + DY});
+  return true;
+}
+int SetMapMode(HDC DC, int Mode) { return DC ? DC->SetMapMode(Mode) : 0; }
+int GetMapMode(HDC DC) { return DC ? DC->MapMode() : 0; }
+bool DPtoLP(HDC DC, TPoint* Points, int Count) {
+  if (!DC || (!Points && Count > 0)) return false;
+  for (int i = 0; i < Count; ++i) Points[i] = DC->DeviceToLogical(Points[i]);
+  return true;
+}
+bool LPtoDP(HDC DC, TPoint* Points, int Count) {
+  if (!DC || (!Points && Count > 0)) return false;
+  for (int i = 0; i < Count; ++i) Points[i] = DC->LogicalToDevice(Points[i]);
   return true;
 }
 bool GetTextExtentPoint32(HDC DC, const std::string& Text, TSize& Size) {
@@ -501,8 +524,7 @@ bool UsesSource(TCopyMode rop) {
 
 // Source pixels of Src in device coordinates; a copy when they are Dest's own.
 bool SourcePixels(HDC Dest, HDC Src, TRect& srcRect, TPixelData& copy, const TPixelData*& pixels) {
-  TPoint org = Src->WindowOrg();
-  OffsetRect(srcRect, -org.X, -org.Y);
+  srcRect = Src->LogicalToDevice(srcRect);
   TBitmap* sb = Src->TargetBitmap();
   if (sb && sb != Dest->TargetBitmap()) {
     pixels = &sb->PixelData();
@@ -616,11 +638,7 @@ bool EqualRgn(HRGN A, HRGN B) { return A && B && *A == *B; }
 
 bool FillRgn(HDC DC, HRGN Region, HBRUSH Brush) {
   if (!DC || !Region) return false;
-  TPoint org = DC->WindowOrg();
-  for (TRect r : Region->Rects()) {
-    OffsetRect(r, org.X, org.Y);
-    DC->FillSolidRect(r, Brush.Color);
-  }
+  for (const TRect& r : Region->Rects()) DC->FillSolidRect(DC->DeviceToLogical(r), Brush.Color);
   return true;
 }
 

@@ -150,8 +150,15 @@ bool RestoreDC(HDC DC, int SavedDC);
 bool SetWindowOrgEx(HDC DC, int X, int Y, TPoint* Old);
 bool GetWindowOrgEx(HDC DC, TPoint* Org);
 bool OffsetWindowOrgEx(HDC DC, int DX, int DY, TPoint* Old);
-// The viewport origin is the negative window origin here.
 bool SetViewportOrgEx(HDC DC, int X, int Y, TPoint* Old);
+bool GetViewportOrgEx(HDC DC, TPoint* Org);
+bool OffsetViewportOrgEx(HDC DC, int DX, int DY, TPoint* Old);
+// MM_TEXT, MM_LOMETRIC, ...; answers the mode before (0 for an unknown one).
+int SetMapMode(HDC DC, int Mode);
+int GetMapMode(HDC DC);
+// Device points to logical ones and back, in place.
+bool DPtoLP(HDC DC, TPoint* Points, int Count);
+bool LPtoDP(HDC DC, TPoint* Points, int Count);
 bool GetTextExtentPoint32(HDC DC, const std::string& Text, TSize& Size);
 bool GetTextMetrics(HDC DC, TTextMetric& TM);
 

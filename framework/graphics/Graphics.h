@@ -333,6 +333,15 @@ constexpr TCopyMode WHITENESS = cmWhiteness;
 
 enum TFillStyle { fsSurface, fsBorder };
 
+// Mapping modes: logical units of a pixel, 0.1 mm, 0.01 mm, 0.01 inch,
+// 0.001 inch, 1/1440 inch; all but MM_TEXT have y growing upwards.
+constexpr int MM_TEXT = 1;
+constexpr int MM_LOMETRIC = 2;
+constexpr int MM_HIMETRIC = 3;
+constexpr int MM_LOENGLISH = 4;
+constexpr int MM_HIENGLISH = 5;
+constexpr int MM_TWIPS = 6;
+
 // Background mode of text and hatched brushes.
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
@@ -472,9 +481,21 @@ class TCanvas : public TPersistent {
   TColor SetBkColor(TColor Color);
   TColor TextColor() const { return textColor_; }
   TColor SetTextColor(TColor Color);
-  // Logical point mapped to the device's top-left corner.
+  // Logical point mapped to the viewport origin (the device's top-left
+  // corner unless the viewport origin moved).
   TPoint WindowOrg() const { return windowOrg_; }
   void SetWindowOrg(const TPoint& P);
+  // Device point the window origin maps to.
+  TPoint ViewportOrg() const { return viewportOrg_; }
+  void SetViewportOrg(const TPoint& P);
+  int MapMode() const { return mapMode_; }
+  // Answers the mode before; an unknown mode changes nothing and answers 0.
+  int SetMapMode(int Mode);
+  TPoint LogicalToDevice(const TPoint& P);
+  TPoint DeviceToLogical(const TPoint& P);
+  // Mapped and normalised (left <= right, top <= bottom).
+  TRect LogicalToDevice(const TRect& R);
+  TRect DeviceToLogical(const TRect& R);
   // Saves pen, brush, font, clip, origin and text state; RestoreDC(-1) pops
   // the last, RestoreDC(n) returns to the state of the n-th save.
   int SaveDC();
@@ -526,8 +547,8 @@ class TCanvas : public TPersistent {
   void FontChanged(TObject*);
   void ApplyState(TPainter* P);
   void ApplyClip(TPainter* P);
-  TPoint ToDevice(const TPoint& P) const { return {P.X - windowOrg_.X, P.Y - windowOrg_.Y}; }
-  TRect ToDevice(const TRect& R) const;
+  double ScaleX();
+  double ScaleY();
 
   std::unique_ptr<TPen> pen_;
   std::unique_ptr<TBrush> brush_;
@@ -545,6 +566,8 @@ class TCanvas : public TPersistent {
   TColor bkColor_ = clWhite;
   TColor textColor_ = clBlack;
   TPoint windowOrg_;
+  TPoint viewportOrg_;
+  int mapMode_ = MM_TEXT;
   std::unique_ptr<TRegion> clip_;
   std::vector<SavedState> saved_;
   TCanvasRecorder* recorder_ = nullptr;

@@ -178,8 +178,11 @@ class QtPainterImpl : public TPainter {
     fm_.emplace(qfont_);
     p_->setFont(qfont_);
   }
-  void SetOrigin(const TPoint& org) override {
-    org_ = org;
+  void SetMapping(const TPoint& WindowOrg, const TPoint& ViewportOrg, double ScaleX, double ScaleY) override {
+    org_ = WindowOrg;
+    viewport_ = ViewportOrg;
+    sx_ = ScaleX;
+    sy_ = ScaleY;
     ApplyTransform();
   }
   void SetClip(const TRegion* r) override {
@@ -200,7 +203,8 @@ class QtPainterImpl : public TPainter {
     ApplyTransform();
   }
 
-  void FillRect(const TRect& R) override {
+  void FillRect(const TRect& R0) override {
+    const TRect R = Mapped() ? Norm(R0) : R0;
     if (IsRectEmpty(R) || brush_.Style == bsClear) return;
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     QRect q(R.Left, R.Top, R.Width(), R.Height());
@@ -208,7 +212,8 @@ class QtPainterImpl : public TPainter {
     p_->fillRect(q, MakeBrush());
   }
 
-  void Rectangle(const TRect& R) override {
+  void Rectangle(const TRect& R0) override {
+    const TRect R = Mapped() ? Norm(R0) : R0;
     if (R.Right <= R.Left || R.Bottom <= R.Top) return;
     if (pen_.Mode == pmNop) return;
     SetMode();
@@ -235,7 +240,8 @@ class QtPainterImpl : public TPainter {
     }
   }
 
-  void RoundRect(const TRect& R, int CX, int CY) override {
+  void RoundRect(const TRect& R0, int CX, int CY) override {
+    const TRect R = Mapped() ? Norm(R0) : R0;
     if (R.Right <= R.Left || R.Bottom <= R.Top) return;
     Shape([&] {
       p_->drawRoundedRect(QRectF(R.Left + 0.5, R.Top + 0.5, R.Width() - 1, R.Height() - 1), CX / 2.0,
@@ -243,15 +249,18 @@ class QtPainterImpl : public TPainter {
     });
   }
 
-  void Ellipse(const TRect& R) override {
+  void Ellipse(const TRect& R0) override {
+    const TRect R = Mapped() ? Norm(R0) : R0;
     if (R.Right <= R.Left || R.Bottom <= R.Top) return;
     Shape([&] { p_->drawEllipse(QRectF(R.Left + 0.5, R.Top + 0.5, R.Width() - 1, R.Height() - 1)); });
   }
 
-  void ArcShape(TArcKind kind, const TRect& R, const TPoint& a, const TPoint& b) override {
+  void ArcShape(TArcKind kind, const TRect& R0, const TPoint& a, const TPoint& b) override {
+    const TRect R = Mapped() ? Norm(R0) : R0;
     if (R.Right <= R.Left || R.Bottom <= R.Top) return;
     double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
-    auto angle = [&](const TPoint& p) { return std::atan2(-(p.Y - cy), p.X - cx) * 180.0 / M_PI; };
+    double flip = sy_ < 0 ? -1.0 : 1.0;
+    auto angle = [&](const TPoint& p) { return std::atan2(-(p.Y - cy) * flip, p.X - cx) * 180.0 / M_PI; };
     double start = angle(a), end = angle(b);
     double span = end - start;
     while (span <= 0) span += 360;  // counter-clockwise from start to end
@@ -356,8 +365,13 @@ class QtPainterImpl : public TPainter {
     const QFontMetrics& fm = *fm_;
     p_->save();
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (Clip) p_->setClipRect(QRect(Clip->Left, Clip->Top, Clip->Width(), Clip->Height()), Qt::IntersectClip);
+    if (Clip) {
+      TRect c = Mapped() ? Norm(*Clip) : *Clip;
+      p_->setClipRect(QRect(c.Left, c.Top, c.Width(), c.Height()), Qt::IntersectClip);
+    }
     p_->translate(X, Y);
+    // Text stays upright when y grows upwards, and runs down from (X, Y).
+    if (sy_ < 0) p_->scale(1, -1);
     if (font_.Orientation != 0) p_->rotate(-font_.Orientation / 10.0);
     if (Opaque) p_->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(Bk));
     p_->setFont(qfont_);
@@ -373,8 +387,24 @@ class QtPainterImpl : public TPainter {
 
   TTextMetric TextMetrics() override { return MetricsOf(qfont_, font_); }
 
-  void DrawImage(const TRect& Dest, const TPixelData& Src, const TRect& SrcRect, TCopyMode Rop, TColor Key,
+  void DrawImage(const TRect& Dest0, const TPixelData& Src, const TRect& SrcRect, TCopyMode Rop, TColor Key,
                  bool Blend) override {
+    if (Mapped()) {
+      // Pictures land upright on the device rectangle their corners map to.
+      TRect n = Norm(Dest0);
+      QRect d = p_->worldTransform().mapRect(QRect(n.Left, n.Top, n.Width(), n.Height()));
+      QTransform keep = p_->worldTransform();
+      p_->setWorldTransform(base_);
+      double sx = sx_, sy = sy_;
+      sx_ = sy_ = 1.0;
+      TPoint org = org_, vp = viewport_;
+      org_ = viewport_ = TPoint();
+      DrawImage(Bounds(d.x(), d.y(), d.width(), d.height()), Src, SrcRect, Rop, Key, Blend);
+      sx_ = sx, sy_ = sy, org_ = org, viewport_ = vp;
+      p_->setWorldTransform(keep);
+      return;
+    }
+    const TRect& Dest = Dest0;
     if (IsRectEmpty(Dest) || Src.Width <= 0 || Src.Height <= 0) return;
     TRect src;
     if (!IntersectRect(src, SrcRect, Rect(0, 0, Src.Width, Src.Height))) return;
@@ -406,8 +436,8 @@ class QtPainterImpl : public TPainter {
     }
     if (pixels_) {
       // Bitmap memory: the raster operation is done exactly, pixel by pixel.
-      QPoint tl = p_->worldTransform().map(QPoint(dest.Left, dest.Top));
-      TRect dd = Bounds(tl.x(), tl.y(), dest.Width(), dest.Height());
+      QRect mapped = p_->worldTransform().mapRect(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()));
+      TRect dd = Bounds(mapped.x(), mapped.y(), mapped.width(), mapped.height());
       RopBlit(*pixels_, dd, Src, src, Rop, brush_.Color, clip_.get());
       return;
     }
@@ -508,9 +538,18 @@ class QtPainterImpl : public TPainter {
 
   void ApplyTransform() {
     QTransform t = base_;
+    t.translate(viewport_.X, viewport_.Y);
+    t.scale(sx_, sy_);
     t.translate(-org_.X, -org_.Y);
     p_->setWorldTransform(t);
   }
+
+  // In the metric mapping modes the top of a rectangle has the larger y.
+  static TRect Norm(const TRect& R) {
+    return {std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), std::max(R.Left, R.Right),
+            std::max(R.Top, R.Bottom)};
+  }
+  bool Mapped() const { return sx_ != 1.0 || sy_ != 1.0; }
 
   bool Cosmetic() const { return pen_.Width <= 1; }
   static bool AxisAligned(const TPoint* pts, int n) {
@@ -645,6 +684,8 @@ class QtPainterImpl : public TPainter {
   QRegion baseClip_;
   bool hasBaseClip_ = false;
   TPoint org_;
+  TPoint viewport_;
+  double sx_ = 1.0, sy_ = 1.0;
   std::unique_ptr<TRegion> clip_;
   TPainterPen pen_;
   TPainterBrush brush_;
@@ -670,7 +711,7 @@ class QtMeasuringPainter : public TPainter {
     fm_.emplace(qfont_);
   }
   void SetClip(const TRegion*) override {}
-  void SetOrigin(const TPoint&) override {}
+  void SetMapping(const TPoint&, const TPoint&, double, double) override {}
   void FillRect(const TRect&) override {}
   void Rectangle(const TRect&) override {}
   void RoundRect(const TRect&, int, int) override {}

@@ -307,3 +307,42 @@ TEST(Canvas, HatchedBrushesShowTheBackgroundWhenOpaque) {
   EXPECT_GT(blue, 0);
   EXPECT_EQ(red + blue, 64);
 }
+
+TEST(Canvas, MetricMappingScalesAndTurnsTheYAxis) {
+  auto b = WhiteBitmap(100, 100);
+  TCanvas* c = b->Canvas();
+  HDC dc = c->Handle();
+  int saved = SaveDC(dc);
+  EXPECT_EQ(SetMapMode(dc, MM_LOMETRIC), MM_TEXT);
+  // 254 tenths of a millimetre are one inch, 96 pixels; y grows upwards.
+  TPoint p[2] = {{254, -254}, {0, 0}};
+  LPtoDP(dc, p, 2);
+  EXPECT_EQ(p[0], Point(96, 96));
+  DPtoLP(dc, p, 1);
+  EXPECT_EQ(p[0], Point(254, -254));
+
+  c->Brush()->SetColor(clRed);
+  c->FillRect(Rect(0, 0, 127, -127));
+  EXPECT_EQ(Px(*b, 47, 47), clRed);
+  EXPECT_EQ(Px(*b, 0, 0), clRed);
+  EXPECT_EQ(Px(*b, 50, 50), clWhite);
+
+  // Text stays upright and runs down from its point.
+  c->Brush()->SetStyle(bsClear);
+  c->Font()->SetHeight(-50);
+  c->TextOut(127, -130, "Wg");
+  int inkAbove = 0, inkBelow = 0;
+  for (int y = 0; y < 100; ++y)
+    for (int x = 50; x < 100; ++x) {
+      if (Px(*b, x, y) == clWhite) continue;
+      (y < 48 ? inkAbove : inkBelow)++;
+    }
+  EXPECT_EQ(inkAbove, 0);
+  EXPECT_GT(inkBelow, 10);
+
+  RestoreDC(dc, saved);
+  EXPECT_EQ(GetMapMode(dc), MM_TEXT);
+  c->Brush()->SetColor(clBlue);
+  c->FillRect(Rect(98, 98, 100, 100));
+  EXPECT_EQ(Px(*b, 99, 99), clBlue);
+}
