@@ -19,6 +19,21 @@
 //    component references are fixed up after the whole tree is read, so a
 //    layout may name a component declared further down;
 //  - then Loaded runs on every component in creation order, the root first.
+//
+// A form of the program loads its layout at the end of its constructor; its
+// table (Published.h) names the fields and handlers the layout binds:
+//
+//   class TFParGen : public TForm {
+//    public:
+//     explicit TFParGen(TComponent* AOwner) : TForm(AOwner) { LoadFormLayout(this, "forms/FParGen.dfm"); }
+//     TLbButton* Btn_OK = nullptr;          // set when "object Btn_OK: TLbButton" is read
+//     void Btn_OKClick(TObject* Sender);    // "OnClick = Btn_OKClick"
+//   };
+//   CF_PUBLISH(TFParGen, TForm) {
+//     P.Field("Btn_OK", &TFParGen::Btn_OK);
+//     P.Method("Btn_OKClick", &TFParGen::Btn_OKClick);
+//   }
+//
 // A layout that cannot be applied raises ELayoutError (file, line or offset,
 // "Component.Property", reason); the components created by that read are
 // freed again and the root's flags cleared, so no half-built child remains.
