@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "framework/backend/Backend.h"
+#include "framework/classes/Thread.h"
 #include "framework/controls/Menus.h"
 
 TApplication* Application = nullptr;
@@ -1137,6 +1138,10 @@ void TApplication::Initialize() {
   SetMessageWakeUp([] {
     if (IBackend* be = Backend()) be->WakeUp();
   });
+  // Calls queued by worker threads wake the loop like posted messages.
+  SetSynchronizeWakeUp([] {
+    if (IBackend* be = Backend()) be->WakeUp();
+  });
   SetDispatchExceptionHandler([this](std::exception_ptr e) {
     try {
       std::rethrow_exception(e);
@@ -1187,6 +1192,11 @@ void TApplication::ProcessMessages() {
     }
   };
   drain();
+  try {
+    CheckSynchronize(0);
+  } catch (...) {
+    HandleException(this);
+  }
   DispatchDueTimers();
   drain();
 }

@@ -1,0 +1,196 @@
+// Mouse input: enter and leave notices, capture, graphic controls getting
+// their mouse messages through the parent, hints, the wheel, and calls from
+// worker threads reaching the loop.
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "Input.h"
+#include "Responder.h"
+#include "framework/classes/Thread.h"
+#include "framework/controls/ExtCtrls.h"
+#include "framework/controls/StdCtrls.h"
+
+namespace {
+
+using namespace testinput;
+
+struct MouseFixture : ::testing::Test {
+  TForm* form = nullptr;
+  TPanel* a = nullptr;
+  TPanel* b = nullptr;
+  TShape* shape = nullptr;
+  std::vector<std::string> log;
+  void SetUp() override {
+    ResetKeyboardState();
+    form = new TForm(nullptr);
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 300, 200);
+    a = new TPanel(form);
+    a->SetParent(form);
+    a->SetBounds(10, 10, 100, 100);
+    b = new TPanel(form);
+    b->SetParent(form);
+    b->SetBounds(150, 10, 100, 100);
+    shape = new TShape(form);
+    shape->SetParent(a);
+    shape->SetBounds(10, 10, 30, 30);
+    for (TControl* c : std::vector<TControl*>{a, b, shape}) {
+      std::string n = c == a ? "a" : c == b ? "b" : "shape";
+      c->OnMouseEnter = [this, n](TObject*) { log.push_back("enter " + n); };
+      c->OnMouseLeave = [this, n](TObject*) { log.push_back("leave " + n); };
+    }
+    ShowForm(form);
+  }
+  void TearDown() override {
+    MouseLeaveInput(form->Handle());
+    delete form;
+  }
+};
+
+TEST_F(MouseFixture, EnterAndLeaveFollowThePointer) {
+  MouseMove(a, 60, 60);
+  MouseMove(shape, 5, 5);
+  MouseMove(b, 5, 5);
+  MouseMove(form, 140, 150);
+  EXPECT_EQ(log, (std::vector<std::string>{"enter a", "leave a", "enter shape", "leave shape", "enter b",
+                                           "leave b"}));
+}
+
+TEST_F(MouseFixture, CaptureSendsTheReleaseToThePressedControl) {
+  std::vector<std::string> ups;
+  a->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int X, int Y) {
+    ups.push_back("a " + std::to_string(X) + "," + std::to_string(Y));
+  };
+  b->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ups.push_back("b"); };
+  int clicks = 0;
+  a->OnClick = [&](TObject*) { ++clicks; };
+  // (The shape sits at 10..40 inside a.)
+  MouseDown(a, 60, 60);
+  MouseUp(b, 5, 5);
+  // b sits 140 pixels right of a: the point arrives in a's coordinates.
+  EXPECT_EQ(ups, (std::vector<std::string>{"a 145,5"}));
+  // Released outside: no click.
+  EXPECT_EQ(clicks, 0);
+  Click(a, 60, 60);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MouseFixture, GraphicControlGetsMouseMessagesInItsOwnCoordinates) {
+  std::vector<std::string> downs;
+  shape->OnMouseDown = [&](TObject*, TMouseButton b, TShiftState s, int X, int Y) {
+    downs.push_back(std::to_string(b) + " " + std::to_string(X) + "," + std::to_string(Y) +
+                    (s.Contains(ssShift) ? " shift" : ""));
+  };
+  int dbl = 0;
+  shape->OnDblClick = [&](TObject*) { ++dbl; };
+  MouseDown(shape, 3, 4, mbRight);
+  MouseUp(shape, 3, 4, mbRight);
+  KeyInput(VK_LSHIFT, true);
+  MouseDown(shape, 7, 8);
+  MouseUp(shape, 7, 8);
+  KeyInput(VK_LSHIFT, false);
+  DoubleClick(shape, 1, 1);
+  EXPECT_EQ(downs[0], "1 3,4");
+  EXPECT_EQ(downs[1], "0 7,8 shift");
+  EXPECT_EQ(dbl, 1);
+}
+
+TEST_F(MouseFixture, WheelGoesToTheFocusedControlThenItsParents) {
+  auto* edit = new TEdit(form);
+  edit->SetParent(a);
+  edit->SetTop(60);
+  edit->SetFocus();
+  std::vector<std::string> got;
+  form->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+    got.push_back("form " + std::to_string(delta));
+    handled = true;
+  };
+  Wheel(edit, -120);
+  EXPECT_EQ(got, (std::vector<std::string>{"form -120"}));
+  edit->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool& handled) {
+    got.push_back("edit down");
+    handled = true;
+  };
+  Wheel(edit, -120);
+  EXPECT_EQ(got.back(), "edit down");
+  EXPECT_EQ(got.size(), 2u);
+}
+
+TEST_F(MouseFixture, HintShowsAfterThePauseAndHidesOnPress) {
+  TTestClock clock;
+  a->SetHint("First|Long help");
+  a->SetShowHint(true);
+  std::string longHint;
+  Application->OnHint = [&](TObject*) { longHint = Application->Hint(); };
+  MouseMove(a, 50, 50);
+  clock.Advance(Application->HintPause() - 1);
+  ASSERT_TRUE(Application->HintWindow() == nullptr || !Application->HintWindow()->Active());
+  clock.Advance(1);
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  EXPECT_EQ(Application->HintWindow()->HintText(), "First");
+  EXPECT_EQ(longHint, "Long help");
+  MouseDown(a, 50, 50);
+  EXPECT_FALSE(Application->HintWindow()->Active());
+  MouseUp(a, 50, 50);
+  Application->OnHint = nullptr;
+  Application->CancelHint();
+}
+
+class THintChanger : public TPanel {
+ public:
+  using TPanel::TPanel;
+  void WndProc(TMessage& M) override {
+    if (M.Msg == CM_HINTSHOW) {
+      reinterpret_cast<THintInfo*>(M.LParam)->HintStr = "changed";
+      return;
+    }
+    TPanel::WndProc(M);
+  }
+};
+
+TEST_F(MouseFixture, HintShowMessageMayChangeTheText) {
+  TTestClock clock;
+  auto* p = new THintChanger(form);
+  p->SetParent(form);
+  p->SetBounds(10, 120, 50, 50);
+  p->SetHint("original");
+  p->SetShowHint(true);
+  MouseMove(p, 5, 5);
+  clock.Advance(Application->HintPause());
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Application->HintWindow()->HintText(), "changed");
+  Application->CancelHint();
+}
+
+class TSyncWorker : public TThread {
+ public:
+  std::atomic<bool> ran{false};
+  HWND target = 0;
+
+ protected:
+  void Execute() override {
+    PostMessage(target, WM_USER + 5, 0, 0);
+    Synchronize([this] { ran = true; });
+  }
+};
+
+TEST(Loop, WorkerThreadCallsAndPostsWakeTheLoop) {
+  int posted = 0;
+  HWND h = AllocateHWnd([&](TMessage& m) {
+    if (m.Msg == WM_USER + 5) ++posted;
+  });
+  // A slow safety tick, so a missed wake-up shows as a failure, not a hang.
+  SetTimer(h, 1, 200);
+  TSyncWorker w;
+  w.target = h;
+  w.Start();
+  for (int i = 0; i < 50 && !(w.ran && posted == 1); ++i) Application->HandleMessage();
+  w.WaitFor();
+  EXPECT_TRUE(w.ran);
+  EXPECT_EQ(posted, 1);
+  DeallocateHWnd(h);
+}
+
+}  // namespace
