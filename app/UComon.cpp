@@ -56,6 +56,8 @@ const char* const SW_Desc_Text = "S7comm / CAN - Converter";
 const char* const SW_Version_Text = "1.000";
 const char* const Settings_File_Name = "Quorvane.xml";
 const char* const Default_IP_Address = "192.168.2.205";
+const char* const Updater_Program_Name = "Ethernet_Update";
+const char* const Updater_Script_Name = "Ethernet_Update.xml";
 
 std::string Join_Path(std::string_view Dir, std::string_view Name) {
   std::string path(Dir);

@@ -71,6 +71,10 @@ extern const char* const SW_Desc_Text;     // "S7comm / CAN - Converter"
 extern const char* const SW_Version_Text;  // "1.000"
 extern const char* const Settings_File_Name;
 extern const char* const Default_IP_Address;  // last device address before any update
+// The external updater beside the executable (no ".exe" on this platform)
+// and the script it reads.
+extern const char* const Updater_Program_Name;  // "Ethernet_Update"
+extern const char* const Updater_Script_Name;   // "Ethernet_Update.xml"
 
 // Joins a folder and a name with "\" and maps the result to this platform.
 std::string Join_Path(std::string_view Dir, std::string_view Name);
