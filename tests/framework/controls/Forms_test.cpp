@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "Input.h"
-#include "Responder.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"

@@ -2,8 +2,8 @@
 // with and without literals, and the check on leaving.
 #include <gtest/gtest.h>
 
-#include "Input.h"
-#include "Responder.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 #include "framework/controls/Mask.h"
 #include "framework/rtl/StrUtils.h"
 

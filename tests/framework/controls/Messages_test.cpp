@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Input.h"
-#include "Responder.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 #include "framework/controls/Forms.h"
 
 namespace {

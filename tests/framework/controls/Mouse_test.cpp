@@ -5,8 +5,8 @@
 
 #include <atomic>
 
-#include "Input.h"
-#include "Responder.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 #include "framework/classes/Thread.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"

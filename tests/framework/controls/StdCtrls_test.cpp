@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Input.h"
-#include "Responder.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/StdCtrls.h"
 
