@@ -96,6 +96,9 @@ class IWindowEvents {
   // The close box of a top-level window.
   virtual void PeerCloseRequest(HWND Wnd) = 0;
   virtual void PeerActivated(HWND Wnd, bool Active) = 0;
+  // Called now and then while a real dialog of the backend runs its own
+  // loop: posted messages and due timers go on being handled meanwhile.
+  virtual void PeerPump() = 0;
 };
 
 enum TDialogIcon { diNone, diWarning, diError, diInformation, diQuestion };

@@ -105,6 +105,12 @@ class TControlWindowEvents : public IWindowEvents {
     }
   }
   void PeerCloseRequest(HWND Wnd) override { SendMessage(Wnd, WM_CLOSE, 0, 0); }
+  void PeerPump() override {
+    TMsg m;
+    int budget = 1000;
+    while (budget-- > 0 && PeekPostedMessage(m)) Application->ProcessMessage(m);
+    DispatchDueTimers();
+  }
   void PeerActivated(HWND Wnd, bool Active) override {
     if (!Active) return;
     auto* f = dynamic_cast<TCustomForm*>(FindControl(Wnd));

@@ -275,7 +275,11 @@ class TQtPeer : public IWindowPeer {
     w_->deleteLater();
   }
   void SetBounds(const TRect& R) override {
-    if (w_) w_->setGeometry(ToQRect(R));
+    if (!w_) return;
+    // A window of fixed size keeps its size only until we change it.
+    if (topLevel_ && w_->minimumSize() == w_->maximumSize())
+      w_->setFixedSize(std::max(0, R.Width()), std::max(0, R.Height()));
+    w_->setGeometry(ToQRect(R));
   }
   void SetVisible(bool Visible) override {
     if (w_ && w_->isVisibleTo(w_->parentWidget()) != Visible) w_->setVisible(Visible);
@@ -469,7 +473,23 @@ class TQtBackend : public IBackend {
   }
   void Beep() override { QApplication::beep(); }
 
+  // While a dialog runs Qt's own loop, our messages and timers go on.
+  class TPumpScope {
+   public:
+    explicit TPumpScope(TQtBackend* B) {
+      timer_.setInterval(10);
+      timer_.callOnTimeout([B] {
+        if (B->Events()) B->Events()->PeerPump();
+      });
+      timer_.start();
+    }
+
+   private:
+    QTimer timer_;
+  };
+
   int ShowMessageBox(const TMessageBoxParams& P) override {
+    TPumpScope pump(this);
     QMessageBox box;
     box.setWindowTitle(QString::fromStdString(P.Caption));
     box.setText(QString::fromStdString(P.Text));
@@ -506,6 +526,7 @@ class TQtBackend : public IBackend {
   }
 
   bool ShowFileDialog(TFileDialogParams& P) override {
+    TPumpScope pump(this);
     QStringList filters;
     std::vector<std::string> parts;
     std::string cur;
@@ -553,6 +574,7 @@ class TQtBackend : public IBackend {
   }
 
   int ShowPopupMenu(const std::vector<TPopupMenuEntry>& Entries, const TPoint& ScreenPos) override {
+    TPumpScope pump(this);
     QMenu menu;
     std::vector<QAction*> actions;
     for (const TPopupMenuEntry& e : Entries) {
@@ -799,7 +821,10 @@ void TPeerWidget::resizeEvent(QResizeEvent* e) {
 
 void TPeerWidget::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
-  if (e->type() == QEvent::ActivationChange && isWindow() && handle_ != 0 && backend_->Events() != nullptr)
+  // Headless windows have no user to switch between them; the controls
+  // activate their forms themselves.
+  if (e->type() == QEvent::ActivationChange && isWindow() && handle_ != 0 && backend_->Events() != nullptr &&
+      !Offscreen())
     backend_->Events()->PeerActivated(handle_, isActiveWindow());
 }
 
