@@ -36,6 +36,10 @@ class TButtonControl : public TCustomControl {
   bool ClicksDisabled() const { return clicksDisabled_ > 0; }
   void DisableClicks() { ++clicksDisabled_; }
   void EnableClicks() { --clicksDisabled_; }
+  // A layout being read sets states without clicks.
+  bool Loading() const {
+    return ComponentState().Contains(csLoading) || ComponentState().Contains(csReading);
+  }
   void Paint() override;
   void DefaultHandler(TMessage& Message) override;
   TRect MarkRect() const;
