@@ -15,6 +15,7 @@
 #include "framework/graphics/Types.h"
 
 class TPainter;
+struct TPixelData;
 
 // How a window looks to the window system.
 struct TPeerParams {
@@ -164,6 +165,9 @@ class IBackend {
   virtual int DoubleClickTime() = 0;
   virtual std::vector<std::string> FontNames() = 0;
   virtual void Beep() = 0;
+  // A cursor of our own under a cursor number (the transparent pixels of
+  // Image show what is under it).
+  virtual void RegisterCursor(int Id, const TPixelData& Image, const TPoint& HotSpot) = 0;
 
   // Real dialogs (tests answer them through the interaction hook instead).
   virtual int ShowMessageBox(const TMessageBoxParams& Params) = 0;

@@ -1468,6 +1468,7 @@ void TWinControl::CreateWnd() {
   CreateParams(params);
   style_ = params.Style;
   exStyle_ = params.ExStyle;
+  classStyle_ = params.WindowClassStyle;
   topLevel_ = Parent() == nullptr;
   ncInsets_ = ComputeNonClientInsets(params);
   handle_ = RegisterWindowHandle(this, [this](TMessage& m) {
@@ -1568,8 +1569,43 @@ void TWinControl::UpdatePeerBounds() {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TRect before = BoundsRect();
   TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   UpdatePeerBounds();
+  if (handle_ != 0 && BoundsRect() != before) {
+    // Window hooks and handlers learn of the move as from the window system.
+    WINDOWPOS wp{handle_, 0, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE};
+    SendMessage(handle_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+  }
+}
+
+uint32_t TWinControl::WindowStyle() const {
+  if (handle_ != 0) return style_;
+  TCreateParams p;
+  const_cast<TWinControl*>(this)->CreateParams(p);
+  return p.Style;
+}
+
+uint32_t TWinControl::WindowExStyle() const {
+  if (handle_ != 0) return exStyle_;
+  TCreateParams p;
+  const_cast<TWinControl*>(this)->CreateParams(p);
+  return p.ExStyle;
+}
+
+void TWinControl::SetWindowStyles(uint32_t Style, uint32_t ExStyle) {
+  HandleNeeded();
+  uint32_t oldEx = exStyle_;
+  style_ = Style;
+  exStyle_ = ExStyle;
+  TCreateParams p;
+  p.Style = Style;
+  p.ExStyle = ExStyle;
+  ncInsets_ = ComputeNonClientInsets(p);
+  if (peer_ && ((oldEx ^ ExStyle) & WS_EX_TOPMOST)) peer_->SetStayOnTop((ExStyle & WS_EX_TOPMOST) != 0);
+  Perform(WM_STYLECHANGED, 0, 0);
+  Realign();
+  Invalidate();
 }
 
 TRect TWinControl::GetClientRect() const {

@@ -528,6 +528,13 @@ class TWinControl : public TControl {
   // coordinates: a top-level peer is the client area, a child's the window.
   TPoint PeerToClient(const TPoint& P) const;
   bool IsTopLevelWindow() const { return topLevel_; }
+  // The window's styles (GWL_STYLE, GWL_EXSTYLE) and class style; setting
+  // them changes the looks they stand for and sends WM_STYLECHANGED.
+  uint32_t WindowStyle() const;
+  uint32_t WindowExStyle() const;
+  void SetWindowStyles(uint32_t Style, uint32_t ExStyle);
+  uint32_t ClassStyle() const { return classStyle_; }
+  void SetClassStyle(uint32_t Value) { classStyle_ = Value; }
 
   // ---- Events
   TNotifyEvent OnEnter;
@@ -621,6 +628,7 @@ class TWinControl : public TControl {
   TRect ncInsets_;
   uint32_t style_ = 0;
   uint32_t exStyle_ = 0;
+  uint32_t classStyle_ = 0;
   // Our own top-level ancestor window (a form or pop-up), for coordinates.
   bool topLevel_ = false;
 

@@ -1538,6 +1538,32 @@ const std::vector<std::string>& TScreen::Fonts() {
   return fonts_;
 }
 
+void TScreen::SetCursors(TCursor Index, TBitmap* Image, const TPoint& HotSpot) {
+  if (Image == nullptr || Image->Empty()) return;
+  TPixelData px = Image->PixelData();
+  if (Image->Transparent() || Image->TransparentMode() == tmFixed) {
+    // The key colour becomes see-through.
+    TColor key = Image->TransparentColor() & 0xFFFFFF;
+    TPixelData out;
+    out.Resize(px.Width, px.Height, 4);
+    out.HasAlpha = true;
+    for (int y = 0; y < px.Height; ++y)
+      for (int x = 0; x < px.Width; ++x) {
+        TColor c = px.GetPixel(x, y);
+        out.SetPixel(x, y, c);
+        out.Row(y)[x * 4 + 3] = static_cast<uint8_t>((c & 0xFFFFFF) == key ? 0 : 255);
+      }
+    px = std::move(out);
+  }
+  if (IBackend* b = Backend()) b->RegisterCursor(Index, px, HotSpot);
+  if (!HasCursor(Index)) customCursors_.push_back(Index);
+}
+
+bool TScreen::HasCursor(TCursor Index) const {
+  if (Index <= 0 && Index >= crSizeAll) return true;
+  return std::find(customCursors_.begin(), customCursors_.end(), Index) != customCursors_.end();
+}
+
 void TScreen::AddForm(TCustomForm* Form) { forms_.push_back(Form); }
 
 void TScreen::RemoveForm(TCustomForm* Form) {

@@ -384,6 +384,10 @@ class TScreen : public TComponent {
   int CustomFormCount() const { return FormCount(); }
   TCustomForm* CustomForms(int Index) const { return Forms(Index); }
   const std::vector<std::string>& Fonts();
+  // Registers a cursor picture under a cursor number (Screen.Cursors[n]);
+  // Image's transparent colour, when it has one, shows what is under it.
+  void SetCursors(TCursor Index, TBitmap* Image, const TPoint& HotSpot);
+  bool HasCursor(TCursor Index) const;
 
  private:
   friend class TCustomForm;
@@ -397,6 +401,7 @@ class TScreen : public TComponent {
   TCustomForm* focusedForm_ = nullptr;
   std::vector<TCustomForm*> forms_;
   std::vector<std::string> fonts_;
+  std::vector<TCursor> customCursors_;
 };
 extern TScreen* Screen;
 

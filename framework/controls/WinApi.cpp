@@ -42,6 +42,8 @@ struct State {
   HWND active = 0;
   TPoint cursor;
   int beeps = 0;
+  std::vector<std::pair<uintptr_t, THookProc>> hooks;
+  uintptr_t nextHook = 1;
 };
 
 State& S() {
@@ -128,6 +130,12 @@ LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TWndMethod proc = it->second.Proc;
   TMessage m{Msg, WParam, LParam, 0};
   try {
+    if (!S().hooks.empty()) {
+      CWPSTRUCT cwp{LParam, WParam, Msg, Wnd};
+      auto hooks = S().hooks;
+      for (auto h = hooks.rbegin(); h != hooks.rend(); ++h)
+        h->second(HC_ACTION, 0, reinterpret_cast<LPARAM>(&cwp));
+    }
     proc(m);
   } catch (...) {
     HandleDispatchException(std::current_exception());
@@ -320,3 +328,22 @@ void MessageBeep(UINT) {
 }
 
 int MessageBeepCount() { return S().beeps; }
+
+// ---- Hooks ----
+
+uintptr_t SetWindowsHookEx(int IdHook, THookProc Proc) {
+  if (IdHook != WH_CALLWNDPROC || !Proc) return 0;
+  uintptr_t id = S().nextHook++;
+  S().hooks.push_back({id, std::move(Proc)});
+  return id;
+}
+
+bool UnhookWindowsHookEx(uintptr_t Hook) {
+  auto& h = S().hooks;
+  auto it = std::find_if(h.begin(), h.end(), [&](const auto& e) { return e.first == Hook; });
+  if (it == h.end()) return false;
+  h.erase(it);
+  return true;
+}
+
+LRESULT CallNextHookEx(uintptr_t, int, WPARAM, LPARAM) { return 0; }

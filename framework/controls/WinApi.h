@@ -116,3 +116,111 @@ bool SetCursorPos(int X, int Y);
 void RecordCursorPos(const TPoint& P);
 void MessageBeep(UINT Type);
 int MessageBeepCount();
+
+// ---- Window functions over the control tree ----
+struct WINDOWPOS {
+  HWND hwnd = 0;
+  HWND hwndInsertAfter = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  UINT flags = 0;
+};
+constexpr UINT WM_STYLECHANGED = 0x007D;
+constexpr HWND HWND_TOP = 0;
+constexpr HWND HWND_BOTTOM = 1;
+constexpr HWND HWND_TOPMOST = static_cast<HWND>(-1);
+constexpr HWND HWND_NOTOPMOST = static_cast<HWND>(-2);
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_FRAMECHANGED = 0x0020;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_MAXIMIZE = 3;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOWNA = 8;
+constexpr int SW_RESTORE = 9;
+
+// The parent window, or for a top-level window its owner (0 when none).
+HWND GetParent(HWND Wnd);
+bool IsWindowVisible(HWND Wnd);
+bool IsWindowEnabled(HWND Wnd);
+bool EnableWindow(HWND Wnd, bool Enable);
+// Screen coordinates of the whole window, client coordinates of its client
+// area.
+bool GetWindowRect(HWND Wnd, TRect* Rect);
+bool GetClientRect(HWND Wnd, TRect* Rect);
+bool ClientToScreen(HWND Wnd, TPoint* Point);
+bool ScreenToClient(HWND Wnd, TPoint* Point);
+// The deepest window of ours under the screen point (0 when none).
+HWND WindowFromPoint(const TPoint& Point);
+// GWL_STYLE and GWL_EXSTYLE of the window; setting sends WM_STYLECHANGED.
+intptr_t GetWindowLong(HWND Wnd, int Index);
+intptr_t SetWindowLong(HWND Wnd, int Index, intptr_t Value);
+// GCL_STYLE (kept per window).
+uint32_t GetClassLong(HWND Wnd, int Index);
+uint32_t SetClassLong(HWND Wnd, int Index, uint32_t Value);
+// Moves, sizes, stacks (HWND_TOPMOST...), shows or hides a window; a
+// top-level form is activated unless SWP_NOACTIVATE.
+bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int CX, int CY, UINT Flags);
+bool ShowWindow(HWND Wnd, int CmdShow);
+
+// ---- System metrics and parameters, in the classic look's numbers ----
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
+constexpr int SM_CYCAPTION = 4;
+constexpr int SM_CXBORDER = 5;
+constexpr int SM_CYBORDER = 6;
+constexpr int SM_CXDLGFRAME = 7;
+constexpr int SM_CYDLGFRAME = 8;
+constexpr int SM_CYVTHUMB = 9;
+constexpr int SM_CXHTHUMB = 10;
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
+constexpr int SM_CXCURSOR = 13;
+constexpr int SM_CYCURSOR = 14;
+constexpr int SM_CYMENU = 15;
+constexpr int SM_CXFULLSCREEN = 16;
+constexpr int SM_CYFULLSCREEN = 17;
+constexpr int SM_CYVSCROLL = 20;
+constexpr int SM_CXHSCROLL = 21;
+constexpr int SM_CXFRAME = 32;
+constexpr int SM_CYFRAME = 33;
+constexpr int SM_CXDOUBLECLK = 36;
+constexpr int SM_CYDOUBLECLK = 37;
+constexpr int SM_CXEDGE = 45;
+constexpr int SM_CYEDGE = 46;
+constexpr int SM_CXSMICON = 49;
+constexpr int SM_CYSMICON = 50;
+constexpr int SM_MOUSEWHEELPRESENT = 75;
+int GetSystemMetrics(int Index);
+constexpr UINT SPI_GETWORKAREA = 0x0030;
+constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
+// SPI_GETWORKAREA fills a TRect, SPI_GETWHEELSCROLLLINES a UINT.
+bool SystemParametersInfo(UINT Action, UINT Param, void* PvParam, UINT WinIni);
+// The double-click time in milliseconds.
+UINT GetDoubleClickTime();
+
+// ---- Hooks on sent messages ----
+constexpr int WH_CALLWNDPROC = 4;
+constexpr int HC_ACTION = 0;
+struct CWPSTRUCT {
+  LPARAM lParam = 0;
+  WPARAM wParam = 0;
+  UINT message = 0;
+  HWND hwnd = 0;
+};
+using THookProc = std::function<LRESULT(int Code, WPARAM WParam, LPARAM LParam)>;
+// Every hook sees every message sent to a window (LParam points at a
+// CWPSTRUCT) before the window does; CallNextHookEx has nothing to do.
+uintptr_t SetWindowsHookEx(int IdHook, THookProc Proc);
+bool UnhookWindowsHookEx(uintptr_t Hook);
+LRESULT CallNextHookEx(uintptr_t Hook, int Code, WPARAM WParam, LPARAM LParam);

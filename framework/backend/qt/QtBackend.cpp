@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -39,6 +40,12 @@ class TQtBackend;
 TRect ToTRect(const QRect& r) { return TRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); }
 QRect ToQRect(const TRect& r) {
   return QRect(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
+}
+
+// Cursors registered by number (the screen's cursor table).
+std::unordered_map<int, QCursor>& CustomCursors() {
+  static auto* c = new std::unordered_map<int, QCursor>();
+  return *c;
 }
 
 Qt::CursorShape CursorShapeFor(int cursor) {
@@ -308,7 +315,9 @@ class TQtPeer : public IWindowPeer {
     // controls route captured input themselves.
   }
   void SetCursor(int Cursor) override {
-    if (w_) w_->setCursor(QCursor(CursorShapeFor(Cursor)));
+    if (!w_) return;
+    auto it = CustomCursors().find(Cursor);
+    w_->setCursor(it != CustomCursors().end() ? it->second : QCursor(CursorShapeFor(Cursor)));
   }
   void BringToFront() override {
     if (w_ && !Offscreen()) w_->raise();
@@ -472,6 +481,10 @@ class TQtBackend : public IBackend {
     return out;
   }
   void Beep() override { QApplication::beep(); }
+  void RegisterCursor(int Id, const TPixelData& Image, const TPoint& HotSpot) override {
+    QImage img = QtImageFromPixels(Image);
+    CustomCursors()[Id] = QCursor(QPixmap::fromImage(img), HotSpot.X, HotSpot.Y);
+  }
 
   // While a dialog runs Qt's own loop, our messages and timers go on.
   class TPumpScope {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/controls/Forms.h"
 #include "support/Input.h"
 #include "support/Responder.h"
-#include "framework/controls/Forms.h"
 
 namespace {
 
@@ -191,6 +191,50 @@ TEST_F(FormFixture, TypedKeyGivesKeyDownCharKeyUp) {
   EXPECT_EQ(log, (std::vector<std::string>{"a: keydown 16", "a: keydown 88", "a: char 88", "a: keyup 88",
                                            "a: keyup 16"}));
   EXPECT_EQ(events, (std::vector<std::string>{"OnKeyDown 16", "OnKeyDown 88", "OnKeyPress 88"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormFixture, CallWndProcHookSeesSentMessagesIncludingMoves) {
+  std::vector<UINT> seen;
+  HWND h = a->Handle();
+  uintptr_t hook = SetWindowsHookEx(WH_CALLWNDPROC, [&](int code, WPARAM, LPARAM l) -> LRESULT {
+    auto* cwp = reinterpret_cast<CWPSTRUCT*>(l);
+    if (code == HC_ACTION && cwp->hwnd == h) seen.push_back(cwp->message);
+    return 0;
+  });
+  a->SetBounds(5, 5, 50, 20);
+  SendMessage(a->Handle(), WM_USER + 1, 0, 0);
+  EXPECT_TRUE(UnhookWindowsHookEx(hook));
+  SendMessage(a->Handle(), WM_USER + 2, 0, 0);
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_WINDOWPOSCHANGED), seen.end());
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_USER + 1), seen.end());
+  EXPECT_EQ(std::find(seen.begin(), seen.end(), WM_USER + 2), seen.end());
+}
+
+TEST_F(FormFixture, WindowFunctionsWorkOnTheControlTree) {
+  b->SetLeft(100);
+  c->SetLeft(200);
+  ShowForm(form);
+  EXPECT_EQ(GetParent(a->Handle()), form->Handle());
+  EXPECT_TRUE(IsWindowVisible(a->Handle()));
+  TRect r;
+  ASSERT_TRUE(GetWindowRect(a->Handle(), &r));
+  TPoint o = form->ClientOrigin();
+  EXPECT_EQ(
+      r, TRect(o.X + a->Left(), o.Y + a->Top(), o.X + a->Left() + a->Width(), o.Y + a->Top() + a->Height()));
+  EXPECT_EQ(WindowFromPoint(TPoint(r.Left + 1, r.Top + 1)), a->Handle());
+  SetWindowLong(a->Handle(), GWL_EXSTYLE, GetWindowLong(a->Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+  EXPECT_NE(GetWindowLong(a->Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+  SetClassLong(a->Handle(), GCL_STYLE, GetClassLong(a->Handle(), GCL_STYLE) | CS_DROPSHADOW);
+  EXPECT_NE(GetClassLong(a->Handle(), GCL_STYLE) & CS_DROPSHADOW, 0u);
+  SetWindowPos(a->Handle(), HWND_TOP, 7, 8, 30, 31, SWP_NOACTIVATE);
+  EXPECT_EQ(a->BoundsRect(), TRect(7, 8, 37, 39));
+  SetWindowPos(a->Handle(), 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
+  EXPECT_FALSE(a->Visible());
+  EXPECT_FALSE(IsWindowVisible(a->Handle()));
 }
 
 }  // namespace
