@@ -128,7 +128,11 @@ int TCustomGrid::MirrorX(int X, int W) const { return UseRightToLeftAlignment() 
 
 // ---- Construction ----
 
+// Grids_Published.cpp: referenced here so the published tables come along.
+void LinkGridsPublished();
+
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
+  LinkGridsPublished();
   controlStyle_ = TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks, csNeedsBorderPaint};
   options_ = TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
   SetColor(clWindow);
