@@ -821,50 +821,112 @@ void TCustomGrid::CreateWnd() {
   UpdateScrollRange();
 }
 
+bool TCustomGrid::ScrollBarLayout(int Bar, TRect& Track, TRect& Button1, TRect& Button2, TRect& Thumb) const {
+  bool vert = Bar == SB_VERT;
+  if (vert ? !showVert_ : !showHorz_) return false;
+  int cw = ClientWidth(), ch = ClientHeight();
+  Track = vert ? TRect(cw, 0, cw + kScrollBarSize, ch) : TRect(0, ch, cw, ch + kScrollBarSize);
+  int len = vert ? Track.Height() : Track.Width();
+  int btn = std::min(kScrollBarSize, len / 2);
+  Button1 = vert ? TRect(Track.Left, Track.Top, Track.Right, Track.Top + btn)
+                 : TRect(Track.Left, Track.Top, Track.Left + btn, Track.Bottom);
+  Button2 = vert ? TRect(Track.Left, Track.Bottom - btn, Track.Right, Track.Bottom)
+                 : TRect(Track.Right - btn, Track.Top, Track.Right, Track.Bottom);
+  TScrollInfo si;
+  si.fMask = SIF_POS;
+  GetScrollInfo(Bar, si);
+  int pos = scrollDrag_ == Bar ? dragPos_ : si.nPos;
+  int room = len - 3 * btn;
+  int t = btn + (room > 0 ? MulDiv(pos, room, kScrollMax) : 0);
+  Thumb = vert ? TRect(Track.Left, Track.Top + t, Track.Right, Track.Top + t + btn)
+               : TRect(Track.Left + t, Track.Top, Track.Left + t + btn, Track.Bottom);
+  return true;
+}
+
 void TCustomGrid::PaintNonClient(TCanvas* DC) {
   TCustomControl::PaintNonClient(DC);
+  // The bars are laid out in client coordinates; the DC starts at the
+  // window's corner.
   TRect frame = NonClientInsets();
   if (showVert_) frame.Right -= kScrollBarSize;
   if (showHorz_) frame.Bottom -= kScrollBarSize;
-  int right = Width() - frame.Right;
-  int bottom = Height() - frame.Bottom;
-  auto drawBar = [&](const TRect& track, bool vert, int pos) {
+  int saved = DC->SaveDC();
+  TPoint org = DC->WindowOrg();
+  DC->SetWindowOrg(TPoint(org.X - frame.Left, org.Y - frame.Top));
+  for (int bar : {SB_VERT, SB_HORZ}) {
+    TRect track, b1, b2, thumb;
+    if (!ScrollBarLayout(bar, track, b1, b2, thumb)) continue;
     DC->Brush()->SetStyle(bsSolid);
     DC->Brush()->SetColor(clScrollBar);
     DC->FillRect(track);
-    int len = vert ? track.Height() : track.Width();
-    int btn = std::min(kScrollBarSize, len / 2);
-    TRect b1 = vert ? TRect(track.Left, track.Top, track.Right, track.Top + btn)
-                    : TRect(track.Left, track.Top, track.Left + btn, track.Bottom);
-    TRect b2 = vert ? TRect(track.Left, track.Bottom - btn, track.Right, track.Bottom)
-                    : TRect(track.Right - btn, track.Top, track.Right, track.Bottom);
-    int room = len - 3 * btn;
-    int t = btn + (room > 0 ? MulDiv(pos, room, kScrollMax) : 0);
-    TRect thumb = vert ? TRect(track.Left, track.Top + t, track.Right, track.Top + t + btn)
-                       : TRect(track.Left + t, track.Top, track.Left + t + btn, track.Bottom);
-    for (const TRect& r : {b1, b2, thumb}) {
+    for (TRect r : {b1, b2, thumb}) {
       DC->Brush()->SetColor(clBtnFace);
       DC->FillRect(r);
-      DrawEdge(DC->Handle(), const_cast<TRect&>(r), EDGE_RAISED, BF_RECT);
+      DrawEdge(DC->Handle(), r, EDGE_RAISED, BF_RECT);
     }
-  };
-  if (showVert_) {
-    TScrollInfo si;
-    si.fMask = SIF_POS;
-    GetScrollInfo(SB_VERT, si);
-    drawBar(TRect(right - kScrollBarSize, frame.Top, right, bottom - (showHorz_ ? kScrollBarSize : 0)), true,
-            si.nPos);
-  }
-  if (showHorz_) {
-    TScrollInfo si;
-    si.fMask = SIF_POS;
-    GetScrollInfo(SB_HORZ, si);
-    drawBar(TRect(frame.Left, bottom - kScrollBarSize, right - (showVert_ ? kScrollBarSize : 0), bottom),
-            false, si.nPos);
   }
   if (showVert_ && showHorz_) {
     DC->Brush()->SetColor(clBtnFace);
-    DC->FillRect(TRect(right - kScrollBarSize, bottom - kScrollBarSize, right, bottom));
+    DC->FillRect(Bounds(ClientWidth(), ClientHeight(), kScrollBarSize, kScrollBarSize));
+  }
+  DC->RestoreDC(saved);
+}
+
+bool TCustomGrid::ScrollBarMouse(TMessage& Message) {
+  TPoint p(Message.XPos(), Message.YPos());
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      for (int bar : {SB_VERT, SB_HORZ}) {
+        TRect track, b1, b2, thumb;
+        if (!ScrollBarLayout(bar, track, b1, b2, thumb) || !PtInRect(track, p)) continue;
+        UINT msg = bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+        bool vert = bar == SB_VERT;
+        if (PtInRect(thumb, p)) {
+          TScrollInfo si;
+          si.fMask = SIF_POS;
+          GetScrollInfo(bar, si);
+          scrollDrag_ = bar;
+          dragPos_ = si.nPos;
+          dragOffset_ = vert ? p.Y - thumb.Top : p.X - thumb.Left;
+          ::SetCapture(Handle());
+        } else if (PtInRect(b1, p)) {
+          Perform(msg, SB_LINEUP, 0);
+        } else if (PtInRect(b2, p)) {
+          Perform(msg, SB_LINEDOWN, 0);
+        } else {
+          bool before = vert ? p.Y < thumb.Top : p.X < thumb.Left;
+          Perform(msg, before ? SB_PAGEUP : SB_PAGEDOWN, 0);
+        }
+        return true;
+      }
+      return false;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP: {
+      if (scrollDrag_ < 0) return false;
+      int bar = scrollDrag_;
+      bool vert = bar == SB_VERT;
+      TRect track, b1, b2, thumb;
+      if (ScrollBarLayout(bar, track, b1, b2, thumb)) {
+        int btn = vert ? b1.Height() : b1.Width();
+        int room = (vert ? track.Height() : track.Width()) - 3 * btn;
+        int at = (vert ? p.Y - track.Top : p.X - track.Left) - dragOffset_ - btn;
+        dragPos_ = room > 0 ? std::clamp(MulDiv(at, kScrollMax, room), 0, kScrollMax) : 0;
+      }
+      UINT msg = vert ? WM_VSCROLL : WM_HSCROLL;
+      if (Message.Msg == WM_MOUSEMOVE) {
+        Perform(msg, MakeWParam(SB_THUMBTRACK, dragPos_), 0);
+      } else {
+        scrollDrag_ = -1;
+        ReleaseCapture();
+        Perform(msg, MakeWParam(SB_THUMBPOSITION, dragPos_), 0);
+        Perform(msg, SB_ENDSCROLL, 0);
+      }
+      if (peer_) peer_->Invalidate(nullptr);
+      return true;
+    }
+    default:
+      return false;
   }
 }
 
@@ -917,6 +979,14 @@ void TCustomGrid::WndProc(TMessage& Message) {
     case WM_VSCROLL:
       WMVScroll(Message);
       return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+      // The scroll bars live outside the client area: their clicks and
+      // drags are ours, not the cells'.
+      if ((showVert_ || showHorz_) && ScrollBarMouse(Message)) return;
+      break;
     default:
       break;
   }

@@ -394,6 +394,9 @@ class TCustomGrid : public TCustomControl {
   bool HasVertBar() const;
   bool HasHorzBar() const;
   void ScrollMessage(int Bar, int Code, int Pos);
+  // Track, arrow buttons and thumb of a shown bar, in client coordinates.
+  bool ScrollBarLayout(int Bar, TRect& Track, TRect& Button1, TRect& Button2, TRect& Thumb) const;
+  bool ScrollBarMouse(TMessage& Message);
   void DoSelectingMove(int X, int Y);
 
   int colCount_ = 0;
@@ -430,6 +433,9 @@ class TCustomGrid : public TCustomControl {
   bool showVert_ = false;
   bool showHorz_ = false;
   bool inScrollUpdate_ = false;
+  int scrollDrag_ = -1;  // the bar whose thumb is dragged
+  int dragPos_ = 0;
+  int dragOffset_ = 0;
   TPoint lastMouse_;
 };
 

@@ -414,6 +414,21 @@ TEST(Grids, ScrollBarsFollowOnTheFixedScaleAndScrollTheView) {
   EXPECT_EQ(g->TopRow(), 1);
   g->Perform(WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(g->TopRow(), maxTop);
+  // The bar itself: arrows step, the track pages, the thumb drags.
+  g->SetTopRow(1);
+  int bx = g->ClientWidth() + 8;
+  Click(g, bx, g->ClientHeight() - 5);
+  EXPECT_EQ(g->TopRow(), 2);
+  Click(g, bx, 5);
+  EXPECT_EQ(g->TopRow(), 1);
+  Click(g, bx, g->ClientHeight() - 30);
+  EXPECT_EQ(g->TopRow(), 1 + g->VisibleRowCount());
+  EXPECT_EQ(g->Row(), 1);  // scrolling leaves the current cell alone
+  g->SetTopRow(1);
+  MouseDown(g, bx, 17 + 5);
+  MouseMove(g, bx, g->ClientHeight());
+  MouseUp(g, bx, g->ClientHeight());
+  EXPECT_EQ(g->TopRow(), maxTop);
   // Fewer rows: the bar goes and the client area takes its room back.
   g->SetRowCount(3);
   EXPECT_FALSE(g->ScrollBarState(SB_VERT).Visible);
