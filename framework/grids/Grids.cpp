@@ -613,6 +613,12 @@ void TCustomGrid::InvalidateGrid() {
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow) {
   if (!HandleAllocated()) return;
+  // Filling a big table writes mostly cells far out of view: turn those
+  // away before any layout walk (with grid lines every cell takes a pixel).
+  if (ARow >= fixedRows_ && (ARow < topLeft_.Y || (gridLineWidth_ > 0 && ARow > topLeft_.Y + ClientHeight())))
+    return;
+  if (ACol >= fixedCols_ && (ACol < topLeft_.X || (gridLineWidth_ > 0 && ACol > topLeft_.X + ClientWidth())))
+    return;
   InvalidateGridRect(TGridRect(ACol, ARow, ACol, ARow));
 }
 

@@ -751,6 +751,38 @@ TEST_F(EditorFixture, ArrowsLeaveTheCellAndWriteTheTextToTheOldCell) {
   EXPECT_EQ(g->Cells(2, 1), "two");
 }
 
+TEST_F(EditorFixture, TabEndsTheEditOnlyWithTheTabsOption) {
+  g->SetOptions(g->Options() + TGridOptions{goTabs});
+  PressKey(VK_F2);
+  TypeText("!");
+  PressKey(VK_TAB);
+  EXPECT_EQ(g->Col(), 2);
+  EXPECT_FALSE(g->EditorMode());
+  EXPECT_EQ(g->Cells(1, 1), "one!");
+  // Without it Tab leaves the grid for the next control, which ends the edit too.
+  g->SetOptions(g->Options() - TGridOptions{goTabs});
+  PressKey(VK_F2);
+  TypeText("?");
+  PressKey(VK_TAB);
+  EXPECT_TRUE(other->Focused());
+  EXPECT_FALSE(g->EditorMode());
+  EXPECT_EQ(g->Cells(2, 1), "two?");
+}
+
+TEST_F(EditorFixture, ClickingTheCurrentCellOpensTheEditor) {
+  Click(g, 140, 30);  // cell 2,1: moves there
+  EXPECT_EQ(g->Col(), 2);
+  EXPECT_FALSE(g->EditorMode());
+  Click(g, 140, 30);
+  EXPECT_TRUE(g->EditorMode());
+  EXPECT_EQ(g->InplaceEditor()->Text(), "two");
+  // A click on another cell ends the edit and moves on.
+  Click(g, 80, 55);
+  EXPECT_FALSE(g->EditorMode());
+  EXPECT_EQ(g->Col(), 1);
+  EXPECT_EQ(g->Row(), 2);
+}
+
 TEST_F(EditorFixture, FocusLeavingTheGridEndsTheEdit) {
   PressKey(VK_F2);
   TypeText("left");
