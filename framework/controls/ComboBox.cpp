@@ -78,10 +78,11 @@ void TComboDropList::SelectionChangedByUser() {
 }
 
 void TComboDropList::WndProc(TMessage& Message) {
-  if (Parent() == nullptr && combo_->DroppedDown()) {
+  bool mouse = Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST;
+  if (Parent() == nullptr && combo_->DroppedDown() && (mouse || Message.Msg == WM_CAPTURECHANGED)) {
     TPoint p(Message.XPos(), Message.YPos());
-    TRect client = ClientRect();
-    bool onBar = PtInRect(VertBarRect(), p);
+    TRect client = mouse ? ClientRect() : TRect();
+    bool onBar = mouse && PtInRect(VertBarRect(), p);
     switch (Message.Msg) {
       case WM_MOUSEMOVE:
         // The row under the mouse is highlighted, not yet chosen.
