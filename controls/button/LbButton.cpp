@@ -338,7 +338,9 @@ void TLbButton::CMDialogKey(TMessage& Message) {
     acts = Visible() && Enabled();
   else if (Message.WParam == VK_ESCAPE && FCancel)
     acts = KeyDataToShiftState(Message.LParam).Empty() && Visible() && Enabled();
-  if (acts) {
+  // A focused push button takes Return itself (on key-up); Escape it does
+  // not handle, so Escape still reaches the Cancel button.
+  if (acts && Message.WParam == VK_RETURN) {
     TCustomForm* form = OwningForm(this);
     if (form != nullptr && IsPushButton(form->ActiveControl())) acts = false;
   }
