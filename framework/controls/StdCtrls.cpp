@@ -477,6 +477,7 @@ void TCustomEdit::SetSelText(const std::string& Value) {
   SaveUndo(false);
   int start = SelStart();
   text_.replace(static_cast<size_t>(start), static_cast<size_t>(SelLength()), s);
+  ++textVersion_;
   anchor_ = caret_ = start + static_cast<int>(s.size());
   NotifyChange();
 }
@@ -518,6 +519,7 @@ void TCustomEdit::Undo() {
   std::u32string t = text_;
   int a = anchor_, c = caret_;
   text_ = undoText_;
+  ++textVersion_;
   anchor_ = undoAnchor_;
   caret_ = undoCaret_;
   // Undo again redoes.
@@ -561,6 +563,7 @@ bool TCustomEdit::ReplaceSelection(const std::u32string& S, bool Typing) {
   if (ins.empty() && len == 0) return false;
   SaveUndo(Typing);
   text_.replace(static_cast<size_t>(start), static_cast<size_t>(len), ins);
+  ++textVersion_;
   anchor_ = caret_ = start + static_cast<int>(ins.size());
   modified_ = true;
   preferredX_ = -1;
@@ -570,6 +573,7 @@ bool TCustomEdit::ReplaceSelection(const std::u32string& S, bool Typing) {
 
 void TCustomEdit::SetChars(const std::u32string& S, bool Notify) {
   text_ = IsMultiLine() ? NormalizeBreaks(S) : S;
+  ++textVersion_;
   anchor_ = caret_ = 0;
   scrollX_ = 0;
   topLine_ = 0;
@@ -589,6 +593,7 @@ void TCustomEdit::EditChars(const std::u32string& S, int Anchor, int Caret) {
   }
   SaveUndo(false);
   text_ = S;
+  ++textVersion_;
   int n = TextLength();
   anchor_ = std::clamp(Anchor, 0, n);
   caret_ = std::clamp(Caret, 0, n);
@@ -682,49 +687,72 @@ int TCustomEdit::LineHeight() {
   return h > 0 ? h : 13;
 }
 
-std::vector<TCustomEdit::VisualLine> TCustomEdit::Layout() {
-  std::vector<VisualLine> lines;
+const std::vector<TCustomEdit::VisualLine>& TCustomEdit::Layout() {
   int n = TextLength();
   bool multi = IsMultiLine();
-  bool wrap = multi && HandleAllocated() ? !(style_ & ES_AUTOHSCROLL) : false;
-  if (multi && !HandleAllocated()) {
-    TCreateParams p;
-    CreateParams(p);
-    wrap = !(p.Style & ES_AUTOHSCROLL);
-  }
-  if (!multi) {
-    lines.push_back({0, n});
-    return lines;
+  bool wrap = false;
+  if (multi) {
+    if (HandleAllocated()) {
+      wrap = !(style_ & ES_AUTOHSCROLL);
+    } else {
+      TCreateParams p;
+      CreateParams(p);
+      wrap = !(p.Style & ES_AUTOHSCROLL);
+    }
   }
   int width = FormatRect().Width();
+  LayoutKey key{textVersion_,
+                multi,
+                wrap,
+                width,
+                passwordChar_,
+                Font()->Name(),
+                Font()->Height(),
+                static_cast<unsigned>(Font()->Style().Mask())};
+  if (layoutValid_ && key == layoutKey_) return layout_;
+  layoutKey_ = key;
+  layoutValid_ = true;
+  layout_.clear();
+  if (!multi) {
+    layout_.push_back({0, n});
+    return layout_;
+  }
   std::u32string disp = DisplayChars();
   canvas_->Font()->Assign(Font());
+  auto widthOf = [&](int from, int to) {
+    return canvas_->TextWidth(
+        Utf32ToUtf8(disp.substr(static_cast<size_t>(from), static_cast<size_t>(to - from))));
+  };
   int start = 0;
   while (true) {
     int end = start;
     while (end < n && disp[static_cast<size_t>(end)] != '\r' && disp[static_cast<size_t>(end)] != '\n') ++end;
     if (!wrap || width <= 0) {
-      lines.push_back({start, end});
+      layout_.push_back({start, end});
     } else {
       // Soft breaks after the last blank that fits, else inside the word.
       int s = start;
       while (true) {
-        if (canvas_->TextWidth(
-                Utf32ToUtf8(disp.substr(static_cast<size_t>(s), static_cast<size_t>(end - s)))) <= width) {
-          lines.push_back({s, end});
+        if (widthOf(s, end) <= width) {
+          layout_.push_back({s, end});
           break;
         }
-        int fit = s + 1;
-        while (fit < end && canvas_->TextWidth(Utf32ToUtf8(disp.substr(
-                                static_cast<size_t>(s), static_cast<size_t>(fit + 1 - s)))) <= width)
-          ++fit;
-        int brk = fit;
-        for (int k = fit; k > s; --k)
+        // The longest part that fits (at least one character).
+        int lo = s + 1, hi = end;
+        while (lo < hi) {
+          int mid = (lo + hi + 1) / 2;
+          if (widthOf(s, mid) <= width)
+            lo = mid;
+          else
+            hi = mid - 1;
+        }
+        int brk = lo;
+        for (int k = lo; k > s; --k)
           if (disp[static_cast<size_t>(k) - 1] == ' ') {
             brk = k;
             break;
           }
-        lines.push_back({s, brk});
+        layout_.push_back({s, brk});
         s = brk;
       }
     }
@@ -734,11 +762,11 @@ std::vector<TCustomEdit::VisualLine> TCustomEdit::Layout() {
                        ? 2
                        : 1);
     if (start >= n) {
-      lines.push_back({n, n});
+      layout_.push_back({n, n});
       break;
     }
   }
-  return lines;
+  return layout_;
 }
 
 int TCustomEdit::LineOfChar(const std::vector<VisualLine>& Lines, int Index) const {
@@ -771,7 +799,7 @@ int TCustomEdit::IndexAtX(const VisualLine& L, int X) {
 }
 
 int TCustomEdit::CharFromPoint(const TPoint& P) {
-  auto lines = Layout();
+  const auto& lines = Layout();
   TRect fr = FormatRect();
   int lh = LineHeight();
   int line = IsMultiLine() ? topLine_ + (P.Y - fr.Top) / std::max(lh, 1) : 0;
@@ -787,7 +815,7 @@ int TCustomEdit::CharFromPoint(const TPoint& P) {
 }
 
 TPoint TCustomEdit::PointFromChar(int Index) {
-  auto lines = Layout();
+  const auto& lines = Layout();
   TRect fr = FormatRect();
   int line = LineOfChar(lines, Index);
   const VisualLine& L = lines[static_cast<size_t>(line)];
@@ -800,7 +828,7 @@ TPoint TCustomEdit::PointFromChar(int Index) {
 }
 
 void TCustomEdit::EnsureCaretVisible() {
-  auto lines = Layout();
+  const auto& lines = Layout();
   if (lines.empty()) return;
   TRect fr = FormatRect();
   int line = LineOfChar(lines, caret_);
@@ -826,7 +854,7 @@ void TCustomEdit::EnsureCaretVisible() {
 }
 
 void TCustomEdit::UpdateScrollBars() {
-  auto lines = Layout();
+  const auto& lines = Layout();
   TRect fr = FormatRect();
   int visible = std::max(1, fr.Height() / LineHeight());
   TScrollInfo si;
@@ -839,7 +867,7 @@ void TCustomEdit::UpdateScrollBars() {
 }
 
 void TCustomEdit::ScrollLines(int Delta) {
-  auto lines = Layout();
+  const auto& lines = Layout();
   int visible = std::max(1, FormatRect().Height() / LineHeight());
   int maxTop = std::max(0, static_cast<int>(lines.size()) - visible);
   int t = std::clamp(topLine_ + Delta, 0, maxTop);
@@ -855,7 +883,7 @@ void TCustomEdit::KeyNavigate(WORD Key, TShiftState Shift) {
   bool ctrl = Shift.Contains(ssCtrl);
   bool multi = IsMultiLine();
   int n = TextLength();
-  auto lines = Layout();
+  const auto& lines = Layout();
   int line = LineOfChar(lines, caret_);
   const VisualLine& L = lines[static_cast<size_t>(line)];
   auto vertical = [&](int delta) {
@@ -1172,6 +1200,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
       if (Message.WParam != 0) SaveUndo(false);
       int start = SelStart();
       text_.replace(static_cast<size_t>(start), static_cast<size_t>(SelLength()), ins);
+      ++textVersion_;
       anchor_ = caret_ = start + static_cast<int>(ins.size());
       modified_ = true;
       NotifyChange();
@@ -1229,7 +1258,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
     case EM_CHARFROMPOS: {
       TPoint p(Message.XPos(), Message.YPos());
       int idx = CharFromPoint(p);
-      auto lines = Layout();
+      const auto& lines = Layout();
       Message.Result = MakeLParam(idx, LineOfChar(lines, idx));
       return;
     }
@@ -1237,7 +1266,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
       Message.Result = static_cast<LRESULT>(Layout().size());
       return;
     case EM_LINEINDEX: {
-      auto lines = Layout();
+      const auto& lines = Layout();
       int l = static_cast<int>(static_cast<intptr_t>(Message.WParam));
       if (l == -1) l = LineOfChar(lines, caret_);
       Message.Result =
@@ -1245,7 +1274,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
       return;
     }
     case EM_LINELENGTH: {
-      auto lines = Layout();
+      const auto& lines = Layout();
       int idx = static_cast<int>(static_cast<intptr_t>(Message.WParam));
       if (idx < 0) idx = caret_;
       const VisualLine& L = lines[static_cast<size_t>(LineOfChar(lines, idx))];
@@ -1253,7 +1282,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
       return;
     }
     case EM_LINEFROMCHAR: {
-      auto lines = Layout();
+      const auto& lines = Layout();
       int idx = static_cast<int>(static_cast<intptr_t>(Message.WParam));
       if (idx < 0) idx = caret_;
       Message.Result = LineOfChar(lines, idx);
@@ -1295,7 +1324,7 @@ void TCustomEdit::PaintEdit(TCanvas* C) {
   TRect fr = FormatRect();
   int saved = C->SaveDC();
   C->IntersectClipRect(fr);
-  auto lines = Layout();
+  const auto& lines = Layout();
   int lh = LineHeight();
   std::u32string disp = DisplayChars();
   bool showSel = SelLength() > 0 && (Focused() || !hideSelection_);

@@ -179,7 +179,9 @@ class TCustomEdit : public TWinControl {
     int Start = 0;
     int End = 0;  // exclusive, before the line break
   };
-  std::vector<VisualLine> Layout();
+  // The lines as shown, worked out again only when the text, the width or
+  // the font changed.
+  const std::vector<VisualLine>& Layout();
   int LineOfChar(const std::vector<VisualLine>& Lines, int Index) const;
   int XOf(const VisualLine& L, int Index);
   int IndexAtX(const VisualLine& L, int X);
@@ -218,6 +220,20 @@ class TCustomEdit : public TWinControl {
   int undoAnchor_ = 0, undoCaret_ = 0;
   bool lastWasTyping_ = false;
   int preferredX_ = -1;
+  struct LayoutKey {
+    uint64_t version = 0;
+    bool multi = false, wrap = false;
+    int width = 0;
+    char32_t password = 0;
+    std::string fontName;
+    int fontHeight = 0;
+    unsigned fontStyle = 0;
+    bool operator==(const LayoutKey&) const = default;
+  };
+  uint64_t textVersion_ = 0;
+  bool layoutValid_ = false;
+  LayoutKey layoutKey_;
+  std::vector<VisualLine> layout_;
 };
 
 class TEdit : public TCustomEdit {

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "support/Input.h"
-#include "support/Responder.h"
+#include "framework/backend/Painter.h"
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/StdCtrls.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -274,6 +275,27 @@ TEST(Button, MousePressReleaseElsewhereDoesNotClick) {
   EXPECT_EQ(clicks, 1);
   PressKey(VK_SPACE);
   EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Memo, WordWrapBreaksAtBlanksAndKeepsTheText) {
+  SetFixedTextMetrics(true);
+  TForm form(nullptr);
+  auto* memo = new TMemo(&form);
+  memo->SetParent(&form);
+  // Fixed metrics: 6 pixels a character; 94 pixels of text width hold 15.
+  memo->SetBounds(0, 0, 100, 100);
+  memo->SetText("aaaa bbbb cccc dddd eeee");
+  EXPECT_EQ(memo->Perform(EM_GETLINECOUNT, 0, 0), 2);
+  EXPECT_EQ(memo->Perform(EM_LINEINDEX, 1, 0), 15);
+  // The lines of the text stay the hard lines.
+  EXPECT_EQ(memo->Lines()->Count(), 1);
+  memo->SetWordWrap(false);
+  EXPECT_EQ(memo->Perform(EM_GETLINECOUNT, 0, 0), 1);
+  SetFixedTextMetrics(false);
 }
 
 }  // namespace
