@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/UStartup.h"
+
 int main() {
   // Without a display there is no window to show: say so instead of crashing.
   const char* x = std::getenv("DISPLAY");
@@ -13,5 +15,5 @@ int main() {
                  "Start it under a virtual display instead:  xvfb-run -a ./build/cf30406\n");
     return 1;
   }
-  return 0;
+  return Run_Configurator();
 }

@@ -1,0 +1,95 @@
+#include "app/UStartup.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "app/UAbout.h"
+#include "app/ULumetraFirmWare.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
+#include "controls/button/LbButton.h"
+#include "framework/controls/Forms.h"
+#include "framework/os/Files.h"
+
+namespace {
+// The forms Create_Forms made, in creation order.
+std::vector<TCustomForm*>& Created_Forms() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+
+template <class T>
+void Create(T*& Instance) {
+  Application->CreateForm(Instance);
+  Created_Forms().push_back(Instance);
+}
+
+// True when a file can be made in Folder (creating Folder when missing).
+bool Can_Write_In(const std::string& Folder) {
+  if (Folder.empty() || !ForceDirectories(Folder)) return false;
+  const std::string probe = IncludeTrailingPathDelimiter(Folder) + ".cf30406-" + std::to_string(getpid());
+  FILE* f = std::fopen(probe.c_str(), "wb");
+  if (f == nullptr) return false;
+  std::fclose(f);
+  DeleteFile(probe);
+  return true;
+}
+
+std::string User_Data_Folder() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg != nullptr && *xdg == '/') return std::string(xdg) + "/cf30406";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != 0) return std::string(home) + "/.local/share/cf30406";
+  return "/tmp/cf30406-" + std::to_string(getuid());
+}
+}  // namespace
+
+void Initialize_Units() {
+  static const bool done = [] {
+    RegisterLbButtonClasses();
+    return true;
+  }();
+  (void)done;
+}
+
+void Create_Forms() {
+  Create(FLumetraFirmWare);
+  Create(FAbout);
+  Create(FNew_Project);
+  Create(FOpenConf);
+  Create(FSoftOptions);
+  // The forms of later units follow here, in this order: FParGen, FBoot,
+  // FS7_Protocol_Set_Access, FKNXAccess, FIEC61850_Variables,
+  // FTLS_Server_Known_Cert, FReceiveCAN, FTransmitCAN, FSet_PDO_Access,
+  // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,
+  // FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
+  // FBACnetSlaveSetAccess, FOPC_UA_Server_Access.
+}
+
+void Destroy_Forms() {
+  std::vector<TCustomForm*>& forms = Created_Forms();
+  while (!forms.empty()) {
+    TCustomForm* f = forms.back();
+    forms.pop_back();
+    delete f;
+  }
+}
+
+int Run_Configurator() {
+  Initialize_Units();
+  Application->Initialize();
+  Application->SetMainFormOnTaskbar(true);
+  Create_Forms();
+  Application->Run();
+  return 0;
+}
+
+std::string Choose_App_Dir(const std::string& ExeFolder, const std::string& FallbackFolder) {
+  if (Can_Write_In(ExeFolder)) return ExeFolder;
+  const std::string fallback = FallbackFolder.empty() ? User_Data_Folder() : FallbackFolder;
+  ForceDirectories(fallback);
+  return fallback;
+}
