@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Input.h"
 #include "framework/controls/Forms.h"
 #include "framework/graphics/RecordingCanvas.h"
 #include "framework/rtl/Math.h"
+#include "support/Input.h"
 
 namespace {
 
@@ -499,7 +499,7 @@ TEST(Grids, SelectionReadsNormalisedAndAcceptsReversedRectangles) {
 
 // ---- Keys ----
 
-struct KeyFixture : ::testing::Test {
+struct GridKeys : ::testing::Test {
   TForm* form = nullptr;
   TLogGrid* g = nullptr;
   void SetUp() override {
@@ -516,7 +516,7 @@ struct KeyFixture : ::testing::Test {
   void TearDown() override { delete form; }
 };
 
-TEST_F(KeyFixture, KeysMoveTheCurrentCellAsThePlatformDoes) {
+TEST_F(GridKeys, KeysMoveTheCurrentCellAsThePlatformDoes) {
   struct Case {
     WORD key;
     TShiftState shift;
@@ -538,7 +538,7 @@ TEST_F(KeyFixture, KeysMoveTheCurrentCellAsThePlatformDoes) {
   }
 }
 
-TEST_F(KeyFixture, ShiftExtendsARangeOnlyWithRangeSelect) {
+TEST_F(GridKeys, ShiftExtendsARangeOnlyWithRangeSelect) {
   g->SetCol(2);
   g->SetRow(2);
   PressKey(VK_DOWN, {ssShift});
@@ -551,7 +551,7 @@ TEST_F(KeyFixture, ShiftExtendsARangeOnlyWithRangeSelect) {
   EXPECT_EQ(g->Selection(), TGridRect(3, 5, 3, 5));
 }
 
-TEST_F(KeyFixture, TabMovesOnlyWithTheTabsOptionAndWraps) {
+TEST_F(GridKeys, TabMovesOnlyWithTheTabsOptionAndWraps) {
   g->SetCol(9);
   g->SetRow(3);
   WORD tab = VK_TAB;
@@ -573,7 +573,7 @@ TEST_F(KeyFixture, TabMovesOnlyWithTheTabsOptionAndWraps) {
   EXPECT_EQ(g->Row(), 29);
 }
 
-TEST_F(KeyFixture, OnKeyDownRunsFirstAndCanSwallowTheKey) {
+TEST_F(GridKeys, OnKeyDownRunsFirstAndCanSwallowTheKey) {
   std::vector<std::string> seen;
   g->OnKeyDown = [&](TObject*, WORD& k, TShiftState) {
     seen.push_back("row " + std::to_string(g->Row()));
@@ -586,7 +586,7 @@ TEST_F(KeyFixture, OnKeyDownRunsFirstAndCanSwallowTheKey) {
   EXPECT_EQ(g->Row(), 6);
 }
 
-TEST_F(KeyFixture, RowSelectSelectsWholeRowsAndScrollsSideways) {
+TEST_F(GridKeys, RowSelectSelectsWholeRowsAndScrollsSideways) {
   g->SetOptions(g->Options() + TGridOptions{goRowSelect});
   g->SetRow(3);
   EXPECT_EQ(g->Selection(), TGridRect(1, 3, 9, 3));
@@ -597,7 +597,7 @@ TEST_F(KeyFixture, RowSelectSelectsWholeRowsAndScrollsSideways) {
 
 // ---- Mouse ----
 
-TEST_F(KeyFixture, ClickAndDragSelectCellsAndFireClick) {
+TEST_F(GridKeys, ClickAndDragSelectCellsAndFireClick) {
   g->ClearLog();
   Click(g, 140, 60);  // column 2, row 2
   EXPECT_EQ(g->Col(), 2);
@@ -614,7 +614,7 @@ TEST_F(KeyFixture, ClickAndDragSelectCellsAndFireClick) {
   EXPECT_EQ(g->Selection(), TGridRect(2, 2, 4, 4));
 }
 
-TEST_F(KeyFixture, DraggingAFixedRowBorderSizesTheColumn) {
+TEST_F(GridKeys, DraggingAFixedRowBorderSizesTheColumn) {
   g->SetOptions(g->Options() + TGridOptions{goColSizing, goRowSizing});
   TGridState s;
   int index, pos, ofs;
@@ -634,7 +634,7 @@ TEST_F(KeyFixture, DraggingAFixedRowBorderSizesTheColumn) {
   EXPECT_EQ(g->GridState(), gsNormal);
 }
 
-TEST_F(KeyFixture, DraggingAColumnHeaderMovesTheColumn) {
+TEST_F(GridKeys, DraggingAColumnHeaderMovesTheColumn) {
   g->SetOptions(g->Options() + TGridOptions{goColMoving});
   g->SetCells(1, 0, "A");
   g->SetCells(3, 0, "C");
@@ -648,7 +648,7 @@ TEST_F(KeyFixture, DraggingAColumnHeaderMovesTheColumn) {
   EXPECT_EQ(g->Cells(2, 0), "C");
 }
 
-TEST_F(KeyFixture, DoubleClickFiresOnDblClick) {
+TEST_F(GridKeys, DoubleClickFiresOnDblClick) {
   int n = 0;
   g->OnDblClick = [&](TObject*) { ++n; };
   DoubleClick(g, 140, 60);
@@ -657,10 +657,10 @@ TEST_F(KeyFixture, DoubleClickFiresOnDblClick) {
 
 // ---- The in-place editor ----
 
-struct EditorFixture : KeyFixture {
+struct GridEditor : GridKeys {
   TEdit* other = nullptr;
   void SetUp() override {
-    KeyFixture::SetUp();
+    GridKeys::SetUp();
     other = new TEdit(form);
     other->SetParent(form);
     other->SetTop(200);
@@ -672,7 +672,7 @@ struct EditorFixture : KeyFixture {
   }
 };
 
-TEST_F(EditorFixture, F2OpensTheEditorOverTheCellWithItsText) {
+TEST_F(GridEditor, F2OpensTheEditorOverTheCellWithItsText) {
   EXPECT_FALSE(g->EditorMode());
   PressKey(VK_F2);
   ASSERT_NE(g->InplaceEditor(), nullptr);
@@ -700,7 +700,7 @@ TEST_F(EditorFixture, F2OpensTheEditorOverTheCellWithItsText) {
   EXPECT_EQ(std::count(g->log.begin(), g->log.end(), "create editor"), 1);
 }
 
-TEST_F(EditorFixture, EscapePutsTheOldTextBack) {
+TEST_F(GridEditor, EscapePutsTheOldTextBack) {
   PressKey(VK_F2);
   // F2 puts the caret at the end.
   TypeText("xyz");
@@ -711,7 +711,7 @@ TEST_F(EditorFixture, EscapePutsTheOldTextBack) {
   EXPECT_TRUE(g->Focused());
 }
 
-TEST_F(EditorFixture, TypingOnTheGridOpensTheEditorWithThatCharacter) {
+TEST_F(GridEditor, TypingOnTheGridOpensTheEditorWithThatCharacter) {
   TypeText("q");
   EXPECT_TRUE(g->EditorMode());
   EXPECT_EQ(g->InplaceEditor()->Text(), "q");
@@ -726,7 +726,7 @@ TEST_F(EditorFixture, TypingOnTheGridOpensTheEditorWithThatCharacter) {
   EXPECT_FALSE(g->EditorMode());
 }
 
-TEST_F(EditorFixture, ArrowsLeaveTheCellAndWriteTheTextToTheOldCell) {
+TEST_F(GridEditor, ArrowsLeaveTheCellAndWriteTheTextToTheOldCell) {
   PressKey(VK_F2);
   TypeText("new");
   PressKey(VK_DOWN);
@@ -751,7 +751,7 @@ TEST_F(EditorFixture, ArrowsLeaveTheCellAndWriteTheTextToTheOldCell) {
   EXPECT_EQ(g->Cells(2, 1), "two");
 }
 
-TEST_F(EditorFixture, TabEndsTheEditOnlyWithTheTabsOption) {
+TEST_F(GridEditor, TabEndsTheEditOnlyWithTheTabsOption) {
   g->SetOptions(g->Options() + TGridOptions{goTabs});
   PressKey(VK_F2);
   TypeText("!");
@@ -769,7 +769,7 @@ TEST_F(EditorFixture, TabEndsTheEditOnlyWithTheTabsOption) {
   EXPECT_EQ(g->Cells(2, 1), "two?");
 }
 
-TEST_F(EditorFixture, ClickingTheCurrentCellOpensTheEditor) {
+TEST_F(GridEditor, ClickingTheCurrentCellOpensTheEditor) {
   Click(g, 140, 30);  // cell 2,1: moves there
   EXPECT_EQ(g->Col(), 2);
   EXPECT_FALSE(g->EditorMode());
@@ -783,7 +783,7 @@ TEST_F(EditorFixture, ClickingTheCurrentCellOpensTheEditor) {
   EXPECT_EQ(g->Row(), 2);
 }
 
-TEST_F(EditorFixture, FocusLeavingTheGridEndsTheEdit) {
+TEST_F(GridEditor, FocusLeavingTheGridEndsTheEdit) {
   PressKey(VK_F2);
   TypeText("left");
   other->SetFocus();
@@ -792,7 +792,7 @@ TEST_F(EditorFixture, FocusLeavingTheGridEndsTheEdit) {
   EXPECT_EQ(g->Cells(1, 1), "oneleft");
 }
 
-TEST_F(EditorFixture, AlwaysShowEditorFollowsTheCurrentCell) {
+TEST_F(GridEditor, AlwaysShowEditorFollowsTheCurrentCell) {
   g->SetOptions(g->Options() + TGridOptions{goAlwaysShowEditor});
   ASSERT_NE(g->InplaceEditor(), nullptr);
   EXPECT_TRUE(g->InplaceEditor()->Visible());
@@ -807,7 +807,7 @@ TEST_F(EditorFixture, AlwaysShowEditorFollowsTheCurrentCell) {
   EXPECT_TRUE(g->InplaceEditor()->Visible());
 }
 
-TEST_F(EditorFixture, EditorTakesTheLimitAndFollowsCellWrites) {
+TEST_F(GridEditor, EditorTakesTheLimitAndFollowsCellWrites) {
   g->editLimit = 4;
   PressKey(VK_F2);
   PressKey(VK_HOME, {ssShift});
@@ -820,7 +820,7 @@ TEST_F(EditorFixture, EditorTakesTheLimitAndFollowsCellWrites) {
   EXPECT_EQ(g->Cells(1, 1), "code");
 }
 
-TEST_F(EditorFixture, ScrollingCarriesTheEditorAlong) {
+TEST_F(GridEditor, ScrollingCarriesTheEditorAlong) {
   PressKey(VK_F2);
   g->SetTopRow(2);
   EXPECT_FALSE(g->InplaceEditor()->Visible() && !IsRectEmpty(g->InplaceEditor()->BoundsRect()));
