@@ -545,8 +545,9 @@ TProcessResult TFLumetraFirmWare::Start_Program(const std::string& NomeSW, const
   const std::string program = NativePath(NomeSW);
   TRunOptions options;
   options.Args = Split_Parameters(Parameter);
-  // The updater finds its script beside itself.
-  options.WorkingDir = ExtractFileDir(program);
+  // The updater reads its script from the configurator's folder, where the
+  // update dialog writes it.
+  options.WorkingDir = App_Dir.empty() ? ExtractFileDir(program) : NativePath(App_Dir);
   options.TimeCapMs = Program_Time_Cap_Ms;
   options.PollIntervalMs = 10;
   // The windows repaint while the program runs, but take no input: nobody

@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <string>
 #include <vector>
 
 #include "app/UAbout.h"
@@ -82,7 +85,14 @@ int Run_Configurator() {
   Initialize_Units();
   Application->Initialize();
   Application->SetMainFormOnTaskbar(true);
-  Create_Forms();
+  try {
+    Create_Forms();
+  } catch (const std::exception& e) {
+    // A form that cannot be built (a damaged stored layout) ends the program
+    // with its reason on screen rather than with a crash.
+    Application->ShowException(e);
+    return 1;
+  }
   Application->Run();
   return 0;
 }

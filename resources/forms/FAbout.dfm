@@ -2,7 +2,7 @@ object FAbout: TFAbout
   Left = 0
   Top = 0
   Width = 431
-  Height = 177
+  Height = 176
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = 'About...'

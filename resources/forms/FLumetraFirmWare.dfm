@@ -2,7 +2,7 @@ object FLumetraFirmWare: TFLumetraFirmWare
   Left = 0
   Top = 0
   Width = 700
-  Height = 513
+  Height = 512
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = 'Configurator CF30406'

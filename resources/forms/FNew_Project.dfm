@@ -2,7 +2,7 @@ object FNew_Project: TFNew_Project
   Left = 0
   Top = 0
   Width = 337
-  Height = 191
+  Height = 190
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = 'Create New Configuration'

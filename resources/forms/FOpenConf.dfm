@@ -1,8 +1,8 @@
 object FOpenConf: TFOpenConf
   Left = 0
   Top = 0
-  Width = 393
-  Height = 390
+  Width = 385
+  Height = 381
   Caption = 'Open Configuration'
   Color = $00EDF7F8
   Font.Charset = DEFAULT_CHARSET

@@ -2,7 +2,7 @@ object FSoftOptions: TFSoftOptions
   Left = 0
   Top = 0
   Width = 486
-  Height = 409
+  Height = 408
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = 'Software Options'

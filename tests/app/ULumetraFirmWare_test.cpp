@@ -15,6 +15,7 @@
 #include "framework/controls/StdCtrls.h"
 #include "tests/app/AppFormsFixture.h"
 #include "tests/app/LoopbackHttpServer.h"
+#include "tests/support/Input.h"
 #include "tests/support/Responder.h"
 
 namespace {
@@ -171,8 +172,12 @@ TEST_F(TMainWindowTest, TheAboutBoxAndTheOptionsNeedNoProject) {
   EXPECT_FALSE(FileExists(File("Quorvane.xml")));
 }
 
-TEST_F(TMainWindowTest, OptionsConfirmedSaveTheSettingsAndSwitchTheTimer) {
+TEST_F(TMainWindowTest, OptionsConfirmedSaveTheSettingsAndArmTheFirstCheckAMinuteLater) {
+  TLoopbackHttpServer server("HTTP/1.0 200 OK\r\n\r\nVER. 1.001");
+  Version_Service_Host = server.Host();
+  testinput::TTestClock clock;
   Start();
+  TFLumetraFirmWare* w = FLumetraFirmWare;
   TDialogResponder r;
   r.OnModal([](TCustomForm* f) {
     auto* o = dynamic_cast<TFSoftOptions*>(f);
@@ -180,12 +185,20 @@ TEST_F(TMainWindowTest, OptionsConfirmedSaveTheSettingsAndSwitchTheTimer) {
     o->CB_Update->SetChecked(true);
     o->Btn_OK->Click();
   });
-  FLumetraFirmWare->Btn_Opz->Click();
+  w->Btn_Opz->Click();
   EXPECT_TRUE(Opt_Enable_Internet);
-  EXPECT_TRUE(FLumetraFirmWare->Timer_Update->Enabled());
+  EXPECT_TRUE(w->Timer_Update->Enabled());
   const std::string saved = Read_File(File("Quorvane.xml"));
   EXPECT_NE(saved.find("<enable_internet>1</enable_internet>"), std::string::npos) << saved;
   EXPECT_NE(saved.find("<enable_update>1</enable_update>"), std::string::npos) << saved;
+
+  clock.Advance(59999);
+  EXPECT_TRUE(server.Request().empty());
+  EXPECT_FALSE(w->LL_Update->Visible());
+  clock.Advance(1);
+  EXPECT_FALSE(server.Request().empty());
+  EXPECT_TRUE(w->LL_Update->Visible());
+  EXPECT_EQ(w->Timer_Update->Interval(), 7200000u);
 }
 
 TEST_F(TMainWindowTest, TheUpdateTimerShowsTheLinkOnlyForANewerVersion) {

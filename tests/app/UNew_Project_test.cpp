@@ -5,6 +5,7 @@
 #include "app/UComon.h"
 #include "app/UOpenConf.h"
 #include "controls/button/LbButton.h"
+#include "framework/controls/ExtCtrls.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/StdCtrls.h"
 #include "tests/app/AppFormsFixture.h"
@@ -219,4 +220,17 @@ TEST_F(TProjectDialogsTest, TheOpenProjectIsPreselectedWhateverItsLetterCase) {
   FOpenConf->FormShow(FOpenConf);
   EXPECT_EQ(FOpenConf->Name_Conf, "Beta");
   EXPECT_EQ(FOpenConf->ListBox1->ItemIndex(), 1);
+
+  // A larger window keeps the list's and the buttons' distances to its edges.
+  const int list_right =
+      FOpenConf->ClientWidth() - (FOpenConf->ListBox1->Left() + FOpenConf->ListBox1->Width());
+  const int list_bottom =
+      FOpenConf->ClientHeight() - (FOpenConf->ListBox1->Top() + FOpenConf->ListBox1->Height());
+  FOpenConf->SetClientWidth(FOpenConf->ClientWidth() + 100);
+  FOpenConf->SetClientHeight(FOpenConf->ClientHeight() + 60);
+  EXPECT_EQ(FOpenConf->ClientWidth() - (FOpenConf->ListBox1->Left() + FOpenConf->ListBox1->Width()),
+            list_right);
+  EXPECT_EQ(FOpenConf->ClientHeight() - (FOpenConf->ListBox1->Top() + FOpenConf->ListBox1->Height()),
+            list_bottom);
+  EXPECT_EQ(FOpenConf->P_Button->ClientWidth() - FOpenConf->Btn_Cancel->Left(), 102);
 }
