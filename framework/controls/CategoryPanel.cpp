@@ -378,6 +378,11 @@ void TCategoryPanelGroup::WndProc(TMessage& Message) {
       if (Message.LParam != 0) {
         if (it == panels_.end()) panels_.push_back(p);
         p->SetAlign(alTop);
+        // A new panel joins the stack at the bottom, whatever its top.
+        int bottom = 0;
+        for (TCategoryPanel* q : panels_)
+          if (q != p && q->Visible()) bottom = std::max(bottom, q->Top() + q->Height());
+        if (p->Top() < bottom) p->SetTop(bottom);
         p->HeaderChanged();
       } else if (it != panels_.end()) {
         panels_.erase(it);
