@@ -238,3 +238,63 @@ TEST_F(FormFixture, WindowFunctionsWorkOnTheControlTree) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormFixture, KeyStateTellsLeftAndRightModifiersApart) {
+  KeyInput(VK_RMENU, true);
+  EXPECT_LT(GetKeyState(VK_RMENU), 0);
+  EXPECT_GE(GetKeyState(VK_LMENU), 0);
+  EXPECT_LT(GetKeyState(VK_MENU), 0);
+  KeyInput(VK_RMENU, false);
+  EXPECT_GE(GetKeyState(VK_MENU), 0);
+  KeyInput(VK_CONTROL, true, 0, -1, true);  // the right Ctrl key is an extended key
+  EXPECT_LT(GetKeyState(VK_RCONTROL), 0);
+  EXPECT_GE(GetKeyState(VK_LCONTROL), 0);
+  KeyInput(VK_CONTROL, false, 0, -1, true);
+  EXPECT_GE(GetKeyState(VK_CONTROL), 0);
+}
+
+TEST_F(FormFixture, CtrlLettersAltKeysAndKeypadGiveThePlatformsMessages) {
+  ShowForm(form);
+  a->SetFocus();
+  std::vector<std::pair<UINT, WPARAM>> got;
+  std::vector<LPARAM> keyData;
+  a->WindowProc = [&, old = a->WindowProc](TMessage& m) {
+    if (m.Msg == WM_CHAR || m.Msg == WM_SYSKEYDOWN || m.Msg == WM_SYSCHAR || m.Msg == WM_KEYDOWN) {
+      got.push_back({m.Msg, m.WParam});
+      keyData.push_back(m.LParam);
+    }
+    old(m);
+  };
+  PressKey('C', {ssCtrl});
+  EXPECT_NE(std::find(got.begin(), got.end(), std::make_pair(WM_CHAR, WPARAM{3})), got.end());
+  got.clear();
+  PressKey('F', {ssAlt});
+  EXPECT_NE(std::find(got.begin(), got.end(), std::make_pair(WM_SYSKEYDOWN, WPARAM{'F'})), got.end());
+  EXPECT_NE(std::find(got.begin(), got.end(), std::make_pair(WM_SYSCHAR, WPARAM{'f'})), got.end());
+  got.clear();
+  keyData.clear();
+  PressKey(VK_DECIMAL);
+  ASSERT_FALSE(keyData.empty());
+  // The keypad's decimal key carries scan code 0x53 (bit 6 set).
+  EXPECT_EQ(ScanCodeOf(keyData[0]), 0x53);
+  EXPECT_NE(std::find(got.begin(), got.end(), std::make_pair(WM_CHAR, WPARAM{'.'})), got.end());
+}
+
+TEST_F(FormFixture, KeyPreviewLetsTheFormSeeKeysFirst) {
+  ShowForm(form);
+  a->SetFocus();
+  std::vector<std::string> order;
+  form->SetKeyPreview(true);
+  form->OnKeyDown = [&](TObject*, WORD& k, TShiftState) {
+    order.push_back("form");
+    if (k == VK_F2) k = 0;
+  };
+  a->OnKeyDown = [&](TObject*, WORD&, TShiftState) { order.push_back("control"); };
+  PressKey(VK_F3);
+  PressKey(VK_F2);
+  EXPECT_EQ(order, (std::vector<std::string>{"form", "control", "form"}));
+}
+
+}  // namespace
