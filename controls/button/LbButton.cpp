@@ -256,7 +256,8 @@ void TLbButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
 
 void TLbButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TCustomControl::MouseUp(Button, Shift, X, Y);
-  if (bDown) Click();
+  // Dragging off the button before the release takes the click back.
+  if (bDown && PtInRect(ClientRect(), TPoint(X, Y))) Click();
   bDown = false;
   RepaintNow();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // TLbButton: the owner-drawn push button of every dialog.
 //
-// It draws itself completely (LbButtons.h), clicks on a left release after a
-// left press, on Return or Space released while it has the focus, on its
+// It draws itself completely (LbButtons.h), clicks on a release over it after
+// a left press, on Return or Space released while it has the focus, on its
 // caption's accelerator, and as the form's Default (Return) or Cancel
 // (Escape) button. A click runs OnClick first, then hands ModalResult to the
 // form, which ends a modal form. While the mouse is over it the face takes

@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "support/Input.h"
-#include "support/Responder.h"
 #include "framework/backend/Painter.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/ComponentFiler.h"
@@ -21,6 +19,8 @@
 #include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/graphics/RecordingCanvas.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -137,7 +137,7 @@ TEST_F(DialogFixture, DisabledOrHiddenButtonDoesNotClickNorWriteItsResult) {
   EXPECT_EQ(form->ModalResult(), mrOk);
 }
 
-TEST_F(DialogFixture, LeftPressHoldsTheButtonDownAndTakesTheFocusRightPressDoesNot) {
+TEST_F(DialogFixture, LeftPressHoldsTheButtonDownAndClicksOnAReleaseOverIt) {
   Show();
   MouseDown(other, 5, 5, mbRight);
   EXPECT_FALSE(other->Down());
@@ -149,6 +149,13 @@ TEST_F(DialogFixture, LeftPressHoldsTheButtonDownAndTakesTheFocusRightPressDoesN
   MouseUp(other, 5, 5);
   EXPECT_FALSE(other->Down());
   EXPECT_EQ(log, std::vector<std::string>{"Other"});
+
+  // Dragged off before the release: no click, nothing left pressed.
+  MouseDown(other, 5, 5);
+  MouseMove(other, 200, 5);
+  MouseUp(other, 200, 5);
+  EXPECT_FALSE(other->Down());
+  EXPECT_EQ(log.size(), 1u);
 }
 
 TEST_F(DialogFixture, ReturnAndEscapeReachDefaultAndCancelButtons) {
