@@ -27,9 +27,13 @@ std::vector<TLbButton*> Project_Steps(TFLumetraFirmWare* W) {
           W->Btn_CreateBin};
 }
 
-std::string Updater_Dir() {
+// Where the build puts the stand-in programs: the test program's own folder
+// unless the environment names it (the fixture moves the executable's
+// folder that the configurator sees, so ask the process itself).
+std::string Test_Bin_Dir() {
   const char* dir = std::getenv("CF_TEST_BIN_DIR");
-  return dir != nullptr ? dir : "";
+  if (dir != nullptr && *dir != 0) return dir;
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
 }
 
 // A form standing in for the update dialog, which comes with its own unit.
@@ -302,9 +306,8 @@ TEST_F(TMainWindowTest, TheEdeFileGetsItsExtensionAndAsksBeforeOverwriting) {
 TEST_F(TMainWindowTest, StartProgramTellsTheOutcomeToTheCaller) {
   Start();
   TFLumetraFirmWare* w = FLumetraFirmWare;
-  ASSERT_FALSE(Updater_Dir().empty());
   // The updater runs in its own folder, where its script lies.
-  std::filesystem::copy_file(Updater_Dir() + "/fake_updater", File("Ethernet_Update"));
+  std::filesystem::copy_file(Test_Bin_Dir() + "/fake_updater", File("Ethernet_Update"));
   Write_File(File("updater_exit_code.txt"), "7");
   TProcessResult r = w->Start_Program(App_Dir + "\\Ethernet_Update", "", false);
   EXPECT_EQ(r.Outcome, poExited);
@@ -319,7 +322,7 @@ TEST_F(TMainWindowTest, StartProgramTellsTheOutcomeToTheCaller) {
 TEST_F(TMainWindowTest, AProgramPastItsTimeIsReportedAndBlocksASecondRun) {
   Start();
   TFLumetraFirmWare* w = FLumetraFirmWare;
-  std::filesystem::copy_file(Updater_Dir() + "/fake_updater", File("Ethernet_Update"));
+  std::filesystem::copy_file(Test_Bin_Dir() + "/fake_updater", File("Ethernet_Update"));
   Write_File(File("updater_wait_ms.txt"), "60000");
   w->Program_Time_Cap_Ms = 300;
 
@@ -355,7 +358,7 @@ TEST_F(TMainWindowTest, TheWindowReadsWellInAScreenshot) {
   Make_Project_Folder("Plant A - Line 3");
   Write_Settings("Plant A - Line 3");
   Start();
-  const std::string folder = Updater_Dir() + "/artefacts";
+  const std::string folder = Test_Bin_Dir() + "/artefacts";
   ForceDirectories(folder);
   FLumetraFirmWare->GrabToPng(folder + "/main_window.png");
   std::unique_ptr<TBitmap> grab = FLumetraFirmWare->GrabToBitmap();
