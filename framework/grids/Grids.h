@@ -156,6 +156,9 @@ class TInplaceEdit : public TCustomMaskEdit {
   void Change() override;
   // The editor was moved or resized (a hook for editors with extra parts).
   virtual void BoundsChanged() {}
+  // Leaving the editor never raises: the cell move or hide that takes the
+  // focus away must finish (a grid validates cells its own way).
+  void CMExit(TMessage& Message) override;
 
  private:
   void SendToParent(WORD& Key, TShiftState Shift);

@@ -73,6 +73,8 @@ void TInplaceEdit::Change() {
   if (!updating_ && grid_ != nullptr) grid_->UpdateText();
 }
 
+void TInplaceEdit::CMExit(TMessage& Message) { TCustomEdit::CMExit(Message); }
+
 void TInplaceEdit::SendToParent(WORD& Key, TShiftState Shift) {
   grid_->KeyDown(Key, Shift);
   Key = 0;

@@ -820,6 +820,21 @@ TEST_F(GridEditor, EditorTakesTheLimitAndFollowsCellWrites) {
   EXPECT_EQ(g->Cells(1, 1), "code");
 }
 
+TEST_F(GridEditor, AnIncompleteMaskDoesNotStopTheCellMove) {
+  g->OnGetEditMask = [](TObject*, int, int, std::string& m) { m = "000;1;_"; };
+  g->SetCells(1, 1, "");
+  PressKey(VK_F2);
+  EXPECT_EQ(g->InplaceEditor()->EditMask(), "000;1;_");
+  TypeText("4");
+  // The input counts as changed by the user, so a plain masked edit would
+  // refuse to let go of the focus here.
+  g->InplaceEditor()->SetModified(true);
+  PressKey(VK_DOWN);
+  EXPECT_EQ(g->Row(), 2);
+  EXPECT_FALSE(g->InplaceEditor()->Visible());
+  EXPECT_TRUE(g->Focused());
+}
+
 TEST_F(GridEditor, ScrollingCarriesTheEditorAlong) {
   PressKey(VK_F2);
   g->SetTopRow(2);
