@@ -1126,16 +1126,15 @@ void TCustomGrid::PaintCells(TCanvas* ACanvas, const TRect& Clip) {
     for (const auto& [col, x] : cols) {
       int lx = x + h.Extent(col);
       bool fixedCol = col < fixedCols_;
-      if (fixedCol ? options_.Contains(goFixedVertLine) : options_.Contains(goFixedVertLine))
-        vline(lx, 0, std::min(fixedY, extentY), clBlack);
+      // Across the fixed rows every column line is a fixed line.
+      if (options_.Contains(goFixedVertLine)) vline(lx, 0, std::min(fixedY, extentY), clBlack);
       if (fixedCol ? options_.Contains(goFixedVertLine) : options_.Contains(goVertLine))
         vline(lx, fixedY, extentY, fixedCol ? clBlack : clSilver);
     }
     for (const auto& [row, y] : rows) {
       int ly = y + v.Extent(row);
       bool fixedRow = row < fixedRows_;
-      if (fixedRow ? options_.Contains(goFixedHorzLine) : options_.Contains(goFixedHorzLine))
-        hline(ly, 0, std::min(fixedX, extentX), clBlack);
+      if (options_.Contains(goFixedHorzLine)) hline(ly, 0, std::min(fixedX, extentX), clBlack);
       if (fixedRow ? options_.Contains(goFixedHorzLine) : options_.Contains(goHorzLine))
         hline(ly, fixedX, extentX, fixedRow ? clBlack : clSilver);
     }

@@ -34,8 +34,9 @@
 //    the editor is hidden (its text written back) unless goAlwaysShowEditor;
 //    current cell and anchor change; the cell is scrolled into view (a scroll
 //    calls TopLeftChanged); the old and new cells are invalidated; the editor
-//    follows the new cell (goAlwaysShowEditor); Click runs (OnClick) for moves
-//    by code, keys and the wheel. Writing Selection moves anchor and current
+//    follows the new cell (goAlwaysShowEditor); Click runs (OnClick) after a
+//    move by code, keys or the wheel, and when a mouse selection ends (a
+//    refused move fires no Click). Writing Selection moves anchor and current
 //    cell without asking SelectCell and without range checks (a cell outside
 //    the grid selects nothing).
 //  - Selection reads as the normalised rectangle of anchor and current cell
