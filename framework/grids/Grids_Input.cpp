@@ -154,7 +154,9 @@ void TCustomGrid::KeyPress(char32_t& Key) {
 
 void TCustomGrid::WMChar(TMessage& Message) {
   char32_t ch = static_cast<char32_t>(Message.WParam);
-  if (options_.Contains(goEditing) && (ch == 8 || ch >= 32) && ch != 127) {
+  // With row select there is no editor to take the character: it stays an
+  // ordinary key press.
+  if (options_.Contains(goEditing) && !options_.Contains(goRowSelect) && (ch == 8 || ch >= 32) && ch != 127) {
     ShowEditorChar(ch);
     return;
   }

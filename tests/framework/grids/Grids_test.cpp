@@ -481,6 +481,10 @@ TEST(Grids, SelectCellVetoesKeysMouseAndWheel) {
   EXPECT_EQ(g->Row(), 2);
   Wheel(g, WHEEL_DELTA);
   EXPECT_EQ(g->Row(), 1);
+  // A handler that takes the wheel keeps the grid's own step from running.
+  g->OnMouseWheelDown = [](TObject*, TShiftState, TPoint, bool& handled) { handled = true; };
+  Wheel(g, -WHEEL_DELTA);
+  EXPECT_EQ(g->Row(), 1);
 }
 
 TEST(Grids, SelectionReadsNormalisedAndAcceptsReversedRectangles) {
