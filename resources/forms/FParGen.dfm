@@ -515,9 +515,9 @@ object FParGen: TFParGen
       end
       object CB_CAN_Baudrate: TComboBox
         Left = 191
-        Top = 9
+        Top = 10
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 9
         TabOrder = 0
@@ -816,9 +816,9 @@ object FParGen: TFParGen
       end
       object CB_PROFIBUS_Baudrate: TComboBox
         Left = 191
-        Top = 37
+        Top = 38
         Width = 238
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         Enabled = False
@@ -881,9 +881,9 @@ object FParGen: TFParGen
       end
       object CB_Serial_Serial: TComboBox
         Left = 191
-        Top = 9
+        Top = 10
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 0
@@ -902,9 +902,9 @@ object FParGen: TFParGen
       end
       object CB_Serial_Baudrate: TComboBox
         Left = 191
-        Top = 37
+        Top = 38
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 7
         TabOrder = 1
@@ -929,9 +929,9 @@ object FParGen: TFParGen
       end
       object Cb_Serial_Parity: TComboBox
         Left = 191
-        Top = 65
+        Top = 66
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 2
@@ -951,9 +951,9 @@ object FParGen: TFParGen
       end
       object CB_Serial_StopBits: TComboBox
         Left = 191
-        Top = 93
+        Top = 94
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 3
@@ -980,9 +980,9 @@ object FParGen: TFParGen
       end
       object CB_ModbusSlave_Serial: TComboBox
         Left = 191
-        Top = 9
+        Top = 10
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 0
@@ -1001,9 +1001,9 @@ object FParGen: TFParGen
       end
       object CB_ModbusSlave_Baudrate: TComboBox
         Left = 191
-        Top = 37
+        Top = 38
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 7
         TabOrder = 1
@@ -1028,9 +1028,9 @@ object FParGen: TFParGen
       end
       object CB_ModbusSlave_Parity: TComboBox
         Left = 191
-        Top = 65
+        Top = 66
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 2
@@ -1050,9 +1050,9 @@ object FParGen: TFParGen
       end
       object CB_ModbusSlave_StopBits: TComboBox
         Left = 191
-        Top = 93
+        Top = 94
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 3
@@ -1123,9 +1123,9 @@ object FParGen: TFParGen
       end
       object CB_CANopen_Baudrate: TComboBox
         Left = 191
-        Top = 37
+        Top = 38
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 8
         TabOrder = 1
@@ -1223,9 +1223,9 @@ object FParGen: TFParGen
       end
       object CB_DeviceNet_Slave_Baudrate: TComboBox
         Left = 191
-        Top = 37
+        Top = 38
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 2
         TabOrder = 1
@@ -1617,9 +1617,9 @@ object FParGen: TFParGen
       end
       object CB_SNMP_Agent_SecurityLevel: TComboBox
         Left = 191
-        Top = 233
+        Top = 234
         Width = 238
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 20
@@ -1657,9 +1657,9 @@ object FParGen: TFParGen
       end
       object CB_SNMP_Agent_AuthorityMode: TComboBox
         Left = 191
-        Top = 289
+        Top = 290
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 22
@@ -1696,9 +1696,9 @@ object FParGen: TFParGen
       end
       object CB_SNMP_Agent_PrivacyMode: TComboBox
         Left = 191
-        Top = 345
+        Top = 346
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 24
@@ -2007,9 +2007,9 @@ object FParGen: TFParGen
       end
       object CB_KNX_Type: TComboBox
         Left = 191
-        Top = 9
+        Top = 10
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         Enabled = False
@@ -2185,9 +2185,9 @@ object FParGen: TFParGen
       end
       object CB_MQTT_Will_QoS: TComboBox
         Left = 191
-        Top = 261
+        Top = 262
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 9
@@ -2686,9 +2686,9 @@ object FParGen: TFParGen
       end
       object CB_BACnet_Slave_Type: TComboBox
         Left = 191
-        Top = 9
+        Top = 10
         Width = 238
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 0
@@ -2982,9 +2982,9 @@ object FParGen: TFParGen
       end
       object CB_BACnet_MSTP_Slave_Baudrate: TComboBox
         Left = 191
-        Top = 37
+        Top = 38
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 5
         TabOrder = 17
@@ -3007,9 +3007,9 @@ object FParGen: TFParGen
       end
       object CB_BACnet_MSTP_Slave_Parity: TComboBox
         Left = 191
-        Top = 65
+        Top = 66
         Width = 116
-        Height = 22
+        Height = 21
         Style = csDropDownList
         ItemIndex = 0
         TabOrder = 18
