@@ -176,6 +176,12 @@ void TCustomComboBox::CreateWnd() {
   UpdateFieldLayout();
 }
 
+void TCustomComboBox::Loaded() {
+  TCustomEdit::Loaded();
+  if (loadedIndex_ >= 0) SetItemIndex(loadedIndex_);
+  loadedIndex_ = -1;
+}
+
 TRect TCustomComboBox::ButtonRect() const {
   if (style_ == csSimple) return TRect();
   TRect c = ClientRect();
@@ -301,6 +307,11 @@ void TCustomComboBox::SelectByText(const std::string& S) {
 }
 
 void TCustomComboBox::SetItemIndex(int Value) {
+  // A layout may give the index before the items; it waits for them.
+  if (ComponentState().Contains(csLoading) && Value >= Items()->Count()) {
+    loadedIndex_ = Value;
+    return;
+  }
   list_->SetItemIndex(Value);
   // The field shows the chosen item, or nothing when none is chosen.
   SyncTextToSelection();

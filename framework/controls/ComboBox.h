@@ -116,6 +116,7 @@ class TCustomComboBox : public TCustomEdit {
   void PaintEdit(TCanvas* C) override;
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  void Loaded() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void CNKeyDown(TMessage& Message) override;
@@ -149,6 +150,7 @@ class TCustomComboBox : public TCustomEdit {
   int dropDownCount_ = 8;
   bool droppedDown_ = false;
   int dropStartIndex_ = -1;
+  int loadedIndex_ = -1;  // an index read from a layout before the items
   int droppedWidth_ = 0;
   int fieldHeight_ = 0;  // 0: from the font
   bool autoComplete_ = true;

@@ -158,6 +158,12 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   }
 }
 
+void TCustomListBox::Loaded() {
+  TScrollBarsWindow::Loaded();
+  if (loadedIndex_ >= 0) SetItemIndex(loadedIndex_);
+  loadedIndex_ = -1;
+}
+
 void TCustomListBox::SetBorderStyle(TBorderStyle Value) {
   if (borderStyle_ == Value) return;
   borderStyle_ = Value;
@@ -269,6 +275,11 @@ void TCustomListBox::SetSorted(bool Value) {
 int TCustomListBox::ItemIndex() const { return itemIndex_; }
 
 void TCustomListBox::SetItemIndex(int Value) {
+  // A layout may give the index before the items; it waits for them.
+  if (ComponentState().Contains(csLoading) && Value >= Count()) {
+    loadedIndex_ = Value;
+    return;
+  }
   if (Value < 0 || Value >= Count()) Value = -1;
   if (multiSelect_) {
     for (auto& d : data_) d.Selected = false;

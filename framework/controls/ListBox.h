@@ -144,6 +144,7 @@ class TCustomListBox : public TScrollBarsWindow {
   // The user changed the selection.
   virtual void SelectionChangedByUser();
   void CreateParams(TCreateParams& Params) override;
+  void Loaded() override;
   void Paint() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
@@ -166,7 +167,8 @@ class TCustomListBox : public TScrollBarsWindow {
  private:
   std::vector<TItem> data_;
   std::unique_ptr<TListBoxStrings> items_;
-  int itemIndex_ = -1;  // single selection: the selected item; multiple: the focus item
+  int itemIndex_ = -1;    // single selection: the selected item; multiple: the focus item
+  int loadedIndex_ = -1;  // an index read from a layout before the items
   int anchor_ = -1;
   bool multiSelect_ = false;
   bool extendedSelect_ = true;
