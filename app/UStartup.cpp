@@ -12,6 +12,7 @@
 #include "app/ULumetraFirmWare.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
+#include "app/UParGen.h"
 #include "app/USoftOptions.h"
 #include "controls/button/LbButton.h"
 #include "framework/controls/Forms.h"
@@ -64,7 +65,8 @@ void Create_Forms() {
   Create(FNew_Project);
   Create(FOpenConf);
   Create(FSoftOptions);
-  // The forms of later units follow here, in this order: FParGen, FBoot,
+  Create(FParGen);
+  // The forms of later units follow here, in this order: FBoot,
   // FS7_Protocol_Set_Access, FKNXAccess, FIEC61850_Variables,
   // FTLS_Server_Known_Cert, FReceiveCAN, FTransmitCAN, FSet_PDO_Access,
   // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,

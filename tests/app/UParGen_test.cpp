@@ -12,6 +12,7 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "app/ULumetraFirmWare.h"
 #include "app/USaveBincc.h"
 #include "controls/button/LbButton.h"
 #include "framework/classes/StringList.h"
@@ -23,6 +24,7 @@
 #include "framework/graphics/ImgList.h"
 #include "framework/os/Files.h"
 #include "framework/xml/XmlDom.h"
+#include "tests/app/AppFormsFixture.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/Input.h"
 #include "tests/support/Responder.h"
@@ -729,4 +731,35 @@ TEST_F(ParGenTest, TheFormReadsWellInAScreenshot) {
     F->GrabToPng(folder + "/pargen.png");
     EXPECT_GT(FileSize(folder + "/pargen.png"), 0);
   });
+}
+
+using ParGenStepTest = TAppFormsTest;
+
+TEST_F(ParGenStepTest, TheMainWindowsStepOpensTheFormOnTheOpenProject) {
+  Make_Project_Folder("Line 1");
+  Write_Settings("Line 1");
+  Write_File(Projects("Line 1") + "/ParGen.xml",
+             "<Par_Gen>" + Element("S7_Protocol_IP1", "10") + "</Par_Gen>");
+  Start();
+  ASSERT_NE(FParGen, nullptr);
+  EXPECT_EQ(Find_Form("FParGen"), FParGen);
+
+  TDialogResponder r;
+  r.OnModal([](TCustomForm* Form) {
+    ASSERT_EQ(Form, FParGen);
+    EXPECT_EQ(FParGen->E_S7_Protocol_IP1->Text(), "10");
+    testinput::Click(FParGen->Btn_OK, 10, 10);
+  });
+  FLumetraFirmWare->Btn_Prm_Gen->Click();
+  EXPECT_EQ(r.ModalForms().size(), 1u);
+  const TSaved_ParGen saved = Read_Saved(Projects("Line 1") + "/ParGen.xml");
+  EXPECT_EQ(saved.Names(), Element_Order);
+  EXPECT_EQ(saved.Value("S7_Protocol_IP1"), "10");
+
+  // A language picked later reaches every text but the panel headers.
+  Lang_Table->SetStrings(930, "Ger\u00e4tename");
+  Lang_Table->SetStrings(929, "Ethernet-Verbindung");
+  FLumetraFirmWare->Change_Language();
+  EXPECT_EQ(FParGen->L_EthConn_Device_Name->Caption(), "Ger\u00e4tename");
+  EXPECT_EQ(FParGen->CP_Ethernet_Connection->Caption(), "1. Ethernet Connection");
 }
