@@ -629,6 +629,10 @@ TEST_F(ParGenTest, TheWheelScrollsThePanelsByTheLinesSetting) {
     F->FormMouseWheel(F, {}, -120, F->Btn_OK->ClientToScreen(TPoint(5, 5)), handled);
     EXPECT_FALSE(handled);
     EXPECT_EQ(bar->Position(), before);
+    // A turn of the wheel over a control of a panel comes the same way.
+    bar->SetPosition(0);
+    testinput::Wheel(F->L_EthConn_Device_Name, -120);
+    EXPECT_EQ(bar->Position(), step);
   });
 }
 
