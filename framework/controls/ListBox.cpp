@@ -624,10 +624,15 @@ void TCustomListBox::WndProc(TMessage& Message) {
           break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: {
-          TScrollInfo si;
-          si.fMask = SIF_TRACKPOS;
-          GetScrollInfo(SB_VERT, si);
-          SetTopIndex(si.nTrackPos);
+          int pos = static_cast<int16_t>(Message.WParamHi());
+          if (Count() > 32767) {
+            // Beyond 16 bits the position rides in the scroll information.
+            TScrollInfo si;
+            si.fMask = SIF_TRACKPOS;
+            GetScrollInfo(SB_VERT, si);
+            pos = si.nTrackPos;
+          }
+          SetTopIndex(pos);
           break;
         }
         case SB_TOP:

@@ -722,8 +722,8 @@ void TControlScrollBar::SetMargin(int Value) {
 void TControlScrollBar::ScrollMessage(const TMessage& Message) {
   int code = Message.WParamLo();
   int pos = static_cast<int16_t>(Message.WParamHi());
-  if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) {
-    // The 32-bit position rides in the scroll information.
+  if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && range_ > 32767) {
+    // Beyond 16 bits the position rides in the scroll information.
     TScrollInfo si;
     si.fMask = SIF_TRACKPOS;
     control_->GetScrollInfo(kind_ == sbVertical ? SB_VERT : SB_HORZ, si);

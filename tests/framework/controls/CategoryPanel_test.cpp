@@ -124,6 +124,9 @@ TEST_F(GroupFixture, LineStepsScrollEightPixelsAndTheThumbTracks) {
   EXPECT_EQ(group->VertScrollBar()->Position(), range - view);
   EXPECT_EQ(panel[2]->Top() + panel[2]->Height(), view);
   MouseUp(group, x, y + 1000);
+  // A thumb message carries its own position.
+  group->Perform(WM_VSCROLL, MakeWParam(SB_THUMBTRACK, 40), 0);
+  EXPECT_EQ(group->VertScrollBar()->Position(), 40);
   // Collapsing at the bottom pulls the view back within the smaller range.
   group->CollapseAll();
   EXPECT_EQ(group->VertScrollBar()->Position(), 0);

@@ -212,6 +212,51 @@ TEST_F(ComboFixture, ComboMessages) {
   EXPECT_EQ(log, (std::vector<std::string>{"dropdown", "closeup"}));
 }
 
+TEST_F(ComboFixture, SimpleStyleShowsItsListUnderTheField) {
+  combo->SetStyle(csSimple);
+  combo->SetBounds(10, 40, 150, 120);
+  EXPECT_EQ(combo->Height(), 120);
+  ASSERT_EQ(List()->Parent(), combo);
+  EXPECT_TRUE(List()->Showing());
+  EXPECT_GT(List()->Top(), 0);
+  TPoint p = RowPoint(1);
+  Click(List(), p.X, p.Y);
+  EXPECT_EQ(combo->Text(), "20K");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"click", "change 20K"}));
+  // F4 opens nothing: the list is always there.
+  combo->SetFocus();
+  PressKey(VK_F4);
+  EXPECT_FALSE(combo->DroppedDown());
+  // Back to a drop-down list the list is a pop-up again.
+  combo->SetStyle(csDropDownList);
+  EXPECT_EQ(List()->Parent(), nullptr);
+  EXPECT_EQ(combo->Text(), "20K");
+  combo->SetDroppedDown(true);
+  EXPECT_TRUE(List()->Showing());
+}
+
+TEST_F(ComboFixture, OwnerDrawnRowsAndFieldAreDrawnByTheHandler) {
+  combo->SetStyle(csOwnerDrawVariable);
+  combo->OnMeasureItem = [](TWinControl*, int Index, int& Height) { Height = 10 + Index; };
+  combo->Items()->Add("extra");
+  EXPECT_EQ(List()->ItemRect(10).Height(), 20);
+  std::vector<std::string> drawn;
+  combo->OnDrawItem = [&](TWinControl* C, int Index, TRect R, TOwnerDrawState State) {
+    drawn.push_back(std::to_string(Index) + (State.Contains(odComboBoxEdit) ? " field" : " row"));
+    static_cast<TComboBox*>(C)->Canvas()->FillRect(R);
+  };
+  combo->SetItemIndex(2);
+  combo->GrabToBitmap();
+  EXPECT_EQ(drawn, (std::vector<std::string>{"2 field"}));
+  drawn.clear();
+  combo->SetDroppedDown(true);
+  List()->GrabToBitmap();
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.front(), "0 row");
+  EXPECT_EQ(static_cast<int>(drawn.size()), combo->DropDownCount());
+}
+
 TEST_F(ComboFixture, FocusLossClosesTheList) {
   combo->SetFocus();
   combo->SetDroppedDown(true);

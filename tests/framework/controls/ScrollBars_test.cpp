@@ -132,6 +132,11 @@ TEST(ScrollBox, RangeFollowsTheChildrenAndScrollingMovesThem) {
   box->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(box->VertScrollBar()->Position(), 8);
   EXPECT_EQ(top->Top(), -3);
+  // Without tracking only the thumb's release moves the view.
+  box->Perform(WM_VSCROLL, MakeWParam(SB_THUMBTRACK, 100), 0);
+  EXPECT_EQ(box->VertScrollBar()->Position(), 8);
+  box->Perform(WM_VSCROLL, MakeWParam(SB_THUMBPOSITION, 100), 0);
+  EXPECT_EQ(box->VertScrollBar()->Position(), 100);
   box->VertScrollBar()->SetPosition(100000);
   EXPECT_EQ(box->VertScrollBar()->Position(), box->VertScrollBar()->ScrollMax());
   EXPECT_EQ(far->Top() + far->Height(), box->ClientHeight());
