@@ -214,6 +214,9 @@ TEST_F(ParGenTest, AFileWithEveryElementIsShownAndWrittenBack) {
               // A longer name than can be typed stays whole.
               EXPECT_EQ(F->E_EthConn_Device_Name->Text(), name40);
               EXPECT_TRUE(F->CB_EthConn_En_DHCP_Cable->Checked());
+              // Shown after loading: the address the DHCP server gives
+              // cannot be typed.
+              EXPECT_FALSE(F->E_S7_Protocol_IP1->Enabled());
               // There is no Wi-Fi on this converter: the box is never set.
               EXPECT_FALSE(F->CB_EthConn_En_DHCP_WiFi->Checked());
               EXPECT_TRUE(F->CB_EthConn_Enable_DNS->Checked());
@@ -508,8 +511,14 @@ TEST_F(ParGenTest, CableDhcpDisablesTheS7AddressAndKeepsItsValues) {
     EXPECT_EQ(F->E_S7_Protocol_IP4->Text(), "5");
     // The DNS edits follow neither box.
     EXPECT_TRUE(F->E_EthConn_Pri_DNS_IP1->Enabled());
+    // A panel collapsed by its header stays so while the layout runs, and
+    // opens at the height the layout gave it.
+    F->CP_S7_Protocol->SetCollapsed(true);
     testinput::Click(F->CB_EthConn_En_DHCP_Cable, 5, 5);
     for (TControl* c : s7) EXPECT_TRUE(c->Enabled()) << c->Name();
+    EXPECT_EQ(F->CP_S7_Protocol->Height(), F->CPG->HeaderHeight());
+    F->CP_S7_Protocol->SetCollapsed(false);
+    EXPECT_EQ(F->CP_S7_Protocol->Height(), 123);
   });
 }
 
