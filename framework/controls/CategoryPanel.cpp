@@ -129,6 +129,35 @@ void TCategoryPanel::SetCollapsedImageIndex(int Value) {
   Invalidate();
 }
 
+void TCategoryPanel::SetExpandedHotImageIndex(int Value) {
+  expandedHotImageIndex_ = Value;
+  Invalidate();
+}
+
+void TCategoryPanel::SetCollapsedHotImageIndex(int Value) {
+  collapsedHotImageIndex_ = Value;
+  Invalidate();
+}
+
+void TCategoryPanel::SetExpandedPressedImageIndex(int Value) {
+  expandedPressedImageIndex_ = Value;
+  Invalidate();
+}
+
+void TCategoryPanel::SetCollapsedPressedImageIndex(int Value) {
+  collapsedPressedImageIndex_ = Value;
+  Invalidate();
+}
+
+int TCategoryPanel::CurrentImageIndex() const {
+  int plain = collapsed_ ? collapsedImageIndex_ : expandedImageIndex_;
+  int hot = collapsed_ ? collapsedHotImageIndex_ : expandedHotImageIndex_;
+  int pressed = collapsed_ ? collapsedPressedImageIndex_ : expandedPressedImageIndex_;
+  if (headerDown_ && headerHot_ && pressed >= 0) return pressed;
+  if (headerHot_ && hot >= 0) return hot;
+  return plain;
+}
+
 void TCategoryPanel::HeaderChanged() {
   if (collapsed_) SetBounds(Left(), Top(), Width(), HeaderHeight());
   Realign();
@@ -173,10 +202,18 @@ void TCategoryPanel::DefaultHandler(TMessage& Message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       headerDown_ = PtInRect(HeaderRect(), TPoint(Message.XPos(), Message.YPos()));
+      if (headerDown_) {
+        TRect r = HeaderRect();
+        InvalidateRect(&r, false);
+      }
       return;
     case WM_LBUTTONUP: {
       bool toggle = headerDown_ && PtInRect(HeaderRect(), TPoint(Message.XPos(), Message.YPos()));
-      headerDown_ = false;
+      if (headerDown_) {
+        headerDown_ = false;
+        TRect r = HeaderRect();
+        InvalidateRect(&r, false);
+      }
       if (toggle) SetCollapsed(!collapsed_);
       return;
     }
@@ -213,6 +250,9 @@ void TCategoryPanel::Paint() {
     CloseThemeData(th);
   } else if (style == hsImage) {
     c->FillSolidRect(h, base);
+    TPicture* pic = g != nullptr ? g->HeaderImage() : nullptr;
+    if (pic != nullptr && pic->Graphic() != nullptr && !pic->Graphic()->Empty())
+      c->StretchDraw(h, pic->Graphic());
   } else {
     GradientFillCanvas(c, base, grad, h, g != nullptr ? g->GradientDirection() : gdVertical);
   }
@@ -223,7 +263,7 @@ void TCategoryPanel::Paint() {
   c->LineTo(h.Right, h.Bottom - 1);
   // The glyph (or chevron) sits at the right end; the caption fills the rest.
   TImageList* images = g != nullptr ? g->Images() : nullptr;
-  int index = collapsed_ ? collapsedImageIndex_ : expandedImageIndex_;
+  int index = CurrentImageIndex();
   int glyphLeft = h.Right;
   if (images != nullptr && index >= 0 && index < images->Count()) {
     glyphLeft = h.Right - images->Width() - 6;
@@ -251,7 +291,10 @@ void TCategoryPanel::Paint() {
 // ---- TCategoryPanelGroup ----
 
 TCategoryPanelGroup::TCategoryPanelGroup(TComponent* AOwner)
-    : TScrollingWinControl(AOwner), headerFont_(std::make_unique<TFont>()) {
+    : TScrollingWinControl(AOwner),
+      headerFont_(std::make_unique<TFont>()),
+      headerImage_(std::make_unique<TPicture>()) {
+  headerImage_->OnChange = [this](TObject*) { LooksChanged(); };
   headerFont_->SetStyle(TFontStyles{fsBold});
   headerFont_->OnChange = [this](TObject*) { LooksChanged(); };
   VertScrollBar()->SetTracking(true);
@@ -263,6 +306,7 @@ TCategoryPanelGroup::TCategoryPanelGroup(TComponent* AOwner)
 
 TCategoryPanelGroup::~TCategoryPanelGroup() {
   headerFont_->OnChange = nullptr;
+  headerImage_->OnChange = nullptr;
   panels_.clear();
   SetImages(nullptr);
 }
@@ -417,7 +461,13 @@ CF_PUBLISH(TCategoryPanel, TCustomControl) {
   P.String("Caption", &C::Caption, &C::SetCaption);
   P.Bool("Collapsed", &C::Collapsed, &C::SetCollapsed).Default(false);
   P.Integer("CollapsedImageIndex", &C::CollapsedImageIndex, &C::SetCollapsedImageIndex).Default(-1);
+  P.Integer("CollapsedHotImageIndex", &C::CollapsedHotImageIndex, &C::SetCollapsedHotImageIndex).Default(-1);
+  P.Integer("CollapsedPressedImageIndex", &C::CollapsedPressedImageIndex, &C::SetCollapsedPressedImageIndex)
+      .Default(-1);
   P.Integer("ExpandedImageIndex", &C::ExpandedImageIndex, &C::SetExpandedImageIndex).Default(-1);
+  P.Integer("ExpandedHotImageIndex", &C::ExpandedHotImageIndex, &C::SetExpandedHotImageIndex).Default(-1);
+  P.Integer("ExpandedPressedImageIndex", &C::ExpandedPressedImageIndex, &C::SetExpandedPressedImageIndex)
+      .Default(-1);
   P.Event("OnCollapse", &C::OnCollapse);
   P.Event("OnExpand", &C::OnExpand);
 }
@@ -434,6 +484,7 @@ CF_PUBLISH(TCategoryPanelGroup, TScrollingWinControl) {
   P.Enum("HeaderAlignment", &C::HeaderAlignment, &C::SetHeaderAlignment).Default(taLeftJustify);
   P.Object("HeaderFont", [](C* c) { return c->HeaderFont(); });
   P.Integer("HeaderHeight", &C::HeaderHeight, &C::SetHeaderHeight).Default(24);
+  P.Object("HeaderImage", [](C* c) { return c->HeaderImage(); });
   P.Enum("HeaderStyle", &C::HeaderStyle, &C::SetHeaderStyle).Default(hsGradient);
   P.Component("Images", &C::Images, &C::SetImages);
 }

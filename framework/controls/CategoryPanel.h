@@ -51,6 +51,18 @@ class TCategoryPanel : public TCustomControl {
   void SetExpandedImageIndex(int Value);
   int CollapsedImageIndex() const { return collapsedImageIndex_; }
   void SetCollapsedImageIndex(int Value);
+  // Glyphs under the mouse and while the header is pressed (-1: the
+  // plain glyph).
+  int ExpandedHotImageIndex() const { return expandedHotImageIndex_; }
+  void SetExpandedHotImageIndex(int Value);
+  int CollapsedHotImageIndex() const { return collapsedHotImageIndex_; }
+  void SetCollapsedHotImageIndex(int Value);
+  int ExpandedPressedImageIndex() const { return expandedPressedImageIndex_; }
+  void SetExpandedPressedImageIndex(int Value);
+  int CollapsedPressedImageIndex() const { return collapsedPressedImageIndex_; }
+  void SetCollapsedPressedImageIndex(int Value);
+  // The glyph the header shows now.
+  int CurrentImageIndex() const;
   // The height the panel has when expanded (also while collapsed).
   int ExpandedHeight() const { return collapsed_ ? expandedHeight_ : Height(); }
   int HeaderHeight() const;
@@ -80,6 +92,10 @@ class TCategoryPanel : public TCustomControl {
   int expandedHeight_ = 0;
   int expandedImageIndex_ = -1;
   int collapsedImageIndex_ = -1;
+  int expandedHotImageIndex_ = -1;
+  int collapsedHotImageIndex_ = -1;
+  int expandedPressedImageIndex_ = -1;
+  int collapsedPressedImageIndex_ = -1;
   bool headerDown_ = false;
   bool headerHot_ = false;
 };
@@ -117,6 +133,9 @@ class TCategoryPanelGroup : public TScrollingWinControl {
   void SetGradientDirection(TGradientDirection Value);
   TImageList* Images() const { return images_; }
   void SetImages(TImageList* Value);
+  // The headers' background in the hsImage style, stretched to each header.
+  TPicture* HeaderImage() { return headerImage_.get(); }
+  void SetHeaderImage(TPicture* Value) { headerImage_->Assign(Value); }
 
   void WndProc(TMessage& Message) override;
 
@@ -137,4 +156,5 @@ class TCategoryPanelGroup : public TScrollingWinControl {
   TColor gradientColor_ = static_cast<TColor>(0xE0E0E0);
   TGradientDirection gradientDirection_ = gdVertical;
   TImageList* images_ = nullptr;
+  std::unique_ptr<TPicture> headerImage_;
 };

@@ -7,6 +7,7 @@
 
 #include "framework/controls/CategoryPanel.h"
 #include "framework/controls/StdCtrls.h"
+#include "framework/graphics/ImgList.h"
 #include "support/Input.h"
 
 namespace {
@@ -141,6 +142,30 @@ TEST_F(GroupFixture, HiddenPanelsTakeNoRoomAndHeaderHeightFollowsTheGroup) {
   group->SetHeaderHeight(30);
   EXPECT_EQ(panel[2]->Height(), 30);
   EXPECT_EQ(panel[0]->Surface()->Top(), 30);
+}
+
+TEST_F(GroupFixture, HeadersShowTheGlyphOfTheirState) {
+  auto* images = new TImageList(form, 16, 16);
+  for (TColor c : {clRed, clBlue}) {
+    TBitmap b(16, 16);
+    b.Canvas()->FillSolidRect(TRect(0, 0, 16, 16), c);
+    images->Add(&b, nullptr);
+  }
+  group->SetImages(images);
+  panel[0]->SetExpandedImageIndex(0);
+  panel[0]->SetCollapsedImageIndex(1);
+  auto glyphPixel = [&] {
+    auto bmp = panel[0]->GrabToBitmap();
+    return bmp->Canvas()->Pixels(panel[0]->Width() - 6 - 8, 12);
+  };
+  EXPECT_EQ(glyphPixel(), clRed);
+  panel[0]->Collapse();
+  EXPECT_EQ(panel[0]->CurrentImageIndex(), 1);
+  EXPECT_EQ(glyphPixel(), clBlue);
+  // The image list going away leaves the chevron.
+  delete images;
+  EXPECT_EQ(group->Images(), nullptr);
+  EXPECT_NE(glyphPixel(), clBlue);
 }
 
 }  // namespace
