@@ -502,6 +502,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   void FreeEveryStoredProperty();
 
   bool FDestroying = false;
+  // Some slot ever held properties (the full grid may clear FHasCellProps
+  // while hidden cells keep theirs).
+  bool FSlotsUsed = false;
   // Bounds of every slot that ever held properties and of every count the
   // grid had: the storage outside them never held any.
   int FSlotColExtent = 0;

@@ -81,6 +81,8 @@ TGridCoord TCellProperties::GetBaseCell() const {
 // Slots
 
 TCellProperties* TBaseGrid::PropsAt(int ACol, int ARow) const {
+  // Plain tables never stored properties: no slot to look at.
+  if (!FSlotsUsed) return nullptr;
   if (ACol < 0 || ARow < 0 || ARow >= RowCount() || ACol >= TotalColCount()) return nullptr;
   return static_cast<TCellProperties*>(TStringGrid::Objects(ACol, ARow));
 }
@@ -99,6 +101,7 @@ TCellProperties* TBaseGrid::GetGridObject(int ACol, int ARow) const {
 }
 
 void TBaseGrid::NoteSlotExtent(int ACol, int ARow) {
+  FSlotsUsed = true;
   FSlotColExtent = std::max(FSlotColExtent, ACol + 1);
   FSlotRowExtent = std::max(FSlotRowExtent, ARow + 1);
 }
@@ -251,6 +254,7 @@ void TBaseGrid::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int
 void TBaseGrid::FreeAllCellProperties() { FreeCellPropertiesRange(0, 0, ColCount() - 1, RowCount() - 1); }
 
 void TBaseGrid::FreeEveryStoredProperty() {
+  if (!FSlotsUsed) return;
   for (int r = 0; r < FSlotRowExtent; ++r)
     for (int c = 0; c < FSlotColExtent; ++c) FreeSlot(c, r, true);
 }
@@ -286,13 +290,13 @@ void TBaseGrid::SizeChanged(int OldColCount, int OldRowCount) {
 }
 
 void TBaseGrid::DeleteColumn(int ACol) {
-  if (ACol >= 0 && ACol < ColCount() && ColCount() > 1)
+  if (FSlotsUsed && ACol >= 0 && ACol < ColCount() && ColCount() > 1)
     for (int r = 0; r < FSlotRowExtent; ++r) FreeSlot(ACol, r, true);
   TObjStringGrid::DeleteColumn(ACol);
 }
 
 void TBaseGrid::DeleteRow(int ARow) {
-  if (ARow >= 0 && ARow < RowCount() && RowCount() > 1)
+  if (FSlotsUsed && ARow >= 0 && ARow < RowCount() && RowCount() > 1)
     for (int c = 0; c < FSlotColExtent; ++c) FreeSlot(c, ARow, true);
   TObjStringGrid::DeleteRow(ARow);
 }
