@@ -99,8 +99,10 @@ class LayoutReader {
         Fail(o.Pos, "", "A " + o.ClassName + " layout cannot be read into a " + root->ClassName());
       if (!o.Name.empty() && o.Name != root->Name()) Guard(o.Pos, o.Name, [&] { root->SetName(o.Name); });
       Start(root);
-      ReadProps(root, o.Props, Label(root));
+      size_t mark = deferred_.size();
+      ReadProps(root, o.Props, Label(root), true);
       for (const auto& child : o.Children) ReadChild(child, root);
+      ApplyDeferred(mark);
       EndReading(root, rootClass_, o.Pos);
       Fixups();
     } catch (...) {
@@ -111,6 +113,14 @@ class LayoutReader {
   }
 
  private:
+  struct Deferred {
+    TObject* Obj;
+    const TPropInfo* Prop;
+    const TLayoutValue* Value;
+    std::string Label;
+    std::string Name;
+  };
+
   struct Fixup {
     TObject* Obj;
     const TPropInfo* Prop;
@@ -172,8 +182,10 @@ class LayoutReader {
     const TPublishedClass* cls = PublishedClassOf(c);
     if (cls == nullptr) Fail(o.Pos, path, "Class " + c->ClassName() + " has no published properties");
     if (!o.Inherited && !o.Inline) Guard(o.Pos, path, [&] { cls->SetParentOf(c, parent); });
-    ReadProps(c, o.Props, Label(c));
+    size_t mark = deferred_.size();
+    ReadProps(c, o.Props, Label(c), true);
     for (const auto& child : o.Children) ReadChild(child, c);
+    ApplyDeferred(mark);
     EndReading(c, cls, o.Pos);
   }
 
@@ -183,8 +195,31 @@ class LayoutReader {
     Guard(pos, Label(c), [&] { cls->AfterReadingOf(c); });
   }
 
-  void ReadProps(TObject* obj, const std::vector<TLayoutProperty>& props, const std::string& label) {
+  // Properties of a component may wait for the end of its reading (handlers
+  // and AppliedLast ones); those of a collection item are applied at once.
+  void ReadProps(TObject* obj, const std::vector<TLayoutProperty>& props, const std::string& label,
+                 bool component = false) {
+    bool outer = deferring_;
+    deferring_ = component;
     for (const auto& p : props) ReadProp(obj, p, label);
+    deferring_ = outer;
+  }
+
+  void ApplyOrDefer(TObject* obj, const TPropInfo& pi, const TLayoutProperty& p, const std::string& label) {
+    if (deferring_ && (pi.Kind == pkEvent || pi.AppliedLast))
+      deferred_.push_back(Deferred{obj, &pi, &p.Value, label, p.Name});
+    else
+      Apply(obj, pi, p.Value, PropPath{label, p.Name});
+  }
+
+  // Applies what waited for the end of the component whose reading started
+  // when deferred_ held `mark` entries.
+  void ApplyDeferred(size_t mark) {
+    for (size_t i = mark; i < deferred_.size(); ++i) {
+      const Deferred& d = deferred_[i];
+      Apply(d.Obj, *d.Prop, *d.Value, PropPath{d.Label, d.Name});
+    }
+    deferred_.resize(mark);
   }
 
   void ReadProp(TObject* obj, const TLayoutProperty& p, const std::string& label) {
@@ -193,7 +228,7 @@ class LayoutReader {
       // The common case: a property of the object itself.
       const TPublishedClass* cls = PublishedClassOf(obj);
       if (cls == nullptr) Fail(p.Pos, path, "Class " + obj->ClassName() + " has no published properties");
-      if (const TPropInfo* pi = cls->FindProp(p.Name)) return Apply(obj, *pi, p.Value, path);
+      if (const TPropInfo* pi = cls->FindProp(p.Name)) return ApplyOrDefer(obj, *pi, p, label);
     }
     std::vector<std::string> segs = SplitDots(p.Name);
     TObject* cur = obj;
@@ -216,7 +251,7 @@ class LayoutReader {
     if (cls == nullptr) Fail(p.Pos, path, "Class " + cur->ClassName() + " has no published properties");
     const std::string& last = segs.back();
     if (const TPropInfo* pi = cls->FindProp(last)) {
-      Apply(cur, *pi, p.Value, path);
+      ApplyOrDefer(cur, *pi, p, label);
       return;
     }
     if (const TDefinedProp* d = cls->FindDefined(last)) {
@@ -439,6 +474,8 @@ class LayoutReader {
   std::vector<TComponent*> created_;
   std::vector<const TFieldInfo*> fields_;
   std::vector<Fixup> fixups_;
+  std::vector<Deferred> deferred_;
+  bool deferring_ = false;
 };
 
 // ---- writer ---------------------------------------------------------------------
@@ -530,7 +567,13 @@ class LayoutWriter {
   void Props(TObject* obj, const std::string& prefix, std::vector<TLayoutProperty>& out, int depth) {
     if (depth > kMaxNesting) throw EWriteError("Sub-objects nest too deeply to be written (" + prefix + ")");
     const TPublishedClass* cls = ClassOf(obj);
-    for (const TPropInfo* pp : cls->AllProps()) {
+    // Events after the other properties, each group in declared order.
+    std::vector<const TPropInfo*> props;
+    for (const TPropInfo* pp : cls->AllProps())
+      if (pp->Kind != pkEvent) props.push_back(pp);
+    for (const TPropInfo* pp : cls->AllProps())
+      if (pp->Kind == pkEvent) props.push_back(pp);
+    for (const TPropInfo* pp : props) {
       const TPropInfo& p = *pp;
       if (p.Stored && !p.Stored(obj)) continue;
       std::string name = prefix + p.Name;

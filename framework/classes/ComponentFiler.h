@@ -15,7 +15,9 @@
 //  - once a component's properties and children are read, csReading is
 //    cleared and its class's AfterReading step runs (a control takes its
 //    parent's font and colour there);
-//  - handlers named in events bind at once to the root's published methods;
+//  - handlers named in events bind to the root's published methods once the
+//    rest of their component is read (so none runs while the form is built),
+//    as do properties marked AppliedLast (an item index after the items);
 //    component references are fixed up after the whole tree is read, so a
 //    layout may name a component declared further down;
 //  - then Loaded runs on every component in creation order, the root first.

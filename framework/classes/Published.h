@@ -24,6 +24,10 @@
 // layout binds them:   P.Field("Btn_OK", &TFMain::Btn_OK);
 //                      P.Method("Btn_OKClick", &TFMain::Btn_OKClick);
 //
+// Events are written after the other properties; when read, handlers are
+// bound once the rest of their component is read, so that no handler runs
+// while its form is still being built.
+//
 // Writer rules: ordinal values (integers, Booleans, enumerations, sets,
 // colours) are written unless equal to a declared Default; strings unless
 // empty (or equal to their declared Default); floats unless zero; string lists
@@ -149,6 +153,7 @@ struct TPropInfo {
   std::string DefaultStr;
   std::function<bool(TObject*)> Stored;  // empty: always stored
   bool MovedHere = false;                // redeclared: takes the new class's place
+  bool AppliedLast = false;              // read once the rest of the component is
 
   bool IsOrdinal() const {
     return Kind == pkInteger || Kind == pkBoolean || Kind == pkEnumeration || Kind == pkSet ||
@@ -561,6 +566,13 @@ class TPublish {
   // ancestor's (the mask edit's Text after its EditMask).
   TPublish& MovedHere() {
     Last().MovedHere = true;
+    return *this;
+  }
+  // Applied once the rest of the component (its other properties and its
+  // children) is read, whatever its place in the layout: an item index
+  // after the items.
+  TPublish& AppliedLast() {
+    Last().AppliedLast = true;
     return *this;
   }
   // Identifiers for an integer property's values (see RegisterIntegerIdents).

@@ -12,6 +12,9 @@ void RegisterStdCtrlsPublished();
 void RegisterExtCtrlsPublished();
 void RegisterComCtrlsPublished();
 void RegisterMaskPublished();
+void RegisterCheckBoxPublished();
+void RegisterListBoxPublished();
+void RegisterScrollBarsPublished();
 
 void RegisterFrameworkPublished() {
   PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
@@ -31,4 +34,7 @@ void RegisterFrameworkPublished() {
   RegisterExtCtrlsPublished();
   RegisterComCtrlsPublished();
   RegisterMaskPublished();
+  RegisterCheckBoxPublished();
+  RegisterScrollBarsPublished();
+  RegisterListBoxPublished();
 }

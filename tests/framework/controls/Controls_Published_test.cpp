@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/ComponentFiler.h"
+#include "framework/controls/CheckBox.h"
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/ComboBox.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/Mask.h"
 #include "framework/controls/StdCtrls.h"
@@ -102,11 +104,11 @@ const char* const kDemoLayout = R"(object FLayoutDemo: TFLayoutDemo
     Top = 180
     Width = 75
     Height = 25
-    OnClick = Btn_OKClick
     TabOrder = 3
     Caption = 'OK'
     Default = True
     ModalResult = mrOk
+    OnClick = Btn_OKClick
   end
 end
 )";
@@ -213,6 +215,41 @@ TEST_F(ControlsPublishedTest, ABadControlLayoutNamesItsLineAndLeavesNoControlBeh
     EXPECT_EQ(e.Line(), 39);
     EXPECT_EQ(e.Property(), "G_Level.Style");
   }
+}
+
+TEST_F(ControlsPublishedTest, HandlersAndItemIndexesWaitForTheRestOfTheirControl) {
+  // As the platform writes them: the handler before the state that clicks,
+  // the item index before the items.
+  const char* const layout = R"(object FLayoutDemo: TFLayoutDemo
+  object CB_Auto: TCheckBox
+    OnClick = Btn_OKClick
+    Checked = True
+  end
+  object CB_Rate: TComboBox
+    Style = csDropDownList
+    ItemIndex = 2
+    Items.Strings = (
+      '10K'
+      '20K'
+      '50K')
+  end
+end
+)";
+  TFLayoutDemo form(nullptr, layout);
+  EXPECT_EQ(form.clicks, 0);
+  auto* box = dynamic_cast<TCheckBox*>(form.FindComponent("CB_Auto"));
+  auto* combo = dynamic_cast<TComboBox*>(form.FindComponent("CB_Rate"));
+  ASSERT_TRUE(box && combo);
+  EXPECT_EQ(box->State(), cbChecked);
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  EXPECT_EQ(combo->Text(), "50K");
+  box->SetChecked(false);
+  EXPECT_EQ(form.clicks, 1);
+  // Written back in the writer's order: items first, handlers last.
+  std::string text = WriteComponentText(&form);
+  EXPECT_LT(text.find("Items.Strings"), text.find("ItemIndex = 2"));
+  EXPECT_EQ(text.find("Checked"), std::string::npos);
+  EXPECT_NE(text.find("OnClick = Btn_OKClick\n  end"), std::string::npos) << text;
 }
 
 TEST_F(ControlsPublishedTest, PanelsShapesTimersAndMaskedEditsRoundTrip) {
