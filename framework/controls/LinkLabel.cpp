@@ -177,6 +177,11 @@ void TCustomLinkLabel::AdjustBounds() {
   parsed_ = false;
 }
 
+void TCustomLinkLabel::Loaded() {
+  TCustomControl::Loaded();
+  AdjustBounds();
+}
+
 void TCustomLinkLabel::DoOnLinkClick(const std::string& Link, TSysLinkType LinkType) {
   if (OnLinkClick) OnLinkClick(this, Link, LinkType);
 }

@@ -46,6 +46,7 @@ class TCustomLinkLabel : public TCustomControl {
   virtual void DoOnLinkClick(const std::string& Link, TSysLinkType LinkType);
   void Paint() override;
   void DefaultHandler(TMessage& Message) override;
+  void Loaded() override;
   void AdjustBounds();
 
  private:

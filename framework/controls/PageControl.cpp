@@ -440,6 +440,15 @@ void TPageControl::WndProc(TMessage& Message) {
         }
       }
       break;
+    case CM_DIALOGCHAR:
+      // A tab's accelerator turns to its page.
+      for (TTabSheet* p : VisibleTabs())
+        if (IsAccel(static_cast<char32_t>(Message.WParam), p->Caption()) && CanFocus()) {
+          Message.Result = 1;
+          ChangeActivePage(p);
+          return;
+        }
+      break;
     case CM_FONTCHANGED:
       TCustomControl::WndProc(Message);
       Realign();

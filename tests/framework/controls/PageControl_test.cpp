@@ -94,6 +94,13 @@ TEST_F(PageFixture, KeysAndClicksSkipHiddenTabs) {
   EXPECT_EQ(pc->ActivePage(), sheet[3]);
   PressKey(VK_TAB, {ssCtrl, ssShift});
   EXPECT_EQ(pc->ActivePage(), sheet[1]);
+  // A tab's accelerator turns to its page; a hidden tab has none.
+  sheet[3]->SetCaption("&Tables");
+  sheet[2]->SetCaption("&Hidden");
+  PressKey('T', {ssAlt});
+  EXPECT_EQ(pc->ActivePage(), sheet[3]);
+  PressKey('H', {ssAlt});
+  EXPECT_EQ(pc->ActivePage(), sheet[3]);
 }
 
 TEST_F(PageFixture, HidingTheActiveTabMovesOnAndRemovingPagesKeepsOrder) {
