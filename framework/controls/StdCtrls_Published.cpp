@@ -1,12 +1,7 @@
 // Published tables of the label, button, edit and memo.
+#include "framework/controls/StdCtrls_Published.h"
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
-#include "framework/controls/Controls_Published.h"
-#include "framework/controls/StdCtrls.h"
 #include "framework/rtl/StrUtils.h"
-
-CF_ENUM_IDENTS(TTextLayout, tlTop, tlCenter, tlBottom)
-CF_ENUM_IDENTS(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
-CF_ENUM_IDENTS(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
 void RegisterStdCtrlsPublished() {
   PublishClass<TCustomLabel>("TGraphicControl", [](TPublish<TCustomLabel>& P) {
