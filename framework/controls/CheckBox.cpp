@@ -1,8 +1,6 @@
 #include "framework/controls/CheckBox.h"
 
 #include <algorithm>
-#include "framework/backend/Painter.h"  // completes the canvas's painter type
-#include "framework/controls/Controls_Published.h"
 
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/Themes.h"
@@ -355,31 +353,4 @@ void TRadioButton::DrawMark(TCanvas* C, const TRect& R, bool Pressed, bool Hot) 
   if (!Enabled()) s |= DFCS_INACTIVE;
   TRect r = R;
   DrawFrameControl(C, r, DFC_BUTTON, s);
-}
-
-// ---- Published tables ----
-
-CF_ENUM_IDENTS(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
-
-CF_PUBLISH(TButtonControl, TCustomControl) {
-  using C = TButtonControl;
-  P.Bool("ParentColor", &C::ParentColor, &C::SetParentColor).Default(true);
-  P.Bool("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
-  P.Enum("Alignment", &C::Alignment, &C::SetAlignment).Default(taRightJustify);
-  P.String("Caption", &C::Caption, &C::SetCaption);
-  P.Bool("WordWrap", &C::WordWrap, &C::SetWordWrap).Default(false);
-}
-
-CF_PUBLISH(TCustomCheckBox, TButtonControl) {
-  using C = TCustomCheckBox;
-  P.Bool("AllowGrayed", &C::AllowGrayed, &C::SetAllowGrayed).Default(false);
-  P.Bool("Checked", &C::Checked, &C::SetChecked).Default(false);
-  P.Enum("State", &C::State, &C::SetState).Default(cbUnchecked);
-}
-
-CF_PUBLISH(TCheckBox, TCustomCheckBox) {}
-
-CF_PUBLISH(TRadioButton, TButtonControl) {
-  using C = TRadioButton;
-  P.Bool("Checked", &C::Checked, &C::SetChecked).Default(false);
 }

@@ -855,34 +855,7 @@ void TCustomComboBox::PaintEdit(TCanvas* C) {
       DFCS_SCROLLCOMBOBOX | (pressed ? DFCS_PUSHED | DFCS_FLAT : 0u) | (Enabled() ? 0u : DFCS_INACTIVE));
 }
 
-// ---- Published tables ----
-
-CF_ENUM_IDENTS(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
+// ---- Published table ----
 
 // The drop-down list belongs to its combo box; layouts never create it.
 CF_PUBLISH(TComboDropList, TCustomListBox) { P.NotCreatable(); }
-
-CF_PUBLISH(TCustomComboBox, TCustomEdit) {
-  using C = TCustomComboBox;
-  P.Bool("AutoSize", &C::AutoSize, &C::SetAutoSize).Default(false);
-  P.Enum("Style", &C::Style, &C::SetStyle).Default(csDropDown);
-  P.Bool("AutoComplete", &C::AutoComplete, &C::SetAutoComplete).Default(true);
-  P.Integer("DropDownCount", &C::DropDownCount, &C::SetDropDownCount).Default(8);
-  P.Integer("ItemHeight", &C::ItemHeight, &C::SetItemHeight).Stored([](C* c) {
-    return c->Style() == csOwnerDrawFixed || c->Style() == csOwnerDrawVariable;
-  });
-  P.Bool("Sorted", &C::Sorted, &C::SetSorted).Default(false);
-  P.Strings("Items", [](C* c) { return c->Items(); });
-  P.Integer("ItemIndex", &C::ItemIndex, &C::SetItemIndex).Default(-1);
-  // The list styles take their text from the chosen item.
-  P.String("Text", &C::Text, &C::SetText).Stored([](C* c) {
-    return c->Style() == csDropDown || c->Style() == csSimple;
-  });
-  P.Event("OnCloseUp", &C::OnCloseUp);
-  P.Event("OnDrawItem", &C::OnDrawItem);
-  P.Event("OnDropDown", &C::OnDropDown);
-  P.Event("OnMeasureItem", &C::OnMeasureItem);
-  P.Event("OnSelect", &C::OnSelect);
-}
-
-CF_PUBLISH(TComboBox, TCustomComboBox) {}

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include "framework/backend/Painter.h"  // completes the canvas's painter type
-#include "framework/controls/Controls_Published.h"
 
 #include "framework/graphics/Gdi.h"
 #include "framework/rtl/StrUtils.h"
@@ -876,27 +874,3 @@ void TCustomListBox::Paint() {
     if (focusRow && !(style_ != lbStandard && state.Contains(odNoFocusRect))) c->DrawFocusRect(r);
   }
 }
-
-// ---- Published tables ----
-
-CF_ENUM_IDENTS(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
-
-CF_PUBLISH(TCustomListBox, TCustomControl) {
-  using C = TCustomListBox;
-  P.Color("Color", &C::Color, &C::SetColor).Default(clWindow).Stored([](C* c) { return !c->ParentColor(); });
-  P.Bool("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
-  P.Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle).Default(bsSingle);
-  P.Bool("ExtendedSelect", &C::ExtendedSelect, &C::SetExtendedSelect).Default(true);
-  P.Integer(
-       "ItemHeight", [](C* c) { return c->Style() == lbStandard ? 16 : c->ItemHeight(); }, &C::SetItemHeight)
-      .Default(16);
-  P.Bool("MultiSelect", &C::MultiSelect, &C::SetMultiSelect).Default(false);
-  P.Bool("Sorted", &C::Sorted, &C::SetSorted).Default(false);
-  P.Enum("Style", &C::Style, &C::SetStyle).Default(lbStandard);
-  P.Strings("Items", [](C* c) { return c->Items(); });
-  P.Integer("ItemIndex", &C::ItemIndex, &C::SetItemIndex).Default(-1);
-  P.Event("OnDrawItem", &C::OnDrawItem);
-  P.Event("OnMeasureItem", &C::OnMeasureItem);
-}
-
-CF_PUBLISH(TListBox, TCustomListBox) {}

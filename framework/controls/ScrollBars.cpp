@@ -1,8 +1,6 @@
 #include "framework/controls/ScrollBars.h"
 
 #include <algorithm>
-#include "framework/backend/Painter.h"  // completes the canvas's painter type
-#include "framework/controls/Controls_Published.h"
 
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/Themes.h"
@@ -935,50 +933,4 @@ void TScrollBox::CreateParams(TCreateParams& Params) {
     else
       Params.Style |= WS_BORDER;
   }
-}
-
-// ---- Published tables ----
-
-CF_ENUM_IDENTS(TScrollBarKind, sbHorizontal, sbVertical)
-
-CF_PUBLISH(TScrollBar, TCustomControl) {
-  using C = TScrollBar;
-  P.Color("Color", &C::Color, &C::SetColor).Default(clScrollBar).Stored([](C* c) {
-    return !c->ParentColor();
-  });
-  P.Bool("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
-  P.Enum("Kind", &C::Kind, &C::SetKind).Default(sbHorizontal);
-  P.Integer("LargeChange", &C::LargeChange, &C::SetLargeChange).Default(1);
-  P.Integer("Max", &C::Max, &C::SetMax).Default(100);
-  P.Integer("Min", &C::Min, &C::SetMin).Default(0);
-  P.Integer("PageSize", &C::PageSize, &C::SetPageSize).Default(0);
-  P.Integer("Position", &C::Position, &C::SetPosition).Default(0);
-  P.Integer("SmallChange", &C::SmallChange, &C::SetSmallChange).Default(1);
-  P.Event("OnChange", &C::OnChange);
-  P.Event("OnScroll", &C::OnScroll);
-}
-
-CF_PUBLISH(TControlScrollBar, TPersistent) {
-  using C = TControlScrollBar;
-  P.Integer("Increment", &C::Increment, &C::SetIncrement).Default(8);
-  P.Integer("Margin", &C::Margin, &C::SetMargin).Default(0);
-  P.Integer("Range", &C::Range, &C::SetRange).Default(0);
-  P.Integer("Position", &C::Position, &C::SetPosition).Default(0);
-  P.Bool("Tracking", &C::Tracking, &C::SetTracking).Default(false);
-  P.Bool("Visible", &C::Visible, &C::SetVisible).Default(true);
-}
-
-CF_PUBLISH(TScrollBarsWindow, TCustomControl) {}
-
-CF_PUBLISH(TScrollingWinControl, TScrollBarsWindow) {
-  using C = TScrollingWinControl;
-  P.Bool("AutoScroll", &C::AutoScroll, &C::SetAutoScroll).Default(true);
-  P.Object("HorzScrollBar", [](C* c) { return c->HorzScrollBar(); });
-  P.Object("VertScrollBar", [](C* c) { return c->VertScrollBar(); });
-}
-
-CF_PUBLISH(TScrollBox, TScrollingWinControl) {
-  using C = TScrollBox;
-  P.Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle).Default(bsSingle);
-  P.Bool("ParentColor", &C::ParentColor, &C::SetParentColor).Default(true);
 }
