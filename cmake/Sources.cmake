@@ -33,6 +33,6 @@ function(cf_test name)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE cf_test_support)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CF_TEST_BIN_DIR=${CMAKE_BINARY_DIR}/tests"
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                        TIMEOUT 120)
 endfunction()

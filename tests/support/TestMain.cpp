@@ -10,6 +10,9 @@
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // Where the stand-in programs and test artefacts live, also when a test
+  // program is started by hand rather than by ctest.
+  setenv("CF_TEST_BIN_DIR", CF_TEST_BIN_DIR_DEFAULT, 0);
   ::testing::InitGoogleTest(&argc, argv);
   Application->Initialize();
   TDialogResponder strict;
