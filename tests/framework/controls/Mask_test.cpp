@@ -2,22 +2,25 @@
 // with and without literals, and the check on leaving.
 #include <gtest/gtest.h>
 
-#include "support/Input.h"
-#include "support/Responder.h"
 #include "framework/controls/Mask.h"
 #include "framework/rtl/StrUtils.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 
 namespace {
 
 using namespace testinput;
 
 struct MaskCase {
+  const char* name;
   const char* mask;
   const char* typed;
   const char* editText;
   const char* text;
   bool complete;
 };
+
+void PrintTo(const MaskCase& c, std::ostream* os) { *os << "mask \"" << c.mask << "\" typed \"" << c.typed << "\""; }
 
 class MaskRules : public ::testing::TestWithParam<MaskCase> {};
 
@@ -37,26 +40,34 @@ TEST_P(MaskRules, TypingGivesEditTextTextAndCompleteness) {
   EXPECT_EQ(e->Mask().FirstIncomplete(Utf8ToUtf32(e->EditText())) < 0, c.complete);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, MaskRules,
-    ::testing::Values(
-        // 0 required digit, 9 optional digit; letters are refused.
-        MaskCase{"000;1;_", "1a2", "12_", "12 ", false}, MaskCase{"000;1;_", "123", "123", "123", true},
-        MaskCase{"999;0;_", "12", "12_", "12", true},
-        // # takes digits and signs.
-        MaskCase{"#99;1;_", "-5", "-5_", "-5 ", true},
-        // L/l letters, A/a letters or digits, C/c anything.
-        MaskCase{"LL;1;_", "a1b", "ab", "ab", true}, MaskCase{"ll;1;_", "x", "x_", "x ", true},
-        MaskCase{"AAA;1;_", "a1-b", "a1b", "a1b", true}, MaskCase{"CC;1;_", "-?", "-?", "-?", true},
-        // Case switches.
-        MaskCase{">LL<LL;1;_", "abCD", "ABcd", "ABcd", true}, MaskCase{">L<>L;1;_", "ab", "Ab", "Ab", true},
-        // Literals: saved with ;1, left out with ;0; \ makes a mask letter literal.
-        MaskCase{"00-00;1;_", "1234", "12-34", "12-34", true},
-        MaskCase{"00-00;0;_", "1234", "12-34", "1234", true}, MaskCase{"\\L00;1;_", "12", "L12", "L12", true},
-        // The blank character of the third field; _ in the mask is a literal blank.
-        MaskCase{"99:99;1; ", "1", "1 :  ", "1 :  ", true}, MaskCase{"0_0;1;*", "12", "1 2", "1 2", true},
-        // Without the fields: literals saved, blank is _.
-        MaskCase{"(000)", "12", "(12_)", "(12 )", false}));
+INSTANTIATE_TEST_SUITE_P(Table, MaskRules,
+                         ::testing::Values(
+                             // 0 required digit, 9 optional digit; letters are refused.
+                             MaskCase{"RequiredDigitsRefuseLetters", "000;1;_", "1a2", "12_", "12 ", false},
+                             MaskCase{"RequiredDigitsComplete", "000;1;_", "123", "123", "123", true},
+                             MaskCase{"OptionalDigitsWithoutLiterals", "999;0;_", "12", "12_", "12", true},
+                             // # takes digits and signs.
+                             MaskCase{"DigitOrSign", "#99;1;_", "-5", "-5_", "-5 ", true},
+                             // L/l letters, A/a letters or digits, C/c anything.
+                             MaskCase{"RequiredLetters", "LL;1;_", "a1b", "ab", "ab", true},
+                             MaskCase{"OptionalLetters", "ll;1;_", "x", "x_", "x ", true},
+                             MaskCase{"LettersOrDigits", "AAA;1;_", "a1-b", "a1b", "a1b", true},
+                             MaskCase{"AnyCharacter", "CC;1;_", "-?", "-?", "-?", true},
+                             // Case switches.
+                             MaskCase{"UpperThenLower", ">LL<LL;1;_", "abCD", "ABcd", "ABcd", true},
+                             MaskCase{"CaseSwitchOff", ">L<>L;1;_", "ab", "Ab", "Ab", true},
+                             // Literals: saved with ;1, left out with ;0; \ makes a mask letter literal.
+                             MaskCase{"LiteralsSaved", "00-00;1;_", "1234", "12-34", "12-34", true},
+                             MaskCase{"LiteralsLeftOut", "00-00;0;_", "1234", "12-34", "1234", true},
+                             MaskCase{"EscapedMaskLetter", "\\L00;1;_", "12", "L12", "L12", true},
+                             // The blank character of the third field; _ in the mask is a literal blank.
+                             MaskCase{"BlankCharacterField", "99:99;1; ", "1", "1 :  ", "1 :  ", true},
+                             MaskCase{"UnderscoreIsLiteralBlank", "0_0;1;*", "12", "1 2", "1 2", true},
+                             // Without the fields: literals saved, blank is _.
+                             MaskCase{"DefaultFields", "(000)", "12", "(12_)", "(12 )", false}),
+                         [](const ::testing::TestParamInfo<MaskCase>& Info) {
+                           return std::string(Info.param.name);
+                         });
 
 struct MaskEditFixture : ::testing::Test {
   TForm* form = nullptr;
