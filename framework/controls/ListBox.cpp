@@ -466,11 +466,8 @@ void TCustomListBox::UserSelect(int Index, TShiftState Shift, bool ByMouse) {
   }
   MakeVisible(Index);
   Invalidate();
-  if (ByMouse) {
-    selChangedWhileDown_ = selChangedWhileDown_ || changed;
-    return;
-  }
-  if (changed) SelectionChangedByUser();
+  // A click reports itself when the button comes up.
+  if (!ByMouse && changed) SelectionChangedByUser();
 }
 
 int TCustomListBox::FindTyped(char32_t Key) {
@@ -553,7 +550,6 @@ void TCustomListBox::DefaultHandler(TMessage& Message) {
     case WM_LBUTTONDBLCLK: {
       if (!Focused() && CanFocus()) SetFocus();
       TPoint p(Message.XPos(), Message.YPos());
-      selChangedWhileDown_ = false;
       if (Count() > 0) {
         // Below the last item the last one is taken.
         UserSelect(ItemAtPos(p, false), KeysToShiftState(static_cast<WORD>(Message.WParam)), true);
@@ -575,7 +571,6 @@ void TCustomListBox::DefaultHandler(TMessage& Message) {
         mouseSelecting_ = false;
         if (GetCapture() == Handle()) ReleaseCapture();
         // A click on an item reports itself, changed or not.
-        selChangedWhileDown_ = false;
         SelectionChangedByUser();
       }
       return;

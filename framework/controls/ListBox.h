@@ -179,7 +179,6 @@ class TCustomListBox : public TScrollBarsWindow {
   TBorderStyle borderStyle_ = bsSingle;
   int updateCount_ = 0;
   bool mouseSelecting_ = false;
-  bool selChangedWhileDown_ = false;
   std::u32string typed_;
   uint32_t lastTyped_ = 0;
 };
