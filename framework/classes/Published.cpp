@@ -189,10 +189,13 @@ const TPublishedClass* PublishedClassOf(const TObject* Obj) {
 TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back(Register); }
 
 const TPublishedClass* TPublishedClass::Parent() const {
+  if (parentCached_) return parent_;
   if (ParentName.empty()) return nullptr;
   const TPublishedClass* p = FindPublishedClass(ParentName);
   if (p == nullptr)
     throw EComponentError("Published class " + Name + ": no table for its parent " + ParentName);
+  parent_ = p;
+  parentCached_ = true;
   return p;
 }
 
@@ -231,6 +234,10 @@ const std::vector<const TPropInfo*>& TPublishedClass::AllProps() const {
 void TPublishedClass::ClearCache() const {
   all_.clear();
   cached_ = false;
+  defined_.clear();
+  definedCached_ = false;
+  parent_ = nullptr;
+  parentCached_ = false;
 }
 
 const TPropInfo* TPublishedClass::FindProp(const std::string& PropName) const {
@@ -239,7 +246,8 @@ const TPropInfo* TPublishedClass::FindProp(const std::string& PropName) const {
   return nullptr;
 }
 
-std::vector<const TDefinedProp*> TPublishedClass::AllDefined() const {
+const std::vector<const TDefinedProp*>& TPublishedClass::AllDefined() const {
+  if (definedCached_) return defined_;
   std::vector<const TPublishedClass*> chain;
   int d = 0;
   for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
@@ -247,7 +255,9 @@ std::vector<const TDefinedProp*> TPublishedClass::AllDefined() const {
   std::vector<const TDefinedProp*> all;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
     for (const TDefinedProp& p : (*it)->Defined) all.push_back(&p);
-  return all;
+  defined_ = std::move(all);
+  definedCached_ = true;
+  return defined_;
 }
 
 const TDefinedProp* TPublishedClass::FindDefined(const std::string& PropName) const {

@@ -213,7 +213,7 @@ class TPublishedClass {
   // Every property, ancestors' first.
   const std::vector<const TPropInfo*>& AllProps() const;
   const TPropInfo* FindProp(const std::string& PropName) const;
-  std::vector<const TDefinedProp*> AllDefined() const;
+  const std::vector<const TDefinedProp*>& AllDefined() const;
   const TDefinedProp* FindDefined(const std::string& PropName) const;
   const TMethodInfo* FindMethod(const std::string& MethodName) const;
   const TMethodInfo* FindMethodFor(const std::any& Handler, TObject* Instance) const;
@@ -226,8 +226,13 @@ class TPublishedClass {
   void ClearCache() const;
 
  private:
+  // Built on first use; cleared when any table is registered again.
   mutable std::vector<const TPropInfo*> all_;
+  mutable std::vector<const TDefinedProp*> defined_;
+  mutable const TPublishedClass* parent_ = nullptr;
   mutable bool cached_ = false;
+  mutable bool definedCached_ = false;
+  mutable bool parentCached_ = false;
 };
 
 // Registers (or replaces) a class table.
