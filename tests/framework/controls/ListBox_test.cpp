@@ -60,6 +60,12 @@ TEST_F(ListBoxFixture, UserSelectionFiresOnClickCodeSelectionDoesNot) {
   // Below the last row the last item is taken.
   Click(list, 5, list->ClientHeight() - 2);
   EXPECT_EQ(list->ItemIndex(), 4);
+  int dbl = 0;
+  list->OnDblClick = [&](TObject*) { ++dbl; };
+  p = RowPoint(0);
+  DoubleClick(list, p.X, p.Y);
+  EXPECT_EQ(dbl, 1);
+  EXPECT_EQ(list->ItemIndex(), 0);
 }
 
 TEST_F(ListBoxFixture, EmptyListTakesNoClickAndSelectsNothing) {
