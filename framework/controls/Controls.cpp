@@ -2183,6 +2183,14 @@ void TWinControl::DefaultHandler(TMessage& Message) {
       break;
     case WM_MOUSEWHEEL:
       break;
+    case WM_NCHITTEST: {
+      TPoint p = ScreenToClient(TPoint(Message.XPos(), Message.YPos()));
+      Message.Result = PtInRect(GetClientRect(), p) ? HTCLIENT : HTNOWHERE;
+      break;
+    }
+    case WM_MOUSEACTIVATE:
+      Message.Result = MA_ACTIVATE;
+      break;
     default:
       TControl::DefaultHandler(Message);
       break;

@@ -432,6 +432,46 @@ void KeyInput(WORD VirtKey, bool Down, char32_t Char, int ScanCode, bool Extende
   gPendingChar = 0;
 }
 
+namespace {
+
+// A window being moved or sized by the mouse (a press on what its hit test
+// called caption or size grip), as the window system's own loop does it.
+struct TSizeMove {
+  HWND Wnd = 0;
+  LRESULT Hit = HTNOWHERE;
+  TPoint Start;
+  TRect StartBounds;
+};
+TSizeMove gSizeMove;
+
+bool SizeMoveStep(TPeerMouseAction Action, const TPoint& Screen) {
+  if (gSizeMove.Wnd == 0) return false;
+  TWinControl* w = FindControl(gSizeMove.Wnd);
+  if (w == nullptr) {
+    gSizeMove = TSizeMove();
+    return false;
+  }
+  int dx = Screen.X - gSizeMove.Start.X, dy = Screen.Y - gSizeMove.Start.Y;
+  TRect r = gSizeMove.StartBounds;
+  if (gSizeMove.Hit == HTCAPTION) {
+    OffsetRect(r, dx, dy);
+  } else {
+    r.Right += dx;
+    r.Bottom += dy;
+    SendMessage(gSizeMove.Wnd, WM_SIZING, 8 /* WMSZ_BOTTOMRIGHT */, reinterpret_cast<LPARAM>(&r));
+  }
+  if (IsWindow(gSizeMove.Wnd)) w->SetBounds(r.Left, r.Top, std::max(r.Width(), 0), std::max(r.Height(), 0));
+  if (Action == pmaUp) {
+    HWND h = gSizeMove.Wnd;
+    gSizeMove = TSizeMove();
+    ReleaseCapture();
+    SendMessage(h, WM_EXITSIZEMOVE, 0, 0);
+  }
+  return true;
+}
+
+}  // namespace
+
 void MouseInput(HWND Wnd, TPeerMouseAction Action, TPeerButton Button, const TPoint& Point) {
   if (Application == nullptr) return;
   TWinControl* w = FindControl(Wnd);
@@ -439,6 +479,8 @@ void MouseInput(HWND Wnd, TPeerMouseAction Action, TPeerButton Button, const TPo
   TPoint client = w->PeerToClient(Point);
   TPoint screen = w->ClientToScreen(client);
   RecordCursorPos(screen);
+  if (Button == pbLeft && Action == pmaUp) SetKeyDown(VK_LBUTTON, false);
+  if (SizeMoveStep(Action, screen)) return;
   int vk = Button == pbLeft     ? VK_LBUTTON
            : Button == pbRight  ? VK_RBUTTON
            : Button == pbMiddle ? VK_MBUTTON
@@ -468,11 +510,27 @@ void MouseInput(HWND Wnd, TPeerMouseAction Action, TPeerButton Button, const TPo
   UINT base = Button == pbRight ? WM_RBUTTONDOWN : Button == pbMiddle ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
   UINT msg = Action == pmaDown ? base : Action == pmaUp ? base + 1 : base + 2;
   if (Action != pmaUp) {
-    // A click activates the window it lands in.
+    // A click activates the window it lands in, unless the window says no.
     TWinControl* top = tw;
     while (top->Parent() != nullptr) top = top->Parent();
-    if (auto* f = dynamic_cast<TCustomForm*>(top); f != nullptr && GetActiveWindow() != f->Handle())
-      f->BringFormToFront();
+    if (auto* f = dynamic_cast<TCustomForm*>(top); f != nullptr && GetActiveWindow() != f->Handle()) {
+      LRESULT ma = SendMessage(target, WM_MOUSEACTIVATE, f->Handle(), MakeLParam(HTCLIENT, msg));
+      if (ma == 4 /* MA_NOACTIVATEANDEAT */ || ma == 2 /* MA_ACTIVATEANDEAT */) {
+        if (ma == 2) f->BringFormToFront();
+        return;
+      }
+      if (ma != MA_NOACTIVATE) f->BringFormToFront();
+    }
+    if (Action == pmaDown && Button == pbLeft && cap == 0) {
+      // The window's hit test may turn the press into moving or sizing it.
+      LRESULT hit = SendMessage(target, WM_NCHITTEST, 0, MakeLParam(screen.X, screen.Y));
+      if ((hit == HTCAPTION || hit == HTBOTTOMRIGHT) && top->IsTopLevelWindow()) {
+        gSizeMove = TSizeMove{top->Handle(), hit, screen, top->BoundsRect()};
+        SetCapture(target);
+        SendMessage(top->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+        return;
+      }
+    }
   }
   TMsg m{target, msg, MouseKeyFlags(), MakeLParam(client.X, client.Y)};
   Application->ProcessMessage(m);

@@ -5,11 +5,11 @@
 
 #include <atomic>
 
-#include "support/Input.h"
-#include "support/Responder.h"
 #include "framework/classes/Thread.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -191,6 +191,46 @@ TEST(Loop, WorkerThreadCallsAndPostsWakeTheLoop) {
   EXPECT_TRUE(w.ran);
   EXPECT_EQ(posted, 1);
   DeallocateHWnd(h);
+}
+
+}  // namespace
+
+namespace {
+
+// A borderless pop-up whose bottom-right corner is a size grip.
+class TGripForm : public TForm {
+ public:
+  explicit TGripForm(TComponent* Owner) : TForm(Owner) { SetBorderStyle(bsNone); }
+  int sizing = 0;
+  void WndProc(TMessage& M) override {
+    if (M.Msg == WM_NCHITTEST) {
+      TPoint p = ScreenToClient(TPoint(M.XPos(), M.YPos()));
+      M.Result = p.X > ClientWidth() - 10 && p.Y > ClientHeight() - 10 ? HTBOTTOMRIGHT : HTCLIENT;
+      return;
+    }
+    if (M.Msg == WM_SIZING) ++sizing;
+    TForm::WndProc(M);
+  }
+};
+
+TEST(Mouse, HitTestSizeGripResizesTheWindow) {
+  ResetKeyboardState();
+  TGripForm form(nullptr);
+  form.SetBounds(50, 50, 100, 80);
+  ShowForm(&form);
+  MouseDown(&form, 95, 75);
+  MouseMove(&form, 115, 95);
+  EXPECT_EQ(form.Width(), 120);
+  EXPECT_EQ(form.Height(), 100);
+  MouseUp(&form, 115, 95);
+  EXPECT_GT(form.sizing, 0);
+  EXPECT_EQ(GetCapture(), HWND{0});
+  // Elsewhere a press is a plain click.
+  int downs = 0;
+  form.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
+  Click(&form, 10, 10);
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(form.Width(), 120);
 }
 
 }  // namespace
