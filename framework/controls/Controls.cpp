@@ -1525,8 +1525,10 @@ void TWinControl::RecreateWnd() {
   controlState_ << csRecreating;
   bool hadFocus = Focused();
   DestroyHandle();
+  // Back on screen as it was (a hidden window just gets its handle).
+  UpdateShowing();
   HandleNeeded();
-  if (hadFocus) ::SetFocus(handle_);
+  if (hadFocus && GetFocus() != handle_) ::SetFocus(handle_);
   controlState_ >> csRecreating;
 }
 

@@ -869,11 +869,15 @@ void TCustomForm::PositionForShowing() {
 void TCustomForm::UpdateShowing() { TWinControl::UpdateShowing(); }
 
 void TCustomForm::CMShowingChanged(TMessage& Message) {
+  // A window made again for new looks is the same form still on screen.
+  bool recreating = controlState_.Contains(csRecreating);
   if (Showing()) {
     formState_ << fsShowing;
     try {
-      PositionForShowing();
-      DoShow();
+      if (!recreating) {
+        PositionForShowing();
+        DoShow();
+      }
     } catch (...) {
       formState_ >> fsShowing;
       throw;
@@ -904,7 +908,7 @@ void TCustomForm::CMShowingChanged(TMessage& Message) {
       TWinControl* fc = FindControl(fh);
       if (fc != nullptr && (fc == this || ContainsControl(fc))) ::SetFocus(0);
     }
-    DoHide();
+    if (!recreating) DoHide();
   }
 }
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "support/Input.h"
-#include "support/Responder.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"
+#include "support/Input.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -224,6 +224,28 @@ TEST(Dialogs, OpenAndSaveGoThroughTheResponder) {
   EXPECT_EQ(r.FileDialogs()[0].Filter, "CSV files (*.csv)|*.csv");
   TOpenDialog open(nullptr);
   EXPECT_FALSE(open.Execute());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Forms, NewBorderStyleOnAShownFormKeepsItShownWithoutAnotherOnShow) {
+  TOkCancelForm form(nullptr);
+  int shows = 0, hides = 0;
+  form.OnShow = [&](TObject*) { ++shows; };
+  form.OnHide = [&](TObject*) { ++hides; };
+  ShowForm(&form);
+  form.edit->SetFocus();
+  form.SetClientWidth(200);
+  form.SetBorderStyle(bsDialog);
+  Pump();
+  EXPECT_TRUE(form.Showing());
+  EXPECT_TRUE(form.edit->Showing());
+  EXPECT_TRUE(form.edit->Focused());
+  EXPECT_EQ(form.ClientWidth(), 200);
+  EXPECT_EQ(shows, 1);
+  EXPECT_EQ(hides, 0);
 }
 
 }  // namespace
