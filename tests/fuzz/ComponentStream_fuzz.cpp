@@ -2,8 +2,9 @@
 // the text layout. Not built by default; with clang:
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     tests/fuzz/ComponentStream_fuzz.cpp framework/classes/ComponentStream.cpp \
-//     framework/classes/LayoutText.cpp framework/classes/LayoutTree.cpp -o layout_fuzz
+//     -include tests/fuzz/FuzzCompat.h tests/fuzz/ComponentStream_fuzz.cpp
+//     framework/classes/ComponentStream.cpp \ framework/classes/LayoutText.cpp
+//     framework/classes/LayoutTree.cpp -o layout_fuzz
 //   ./layout_fuzz -max_total_time=60
 //
 // Every input must either parse or raise ELayoutError; a record that parses
