@@ -761,6 +761,9 @@ void TPeerWidget::wheelEvent(QWheelEvent* e) {
 void TPeerWidget::Key(QKeyEvent* e, bool Down) {
   e->accept();
   if (backend_->Events() == nullptr) return;
+  // A held key repeats its key-down only, as on the platform; the window
+  // system's paired releases are dropped.
+  if (!Down && e->isAutoRepeat()) return;
   bool keypad = (e->modifiers() & Qt::KeypadModifier) != 0;
   WORD vk = VirtualKeyFor(e->key(), keypad);
   if (vk == 0) return;
