@@ -334,7 +334,9 @@ void TButton::Paint() {
 // ---- TCustomEdit ----
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
-    : TWinControl(AOwner), canvas_(std::make_unique<TControlCanvas>(this)) {
+    : TWinControl(AOwner),
+      canvas_(std::make_unique<TControlCanvas>(this)),
+      measure_(std::make_unique<TControlCanvas>(this)) {
   controlStyle_ = TControlStyle{csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight};
   SetBounds(0, 0, 121, 25);
   SetTabStop(true);
@@ -426,8 +428,8 @@ void TCustomEdit::SetAutoSize(bool Value) {
 
 void TCustomEdit::AdjustHeight() {
   if (!AutoSize() || IsMultiLine()) return;
-  canvas_->Font()->Assign(Font());
-  int h = canvas_->TextMetrics().tmHeight;
+  measure_->Font()->Assign(Font());
+  int h = measure_->TextMetrics().tmHeight;
   int border = borderStyle_ == bsSingle ? (Ctl3D() ? 8 : 6) : 0;
   SetHeight(h + border);
 }
@@ -682,8 +684,8 @@ TRect TCustomEdit::FormatRect() {
 }
 
 int TCustomEdit::LineHeight() {
-  canvas_->Font()->Assign(Font());
-  int h = canvas_->TextMetrics().tmHeight;
+  measure_->Font()->Assign(Font());
+  int h = measure_->TextMetrics().tmHeight;
   return h > 0 ? h : 13;
 }
 
@@ -718,9 +720,9 @@ const std::vector<TCustomEdit::VisualLine>& TCustomEdit::Layout() {
     return layout_;
   }
   std::u32string disp = DisplayChars();
-  canvas_->Font()->Assign(Font());
+  measure_->Font()->Assign(Font());
   auto widthOf = [&](int from, int to) {
-    return canvas_->TextWidth(
+    return measure_->TextWidth(
         Utf32ToUtf8(disp.substr(static_cast<size_t>(from), static_cast<size_t>(to - from))));
   };
   int start = 0;
@@ -782,8 +784,8 @@ int TCustomEdit::LineOfChar(const std::vector<VisualLine>& Lines, int Index) con
 int TCustomEdit::XOf(const VisualLine& L, int Index) {
   std::u32string disp = DisplayChars();
   int i = std::clamp(Index, L.Start, L.End);
-  canvas_->Font()->Assign(Font());
-  return canvas_->TextWidth(
+  measure_->Font()->Assign(Font());
+  return measure_->TextWidth(
       Utf32ToUtf8(disp.substr(static_cast<size_t>(L.Start), static_cast<size_t>(i - L.Start))));
 }
 
@@ -1343,6 +1345,7 @@ void TCustomEdit::PaintEdit(TCanvas* C) {
     }
     int x0 = fr.Left - scrollX_ + offset;
     C->Brush()->SetStyle(bsClear);
+    C->Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
     C->TextOut(x0, y, text);
     if (showSel && selE > L.Start && selS <= L.End) {
       int a = std::max(selS, L.Start), b = std::min(selE, L.End);

@@ -197,6 +197,8 @@ class TCustomEdit : public TWinControl {
   void ScrollLines(int Delta);
 
   std::unique_ptr<TControlCanvas> canvas_;
+  // Measures text apart from the painting canvas, whose font painting sets.
+  std::unique_ptr<TControlCanvas> measure_;
   std::u32string text_;
   int anchor_ = 0;
   int caret_ = 0;
