@@ -1781,7 +1781,9 @@ void TWinControl::WMEraseBkgnd(TMessage& Message) {
 
 void TWinControl::PaintNonClient(TCanvas* DC) {
   TRect r(0, 0, Width(), Height());
-  if (exStyle_ & WS_EX_CLIENTEDGE) {
+  // The styles from the parameters also for a window not made yet (a grab).
+  uint32_t style = WindowStyle(), exStyle = WindowExStyle();
+  if (exStyle & WS_EX_CLIENTEDGE) {
     // Sunken edge: shadow top-left, highlight bottom-right, dark inner line.
     DC->Pen()->SetStyle(psSolid);
     DC->Pen()->SetWidth(1);
@@ -1801,7 +1803,7 @@ void TWinControl::PaintNonClient(TCanvas* DC) {
     DC->LineTo(r.Left, r.Bottom - 2);
     InflateRect(r, -2, -2);
   }
-  if (style_ & WS_BORDER) {
+  if (style & WS_BORDER) {
     DC->Brush()->SetColor(clWindowFrame);
     DC->Brush()->SetStyle(bsSolid);
     DC->FrameRect(r);

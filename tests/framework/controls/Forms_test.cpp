@@ -249,3 +249,26 @@ TEST(Forms, NewBorderStyleOnAShownFormKeepsItShownWithoutAnotherOnShow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Grab, EditShowsItsSunkenEdgeAndTheBackgroundOfItsState) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(0, 0, 200, 100);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(10, 10, 100, 21);
+  auto* off = new TEdit(&form);
+  off->SetParent(&form);
+  off->SetBounds(10, 50, 100, 21);
+  off->SetEnabled(false);
+  auto bmp = form.GrabToBitmap();
+  const TPixelData& px = bmp->PixelData();
+  EXPECT_EQ(px.GetPixel(10, 10), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(px.GetPixel(10 + 99, 10 + 20), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(px.GetPixel(10 + 95, 10 + 10), ColorToRGB(clWindow));
+  EXPECT_EQ(px.GetPixel(10 + 95, 50 + 10), ColorToRGB(clBtnFace));
+}
+
+}  // namespace
