@@ -838,7 +838,7 @@ void TCustomEdit::EnsureCaretVisible() {
   int x = XOf(L, caret_);
   int w = std::max(fr.Width(), 1);
   bool multi = IsMultiLine();
-  bool autoH = !multi || (HandleAllocated() ? (style_ & ES_AUTOHSCROLL) != 0 : true);
+  bool autoH = !multi || (WindowStyle() & ES_AUTOHSCROLL) != 0;
   if (autoH) {
     if (x - scrollX_ > w - 1) scrollX_ = x - w + 1;
     if (x < scrollX_) scrollX_ = x;
