@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <deque>
+#include <map>
 
 #include "framework/backend/Backend.h"
 #include "framework/classes/Thread.h"
@@ -15,6 +17,25 @@ namespace {
 // Counts focus changes, so a focus message that caused another change can
 // tell that its own change is out of date.
 int gFocusCount = 0;
+// Errors raised while a window paints are shown once painting is over (a
+// box inside a paint would paint again under it); the same error of the
+// same window is shown once.
+int gPaintDepth = 0;
+HWND gPaintWnd = 0;
+std::deque<std::exception_ptr> gPaintErrors;
+std::map<HWND, std::string> gLastPaintError;
+constexpr UINT kShowPaintError = WM_APP + 0x3F1;
+
+std::string ErrorText(std::exception_ptr e) {
+  try {
+    std::rethrow_exception(e);
+  } catch (const std::exception& ex) {
+    return ex.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+
 // The character the keyboard layout gave for the key being handled.
 char32_t gPendingChar = 0;
 bool gPendingCharSet = false;
@@ -62,6 +83,17 @@ class TControlWindowEvents : public IWindowEvents {
     if (w == nullptr) return;
     TCanvas dc;
     dc.AttachPainter(&Painter);
+    struct PaintScope {
+      HWND saved;
+      explicit PaintScope(HWND w) : saved(gPaintWnd) {
+        ++gPaintDepth;
+        gPaintWnd = w;
+      }
+      ~PaintScope() {
+        --gPaintDepth;
+        gPaintWnd = saved;
+      }
+    } scope(Wnd);
     TRect ins = w->NonClientInsets();
     bool top = w->IsTopLevelWindow();
     if (!top && (ins.Left || ins.Top || ins.Right || ins.Bottom))
@@ -1211,6 +1243,15 @@ void TApplication::Initialize() {
     if (IBackend* be = Backend()) be->WakeUp();
   });
   SetDispatchExceptionHandler([this](std::exception_ptr e) {
+    if (gPaintDepth > 0) {
+      std::string text = ErrorText(e);
+      auto& last = gLastPaintError[gPaintWnd];
+      if (last == text) return;
+      last = text;
+      gPaintErrors.push_back(e);
+      if (gPaintErrors.size() == 1) PostMessage(Handle(), kShowPaintError, 0, 0);
+      return;
+    }
     try {
       std::rethrow_exception(e);
     } catch (...) {
@@ -1440,6 +1481,17 @@ void TApplication::WndProc(TMessage& Message) {
   if (Message.Msg == WM_TIMER && Message.WParam == kHintTimerId) {
     HintTimerExpired();
     return;
+  }
+  if (Message.Msg == kShowPaintError) {
+    while (!gPaintErrors.empty()) {
+      std::exception_ptr e = gPaintErrors.front();
+      gPaintErrors.pop_front();
+      try {
+        std::rethrow_exception(e);
+      } catch (...) {
+        HandleException(this);
+      }
+    }
   }
 }
 

@@ -272,3 +272,36 @@ TEST(Grab, EditShowsItsSunkenEdgeAndTheBackgroundOfItsState) {
 }
 
 }  // namespace
+
+namespace {
+
+class TFailingPaint : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  int paints = 0;
+
+ protected:
+  void Paint() override {
+    ++paints;
+    throw EConvertError("'abc' is not a valid integer value");
+  }
+};
+
+TEST(Forms, AnErrorWhilePaintingIsShownAfterThePaintAndOnlyOnce) {
+  TDialogResponder r;
+  r.AnswerBox(mrOk);
+  TForm form(nullptr);
+  auto* c = new TFailingPaint(&form);
+  c->SetParent(&form);
+  c->SetBounds(5, 5, 50, 20);
+  ShowForm(&form);
+  for (int i = 0; i < 3; ++i) {
+    c->Repaint();
+    Pump();
+  }
+  EXPECT_GE(c->paints, 2);
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  EXPECT_EQ(r.Boxes()[0].Text, "'abc' is not a valid integer value.");
+}
+
+}  // namespace
