@@ -10,6 +10,19 @@
 // switch on Msg and call the base for the rest, or override one of the
 // handler methods below. The backend turns real input into the same messages,
 // so a test that sends WM_KEYDOWN or WM_LBUTTONDOWN gets what a user gets.
+//
+// What the messages carry here:
+//  - WM_PAINT, WM_ERASEBKGND, WM_NCPAINT: the device context in WParam, a
+//    TCanvas* (HDC) already clipped and with its origin on the client (the
+//    window for WM_NCPAINT). A control's own Canvas draws only while it
+//    paints; elsewhere it measures text but draws nothing, so code that
+//    wants a new picture calls Invalidate or Repaint.
+//  - WM_CHAR, WM_SYSCHAR, CM_DIALOGCHAR: the Unicode character in WParam.
+//  - WM_SETTEXT: a NUL-terminated UTF-8 text in LParam; WM_GETTEXT fills a
+//    char buffer of WParam bytes (whole characters only).
+//  - CM_FOCUSCHANGED: the TWinControl* that took the focus in LParam.
+//  - Mouse messages: client coordinates in LParam, MK_ flags in WParam;
+//    WM_MOUSEWHEEL: screen coordinates, delta (120 a notch) in the high word.
 #include <functional>
 #include <memory>
 #include <string>
