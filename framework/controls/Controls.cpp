@@ -1482,16 +1482,7 @@ void TWinControl::CreateWnd() {
   pp.Parent = topLevel_ ? 0 : Parent()->handle_;
   pp.Owner = topLevel_ ? params.WndParent : 0;
   FillPeerParams(params, pp);
-  if (topLevel_) {
-    pp.Bounds = TRect(Left() + ncInsets_.Left, Top() + ncInsets_.Top, Left() + Width() - ncInsets_.Right,
-                      Top() + Height() - ncInsets_.Bottom);
-    if (pp.Bounds.Right < pp.Bounds.Left) pp.Bounds.Right = pp.Bounds.Left;
-    if (pp.Bounds.Bottom < pp.Bounds.Top) pp.Bounds.Bottom = pp.Bounds.Top;
-  } else {
-    TRect pins = Parent()->ncInsets_;
-    pp.Bounds = TRect(Left() + pins.Left, Top() + pins.Top, Left() + pins.Left + Width(),
-                      Top() + pins.Top + Height());
-  }
+  pp.Bounds = PeerBounds();
   pp.Visible = topLevel_ ? false : Visible();
   if (IBackend* b = Backend()) {
     peer_ = b->CreatePeer(pp);
@@ -1558,16 +1549,24 @@ void TWinControl::CMShowingChanged(TMessage&) {
   if (peer_ && topLevel_) peer_->SetVisible(showing_);
 }
 
+TRect TWinControl::PeerBounds() const {
+  if (topLevel_) {
+    // A top-level peer is the client area only: the window system draws the frame.
+    TRect r(Left() + ncInsets_.Left, Top() + ncInsets_.Top, Left() + Width() - ncInsets_.Right,
+            Top() + Height() - ncInsets_.Bottom);
+    r.Right = std::max(r.Right, r.Left);
+    r.Bottom = std::max(r.Bottom, r.Top);
+    return r;
+  }
+  // A child peer covers the whole control and sits in its parent's peer, which
+  // holds the parent's own frame unless the parent is a top-level window.
+  TRect pins = Parent() == nullptr || Parent()->topLevel_ ? TRect(0, 0, 0, 0) : Parent()->ncInsets_;
+  return TRect(Left() + pins.Left, Top() + pins.Top, Left() + pins.Left + Width(), Top() + pins.Top + Height());
+}
+
 void TWinControl::UpdatePeerBounds() {
   if (!peer_) return;
-  if (topLevel_) {
-    peer_->SetBounds(TRect(Left() + ncInsets_.Left, Top() + ncInsets_.Top, Left() + Width() - ncInsets_.Right,
-                           Top() + Height() - ncInsets_.Bottom));
-  } else if (Parent() != nullptr) {
-    TRect pins = Parent()->ncInsets_;
-    peer_->SetBounds(TRect(Left() + pins.Left, Top() + pins.Top, Left() + pins.Left + Width(),
-                           Top() + pins.Top + Height()));
-  }
+  if (topLevel_ || Parent() != nullptr) peer_->SetBounds(PeerBounds());
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

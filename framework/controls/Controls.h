@@ -540,6 +540,8 @@ class TWinControl : public TControl {
   // A point of the window's peer (its top-left corner at 0, 0) in client
   // coordinates: a top-level peer is the client area, a child's the window.
   TPoint PeerToClient(const TPoint& P) const;
+  // Where the peer lies in its parent peer (or on the screen, top level).
+  TRect PeerBounds() const;
   bool IsTopLevelWindow() const { return topLevel_; }
   // The window's styles (GWL_STYLE, GWL_EXSTYLE) and class style; setting
   // them changes the looks they stand for and sends WM_STYLECHANGED.

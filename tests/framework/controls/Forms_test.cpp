@@ -305,3 +305,26 @@ TEST(Forms, AnErrorWhilePaintingIsShownAfterThePaintAndOnlyOnce) {
 }
 
 }  // namespace
+
+// A form's window is its client area (the window system draws the frame), so
+// a child's window lies at its plain position; a bordered panel in between
+// still shifts its own children by its border.
+TEST(Forms, ChildWindowsSitAtTheirClientPositions) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSingle);
+  form.SetBounds(100, 100, 400, 300);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBorderStyle(bsSingle);
+  panel->SetBounds(10, 20, 200, 100);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(panel);
+  edit->SetBounds(5, 6, 50, 20);
+  form.HandleNeeded();
+  panel->HandleNeeded();
+  edit->HandleNeeded();
+  EXPECT_EQ(panel->PeerBounds(), TRect(10, 20, 210, 120));
+  TRect ins = panel->NonClientInsets();
+  EXPECT_GT(ins.Left, 0);
+  EXPECT_EQ(edit->PeerBounds(), TRect(5 + ins.Left, 6 + ins.Top, 55 + ins.Left, 26 + ins.Top));
+}
