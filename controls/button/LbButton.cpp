@@ -293,6 +293,8 @@ void TLbButton::CMMouseLeave(TMessage& Message) {
 
 void TLbButton::CMFocusChanged(TMessage& Message) {
   TCustomControl::CMFocusChanged(Message);
+  // A key held while the focus leaves is no longer a press of this button.
+  if (reinterpret_cast<TControl*>(Message.LParam) != this) bKeyDown = 0;
   RepaintNow();
 }
 
@@ -311,13 +313,18 @@ void TLbButton::CNKeyDown(TMessage& Message) {
   TCustomControl::CNKeyDown(Message);
   if (Enabled() && (Message.WParam == VK_RETURN || Message.WParam == VK_SPACE)) {
     bDown = true;
+    bKeyDown = static_cast<WORD>(Message.WParam);
     RepaintNow();
   }
 }
 
 void TLbButton::CNKeyUp(TMessage& Message) {
   TCustomControl::CNKeyUp(Message);
-  if (Message.WParam == VK_RETURN || Message.WParam == VK_SPACE) Click();
+  // Only the release of a key that went down here clicks: the release of the
+  // Return that closed a dialog must not press the button that has the focus
+  // in the window below.
+  if ((Message.WParam == VK_RETURN || Message.WParam == VK_SPACE) && bKeyDown == Message.WParam) Click();
+  bKeyDown = 0;
   RepaintNow();
 }
 

@@ -153,6 +153,7 @@ class TLbButton : public TCustomControl {
   bool FCancel = false;
   bool FSlowDecease = false;
   bool bDown = false;
+  WORD bKeyDown = 0;  // Return or Space pressed while this button had the focus
   bool bCursorOnButton = false;
   std::unique_ptr<TLbButtonThread> FThread;
   // The fade thread has been resumed at least once (it has an OS thread).

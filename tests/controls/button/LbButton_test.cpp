@@ -189,6 +189,27 @@ TEST_F(DialogFixture, ReturnAndEscapeReachDefaultAndCancelButtons) {
   }
 }
 
+// The Return that closes a dialog comes up in the window below: it must not
+// press the button that has the focus there.
+TEST_F(DialogFixture, AKeyReleaseClicksOnlyAfterItsPressOnTheButton) {
+  Show();
+  other->SetFocus();
+  Pump();
+  KeyUp(VK_RETURN);
+  KeyUp(VK_SPACE);
+  EXPECT_TRUE(log.empty());
+  edit->SetFocus();
+  Pump();
+  KeyDown(VK_SPACE);
+  other->SetFocus();
+  Pump();
+  KeyUp(VK_SPACE);
+  EXPECT_TRUE(log.empty());
+  KeyDown(VK_SPACE);
+  KeyUp(VK_SPACE);
+  EXPECT_EQ(log, std::vector<std::string>{"Other"});
+}
+
 TEST_F(DialogFixture, HiddenOrDisabledDefaultLeavesReturnToOthersAndStaysUp) {
   Show();
   auto* second = AddButton("Second", 280);
