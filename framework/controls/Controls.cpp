@@ -1448,7 +1448,7 @@ TRect TWinControl::NonClientInsets() const {
 }
 
 TPoint TWinControl::PeerToClient(const TPoint& P) const {
-  if (topLevel_) return P;
+  if (peerIsClient_) return P;
   TRect ins = NonClientInsets();
   return TPoint(P.X - ins.Left, P.Y - ins.Top);
 }
@@ -1482,6 +1482,7 @@ void TWinControl::CreateWnd() {
   pp.Parent = topLevel_ ? 0 : Parent()->handle_;
   pp.Owner = topLevel_ ? params.WndParent : 0;
   FillPeerParams(params, pp);
+  peerIsClient_ = topLevel_ && !pp.Frameless;
   pp.Bounds = PeerBounds();
   pp.Visible = topLevel_ ? false : Visible();
   if (IBackend* b = Backend()) {
@@ -1550,17 +1551,18 @@ void TWinControl::CMShowingChanged(TMessage&) {
 }
 
 TRect TWinControl::PeerBounds() const {
-  if (topLevel_) {
-    // A top-level peer is the client area only: the window system draws the frame.
+  if (peerIsClient_) {
+    // The window system draws this window's frame: the peer is the client area.
     TRect r(Left() + ncInsets_.Left, Top() + ncInsets_.Top, Left() + Width() - ncInsets_.Right,
             Top() + Height() - ncInsets_.Bottom);
     r.Right = std::max(r.Right, r.Left);
     r.Bottom = std::max(r.Bottom, r.Top);
     return r;
   }
-  // A child peer covers the whole control and sits in its parent's peer, which
-  // holds the parent's own frame unless the parent is a top-level window.
-  TRect pins = Parent() == nullptr || Parent()->topLevel_ ? TRect(0, 0, 0, 0) : Parent()->ncInsets_;
+  // Any other peer covers the whole control, frame included; a child sits in
+  // its parent's peer, which holds the parent's frame unless that is drawn by
+  // the window system.
+  TRect pins = Parent() == nullptr || Parent()->peerIsClient_ ? TRect(0, 0, 0, 0) : Parent()->ncInsets_;
   return TRect(Left() + pins.Left, Top() + pins.Top, Left() + pins.Left + Width(), Top() + pins.Top + Height());
 }
 
@@ -1619,7 +1621,10 @@ TRect TWinControl::GetClientRect() const {
 TPoint TWinControl::GetClientOrigin() const {
   TRect ins = NonClientInsets();
   if (Parent() == nullptr) {
-    if (peer_) return peer_->ScreenOrigin();
+    if (peer_) {
+      TPoint o = peer_->ScreenOrigin();
+      return peerIsClient_ ? o : TPoint(o.X + ins.Left, o.Y + ins.Top);
+    }
     return TPoint(Left() + ins.Left, Top() + ins.Top);
   }
   TPoint p = Parent()->ClientOrigin();
@@ -1640,7 +1645,7 @@ void TWinControl::InvalidateRect(const TRect* R, bool) {
     return;
   }
   TRect w = *R;
-  if (!topLevel_) OffsetRect(w, ncInsets_.Left, ncInsets_.Top);
+  if (!peerIsClient_) OffsetRect(w, ncInsets_.Left, ncInsets_.Top);
   peer_->Invalidate(&w);
 }
 

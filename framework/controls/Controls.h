@@ -543,6 +543,9 @@ class TWinControl : public TControl {
   // Where the peer lies in its parent peer (or on the screen, top level).
   TRect PeerBounds() const;
   bool IsTopLevelWindow() const { return topLevel_; }
+  // True when the window system draws this window's frame, so its peer is
+  // the client area alone; every other peer also holds the frame we draw.
+  bool PeerIsClientArea() const { return peerIsClient_; }
   // The window's styles (GWL_STYLE, GWL_EXSTYLE) and class style; setting
   // them changes the looks they stand for and sends WM_STYLECHANGED.
   uint32_t WindowStyle() const;
@@ -646,6 +649,7 @@ class TWinControl : public TControl {
   uint32_t classStyle_ = 0;
   // Our own top-level ancestor window (a form or pop-up), for coordinates.
   bool topLevel_ = false;
+  bool peerIsClient_ = false;
 
  private:
   void BrushChanged(TObject*);

@@ -95,7 +95,7 @@ class TControlWindowEvents : public IWindowEvents {
       }
     } scope(Wnd);
     TRect ins = w->NonClientInsets();
-    bool top = w->IsTopLevelWindow();
+    bool top = w->PeerIsClientArea();
     if (!top && (ins.Left || ins.Top || ins.Right || ins.Bottom))
       SendMessage(Wnd, WM_NCPAINT, reinterpret_cast<WPARAM>(&dc), 0);
     if (!IsWindow(Wnd)) return;
@@ -126,7 +126,9 @@ class TControlWindowEvents : public IWindowEvents {
   void PeerMovedOrResized(HWND Wnd, const TRect& ClientOnScreen) override {
     TWinControl* w = FindControl(Wnd);
     if (w == nullptr || !w->IsTopLevelWindow()) return;
-    TRect ins = w->NonClientInsets();
+    // The peer is the client area when the window system draws the frame,
+    // else the whole window.
+    TRect ins = w->PeerIsClientArea() ? w->NonClientInsets() : TRect(0, 0, 0, 0);
     TRect r(ClientOnScreen.Left - ins.Left, ClientOnScreen.Top - ins.Top, ClientOnScreen.Right + ins.Right,
             ClientOnScreen.Bottom + ins.Bottom);
     if (r == w->BoundsRect()) return;

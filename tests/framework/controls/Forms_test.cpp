@@ -328,3 +328,24 @@ TEST(Forms, ChildWindowsSitAtTheirClientPositions) {
   EXPECT_GT(ins.Left, 0);
   EXPECT_EQ(edit->PeerBounds(), TRect(5 + ins.Left, 6 + ins.Top, 55 + ins.Left, 26 + ins.Top));
 }
+
+// A window without a frame of the window system (a pop-up list, a hint) gets
+// its border and scroll bars from us, so its peer holds them too.
+TEST(Forms, PopUpWindowsHoldTheirOwnFrame) {
+  TForm framed(nullptr);
+  framed.SetBorderStyle(bsSingle);
+  framed.SetBounds(100, 100, 400, 300);
+  framed.HandleNeeded();
+  TRect fins = framed.NonClientInsets();
+  EXPECT_TRUE(framed.PeerIsClientArea());
+  EXPECT_EQ(framed.PeerBounds(), TRect(100 + fins.Left, 100 + fins.Top, 500 - fins.Right, 400 - fins.Bottom));
+
+  TPanel popup(nullptr);
+  popup.SetBorderStyle(bsSingle);
+  popup.SetBounds(50, 60, 120, 80);
+  popup.HandleNeeded();
+  EXPECT_FALSE(popup.PeerIsClientArea());
+  EXPECT_EQ(popup.PeerBounds(), TRect(50, 60, 170, 140));
+  TRect ins = popup.NonClientInsets();
+  EXPECT_EQ(popup.PeerToClient(TPoint(ins.Left, ins.Top)), TPoint(0, 0));
+}
