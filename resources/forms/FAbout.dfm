@@ -124,6 +124,7 @@ object FAbout: TFAbout
     Height = 30
     Caption = 'OK'
     ModalResult = mrOk
+    Cancel = True
     TabOrder = 0
   end
 end

@@ -92,6 +92,7 @@ object FNew_Project: TFNew_Project
       Height = 30
       Caption = 'Cancel'
       ModalResult = mrCancel
+      Cancel = True
       TabOrder = 1
     end
   end

@@ -93,6 +93,7 @@ object FOpenConf: TFOpenConf
       Anchors = [akTop, akRight]
       Caption = 'Cancel'
       ModalResult = mrCancel
+      Cancel = True
       TabOrder = 1
     end
   end

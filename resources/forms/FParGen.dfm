@@ -4093,6 +4093,7 @@ object FParGen: TFParGen
       Anchors = [akTop, akRight]
       Caption = 'Cancel'
       ModalResult = mrCancel
+      Cancel = True
       TabOrder = 1
     end
   end

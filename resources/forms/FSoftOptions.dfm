@@ -295,6 +295,7 @@ object FSoftOptions: TFSoftOptions
       Height = 30
       Caption = 'Cancel'
       ModalResult = mrCancel
+      Cancel = True
       TabOrder = 1
     end
   end
