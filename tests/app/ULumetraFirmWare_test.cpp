@@ -14,7 +14,7 @@
 #include "framework/controls/LinkLabel.h"
 #include "framework/controls/StdCtrls.h"
 #include "tests/app/AppFormsFixture.h"
-#include "tests/app/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/Input.h"
 #include "tests/support/Responder.h"
 

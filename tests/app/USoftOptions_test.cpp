@@ -17,7 +17,7 @@
 #include "framework/net/Http.h"
 #include "framework/os/Resources.h"
 #include "tests/app/AppFormsFixture.h"
-#include "tests/app/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/Responder.h"
 
 namespace {

@@ -1,88 +1,10 @@
 #include "framework/net/Http.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <mutex>
-#include <thread>
+#include "tests/support/LoopbackHttpServer.h"
 
 namespace {
-// A one-connection-at-a-time server on 127.0.0.1 that answers every request
-// with the given bytes, or holds the connection open without a word.
-class TLoopbackServer {
- public:
-  explicit TLoopbackServer(std::string answer, bool silent = false)
-      : answer_(std::move(answer)), silent_(silent) {
-    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::listen(fd_, 4);
-    socklen_t len = sizeof a;
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
-    port_ = ntohs(a.sin_port);
-    thread_ = std::thread([this] { Serve(); });
-  }
-  ~TLoopbackServer() {
-    stop_ = true;
-    thread_.join();
-    ::close(fd_);
-  }
-  std::string Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
-  }
-  std::string Request() {
-    std::lock_guard<std::mutex> l(lock_);
-    return request_;
-  }
-
- private:
-  void Serve() {
-    while (!stop_) {
-      pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, 20) <= 0) continue;
-      int c = ::accept(fd_, nullptr, nullptr);
-      if (c < 0) continue;
-      std::string req;
-      char buf[4096];
-      while (req.find("\r\n\r\n") == std::string::npos && !stop_) {
-        pollfd q{c, POLLIN, 0};
-        if (::poll(&q, 1, 20) <= 0) continue;
-        ssize_t n = ::recv(c, buf, sizeof buf, 0);
-        if (n <= 0) break;
-        req.append(buf, static_cast<std::size_t>(n));
-      }
-      {
-        std::lock_guard<std::mutex> l(lock_);
-        request_ = req;
-      }
-      if (silent_) {
-        while (!stop_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      } else {
-        ::send(c, answer_.data(), answer_.size(), MSG_NOSIGNAL);
-      }
-      ::close(c);
-    }
-  }
-
-  std::string answer_;
-  bool silent_;
-  int fd_ = -1;
-  int port_ = 0;
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
-  std::mutex lock_;
-  std::string request_;
-};
-
 THttpRequest Req(const std::string& url) {
   THttpRequest r;
   r.Url = url;
@@ -94,7 +16,7 @@ THttpRequest Req(const std::string& url) {
 }  // namespace
 
 TEST(Http, GetsTheBodyOverHttp10WithTheGivenHeaders) {
-  TLoopbackServer server("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nSet-Cookie: a=b\r\n\r\nVER. 1.001");
+  TLoopbackHttpServer server("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nSet-Cookie: a=b\r\n\r\nVER. 1.001");
   TCurlHttpClient client;
   THttpResponse r =
       client.Get(Req(server.Url("/home/download/GetversionSW.asp?nomesw=" + UrlEncode("CF30406"))));
@@ -111,13 +33,13 @@ TEST(Http, GetsTheBodyOverHttp10WithTheGivenHeaders) {
 TEST(Http, ErrorStatusIsAnAnswerGarbageIsNot) {
   TCurlHttpClient client;
   {
-    TLoopbackServer server("HTTP/1.0 404 Not Found\r\n\r\nmissing");
+    TLoopbackHttpServer server("HTTP/1.0 404 Not Found\r\n\r\nmissing");
     THttpResponse r = client.Get(Req(server.Url("/x")));
     EXPECT_TRUE(r.Ok);
     EXPECT_EQ(r.Status, 404);
   }
   {
-    TLoopbackServer server("\x01\x02 this is no HTTP at all\r\n\r\n");
+    TLoopbackHttpServer server("\x01\x02 this is no HTTP at all\r\n\r\n");
     THttpResponse r = client.Get(Req(server.Url("/x")));
     EXPECT_FALSE(r.Ok);
     EXPECT_FALSE(r.Error.empty());
@@ -126,7 +48,7 @@ TEST(Http, ErrorStatusIsAnAnswerGarbageIsNot) {
 }
 
 TEST(Http, ASilentServerTimesOutInsteadOfHanging) {
-  TLoopbackServer server("", true);
+  TLoopbackHttpServer server("", true);
   TCurlHttpClient client;
   THttpRequest req = Req(server.Url("/x"));
   req.TimeoutMs = 300;
@@ -142,7 +64,7 @@ TEST(Http, RefusedConnectionAndOtherSchemesFail) {
   TCurlHttpClient client;
   int port = 0;
   {
-    TLoopbackServer closed("x");
+    TLoopbackHttpServer closed("x");
     port = std::stoi(closed.Url("").substr(17));
   }
   EXPECT_FALSE(client.Get(Req("http://127.0.0.1:" + std::to_string(port) + "/")).Ok);

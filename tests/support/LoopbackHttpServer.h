@@ -1,6 +1,6 @@
 #pragma once
-// A small HTTP server on 127.0.0.1 for the version check: it answers every
-// request with the given bytes, or holds the connection without a word.
+// A small HTTP server on 127.0.0.1: it answers every request with the given
+// bytes, or holds the connection without a word (a service that never answers).
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -38,6 +38,7 @@ class TLoopbackHttpServer {
 
   // "http://127.0.0.1:<port>"
   std::string Host() const { return "http://127.0.0.1:" + std::to_string(port_); }
+  std::string Url(const std::string& Path) const { return Host() + Path; }
   // The last request's head.
   std::string Request() {
     std::lock_guard<std::mutex> l(lock_);
