@@ -4,6 +4,9 @@
 #include <cstring>
 #include <limits>
 
+#include "framework/rtl/CodePage.h"
+#include "framework/rtl/StrUtils.h"
+
 namespace {
 
 enum : uint8_t {
@@ -41,83 +44,6 @@ constexpr uint8_t kFlagInline = 4;
 constexpr int kMaxDepth = 200;
 
 constexpr char kSignature[4] = {'T', 'P', 'F', '0'};
-
-// ---- UTF-8 / UTF-16 / Windows-1252 -------------------------------------
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-// Decodes UTF-8 into code points; false when the bytes are not valid UTF-8.
-bool DecodeUtf8(std::string_view s, std::u32string& out) {
-  out.clear();
-  size_t i = 0;
-  while (i < s.size()) {
-    auto b = static_cast<unsigned char>(s[i]);
-    uint32_t cp;
-    int extra;
-    if (b < 0x80) {
-      cp = b;
-      extra = 0;
-    } else if ((b & 0xE0) == 0xC0) {
-      cp = b & 0x1F;
-      extra = 1;
-    } else if ((b & 0xF0) == 0xE0) {
-      cp = b & 0x0F;
-      extra = 2;
-    } else if ((b & 0xF8) == 0xF0) {
-      cp = b & 0x07;
-      extra = 3;
-    } else {
-      return false;
-    }
-    if (s.size() - i - 1 < static_cast<size_t>(extra)) return false;
-    for (int k = 1; k <= extra; ++k) {
-      auto c = static_cast<unsigned char>(s[i + k]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    static const uint32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    out += cp;
-    i += static_cast<size_t>(extra) + 1;
-  }
-  return true;
-}
-
-const uint16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// Single-byte strings of older streams are in the ANSI code page.
-std::string AnsiToUtf8(std::string_view s) {
-  std::string out;
-  for (char ch : s) {
-    auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80)
-      out += ch;
-    else if (b < 0xA0)
-      AppendUtf8(out, kCp1252High[b - 0x80]);
-    else
-      AppendUtf8(out, b);
-  }
-  return out;
-}
 
 // ---- writer ----------------------------------------------------------------
 
@@ -185,33 +111,19 @@ class Writer {
       out_ += s;
       return;
     }
-    std::u32string cps;
-    if (!DecodeUtf8(s, cps)) {
-      // Not valid UTF-8: keep the bytes as they are.
-      Byte(vaUTF8String);
-      Le(Length32(s.size()), 4);
-      out_ += s;
-      return;
-    }
-    size_t units = 0;
-    for (char32_t cp : cps) units += cp >= 0x10000 ? 2 : 1;
-    if (s.size() < units * 2) {
+    // Text that is not valid UTF-8 keeps its bytes as they are; so does text
+    // that is shorter as UTF-8 than as UTF-16.
+    const bool valid = IsValidUtf8(s);
+    const std::u16string units = valid ? Utf8ToUtf16(s) : std::u16string();
+    if (!valid || s.size() < units.size() * 2) {
       Byte(vaUTF8String);
       Le(Length32(s.size()), 4);
       out_ += s;
       return;
     }
     Byte(vaWString);
-    Le(Length32(units), 4);
-    for (char32_t cp : cps) {
-      if (cp >= 0x10000) {
-        uint32_t v = cp - 0x10000;
-        Le(0xD800 + (v >> 10), 2);
-        Le(0xDC00 + (v & 0x3FF), 2);
-      } else {
-        Le(cp, 2);
-      }
-    }
+    Le(Length32(units.size()), 4);
+    for (char16_t u : units) Le(u, 2);
   }
   static uint32_t Length32(size_t n) {
     if (n > std::numeric_limits<uint32_t>::max()) throw EWriteError("Value too large to be streamed");
@@ -456,11 +368,11 @@ class Reader {
         v.FloatType = TLayoutFloatType::Currency;
         break;
       case vaString:
-        v = TLayoutValue::String(AnsiToUtf8(Short()));
+        v = TLayoutValue::String(Cp1252ToUtf8(Short()));
         break;
       case vaLString: {
         size_t n = static_cast<size_t>(Le(4));
-        v = TLayoutValue::String(AnsiToUtf8(Bytes(n)));
+        v = TLayoutValue::String(Cp1252ToUtf8(Bytes(n)));
         break;
       }
       case vaUTF8String: {
@@ -527,23 +439,10 @@ class Reader {
   }
 
   std::string Utf16(size_t units) {
-    std::string out;
-    for (size_t i = 0; i < units; ++i) {
-      uint32_t u = static_cast<uint32_t>(Le(2));
-      if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
-        uint32_t lo =
-            static_cast<uint8_t>(d_[p_]) | (static_cast<uint32_t>(static_cast<uint8_t>(d_[p_ + 1])) << 8);
-        if (lo >= 0xDC00 && lo <= 0xDFFF) {
-          p_ += 2;
-          ++i;
-          AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
-          continue;
-        }
-      }
-      // A lone surrogate has no UTF-8 form.
-      AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? 0xFFFD : u);
-    }
-    return out;
+    std::u16string text;
+    text.reserve(units);
+    for (size_t i = 0; i < units; ++i) text += static_cast<char16_t>(Le(2));
+    return Utf16ToUtf8(text);
   }
 
   std::string_view d_;

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "framework/rtl/StrUtils.h"
+
 namespace {
 
 constexpr int kMaxDepth = 200;
@@ -27,24 +29,6 @@ bool Keyword(const std::string& s, const char* kw) {
   for (; kw[n] != 0; ++n)
     if (n >= s.size() || (s[n] | 0x20) != kw[n]) return false;
   return n == s.size();
-}
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 // ---- lexer -------------------------------------------------------------------

@@ -428,13 +428,16 @@ int PosEx(std::string_view Sub, std::string_view S, int Offset) {
   return p == std::string_view::npos ? -1 : static_cast<int>(p);
 }
 
-char32_t NextUtf8Char(std::string_view S, std::size_t& Pos) {
+namespace {
+// Length of the well-formed sequence at Pos, its character in C; 0 when the
+// bytes there are malformed, overlong, a surrogate or beyond U+10FFFF.
+std::size_t DecodeUtf8At(std::string_view S, std::size_t Pos, char32_t& C) {
   const auto b0 = static_cast<unsigned char>(S[Pos]);
   if (b0 < 0x80) {
-    ++Pos;
-    return b0;
+    C = b0;
+    return 1;
   }
-  int len = 0;
+  std::size_t len = 0;
   char32_t c = 0;
   char32_t min = 0;
   if ((b0 & 0xE0) == 0xC0) {
@@ -450,27 +453,40 @@ char32_t NextUtf8Char(std::string_view S, std::size_t& Pos) {
     c = b0 & 0x07;
     min = 0x10000;
   } else {
-    ++Pos;
-    return 0xFFFD;
+    return 0;
   }
-  if (Pos + static_cast<std::size_t>(len) > S.size()) {
-    ++Pos;
-    return 0xFFFD;
-  }
-  for (int k = 1; k < len; ++k) {
-    auto b = static_cast<unsigned char>(S[Pos + static_cast<std::size_t>(k)]);
-    if ((b & 0xC0) != 0x80) {
-      ++Pos;
-      return 0xFFFD;
-    }
+  if (Pos + len > S.size()) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    auto b = static_cast<unsigned char>(S[Pos + k]);
+    if ((b & 0xC0) != 0x80) return 0;
     c = (c << 6) | (b & 0x3F);
   }
-  if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+  if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+  C = c;
+  return len;
+}
+}  // namespace
+
+char32_t NextUtf8Char(std::string_view S, std::size_t& Pos) {
+  char32_t c = 0;
+  const std::size_t len = DecodeUtf8At(S, Pos, c);
+  if (len == 0) {
     ++Pos;
     return 0xFFFD;
   }
-  Pos += static_cast<std::size_t>(len);
+  Pos += len;
   return c;
+}
+
+bool IsValidUtf8(std::string_view S) {
+  std::size_t pos = 0;
+  char32_t c = 0;
+  while (pos < S.size()) {
+    const std::size_t len = DecodeUtf8At(S, pos, c);
+    if (len == 0) return false;
+    pos += len;
+  }
+  return true;
 }
 
 void AppendUtf8(std::string& Out, char32_t C) {

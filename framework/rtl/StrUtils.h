@@ -129,6 +129,8 @@ std::string Utf32ToUtf8(std::u32string_view S);
 void AppendUtf8(std::string& Out, char32_t C);
 // Decodes the character at byte Pos and advances Pos past it.
 char32_t NextUtf8Char(std::string_view S, std::size_t& Pos);
+// False when S holds a malformed, overlong or surrogate sequence.
+bool IsValidUtf8(std::string_view S);
 // UTF-16 as the platform's strings hold it; unpaired surrogates give U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view S);
 std::string Utf16ToUtf8(std::u16string_view S);

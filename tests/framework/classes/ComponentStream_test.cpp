@@ -90,6 +90,7 @@ TEST_F(ComponentStreamTest, WriterPicksTheValueKindByTheTable) {
       {"UTF-16 shorter", TLayoutValue::String("\xE2\x82\xAC"), Bytes({18, 1, 0, 0, 0, 0xAC, 0x20})},
       {"surrogate pair", TLayoutValue::String("\xF0\x9F\x98\x80"),
        Bytes({18, 2, 0, 0, 0, 0x3D, 0xD8, 0x00, 0xDE})},
+      {"not UTF-8 keeps its bytes", TLayoutValue::String("a\xFF\xC3"), Bytes({20, 3, 0, 0, 0}) + "a\xFF\xC3"},
       {"identifier", TLayoutValue::Ident("clWindow"), Bytes({7, 8}) + "clWindow"},
       {"false", TLayoutValue::Boolean(false), Bytes({8})},
       {"true", TLayoutValue::Boolean(true), Bytes({9})},
@@ -293,6 +294,18 @@ TEST_F(ComponentStreamTest, OlderEncodingsAreRead) {
   EXPECT_EQ(o.Props[3].Value.Float, 1.0);
   ASSERT_EQ(o.Props[4].Value.Items.size(), 1u);
   EXPECT_EQ(o.Props[4].Value.Items[0].Props[0].Value.Int, 9);
+}
+
+TEST_F(ComponentStreamTest, LoneSurrogatesOfAWideStringReadAsReplacement) {
+  std::string data = "TPF0" + Bytes({1, 'X', 0}) +
+                     Bytes({1, 'U', 18, 3, 0, 0, 0, 0x00, 0xD8, 'a', 0, 0x00, 0xDC}) + Bytes({0}) +
+                     Bytes({0});
+  size_t pos = 0;
+  TLayoutObject o = ReadLayoutRecord(data, pos);
+  ASSERT_EQ(o.Props.size(), 1u);
+  EXPECT_EQ(o.Props[0].Value.Str,
+            "\xEF\xBF\xBD"
+            "a\xEF\xBF\xBD");
 }
 
 }  // namespace

@@ -229,6 +229,26 @@ TEST(StrUtils, Utf8HelpersCountCharacters) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
 }
 
+TEST(StrUtils, IsValidUtf8RejectsMalformedSequences) {
+  struct Case {
+    const char* Name;
+    std::string Text;
+    bool Valid;
+  };
+  const Case cases[] = {
+      {"empty", "", true},
+      {"ascii and four-byte", "a\xC3\xA9\xF0\x9F\x98\x80", true},
+      {"replacement character itself", "\xEF\xBF\xBD", true},
+      {"stray continuation", "a\x80", false},
+      {"cut short", "\xE2\x82", false},
+      {"overlong slash", "\xC0\xAF", false},
+      {"surrogate", "\xED\xA0\x80", false},
+      {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+      {"not a lead byte", "\xFF", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsValidUtf8(c.Text), c.Valid) << c.Name;
+}
+
 TEST(StrUtils, SplitAndQuote) {
   EXPECT_EQ(SplitString("a,,b", ','), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_EQ(SplitString("", ','), (std::vector<std::string>{""}));
