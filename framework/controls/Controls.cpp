@@ -1858,46 +1858,37 @@ void TWinControl::KeyPress(char32_t& Key) {
   if (OnKeyPress) OnKeyPress(this, Key);
 }
 
-bool TWinControl::DoKeyDown(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && static_cast<TWinControl*>(form) != this && form->KeyPreview() &&
-      static_cast<TWinControl*>(form)->DoKeyDown(Message))
+namespace {
+// A form that previews keys sees them first; a handler that clears the key has
+// taken it.
+template <typename TKey, typename FHandler>
+bool DispatchKey(TWinControl* Control, TMessage& Message, bool (TWinControl::*Dispatch)(TMessage&),
+                 FHandler Handler) {
+  TCustomForm* form = GetParentForm(Control);
+  if (form != nullptr && static_cast<TWinControl*>(form) != Control && form->KeyPreview() &&
+      (static_cast<TWinControl*>(form)->*Dispatch)(Message))
     return true;
-  if (!controlStyle_.Contains(csNoStdEvents)) {
-    WORD key = static_cast<WORD>(Message.WParam);
-    KeyDown(key, KeyDataToShiftState(Message.LParam));
-    Message.WParam = key;
-    if (key == 0) return true;
-  }
-  return false;
+  if (Control->ControlStyle().Contains(csNoStdEvents)) return false;
+  TKey key = static_cast<TKey>(Message.WParam);
+  Handler(key);
+  Message.WParam = key;
+  return key == 0;
+}
+}  // namespace
+
+bool TWinControl::DoKeyDown(TMessage& Message) {
+  return DispatchKey<WORD>(this, Message, &TWinControl::DoKeyDown,
+                           [&](WORD& Key) { KeyDown(Key, KeyDataToShiftState(Message.LParam)); });
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && static_cast<TWinControl*>(form) != this && form->KeyPreview() &&
-      static_cast<TWinControl*>(form)->DoKeyUp(Message))
-    return true;
-  if (!controlStyle_.Contains(csNoStdEvents)) {
-    WORD key = static_cast<WORD>(Message.WParam);
-    KeyUp(key, KeyDataToShiftState(Message.LParam));
-    Message.WParam = key;
-    if (key == 0) return true;
-  }
-  return false;
+  return DispatchKey<WORD>(this, Message, &TWinControl::DoKeyUp,
+                           [&](WORD& Key) { KeyUp(Key, KeyDataToShiftState(Message.LParam)); });
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && static_cast<TWinControl*>(form) != this && form->KeyPreview() &&
-      static_cast<TWinControl*>(form)->DoKeyPress(Message))
-    return true;
-  if (!controlStyle_.Contains(csNoStdEvents)) {
-    char32_t ch = static_cast<char32_t>(Message.WParam);
-    KeyPress(ch);
-    Message.WParam = ch;
-    if (ch == 0) return true;
-  }
-  return false;
+  return DispatchKey<char32_t>(this, Message, &TWinControl::DoKeyPress,
+                               [&](char32_t& Key) { KeyPress(Key); });
 }
 
 void TWinControl::DoEnter() {
