@@ -7,6 +7,7 @@
 #include "framework/controls/Forms.h"
 #include "framework/controls/Menus.h"
 #include "framework/graphics/Region.h"
+#include "framework/rtl/StrUtils.h"
 
 namespace {
 
@@ -25,17 +26,6 @@ char32_t UpperChar(char32_t c) {
   if (c >= 'a' && c <= 'z') return c - 32;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
   return c;
-}
-
-// The first character of S at byte Pos (UTF-8), advancing Pos.
-char32_t NextChar(const std::string& s, size_t& pos) {
-  unsigned char c = static_cast<unsigned char>(s[pos]);
-  int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-  char32_t cp = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
-  for (int i = 1; i < n && pos + i < s.size(); ++i)
-    cp = (cp << 6) | (static_cast<unsigned char>(s[pos + i]) & 0x3F);
-  pos += n;
-  return cp;
 }
 
 }  // namespace
@@ -77,9 +67,9 @@ TShiftState GetShiftState() {
 char32_t GetHotkey(const std::string& Text) {
   size_t pos = 0;
   while (pos < Text.size()) {
-    char32_t c = NextChar(Text, pos);
+    char32_t c = NextUtf8Char(Text, pos);
     if (c == '&' && pos < Text.size()) {
-      char32_t n = NextChar(Text, pos);
+      char32_t n = NextUtf8Char(Text, pos);
       if (n != '&') return n;
     }
   }
