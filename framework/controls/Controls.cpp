@@ -1418,6 +1418,14 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   Params.WinClassName = ClassName();
 }
 
+void TWinControl::ApplyBorderStyle(TCreateParams& Params, TBorderStyle Style) const {
+  if (Style != bsSingle) return;
+  if (Ctl3D())
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+  else
+    Params.Style |= WS_BORDER;
+}
+
 TRect TWinControl::ComputeNonClientInsets(const TCreateParams& Params) const {
   int b = 0;
   if (Params.ExStyle & WS_EX_CLIENTEDGE) b += 2;

@@ -570,6 +570,9 @@ class TWinControl : public TControl {
   friend class TControlWindowEvents;
 
   virtual void CreateParams(TCreateParams& Params);
+  // A single border is the sunken client edge with 3-D looks, a plain line
+  // without them.
+  void ApplyBorderStyle(TCreateParams& Params, TBorderStyle Style) const;
   virtual void CreateWnd();
   virtual void DestroyWnd();
   virtual void CreateHandle();

@@ -148,12 +148,7 @@ TCustomListBox::~TCustomListBox() = default;
 
 void TCustomListBox::CreateParams(TCreateParams& Params) {
   TScrollBarsWindow::CreateParams(Params);
-  if (borderStyle_ == bsSingle) {
-    if (Ctl3D())
-      Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else
-      Params.Style |= WS_BORDER;
-  }
+  ApplyBorderStyle(Params, borderStyle_);
 }
 
 void TCustomListBox::Loaded() {

@@ -927,10 +927,5 @@ void TScrollBox::SetBorderStyle(TBorderStyle Value) {
 
 void TScrollBox::CreateParams(TCreateParams& Params) {
   TScrollingWinControl::CreateParams(Params);
-  if (borderStyle_ == bsSingle) {
-    if (Ctl3D())
-      Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else
-      Params.Style |= WS_BORDER;
-  }
+  ApplyBorderStyle(Params, borderStyle_);
 }

@@ -364,12 +364,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (!hideSelection_) Params.Style |= ES_NOHIDESEL;
   if (charCase_ == ecUpperCase) Params.Style |= ES_UPPERCASE;
   if (charCase_ == ecLowerCase) Params.Style |= ES_LOWERCASE;
-  if (borderStyle_ == bsSingle) {
-    if (Ctl3D())
-      Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else
-      Params.Style |= WS_BORDER;
-  }
+  ApplyBorderStyle(Params, borderStyle_);
 }
 
 void TCustomEdit::CreateWnd() {
