@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/backend/Backend.h"
+#include "framework/controls/ControlUtils.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/Menus.h"
 #include "framework/graphics/Region.h"
@@ -1340,22 +1341,9 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
                                           bool CheckParent) const {
   std::vector<TWinControl*> list;
   GetTabOrderList(list);
-  if (list.empty()) return nullptr;
-  int n = static_cast<int>(list.size());
-  auto it = std::find(list.begin(), list.end(), CurControl);
-  int start = it == list.end() ? (GoForward ? n - 1 : 0) : static_cast<int>(it - list.begin());
-  int i = start;
-  do {
-    if (GoForward) {
-      if (++i == n) i = 0;
-    } else {
-      if (i == 0) i = n;
-      --i;
-    }
-    TWinControl* c = list[static_cast<size_t>(i)];
-    if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this)) return c;
-  } while (i != start);
-  return nullptr;
+  return FindNextInCycle(list, CurControl, GoForward, [&](TWinControl* c) {
+    return c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this);
+  });
 }
 
 void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {

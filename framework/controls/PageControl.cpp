@@ -4,6 +4,7 @@
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/controls/Controls_Published.h"
 
+#include "framework/controls/ControlUtils.h"
 #include "framework/controls/Forms.h"
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/ImgList.h"
@@ -196,22 +197,8 @@ void TPageControl::SetTabIndex(int Value) {
 }
 
 TTabSheet* TPageControl::FindNextPage(TTabSheet* CurPage, bool GoForward, bool CheckTabVisible) const {
-  int n = PageCount();
-  if (n == 0) return nullptr;
-  auto it = std::find(pages_.begin(), pages_.end(), CurPage);
-  int start = it == pages_.end() ? (GoForward ? n - 1 : 0) : static_cast<int>(it - pages_.begin());
-  int i = start;
-  do {
-    if (GoForward) {
-      if (++i == n) i = 0;
-    } else {
-      if (i == 0) i = n;
-      --i;
-    }
-    TTabSheet* p = pages_[static_cast<size_t>(i)];
-    if (!CheckTabVisible || p->TabVisible()) return p;
-  } while (i != start);
-  return nullptr;
+  return FindNextInCycle(pages_, CurPage, GoForward,
+                         [&](TTabSheet* p) { return !CheckTabVisible || p->TabVisible(); });
 }
 
 bool TPageControl::CanChange() {
