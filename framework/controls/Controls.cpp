@@ -201,6 +201,23 @@ void TControlCanvas::EndDC() {
   DetachPainter();
 }
 
+void TControlCanvas::PaintThrough(TCanvas* DC, bool Locked, const std::function<void()>& Paint) {
+  if (Locked) Lock();
+  BeginDC(DC);
+  auto end = [&] {
+    EndDC();
+    if (Locked) Unlock();
+    DC->Refresh();
+  };
+  try {
+    Paint();
+  } catch (...) {
+    end();
+    throw;
+  }
+  end();
+}
+
 // ---- TMouse ----
 
 TPoint TMouse::CursorPos() const { return ::CursorPos(); }
@@ -2190,19 +2207,7 @@ TCustomControl::TCustomControl(TComponent* AOwner)
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(TCanvas* DC) {
-  canvas_->Lock();
-  canvas_->BeginDC(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->EndDC();
-    canvas_->Unlock();
-    DC->Refresh();
-    throw;
-  }
-  canvas_->EndDC();
-  canvas_->Unlock();
-  DC->Refresh();
+  canvas_->PaintThrough(DC, true, [this] { Paint(); });
 }
 
 // ---- TGraphicControl ----
@@ -2216,19 +2221,7 @@ void TGraphicControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_PAINT) {
     auto* DC = reinterpret_cast<TCanvas*>(Message.WParam);
     if (DC == nullptr) return;
-    canvas_->Lock();
-    canvas_->BeginDC(DC);
-    try {
-      Paint();
-    } catch (...) {
-      canvas_->EndDC();
-      canvas_->Unlock();
-      DC->Refresh();
-      throw;
-    }
-    canvas_->EndDC();
-    canvas_->Unlock();
-    DC->Refresh();
+    canvas_->PaintThrough(DC, true, [this] { Paint(); });
     return;
   }
   TControl::WndProc(Message);

@@ -212,6 +212,9 @@ class TControlCanvas : public TCanvas {
   // painter, origin and clip.
   void BeginDC(TCanvas* DC);
   void EndDC();
+  // Runs Paint drawing through DC, and ends drawing through it (and refreshes
+  // DC) also when Paint throws. Locked: the canvas is locked meanwhile.
+  void PaintThrough(TCanvas* DC, bool Locked, const std::function<void()>& Paint);
 
  private:
   TControl* control_;

@@ -1076,16 +1076,7 @@ int TCustomForm::ShowModal() {
 }
 
 void TCustomForm::PaintWindow(TCanvas* DC) {
-  canvas_->BeginDC(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->EndDC();
-    DC->Refresh();
-    throw;
-  }
-  canvas_->EndDC();
-  DC->Refresh();
+  canvas_->PaintThrough(DC, false, [this] { Paint(); });
 }
 
 void TCustomForm::Paint() {

@@ -1298,16 +1298,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
 }
 
 void TCustomEdit::PaintWindow(TCanvas* DC) {
-  canvas_->BeginDC(DC);
-  try {
-    PaintEdit(canvas_.get());
-  } catch (...) {
-    canvas_->EndDC();
-    DC->Refresh();
-    throw;
-  }
-  canvas_->EndDC();
-  DC->Refresh();
+  canvas_->PaintThrough(DC, false, [this] { PaintEdit(canvas_.get()); });
 }
 
 void TCustomEdit::PaintEdit(TCanvas* C) {
