@@ -294,6 +294,23 @@ class Parser {
     lx_.Next();
     return s;
   }
+  // A name that may have parts after dots, as "Font.Style".
+  std::string DottedName(const char* what) {
+    std::string name = ExpectIdent(what);
+    while (IsSym('.')) {
+      lx_.Next();
+      name += "." + ExpectIdent(what);
+    }
+    return name;
+  }
+  // An optional "[n]" index, which nothing here needs.
+  void SkipIndex() {
+    if (!IsSym('[')) return;
+    lx_.Next();
+    if (lx_.Cur().Kind != Tok::Integer) lx_.Fail(lx_.Line(), "Integer expected");
+    lx_.Next();
+    ExpectSym(']');
+  }
 
   TLayoutObject Object(int depth) {
     if (depth > kMaxDepth) lx_.Fail(lx_.Line(), "Objects nest too deeply");
@@ -312,12 +329,7 @@ class Parser {
     } else {
       o.ClassName = first;
     }
-    if (IsSym('[')) {  // position of an inherited child: not needed here
-      lx_.Next();
-      if (lx_.Cur().Kind != Tok::Integer) lx_.Fail(lx_.Line(), "Integer expected");
-      lx_.Next();
-      ExpectSym(']');
-    }
+    SkipIndex();  // position of an inherited child: not needed here
     while (!IsWord("end")) {
       if (lx_.Cur().Kind == Tok::End) lx_.Fail(lx_.Line(), "'end' expected");
       if (IsObjectKeyword()) {
@@ -336,11 +348,7 @@ class Parser {
   TLayoutProperty Property(int depth) {
     TLayoutProperty p;
     p.Pos = lx_.Line();
-    p.Name = ExpectIdent("Property name");
-    while (IsSym('.')) {
-      lx_.Next();
-      p.Name += "." + ExpectIdent("Property name");
-    }
+    p.Name = DottedName("Property name");
     lx_.SetProperty(p.Name);
     ExpectSym('=');
     p.Value = Value(depth + 1);
@@ -376,12 +384,7 @@ class Parser {
         break;
       }
       case Tok::Ident: {
-        std::string s = t.Text;
-        lx_.Next();
-        while (IsSym('.')) {
-          lx_.Next();
-          s += "." + ExpectIdent("Identifier");
-        }
+        std::string s = DottedName("Identifier");
         if (Keyword(s, "true"))
           v = TLayoutValue::Boolean(true);
         else if (Keyword(s, "false"))
@@ -451,12 +454,7 @@ class Parser {
       TLayoutItem item;
       item.Pos = lx_.Line();
       lx_.Next();
-      if (IsSym('[')) {
-        lx_.Next();
-        if (lx_.Cur().Kind != Tok::Integer) lx_.Fail(lx_.Line(), "Integer expected");
-        lx_.Next();
-        ExpectSym(']');
-      }
+      SkipIndex();
       while (!IsWord("end")) {
         if (lx_.Cur().Kind == Tok::End) lx_.Fail(lx_.Line(), "'end' expected");
         item.Props.push_back(Property(depth + 1));
