@@ -164,10 +164,9 @@ bool FindControlByID(std::string_view Text, std::string_view ControlID, ControlT
 }
 
 // Markup positions of visible characters; visible characters are those
-// outside tags ("<" opens, the next ">" closes). OpeningPoint is right before
-// visible character N (after any tags in front of it), ClosingPoint right
-// after visible character N - 1, so a mark never swallows a neighbour's tags.
-std::size_t OpeningPoint(std::string_view Markup, std::size_t N) {
+// outside tags ("<" opens, the next ">" closes). Where visible character N
+// (from 1) starts, or ends when After; the size of Markup when it has fewer.
+std::size_t VisibleCharBound(std::string_view Markup, std::size_t N, bool After) {
   std::size_t visible = 0;
   bool inTag = false;
   for (std::size_t i = 0; i < Markup.size();) {
@@ -179,31 +178,23 @@ std::size_t OpeningPoint(std::string_view Markup, std::size_t N) {
       inTag = true;
       ++i;
     } else {
-      if (++visible == N) return i;
+      const std::size_t start = i;
       NextChar(Markup, i);
+      if (++visible == N) return After ? i : start;
     }
   }
   return Markup.size();
 }
 
+// OpeningPoint is right before visible character N (after any tags in front
+// of it), ClosingPoint right after visible character N - 1, so a mark never
+// swallows a neighbour's tags.
+std::size_t OpeningPoint(std::string_view Markup, std::size_t N) {
+  return VisibleCharBound(Markup, N, false);
+}
+
 std::size_t ClosingPoint(std::string_view Markup, std::size_t N) {
-  if (N <= 1) return 0;
-  std::size_t visible = 0;
-  bool inTag = false;
-  for (std::size_t i = 0; i < Markup.size();) {
-    const char c = Markup[i];
-    if (inTag) {
-      if (c == '>') inTag = false;
-      ++i;
-    } else if (c == '<') {
-      inTag = true;
-      ++i;
-    } else {
-      NextChar(Markup, i);
-      if (++visible == N - 1) return i;
-    }
-  }
-  return Markup.size();
+  return N <= 1 ? 0 : VisibleCharBound(Markup, N - 1, true);
 }
 
 std::string EscapeAngles(std::string_view s) {
