@@ -1,5 +1,6 @@
 #include "Input.h"
 
+#include "framework/rtl/StrUtils.h"
 #include "framework/rtl/Tick.h"
 
 namespace testinput {
@@ -29,18 +30,6 @@ TPeerButton PeerButtonOf(TMouseButton B) {
   return B == mbRight ? pbRight : B == mbMiddle ? pbMiddle : pbLeft;
 }
 
-void Utf8Decode(const std::string& s, std::u32string& out) {
-  for (size_t i = 0; i < s.size();) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
-    char32_t cp = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
-    for (int k = 1; k < n && i + k < s.size(); ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += n;
-  }
-}
-
 }  // namespace
 
 void Pump() { Application->ProcessMessages(); }
@@ -67,9 +56,7 @@ void PressKey(WORD VirtKey, TShiftState Shift) {
 }
 
 void TypeText(const std::string& Utf8Text) {
-  std::u32string chars;
-  Utf8Decode(Utf8Text, chars);
-  for (char32_t ch : chars) {
+  for (char32_t ch : Utf8ToUtf32(Utf8Text)) {
     WORD vk = VK_PACKET;
     bool shift = false;
     if (ch >= 'a' && ch <= 'z') {
