@@ -127,6 +127,19 @@ void ShowForm(TCustomForm* Form) {
   Pump();
 }
 
+TForm* NewPointerForm(int Width, int Height) {
+  ResetKeyboardState();
+  auto* form = new TForm(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(100, 100, Width, Height);
+  return form;
+}
+
+void FreePointerForm(TForm* Form) {
+  MouseLeaveInput(Form->Handle());
+  delete Form;
+}
+
 TTestClock::TTestClock(uint64_t StartMs) : now_(StartMs) {
   SetMessageClock([this] { return now_; });
   SetTickCountSource([this] { return static_cast<std::uint32_t>(now_); });

@@ -32,6 +32,12 @@ void Wheel(TControl* Control, int Delta);
 // Shows the form and handles what showing it caused.
 void ShowForm(TCustomForm* Form);
 
+// A borderless form at screen point (100, 100) for tests that move the
+// pointer, made with the key state cleared. FreePointerForm takes the pointer
+// off every control before freeing the form, so no hover outlives the test.
+TForm* NewPointerForm(int Width = 300, int Height = 200);
+void FreePointerForm(TForm* Form);
+
 // Drives window timers and GetTickCount while alive.
 class TTestClock {
  public:

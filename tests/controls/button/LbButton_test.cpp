@@ -71,10 +71,7 @@ struct DialogFixture : ::testing::Test {
     return b;
   }
   void SetUp() override {
-    ResetKeyboardState();
-    form = new TForm(nullptr);
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(100, 100, 400, 200);
+    form = NewPointerForm(400, 200);
     edit = new TEdit(form);
     edit->SetParent(form);
     edit->SetBounds(10, 10, 150, 24);
@@ -406,10 +403,7 @@ struct HoverFixture : ::testing::Test {
   TLbButton* button = nullptr;
   std::vector<std::string> log;
   void SetUp() override {
-    ResetKeyboardState();
-    form = new TForm(nullptr);
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(100, 100, 300, 200);
+    form = NewPointerForm();
     button = new TLbButton(form);
     button->SetParent(form);
     button->SetBounds(50, 50, 100, 30);
@@ -418,10 +412,7 @@ struct HoverFixture : ::testing::Test {
     button->OnMouseExit = [this](TObject*) { log.push_back("exit"); };
     ShowForm(form);
   }
-  void TearDown() override {
-    MouseLeaveInput(form->Handle());
-    delete form;
-  }
+  void TearDown() override { FreePointerForm(form); }
   void Enter() { MouseMove(button, 10, 10); }
   void Leave() { MouseMove(form, 5, 5); }
 };
@@ -570,10 +561,7 @@ struct PictureFixture : ::testing::Test {
   TForm* form = nullptr;
   TLbButton* button = nullptr;
   void SetUp() override {
-    ResetKeyboardState();
-    form = new TForm(nullptr);
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(100, 100, 300, 200);
+    form = NewPointerForm();
     form->SetColor(clYellow);
     button = new TLbButton(form);
     button->SetParent(form);
@@ -581,10 +569,7 @@ struct PictureFixture : ::testing::Test {
     button->SetCaption("");
     ShowForm(form);
   }
-  void TearDown() override {
-    MouseLeaveInput(form->Handle());
-    delete form;
-  }
+  void TearDown() override { FreePointerForm(form); }
   TColor Pixel(int X, int Y) { return button->GrabToBitmap()->Canvas()->Pixels(X, Y); }
 };
 

@@ -22,10 +22,7 @@ struct MouseFixture : ::testing::Test {
   TShape* shape = nullptr;
   std::vector<std::string> log;
   void SetUp() override {
-    ResetKeyboardState();
-    form = new TForm(nullptr);
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(100, 100, 300, 200);
+    form = NewPointerForm();
     a = new TPanel(form);
     a->SetParent(form);
     a->SetBounds(10, 10, 100, 100);
@@ -42,10 +39,7 @@ struct MouseFixture : ::testing::Test {
     }
     ShowForm(form);
   }
-  void TearDown() override {
-    MouseLeaveInput(form->Handle());
-    delete form;
-  }
+  void TearDown() override { FreePointerForm(form); }
 };
 
 TEST_F(MouseFixture, EnterAndLeaveFollowThePointer) {
