@@ -2,16 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-class TCounted : public TObject {
- public:
-  explicit TCounted(int* freed) : freed_(freed) {}
-  ~TCounted() override { ++*freed_; }
+#include "tests/framework/classes/CountedObject.h"
 
- private:
-  int* freed_;
-};
-}  // namespace
+using list_test::TCounted;
 
 TEST(Lists, PointerListEditsAndIndexErrors) {
   TList l;

@@ -5,18 +5,12 @@
 #include "../os/TempFolder.h"
 #include "framework/classes/Streams.h"
 #include "framework/os/SafeWriter.h"
+#include "tests/framework/classes/CountedObject.h"
 
 namespace {
 std::vector<std::string> Items(const TStrings& l) { return l.ToVector(); }
 
-class TCounted : public TObject {
- public:
-  explicit TCounted(int* freed) : freed_(freed) {}
-  ~TCounted() override { ++*freed_; }
-
- private:
-  int* freed_;
-};
+using list_test::TCounted;
 }  // namespace
 
 TEST(StringList, TextEndsEveryLineWithCrLfAndSplitsAtAnyBreak) {
