@@ -12,25 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/BenchTable.h"
 #include "grid/base/BaseGrid.h"
 
 namespace {
 const int kHeadless = [] { return setenv("QT_QPA_PLATFORM", "offscreen", 0); }();
 
-constexpr int kRows = 1000000;
-constexpr int kCols = 10;
+using benchtable::kCols;
+using benchtable::kRows;
 constexpr double kCells = double(kRows) * kCols;
-
-// Short texts of a typical access table, cycled.
-const std::vector<std::string>& Texts() {
-  static const std::vector<std::string> texts = [] {
-    std::vector<std::string> t;
-    for (int i = 0; i < 997; ++i)
-      t.push_back("DB" + std::to_string(100 + i % 900) + ".DBW" + std::to_string(i));
-    return t;
-  }();
-  return texts;
-}
 
 // Resident size of the process in bytes.
 double ResidentBytes() {
@@ -61,13 +51,7 @@ std::unique_ptr<TBaseGrid> MakeGrid() {
 }
 
 void Fill(TBaseGrid* g) {
-  const auto& texts = Texts();
-  size_t k = 0;
-  for (int r = 0; r < kRows; ++r)
-    for (int c = 0; c < kCols; ++c) {
-      g->SetCellEx(c, r, texts[k]);
-      if (++k == texts.size()) k = 0;
-    }
+  benchtable::Fill([g](int c, int r, const std::string& s) { g->SetCellEx(c, r, s); });
 }
 
 TBaseGrid* FilledGrid() {

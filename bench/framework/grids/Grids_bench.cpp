@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/BenchTable.h"
 #include "framework/grids/Grids.h"
 
 namespace {
 const int kHeadless = [] { return setenv("QT_QPA_PLATFORM", "offscreen", 0); }();
 
-constexpr int kRows = 1000000;
-constexpr int kCols = 10;
+using benchtable::kCols;
+using benchtable::kRows;
 
 class TBenchGrid : public TStringGrid {
  public:
@@ -22,32 +23,14 @@ class TBenchGrid : public TStringGrid {
   using TStringGrid::TStringGrid;
 };
 
-// Cell texts of a typical table, cycled so that every screen shows texts of
-// the same lengths and the fill measures the grid, not text formatting.
-const std::vector<std::string>& Texts() {
-  static const std::vector<std::string> texts = [] {
-    std::vector<std::string> t;
-    for (int i = 0; i < 997; ++i)
-      t.push_back("DB" + std::to_string(100 + i % 900) + ".DBW" + std::to_string(i));
-    return t;
-  }();
-  return texts;
-}
-
 std::unique_ptr<TBenchGrid> MakeFilledGrid() {
-  const auto& texts = Texts();
   auto g = std::make_unique<TBenchGrid>(nullptr);
   g->SetBorderStyle(bsNone);
   g->SetScrollBars(ssNone);
   g->SetBounds(0, 0, 800, 600);
   g->SetColCount(kCols);
   g->SetRowCount(kRows);
-  size_t k = 0;
-  for (int r = 0; r < kRows; ++r)
-    for (int c = 0; c < kCols; ++c) {
-      g->SetCells(c, r, texts[k]);
-      if (++k == texts.size()) k = 0;
-    }
+  benchtable::Fill([&](int c, int r, const std::string& s) { g->SetCells(c, r, s); });
   return g;
 }
 
