@@ -6,38 +6,20 @@
 
 #include "framework/classes/ComponentFiler.h"
 #include "framework/classes/LayoutText.h"
-#include "framework/classes/Published.h"
 #include "framework/classes/Streams.h"
+#include "tests/framework/classes/LayoutTestClasses.h"
 
 namespace {
 
-class TBenchCellIO : public TComponent {
- public:
-  using TComponent::TComponent;
-  uint16_t Col = 0;
-  uint16_t Row = 0;
-  std::string Cell;
-  bool HasProp = false;
-};
-
-void Register() {
-  static const bool done = [] {
-    PublishClass<TBenchCellIO>("TComponent", [](TPublish<TBenchCellIO>& P) {
-      P.Integer("Col", &TBenchCellIO::Col, &TBenchCellIO::Col);
-      P.Integer("Row", &TBenchCellIO::Row, &TBenchCellIO::Row);
-      P.String("Cell", &TBenchCellIO::Cell, &TBenchCellIO::Cell);
-      P.Bool("HasProp", &TBenchCellIO::HasProp, &TBenchCellIO::HasProp);
-    });
-    return true;
-  }();
-  (void)done;
-}
+// The tests' record in the shape of the grid's cell IO objects.
+using layout_test::RegisterLayoutTestClasses;
+using layout_test::TTestCellIO;
 
 constexpr int kCells = 1000;
 
 void BM_WriteCellRecords(benchmark::State& state) {
-  Register();
-  TBenchCellIO io(nullptr);
+  RegisterLayoutTestClasses();
+  TTestCellIO io(nullptr);
   io.Cell = "Cell text 123";
   for (auto _ : state) {
     TMemoryStream s;
@@ -53,8 +35,8 @@ void BM_WriteCellRecords(benchmark::State& state) {
 BENCHMARK(BM_WriteCellRecords);
 
 void BM_ReadCellRecords(benchmark::State& state) {
-  Register();
-  TBenchCellIO io(nullptr);
+  RegisterLayoutTestClasses();
+  TTestCellIO io(nullptr);
   io.Cell = "Cell text 123";
   TMemoryStream s;
   for (int i = 0; i < kCells; ++i) {
@@ -63,7 +45,7 @@ void BM_ReadCellRecords(benchmark::State& state) {
   }
   for (auto _ : state) {
     s.SetPosition(0);
-    TBenchCellIO target(nullptr);
+    TTestCellIO target(nullptr);
     while (s.Position() < s.Size()) ReadComponent(&s, &target);
     benchmark::DoNotOptimize(target.Col);
   }
