@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/GraphUtil.h"
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/Themes.h"
 
@@ -71,14 +72,10 @@ void TButtonControl::Paint() {
     OffsetRect(text, 0, std::max(0, (text.Height() - h) / 2));
     text.Bottom = text.Top + h;
   }
-  if (!Enabled()) {
-    TRect shadow = text;
-    OffsetRect(shadow, 1, 1);
-    c->Font()->SetColor(clBtnHighlight);
-    DrawText(c, caption, shadow, flags);
-    c->Font()->SetColor(clGrayText);
-  }
-  DrawText(c, caption, text, flags);
+  if (!Enabled())
+    DrawDisabledText(c, caption, text, flags, clGrayText);
+  else
+    DrawText(c, caption, text, flags);
   if (Focused() && !caption.empty()) {
     TRect f = text;
     DrawText(c, caption, f, flags | DT_CALCRECT);

@@ -4,6 +4,7 @@
 
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/GraphUtil.h"
 #include "framework/graphics/Gdi.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -106,16 +107,10 @@ void TCustomLabel::DoDrawText(TRect& Rect, unsigned Flags) {
   if (!showAccelChar_) Flags |= DT_NOPREFIX;
   TCanvas* c = Canvas();
   c->Font()->Assign(Font());
-  if (!Enabled() && !(Flags & DT_CALCRECT)) {
-    OffsetRect(Rect, 1, 1);
-    c->Font()->SetColor(clBtnHighlight);
+  if (!Enabled() && !(Flags & DT_CALCRECT))
+    DrawDisabledText(c, text, Rect, Flags, clBtnShadow);
+  else
     DrawText(c->Handle(), text, Rect, Flags);
-    OffsetRect(Rect, -1, -1);
-    c->Font()->SetColor(clBtnShadow);
-    DrawText(c->Handle(), text, Rect, Flags);
-  } else {
-    DrawText(c->Handle(), text, Rect, Flags);
-  }
 }
 
 void TCustomLabel::Paint() {
@@ -316,14 +311,10 @@ void TButton::Paint() {
   TRect text = r;
   if (pressed_) OffsetRect(text, 1, 1);
   unsigned flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-  if (!Enabled()) {
-    OffsetRect(text, 1, 1);
-    c->Font()->SetColor(clBtnHighlight);
+  if (!Enabled())
+    DrawDisabledText(c, Caption(), text, flags, clBtnShadow);
+  else
     DrawText(c->Handle(), Caption(), text, flags);
-    OffsetRect(text, -1, -1);
-    c->Font()->SetColor(clBtnShadow);
-  }
-  DrawText(c->Handle(), Caption(), text, flags);
   if (Focused()) {
     TRect f = r;
     InflateRect(f, -4, -4);
