@@ -109,18 +109,6 @@ void Setting_Defaults() {
   Opt_Double_Click_Auto_Size = false;
 }
 
-// The text of Parent's child element Name; nothing when any step of the way
-// fails, so that each value falls back on its own.
-std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name) {
-  try {
-    TXMLNode node = Parent.FindNode(Name);
-    if (!node) return std::nullopt;
-    return node.Text();
-  } catch (const Exception&) {
-    return std::nullopt;
-  }
-}
-
 TXMLNode Child(const TXMLNode& Parent, const char* Name) {
   try {
     return Parent.FindNode(Name);
@@ -135,6 +123,16 @@ void Add_Value(TXMLNode Parent, const char* Name, const std::string& Value) {
   Parent.AddChild(Name).SetText(Value);
 }
 }  // namespace
+
+std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name) {
+  try {
+    TXMLNode node = Parent.FindNode(Name);
+    if (!node) return std::nullopt;
+    return node.Text();
+  } catch (const Exception&) {
+    return std::nullopt;
+  }
+}
 
 bool Read_Setting() {
   const std::string file = Join_Path(App_Dir, Settings_File_Name);

@@ -9,11 +9,13 @@
 // they use "/".
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class TStringList;
+class TXMLNode;
 
 // Open project. Project_Dir is empty exactly while no project is open;
 // Project_Name may then still hold the name of the last project, whose folder
@@ -107,6 +109,11 @@ bool Save_Setting(std::string* ErrorMessage = nullptr);
 // "$", "x", "X", "0x" or "0X"; anything else, trailing blanks included, gives
 // Default. Hexadecimal values use all 32 bits as a bit pattern.
 int Text_To_Int(std::string_view Text, int Default);
+
+// The text of Parent's child element Name; nothing when Parent is null, the
+// element is missing or its text cannot be read, so that each value read
+// from a file falls back on its own.
+std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name);
 
 // Value routines.
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,

@@ -118,18 +118,6 @@ TXMLNode Load_Root(TXMLDocument& Doc, const std::string& FileName) {
   return Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
 }
 
-// The text of the root's child element Name; nothing when the element is
-// missing or its text cannot be read.
-std::optional<std::string> Child_Text(const TXMLNode& Root, const char* Name) {
-  try {
-    TXMLNode node = Root.FindNode(Name);
-    if (!node) return std::nullopt;
-    return node.Text();
-  } catch (const Exception&) {
-    return std::nullopt;
-  }
-}
-
 TRow_Attribute Row_Of(const TXMLNode& Node) {
   return [Node](const char* Name) -> std::optional<std::string> {
     try {
