@@ -26,6 +26,19 @@ std::string ReplaceByte(std::string_view s, char From, std::string_view To) {
   return out;
 }
 
+// Every line break as To: a CR becomes To, an LF goes.
+std::string ReplaceLineBreaks(std::string_view s, std::string_view To) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    if (c == '\r')
+      out.append(To);
+    else if (c != '\n')
+      out.push_back(c);
+  }
+  return out;
+}
+
 int ToPos(std::size_t p) { return p == std::string_view::npos ? -1 : static_cast<int>(p); }
 
 // Byte length of the character starting at s[i].
@@ -220,17 +233,7 @@ std::string LineBreaksToBR(std::string_view Text) {
   return ReplaceByte(Text, '\r', "<br>");
 }
 
-std::string EncodeLineBreaks(std::string_view Text) {
-  std::string out;
-  out.reserve(Text.size());
-  for (char c : Text) {
-    if (c == '\r')
-      out.append("\\n");
-    else if (c != '\n')
-      out.push_back(c);
-  }
-  return out;
-}
+std::string EncodeLineBreaks(std::string_view Text) { return ReplaceLineBreaks(Text, "\\n"); }
 
 std::string DecodeLineBreaks(std::string_view Text) {
   std::string out;
@@ -246,17 +249,7 @@ std::string DecodeLineBreaks(std::string_view Text) {
   return out;
 }
 
-std::string LineBreaksToTilde(std::string_view Text) {
-  std::string out;
-  out.reserve(Text.size());
-  for (char c : Text) {
-    if (c == '\r')
-      out.push_back('~');
-    else if (c != '\n')
-      out.push_back(c);
-  }
-  return out;
-}
+std::string LineBreaksToTilde(std::string_view Text) { return ReplaceLineBreaks(Text, "~"); }
 
 std::string TildeToLineBreaks(std::string_view Text) {
   if (Text == "^") return std::string();
