@@ -318,15 +318,7 @@ std::string UnescapeHTML(std::string_view Text, bool Accents) {
 }
 
 std::string SpacesToNbsp(std::string_view Text) {
-  std::string out;
-  out.reserve(Text.size());
-  for (char c : Text) {
-    if (c == ' ')
-      out.append("&nbsp;");
-    else
-      out.push_back(c);
-  }
-  return out;
+  return StringReplace(Text, " ", "&nbsp;", TReplaceFlags{rfReplaceAll});
 }
 
 std::string HilightInMarkup(std::string_view Text, std::string_view Search, std::string_view Tag,
