@@ -54,7 +54,9 @@ class Writer {
   void Object(const TLayoutObject& o, int depth) {
     if (depth > kMaxDepth) throw EWriteError("Component tree nests too deeply to be streamed");
     uint8_t flags = (o.Inherited ? kFlagInherited : 0) | (o.Inline ? kFlagInline : 0);
-    if (flags != 0) Byte(0xF0 | flags);
+    // A class name of 240 bytes or more would start with a byte the reader
+    // takes for the flags prefix: an empty prefix keeps it a name.
+    if (flags != 0 || o.ClassName.size() >= 0xF0) Byte(0xF0 | flags);
     Short(o.ClassName, "class name");
     Short(o.Name, "component name");
     Props(o.Props, depth);

@@ -201,6 +201,28 @@ TEST_F(ComponentStreamTest, RecordsFollowOneAnotherInOneStream) {
   EXPECT_EQ(stream.Position(), before);
 }
 
+TEST_F(ComponentStreamTest, ClassNamesOfEveryLengthReadBackAsWritten) {
+  // A length byte of 240 or more looks like the flags prefix of older
+  // writers; such names must still come back as names.
+  for (size_t len : {1u, 239u, 240u, 255u}) {
+    for (bool inherited : {false, true}) {
+      TLayoutObject o;
+      o.ClassName = std::string(len, 'C');
+      o.Name = "N";
+      o.Inherited = inherited;
+      std::string rec;
+      WriteLayoutRecord(rec, o);
+      size_t pos = 0;
+      TLayoutObject back = ReadLayoutRecord(rec, pos);
+      EXPECT_EQ(pos, rec.size()) << len;
+      EXPECT_EQ(back.ClassName, o.ClassName) << len;
+      EXPECT_EQ(back.Name, "N") << len;
+      EXPECT_EQ(back.Inherited, inherited) << len;
+      EXPECT_FALSE(back.Inline) << len;
+    }
+  }
+}
+
 TEST_F(ComponentStreamTest, AStreamCutAtAnyByteFailsCleanly) {
   TTestForm source(nullptr);
   ReadComponentText(&source, kTestFormLayout, "forms/FTest.dfm");
