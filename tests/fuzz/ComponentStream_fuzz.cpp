@@ -2,9 +2,11 @@
 // the text layout. Not built by default; with clang:
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     -include tests/fuzz/FuzzCompat.h tests/fuzz/ComponentStream_fuzz.cpp
-//     framework/classes/ComponentStream.cpp \ framework/classes/LayoutText.cpp
-//     framework/classes/LayoutTree.cpp -o layout_fuzz
+//     -include tests/fuzz/FuzzCompat.h tests/fuzz/ComponentStream_fuzz.cpp \
+//     framework/classes/ComponentStream.cpp framework/classes/LayoutText.cpp \
+//     framework/classes/LayoutTree.cpp framework/rtl/StrUtils.cpp \
+//     framework/rtl/CodePage.cpp framework/rtl/FloatText.cpp \
+//     framework/rtl/Locale.cpp -o layout_fuzz
 //   ./layout_fuzz -max_total_time=60
 //
 // Every input must either parse or raise ELayoutError; a record that parses
