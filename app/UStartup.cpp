@@ -17,6 +17,7 @@
 #include "controls/button/LbButton.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
+#include "grid/model/DivUzev.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -53,6 +54,7 @@ std::string User_Data_Folder() {
 
 void Initialize_Units() {
   static const bool done = [] {
+    InitializeDivUzevUnit();
     RegisterLbButtonClasses();
     return true;
   }();
@@ -96,6 +98,7 @@ int Run_Configurator() {
     return 1;
   }
   Application->Run();
+  FinalizeDivUzevUnit();
   return 0;
 }
 
