@@ -1453,6 +1453,19 @@ class TDedAdararAdoz : public TBaseGrid {
   // The row last reported to OnRowChanged.
   int FOldRowSel = -1;
   bool FInRowWrite = false;
+  // Count changes in progress: fixed counts the framework lowers meanwhile
+  // are not what the user asked for.
+  int FCountChange = 0;
+  class TCountChange {
+   public:
+    explicit TCountChange(int& Depth) : depth_(Depth) { ++depth_; }
+    ~TCountChange() { --depth_; }
+    TCountChange(const TCountChange&) = delete;
+    TCountChange& operator=(const TCountChange&) = delete;
+
+   private:
+    int& depth_;
+  };
 
   // Hidden columns: real indexes in ascending order, and the width each
   // real column had when it was hidden (grows with the columns).

@@ -14,7 +14,10 @@
 void TDedAdararAdoz::SetRowCount(int Value) {
   if (TCustomGrid::RowCount() == FixedRows() && FFixedRowAlways && FSelectionHidden) UnHideSelection();
   const int old = RowCount();
-  TBaseGrid::SetRowCount(Value);
+  {
+    TCountChange change(FCountChange);
+    TBaseGrid::SetRowCount(Value);
+  }
   if (FFixedRowAlways && RowCount() > FRequestedFixedRows && TCustomGrid::FixedRows() != FRequestedFixedRows)
     TBaseGrid::SetFixedRows(FRequestedFixedRows);
   FMaxRowCount = std::max(FMaxRowCount, Value);
@@ -36,7 +39,10 @@ void TDedAdararAdoz::SetRowCount(int Value) {
 }
 
 void TDedAdararAdoz::SetColCount(int Value) {
-  TBaseGrid::SetColCount(Value);
+  {
+    TCountChange change(FCountChange);
+    TBaseGrid::SetColCount(Value);
+  }
   if (FFixedColAlways && ColCount() > FRequestedFixedCols && TCustomGrid::FixedCols() != FRequestedFixedCols)
     TBaseGrid::SetFixedCols(FRequestedFixedCols);
   FMaxColCount = std::max(FMaxColCount, Value);
@@ -58,7 +64,7 @@ void TDedAdararAdoz::SetFixedRows(int Value) {
   int applied = Value;
   if (FFixedRowAlways && Value >= RowCount()) applied = RowCount() - 1;
   TBaseGrid::SetFixedRows(applied);
-  if (!ComponentState().Contains(csLoading)) FRequestedFixedRows = Value;
+  if (!ComponentState().Contains(csLoading) && FCountChange == 0) FRequestedFixedRows = Value;
 }
 
 int TDedAdararAdoz::FixedCols() const {
@@ -70,7 +76,7 @@ void TDedAdararAdoz::SetFixedCols(int Value) {
   int applied = Value;
   if (FFixedColAlways && Value >= ColCount()) applied = ColCount() - 1;
   TBaseGrid::SetFixedCols(applied);
-  if (!ComponentState().Contains(csLoading)) FRequestedFixedCols = Value;
+  if (!ComponentState().Contains(csLoading) && FCountChange == 0) FRequestedFixedCols = Value;
 }
 
 void TDedAdararAdoz::SetFixedRightCols(int Value) {

@@ -194,6 +194,7 @@ void TDedAdararAdoz::DeleteRowsInternal(int ARow, int RCount, bool DropControls)
       }
     }
   }
+  TCountChange change(FCountChange);
   const int oldRow = Row();
   const int oldTop = TopRow();
   const bool flagsByDisplay = FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent();
@@ -221,7 +222,10 @@ void TDedAdararAdoz::InsertRowsInternal(int RowIndex, int RCount, bool UpdateCel
   if (FSelectionHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
   const int oldCount = RowCount();
   RowIndex = std::clamp(RowIndex, 0, oldCount);
-  TCustomGrid::SetRowCount(oldCount + RCount);
+  {
+    TCountChange change(FCountChange);
+    TCustomGrid::SetRowCount(oldCount + RCount);
+  }
   FMaxRowCount = std::max(FMaxRowCount, RowCount());
   // What a shrunk count left beyond it must not come back in the new rows.
   for (int r = oldCount; r < RowCount(); ++r) EmptyRowSlots(r);
@@ -319,7 +323,10 @@ void TDedAdararAdoz::HideRowList(TIntList* RowList) {
     ++w;
   }
   for (int r = w; r < count; ++r) EmptyRowSlots(r);
-  TCustomGrid::SetRowCount(std::max(w, 1));
+  {
+    TCountChange change(FCountChange);
+    TCustomGrid::SetRowCount(std::max(w, 1));
+  }
   CellControlsUpdate(false);
 }
 
@@ -387,7 +394,10 @@ void TDedAdararAdoz::UnHideRowList() {
   // The floating footer keeps the last row.
   const int k = FFloatingFooter->Visible() ? 2 : 1;
   int src = RowCount() - k;
-  TCustomGrid::SetRowCount(RowCount() + n);
+  {
+    TCountChange change(FCountChange);
+    TCustomGrid::SetRowCount(RowCount() + n);
+  }
   int dst = RowCount() - k;
   if (k == 2) CopyRow(src + 1, dst + 1);
   int e = n - 1;
