@@ -1295,6 +1295,11 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetColumnOrder();
 
   // ===== Events
+  // Every event names a column by its real index (hidden columns counted)
+  // and a row by its display index, as the queries that fire them take
+  // them; the editor relays name the current cell the same way. The
+  // row-select events name the row as the select flags are kept: by real
+  // row with MouseActions.RowSelectPersistent.
 
   // Queries and relays.
   TCanEditCellEvent OnCanEditCell;

@@ -33,7 +33,7 @@ void TDedAdararAdoz::SetRowCount(int Value) {
   // The footer row stays the last row.
   if (FFloatingFooter != nullptr && FFloatingFooter->Visible() && RowCount() != old && old > 0) {
     CopyRow(old - 1, RowCount() - 1);
-    if (old - 1 < RowCount() - 1 || old - 1 >= RowCount()) EmptyRowSlots(old - 1);
+    EmptyRowSlots(old - 1);
     CalcAllFooters();
   }
 }

@@ -356,12 +356,12 @@ TDedAdararAdoz::~TDedAdararAdoz() {
   }
   if (FColumnSize->Save()) SaveColSizes();
 
-  // Every cell property, graphic and hidden row goes with the store: the
-  // cell store frees what any column (hidden ones included) holds, and the
-  // hidden-row store what the hidden rows hold.
+  // Every cell property and graphic goes with the stores, without showing
+  // hidden columns and rows first: the cell store frees what any column
+  // (hidden ones included) holds, and the hidden-row store what the hidden
+  // rows hold.
   FClearTextOnly = false;
   FSaveHiddenCells = false;
-  UnHideColumnsAll();
 
   if (FGridLoaded) SetCursor(FLoadedCursor);
 

@@ -283,7 +283,8 @@ void TDedAdararAdoz::TakeRowsOut(int FromRow, int ToRow, bool Append) {
   for (int r = FromRow; r <= ToRow; ++r)
     if (IsHiddenRow(r)) ++hidden;
   const int taken = ToRow - FromRow + 1 - hidden;
-  if (taken == 0) return;
+  // A grid keeps at least one row of its own.
+  if (taken == 0 || taken >= RowCount()) return;
 
   const int d = DisplRowIndex(FromRow);
   int k = 0;
