@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/UAbout.h"
+#include "app/UBoot.h"
 #include "app/ULumetraFirmWare.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
@@ -66,7 +67,8 @@ void Create_Forms() {
   Create(FOpenConf);
   Create(FSoftOptions);
   Create(FParGen);
-  // The forms of later units follow here, in this order: FBoot,
+  Create(FBoot);
+  // The forms of later units follow here, in this order:
   // FS7_Protocol_Set_Access, FKNXAccess, FIEC61850_Variables,
   // FTLS_Server_Known_Cert, FReceiveCAN, FTransmitCAN, FSet_PDO_Access,
   // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,

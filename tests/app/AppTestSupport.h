@@ -54,6 +54,8 @@ class TCommonGlobalsScope {
         projects_dir_(Projects_Dir),
         language_dir_(Language_Dir),
         last_ip_(Last_IP_Address),
+        option_index_(Update_Option_Index),
+        read_back_(Update_Read_Back),
         language_(Language_Name),
         internet_(Opt_Enable_Internet),
         update_(Opt_Enable_Update),
@@ -67,6 +69,8 @@ class TCommonGlobalsScope {
     Projects_Dir = projects_dir_;
     Language_Dir = language_dir_;
     Last_IP_Address = last_ip_;
+    Update_Option_Index = option_index_;
+    Update_Read_Back = read_back_;
     Language_Name = language_;
     Opt_Enable_Internet = internet_;
     Opt_Enable_Update = update_;
@@ -78,5 +82,7 @@ class TCommonGlobalsScope {
  private:
   std::string project_name_, project_dir_, app_dir_, master_dir_, projects_dir_, language_dir_, last_ip_,
       language_;
+  int option_index_;
+  bool read_back_;
   bool internet_, update_, jump_, auto_size_;
 };

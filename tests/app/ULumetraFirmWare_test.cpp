@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/UBoot.h"
 #include "app/UComon.h"
 #include "app/UOpenConf.h"
 #include "controls/button/LbButton.h"
@@ -14,8 +15,8 @@
 #include "framework/controls/LinkLabel.h"
 #include "framework/controls/StdCtrls.h"
 #include "tests/app/AppFormsFixture.h"
-#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/Input.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/Responder.h"
 
 namespace {
@@ -35,14 +36,6 @@ std::string Test_Bin_Dir() {
   if (dir != nullptr && *dir != 0) return dir;
   return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
 }
-
-// A form standing in for the update dialog, which comes with its own unit.
-class TFakeBoot : public TForm, public IUpdateDialog {
- public:
-  explicit TFakeBoot(TComponent* AOwner) : TForm(AOwner, 0) { SetName("FBoot"); }
-  void Set_Form_Type(int Value) override { Form_Type = Value; }
-  int Form_Type = 0;
-};
 }  // namespace
 
 TEST_F(TMainWindowTest, FirstStartMakesTheFoldersAndOpensNoProject) {
@@ -238,7 +231,6 @@ TEST_F(TMainWindowTest, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
   // A file in the place of the bin folder makes both images unwritable.
   std::filesystem::remove_all(Projects("Line 1") + "/bin");
   Write_File(Projects("Line 1") + "/bin", "not a folder");
-  auto* boot = new TFakeBoot(Application);
   TDialogResponder r;
   r.AnswerBox(mrOk);
   FLumetraFirmWare->Btn_CreateBin->Click();
@@ -246,22 +238,20 @@ TEST_F(TMainWindowTest, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
   EXPECT_EQ(r.Boxes()[0].Icon, diError);
   EXPECT_EQ(r.Boxes()[0].Text.rfind("Error! The device images could not be written", 0), 0u);
   EXPECT_TRUE(r.ModalForms().empty());
-  delete boot;
 }
 
 TEST_F(TMainWindowTest, UpdateDeviceOpensTheUpdateDialogInEthernetModeOnceTheImagesAreWritten) {
   Make_Project_Folder("Line 1");
   Write_Settings("Line 1");
   Start();
-  auto* boot = new TFakeBoot(Application);
   TDialogResponder r;
-  r.OnModal([](TCustomForm*) {});
+  TCustomForm* shown = nullptr;
+  r.OnModal([&](TCustomForm* F) { shown = F; });
   FLumetraFirmWare->Btn_CreateBin->Click();
-  EXPECT_EQ(boot->Form_Type, 1);
-  ASSERT_EQ(r.ModalForms().size(), 1u);
+  EXPECT_EQ(shown, FBoot);
+  EXPECT_EQ(FBoot->Form_Type, 1);
   EXPECT_EQ(FileSize(Projects("Line 1") + "/bin/bank1.bin"), 2048);
   EXPECT_EQ(FileSize(Projects("Line 1") + "/bin/bank2.bin"), 61440);
-  delete boot;
 }
 
 TEST_F(TMainWindowTest, AStepWhoseFormIsNotBuiltYetSaysSo) {
