@@ -11,6 +11,7 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "framework/classes/StringList.h"
 #include "framework/xml/XmlDom.h"
 #include "tables/plc/UTable_Editor.h"
 #include "tests/app/AppTestSupport.h"
