@@ -19,28 +19,28 @@ constexpr int Text_Delete_Question = 1758;
 constexpr int Text_TimeOut = 1748;
 }  // namespace
 
-const TTable_File_Spec ReceiveCAN_File{"Receive_Frames",
-                                       "SW_VERSION = 1.000",
-                                       {
-                                           {nullptr,
-                                            CAN_Col_COBID,
-                                            true,
-                                            CAN_Table_Rows,
-                                            {{"Enable", "Y", true},
-                                             Value("COBID"),
-                                             Value("CAN_Type"),
-                                             Value("Dim"),
-                                             Value("TimeOut", "0"),
-                                             Value("Byte1"),
-                                             Value("Byte2"),
-                                             Value("Byte3"),
-                                             Value("Byte4"),
-                                             Value("Byte5"),
-                                             Value("Byte6"),
-                                             Value("Byte7"),
-                                             Value("Byte8"),
-                                             Value("Mnemonic")}},
-                                       }};
+const TTable_File_Format ReceiveCAN_File{"Receive_Frames",
+                                         "SW_VERSION = 1.000",
+                                         {
+                                             {nullptr,
+                                              CAN_Col_COBID,
+                                              true,
+                                              CAN_Table_Rows,
+                                              {{"Enable", "Y", true},
+                                               Value("COBID"),
+                                               Value("CAN_Type"),
+                                               Value("Dim"),
+                                               Value("TimeOut", "0"),
+                                               Value("Byte1"),
+                                               Value("Byte2"),
+                                               Value("Byte3"),
+                                               Value("Byte4"),
+                                               Value("Byte5"),
+                                               Value("Byte6"),
+                                               Value("Byte7"),
+                                               Value("Byte8"),
+                                               Value("Mnemonic")}},
+                                         }};
 
 std::optional<std::string> CAN_COBID_Failure(const TTable_Grid_View& Grid, int Row,
                                              const TCAN_Check_Texts& T) {
@@ -72,14 +72,14 @@ std::optional<std::string> CAN_Bytes_Failure(const TTable_Grid_View& Grid, int R
 }
 
 std::optional<std::string> CAN_Check_Table(
-    const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec, const TCAN_Check_Texts& T,
+    const TTable_Grid_View& Grid, const TTable_Grid_Format& Format, const TCAN_Check_Texts& T,
     const std::function<std::optional<std::string>(int Row)>& Check_Row) {
   TTable_Check check;
   check.Error_Row = Text(T.Error_Row);
   check.Key_Gap = "!! " + Key_Gap_Text(Text(T.Key_Header));
   check.Enabled = Enable_Is_Y_Any_Case;
   check.Check_Row = Check_Row;
-  return Check_Table(Grid, Spec, check);
+  return Check_Table(Grid, Format, check);
 }
 
 std::optional<std::string> ReceiveCAN_Check_Message(const TTable_Grid_View& Grid, int MAX_Byte) {

@@ -35,7 +35,7 @@ constexpr int Receive_Data_Array_Size = 1500;
 
 // The file: root Receive_Frames, comment "SW_VERSION = 1.000", the rows under
 // the root. Every attribute has a default, so no row stops the loading.
-extern const TTable_File_Spec ReceiveCAN_File;
+extern const TTable_File_Format ReceiveCAN_File;
 
 // The ids of an editor's texts that the CAN checks use.
 struct TCAN_Check_Texts {
@@ -60,7 +60,7 @@ std::optional<std::string> CAN_Bytes_Failure(const TTable_Grid_View& Grid, int R
                                              int MAX_Byte, const TCAN_Check_Texts& T);
 // The walk both editors share, with the editor's own row check.
 std::optional<std::string> CAN_Check_Table(
-    const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec, const TCAN_Check_Texts& T,
+    const TTable_Grid_View& Grid, const TTable_Grid_Format& Format, const TCAN_Check_Texts& T,
     const std::function<std::optional<std::string>(int Row)>& Check_Row);
 
 // The check of the table: the message of the first failure, nothing when it

@@ -116,7 +116,7 @@ std::optional<std::string> Check_S7_Row(const TTable_Grid_View& G, int r, const 
   return std::nullopt;
 }
 
-std::optional<std::string> Check_S7_Table(const TTable_Grid_View& G, const TTable_Grid_Spec& Spec,
+std::optional<std::string> Check_S7_Table(const TTable_Grid_View& G, const TTable_Grid_Format& Format,
                                           const TS7_Table_Check& T, int NByte,
                                           std::vector<TIPPort>& Connections) {
   TTable_Check check;
@@ -124,11 +124,11 @@ std::optional<std::string> Check_S7_Table(const TTable_Grid_View& G, const TTabl
   check.Key_Gap = "!! [" + Text(T.Page_Caption) + "] " + Key_Gap_Text(Text(T.Key_Header));
   check.Enabled = Enable_Is_Y;
   check.Check_Row = [&](int r) { return Check_S7_Row(G, r, T, NByte, Connections); };
-  return Check_Table(G, Spec, check);
+  return Check_Table(G, Format, check);
 }
 }  // namespace
 
-const TTable_File_Spec S7_Protocol_File{
+const TTable_File_Format S7_Protocol_File{
     "S7_Protocol",
     "SW_VERSION = 1.003",
     {

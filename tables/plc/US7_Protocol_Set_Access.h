@@ -49,7 +49,7 @@ constexpr int S7_Max_Connections = 10;
 // The file: root S7_Protocol, comment "SW_VERSION = 1.003", the sections
 // S7_Protocol_Read and S7_Protocol_Write. Enable, Rack and Slot have
 // defaults; a row without any other attribute stops the loading.
-extern const TTable_File_Spec S7_Protocol_File;
+extern const TTable_File_Format S7_Protocol_File;
 
 // One connection of the check: the four octets of a PLC address and a port;
 // -1 in every field marks a free entry.

@@ -34,10 +34,10 @@ struct TLoad_Stop {
 std::string Row_Number(int Row) { return std::to_string(Row); }
 
 // The values of one row element, or the reason it cannot be read.
-std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Spec& Spec, int Row) {
+std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format& Format, int Row) {
   std::vector<std::string> values;
-  values.reserve(Spec.Columns.size());
-  for (const TTable_Column& column : Spec.Columns) {
+  values.reserve(Format.Columns.size());
+  for (const TTable_Column& column : Format.Columns) {
     std::optional<std::string> value;
     if (Node.NodeType() == ntElement) value = Node.AttributeValue(column.Attribute);
     if (!value) {
@@ -53,46 +53,48 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Spec& 
   return values;
 }
 
-void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Spec& Spec, TTable_Grid_View& Grid, int& Rows_Read) {
+void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_Grid_View& Grid,
+               int& Rows_Read) {
   if (Parent.ChildCount() == 0) return;
   int row = 1;
   // Walk by sibling: looking each row up by index would cost a walk per row.
   for (TXMLNode node = Parent.ChildNodes(0); node; node = node.NextSibling(), ++row) {
-    if (row > Spec.Rows)
-      throw TLoad_Stop{"it holds more than " + std::to_string(Spec.Rows) + " rows; the rows after row " +
-                       std::to_string(Spec.Rows) + " were not read"};
-    const std::vector<std::string> values = Read_Row(node, Spec, row);
+    if (row > Format.Rows)
+      throw TLoad_Stop{"it holds more than " + std::to_string(Format.Rows) + " rows; the rows after row " +
+                       std::to_string(Format.Rows) + " were not read"};
+    const std::vector<std::string> values = Read_Row(node, Format, row);
     for (std::size_t k = 0; k < values.size(); ++k) Grid.SetCellEx(static_cast<int>(k) + 1, row, values[k]);
     Rows_Read = row;
   }
 }
 }  // namespace
 
-void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec) {
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
   const int cols = Grid.Storage_Col_Count();
-  for (int r = 1; r <= Spec.Rows; ++r) {
+  for (int r = 1; r <= Format.Rows; ++r) {
     Grid.SetCellEx(0, r, Row_Number(r));
-    for (int c = 1; c < cols; ++c) Grid.SetCellEx(c, r, c == 1 && Spec.Has_Enable ? "Y" : "");
+    for (int c = 1; c < cols; ++c) Grid.SetCellEx(c, r, c == 1 && Format.Has_Enable ? "Y" : "");
   }
 }
 
-int Table_Length(const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec) {
+int Table_Length(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
   int r = 1;
-  while (r <= Spec.Rows && !Cell_Blank(Grid, Spec.Key_Col, r)) ++r;
+  while (r <= Format.Rows && !Cell_Blank(Grid, Format.Key_Col, r)) ++r;
   return r - 1;
 }
 
-int Table_Key_Gap(const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec) {
-  const int first_empty = Table_Length(Grid, Spec) + 1;
-  for (int r = first_empty; r <= Spec.Rows; ++r)
+int Table_Key_Gap(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
+  const int first_empty = Table_Length(Grid, Format) + 1;
+  for (int r = first_empty; r <= Format.Rows; ++r)
     if (Column_Grid_Row_Used(Grid, r)) return first_empty;
   return 0;
 }
 
-TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Spec& Spec,
+TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
+                                   const TTable_File_Format& Format,
                                    const std::vector<TTable_Grid_View*>& Grids) {
   TTable_Load_Result result;
-  result.Rows_Read.assign(Spec.Grids.size(), 0);
+  result.Rows_Read.assign(Format.Grids.size(), 0);
   try {
     Doc.SetActive(true);
     Doc.LoadFromFile(Path);
@@ -101,8 +103,8 @@ TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path, c
     // see, and must not pass for an empty table.
     const TXMLNode root = Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
     if (!root || root.NodeType() != ntElement) throw TLoad_Stop{"it does not begin with its root element"};
-    for (std::size_t g = 0; g < Spec.Grids.size(); ++g) {
-      const TTable_Grid_Spec& grid = Spec.Grids[g];
+    for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
+      const TTable_Grid_Format& grid = Format.Grids[g];
       TXMLNode parent = root;
       if (grid.Section) {
         parent = root.FindNode(grid.Section);
@@ -120,14 +122,14 @@ TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path, c
   return result;
 }
 
-void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Spec& Spec,
+void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Format& Format,
                      const std::vector<const TTable_Grid_View*>& Grids) {
   Doc.SetActive(true);
   Doc.Clear();
-  TXMLNode root = Doc.AddChild(Spec.Root);
-  Doc.AppendComment(Spec.Comment);
-  for (std::size_t g = 0; g < Spec.Grids.size(); ++g) {
-    const TTable_Grid_Spec& grid = Spec.Grids[g];
+  TXMLNode root = Doc.AddChild(Format.Root);
+  Doc.AppendComment(Format.Comment);
+  for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
+    const TTable_Grid_Format& grid = Format.Grids[g];
     const TTable_Grid_View& view = *Grids[g];
     TXMLNode parent = grid.Section ? root.AddChild(grid.Section) : root;
     const int rows = Table_Length(view, grid);
@@ -150,15 +152,15 @@ std::vector<std::string> Position_Items(int Size, bool None_First) {
 
 std::string Key_Gap_Text(const std::string& Key_Name) { return Key_Name + Text_Key_Gap; }
 
-std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec,
+std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
                                        const TTable_Check& Check) {
-  const int rows = Table_Length(Grid, Spec);
+  const int rows = Table_Length(Grid, Format);
   for (int r = 1; r <= rows; ++r) {
     if (!Check.Enabled(Grid, r)) continue;
     if (std::optional<std::string> failure = Check.Check_Row(r))
       return Check.Error_Row + Row_Number(r) + *failure;
   }
-  if (const int gap = Table_Key_Gap(Grid, Spec)) return Check.Error_Row + Row_Number(gap) + Check.Key_Gap;
+  if (const int gap = Table_Key_Gap(Grid, Format)) return Check.Error_Row + Row_Number(gap) + Check.Key_Gap;
   return std::nullopt;
 }
 
@@ -183,7 +185,7 @@ bool Cell_Blank(const TTable_Grid_View& Grid, int Col, int Row) {
 
 // ---------------------------------------------------------------------------
 
-TTable_Editor::TTable_Editor(const TTable_File_Spec& File, const std::string& Path)
+TTable_Editor::TTable_Editor(const TTable_File_Format& File, const std::string& Path)
     : file_(File),
       path_(Path),
       grids_(File.Grids.size(), nullptr),

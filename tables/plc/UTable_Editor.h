@@ -45,7 +45,7 @@ struct TTable_Column {
 };
 
 // One grid of an editor and its part of the file.
-struct TTable_Grid_Spec {
+struct TTable_Grid_Format {
   // The section element holding the rows; nullptr: the rows stand under the
   // root.
   const char* Section;
@@ -58,25 +58,25 @@ struct TTable_Grid_Spec {
   std::vector<TTable_Column> Columns;
 };
 
-struct TTable_File_Spec {
+struct TTable_File_Format {
   const char* Root;
   const char* Comment;
   // In page order.
-  std::vector<TTable_Grid_Spec> Grids;
+  std::vector<TTable_Grid_Format> Grids;
 };
 
 // A cleared table: column 0 the row number, the Enable column "Y", every
 // other cell empty.
-void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec);
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format);
 
 // The rows that make up the table: from row 1 up to the row before the first
 // whose key cell, trimmed, is empty.
-int Table_Length(const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec);
+int Table_Length(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format);
 
 // The first row with an empty key, when it or a row after it is used (a data
 // column that is not a check box holds a text that is not blank): saving
 // would lose those rows. 0 when there is no such row.
-int Table_Key_Gap(const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec);
+int Table_Key_Gap(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format);
 
 struct TTable_Load_Result {
   bool Complete = true;
@@ -91,13 +91,14 @@ struct TTable_Load_Result {
 // name, fills grid row i + 1; attributes are looked up by name and a missing
 // one takes its column's default. Stops at the first problem, leaving the
 // rows read before it and never a row read in part.
-TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Spec& Spec,
+TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
+                                   const TTable_File_Format& Format,
                                    const std::vector<TTable_Grid_View*>& Grids);
 
 // Rewrites the whole file from the grids, through the XML library's save;
 // raises its exception when the file cannot be written, the old file then
 // staying as it was.
-void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Spec& Spec,
+void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Format& Format,
                      const std::vector<const TTable_Grid_View*>& Grids);
 
 // The items of a position column: "None" first when asked, then "0" to
@@ -126,7 +127,7 @@ std::string Key_Gap_Text(const std::string& Key_Name);
 // Walks the rows from 1 to the first empty key and answers the message of
 // the first failure ("Error row ", the row number, the failing text), or
 // nothing when the grid passes.
-std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Spec& Spec,
+std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
                                        const TTable_Check& Check);
 
 // Enable tests of the check: the trimmed cell is "Y", or "Y" in any case.
@@ -144,12 +145,12 @@ class TTable_Editor {
  public:
   // Path is the path global of the editor's file (read at each use, so that
   // it follows the open project).
-  TTable_Editor(const TTable_File_Spec& File, const std::string& Path);
+  TTable_Editor(const TTable_File_Format& File, const std::string& Path);
   virtual ~TTable_Editor();
   TTable_Editor(const TTable_Editor&) = delete;
   TTable_Editor& operator=(const TTable_Editor&) = delete;
 
-  const TTable_File_Spec& File() const { return file_; }
+  const TTable_File_Format& File() const { return file_; }
   // The grids in page order; each must be set before the first step.
   void Set_Grid(int Index, TTable_Grid_View* Grid);
   TTable_Grid_View& Grid(int Index) const;
@@ -190,7 +191,7 @@ class TTable_Editor {
  private:
   void Report_Load(const TTable_Load_Result& Result) const;
 
-  const TTable_File_Spec& file_;
+  const TTable_File_Format& file_;
   const std::string& path_;
   std::vector<TTable_Grid_View*> grids_;
   std::vector<bool> copied_here_;

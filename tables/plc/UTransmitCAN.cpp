@@ -26,31 +26,31 @@ constexpr int Text_Delete_Question = 1861;
 constexpr int Text_Time = 1851;
 }  // namespace
 
-const TTable_File_Spec TransmitCAN_File{"Transmit_Frames",
-                                        "SW_VERSION = 1.000",
-                                        {
-                                            {nullptr,
-                                             CAN_Col_COBID,
-                                             true,
-                                             CAN_Table_Rows,
-                                             {Check("Enable", "Y"),
-                                              Value("COBID"),
-                                              Value("CAN_Type", "2.0A (11 bits)"),
-                                              Value("Dim"),
-                                              Check("OnChange", "Y"),
-                                              Check("OnCMD", "N"),
-                                              Check("OnTimer", "N"),
-                                              {"Time", "", false, Time_Default},
-                                              Value("Byte1"),
-                                              Value("Byte2"),
-                                              Value("Byte3"),
-                                              Value("Byte4"),
-                                              Value("Byte5"),
-                                              Value("Byte6"),
-                                              Value("Byte7"),
-                                              Value("Byte8"),
-                                              Value("Mnemonic")}},
-                                        }};
+const TTable_File_Format TransmitCAN_File{"Transmit_Frames",
+                                          "SW_VERSION = 1.000",
+                                          {
+                                              {nullptr,
+                                               CAN_Col_COBID,
+                                               true,
+                                               CAN_Table_Rows,
+                                               {Check("Enable", "Y"),
+                                                Value("COBID"),
+                                                Value("CAN_Type", "2.0A (11 bits)"),
+                                                Value("Dim"),
+                                                Check("OnChange", "Y"),
+                                                Check("OnCMD", "N"),
+                                                Check("OnTimer", "N"),
+                                                {"Time", "", false, Time_Default},
+                                                Value("Byte1"),
+                                                Value("Byte2"),
+                                                Value("Byte3"),
+                                                Value("Byte4"),
+                                                Value("Byte5"),
+                                                Value("Byte6"),
+                                                Value("Byte7"),
+                                                Value("Byte8"),
+                                                Value("Mnemonic")}},
+                                          }};
 
 std::optional<std::string> TransmitCAN_Check_Message(const TTable_Grid_View& Grid, int MAX_Byte) {
   const TCAN_Check_Texts& T = Transmit_Texts;

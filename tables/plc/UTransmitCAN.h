@@ -29,7 +29,7 @@ constexpr int Transmit_Data_Array_Size = 1800;
 // The file: root Transmit_Frames, comment "SW_VERSION = 1.000", the rows
 // under the root. Every attribute has a default; a missing Time is "0" when
 // the row's OnTimer, as read, is "Y", else empty.
-extern const TTable_File_Spec TransmitCAN_File;
+extern const TTable_File_Format TransmitCAN_File;
 
 std::optional<std::string> TransmitCAN_Check_Message(const TTable_Grid_View& Grid, int MAX_Byte);
 

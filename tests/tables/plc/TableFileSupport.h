@@ -17,10 +17,10 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/TableGridMemory.h"
 
-inline TTable_Memory_Grid Memory_Grid_For(const TTable_Grid_Spec& Spec) {
-  TTable_Memory_Grid grid(Spec.Rows, static_cast<int>(Spec.Columns.size()) + 1);
-  for (std::size_t k = 0; k < Spec.Columns.size(); ++k)
-    if (Spec.Columns[k].Check_Box) grid.Set_Data_Check_Box_Column(static_cast<int>(k) + 1);
+inline TTable_Memory_Grid Memory_Grid_For(const TTable_Grid_Format& Format) {
+  TTable_Memory_Grid grid(Format.Rows, static_cast<int>(Format.Columns.size()) + 1);
+  for (std::size_t k = 0; k < Format.Columns.size(); ++k)
+    if (Format.Columns[k].Check_Box) grid.Set_Data_Check_Box_Column(static_cast<int>(k) + 1);
   return grid;
 }
 
@@ -28,9 +28,9 @@ inline TTable_Memory_Grid Memory_Grid_For(const TTable_Grid_Spec& Spec) {
 using TFile_Row = std::vector<std::pair<std::string, std::string>>;
 
 // The row's attributes named by the grid's columns, from its cells.
-inline TFile_Row File_Row(const TTable_Grid_Spec& Spec, const std::vector<std::string>& Values) {
+inline TFile_Row File_Row(const TTable_Grid_Format& Format, const std::vector<std::string>& Values) {
   TFile_Row row;
-  for (std::size_t k = 0; k < Values.size(); ++k) row.emplace_back(Spec.Columns[k].Attribute, Values[k]);
+  for (std::size_t k = 0; k < Values.size(); ++k) row.emplace_back(Format.Columns[k].Attribute, Values[k]);
   return row;
 }
 

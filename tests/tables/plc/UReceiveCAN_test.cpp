@@ -17,7 +17,7 @@ namespace {
 
 using TRow = std::vector<std::string>;
 
-const TTable_Grid_Spec& Spec() { return ReceiveCAN_File.Grids[0]; }
+const TTable_Grid_Format& Frame_Table() { return ReceiveCAN_File.Grids[0]; }
 
 // Enable, CobID, Type, Dimension, TimeOut, Byte1..Byte8, Mnemonic.
 TRow Frame(const std::string& COBID = "0x181", const std::string& Type = "2.0A (11 bits)",
@@ -30,11 +30,11 @@ class ReceiveCANTest : public TableEditorTest {
   void SetUp() override {
     TableEditorTest::SetUp();
     editor_.Set_Grid(0, &grid_);
-    Clear_Table(grid_, Spec());
+    Clear_Table(grid_, Frame_Table());
   }
   std::optional<std::string> Check() { return editor_.Check_Message(); }
 
-  TTable_Memory_Grid grid_ = Memory_Grid_For(Spec());
+  TTable_Memory_Grid grid_ = Memory_Grid_For(Frame_Table());
   TReceiveCAN_Table editor_;
 };
 
@@ -46,7 +46,8 @@ TEST_F(ReceiveCANTest, TheFileGoesThroughTheTableByteForByte) {
   none[13] = "<engine> & \"gear\"";
   const std::string file = Build_Table_File(
       "Receive_Frames", "SW_VERSION = 1.000",
-      {{nullptr, {File_Row(Spec(), Frame()), File_Row(Spec(), off), File_Row(Spec(), none)}}});
+      {{nullptr,
+        {File_Row(Frame_Table(), Frame()), File_Row(Frame_Table(), off), File_Row(Frame_Table(), none)}}});
   Write_File(Path_CAN_Rec_Frames, file);
   editor_.Load_Tables();
   EXPECT_EQ(grid_.Row_Values(2), off);
@@ -114,14 +115,14 @@ TEST_F(ReceiveCANTest, CheckMessages) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Row[1] + " / " + c.Row[2] + " / " + c.Row[3]);
-    Clear_Table(grid_, Spec());
+    Clear_Table(grid_, Frame_Table());
     grid_.Set_Row(1, c.Row);
     std::optional<std::string> expected;
     if (c.Expected) expected = "Error row 1" + *c.Expected;
     EXPECT_EQ(Check(), expected);
   }
   // Rows are numbered in the message, and the walk ends at the first empty CobID.
-  Clear_Table(grid_, Spec());
+  Clear_Table(grid_, Frame_Table());
   grid_.Set_Row(1, Frame());
   grid_.Set_Row(2, Frame("0x182", "", "9"));
   EXPECT_EQ(Check(), "Error row 2!! Dimension must be between 1 and 8");
@@ -140,7 +141,7 @@ TEST_F(ReceiveCANTest, TheCheckAndTheCompilerAgreeOnTheIdentifierWidth) {
   for (const std::string& type : types)
     for (std::uint32_t id : ids) {
       SCOPED_TRACE("\"" + type + "\" " + std::to_string(id));
-      Clear_Table(grid_, Spec());
+      Clear_Table(grid_, Frame_Table());
       grid_.Set_Row(1, Frame(std::to_string(id), type));
       TDialogResponder r;
       r.Lenient();

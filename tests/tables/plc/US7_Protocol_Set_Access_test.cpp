@@ -17,8 +17,8 @@ namespace {
 
 using TRow = std::vector<std::string>;
 
-const TTable_Grid_Spec& Read_Spec() { return S7_Protocol_File.Grids[S7_Read_Grid]; }
-const TTable_Grid_Spec& Write_Spec() { return S7_Protocol_File.Grids[S7_Write_Grid]; }
+const TTable_Grid_Format& Read_Format() { return S7_Protocol_File.Grids[S7_Read_Grid]; }
+const TTable_Grid_Format& Write_Format() { return S7_Protocol_File.Grids[S7_Write_Grid]; }
 
 TRow Read_Row(const std::string& Address = "192.168.1.10", const std::string& Port = "102") {
   return {
@@ -36,16 +36,16 @@ class S7ProtocolTest : public TableEditorTest {
     TableEditorTest::SetUp();
     editor_.Set_Grid(S7_Read_Grid, &read_);
     editor_.Set_Grid(S7_Write_Grid, &write_);
-    Clear_Table(read_, Read_Spec());
-    Clear_Table(write_, Write_Spec());
+    Clear_Table(read_, Read_Format());
+    Clear_Table(write_, Write_Format());
   }
   std::optional<std::string> Check() { return editor_.Check_Message(); }
   std::string Error_Row(int Row, int Id, const std::string& Tail = "") const {
     return Text(1270) + std::to_string(Row) + Text(Id) + Tail;
   }
 
-  TTable_Memory_Grid read_ = Memory_Grid_For(Read_Spec());
-  TTable_Memory_Grid write_ = Memory_Grid_For(Write_Spec());
+  TTable_Memory_Grid read_ = Memory_Grid_For(Read_Format());
+  TTable_Memory_Grid write_ = Memory_Grid_For(Write_Format());
   TS7_Protocol_Tables editor_;
 };
 
@@ -61,8 +61,8 @@ TEST_F(S7ProtocolTest, TheFileGoesThroughTheTablesByteForByte) {
   lower[6] = "";
   const std::string file = Build_Table_File(
       "S7_Protocol", "SW_VERSION = 1.003",
-      {{"S7_Protocol_Read", {File_Row(Read_Spec(), Read_Row()), File_Row(Read_Spec(), odd)}},
-       {"S7_Protocol_Write", {File_Row(Write_Spec(), Write_Row()), File_Row(Write_Spec(), lower)}}});
+      {{"S7_Protocol_Read", {File_Row(Read_Format(), Read_Row()), File_Row(Read_Format(), odd)}},
+       {"S7_Protocol_Write", {File_Row(Write_Format(), Write_Row()), File_Row(Write_Format(), lower)}}});
   Write_File(Path_S7_Protocol, file);
 
   editor_.Load_Tables();
@@ -173,8 +173,8 @@ TEST_F(S7ProtocolTest, CheckMessages) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.Grid) + "/" + std::to_string(c.Col) + " \"" + c.Value + "\"");
-    Clear_Table(read_, Read_Spec());
-    Clear_Table(write_, Write_Spec());
+    Clear_Table(read_, Read_Format());
+    Clear_Table(write_, Write_Format());
     read_.Set_Row(1, Read_Row());
     write_.Set_Row(1, Write_Row());
     TTable_Memory_Grid& grid = c.Grid == S7_Read_Grid ? read_ : write_;
@@ -226,8 +226,8 @@ TEST_F(S7ProtocolTest, TheTablesTogetherServeTenConnections) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    Clear_Table(read_, Read_Spec());
-    Clear_Table(write_, Write_Spec());
+    Clear_Table(read_, Read_Format());
+    Clear_Table(write_, Write_Format());
     for (std::size_t i = 0; i < c.Read.size(); ++i)
       read_.Set_Row(static_cast<int>(i) + 1, Read_Row(c.Read[i].first, c.Read[i].second));
     for (std::size_t i = 0; i < c.Write.size(); ++i)
@@ -242,8 +242,8 @@ TEST_F(S7ProtocolTest, TheTablesTogetherServeTenConnections) {
     EXPECT_EQ(Check(), expected);
   }
   // Disabled rows take no connection.
-  Clear_Table(read_, Read_Spec());
-  Clear_Table(write_, Write_Spec());
+  Clear_Table(read_, Read_Format());
+  Clear_Table(write_, Write_Format());
   for (int i = 1; i <= 12; ++i) read_.Set_Row(i, Read_Row("10.0.0." + std::to_string(i)));
   read_.SetCellEx(S7_Col_Enable, 3, "N");
   read_.SetCellEx(S7_Col_Enable, 7, "N");
@@ -277,7 +277,7 @@ TEST_F(S7ProtocolTest, AnEmptyKeyAboveUsedRowsRefusesOKNamingThatRow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    Clear_Table(read_, Read_Spec());
+    Clear_Table(read_, Read_Format());
     read_.Set_Row(1, Read_Row());
     if (c.Row_3_Used) read_.Set_Row(3, Read_Row());
     read_.SetCellEx(S7_Col_PLC_Address, 2, c.Key_Row_2);
@@ -285,7 +285,7 @@ TEST_F(S7ProtocolTest, AnEmptyKeyAboveUsedRowsRefusesOKNamingThatRow) {
   }
   // A row with values but no key is refused on its own, and a disabled one
   // too: both would be lost.
-  Clear_Table(read_, Read_Spec());
+  Clear_Table(read_, Read_Format());
   read_.Set_Row(1, Read_Row());
   read_.Set_Row(2, Read_Row(""));
   read_.SetCellEx(S7_Col_Enable, 2, "N");
@@ -295,7 +295,8 @@ TEST_F(S7ProtocolTest, AnEmptyKeyAboveUsedRowsRefusesOKNamingThatRow) {
 TEST_F(S7ProtocolTest, InsertRowThenOKKeepsTheFileUntilTheGapIsFilled) {
   const std::string file = Build_Table_File(
       "S7_Protocol", "SW_VERSION = 1.003",
-      {{"S7_Protocol_Read", {File_Row(Read_Spec(), Read_Row()), File_Row(Read_Spec(), Read_Row("10.0.0.2"))}},
+      {{"S7_Protocol_Read",
+        {File_Row(Read_Format(), Read_Row()), File_Row(Read_Format(), Read_Row("10.0.0.2"))}},
        {"S7_Protocol_Write", {}}});
   Write_File(Path_S7_Protocol, file);
   editor_.Load_Tables();
@@ -319,10 +320,10 @@ TEST_F(S7ProtocolTest, InsertRowThenOKKeepsTheFileUntilTheGapIsFilled) {
 }
 
 TEST_F(S7ProtocolTest, ALoadThatStopsIsReportedAndOKAsksBeforeReplacingTheFile) {
-  TFile_Row no_port = File_Row(Read_Spec(), Read_Row("10.0.0.3"));
+  TFile_Row no_port = File_Row(Read_Format(), Read_Row("10.0.0.3"));
   no_port.erase(no_port.begin() + 2);
-  const TFile_Row good = File_Row(Read_Spec(), Read_Row());
-  const TFile_Row good_write = File_Row(Write_Spec(), Write_Row());
+  const TFile_Row good = File_Row(Read_Format(), Read_Row());
+  const TFile_Row good_write = File_Row(Write_Format(), Write_Row());
   std::vector<TFile_Row> too_many(513, good);
   struct Case {
     const char* Name;
@@ -372,8 +373,8 @@ TEST_F(S7ProtocolTest, ALoadThatStopsIsReportedAndOKAsksBeforeReplacingTheFile) 
     }
     EXPECT_TRUE(editor_.Load_Incomplete());
     EXPECT_FALSE(editor_.Do_Copy_In_Read());
-    EXPECT_EQ(Table_Length(read_, Read_Spec()), c.Read_Rows);
-    EXPECT_EQ(Table_Length(write_, Write_Spec()), c.Write_Rows);
+    EXPECT_EQ(Table_Length(read_, Read_Format()), c.Read_Rows);
+    EXPECT_EQ(Table_Length(write_, Write_Format()), c.Write_Rows);
     // No row is read in part.
     EXPECT_EQ(read_.Row_Values(c.Read_Rows + 1)[1], "");
     {
@@ -391,7 +392,7 @@ TEST_F(S7ProtocolTest, ALoadThatStopsIsReportedAndOKAsksBeforeReplacingTheFile) 
   EXPECT_TRUE(editor_.Save_On_OK());
   EXPECT_FALSE(editor_.Load_Incomplete());
   editor_.Load_Tables();
-  EXPECT_EQ(Table_Length(read_, Read_Spec()), 512);
+  EXPECT_EQ(Table_Length(read_, Read_Format()), 512);
   EXPECT_FALSE(editor_.Load_Incomplete());
 }
 

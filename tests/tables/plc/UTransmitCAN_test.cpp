@@ -13,7 +13,7 @@ namespace {
 
 using TRow = std::vector<std::string>;
 
-const TTable_Grid_Spec& Spec() { return TransmitCAN_File.Grids[0]; }
+const TTable_Grid_Format& Frame_Table() { return TransmitCAN_File.Grids[0]; }
 
 // Enable, CobID, Type, Dimension, OnChange, OnCMD, OnTimer, Time,
 // Byte1..Byte8, Mnemonic.
@@ -33,10 +33,10 @@ class TransmitCANTest : public TableEditorTest {
   void SetUp() override {
     TableEditorTest::SetUp();
     editor_.Set_Grid(0, &grid_);
-    Clear_Table(grid_, Spec());
+    Clear_Table(grid_, Frame_Table());
   }
 
-  TTable_Memory_Grid grid_ = Memory_Grid_For(Spec());
+  TTable_Memory_Grid grid_ = Memory_Grid_For(Frame_Table());
   TTransmitCAN_Table editor_;
 };
 
@@ -46,7 +46,8 @@ TEST_F(TransmitCANTest, TheFileGoesThroughTheTableByteForByte) {
   TRow off = With(Frame("99999"), 1, "N");
   const std::string file = Build_Table_File(
       "Transmit_Frames", "SW_VERSION = 1.000",
-      {{nullptr, {File_Row(Spec(), Frame()), File_Row(Spec(), untimed), File_Row(Spec(), off)}}});
+      {{nullptr,
+        {File_Row(Frame_Table(), Frame()), File_Row(Frame_Table(), untimed), File_Row(Frame_Table(), off)}}});
   Write_File(Path_CAN_Send_Frames, file);
   editor_.Load_Tables();
   EXPECT_EQ(grid_.Row_Values(2), untimed);
@@ -111,7 +112,7 @@ TEST_F(TransmitCANTest, CheckMessages) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Row[1] + " / " + c.Row[3] + " / " + c.Row[6] + " / " + c.Row[7]);
-    Clear_Table(grid_, Spec());
+    Clear_Table(grid_, Frame_Table());
     grid_.Set_Row(1, c.Row);
     std::optional<std::string> expected;
     if (c.Expected) expected = "Error row 1" + *c.Expected;
