@@ -90,6 +90,7 @@ void Column_Grid_Copy_Row(TTable_Grid_View& Grid, int Row) {
 }
 
 bool Column_Grid_Paste_Row(TTable_Grid_View& Grid, int Row, bool Copied_Here) {
+  if (!Is_Data_Row(Grid, Row)) return false;
   if (!Paste_Allowed(Grid, Copied_Here)) return false;
   if (!Overwrite_Allowed(Column_Grid_Row_Used(Grid, Row))) return false;
   for (int c = 1; c <= Last_Data_Col(Grid); ++c) Grid.SetCellEx(c, Row, Copied_Row->Strings(c - 1));
@@ -151,6 +152,7 @@ void Check_Grid_Copy_Row(TTable_Grid_View& Grid, int Row) {
 }
 
 bool Check_Grid_Paste_Row(TTable_Grid_View& Grid, int Row, bool Copied_Here) {
+  if (!Is_Data_Row(Grid, Row)) return false;
   if (!Paste_Allowed(Grid, Copied_Here)) return false;
   if (!Overwrite_Allowed(Check_Grid_Row_Used(Grid, Row))) return false;
   for (int c = 1; c <= Last_Data_Col(Grid); ++c) {
