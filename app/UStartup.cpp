@@ -17,6 +17,7 @@
 #include "controls/button/LbButton.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
+#include "grid/base/VevXPVS.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -53,6 +54,8 @@ std::string User_Data_Folder() {
 
 void Initialize_Units() {
   static const bool done = [] {
+    // The grid units first: the visual-styles binding before anything draws.
+    LoadUxTheme();
     RegisterLbButtonClasses();
     return true;
   }();
@@ -96,6 +99,7 @@ int Run_Configurator() {
     return 1;
   }
   Application->Run();
+  FreeUxTheme();
   return 0;
 }
 
