@@ -124,17 +124,23 @@ void TRegMonitorThread::SendChange() {
   });
 }
 
-void TRegMonitorThread::Execute() {
+bool TRegMonitorThread::Arm() {
   FReg->SetRootKey(FRootKey);
-  if (!FReg->OpenKeyReadOnly("\\" + FKey)) throw Exception("Unable to open registry key " + FKey);
+  if (!FReg->OpenKeyReadOnly("\\" + FKey)) return false;
   FReg->CloseKey();
-  std::string last = Snapshot();
+  FLast = Snapshot();
+  FArmed = true;
+  return true;
+}
+
+void TRegMonitorThread::Execute() {
+  if (!FArmed && !Arm()) throw Exception("Unable to open registry key " + FKey);
   while (!Terminated()) {
     FEvent->WaitFor(FPollInterval);
     if (Terminated()) break;
     std::string now = Snapshot();
-    if (now == last) continue;
-    last = now;
+    if (now == FLast) continue;
+    FLast = now;
     SendChange();
   }
 }
@@ -170,6 +176,8 @@ TThemeNotifier::TThemeNotifier(TComponent* AOwner) : TComponent(AOwner) {
   FRegMonitorThread->SetRootKey(HKEY_CURRENT_USER);
   FRegMonitorThread->SetWatchSub(true);
   FRegMonitorThread->SetPollInterval(g_pollInterval);
+  // Armed here, so a change made right after the notifier exists counts.
+  FRegMonitorThread->Arm();
   FRegMonitorThread->Start();
 }
 

@@ -19,6 +19,10 @@ class TRegMonitorThread : public TThread {
 
   // Ends the thread: marks it terminated and ends its wait at once.
   void Stop();
+  // Opens the key and takes the state later changes are measured against;
+  // false when the key cannot be opened. The thread arms itself when this
+  // was not called before it started.
+  bool Arm();
 
   const std::string& Key() const { return FKey; }
   void SetKey(const std::string& Value) { FKey = Value; }
@@ -60,6 +64,8 @@ class TRegMonitorThread : public TThread {
   std::unique_ptr<THandleList> FWinList;
   mutable std::mutex FListLock;
   int FPollInterval = 1000;
+  bool FArmed = false;
+  std::string FLast;
 };
 
 // The hidden window the monitor thread tells first.
