@@ -139,8 +139,9 @@ void DrawXPProgress(TCanvas* ACanvas, const TRect& R, int Percent, const TProgre
     ACanvas->Pen()->SetWidth(1);
     ACanvas->Pen()->SetColor(outline);
   };
-  ACanvas->Brush()->SetStyle(filled ? bsSolid : bsClear);
+  // The colour first: giving a clear brush a colour makes it solid.
   ACanvas->Brush()->SetColor(A.UnCompleteColor);
+  ACanvas->Brush()->SetStyle(filled ? bsSolid : bsClear);
   outlineStyle();
   ACanvas->Rectangle(R);
   if (percent <= 0) return;
