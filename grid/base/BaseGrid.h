@@ -493,6 +493,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   int FMergeCount = 0;
 
  private:
+  struct TPaintPass;
+  // Paint passes under way (the stamps of merged areas count only in one).
+  int FPaintPassDepth = 0;
   // The properties in the slot of a cell inside the grid, else none.
   TCellProperties* PropsAt(int ACol, int ARow) const;
   // Moves (ACol, ARow) to the base cell its properties record; the cell's

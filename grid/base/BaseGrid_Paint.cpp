@@ -23,14 +23,26 @@ constexpr TSelectionColors kUnfocused{0xF8F8F8, 0xE5E5E5, clNone,   clNone,
                                       0xD9D9D9, 0xFBFAFA, 0xF0F0F0, 0xEFEFEF};
 }  // namespace
 
+// One paint pass: its cells stamp merged areas with the pass's number,
+// which moves on when the pass ends, also when a cell raised, so the next
+// pass paints every area again.
+struct TBaseGrid::TPaintPass {
+  TBaseGrid* Grid;
+  explicit TPaintPass(TBaseGrid* G) : Grid(G) { ++Grid->FPaintPassDepth; }
+  ~TPaintPass() {
+    --Grid->FPaintPassDepth;
+    ++Grid->FPaintID;
+  }
+};
+
 void TBaseGrid::Paint() {
+  TPaintPass pass(this);
   TObjStringGrid::Paint();
-  ++FPaintID;
 }
 
 void TBaseGrid::PaintGrid(TCanvas* ACanvas) {
+  TPaintPass pass(this);
   TObjStringGrid::PaintGrid(ACanvas);
-  ++FPaintID;
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
@@ -63,14 +75,18 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& A
   if (IsMergedCell(ACol, ARow)) {
     TCellProperties* base = GetGridObject(bc, br);
     if (!isBase) {
-      if (base != nullptr && base->PaintID() != FPaintID) {
+      // Outside a pass (printing, a drag image) the area is simply painted:
+      // stamping it would hide it from the next window paint.
+      if (FPaintPassDepth == 0) {
+        DoPaintCell(ACanvas, bc, br, ARect, AState, DrawContent);
+      } else if (base != nullptr && base->PaintID() != FPaintID) {
         base->SetPaintID(FPaintID);
         PaintCell(ACanvas, bc, br, ARect, AState);
       }
       return;
     }
     // Painted from its base cell: the area's other cells skip this pass.
-    if (DrawContent && base != nullptr) base->SetPaintID(FPaintID);
+    if (DrawContent && base != nullptr && FPaintPassDepth > 0) base->SetPaintID(FPaintID);
   }
 
   if (DrawContent && IsFixed(ACol, ARow)) {
