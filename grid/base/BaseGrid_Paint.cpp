@@ -120,7 +120,9 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& A
   }
 
   ACanvas->Pen()->SetWidth(1);
-  ACanvas->Font()->Assign(Font());
+  // An unchanged font is not handed to the canvas again: that would make
+  // the backend build it anew for every cell.
+  if (!ACanvas->Font()->IsEqual(*Font())) ACanvas->Font()->Assign(Font());
   ACanvas->Brush()->SetStyle(bsSolid);
   // The store's own look; the full grid's GetVisualProperties replaces it.
   ACanvas->Brush()->SetColor(fixed ? FixedColor() : Color());

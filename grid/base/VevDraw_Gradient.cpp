@@ -44,26 +44,30 @@ void FillGradientRect(TCanvas* ACanvas, TColor From, TColor To, bool Horizontal,
     const TColor solid = To == clNone ? From : To;
     if (solid == clNone) return;
     SolidIn(ACanvas, solid);
-    ACanvas->Rectangle(R);
+    ACanvas->FillRect(R);
     return;
   }
   const int span = (Horizontal ? R.Width() : R.Height()) - 1;
   const int steps = std::max(1, std::min(Steps, span));
   const double band = static_cast<double>(span) / steps;
   const int length = static_cast<int>(Trunc(band + 1));
+  SolidIn(ACanvas, From);
   for (int k = 0; k <= steps; ++k) {
     const int offset = static_cast<int>(Trunc(k * band));
     auto mix = [&](int Shift) {
       const int f = Channel(From, Shift), t = Channel(To, Shift);
       return Clamp255(Round(f + static_cast<double>(k) * (t - f) / steps));
     };
-    SolidIn(ACanvas, RGB(mix(0), mix(8), mix(16)));
+    // A band's rectangle in pen and brush of one colour is its fill; the
+    // pen takes the colour once, at the end.
+    ACanvas->Brush()->SetColor(RGB(mix(0), mix(8), mix(16)));
     if (Horizontal) {
-      ACanvas->Rectangle(R.Left + offset, R.Top, std::min(R.Left + offset + length, R.Right), R.Bottom);
+      ACanvas->FillRect(TRect(R.Left + offset, R.Top, std::min(R.Left + offset + length, R.Right), R.Bottom));
     } else {
-      ACanvas->Rectangle(R.Left, R.Top + offset, R.Right, std::min(R.Top + offset + length, R.Bottom));
+      ACanvas->FillRect(TRect(R.Left, R.Top + offset, R.Right, std::min(R.Top + offset + length, R.Bottom)));
     }
   }
+  ACanvas->Pen()->SetColor(ACanvas->Brush()->Color());
 }
 
 void DrawCellBackground(TCanvas* ACanvas, const TRect& R, TColor Color, bool Fill, bool SideLines,

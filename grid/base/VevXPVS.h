@@ -51,29 +51,29 @@ constexpr unsigned STAP_ALLOW_WEBCONTENT = 4;
 struct TUxThemeEntries {
   HTHEME (*OpenThemeData)(uintptr_t Wnd, const std::string& ClassList) = nullptr;
   HRESULT (*CloseThemeData)(HTHEME Theme) = nullptr;
-  HRESULT (*DrawThemeBackground)
+  HRESULT(*DrawThemeBackground)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& R, const TRect* Clip) = nullptr;
-  HRESULT (*DrawThemeText)
+  HRESULT(*DrawThemeText)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const std::string& Text, unsigned TextFlags,
    unsigned TextFlags2, const TRect& R) = nullptr;
-  HRESULT (*GetThemeBackgroundContentRect)
+  HRESULT(*GetThemeBackgroundContentRect)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& Bounding, TRect* Content) = nullptr;
-  HRESULT (*GetThemeBackgroundExtent)
+  HRESULT(*GetThemeBackgroundExtent)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& Content, TRect* Extent) = nullptr;
-  HRESULT (*GetThemeTextExtent)
+  HRESULT(*GetThemeTextExtent)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const std::string& Text, unsigned TextFlags,
    const TRect* Bounding, TRect* Extent) = nullptr;
-  HRESULT (*GetThemeTextMetrics)
+  HRESULT(*GetThemeTextMetrics)
   (HTHEME Theme, HDC DC, int PartId, int StateId, TTextMetric* Metrics) = nullptr;
-  HRESULT (*GetThemeBackgroundRegion)
+  HRESULT(*GetThemeBackgroundRegion)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& R, HRGN* Region) = nullptr;
-  HRESULT (*HitTestThemeBackground)
+  HRESULT(*HitTestThemeBackground)
   (HTHEME Theme, HDC DC, int PartId, int StateId, unsigned Options, const TRect& R, HRGN Region, TPoint Test,
    WORD* HitTestCode) = nullptr;
-  HRESULT (*DrawThemeEdge)
+  HRESULT(*DrawThemeEdge)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& DestRect, unsigned Edge, unsigned Flags,
    TRect* ContentRect) = nullptr;
-  HRESULT (*DrawThemeIcon)
+  HRESULT(*DrawThemeIcon)
   (HTHEME Theme, HDC DC, int PartId, int StateId, const TRect& R, TImageList* Images,
    int ImageIndex) = nullptr;
   bool (*IsThemePartDefined)(HTHEME Theme, int PartId, int StateId) = nullptr;
@@ -87,12 +87,12 @@ struct TUxThemeEntries {
   HRESULT (*GetThemePosition)(HTHEME Theme, int PartId, int StateId, int PropId, TPoint* Value) = nullptr;
   HRESULT (*GetThemeFont)(HTHEME Theme, HDC DC, int PartId, int StateId, int PropId, TFont* Font) = nullptr;
   HRESULT (*GetThemeRect)(HTHEME Theme, int PartId, int StateId, int PropId, TRect* Value) = nullptr;
-  HRESULT (*GetThemeMargins)
+  HRESULT(*GetThemeMargins)
   (HTHEME Theme, HDC DC, int PartId, int StateId, int PropId, const TRect* R, MARGINS* Margins) = nullptr;
   HRESULT (*GetThemeIntList)(HTHEME Theme, int PartId, int StateId, int PropId, INTLIST* List) = nullptr;
-  HRESULT (*SetWindowTheme)
+  HRESULT(*SetWindowTheme)
   (uintptr_t Wnd, const std::string& SubAppName, const std::string& SubIdList) = nullptr;
-  HRESULT (*GetThemeFilename)
+  HRESULT(*GetThemeFilename)
   (HTHEME Theme, int PartId, int StateId, int PropId, std::string* FileName) = nullptr;
   TColor (*GetThemeSysColor)(HTHEME Theme, int ColorId) = nullptr;
   HBRUSH (*GetThemeSysColorBrush)(HTHEME Theme, int ColorId) = nullptr;
@@ -108,9 +108,9 @@ struct TUxThemeEntries {
   bool (*IsThemeDialogTextureEnabled)(uintptr_t Wnd) = nullptr;
   unsigned (*GetThemeAppProperties)() = nullptr;
   void (*SetThemeAppProperties)(unsigned Flags) = nullptr;
-  HRESULT (*GetCurrentThemeName)
+  HRESULT(*GetCurrentThemeName)
   (std::string* ThemeFileName, std::string* ColorName, std::string* SizeName) = nullptr;
-  HRESULT (*GetThemeDocumentationProperty)
+  HRESULT(*GetThemeDocumentationProperty)
   (const std::string& ThemeName, const std::string& PropertyName, std::string* Value) = nullptr;
   HRESULT (*DrawThemeParentBackground)(uintptr_t Wnd, HDC DC, const TRect* R) = nullptr;
   HRESULT (*EnableTheming)(bool Enable) = nullptr;

@@ -40,7 +40,7 @@ TEST(VevDraw, GradientBandsCoverTheRectangleFromTheFirstColourToTheLast) {
   for (const Case& c : cases) {
     TPaper canvas(40, 50);
     FillGradientRect(&canvas, clRed, clBlue, c.horizontal, c.r, c.steps);
-    auto bands = canvas.Recorder().Calls("Rectangle");
+    auto bands = canvas.Recorder().Calls("FillRect");
     ASSERT_EQ(static_cast<int>(bands.size()), c.bands) << c.r;
     EXPECT_EQ(bands.front().BrushColor, clRed);
     EXPECT_EQ(bands.back().BrushColor, clBlue);
@@ -68,7 +68,7 @@ TEST(VevDraw, GradientWithoutOneColourFillsSolidAndWithoutHeightDrawsNothing) {
   struct Case {
     TColor from, to;
     TRect r;
-    int rectangles;
+    int fills;
     TColor solid;
   } cases[] = {
       {clRed, clNone, Rect(0, 0, 10, 10), 1, clRed},
@@ -79,9 +79,9 @@ TEST(VevDraw, GradientWithoutOneColourFillsSolidAndWithoutHeightDrawsNothing) {
   for (const Case& c : cases) {
     TPaper canvas(12, 12);
     FillGradientRect(&canvas, c.from, c.to, false, c.r, 64);
-    EXPECT_EQ(canvas.Recorder().Count("Rectangle"), c.rectangles);
+    EXPECT_EQ(canvas.Recorder().Count("FillRect"), c.fills);
     EXPECT_EQ(canvas.Pixels(5, 4), c.solid);
-    EXPECT_EQ(canvas.Pixels(0, 0), c.rectangles ? c.solid : kPaper);
+    EXPECT_EQ(canvas.Pixels(0, 0), c.fills ? c.solid : kPaper);
   }
 }
 
