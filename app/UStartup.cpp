@@ -18,6 +18,7 @@
 #include "controls/button/LbButton.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
+#include "grid/base/VevXPVS.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -54,6 +55,8 @@ std::string User_Data_Folder() {
 
 void Initialize_Units() {
   static const bool done = [] {
+    // The grid units first: the visual-styles binding before anything draws.
+    LoadUxTheme();
     RegisterLbButtonClasses();
     return true;
   }();
@@ -98,6 +101,7 @@ int Run_Configurator() {
     return 1;
   }
   Application->Run();
+  FreeUxTheme();
   return 0;
 }
 
