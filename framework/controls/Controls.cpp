@@ -1154,21 +1154,27 @@ void TWinControl::AlignControl(TControl* AControl) {
     controlState_ << csAlignmentNeeded;
     return;
   }
-  DisableAlign();
-  controlState_ << csAligning;
-  try {
-    TRect r = GetClientRect();
-    AlignControls(AControl, r);
-  } catch (...) {
-    controlState_ >> csAligning;
+  // Aligning can change the client area under the children (a scroll bar
+  // comes or goes); such a change asks for another pass, so the children
+  // end up fitting the final area. A few passes settle any layout.
+  for (int pass = 0; pass < 4; ++pass) {
+    DisableAlign();
+    controlState_ << csAligning;
     controlState_ >> csAlignmentNeeded;
+    try {
+      TRect r = GetClientRect();
+      AlignControls(pass == 0 ? AControl : nullptr, r);
+    } catch (...) {
+      controlState_ >> csAligning;
+      controlState_ >> csAlignmentNeeded;
+      --alignLevel_;
+      throw;
+    }
+    controlState_ >> csAligning;
     --alignLevel_;
-    throw;
+    if (!controlState_.Contains(csAlignmentNeeded)) break;
   }
-  controlState_ >> csAligning;
   controlState_ >> csAlignmentNeeded;
-  --alignLevel_;
-  if (controlState_.Contains(csAlignmentNeeded)) Realign();
 }
 
 void TWinControl::AdjustClientRect(TRect& Rect) { InflateRect(Rect, -borderWidth_, -borderWidth_); }
