@@ -497,14 +497,19 @@ std::string TControl::GetText() const {
 
 int TControl::GetTextLen() const { return static_cast<int>(GetText().size()); }
 
+namespace {
+// Children that take their parent's ShowHint pass it on to theirs.
+void TellChildrenShowHint(TControl* Control) {
+  if (auto* w = dynamic_cast<TWinControl*>(Control))
+    for (int i = 0; i < w->ControlCount(); ++i) w->Controls(i)->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+}
+}  // namespace
+
 void TControl::SetShowHint(bool Value) {
   if (showHint_ == Value && !parentShowHint_) return;
   showHint_ = Value;
   parentShowHint_ = false;
-  if (auto* w = dynamic_cast<TWinControl*>(this)) {
-    TMessage m{CM_PARENTSHOWHINTCHANGED, 0, 0, 0};
-    for (int i = 0; i < w->ControlCount(); ++i) w->Controls(i)->Perform(m.Msg, 0, 0);
-  }
+  TellChildrenShowHint(this);
 }
 
 void TControl::SetParentShowHint(bool Value) {
@@ -952,7 +957,9 @@ void TControl::CMParentColorChanged(TMessage& Message) {
 }
 
 void TControl::CMParentShowHintChanged(TMessage&) {
-  if (parentShowHint_ && parent_ != nullptr) showHint_ = parent_->ShowHint();
+  if (!parentShowHint_ || parent_ == nullptr) return;
+  showHint_ = parent_->ShowHint();
+  TellChildrenShowHint(this);
 }
 
 void TControl::CMParentBiDiModeChanged(TMessage&) {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "app/UComon.h"
 #include "app/UOpenConf.h"
@@ -365,6 +366,25 @@ TEST_F(TMainWindowTest, TheWindowReadsWellInAScreenshot) {
   EXPECT_EQ(grab->Width(), 694);
   EXPECT_EQ(grab->Height(), 484);
   EXPECT_GT(FileSize(folder + "/main_window.png"), 0);
+}
+
+// Every control given a hint shows it, wherever it sits: inside panels, on
+// the panels of the communication form, on the button strips of the dialogs.
+TEST_F(TMainWindowTest, EveryControlWithAHintShowsIt) {
+  Start();
+  std::vector<std::string> silent;
+  int hinted = 0;
+  std::function<void(TControl*)> walk = [&](TControl* C) {
+    if (!C->Hint().empty()) {
+      ++hinted;
+      if (!C->ShowHint()) silent.push_back(C->Owner()->Name() + "." + C->Name());
+    }
+    if (auto* w = dynamic_cast<TWinControl*>(C))
+      for (int i = 0; i < w->ControlCount(); ++i) walk(w->Controls(i));
+  };
+  for (int i = 0; i < Screen->FormCount(); ++i) walk(Screen->Forms(i));
+  EXPECT_GT(hinted, 0);
+  EXPECT_EQ(silent, std::vector<std::string>{});
 }
 
 TEST(Startup, AReadOnlyExecutableFolderFallsBackToAUserFolder) {
