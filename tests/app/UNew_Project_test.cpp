@@ -53,7 +53,7 @@ TEST(ProjectName, OnlyPlainFolderNamesAreProjects) {
       {"a:b", pnInvalid},     {"a*b", pnInvalid},        {"a?b", pnInvalid},       {"a\"b", pnInvalid},
       {"a<b>", pnInvalid},    {"a|b", pnInvalid},        {"tab\there", pnInvalid}, {"CON", pnInvalid},
       {"nul.txt", pnInvalid}, {"com1", pnInvalid},       {"LPT9", pnInvalid},      {"COM10", pnValid},
-      {"CONSOLE", pnValid},
+      {"CONSOLE", pnValid},   {".hidden", pnInvalid},    {".Line 1", pnInvalid},   {"a.b.c", pnValid},
   };
   for (const auto& c : cases) EXPECT_EQ(Check_Project_Name(c.Name), c.Check) << "'" << c.Name << "'";
 }
@@ -120,6 +120,7 @@ TEST_F(TProjectDialogsTest, ProjectNamesThatAreNoPlainFolderAreRefused) {
       {" Line 2", "Error! Name project is not valid"},
       {"Line 2 ", "Error! Name project is not valid"},
       {"Line:2", "Error! Name project is not valid"},
+      {".Line 2", "Error! Name project is not valid"},
       {"Line 1", "Error! Name project is not valid because directory already exists"},
       {"LINE 1", "Error! Name project is not valid because directory already exists"},
   };
