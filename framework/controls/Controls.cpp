@@ -1584,6 +1584,15 @@ TRect TWinControl::PeerBounds() const {
 
 void TWinControl::UpdatePeerBounds() {
   if (!peer_) return;
+  if (topLevel_ && (style_ & WS_THICKFRAME)) {
+    // The user sizes the window within its constraints.
+    TRect ins = peerIsClient_ ? ncInsets_ : TRect(0, 0, 0, 0);
+    auto limit = [](int Size, int Frame) { return Size > 0 ? std::max(Size - Frame, 1) : 0; };
+    const TSizeConstraints* c = Constraints();
+    peer_->SetSizeLimits(
+        limit(c->MinWidth(), ins.Left + ins.Right), limit(c->MinHeight(), ins.Top + ins.Bottom),
+        limit(c->MaxWidth(), ins.Left + ins.Right), limit(c->MaxHeight(), ins.Top + ins.Bottom));
+  }
   if (topLevel_ || Parent() != nullptr) peer_->SetBounds(PeerBounds());
 }
 
