@@ -1504,6 +1504,8 @@ void TWinControl::CreateWnd() {
   if (IBackend* b = Backend()) {
     peer_ = b->CreatePeer(pp);
     SetWindowPeer(handle_, peer_.get());
+    // A top-level window learns its size limits too.
+    if (topLevel_) UpdatePeerBounds();
   }
   showing_ = false;
   Perform(WM_CREATE, 0, 0);
