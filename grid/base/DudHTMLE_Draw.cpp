@@ -126,7 +126,9 @@ bool MatchEntity(std::string_view s, std::size_t i, std::string_view upperName) 
 
 // The entities resolved before layout. "&amp;" becomes "&&", the prefix
 // form of one "&"; an "&" it leaves in front of more entity text starts an
-// entity again, as repeated replacing until nothing changes would.
+// entity again, as repeated replacing until nothing changes would. Tags are
+// left as written: their values (a control's escaped VALUE) are read by the
+// tag reader, and a resolved "&quot;" would end a quoted value early.
 std::string ResolveEntities(std::string_view text) {
   static constexpr struct {
     std::string_view Name;
@@ -138,8 +140,11 @@ std::string ResolveEntities(std::string_view text) {
   out.reserve(text.size());
   std::string work(text);
   std::size_t i = 0;
+  bool inTag = false;
   while (i < work.size()) {
-    if (work[i] != '&') {
+    if (work[i] == '<') inTag = true;
+    if (work[i] == '>') inTag = false;
+    if (work[i] != '&' || inTag) {
       out.push_back(work[i++]);
       continue;
     }
