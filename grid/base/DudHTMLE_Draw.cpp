@@ -323,7 +323,9 @@ class TMarkupEngine {
   // --- a pass over one line
   void Pass(TPassKind kind, TLine& line, const TRect& lineRect, bool& dropRest);
   TSize MeasureRun(const std::string& run);
-  void DrawRun(const std::string& run, int width, const TLine& line, int x, const TRect& lineRect);
+  void DrawRun(const std::string& run, TSize size, const TLine& line, int x, const TRect& lineRect);
+  void DrawTextRun(const std::string& run, TSize size, const TRect& r);
+  int BlankWidth();
   int RunBottom(const TLine& line, const TRect& lineRect) const;
 
   // A tag: false when it does not fit and stays for the next line.
@@ -367,6 +369,15 @@ class TMarkupEngine {
   int blankWidth_ = 0;
   bool endsWithBlank_ = false;
   int runsOnLine_ = 0;
+  struct TFontMeasures {
+    std::string Name;
+    int Height;
+    TFontStyles Style;
+    int GH;
+    int Blank;
+  };
+  TFontMeasures& Measures();
+  std::vector<TFontMeasures> measures_;
 };
 
 TFontState TMarkupEngine::CaptureFont() {
@@ -435,6 +446,35 @@ TSize TMarkupEngine::MeasureRun(const std::string& run) {
   return {x, height};
 }
 
+// A run single-line at the bottom of R. Plain text that fits goes straight
+// to the device; prefixes, tabs and a cut line's ellipsis need the text
+// layout.
+void TMarkupEngine::DrawTextRun(const std::string& run, TSize size, const TRect& r) {
+  if (run.find_first_of("&\t") == std::string::npos && (P.WordWrap || r.Left + size.cx <= r.Right)) {
+    TRect clip = r;
+    ExtTextOut(C, r.Left, r.Bottom - size.cy, ETO_CLIPPED, &clip, run);
+    return;
+  }
+  TRect t = r;
+  DrawText(C, run, t, format_);
+}
+
+// Measures of the font in use that every line or run asks for, taken once
+// a font: the height of "gh" and the width of a blank.
+TMarkupEngine::TFontMeasures& TMarkupEngine::Measures() {
+  const TFont* f = C->Font();
+  for (TFontMeasures& m : measures_)
+    if (m.Height == f->Height() && m.Style == f->Style() && m.Name == f->Name()) return m;
+  measures_.push_back({f->Name(), f->Height(), f->Style(), C->TextMetrics().tmHeight, -1});
+  return measures_.back();
+}
+
+int TMarkupEngine::BlankWidth() {
+  TFontMeasures& m = Measures();
+  if (m.Blank < 0) m.Blank = C->TextWidth(" ");
+  return m.Blank;
+}
+
 int TMarkupEngine::RunBottom(const TLine& line, const TRect& lineRect) const {
   int bottom = lineRect.Bottom - line.Lift - line.SubDescent;
   if (st_.Sup) bottom -= line.SupRise;
@@ -442,8 +482,9 @@ int TMarkupEngine::RunBottom(const TLine& line, const TRect& lineRect) const {
   return bottom;
 }
 
-void TMarkupEngine::DrawRun(const std::string& run, int width, const TLine& line, int x,
+void TMarkupEngine::DrawRun(const std::string& run, TSize size, const TLine& line, int x,
                             const TRect& lineRect) {
+  const int width = size.cx;
   const int bottom = RunBottom(line, lineRect);
   TRect r(x, lineRect.Top, lineRect.Right, bottom);
   if (r.Right <= r.Left) return;
@@ -452,10 +493,10 @@ void TMarkupEngine::DrawRun(const std::string& run, int width, const TLine& line
     C->Font()->SetColor(P.ShadowColor);
     TRect s(r.Left + P.ShadowOffset, r.Top + P.ShadowOffset, r.Right + P.ShadowOffset,
             r.Bottom + P.ShadowOffset);
-    DrawText(C, run, s, format_);
+    DrawTextRun(run, size, s);
     C->Font()->SetColor(keep);
   }
-  DrawText(C, run, r, format_);
+  DrawTextRun(run, size, r);
   if (st_.Error) {
     // A red zig-zag under the run.
     const TColor pen = C->Pen()->Color();
@@ -548,13 +589,13 @@ void TMarkupEngine::Pass(TPassKind kind, TLine& line, const TRect& lineRect, boo
         }
       }
       if (kind == pkDraw) {
-        DrawRun(run, size.cx, line, drawX_, lineRect);
+        DrawRun(run, size, line, drawX_, lineRect);
         if (st_.FocusOpen) Out.FocusAnchor = st_.Href;
       }
       x_ += size.cx;
       drawX_ += size.cx;
       endsWithBlank_ = run.back() == ' ';
-      blankWidth_ = endsWithBlank_ ? C->TextWidth(" ") : 0;
+      blankWidth_ = endsWithBlank_ && kind == pkMeasure ? BlankWidth() : 0;
       ++runsOnLine_;
       p = end;
       if (dropRest) break;
@@ -1280,7 +1321,7 @@ bool TMarkupEngine::Run(std::string_view Text) {
     line.Top = top;
     line.Index = lineIndex;
     Enter(measured);
-    line.GH = C->TextHeight("gh");
+    line.GH = Measures().GH;  // the height of "gh": the font's line height
     line.Height = line.GH;
     Pass(pkMeasure, line, TRect(lineRect.Left, top, lineRect.Right, top + line.Height), dropRest);
     measured = Leave();
