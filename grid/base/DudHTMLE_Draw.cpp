@@ -15,6 +15,7 @@
 #include "framework/graphics/ImgList.h"
 #include "framework/graphics/ShellIcons.h"
 #include "framework/graphics/Themes.h"
+#include "framework/rtl/Math.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/DudHTMLE.h"
 #include "grid/base/DudHTMLE_Reader.h"
@@ -37,6 +38,13 @@ constexpr int kMaxTiles = 4096;
 constexpr int kListIndent = 12;
 
 int Clamp(int v, int lo, int hi) { return std::min(std::max(v, lo), hi); }
+
+// A computed size, rounded as the platform rounds, within 0..kMaxExtent.
+int Extent(double v) {
+  if (!(v > 0)) return 0;
+  if (v > kMaxExtent) return kMaxExtent;
+  return static_cast<int>(Round(v));
+}
 
 char Up(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; }
 
@@ -1001,8 +1009,8 @@ void TMarkupEngine::FindImage(const std::string& src, TImageSource& img) {
       img.Width = P.ImageList->Width() * ppiX / 96;
       img.Height = P.ImageList->Height() * ppiX / 96;
       if (P.Print) {
-        img.Width = static_cast<int>(std::lround(img.Width * P.ResFactor));
-        img.Height = static_cast<int>(std::lround(img.Height * P.ResFactor));
+        img.Width = Extent(img.Width * P.ResFactor);
+        img.Height = Extent(img.Height * P.ResFactor);
       }
     }
     return;
@@ -1016,8 +1024,8 @@ void TMarkupEngine::FindImage(const std::string& src, TImageSource& img) {
       img.Width = img.Icon->Width() * ppiX / 96;
       img.Height = img.Icon->Height() * ppiX / 96;
       if (P.Print) {
-        img.Width = static_cast<int>(std::lround(img.Width * P.ResFactor));
-        img.Height = static_cast<int>(std::lround(img.Height * P.ResFactor));
+        img.Width = Extent(img.Width * P.ResFactor);
+        img.Height = Extent(img.Height * P.ResFactor);
       }
     }
     return;
@@ -1073,10 +1081,10 @@ bool TMarkupEngine::Image(TPassKind kind, std::string_view body, TLine& line, co
       bh = h;
     } else if (w > 0) {
       bw = w;
-      bh = pw > 0 ? static_cast<int>(std::lround(static_cast<double>(ph) * w / pw)) : 0;
+      bh = pw > 0 ? Extent(static_cast<double>(ph) * w / pw) : 0;
     } else if (h > 0) {
       bh = h;
-      bw = ph > 0 ? static_cast<int>(std::lround(static_cast<double>(pw) * h / ph)) : 0;
+      bw = ph > 0 ? Extent(static_cast<double>(pw) * h / ph) : 0;
     }
     if (w > 0 || h > 0) {
       bw = Clamp(bw * ppiX / 96, 0, kMaxExtent);
