@@ -548,14 +548,21 @@ void TMarkupEngine::Pass(TPassKind kind, TLine& line, const TRect& lineRect, boo
     C->FillRect(TRect(R.Left, lineRect.Top, R.Right, lineRect.Bottom));
   }
 
+  // Where the next tag starts, found once for all the words before it, so a
+  // long text is not scanned again for every word.
+  std::size_t nextTag = std::string_view::npos;
+  bool nextTagKnown = false;
   while (p < limit && !lineEnded) {
     if (text[p] != '<') {
-      std::size_t q = text.find('<', p);
-      if (q == std::string_view::npos || q > limit) q = limit;
+      if (!nextTagKnown || nextTag < p) {
+        nextTag = text.find('<', p);
+        nextTagKnown = true;
+      }
+      std::size_t q = nextTag == std::string_view::npos || nextTag > limit ? limit : nextTag;
       std::size_t end = q;
       if (P.WordWrap) {
-        const std::size_t blank = text.find(' ', p);
-        if (blank != std::string_view::npos && blank < q) end = blank + 1;
+        const std::size_t blank = text.substr(p, q - p).find(' ');
+        if (blank != std::string_view::npos) end = p + blank + 1;
       }
       const std::string run = ResolveRunEntities(text.substr(p, end - p));
       if (run.empty()) {

@@ -724,11 +724,14 @@ TEST_F(MarkupDraw, HostileMarkupEndsQuickly) {
   for (int i = 0; i < 20000; ++i) entities += "&amp;";
   std::string items;
   for (int i = 0; i < 2000; ++i) items += "<LI>";
+  std::string words;
+  for (int i = 0; i < 30000; ++i) words += "word ";
   const std::string cases[] = {
       deep,
       closers + "x",
       entities,
       items,
+      words,
       "<IMG SRC=\"p\" WIDTH=\"2147483647\" HEIGHT=\"-5\">",
       "<BODY BACKGROUND=\"p\" BGCOLOR=\"#zzzzzz\">x",
       "<CONTROL TYPE=\"BUTTON\" WIDTH=\"99999999999\" HEIGHT=\"99999999\" VALUE=\"v\">",
