@@ -381,11 +381,12 @@ class TMarkupEngine {
     std::string Name;
     int Height;
     TFontStyles Style;
+    int PPI;
+    bool Fixed;
     int GH;
     int Blank;
   };
   TFontMeasures& Measures();
-  std::vector<TFontMeasures> measures_;
 };
 
 TFontState TMarkupEngine::CaptureFont() {
@@ -468,13 +469,20 @@ void TMarkupEngine::DrawTextRun(const std::string& run, TSize size, const TRect&
 }
 
 // Measures of the font in use that every line or run asks for, taken once
-// a font: the height of "gh" and the width of a blank.
+// a font and kept between calls (a grid paints the same few fonts in every
+// cell): the height of "gh" and the width of a blank.
 TMarkupEngine::TFontMeasures& TMarkupEngine::Measures() {
+  thread_local std::vector<TFontMeasures> cache;
   const TFont* f = C->Font();
-  for (TFontMeasures& m : measures_)
-    if (m.Height == f->Height() && m.Style == f->Style() && m.Name == f->Name()) return m;
-  measures_.push_back({f->Name(), f->Height(), f->Style(), C->TextMetrics().tmHeight, -1});
-  return measures_.back();
+  const int ppi = C->PixelsPerInch();
+  const bool fixed = FixedTextMetricsOn();
+  for (TFontMeasures& m : cache)
+    if (m.Height == f->Height() && m.Style == f->Style() && m.PPI == ppi && m.Fixed == fixed &&
+        m.Name == f->Name())
+      return m;
+  if (cache.size() >= 64) cache.clear();
+  cache.push_back({f->Name(), f->Height(), f->Style(), ppi, fixed, C->TextMetrics().tmHeight, -1});
+  return cache.back();
 }
 
 int TMarkupEngine::BlankWidth() {
