@@ -491,6 +491,8 @@ int TMarkupEngine::BlankWidth() {
   return m.Blank;
 }
 
+// Normal text sits above the line's room for subscripts; superscripts go up
+// by the rise, subscripts down into that room.
 int TMarkupEngine::RunBottom(const TLine& line, const TRect& lineRect) const {
   int bottom = lineRect.Bottom - line.Lift - line.SubDescent;
   if (st_.Sup) bottom -= line.SupRise;
@@ -1073,6 +1075,8 @@ bool TMarkupEngine::Image(TPassKind kind, std::string_view body, TLine& line, co
     const TMarkupAttribute* v = FindMarkupAttribute(attrs, name);
     return v && v->Quoted ? v->Value : std::string();
   };
+  // Sources keep their letter case: file names here are case-sensitive, and
+  // the container finds names ignoring case anyway.
   std::string src = quoted("SRC");
   const std::string alt = quoted("ALT");
   const int w = Clamp(LeadingInteger(quoted("WIDTH")), 0, kMaxExtent);
