@@ -169,10 +169,14 @@ TEST_F(PDOAccessTest, AFileWithMoreRowsThanTheTableOrARowWithoutAnAttributeIsRep
 TEST_F(PDOAccessTest, RowCommandsWorkOnTheirOwnTable) {
   for (int r = 1; r <= PDO_Table_Rows; ++r) first_.Set_Row(r, Receive(std::to_string(r)));
   TDialogResponder r;
+  // Inserting drops the last row off a full table: asked first.
+  r.AnswerBox(mrNo);
+  EXPECT_FALSE(editor_.Insert_Row(PDO_Receive_Grid, 30));
+  EXPECT_EQ(first_.GetCellEx(PDO_Col_COB_ID, 30), "30");
   // Delete asks with the editor's text and the row; the last row is cleared.
   r.AnswerBox(mrYes);
   EXPECT_TRUE(editor_.Delete_Row(PDO_Receive_Grid, 30));
-  EXPECT_EQ(r.Boxes().at(0).Text, Text(1991) + "30");
+  EXPECT_EQ(r.Boxes().at(1).Text, Text(1991) + "30");
   EXPECT_EQ(first_.Row_Values(30), TRow(12, ""));
   EXPECT_EQ(first_.GetCellEx(0, 30), "30");
   // Insert presets nothing: the new row is empty.
@@ -185,7 +189,7 @@ TEST_F(PDOAccessTest, RowCommandsWorkOnTheirOwnTable) {
   EXPECT_TRUE(editor_.Do_Copy_Receive_PDO());
   r.AnswerBox(mrOk);
   EXPECT_FALSE(editor_.Paste_Row(PDO_Transmit_Grid, 1));
-  EXPECT_EQ(r.Boxes().at(1).Text, Text(1102));
+  EXPECT_EQ(r.Boxes().at(2).Text, Text(1102));
   EXPECT_EQ(second_.Row_Values(1), TRow(13, ""));
   EXPECT_TRUE(editor_.Paste_Row(PDO_Receive_Grid, 1));
   EXPECT_EQ(first_.Row_Values(1), first_.Row_Values(2));
