@@ -253,10 +253,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner) {
   TParts now = Split(::Now());
   now.MSec = 0;
   Compose(now, dateTime_);
-  TCanvas* c = Canvas();
-  c->Font()->Assign(Font());
-  int h = c->TextHeight("0");
-  SetBounds(0, 0, 186, (h > 0 ? h : 13) + 8);
+  SetBounds(0, 0, 186, MinimumHeight());
   upDown_ = new TUpDown(this);
   upDown_->SetMin(0);
   upDown_->SetMax(0);
@@ -291,6 +288,17 @@ void TDateTimePicker::Loaded() {
   TCustomControl::Loaded();
   RebuildFields();
   UpdateUpDown();
+}
+
+int TDateTimePicker::MinimumHeight() {
+  TCanvas* c = Canvas();
+  c->Font()->Assign(Font());
+  int h = c->TextHeight("0");
+  return (h > 0 ? h : 13) + 8;
+}
+
+void TDateTimePicker::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TCustomControl::SetBounds(ALeft, ATop, AWidth, std::max(AHeight, MinimumHeight()));
 }
 
 // ---- Value ----
@@ -1048,6 +1056,7 @@ void TDateTimePicker::WndProc(TMessage& Message) {
       return;
     case CM_FONTCHANGED:
       TCustomControl::WndProc(Message);
+      SetBounds(Left(), Top(), Width(), Height());
       Invalidate();
       return;
     case WM_SIZE:

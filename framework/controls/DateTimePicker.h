@@ -104,6 +104,8 @@ class TDateTimePicker : public TCustomControl {
   TRect FieldRect(int Index);
   TMonthCalendar* Calendar() const { return calendar_.get(); }
   TCustomUpDown* UpDown() const { return upDown_; }
+  // The picker is never lower than its text needs.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnDropDown;
@@ -150,6 +152,7 @@ class TDateTimePicker : public TCustomControl {
   void UpdateUpDown();
   bool InRange(TDateTime Value) const;
   int TextLeft() const;
+  int MinimumHeight();
 
   TDateTime dateTime_ = 0;
   TDateTimeKind kind_ = dtkDate;

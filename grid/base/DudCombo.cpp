@@ -53,10 +53,11 @@ void TDudCustomCombo::SetFlat(bool Value) {
   if (flat_ == Value) return;
   flat_ = Value;
   SetCtl3D(!Value);
+  // Not the layout's colour: Loaded puts that back.
   if (flatParentColor_ && flat_ && Parent() != nullptr)
-    SetColor(Parent()->Brush()->Color());
+    TCustomComboBox::SetColor(Parent()->Brush()->Color());
   else
-    SetColor(loadedColor_);
+    TCustomComboBox::SetColor(loadedColor_);
   Invalidate();
 }
 
@@ -141,6 +142,12 @@ void TDudCustomCombo::Loaded() {
 }
 
 // ---- The label ----
+
+void TDudCustomCombo::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomComboBox::Notification(AComponent, Operation);
+  // The label sits on the parent, which may free it first.
+  if (Operation == opRemove && AComponent == label_) label_ = nullptr;
+}
 
 std::string TDudCustomCombo::LabelCaption() const {
   return label_ != nullptr ? label_->Caption() : std::string();

@@ -129,6 +129,7 @@ class TDudCustomCombo : public TCustomComboBox {
 
  protected:
   void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void CMEnter(TMessage& Message) override;
   void CMExit(TMessage& Message) override;

@@ -793,7 +793,7 @@ void TDudSpinEdit::WMSize(TMessage& Message) {
 // ---- Focus ----
 
 void TDudSpinEdit::CMEnter(TMessage& Message) {
-  enterText_ = Text();
+  acceptedText_ = Text();
   bool byClick = controlState_.Contains(csLButtonDown);
   if (AutoSelect() && !(byClick && editorEnabled_)) SelectAll();
   TWinControl::CMEnter(Message);
@@ -804,7 +804,7 @@ void TDudSpinEdit::CMExit(TMessage& Message) {
   // refused: the text from before the edit comes back.
   if (!IsValidText(Text())) {
     MessageBeep(0);
-    SetText(enterText_);
+    SetText(acceptedText_);
   }
   TCustomMaskEdit::CMExit(Message);
 }
@@ -829,6 +829,10 @@ void TDudSpinEdit::WndProc(TMessage& Message) {
     case WM_CUT:
       if (!editorEnabled_ || ReadOnly()) return;
       break;
+    case WM_SETTEXT:
+      TCustomMaskEdit::WndProc(Message);
+      acceptedText_ = Text();
+      return;
     case CM_WANTSPECIALKEY:
       if (Message.WParam == VK_RETURN && returnIsTab_) {
         Message.Result = 1;

@@ -9,8 +9,8 @@
 // when the text it makes is a whole value of the kind within the bounds.
 // Leaving the edit with text that is no such value (an impossible date, a
 // number outside the bounds) refuses it with a beep and puts back the text
-// the edit had when it took the focus: typed input is never written as
-// another value. Values set by code are clamped to the bounds.
+// the edit had when it took the focus (or that code or a step last gave it):
+// typed input is never written as another value. Values set by code are clamped to the bounds.
 //
 // The edit is single-line here (the platform made it multi-line only to
 // set its text rectangle, which this framework's edit takes as it is).
@@ -259,6 +259,7 @@ class TDudSpinEdit : public TCustomMaskEdit {
   bool spinTransparent_ = false;
   bool allowEmptyValue_ = false;
   double incrementFloatPage_ = 1.0;
-  // The text when the focus came, put back when the text left is refused.
-  std::string enterText_;
+  // The text when the focus came or as code (or a step) last set it, put
+  // back when the text left behind is refused.
+  std::string acceptedText_;
 };
