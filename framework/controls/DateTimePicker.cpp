@@ -409,7 +409,9 @@ void TDateTimePicker::SetMaxDate(TDateTime Value) {
 }
 
 bool TDateTimePicker::UserSetDateTime(TDateTime Value) {
-  if (!InRange(Value)) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(Value, y, m, d);
+  if (!InRange(Value) || y < 1 || y > 9999) {
     MessageBeep(0);
     return false;
   }

@@ -13,6 +13,22 @@ constexpr int kMargin = 4;
 constexpr int kRows = 6;
 
 TDateTime WholeDay(TDateTime V) { return std::floor(V); }
+
+// Moves by whole months; false when the result would leave the years 1 to 9999.
+bool MonthsOn(TDateTime V, int Months, TDateTime& Out) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(V, y, m, d);
+  long long total = static_cast<long long>(y) * 12 + (m - 1) + Months;
+  if (total < 12 || total >= 10000LL * 12) return false;
+  Out = IncMonth(V, Months);
+  return true;
+}
+
+bool YearInRange(TDateTime V) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(V, y, m, d);
+  return y >= 1 && y <= 9999;
+}
 }  // namespace
 
 TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -145,7 +161,7 @@ TCalendarHit TMonthCalendar::HitTest(const TPoint& P, TDateTime* Day) const {
 }
 
 bool TMonthCalendar::UserSelect(TDateTime Value) {
-  if (!InRange(Value)) {
+  if (!InRange(Value) || !YearInRange(Value)) {
     MessageBeep(0);
     return false;
   }
@@ -177,11 +193,15 @@ void TMonthCalendar::KeyDown(WORD& Key, TShiftState Shift) {
       UserSelect(date_ + 7);
       break;
     case VK_PRIOR:
-      UserSelect(IncMonth(date_, Shift.Contains(ssCtrl) ? -12 : -1));
+    case VK_NEXT: {
+      int months = (Shift.Contains(ssCtrl) ? 12 : 1) * (Key == VK_PRIOR ? -1 : 1);
+      TDateTime to = 0;
+      if (MonthsOn(date_, months, to))
+        UserSelect(to);
+      else
+        MessageBeep(0);
       break;
-    case VK_NEXT:
-      UserSelect(IncMonth(date_, Shift.Contains(ssCtrl) ? 12 : 1));
-      break;
+    }
     case VK_HOME:
       UserSelect(EncodeDate(y, m, 1));
       break;

@@ -568,23 +568,36 @@ void TDudSpinEdit::Step(int Sign, bool Page) {
       int field = (first < 0 || caret <= first) ? 0 : (second < 0 || caret <= second) ? 1 : 2;
       bool month = field == (usDates_ ? 0 : 1);
       TDateTime value = DateValue();
+      int y = 0, mo = 0, dd = 0;
+      DecodeDate(value, y, mo, dd);
       if (field == 2) {
-        int y = 0, mo = 0, dd = 0;
-        DecodeDate(value, y, mo, dd);
         y += Sign;
-        if (y < 1 || y > 9999) {
+        // 29 February steps to the 28th of a common year.
+        dd = std::min(dd, y >= 1 && y <= 9999 ? DaysInAMonth(y, mo) : dd);
+      } else if (month) {
+        mo += Sign;
+        if (mo < 1) mo = 12, --y;
+        if (mo > 12) mo = 1, ++y;
+        if (y >= 1 && y <= 9999) dd = std::min(dd, DaysInAMonth(y, mo));
+      }
+      TDateTime date = 0;
+      if (field == 2 || month) {
+        if (!TryEncodeDate(y, mo, dd, date)) {
+          // No step leaves the years 1 to 9999.
           MessageBeep(0);
           return;
         }
-        // 29 February steps to the 28th of a common year.
-        dd = std::min(dd, DaysInAMonth(y, mo));
-        TDateTime date = EncodeDate(y, mo, dd);
         TDateTime time = TimeOf(value);
         value = date >= 0 ? date + time : date - time;
-      } else if (month) {
-        value = IncMonth(value, Sign);
       } else {
-        value += Sign;
+        TDateTime next = value + Sign;
+        int ny = 0, nm = 0, nd = 0;
+        DecodeDate(next, ny, nm, nd);
+        if (ny < 1 || ny > 9999) {
+          MessageBeep(0);
+          return;
+        }
+        value = next;
       }
       SetDateValue(value);
       break;

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/classes/ComponentFiler.h"
+#include "framework/controls/DateTimePicker.h"
+#include "framework/controls/MonthCalendar.h"
+
 #include <vector>
 
 #include "framework/controls/StdCtrls.h"
@@ -203,6 +207,80 @@ TEST_F(UpDownFixture, HoldingAButtonRepeatsUntilReleased) {
   clock.Advance(500);
   EXPECT_EQ(ud->Position(), 3);
   EXPECT_EQ(clicks, (std::vector<int>{1, 1, 1}));
+}
+
+TEST(NewControlsLayout, StoredLayoutsCreateTheButtonsUpDownCalendarAndPicker) {
+  const char* text = R"(object F: TForm
+  Left = 0
+  Top = 0
+  Width = 400
+  Height = 300
+  object SB_Bold: TSpeedButton
+    Left = 8
+    Top = 8
+    Width = 23
+    Height = 22
+    GroupIndex = 2
+    AllowAllUp = True
+    Down = True
+    Caption = 'B'
+    Flat = True
+  end
+  object E_Count: TEdit
+    Left = 40
+    Top = 8
+    Width = 60
+    Height = 24
+  end
+  object UD_Count: TUpDown
+    Left = 100
+    Top = 8
+    Width = 17
+    Height = 24
+    Max = 10
+    Position = 3
+    Associate = E_Count
+  end
+  object DTP_Day: TDateTimePicker
+    Left = 8
+    Top = 40
+    Width = 150
+    Height = 24
+    MaxDate = 46000.000000000000000000
+    DateTime = 45412.250000000000000000
+    DateMode = dmUpDown
+  end
+  object MC_Day: TMonthCalendar
+    Left = 8
+    Top = 80
+    Width = 180
+    Height = 170
+    Date = 45412.000000000000000000
+    ShowToday = False
+  end
+end
+)";
+  TForm form(nullptr);
+  ReadComponentText(&form, text, "forms/New.dfm");
+  auto* sb = dynamic_cast<TSpeedButton*>(form.FindComponent("SB_Bold"));
+  auto* ud = dynamic_cast<TUpDown*>(form.FindComponent("UD_Count"));
+  auto* dtp = dynamic_cast<TDateTimePicker*>(form.FindComponent("DTP_Day"));
+  auto* mc = dynamic_cast<TMonthCalendar*>(form.FindComponent("MC_Day"));
+  ASSERT_TRUE(sb && ud && dtp && mc);
+  EXPECT_TRUE(sb->Down());
+  EXPECT_EQ(ud->Associate(), form.FindComponent("E_Count"));
+  auto* count = dynamic_cast<TEdit*>(form.FindComponent("E_Count"));
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->Text(), "3");
+  EXPECT_DOUBLE_EQ(dtp->DateTime(), 45412.25);
+  EXPECT_TRUE(dtp->UpDown()->Visible());
+  EXPECT_DOUBLE_EQ(mc->Date(), 45412.0);
+  EXPECT_FALSE(mc->ShowToday());
+  TForm again(nullptr);
+  ReadComponentText(&again, WriteComponentText(&form), "saved.dfm");
+  EXPECT_TRUE(dynamic_cast<TSpeedButton*>(again.FindComponent("SB_Bold"))->Down());
+  EXPECT_EQ(dynamic_cast<TUpDown*>(again.FindComponent("UD_Count"))->Position(), 3);
+  EXPECT_DOUBLE_EQ(dynamic_cast<TDateTimePicker*>(again.FindComponent("DTP_Day"))->DateTime(), 45412.25);
 }
 
 }  // namespace

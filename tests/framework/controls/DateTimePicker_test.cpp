@@ -164,6 +164,26 @@ TEST_F(PickerFixture, BoundsRefuseStepsTypingAndCodeOutsideThem) {
   EXPECT_EQ(picker->DisplayText(), "01/04/2024");
 }
 
+TEST_F(PickerFixture, NoStepOrCalendarPageLeavesTheLastYear) {
+  picker->SetDate(EncodeDate(9999, 12, 31));
+  for (TDTFieldKind part : {fkDay, fkMonth, fkYear}) {
+    picker->SetActiveField(Part(part));
+    PressKey(VK_UP);
+  }
+  EXPECT_EQ(picker->DisplayText(), "01/01/9999");  // day and month wrap within their year
+  picker->SetDate(EncodeDate(9999, 12, 31));
+  picker->SetActiveField(Part(fkYear));
+  int beeps = MessageBeepCount();
+  PressKey(VK_UP);
+  EXPECT_EQ(picker->DisplayText(), "31/12/9999");
+  PressKey(VK_F4);
+  PressKey(VK_NEXT);
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(picker->Calendar()->Date(), EncodeDate(9999, 12, 31));
+  EXPECT_EQ(MessageBeepCount(), beeps + 3);
+  PressKey(VK_ESCAPE);
+}
+
 TEST_F(PickerFixture, WheelStepsThePartAndOnlyUserChangesFireOnChange) {
   picker->SetDate(EncodeDate(2024, 4, 20));
   EXPECT_TRUE(log.empty());

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/classes/ComponentFiler.h"
+
 #include <string>
 #include <vector>
 
@@ -202,6 +204,41 @@ TEST(UnitEdit, TheTextIsRightAlignedWithATwentyPixelUnitAreaLeftOfTheButton) {
       dark += GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96;
     }
   EXPECT_GT(dark, 5);
+}
+
+TEST(UnitEditLayout, AStoredUnitEditKeepsItsUnits) {
+  const char* text = R"(object F: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object UE_Time: TDudUnitEditBtn
+    Left = 10
+    Top = 10
+    Width = 120
+    Height = 24
+    Text = '250'
+    Units.Strings = (
+      'ms'
+      's')
+    UnitID = 'ms'
+    EditorEnabled = False
+  end
+end
+)";
+  TForm form(nullptr);
+  ReadComponentText(&form, text, "forms/Unit.dfm");
+  auto* e = dynamic_cast<TDudUnitEditBtn*>(form.FindComponent("UE_Time"));
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->TextAndUnit(), "250ms");
+  EXPECT_FALSE(e->EditorEnabled());
+  EXPECT_EQ(e->Units()->Count(), 2);
+  TForm again(nullptr);
+  ReadComponentText(&again, WriteComponentText(&form), "saved.dfm");
+  auto* e2 = dynamic_cast<TDudUnitEditBtn*>(again.FindComponent("UE_Time"));
+  ASSERT_NE(e2, nullptr);
+  EXPECT_EQ(e2->TextAndUnit(), "250ms");
+  EXPECT_EQ(e2->Units()->Strings(1), "s");
 }
 
 }  // namespace

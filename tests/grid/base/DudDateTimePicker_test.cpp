@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/classes/ComponentFiler.h"
+
 #include <memory>
 #include <string>
 
@@ -128,6 +130,38 @@ TEST_F(DudPickerFixture, AMetroTimePickerKeepsItsUpDown) {
   for (int y = b.Top; y < b.Bottom; ++y)
     for (int x = b.Left; x < b.Right; ++x) painted += Pixel(g.get(), ins.Left + x, ins.Top + y) == 0x40C0FF;
   EXPECT_EQ(painted, 0);
+}
+
+TEST(DudPickerLayout, AStoredPickerKeepsItsKindAndDate) {
+  const char* text = R"(object F: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object DTP_Start: TDudDateTimePicker
+    Left = 10
+    Top = 10
+    Width = 150
+    Height = 24
+    MinDate = 45292.000000000000000000
+    DateTime = 45412.500000000000000000
+    Kind = dtkTime
+  end
+end
+)";
+  TForm form(nullptr);
+  ReadComponentText(&form, text, "forms/Picker.dfm");
+  auto* p = dynamic_cast<TDudDateTimePicker*>(form.FindComponent("DTP_Start"));
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->Kind(), dtkTime);
+  EXPECT_DOUBLE_EQ(p->DateTime(), 45412.5);
+  EXPECT_DOUBLE_EQ(p->MinDate(), 45292.0);
+  TForm again(nullptr);
+  ReadComponentText(&again, WriteComponentText(&form), "saved.dfm");
+  auto* p2 = dynamic_cast<TDudDateTimePicker*>(again.FindComponent("DTP_Start"));
+  ASSERT_NE(p2, nullptr);
+  EXPECT_DOUBLE_EQ(p2->DateTime(), 45412.5);
+  EXPECT_EQ(p2->Kind(), dtkTime);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/classes/ComponentFiler.h"
+
 #include <memory>
 #include <string>
 
@@ -194,6 +196,43 @@ TEST_F(GridButtonFixture, TheFooterLooksPaintTheirFaces) {
   EXPECT_EQ(Pixel(g.get(), 3, 1), 0xCCF4FF);
   // The hot frame of look 2 is black.
   EXPECT_EQ(Pixel(g.get(), 0, 10), 0x000000);
+}
+
+TEST(GridButtonLayout, AStoredButtonKeepsItsLookAndColours) {
+  const char* text = R"(object F: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object B_Next: TDivUzevButton
+    Left = 10
+    Top = 10
+    Width = 60
+    Height = 23
+    Caption = 'Next'
+    Look = 6
+    ColorHot = clYellow
+    GroupIndex = 1
+    AllowAllUp = True
+    Down = True
+  end
+end
+)";
+  TForm form(nullptr);
+  ReadComponentText(&form, text, "forms/Button.dfm");
+  auto* b = dynamic_cast<TDivUzevButton*>(form.FindComponent("B_Next"));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Look(), 6);
+  EXPECT_EQ(b->Color(), 0xCAFFFF);
+  EXPECT_EQ(b->ColorHot(), clYellow);
+  EXPECT_TRUE(b->Down());
+  TForm again(nullptr);
+  ReadComponentText(&again, WriteComponentText(&form), "saved.dfm");
+  auto* b2 = dynamic_cast<TDivUzevButton*>(again.FindComponent("B_Next"));
+  ASSERT_NE(b2, nullptr);
+  EXPECT_EQ(b2->ColorHot(), clYellow);
+  EXPECT_EQ(b2->ColorDown(), 0x4DE0FB);
+  EXPECT_TRUE(b2->Down());
 }
 
 }  // namespace

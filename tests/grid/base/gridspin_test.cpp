@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/classes/ComponentFiler.h"
+
 #include <string>
 
 #include "framework/controls/Clipbrd.h"
@@ -132,6 +134,19 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"TimeMinutesWrapPastMidnight", sptTime, "23:30:00", 3, VK_UP, "0:15:00"},
                       StepCase{"TimeSecondsWrapBack", sptTime, "0:00:00", 6, VK_DOWN, "23:59:59"}),
     [](const ::testing::TestParamInfo<StepCase>& i) { return i.param.name; });
+
+TEST_F(SpinFixture, StepsPastTheLastYearAreRefusedWithoutAnError) {
+  spin->SetSpinType(sptDate);
+  for (int caret : {0, 3, 7}) {
+    spin->SetText("31/12/9999");
+    Caret(caret);
+    int beeps = MessageBeepCount();
+    spin->SetFocus();
+    PressKey(VK_UP);
+    EXPECT_EQ(spin->Text(), "31/12/9999") << caret;
+    EXPECT_EQ(MessageBeepCount(), beeps + 1) << caret;
+  }
+}
 
 TEST_F(SpinFixture, MonthFirstDatesStepTheMonthInTheFirstField) {
   FormatSettings().ShortDateFormat = "m/d/yyyy";
@@ -355,6 +370,59 @@ TEST_F(SpinFixture, TheButtonPairFollowsItsDirection) {
   EXPECT_EQ(pair->UpButton()->ButtonDirection(), bdRight);
   EXPECT_EQ(pair->DownButton()->Left(), 0);
   EXPECT_EQ(pair->UpButton()->Left(), pair->Width() / 2 + 1);
+}
+
+TEST(SpinLayout, AStoredSpinEditKeepsItsKindBoundsAndValue) {
+  TFormatSettingsScope settings;
+  EuropeanSettings();
+  const char* text = R"(object F: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object SE_Port: TDudSpinEdit
+    Left = 10
+    Top = 10
+    Width = 100
+    Height = 24
+    Increment = 10
+    MinValue = 100
+    MaxValue = 9000
+    Value = 502
+    ReturnIsTab = True
+  end
+  object SE_Gain: TDudSpinEdit
+    Left = 10
+    Top = 40
+    Width = 100
+    Height = 24
+    MinFloatValue = -1.5
+    MaxFloatValue = 1.5
+    Precision = 2
+    SpinType = sptFloat
+    FloatValue = 0.25
+  end
+end
+)";
+  TForm form(nullptr);
+  ReadComponentText(&form, text, "forms/Spin.dfm");
+  auto* port = dynamic_cast<TDudSpinEdit*>(form.FindComponent("SE_Port"));
+  auto* gain = dynamic_cast<TDudSpinEdit*>(form.FindComponent("SE_Gain"));
+  ASSERT_NE(port, nullptr);
+  ASSERT_NE(gain, nullptr);
+  EXPECT_EQ(port->Text(), "502");
+  EXPECT_TRUE(port->ReturnIsTab());
+  EXPECT_EQ(gain->Text(), "0.25");
+  // The button pair belongs to the edit: it is not written with the form.
+  std::string saved = WriteComponentText(&form);
+  EXPECT_EQ(saved.find("TDudSpinButton"), std::string::npos);
+  TForm again(nullptr);
+  ReadComponentText(&again, saved, "saved.dfm");
+  auto* port2 = dynamic_cast<TDudSpinEdit*>(again.FindComponent("SE_Port"));
+  ASSERT_NE(port2, nullptr);
+  EXPECT_EQ(port2->Value(), 502);
+  EXPECT_EQ(port2->Increment(), 10);
+  EXPECT_EQ(dynamic_cast<TDudSpinEdit*>(again.FindComponent("SE_Gain"))->Text(), "0.25");
 }
 
 }  // namespace
