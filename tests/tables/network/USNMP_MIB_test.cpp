@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "app/ULumetraFirmWare.h"
+#include "controls/button/LbButton.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/os/Files.h"
 #include "framework/os/SafeWriter.h"
 #include "tables/network/USNMP_Trap_Access.h"
+#include "tests/app/AppFormsFixture.h"
 #include "tests/support/Responder.h"
 #include "tests/tables/network/SmiLint.h"
 #include "tests/tables/plc/TableFileSupport.h"
@@ -273,6 +275,26 @@ TEST_F(SNMPMIBStepTest, ADamagedTableFileOrAFailedWriteIsReportedAndLeavesTheOld
     EXPECT_EQ(r.Boxes()[1].Icon, diError);
   }
   EXPECT_EQ(Read_File(mib_), first);
+}
+
+// The main window's (hidden) step runs the writer with its save dialog.
+class SNMPMIBMainWindowTest : public TAppFormsTest {};
+
+TEST_F(SNMPMIBMainWindowTest, TheStepOfTheMainWindowWritesTheProjectsModule) {
+  Make_Project_Folder("Agent");
+  Write_Settings("Agent");
+  Start();
+  Write_File(Path_SNMP_Trap,
+             Build_Table_File("SNMP_Trap", "SW_VERSION = 1.000",
+                              {{"SNMP_Trap_Read", {Read_Row("Y", "Int", "temp")}}, {"SNMP_Trap_Write", {}}}));
+  TDialogResponder r;
+  r.AnswerFile(Projects("Agent") + "/agent.mib");
+  FLumetraFirmWare->Btn_Click(FLumetraFirmWare->Btn_SNMP_MIB);
+  ASSERT_EQ(r.FileDialogs().size(), 1u);
+  EXPECT_TRUE(r.FileDialogs()[0].Save);
+  EXPECT_EQ(r.FileDialogs()[0].Filter, "Management Information Base (*.mib)|*.mib");
+  EXPECT_NE(Read_File(Projects("Agent") + "/agent.mib").find("trapval1 NOTIFICATION-TYPE OBJECTS { temp }"),
+            std::string::npos);
 }
 
 }  // namespace
