@@ -78,6 +78,9 @@ extern const char* const Default_IP_Address;  // last device address before any 
 // and the script it reads.
 extern const char* const Updater_Program_Name;  // "Ethernet_Update"
 extern const char* const Updater_Script_Name;   // "Ethernet_Update.xml"
+// The maker's company name, as the description files (GSD, EDS, MIB, EDE)
+// name the vendor.
+extern const char* const Maker_Company_Name;
 
 // Joins a folder and a name with "\" and maps the result to this platform.
 std::string Join_Path(std::string_view Dir, std::string_view Name);

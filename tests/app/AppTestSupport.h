@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 #include "app/UComon.h"
 
 // A fresh folder under the system's temporary folder, removed afterwards.
@@ -14,7 +16,9 @@ class TScratchDir {
  public:
   TScratchDir() {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("cf_app_") + info->test_suite_name() + "_" + info->name();
+    // The process id keeps two test runs on one machine (two checkouts) apart.
+    std::string name = std::string("cf_app_") + info->test_suite_name() + "_" + info->name() + "_" +
+                       std::to_string(::getpid());
     for (char& c : name)
       if (c == '/') c = '_';
     path_ = std::filesystem::temp_directory_path() / name;

@@ -13,8 +13,6 @@ int main(int argc, char** argv) {
   // Where the stand-in programs and test artefacts live, also when a test
   // program is started by hand rather than by ctest.
   setenv("CF_TEST_BIN_DIR", CF_TEST_BIN_DIR_DEFAULT, 0);
-  // Where the tests' own data files (golden files, checker modules) lie.
-  setenv("CF_TEST_SOURCE_DIR", CF_TEST_SOURCE_DIR_DEFAULT, 0);
   ::testing::InitGoogleTest(&argc, argv);
   Application->Initialize();
   TDialogResponder strict;
