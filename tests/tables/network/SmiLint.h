@@ -7,11 +7,12 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/Golden.h"
 
 struct TSmilint_Result {
   bool Ran = false;
@@ -45,8 +46,7 @@ inline TSmilint_Result Run_Smilint(const std::string& Module_File) {
                      "(apt-get install smitools; ./dev test installs it).";
     return result;
   }
-  const char* source = std::getenv("CF_TEST_SOURCE_DIR");
-  const std::string smi = std::string(source ? source : "tests") + "/tables/network/smi";
+  const std::string smi = Golden_Path("tables/network/smi");
   const std::string output = Run_Capture("SMIPATH=" + Shell_Quote(smi) + " smilint -s -m -l 9 " +
                                          Shell_Quote(Module_File) + " 2>&1");
   result.Ran = true;
