@@ -18,10 +18,11 @@ std::vector<bool> MIB_Read_Is_Int;
 std::vector<bool> MIB_Write_Is_Int;
 
 namespace {
-// The maker's contact lines and private enterprise number (the number
+// The maker's contact lines (the address the PROFIBUS GSD file gives, in
+// ASCII, as module strings must be) and private enterprise number (the one
 // reserved for documentation).
-const char* const Contact_Street = "Via Esempio 1";
-const char* const Contact_Town = "20100 Milano (MI)";
+const char* const Contact_Street = "Via dell'Industria 12";
+const char* const Contact_Town = "47122 Forli (FC)";
 const char* const Contact_Country = "Italy";
 const char* const Contact_Mail_Domain = "korvel.com";
 const char* const Enterprise_Number = "32473";
