@@ -19,6 +19,7 @@
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
+#include "tables/network/USNMP_MIB.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -64,6 +65,8 @@ void Initialize_Units() {
 }
 
 void Create_Forms() {
+  // The writers of description files run from the main window's steps.
+  On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
   Create(FLumetraFirmWare);
   Create(FAbout);
   Create(FNew_Project);

@@ -48,6 +48,7 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format
       else
         throw TLoad_Stop{"row " + Row_Number(Row) + " has no attribute \"" + column.Attribute + "\""};
     }
+    if (column.Read_As) value = column.Read_As(*value);
     values.push_back(*value);
   }
   return values;
@@ -63,17 +64,50 @@ void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_
       throw TLoad_Stop{"it holds more than " + std::to_string(Format.Rows) + " rows; the rows after row " +
                        std::to_string(Format.Rows) + " were not read"};
     const std::vector<std::string> values = Read_Row(node, Format, row);
-    for (std::size_t k = 0; k < values.size(); ++k) Grid.SetCellEx(static_cast<int>(k) + 1, row, values[k]);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      const int col = static_cast<int>(k) + 1;
+      if (Format.Columns[k].Own_Box)
+        Grid.SetCheckBoxState(col, row, values[k] != "N");
+      else
+        Grid.SetCellEx(col, row, values[k]);
+    }
     Rows_Read = row;
   }
 }
 }  // namespace
 
+namespace {
+bool Own_Box_Column(const TTable_Grid_Format& Format, int Col) {
+  return Col >= 1 && Col <= static_cast<int>(Format.Columns.size()) &&
+         Format.Columns[static_cast<std::size_t>(Col - 1)].Own_Box;
+}
+
+// A row of a grid with boxes of their own is used when a cell without a box
+// holds a text that is not blank.
+bool Own_Box_Row_Used(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int Row) {
+  for (int c = 1; c < Grid.Storage_Col_Count(); ++c)
+    if (!Own_Box_Column(Format, c) && !Cell_Blank(Grid, c, Row)) return true;
+  return false;
+}
+}  // namespace
+
+bool Has_Own_Boxes(const TTable_Grid_Format& Format) {
+  for (const TTable_Column& column : Format.Columns)
+    if (column.Own_Box) return true;
+  return false;
+}
+
 void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
   const int cols = Grid.Storage_Col_Count();
   for (int r = 1; r <= Format.Rows; ++r) {
     Grid.SetCellEx(0, r, Row_Number(r));
-    for (int c = 1; c < cols; ++c) Grid.SetCellEx(c, r, c == 1 && Format.Has_Enable ? "Y" : "");
+    for (int c = 1; c < cols; ++c) {
+      const bool enable = c == 1 && Format.Has_Enable;
+      if (Own_Box_Column(Format, c))
+        Grid.SetCheckBoxState(c, r, enable);
+      else
+        Grid.SetCellEx(c, r, enable ? "Y" : "");
+    }
   }
 }
 
@@ -85,8 +119,9 @@ int Table_Length(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format)
 
 int Table_Key_Gap(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
   const int first_empty = Table_Length(Grid, Format) + 1;
+  const bool own_boxes = Has_Own_Boxes(Format);
   for (int r = first_empty; r <= Format.Rows; ++r)
-    if (Column_Grid_Row_Used(Grid, r)) return first_empty;
+    if (own_boxes ? Own_Box_Row_Used(Grid, Format, r) : Column_Grid_Row_Used(Grid, r)) return first_empty;
   return 0;
 }
 
@@ -135,8 +170,16 @@ void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_Fi
     const int rows = Table_Length(view, grid);
     for (int r = 1; r <= rows; ++r) {
       TXMLNode row = parent.AddChild(Row_Element);
-      for (std::size_t k = 0; k < grid.Columns.size(); ++k)
-        row.SetAttribute(grid.Columns[k].Attribute, view.GetCellEx(static_cast<int>(k) + 1, r));
+      for (std::size_t k = 0; k < grid.Columns.size(); ++k) {
+        const int col = static_cast<int>(k) + 1;
+        if (grid.Columns[k].Own_Box) {
+          bool ticked = false;
+          row.SetAttribute(grid.Columns[k].Attribute,
+                           view.GetCheckBoxState(col, r, ticked) && ticked ? "Y" : "N");
+        } else {
+          row.SetAttribute(grid.Columns[k].Attribute, view.GetCellEx(col, r));
+        }
+      }
     }
   }
   Doc.SaveToFile(Path);
@@ -168,6 +211,11 @@ bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row) { return Trim(Grid.GetCe
 
 bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row) {
   return UpperCase(Trim(Grid.GetCellEx(1, Row))) == "Y";
+}
+
+bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row) {
+  bool ticked = false;
+  return Grid.GetCheckBoxState(1, Row, ticked) && ticked;
 }
 
 int Cell_Int(const TTable_Grid_View& Grid, int Col, int Row) {
@@ -207,11 +255,14 @@ void TTable_Editor::Load_Tables() {
   copied_here_.assign(copied_here_.size(), false);
   load_incomplete_ = false;
   Before_Load();
-  if (!FileExists(path_)) return;
-  const TTable_Load_Result result = Load_Table_File(*xml_, path_, file_, grids_);
-  if (result.Complete) return;
-  load_incomplete_ = true;
-  Report_Load(result);
+  if (FileExists(path_)) {
+    const TTable_Load_Result result = Load_Table_File(*xml_, path_, file_, grids_);
+    if (!result.Complete) {
+      load_incomplete_ = true;
+      Report_Load(result);
+    }
+  }
+  After_Load();
 }
 
 void TTable_Editor::Report_Load(const TTable_Load_Result& Result) const {
@@ -252,24 +303,36 @@ bool TTable_Editor::Save_On_OK() {
   return true;
 }
 
+std::string TTable_Editor::Delete_Question_For(int Row) const { return Delete_Question() + Row_Number(Row); }
+
 bool TTable_Editor::Delete_Row(int Index, int Row) {
-  if (MessageDlg(Delete_Question() + Row_Number(Row), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
-    return false;
-  Column_Grid_Delete_Row(Row, Grid(Index));
+  if (MessageDlg(Delete_Question_For(Row), mtConfirmation, {mbYes, mbNo}, 0) != mrYes) return false;
+  const TTable_Grid_Format& format = file_.Grids[static_cast<std::size_t>(Index)];
+  if (Has_Own_Boxes(format))
+    Check_Grid_Delete_Row(Row, Grid(Index), format.Has_Enable);
+  else
+    Column_Grid_Delete_Row(Row, Grid(Index));
   return true;
 }
 
 bool TTable_Editor::Insert_Row(int Index, int Row) {
-  return Column_Grid_Insert_Row(Row, Grid(Index), file_.Grids[static_cast<std::size_t>(Index)].Has_Enable);
+  const TTable_Grid_Format& format = file_.Grids[static_cast<std::size_t>(Index)];
+  if (Has_Own_Boxes(format)) return Check_Grid_Insert_Row(Row, Grid(Index), format.Has_Enable);
+  return Column_Grid_Insert_Row(Row, Grid(Index), format.Has_Enable);
 }
 
 void TTable_Editor::Copy_Row(int Index, int Row) {
-  Column_Grid_Copy_Row(Grid(Index), Row);
+  if (Has_Own_Boxes(file_.Grids[static_cast<std::size_t>(Index)]))
+    Check_Grid_Copy_Row(Grid(Index), Row);
+  else
+    Column_Grid_Copy_Row(Grid(Index), Row);
   copied_here_.assign(copied_here_.size(), false);
   copied_here_[static_cast<std::size_t>(Index)] = true;
 }
 
 bool TTable_Editor::Paste_Row(int Index, int Row) {
+  if (Has_Own_Boxes(file_.Grids[static_cast<std::size_t>(Index)]))
+    return Check_Grid_Paste_Row(Grid(Index), Row, Copied_Here(Index));
   return Column_Grid_Paste_Row(Grid(Index), Row, Copied_Here(Index));
 }
 

@@ -5,8 +5,8 @@
 // copy flags.
 //
 // The grids are reached through TTable_Grid_View (app/UTable_Grid_View.h):
-// the editor forms hand in adapters over their column grids, tests hand in
-// tables in memory.
+// the editor forms hand in adapters over their column or string grids,
+// tests hand in tables in memory.
 //
 // A project table file: the root element first, the format comment after it
 // at document level, the section elements in grid order under the root (or
@@ -42,6 +42,13 @@ struct TTable_Column {
   // When set, gives the text of a missing attribute from the row's values
   // read so far (entry k for column k + 1), in place of Default.
   std::string (*Default_Of)(const std::vector<std::string>& Row_So_Far) = nullptr;
+  // A plain check box of a string grid, whose state is its own rather than
+  // the cell text: saved "Y" when ticked and "N" otherwise (or without a
+  // box); any value read but exactly "N" ticks it. The grid's row commands
+  // are then the check-grid ones.
+  bool Own_Box = false;
+  // When set, the cell text that a value read from the file gives.
+  std::string (*Read_As)(const std::string& Value) = nullptr;
 };
 
 // One grid of an editor and its part of the file.
@@ -65,8 +72,8 @@ struct TTable_File_Format {
   std::vector<TTable_Grid_Format> Grids;
 };
 
-// A cleared table: column 0 the row number, the Enable column "Y", every
-// other cell empty.
+// A cleared table: column 0 the row number, the Enable column "Y" (its own
+// box ticked), every other cell empty.
 void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format);
 
 // The rows that make up the table: from row 1 up to the row before the first
@@ -130,9 +137,14 @@ std::string Key_Gap_Text(const std::string& Key_Name);
 std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
                                        const TTable_Check& Check);
 
-// Enable tests of the check: the trimmed cell is "Y", or "Y" in any case.
+// Enable tests of the check: the trimmed cell is "Y", or "Y" in any case; or
+// the Enable column's own box is ticked.
 bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row);
 bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row);
+bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row);
+
+// True when the grid's columns hold plain check boxes of their own.
+bool Has_Own_Boxes(const TTable_Grid_Format& Format);
 
 // A number cell read as the editors read it, -1 when it is no number.
 int Cell_Int(const TTable_Grid_View& Grid, int Col, int Row);
@@ -175,7 +187,7 @@ class TTable_Editor {
   bool Delete_Row(int Index, int Row);  // asks first
   bool Insert_Row(int Index, int Row);
   void Copy_Row(int Index, int Row);
-  bool Paste_Row(int Index, int Row);
+  virtual bool Paste_Row(int Index, int Row);
   // True when the last Copy Row of this editor came from grid Index since
   // the editor was last shown.
   bool Copied_Here(int Index) const;
@@ -183,10 +195,16 @@ class TTable_Editor {
  protected:
   // The Delete Row question, before the row number.
   virtual std::string Delete_Question() const = 0;
+  // The whole question for a row; by default Delete_Question() followed by
+  // the row number.
+  virtual std::string Delete_Question_For(int Row) const;
   // The grid's name in the load report; empty for an editor with one grid.
   virtual std::string Grid_Name(int Index) const;
   // Run by Load_Tables after clearing, before reading the file.
   virtual void Before_Load() {}
+  // Run by Load_Tables last, whether the file was read, missing or read in
+  // part.
+  virtual void After_Load() {}
 
  private:
   void Report_Load(const TTable_Load_Result& Result) const;

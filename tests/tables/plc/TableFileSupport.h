@@ -20,7 +20,10 @@
 inline TTable_Memory_Grid Memory_Grid_For(const TTable_Grid_Format& Format) {
   TTable_Memory_Grid grid(Format.Rows, static_cast<int>(Format.Columns.size()) + 1);
   for (std::size_t k = 0; k < Format.Columns.size(); ++k)
-    if (Format.Columns[k].Check_Box) grid.Set_Data_Check_Box_Column(static_cast<int>(k) + 1);
+    if (Format.Columns[k].Check_Box)
+      grid.Set_Data_Check_Box_Column(static_cast<int>(k) + 1);
+    else if (Format.Columns[k].Own_Box)
+      grid.Add_Check_Box_Column(static_cast<int>(k) + 1, false);
   return grid;
 }
 
