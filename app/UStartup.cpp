@@ -20,6 +20,7 @@
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
 #include "tables/network/USNMP_MIB.h"
+#include "grid/model/DivUzev.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -58,6 +59,7 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    InitializeDivUzevUnit();
     RegisterLbButtonClasses();
     return true;
   }();
@@ -105,6 +107,7 @@ int Run_Configurator() {
   }
   Application->Run();
   FreeUxTheme();
+  FinalizeDivUzevUnit();
   return 0;
 }
 
