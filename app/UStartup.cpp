@@ -106,8 +106,8 @@ int Run_Configurator() {
     return 1;
   }
   Application->Run();
-  FreeUxTheme();
   FinalizeDivUzevUnit();
+  FreeUxTheme();
   return 0;
 }
 
