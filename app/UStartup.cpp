@@ -19,8 +19,9 @@
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
-#include "tables/network/USNMP_MIB.h"
 #include "grid/model/DivUzev.h"
+#include "grid/model/VevCGrid.h"
+#include "tables/network/USNMP_MIB.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -60,6 +61,7 @@ void Initialize_Units() {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
     InitializeDivUzevUnit();
+    RegisterColumnGridClasses();
     RegisterLbButtonClasses();
     return true;
   }();
