@@ -44,6 +44,7 @@
 #include <vector>
 
 #include "framework/classes/Collections.h"
+#include "framework/controls/CheckBox.h"
 #include "framework/rtl/DateUtils.h"
 #include "grid/base/BaseGrid.h"
 #include "grid/base/VevObj.h"
@@ -102,7 +103,8 @@ using TCellTypes = TSet<TCellType, 40>;
 
 enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+// TCheckBoxState (cbUnchecked, cbChecked, cbGrayed) is the framework check
+// box's: a unit holding both the grid and check boxes sees one type.
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSet<TCellBorder, 8>;
