@@ -96,7 +96,9 @@ void RemoveRowRuns(std::vector<int> Rows, Remove&& RemoveRun) {
 
 void TDedAdararAdoz::RowCountChanged() {
   SetNormalRowCount(RowCount());
-  if (FFixedRowAlways && RowCount() > FRequestedFixedRows && TCustomGrid::FixedRows() != FRequestedFixedRows)
+  // Fixed rows the framework let go while only they were left come back
+  // with the first normal row: a header row never turns into data.
+  if (RowCount() > FRequestedFixedRows && TCustomGrid::FixedRows() < FRequestedFixedRows)
     TBaseGrid::SetFixedRows(FRequestedFixedRows);
   if (FFooterPanel != nullptr && FFloatingFooter->Visible()) FFooterPanel->Invalidate();
   UpdateVScrollProportional();
@@ -194,18 +196,20 @@ void TDedAdararAdoz::DeleteRowsInternal(int ARow, int RCount, bool DropControls,
 
   const int oldRow = Row();
   const int oldTop = TopRow();
+  const int fixedRows = TCustomGrid::FixedRows();
   {
     TCountChange change(FCountChange);
     TBaseGrid::DeleteRowRange(ARow, RCount);
   }
   RowCountChanged();
 
-  // The current row and the view stay where they were when they can.
+  // The current row and the view stay where they were when they can; with
+  // no normal row left there is nothing to select.
   const int lastNormal = RowCount() - FFixedFooters - 1;
-  if (oldRow < RowCount() - FFixedFooters) {
+  if (oldRow < RowCount() - FFixedFooters && oldRow >= fixedRows) {
     if (Row() != oldRow) TCustomGrid::FocusCell(Col(), oldRow, true);
     TCustomGrid::SetTopRow(std::min(oldTop, RowCount() - 1));
-  } else if (lastNormal >= TCustomGrid::FixedRows()) {
+  } else if (lastNormal >= fixedRows) {
     TCustomGrid::FocusCell(Col(), lastNormal, true);
   } else {
     HideSelection();
@@ -230,9 +234,11 @@ void TDedAdararAdoz::InsertRowsInternal(int RowIndex, int RCount, bool UpdateCel
   FMaxRowCount = std::max(FMaxRowCount, RowCount());
   RowCountChanged();
 
-  // New rows are not modified, enabled and not selected.
-  if (FShowModified->Enabled()) InsertListZeros(FModifiedRows.get(), RowIndex, RCount);
-  if (FUseEnabledRows) InsertListZeros(FDisabledRows.get(), RowIndex, RCount);
+  // New rows are not modified, enabled and not selected. The mark lists
+  // stay aligned even while marking is off (rows shown again come back
+  // with it off).
+  InsertListZeros(FModifiedRows.get(), RowIndex, RCount);
+  InsertListZeros(FDisabledRows.get(), RowIndex, RCount);
   const bool flagsChanged = !FRowSelect.empty();
   if (!FMouseActions->RowSelectPersistent())
     InsertFlags(FRowSelect, RowIndex, RCount);
