@@ -115,6 +115,11 @@ int Text_To_Int(std::string_view Text, int Default);
 // from a file falls back on its own.
 std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name);
 
+// The rows of a project table under Parent (a section, or the root): its
+// child elements in document order, whatever their names. Comments, text
+// and instructions between them are not rows. Empty for a null Parent.
+std::vector<TXMLNode> Table_Rows(const TXMLNode& Parent);
+
 // Value routines.
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,
                       std::string& Part4);
