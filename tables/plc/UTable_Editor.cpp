@@ -56,10 +56,9 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format
 
 void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_Grid_View& Grid,
                int& Rows_Read) {
-  if (Parent.ChildCount() == 0) return;
   int row = 1;
-  // Walk by sibling: looking each row up by index would cost a walk per row.
-  for (TXMLNode node = Parent.ChildNodes(0); node; node = node.NextSibling(), ++row) {
+  // Only elements are rows: a comment or text between them is not a row.
+  for (const TXMLNode& node : Table_Rows(Parent)) {
     if (row > Format.Rows)
       throw TLoad_Stop{"it holds more than " + std::to_string(Format.Rows) + " rows; the rows after row " +
                        std::to_string(Format.Rows) + " were not read"};
@@ -72,6 +71,7 @@ void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_
         Grid.SetCellEx(col, row, values[k]);
     }
     Rows_Read = row;
+    ++row;
   }
 }
 }  // namespace
@@ -133,11 +133,11 @@ TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
   try {
     Doc.SetActive(true);
     Doc.LoadFromFile(Path);
-    // The first node of the document is the root; a file that begins with
-    // anything else (a declaration, a comment) has no rows this program can
-    // see, and must not pass for an empty table.
-    const TXMLNode root = Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
-    if (!root || root.NodeType() != ntElement) throw TLoad_Stop{"it does not begin with its root element"};
+    // The root is the first element, whatever stands before it (a
+    // declaration, a comment), as the image compiler reads it; a file with no
+    // element must not pass for an empty table.
+    const TXMLNode root = Doc.DocumentElement();
+    if (!root) throw TLoad_Stop{"it holds no root element"};
     for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
       const TTable_Grid_Format& grid = Format.Grids[g];
       TXMLNode parent = root;
