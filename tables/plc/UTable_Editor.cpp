@@ -38,6 +38,10 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format
   std::vector<std::string> values;
   values.reserve(Format.Columns.size());
   for (const TTable_Column& column : Format.Columns) {
+    if (!column.Attribute) {
+      values.emplace_back(column.Default ? column.Default : "");
+      continue;
+    }
     std::optional<std::string> value;
     if (Node.NodeType() == ntElement) value = Node.AttributeValue(column.Attribute);
     if (!value) {
@@ -136,7 +140,8 @@ void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_Fi
     for (int r = 1; r <= rows; ++r) {
       TXMLNode row = parent.AddChild(Row_Element);
       for (std::size_t k = 0; k < grid.Columns.size(); ++k)
-        row.SetAttribute(grid.Columns[k].Attribute, view.GetCellEx(static_cast<int>(k) + 1, r));
+        if (grid.Columns[k].Attribute)
+          row.SetAttribute(grid.Columns[k].Attribute, view.GetCellEx(static_cast<int>(k) + 1, r));
     }
   }
   Doc.SaveToFile(Path);
