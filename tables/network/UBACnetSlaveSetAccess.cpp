@@ -199,7 +199,8 @@ std::optional<std::string> BACnet_Write_Type_Length(std::string_view Chosen) {
   return std::nullopt;
 }
 
-bool Set_Write_Type_Length(TTable_Grid_View& Write, int Row, std::string_view Chosen) {
+bool Set_Write_Type_Length(TTable_Grid_View& Write, int Col, int Row, std::string_view Chosen) {
+  if (Col != BACnet_Col_Data_Type) return false;
   const std::optional<std::string> length = BACnet_Write_Type_Length(Chosen);
   if (!length) return false;
   Write.SetCellEx(BACnet_Col_Length, Row, *length);

@@ -76,9 +76,10 @@ bool Mnemonic_Breaks_EDE_Line(std::string_view Mnemonic);
 // is no type of the write table.
 std::optional<std::string> BACnet_Write_Type_Length(std::string_view Chosen);
 
-// ACG_BACnet_in_WriteComboChange: a type chosen in row Row of the write grid
-// writes its Length into the row's Length cell; true when it did.
-bool Set_Write_Type_Length(TTable_Grid_View& Write, int Row, std::string_view Chosen);
+// ACG_BACnet_in_WriteComboChange: a type chosen in the Data Type cell (Col,
+// Row) of the write grid writes its Length into the row's Length cell; a
+// choice in another column changes nothing. True when it wrote.
+bool Set_Write_Type_Length(TTable_Grid_View& Write, int Col, int Row, std::string_view Chosen);
 
 // A double click on the Eng. Unit cell (Col, Row) of a data row opens the
 // unit picker: Show gets the text for E_Selected_EU (the cell's text) and

@@ -329,9 +329,12 @@ TEST_F(BACnetSlaveTest, ChoosingAWriteTypeSetsItsLength) {
   };
   for (const auto& c : cases) {
     write_.SetCellEx(BACnet_Col_Length, 3, "7");
-    Set_Write_Type_Length(write_, 3, c.Chosen);
+    Set_Write_Type_Length(write_, BACnet_Col_Data_Type, 3, c.Chosen);
     EXPECT_EQ(write_.GetCellEx(BACnet_Col_Length, 3), c.Length) << c.Chosen;
   }
+  // A choice in the Start Bit list is no type.
+  EXPECT_FALSE(Set_Write_Type_Length(write_, BACnet_Col_Bit, 3, "Access Door"));
+  EXPECT_EQ(write_.GetCellEx(BACnet_Col_Length, 3), "7");
   // Every item of the write list has a Length.
   for (const std::string& type : BACnet_Write_Data_Types) EXPECT_TRUE(BACnet_Write_Type_Length(type)) << type;
   EXPECT_EQ(BACnet_Read_Data_Types.size(), 13u);
