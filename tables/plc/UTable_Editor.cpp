@@ -38,6 +38,10 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format
   std::vector<std::string> values;
   values.reserve(Format.Columns.size());
   for (const TTable_Column& column : Format.Columns) {
+    if (!column.Attribute) {
+      values.emplace_back(column.Default ? column.Default : "");
+      continue;
+    }
     std::optional<std::string> value;
     if (Node.NodeType() == ntElement) value = Node.AttributeValue(column.Attribute);
     if (!value) {
@@ -171,6 +175,8 @@ void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_Fi
     for (int r = 1; r <= rows; ++r) {
       TXMLNode row = parent.AddChild(Row_Element);
       for (std::size_t k = 0; k < grid.Columns.size(); ++k) {
+        // A column without an attribute is a grid column the file does not hold.
+        if (!grid.Columns[k].Attribute) continue;
         const int col = static_cast<int>(k) + 1;
         if (grid.Columns[k].Own_Box) {
           bool ticked = false;
