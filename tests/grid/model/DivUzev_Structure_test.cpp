@@ -130,7 +130,9 @@ class StructureFixture {
   void Check(const std::string& where) {
     ASSERT_EQ(g.TotalRowCount(), static_cast<int>(m.rows.size())) << where;
     ASSERT_EQ(g.RowCount(), m.Shown()) << where;
-    if (g.RowCount() > 1) ASSERT_EQ(g.FixedRows(), 1) << where << ": the header row stays fixed";
+    if (g.RowCount() > 1) {
+      ASSERT_EQ(g.FixedRows(), 1) << where << ": the header row stays fixed";
+    }
     int d = 0, modified = 0;
     for (int r = 0; r < static_cast<int>(m.rows.size()); ++r) {
       const ModelRow& row = m.rows[static_cast<size_t>(r)];
