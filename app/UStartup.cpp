@@ -19,6 +19,7 @@
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
+#include "grid/base/griddd.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -57,6 +58,9 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    // The grid's drag and clipboard formats are known from the start,
+    // whatever the clipboard is doing.
+    RegisterGridDragFormats();
     RegisterLbButtonClasses();
     return true;
   }();
