@@ -288,8 +288,11 @@ DWORD DragInput(HWND Wnd, TPeerDragAction Action, const TPoint& Screen, const ID
   }
   bool entered = gRoute.Target == target && gRoute.Wnd == targetWnd;
   if (entered && gRoute.Foreign) gRoute.Foreign->Attach(Payload);
-  if (Action != pdaDrop) {
-    if (!entered || Action == pdaEnter) return Enter(targetWnd, target, Screen, Payload, Effects, KeyState);
+  if (Action == pdaEnter) return Enter(targetWnd, target, Screen, Payload, Effects, KeyState);
+  if (Action == pdaOver) {
+    // Arriving by a move is an enter and a move, as the window system
+    // reports it.
+    if (!entered) Enter(targetWnd, target, Screen, Payload, Effects, KeyState);
     return Over(Screen, Effects, KeyState);
   }
   // A drop where the pointer never was counts as arriving there first.

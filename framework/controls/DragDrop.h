@@ -184,7 +184,8 @@ TDragDropHook* SetDragDropHook(TDragDropHook* Hook);
 // A drag (of this program or another) is at Screen over Wnd: Wnd's window
 // system reports go here, and so do tests that stand in for it. Enter and
 // Over find the target of Wnd or of its nearest parent with one, leaving the
-// previous one; Drop drops there when the target took the drag at its last
-// report. Answers the effect the target takes.
+// previous one (an Over that arrives at a new target enters it first); Drop
+// drops there when the target took the drag at its last report. Answers the
+// effect the target takes.
 DWORD DragInput(HWND Wnd, TPeerDragAction Action, const TPoint& Screen, const IDragPayload* Payload,
                 DWORD Effects, DWORD KeyState);

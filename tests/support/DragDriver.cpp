@@ -119,6 +119,10 @@ TDesktopDrag::TDesktopDrag(std::initializer_list<std::pair<std::string, std::str
   payload_.Items.assign(Data.begin(), Data.end());
 }
 
+TDesktopDrag::TDesktopDrag(const TMimeList& Data, DWORD Effects) : effects_(Effects) {
+  payload_.Items = Data;
+}
+
 TDesktopDrag::~TDesktopDrag() { Leave(); }
 
 DWORD TDesktopDrag::MoveTo(TControl* Control, int X, int Y, DWORD KeyState) {

@@ -28,6 +28,8 @@
 
 // MIME type to bytes.
 using TMimeData = std::map<std::string, std::string>;
+// MIME types and their bytes in a program's order.
+using TMimeList = std::vector<std::pair<std::string, std::string>>;
 
 // One drag of ours while its script runs.
 class TDragRun {
@@ -88,6 +90,7 @@ class TDesktopDrag {
   // MIME types and their data, in the order the program lists them.
   explicit TDesktopDrag(std::initializer_list<std::pair<std::string, std::string>> Data,
                         DWORD Effects = DROPEFFECT_COPY | DROPEFFECT_MOVE);
+  TDesktopDrag(const TMimeList& Data, DWORD Effects);
   ~TDesktopDrag();
   TDesktopDrag(const TDesktopDrag&) = delete;
   TDesktopDrag& operator=(const TDesktopDrag&) = delete;
@@ -99,7 +102,7 @@ class TDesktopDrag {
  private:
   class TPayload : public IDragPayload {
    public:
-    std::vector<std::pair<std::string, std::string>> Items;
+    TMimeList Items;
     std::vector<std::string> Formats() const override;
     bool Data(const std::string& Mime, std::vector<uint8_t>& Bytes) const override;
   };

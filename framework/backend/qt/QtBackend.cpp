@@ -242,23 +242,24 @@ uint32_t KeyStateOf(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Mods) {
 Qt::DropAction OneAction(uint32_t Effects) { return static_cast<Qt::DropAction>(Effects & (0u - Effects)); }
 
 // What a drag over our windows offers. Text comes decoded as UTF-8 under
-// "text/plain", whatever charset the other program used.
+// "text/plain", whatever charset the other program used; a list of files
+// or links alone is no text.
 class TQtDragPayload : public IDragPayload {
  public:
   explicit TQtDragPayload(const QMimeData* Data) : d_(Data) {}
   std::vector<std::string> Formats() const override {
     std::vector<std::string> out;
     if (d_ == nullptr) return out;
-    if (d_->hasText()) out.push_back("text/plain");
+    if (HasPlainText()) out.push_back("text/plain");
     for (const QString& f : d_->formats())
-      if (f != QLatin1String("text/plain")) out.push_back(f.toStdString());
+      if (!f.startsWith(QLatin1String("text/plain"))) out.push_back(f.toStdString());
     return out;
   }
   bool Data(const std::string& Mime, std::vector<uint8_t>& Bytes) const override {
     if (d_ == nullptr) return false;
     QByteArray b;
     if (Mime == "text/plain") {
-      if (!d_->hasText()) return false;
+      if (!HasPlainText()) return false;
       b = d_->text().toUtf8();
     } else {
       QString f = QString::fromStdString(Mime);
@@ -270,6 +271,10 @@ class TQtDragPayload : public IDragPayload {
   }
 
  private:
+  bool HasPlainText() const {
+    return d_->hasFormat(QStringLiteral("text/plain")) ||
+           d_->hasFormat(QStringLiteral("text/plain;charset=utf-8"));
+  }
   const QMimeData* d_;
 };
 
@@ -1124,5 +1129,36 @@ bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts) {
   Facts.MinHeight = w->minimumHeight();
   Facts.MaxWidth = w->maximumWidth() >= QWIDGETSIZE_MAX ? 0 : w->maximumWidth();
   Facts.MaxHeight = w->maximumHeight() >= QWIDGETSIZE_MAX ? 0 : w->maximumHeight();
+  return true;
+}
+
+bool QtDropOn(HWND Wnd, const std::vector<std::pair<std::string, std::string>>& MimeData, int X, int Y,
+              uint32_t Effects, bool Ctrl, TQtDropAnswer& Answer) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr) return false;
+  QMimeData data;
+  for (const auto& [mime, bytes] : MimeData)
+    data.setData(QString::fromStdString(mime),
+                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  QPointF p(X, Y);
+  Qt::DropActions actions = Qt::DropActions::fromInt(static_cast<int>(Effects & 7));
+  Qt::KeyboardModifiers mods = Ctrl ? Qt::ControlModifier : Qt::NoModifier;
+  auto answer = [](const QDropEvent& e) {
+    return e.isAccepted() ? static_cast<uint32_t>(e.dropAction()) : 0u;
+  };
+  QDragEnterEvent enter(p.toPoint(), actions, &data, Qt::LeftButton, mods);
+  QCoreApplication::sendEvent(w, &enter);
+  QDragMoveEvent move(p.toPoint(), actions, &data, Qt::LeftButton, mods);
+  QCoreApplication::sendEvent(w, &move);
+  Answer.Over = answer(move);
+  QDropEvent drop(p, actions, &data, Qt::NoButton, mods);
+  if (Answer.Over != 0) {
+    QCoreApplication::sendEvent(w, &drop);
+    Answer.Drop = answer(drop);
+  } else {
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(w, &leave);
+    Answer.Drop = 0;
+  }
   return true;
 }

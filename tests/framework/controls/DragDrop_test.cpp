@@ -207,7 +207,7 @@ TEST_F(DragDropTest, DesktopDragReachesTheNearestTargetAndMovesBetweenTargets) {
   d.MoveTo(inner, 6, 6);
   d.MoveTo(b, 10, 10);
   EXPECT_EQ(d.Drop(), DROPEFFECT_COPY);
-  EXPECT_EQ(log, (Log{"a enter", "a over", "a leave", "b enter", "b drop"}));
+  EXPECT_EQ(log, (Log{"a enter", "a over", "a over", "a leave", "b enter", "b over", "b drop"}));
   EXPECT_EQ(tb->LastPoint, TPoint(260, 110));
   // The other program's text reads as the platform's wide text; once the
   // drag is gone its data object reads nothing.
@@ -227,7 +227,7 @@ TEST_F(DragDropTest, DropIsHandedOverOnlyWhereTheLastReportTookIt) {
   ta->Answer = DROPEFFECT_NONE;
   EXPECT_EQ(d.MoveTo(a, 6, 6), DROPEFFECT_NONE);
   EXPECT_EQ(d.Drop(), DROPEFFECT_NONE);
-  EXPECT_EQ(log, (Log{"a enter", "a over", "a leave"}));
+  EXPECT_EQ(log, (Log{"a enter", "a over", "a over", "a leave"}));
 }
 
 TEST_F(DragDropTest, OwnDragStepsTheSourceAndReleasesBeforeTheDrop) {
@@ -245,7 +245,7 @@ TEST_F(DragDropTest, OwnDragStepsTheSourceAndReleasesBeforeTheDrop) {
   DWORD effect = 99;
   EXPECT_EQ(DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), DRAGDROP_S_DROP);
   EXPECT_EQ(effect, DROPEFFECT_MOVE);
-  EXPECT_EQ(log, (Log{"source step", "a enter", "feedback 2", "source release", "a drop"}));
+  EXPECT_EQ(log, (Log{"source step", "a enter", "a over", "feedback 2", "source release", "a drop"}));
   // A drag within the program hands over the source's own object.
   EXPECT_EQ(ta->Seen, data);
   EXPECT_EQ(captureInDrag, 0u);
@@ -271,7 +271,7 @@ TEST_F(DragDropTest, CancelledRefusedAndDesktopDrops) {
        },
        DRAGDROP_S_CANCEL,
        DROPEFFECT_NONE,
-       {"source step", "a enter", "feedback 2", "a leave", "source escape"}},
+       {"source step", "a enter", "a over", "feedback 2", "a leave", "source escape"}},
       {"a desktop program takes it",
        [](TDragRun& r, TControl*) {
          r.MoveToDesktop(DROPEFFECT_COPY);
