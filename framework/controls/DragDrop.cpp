@@ -322,36 +322,37 @@ const IDragPayload& TDragSession::Payload() const { return *payload_; }
 TDragSession* TDragSession::Current() { return gSession; }
 
 bool TDragSession::Continue(uint32_t KeyState, const TPoint& Screen) {
-  if (ended_) return false;
   RecordCursorPos(Screen);
+  if (state_ != dsRunning) return state_ == dsDropping;
   HRESULT hr = Guarded([&] { return source_->QueryContinueDrag(false, KeyState); });
   if (hr == DRAGDROP_S_CANCEL || FAILED(hr)) {
-    ended_ = true;
+    state_ = dsCancelled;
     return false;
   }
+  // A source that says drop has had its last step; the window system drops
+  // where the pointer is.
+  if (hr == DRAGDROP_S_DROP) state_ = dsDropping;
   return true;
 }
 
 void TDragSession::Feedback(uint32_t Effect) {
-  if (!ended_) Guarded([&] { return source_->GiveFeedback(Effect); });
+  if (state_ != dsCancelled) Guarded([&] { return source_->GiveFeedback(Effect); });
 }
 
 bool TDragSession::Release(DWORD KeyState) {
-  if (ended_) return false;
-  ended_ = true;
+  if (state_ != dsRunning) return state_ == dsDropping;
   HRESULT hr = Guarded([&] { return source_->QueryContinueDrag(false, KeyState & ~kButtons); });
-  return hr != DRAGDROP_S_CANCEL && SUCCEEDED(hr);
+  state_ = hr == DRAGDROP_S_CANCEL || FAILED(hr) ? dsCancelled : dsDropping;
+  return state_ == dsDropping;
 }
 
 void TDragSession::Finish(DWORD Effect) {
-  if (ended_) return;
-  ended_ = true;
+  if (state_ != dsRunning) return;
   // A drop on another program: the button went up. Nothing taken: as if the
   // user pressed Escape.
-  if (Effect != DROPEFFECT_NONE)
-    Guarded([&] { return source_->QueryContinueDrag(false, 0); });
-  else
-    Guarded([&] { return source_->QueryContinueDrag(true, 0); });
+  bool dropped = Effect != DROPEFFECT_NONE;
+  state_ = dropped ? dsDropping : dsCancelled;
+  Guarded([&] { return source_->QueryContinueDrag(!dropped, 0); });
 }
 
 TDragDropHook* DragDropHook() { return gDragHook != nullptr ? gDragHook : &gWindowSystemDrag; }

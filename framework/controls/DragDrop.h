@@ -156,7 +156,8 @@ class TDragSession : public IDragLoop {
   // The loop ended with Effect; the source gets its last step if it has not
   // had it yet.
   void Finish(DWORD Effect);
-  bool Ended() const { return ended_; }
+  // The source has had its last step.
+  bool Ended() const { return state_ != dsRunning; }
   // The drag that runs now (nullptr when none).
   static TDragSession* Current();
 
@@ -165,7 +166,7 @@ class TDragSession : public IDragLoop {
   std::shared_ptr<IDropSource> source_;
   DWORD okEffects_;
   std::shared_ptr<IDragPayload> payload_;
-  bool ended_ = false;
+  enum { dsRunning, dsDropping, dsCancelled } state_ = dsRunning;
 };
 
 // The drag loop of the window system; tests install their own.

@@ -761,7 +761,9 @@ class TQtBackend : public IBackend {
     Qt::DropAction def = (OkEffects & 2) ? Qt::MoveAction : Qt::CopyAction;
     Qt::DropAction done = drag->exec(allowed, def);
     step.stop();
-    if (drag) drag->deleteLater();
+    // Another program may ask for the data after the loop has ended: the
+    // drag stays with Qt, which frees it once the transfer is over (or with
+    // its source).
     return static_cast<uint32_t>(done) & OkEffects & 7;
   }
 

@@ -273,6 +273,21 @@ TEST_F(GridDragDropTest, DragsBetweenOurWindows) {
   }
 }
 
+// The window system may see the button up at a step before it drops: the
+// source ends once, and the drop still lands.
+TEST_F(GridDragDropTest, ButtonUpSeenAtAStepEndsTheDragOnce) {
+  TDragDriver driver;
+  driver.OnDrag([&](TDragRun& run) {
+    run.MoveTo(right, 20, 20, 0);
+    run.Drop();
+  });
+  DWORD effect = 0;
+  EXPECT_EQ(BeginTextDragDrop(std::make_shared<TLogSource>(log), "t", "", effect,
+                              DROPEFFECT_COPY | DROPEFFECT_MOVE, nullptr),
+            DRAGDROP_S_DROP);
+  EXPECT_EQ(log, (Log{"ended", "effect 2", "text:t"}));
+}
+
 TEST_F(GridDragDropTest, OtherProgramsGetTheGridsBlocks) {
   TMemoryStream cells;
   cells.Write("0123456789", 10);
