@@ -67,7 +67,8 @@ class TEnumFormats : public TObject {
   void Reset();
   // Moves to the next offered format; false at the end.
   bool Next();
-  // Resets, then walks until a format with that number.
+  // Resets, then walks until a format with that number; it counts only
+  // when the data object gives it (a column drag lists text but has none).
   bool HasFormat(UINT ClipFormat);
   // The current format's block in that medium (none when the current format
   // is not valid, does not come in it, or cannot be had).

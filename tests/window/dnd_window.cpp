@@ -4,6 +4,7 @@
 // from this window or from other programs. Each drop is written to the memo
 // and as a line to standard output; the drag's outcome too.
 #include <cstdio>
+#include <cstdlib>
 
 #include "framework/controls/Forms.h"
 #include "framework/controls/StdCtrls.h"
@@ -55,7 +56,8 @@ class TDragStarter {
       press_ = TPoint(m.XPos(), m.YPos());
       return;
     }
-    if (m.Msg == WM_MOUSEMOVE && armed_ && (std::abs(m.XPos() - press_.X) > 3 || std::abs(m.YPos() - press_.Y) > 3)) {
+    if (m.Msg == WM_MOUSEMOVE && armed_ &&
+        (std::abs(m.XPos() - press_.X) > 3 || std::abs(m.YPos() - press_.Y) > 3)) {
       armed_ = false;
       DWORD effect = 0;
       HRESULT r = BeginTextDragDrop(std::make_shared<TCellDropSource>(), edit_->SelText(), "", effect,
