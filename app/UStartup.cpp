@@ -20,6 +20,7 @@
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
 #include "grid/model/DivUzev.h"
+#include "grid/base/griddd.h"
 #include "grid/model/VevCGrid.h"
 #include "tables/network/USNMP_MIB.h"
 
@@ -60,6 +61,9 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    // The grid's drag and clipboard formats are known from the start,
+    // whatever the clipboard is doing.
+    RegisterGridDragFormats();
     InitializeDivUzevUnit();
     RegisterColumnGridClasses();
     RegisterLbButtonClasses();
