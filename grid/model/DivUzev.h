@@ -365,13 +365,17 @@ class TDragDropSettings : public TPersistent {
   DIVUZEV_PLAIN(bool, OleEntireRows, false)
   DIVUZEV_PLAIN(bool, OleInsertRows, false)
   DIVUZEV_PLAIN(bool, OleRemoveRows, false)
-  DIVUZEV_PLAIN(bool, OleDropRTF, false)
+ public:
+  bool OleDropRTF() const { return FOleDropRTF; }
+  // Rich text is taken by drops (and offered by drags) process-wide.
+  void SetOleDropRTF(bool Value);
   // Dropping onto the grid's window; the drop target itself comes with the
   // grid's drag and drop.
   DIVUZEV_PLAIN(bool, OleDropTarget, false)
 
  private:
   TDedAdararAdoz* FOwner;
+  bool FOleDropRTF = false;
 };
 
 class TBalloonSettings : public TPersistent {

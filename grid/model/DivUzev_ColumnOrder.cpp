@@ -1,9 +1,16 @@
 // Column order: for every column position, the column that was there
 // before the user moved columns; look-ups both ways, the way back to the
-// first order, and a column found by its header text.
+// first order, and a column found by its header text. And the one setting
+// of the drag-and-drop options that acts at once.
 #include <algorithm>
 
+#include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
+
+void TDragDropSettings::SetOleDropRTF(bool Value) {
+  SetAcceptRTFDrops(Value);
+  FOleDropRTF = Value;
+}
 
 void TDedAdararAdoz::SetColumnOrder() {
   FColumnOrder->Clear();

@@ -12,6 +12,7 @@
 #include "framework/controls/ComCtrls.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/StdCtrls.h"
+#include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
 #include "support/Input.h"
 
@@ -203,6 +204,15 @@ TEST(DivUzevAccessors, ColumnOrderRemembersWhereColumnsWere) {
   EXPECT_EQ(g.ColumnByHeader("Addr"), 1);
   EXPECT_EQ(g.ColumnByHeader("addr"), -1);
   EXPECT_EQ(g.ColumnByHeader("nothing"), -1);
+}
+
+TEST(DivUzevAccessors, TakingRichTextDropsIsSwitchedForTheWholeProgram) {
+  TDedAdararAdoz g(nullptr);
+  g.DragDropSettings()->SetOleDropRTF(true);
+  EXPECT_TRUE(AcceptRTFDrops());
+  EXPECT_TRUE(g.DragDropSettings()->OleDropRTF());
+  g.DragDropSettings()->SetOleDropRTF(false);
+  EXPECT_FALSE(AcceptRTFDrops());
 }
 
 }  // namespace
