@@ -1,3 +1,4 @@
+#include "controls/dropdown/ATXPVS.h"
 #include "app/UStartup.h"
 
 #include <unistd.h>
@@ -57,6 +58,7 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    InitializeATXPVSUnit();
     RegisterLbButtonClasses();
     return true;
   }();
@@ -101,6 +103,7 @@ int Run_Configurator() {
     return 1;
   }
   Application->Run();
+  FinalizeATXPVSUnit();
   FreeUxTheme();
   return 0;
 }
