@@ -1,4 +1,3 @@
-#include "controls/dropdown/ATXPVS.h"
 #include "app/UStartup.h"
 
 #include <unistd.h>
@@ -17,6 +16,7 @@
 #include "app/UParGen.h"
 #include "app/USoftOptions.h"
 #include "controls/button/LbButton.h"
+#include "controls/dropdown/ATXPVS.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"

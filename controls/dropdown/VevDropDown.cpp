@@ -242,7 +242,7 @@ void TVevUrizazEvuvUduz::SetDropDownButtonWidth(int Value) {
   if (button_ == nullptr || buttonWidth_ == Value) return;
   buttonWidth_ = Value;
   button_->SetBWidth(Value);
-  if (button_->HandleAllocated()) ResizeControl();
+  ResizeControl();
 }
 
 void TVevUrizazEvuvUduz::SetDropDownButtonHint(const std::string& Value) {
