@@ -22,7 +22,9 @@ class TTestDropDown : public TVevUrizazEvuvUduz {
       accept = Accept;
     };
     OnBeforeDropUp = [this](TObject*) { Log.push_back("BeforeDropUp"); };
-    OnDropUp = [this](TObject*, bool cancelled) { Log.push_back(cancelled ? "DropUp(cancelled)" : "DropUp"); };
+    OnDropUp = [this](TObject*, bool cancelled) {
+      Log.push_back(cancelled ? "DropUp(cancelled)" : "DropUp");
+    };
   }
   TPanel* Content = nullptr;
   std::vector<std::string> Log;

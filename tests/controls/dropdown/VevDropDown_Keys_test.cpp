@@ -57,7 +57,8 @@ TEST_F(DropDownFixture, TypedCharactersAreFilteredByEditType) {
       {"numeric unsigned drops minus", etNumeric, "", "", "12", 2, 2, U'-', 0, false, 0, 0, "12|"},
       {"numeric signed toggles on", etNumeric, "", "", "12", 2, 2, U'-', 0, true, 0, 0, "-12|"},
       {"numeric signed toggles off", etNumeric, "", "", "-12", 3, 3, U'-', 0, true, 0, 0, "12|"},
-      {"float second point moves into decimals", etFloat, "", "", "1.50", 1, 1, U'.', 0, false, 2, 0, "1.|50"},
+      {"float second point moves into decimals", etFloat, "", "", "1.50", 1, 1, U'.', 0, false, 2, 0,
+       "1.|50"},
       {"float full decimals drop a digit", etFloat, "", "", "1.50", 4, 4, U'7', 0, false, 2, 0, "1.50|"},
       {"float full decimals replace the next", etFloat, "", "", "1.50", 2, 2, U'7', 0, false, 2, 0, "1.7|0"},
       {"float precision 0 drops the point", etFloat, "", "", "15", 2, 2, U'.', 0, false, 0, 0, "15|"},
@@ -88,7 +89,8 @@ TEST_F(DropDownFixture, TypedCharactersAreFilteredByEditType) {
       {"right stops at the suffix", etString, "$", " kg", "12", 3, 3, 0, VK_RIGHT, false, 0, 0, "$12| kg"},
       {"left stops at the prefix", etString, "$", " kg", "12", 1, 1, 0, VK_LEFT, false, 0, 0, "$|12 kg"},
       {"end goes to the value's end", etString, "$", " kg", "12", 1, 1, 0, VK_END, false, 0, 0, "$12| kg"},
-      {"home goes to the value's start", etString, "$", " kg", "12", 3, 3, 0, VK_HOME, false, 0, 0, "$|12 kg"},
+      {"home goes to the value's start", etString, "$", " kg", "12", 3, 3, 0, VK_HOME, false, 0, 0,
+       "$|12 kg"},
       {"delete stops at the suffix", etString, "", " kg", "12", 2, 2, 0, VK_DELETE, false, 0, 0, "12| kg"},
   };
   RunCases(*this, cases);
@@ -172,9 +174,9 @@ TEST_F(DropDownFixture, NumbersConvertByEditTypeAndNeverRaise) {
     double value;
   };
   const Row rows[] = {
-      {etNumeric, "-", 0}, {etNumeric, "Error", 0}, {etFloat, "2.5", 2.5},  {etFloat, "x1", 0},
-      {etMoney, "1,234.", 1234}, {etMoney, "-", 0}, {etHex, "FF", 255},  {etString, "7.5", 7.5},
-      {etRange, "1-3", 0},
+      {etNumeric, "-", 0}, {etNumeric, "Error", 0},   {etFloat, "2.5", 2.5},
+      {etFloat, "x1", 0},  {etMoney, "1,234.", 1234}, {etMoney, "-", 0},
+      {etHex, "FF", 255},  {etString, "7.5", 7.5},    {etRange, "1-3", 0},
   };
   for (const Row& r : rows) {
     dd->SetPrefix("");
@@ -213,8 +215,8 @@ TEST_F(DropDownFixture, PasteIsFilteredByEditTypeAndCutCanBeRefused) {
     const char *value, *pasted, *after;
   };
   const Row rows[] = {
-      {etNumeric, "12", "3a", "12"},  {etNumeric, "12", "34", "1234"}, {etUppercase, "ab", "cd", "ABCD"},
-      {etAlphaNumeric, "a", "b c", "a"}, {etHex, "A", "B", "A"},         {etString, "ab", "cd", "abcd"},
+      {etNumeric, "12", "3a", "12"},     {etNumeric, "12", "34", "1234"}, {etUppercase, "ab", "cd", "ABCD"},
+      {etAlphaNumeric, "a", "b c", "a"}, {etHex, "A", "B", "A"},          {etString, "ab", "cd", "abcd"},
   };
   for (const Row& r : rows) {
     dd->SetEditType(etString);

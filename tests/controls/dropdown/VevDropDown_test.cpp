@@ -81,16 +81,15 @@ TEST_F(DropDownFixture, OpeningAndClosingFireTheirEventsInOrder) {
   const Row rows[] = {
       {"code", [](DropDownFixture& f) { f.dd->ShowDropDown(); },
        [](DropDownFixture& f) { f.dd->HideDropDown(false); }, closeOk},
-      {"F4 / Return", [](DropDownFixture&) { PressKey(VK_F4); }, [](DropDownFixture&) { PressKey(VK_RETURN); },
-       closeOk},
+      {"F4 / Return", [](DropDownFixture&) { PressKey(VK_F4); },
+       [](DropDownFixture&) { PressKey(VK_RETURN); }, closeOk},
       {"Alt+Down / Escape", [](DropDownFixture&) { PressKey(VK_DOWN, {ssAlt}); },
        [](DropDownFixture&) { PressKey(VK_ESCAPE); }, closeCancel},
       {"button / F4", [](DropDownFixture& f) { Click(f.dd->Button()->SpeedButton(), 5, 5); },
        [](DropDownFixture&) { PressKey(VK_F4); }, closeOk},
       {"Alt+Down / Alt+Up", [](DropDownFixture&) { PressKey(VK_DOWN, {ssAlt}); },
        [](DropDownFixture&) { PressKey(VK_UP, {ssAlt}); }, closeOk},
-      {"F4 / another window activated",
-       [](DropDownFixture&) { PressKey(VK_F4); },
+      {"F4 / another window activated", [](DropDownFixture&) { PressKey(VK_F4); },
        [](DropDownFixture& f) { f.form->BringFormToFront(); }, closeCancel},
   };
   for (const Row& r : rows) {
