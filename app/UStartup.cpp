@@ -16,6 +16,7 @@
 #include "app/UParGen.h"
 #include "app/USoftOptions.h"
 #include "controls/button/LbButton.h"
+#include "controls/dropdown/ATXPVS.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
@@ -61,6 +62,7 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    InitializeATXPVSUnit();
     // The grid's drag and clipboard formats are known from the start,
     // whatever the clipboard is doing.
     RegisterGridDragFormats();
@@ -113,6 +115,7 @@ int Run_Configurator() {
   }
   Application->Run();
   FinalizeDivUzevUnit();
+  FinalizeATXPVSUnit();
   FreeUxTheme();
   return 0;
 }
