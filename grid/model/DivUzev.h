@@ -44,11 +44,13 @@
 #include <vector>
 
 #include "framework/classes/Collections.h"
+#include "framework/controls/CheckBox.h"
 #include "framework/rtl/DateUtils.h"
 #include "grid/base/BaseGrid.h"
 #include "grid/base/VevObj.h"
 
 class TCustomForm;
+class TCustomRichEdit;
 class TDedAdararAdoz;
 class TDedAdararAdozCheck;
 class TInplaceEdit;
@@ -101,7 +103,8 @@ using TCellTypes = TSet<TCellType, 40>;
 
 enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+// TCheckBoxState (cbUnchecked, cbChecked, cbGrayed) is the framework check
+// box's: a unit holding both the grid and check boxes sees one type.
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSet<TCellBorder, 8>;
@@ -208,6 +211,16 @@ using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int New
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// Events of the configurator's tables and of the column grid.
+using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
+using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFloatFormatEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)>;
 
 // ---------------------------------------------------------------------------
 // The hidden-row store
@@ -352,13 +365,17 @@ class TDragDropSettings : public TPersistent {
   DIVUZEV_PLAIN(bool, OleEntireRows, false)
   DIVUZEV_PLAIN(bool, OleInsertRows, false)
   DIVUZEV_PLAIN(bool, OleRemoveRows, false)
-  DIVUZEV_PLAIN(bool, OleDropRTF, false)
+ public:
+  bool OleDropRTF() const { return FOleDropRTF; }
+  // Rich text is taken by drops (and offered by drags) process-wide.
+  void SetOleDropRTF(bool Value);
   // Dropping onto the grid's window; the drop target itself comes with the
   // grid's drag and drop.
   DIVUZEV_PLAIN(bool, OleDropTarget, false)
 
  private:
   TDedAdararAdoz* FOwner;
+  bool FOleDropRTF = false;
 };
 
 class TBalloonSettings : public TPersistent {
@@ -1157,6 +1174,137 @@ class TDedAdararAdoz : public TBaseGrid {
   bool SelectionPending() const { return FSelectionPending; }
   void SetSelectionPending(bool Value) { FSelectionPending = Value; }
 
+  // ===== Structure edits (DivUzev_Structure.cpp). Rows are display rows
+  // and columns real ones unless said otherwise. Every edit keeps the side
+  // lists in step with the rows and columns it moves: hidden rows (by
+  // real row), modified, enabled and selected rows, selected columns, cell
+  // controls, cell properties and the column order.
+  // Rows whose text in the (display) column came earlier go; with DoCase
+  // only texts equal in case count as the same.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  void AddRow();
+  void AddColumn();
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  // Clear, and the saved cells of the hidden rows too (they stay hidden).
+  void ClearAll();
+  void TrimColumn(int ACol);
+  void TrimRow(int ARow);
+  void TrimAll();
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  // Joins column 2 into column 1 (trimmed text + Separator + text) in the
+  // normal rows, then removes column 2.
+  void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+  void SwapColumns(int ACol1, int ACol2);
+  void SwapRows(int ARow1, int ARow2);
+  bool IsWideCell(int ACol, int ARow);
+  // The first cell (row by row) whose raw text is SubStr.
+  bool IsCell(const std::string& SubStr, int& ACol, int& ARow);
+
+  // ===== Per-cell accessors and selection queries (DivUzev_Accessors.cpp).
+  // Columns and rows as the cell store takes them. Reading a look never
+  // creates cell properties (a cell without them answers the default);
+  // writing always does, and repaints the cell.
+  TColor Colors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor ColorsTo(int ACol, int ARow) const;
+  void SetColorsTo(int ACol, int ARow, TColor Value);
+  TCellGradientDirection GradientDir(int ACol, int ARow) const;
+  void SetGradientDir(int ACol, int ARow, TCellGradientDirection Value);
+  bool ReadOnly(int ACol, int ARow) const;
+  void SetReadOnly(int ACol, int ARow, bool Value);
+  // Without properties: the grid's WordWrap.
+  bool WordWraps(int ACol, int ARow) const;
+  void SetWordWraps(int ACol, int ARow, bool Value);
+  TColor FontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles FontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  std::string FontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const std::string& Value);
+  int FontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  TAlignment Alignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+  // Name, size, style and colour of AFont.
+  void SetCellFont(int ACol, int ARow, TFont* AFont);
+  // A control placed over the cell (its rectangle grown by one pixel to
+  // the left and top); none removes it from the cell.
+  TControl* CellControls(int ACol, int ARow) const;
+  void SetCellControls(int ACol, int ARow, TControl* AControl);
+  // Over the columns from FixedCols: with clNone only the colour goes back
+  // to none; properties holding nothing else are freed.
+  void SetRowColor(int ARow, TColor AColor);
+  void SetRowColorTo(int ARow, TColor AColor);
+  void SetRowFontColor(int ARow, TColor AColor);
+
+  // Cells by real column and real row in their other forms.
+  std::string GetWideCellsEx(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
+  void SetWideCellsEx(int ACol, int ARow, const std::string& Value) { SetCellsEx(ACol, ARow, Value); }
+  std::string GetWideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  void SetWideCells(int ACol, int ARow, const std::string& Value) { SetCellEx(ACol, ARow, Value); }
+  // The object slot (a hidden row's saved one).
+  TObject* GetAllGridObject(int ACol, int ARow) const;
+  // The caller's object of the cell.
+  TObject* GetObjectsEx(int ACol, int ARow) const;
+  void SetObjectsEx(int ACol, int ARow, TObject* Value);
+  // The column by its position before the user moved columns.
+  std::string GetOriginalCells(int ACol, int ARow);
+  void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+  int GetLinesInCell(int ACol, int ARow);
+  // Rich text kept in a cell as one character per byte.
+  void CellToRich(int ACol, int ARow, TCustomRichEdit* RichEditor);
+  std::string RichToString(TCustomRichEdit* RichEditor);
+  void RichToCell(int ACol, int ARow, TCustomRichEdit* RichEditor);
+  bool UseHTMLHints() const { return FUseHTMLHints; }
+  void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+
+  // Selection queries (display columns and rows).
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool IsSelected(int ACol, int ARow);
+  // Tab-separated lines of the selected cells.
+  std::string SelectedText();
+
+  // ===== Column order (DivUzev_ColumnOrder.cpp)
+  // Shows hidden columns and moves every column back to where it was
+  // before the user moved columns.
+  void ResetColumnOrder();
+  // The position of the column first at ACol; the first column at ACol.
+  int ColumnPosition(int ACol);
+  int ColumnAtPosition(int ACol);
+  // The first real column whose row-0 text is AValue (case-sensitive).
+  int ColumnByHeader(const std::string& AValue);
+
+  // ===== What the tables' layouts set and the column grid uses
+  // The hint over a data cell is its text (before OnGridHint).
+  bool HintShowCells() const { return FHintShowCells; }
+  void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+  // The column a filter drop-down is open for, -1 when none.
+  int FilterColumn() const { return FFilterColumn; }
+  void SetFilterColumn(int Value) { FFilterColumn = Value; }
+  // The editor settings of the column a cell editor is about to open for,
+  // handed over by a column grid while it answers GetCellEditor; the
+  // in-place editors take them when they open. The drop-down count goes to
+  // ControlLook here.
+  virtual void TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int SpinMin, int SpinMax,
+                                        int SpinStep, TComponent* EditLink);
+
   // ===== Operations that the later topics fill in (DivUzev_Seams.cpp)
 
   // Footers and calculations.
@@ -1343,6 +1491,19 @@ class TDedAdararAdoz : public TBaseGrid {
   // The edit of (real column, row) ended ("GridEditDone").
   TGridColRowEvent OnEditCellDone;
   TNotifyEvent OnEditingDone;
+  // Clicks and picks (row before column in the cell clicks), fired by the
+  // keyboard and mouse handling and the in-place editors.
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnDblClickCell;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TComboChangeEvent OnComboChange;
+  // Sizing a column or row by its border may be refused.
+  TColumnSizeEvent OnColumnSize;
+  TRowSizeEvent OnRowSize;
+  // A line of a column's filter drop-down was chosen.
+  TFilterSelectEvent OnFilterSelect;
+  // The number format of a cell, and whether its text counts as a number.
+  TFloatFormatEvent OnGetFloatFormat;
 
   // The window procedure: "GridEditDone" and the grid timer.
   void WndProc(TMessage& Message) override;
@@ -1354,6 +1515,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void DestroyWnd() override;
   void Resize() override;
   void WMTimer(TMessage& Message) override;
+  // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
 
   // Grows the flag lists of the selection sets.
   static void GrowFlags(std::vector<uint8_t>& Flags, int Count);
@@ -1386,8 +1549,22 @@ class TDedAdararAdoz : public TBaseGrid {
   void EmptyRowSlots(int ARow);
   // Takes RCount display rows from ARow out of the grid (cells kept by the
   // caller or freed with DropProperties).
-  void DeleteRowsInternal(int ARow, int RCount, bool DropControls);
-  void InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls);
+  // Removed: the rows leave the grid (their flags go with them); otherwise
+  // they are being hidden and keep what is kept by real row.
+  void DeleteRowsInternal(int ARow, int RCount, bool DropControls, bool Removed = false);
+  // NewRows: rows that were not there before (not rows shown again).
+  void InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls, bool NewRows = true);
+  // ---- Structure edit helpers (DivUzev_Structure.cpp)
+  // Hidden rows after removed (inserted) display rows move with them.
+  void RenumberHiddenForRemoval(int RowIndex, int RCount);
+  void RenumberHiddenForInsertion(int FirstReal, int RCount);
+  // The bookkeeping of a row count changed in place.
+  void RowCountChanged();
+  // Cell properties from FromRow down learn their row again.
+  void RefreshOwnerRows(int FromRow);
+  void RebuildSelectedRowList();
+  bool FHintShowCells = false;
+  bool FUseHTMLHints = false;
   void FocusCellMove(int ACol, int ARow);
 
   // ---- Selection helpers

@@ -720,11 +720,12 @@ void TDedAdararAdoz::ColumnHeadersChanged(TObject*) {
 
 void TDedAdararAdoz::RowHeadersChanged(TObject*) { WriteRowHeaders(); }
 
-// Header texts go into the first fixed row (column) by display position.
+// Header entry i goes into row 0 of real column i (the column grid's item
+// i), hidden columns included; row headers into column 0 by row.
 void TDedAdararAdoz::WriteColumnHeaders() {
   if (TCustomGrid::FixedRows() < 1 && !FFixedRowAlways) return;
-  const int n = std::min(FColumnHeaders->Count(), ColCount());
-  for (int c = 0; c < n; ++c) SetCellEx(RealColIndex(c), 0, FColumnHeaders->Strings(c));
+  const int n = std::min(FColumnHeaders->Count(), TotalColCount());
+  for (int c = 0; c < n; ++c) SetCellEx(c, 0, FColumnHeaders->Strings(c));
 }
 
 void TDedAdararAdoz::WriteRowHeaders() {

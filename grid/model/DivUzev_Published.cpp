@@ -274,6 +274,7 @@ void PublishGrid() {
     P.Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor).Default(clHighlight);
     P.Color("HighlightTextColor", &C::HighlightTextColor, &C::SetHighlightTextColor).Default(clHighlightText);
     P.Color("HintColor", &C::HintColor, &C::SetHintColor).Default(clInfoBk);
+    P.Bool("HintShowCells", &C::HintShowCells, &C::SetHintShowCells).Default(false);
     P.Enum("HintShowLargeTextPos", &C::HintShowLargeTextPos, &C::SetHintShowLargeTextPos).Default(hpCell);
     P.Enum("HoverFixedCells", &C::HoverFixedCells, &C::SetHoverFixedCells).Default(hfNone);
     P.Object("HTMLSettings", &C::HTMLSettings);
@@ -387,6 +388,14 @@ void PublishGrid() {
     P.Event("OnRowDisjunctSelect", &C::OnRowDisjunctSelect);
     P.Event("OnRowDisjunctSelected", &C::OnRowDisjunctSelected);
     P.Event("OnSearchFooterAction", &C::OnSearchFooterAction);
+    P.Event("OnClickCell", &C::OnClickCell);
+    P.Event("OnDblClickCell", &C::OnDblClickCell);
+    P.Event("OnCheckBoxClick", &C::OnCheckBoxClick);
+    P.Event("OnComboChange", &C::OnComboChange);
+    P.Event("OnColumnSize", &C::OnColumnSize);
+    P.Event("OnRowSize", &C::OnRowSize);
+    P.Event("OnFilterSelect", &C::OnFilterSelect);
+    P.Event("OnGetFloatFormat", &C::OnGetFloatFormat);
   });
 }
 

@@ -1,6 +1,6 @@
 // The default bodies of the grid operations that painting, editing,
-// keyboard and mouse, footers, sorting, grouping, structure edits, import
-// and export fill in. Grouped by topic: a topic that gets its own
+// keyboard and mouse, footers, sorting, grouping, import and export fill
+// in. Grouped by topic: a topic that gets its own
 // DivUzev_<Topic>.cpp moves its group there.
 #include <algorithm>
 
@@ -36,26 +36,9 @@ void TDedAdararAdoz::WriteEditText(int ACol, int ARow, const std::string& Value)
 }
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-std::string TDedAdararAdoz::ReadCurrentCell() {
-  const TGridCoord b = BaseCell(RealCol(), Row());
-  return GetGridCell(b.X, b.Y);
+void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
+  FControlLook->SetDropDownCount(DropDownCount);
 }
-
-void TDedAdararAdoz::WriteCurrentCell(const std::string& Value) {
-  const TGridCoord b = BaseCell(RealCol(), Row());
-  SetCellEx(b.X, b.Y, Value);
-}
-
-std::string TDedAdararAdoz::GetCurrentCellText() {
-  const TGridCoord b = BaseCell(RealCol(), Row());
-  return GetCellEx(b.X, b.Y);
-}
-
-void TDedAdararAdoz::SetCurrentEditText(const std::string& Value) {
-  const TGridCoord b = BaseCell(RealCol(), Row());
-  SetEditText(b.X == RealCol() ? Col() : DisplColIndexOf(b.X), b.Y, Value);
-}
-
 void TDedAdararAdoz::RestoreEditCell() {}
 bool TDedAdararAdoz::ToggleCheckBoxCell(int, int, bool) { return false; }
 bool TDedAdararAdoz::ToggleRadioButtonCell(int, int, bool) { return false; }
@@ -122,11 +105,6 @@ void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
 void TDedAdararAdoz::SaveColPositions() {}
 void TDedAdararAdoz::LoadColPositions() {}
-
-void TDedAdararAdoz::SetColumnOrder() {
-  FColumnOrder->Clear();
-  for (int c = 0; c < ColCount(); ++c) FColumnOrder->Add(c);
-}
 
 void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
   TCustomGrid::MoveColumn(FromIndex, ToIndex);
@@ -206,97 +184,3 @@ void TDedAdararAdoz::UpdateSearchPanel(TObject*) {
 
 uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
 std::string TDedAdararAdoz::GetVersionString() const { return Version(); }
-
-// ---------------------------------------------------------------------------
-// Structure edits
-
-void TDedAdararAdoz::RemoveRowsInternal(int ARow, int RCount) { DeleteRowsInternal(ARow, RCount, true); }
-
-void TDedAdararAdoz::RemoveRowsEx(int RowIndex, int RCount) {
-  if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
-  RCount = std::min(RCount, RowCount() - RowIndex);
-  const int lastReal = RealRowIndex(RowIndex + RCount - 1);
-  // The callers keep the cells: only the slots are given up.
-  for (int r = RowIndex; r < RowIndex + RCount; ++r) EmptyRowSlots(r);
-  DeleteRowsInternal(RowIndex, RCount, false);
-  FMaxRowCount = std::max(RowCount(), FMaxRowCount - RCount);
-  for (int i = 0; i < FGridItems->Count(); ++i) {
-    TGridItem* item = FGridItems->Items(i);
-    if (item->Level() == 0 && item->Idx() > lastReal) item->SetIdx(item->Idx() - RCount);
-  }
-}
-
-void TDedAdararAdoz::RemoveRows(int RowIndex, int RCount) {
-  if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
-  RCount = std::min(RCount, RowCount() - RowIndex);
-  const int firstReal = RealRowIndex(RowIndex);
-  for (int i = 0; i < FGridItems->Count(); ++i) {
-    TGridItem* item = FGridItems->Items(i);
-    if (item->Level() == 0 && item->Idx() > firstReal) item->SetIdx(item->Idx() - RCount);
-  }
-  for (int i = 0; i < RCount; ++i) {
-    if (FShowModified->Enabled() && RowIndex < FModifiedRows->Count()) FModifiedRows->Delete(RowIndex);
-    if (FUseEnabledRows && RowIndex < FDisabledRows->Count()) FDisabledRows->Delete(RowIndex);
-  }
-  DeleteRowsInternal(RowIndex, RCount, true);
-  FMaxRowCount = std::max(RowCount(), FMaxRowCount - RCount);
-  CellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
-}
-
-void TDedAdararAdoz::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
-  if (RCount <= 0) return;
-  RowIndex = std::clamp(RowIndex, 0, RowCount());
-  const int firstReal = RealRowIndex(RowIndex);
-  InsertRowsInternal(RowIndex, RCount, UpdateCellControls);
-  for (int i = 0; i < FGridItems->Count(); ++i) {
-    TGridItem* item = FGridItems->Items(i);
-    if (item->Level() == 0 && item->Idx() >= firstReal) item->SetIdx(item->Idx() + RCount);
-  }
-  CellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
-}
-
-void TDedAdararAdoz::RemoveCols(int ColIndex, int CCount) {
-  if (ColIndex < 0 || CCount <= 0) return;
-  CCount = std::min(CCount, TotalColCount() - ColIndex);
-  if (CCount <= 0) return;
-  for (int i = 0; i < CCount && ColCount() > 1; ++i) TBaseGrid::DeleteColumn(DisplColIndexOf(ColIndex));
-  CellsChanged(TRect(ColIndex, 0, ColIndex + CCount, RowCount() - 1));
-}
-
-void TDedAdararAdoz::InsertCols(int ColIndex, int CCount) {
-  if (ColIndex < 0 || CCount <= 0) return;
-  const int total = TotalColCount();
-  ColIndex = std::min(ColIndex, total);
-  TDedAdararAdoz::SetColCount(ColCount() + CCount);
-  for (int r = 0; r < RowCount(); ++r) {
-    for (int c = total - 1; c >= ColIndex; --c) {
-      SetGridCell(c + CCount, r, GetGridCell(c, r));
-      TCellProperties* props = GetGridObject(c, r);
-      if (props != nullptr) props->SetOwnerCol(c + CCount);
-      SetGridObject(c + CCount, r, props);
-    }
-    for (int c = ColIndex; c < ColIndex + CCount; ++c) {
-      SetGridCell(c, r, "");
-      SetGridObject(c, r, nullptr);
-    }
-  }
-  for (int& h : FHiddenCols)
-    if (h >= ColIndex) h += CCount;
-  CellsChanged(TRect(ColIndex, 0, ColIndex + CCount, RowCount() - 1));
-}
-
-void TDedAdararAdoz::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  for (int r = ARow1; r <= ARow2; ++r) {
-    for (int c = ACol1; c <= ACol2; ++c) {
-      if (!FClearTextOnly && HasCellProperties(c, r)) FreeCellPropertiesRange(c, r, c, r);
-      if (!ComponentState().Contains(csDestroying) && !GetGridCell(c, r).empty()) SetCellEx(c, r, "");
-    }
-  }
-  if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= ColCount() - 1 && ARow2 >= RowCount() - 1) SetHasCellProps(false);
-  if (!ComponentState().Contains(csDestroying)) CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
-}
-
-void TDedAdararAdoz::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  for (int r = ARow1; r <= ARow2; ++r)
-    for (int c = ACol1; c <= ACol2; ++c) SetCellEx(c, r, Trim(GetCellEx(c, r)));
-}
