@@ -58,6 +58,7 @@ const char* const Settings_File_Name = "Quorvane.xml";
 const char* const Default_IP_Address = "192.168.2.205";
 const char* const Updater_Program_Name = "Ethernet_Update";
 const char* const Updater_Script_Name = "Ethernet_Update.xml";
+const char* const Maker_Company_Name = "Korvel";
 
 std::string Join_Path(std::string_view Dir, std::string_view Name) {
   std::string path(Dir);

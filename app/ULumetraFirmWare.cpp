@@ -298,9 +298,12 @@ void TFLumetraFirmWare::Show_Project_Lines() {
   if (!Project_Dir.empty()) {
     L_Name_Conf->SetCaption(Lang(11));
     L_Name_Conf_L2->SetCaption(Project_Name);
+    // A name too long for the frame ends in "..."; the hint holds it whole.
+    L_Name_Conf_L2->SetHint(Project_Name);
   } else {
     L_Name_Conf->SetCaption(Lang(9));
     L_Name_Conf_L2->SetCaption(Lang(10));
+    L_Name_Conf_L2->SetHint("");
   }
 }
 
@@ -505,7 +508,7 @@ void TFLumetraFirmWare::Update_Device() {
     return;
   }
   TCustomForm* boot = Find_Form("FBoot");
-  if (boot == nullptr) return Step_Not_Available();
+  if (boot == nullptr) return;
   if (auto* update = dynamic_cast<IUpdateDialog*>(boot)) update->Set_Form_Type(1);
   boot->ShowModal();
 }
@@ -531,11 +534,15 @@ void TFLumetraFirmWare::BACnet_EDE_File() {
     Step_Not_Available();
 }
 
+bool TFLumetraFirmWare::Program_Running() {
+  return running_ || (still_running_ && still_running_->Running());
+}
+
 TProcessResult TFLumetraFirmWare::Start_Program(const std::string& NomeSW, const std::string& Parameter,
                                                 bool Tipo) {
   (void)Tipo;
   TProcessResult result;
-  if (running_ || (still_running_ && still_running_->Running())) {
+  if (Program_Running()) {
     result.Outcome = poFailedToStart;
     result.Error = "The previous run of the program has not ended yet";
     return result;

@@ -142,7 +142,9 @@ class TFLumetraFirmWare : public TForm, public ILangForm {
   // its own to hide.
   TProcessResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool Tipo);
   unsigned Program_Time_Cap_Ms = 150000;
-  bool Program_Running() const { return running_; }
+  // True while a run is in progress, and while a program left running by
+  // its time-out is still alive.
+  bool Program_Running();
 
   // Shows the form named InstanceName modally; false when it does not exist.
   bool Show_Step_Form(const std::string& InstanceName);

@@ -191,9 +191,11 @@ void Read_CAN_Identity(const TRow_Attribute& Row, TCAN_Frame_Entry& e) {
   e.Frame_COB_ID = static_cast<std::uint32_t>(Number(Row("COBID"), 0));
   std::optional<std::string> type = Row("CAN_Type");
   std::string t = type ? Trim(*type) : std::string();
-  // A row without a type passes the editors' check against the 29-bit range;
-  // an identifier that does not fit 11 bits can only be meant as a 29-bit one.
-  if (t == "2.0B (29 bits)" || (t.empty() && e.Frame_COB_ID > 0x7FF)) e.Frame_COB_ID |= Frame_COB_ID_29_Bit;
+  // A row without a type passes the editors' check against the 29-bit range
+  // (CAN_Max_COB_ID): an identifier that does not fit 11 bits can only be
+  // meant as a 29-bit one.
+  if (t == "2.0B (29 bits)" || (e.Frame_COB_ID > 0x7FF && CAN_Max_COB_ID(t) > 0x7FF))
+    e.Frame_COB_ID |= Frame_COB_ID_29_Bit;
   e.Frame_Length = Low8(Number(Row("Dim"), 8));
 }
 
@@ -307,6 +309,11 @@ std::uint8_t PLC_Area_Code(std::string_view Text) {
   if (Text == "Output (Q)") return 0x82;
   if (Text == "Flags (M) (Merker)") return 0x83;
   return 0x80;
+}
+
+std::uint32_t CAN_Max_COB_ID(std::string_view Type) {
+  const std::string t = Trim(Type);
+  return t == "2.0B (29 bits)" || t.empty() ? 0x1FFFFFFFu : 0x7FFu;
 }
 
 bool CAN_Row_Taken(const TRow_Attribute& Row) {

@@ -140,6 +140,13 @@ std::uint8_t PLC_Area_Code(std::string_view Text);
 // the row lacks it.
 using TRow_Attribute = std::function<std::optional<std::string>(const char* Name)>;
 
+// The largest identifier a CAN row of this type may carry, one rule for the
+// editors' check and the compiler: 0x1FFFFFFF for "2.0B (29 bits)" and for a
+// row without a type (compiled as a 29-bit frame when it does not fit 11
+// bits), 0x7FF for "2.0A (11 bits)" and any other text, which compile as
+// 11-bit frames. The type is trimmed first.
+std::uint32_t CAN_Max_COB_ID(std::string_view Type);
+
 // The per-row steps of the table readers.
 bool CAN_Row_Taken(const TRow_Attribute& Row);
 TCAN_Frame_Entry Compile_CAN_Receive_Row(const TRow_Attribute& Row);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/UAbout.h"
+#include "app/UBoot.h"
 #include "app/ULumetraFirmWare.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
@@ -18,6 +19,8 @@
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/model/DivUzev.h"
+#include "grid/base/VevXPVS.h"
+#include "tables/network/USNMP_MIB.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -54,6 +57,8 @@ std::string User_Data_Folder() {
 
 void Initialize_Units() {
   static const bool done = [] {
+    // The grid units first: the visual-styles binding before anything draws.
+    LoadUxTheme();
     InitializeDivUzevUnit();
     RegisterLbButtonClasses();
     return true;
@@ -62,13 +67,16 @@ void Initialize_Units() {
 }
 
 void Create_Forms() {
+  // The writers of description files run from the main window's steps.
+  On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
   Create(FLumetraFirmWare);
   Create(FAbout);
   Create(FNew_Project);
   Create(FOpenConf);
   Create(FSoftOptions);
   Create(FParGen);
-  // The forms of later units follow here, in this order: FBoot,
+  Create(FBoot);
+  // The forms of later units follow here, in this order:
   // FS7_Protocol_Set_Access, FKNXAccess, FIEC61850_Variables,
   // FTLS_Server_Known_Cert, FReceiveCAN, FTransmitCAN, FSet_PDO_Access,
   // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,
@@ -99,6 +107,7 @@ int Run_Configurator() {
   }
   Application->Run();
   FinalizeDivUzevUnit();
+  FreeUxTheme();
   return 0;
 }
 

@@ -71,6 +71,12 @@ class IWindowPeer {
   // The screen point of the window's top-left corner (client area for a
   // top-level window).
   virtual TPoint ScreenOrigin() = 0;
+  // Top-level windows only: the window to stay above and leave with (0 for
+  // none), set before the window is shown.
+  virtual void SetOwner(HWND Owner) = 0;
+  // Top-level windows only: the sizes the user may give the window, with the
+  // meaning of TPeerParams::Bounds; 0 is no limit.
+  virtual void SetSizeLimits(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight) = 0;
 };
 
 enum TPeerMouseAction { pmaDown, pmaUp, pmaDoubleClick, pmaMove };

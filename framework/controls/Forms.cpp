@@ -148,7 +148,21 @@ class TControlWindowEvents : public IWindowEvents {
   void PeerActivated(HWND Wnd, bool Active) override {
     if (!Active) return;
     auto* f = dynamic_cast<TCustomForm*>(FindControl(Wnd));
-    if (f != nullptr && f->Showing() && f->AcceptsInput() && GetActiveWindow() != Wnd) f->BringFormToFront();
+    if (f == nullptr || !f->Showing()) return;
+    if (f->AcceptsInput()) {
+      if (GetActiveWindow() != Wnd) f->BringFormToFront();
+      return;
+    }
+    // A click on a form waiting for a modal one comes back to the modal one,
+    // as the user expects of a dialog.
+    if (Screen != nullptr)
+      for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* m = Screen->Forms(i);
+        if (m->FormState().Contains(fsModal) && m->Showing() && m->AcceptsInput()) {
+          m->BringFormToFront();
+          break;
+        }
+      }
   }
 };
 
@@ -902,6 +916,20 @@ void TCustomForm::PositionForShowing() {
 
 void TCustomForm::UpdateShowing() { TWinControl::UpdateShowing(); }
 
+namespace {
+// The window a form about to show stays above: a modal form above the form
+// it was opened from, any other form above the main form.
+HWND OwnerForShowing(const TCustomForm* Form) {
+  if (Form->FormState().Contains(fsModal)) {
+    HWND active = GetActiveWindow();
+    auto* f = dynamic_cast<TCustomForm*>(FindControl(active));
+    if (f != nullptr && f != Form && f->Showing()) return active;
+  }
+  TCustomForm* main = Application != nullptr ? Application->MainForm() : nullptr;
+  return main != nullptr && main != Form && main->HandleAllocated() ? main->Handle() : 0;
+}
+}  // namespace
+
 void TCustomForm::CMShowingChanged(TMessage& Message) {
   // A window made again for new looks is the same form still on screen.
   bool recreating = controlState_.Contains(csRecreating);
@@ -918,6 +946,9 @@ void TCustomForm::CMShowingChanged(TMessage& Message) {
     }
     formState_ >> fsShowing;
     UpdatePeerBounds();
+    // A window made again keeps the owner it was shown with.
+    if (!recreating || !IsWindow(ownerWnd_)) ownerWnd_ = OwnerForShowing(this);
+    if (peer_) peer_->SetOwner(ownerWnd_);
     TWinControl::CMShowingChanged(Message);
     if (Screen != nullptr) Screen->MoveToFront(this);
     if (!(exStyle_ & WS_EX_NOACTIVATE)) BringFormToFront();
@@ -1157,6 +1188,8 @@ void THintWindow::CreateParams(TCreateParams& Params) {
   Params.Style = WS_POPUP | WS_BORDER;
   Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   Params.WindowClassStyle |= CS_SAVEBITS;
+  // Above the form whose control it explains.
+  Params.WndParent = GetActiveWindow();
 }
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {

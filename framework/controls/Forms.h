@@ -175,6 +175,8 @@ class TCustomForm : public TWinControl {
   int focusCount_ = 0;
   bool created_ = false;
   bool modalDisabled_ = false;
+  // The window this form stays above while shown.
+  HWND ownerWnd_ = 0;
   std::unique_ptr<TControlCanvas> canvas_;
 };
 

@@ -71,7 +71,8 @@ TEchoReply TIcmpPinger::Echo(const std::string& Host, int PayloadSize, int Timeo
   }
 
   TSocket s;
-  if (!OpenIcmp(s)) throw ESocketError(std::string("Cannot open an ICMP socket: ") + std::strerror(errno));
+  if (!OpenIcmp(s))
+    throw EIcmpUnavailable(std::string("Cannot open an ICMP socket: ") + std::strerror(errno));
 
   if (PayloadSize < 0) PayloadSize = 0;
   if (PayloadSize > 65000) PayloadSize = 65000;

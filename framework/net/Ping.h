@@ -8,6 +8,12 @@
 #include <memory>
 #include <string>
 
+#include "framework/rtl/SysUtils.h"
+
+// No ICMP socket may be opened by this process: the system allows neither
+// ping sockets for its group nor raw sockets for it.
+CF_DECLARE_EXCEPTION(EIcmpUnavailable, ESocketError)
+
 struct TEchoReply {
   bool Answered = false;
   // Bytes of the answer (ICMP header and echo data); 0 when no answer came
@@ -21,7 +27,7 @@ class IPinger {
   virtual ~IPinger() = default;
   // Sends one echo with PayloadSize bytes of data and waits at most
   // TimeoutMs for the answer. Raises ESocketError when the host cannot be
-  // resolved or no ICMP socket can be opened.
+  // resolved, EIcmpUnavailable when no ICMP socket can be opened.
   virtual TEchoReply Echo(const std::string& Host, int PayloadSize, int TimeoutMs) = 0;
 };
 

@@ -446,6 +446,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   // The cell painter behind DrawCell, PaintCell and PaintCellExt.
   virtual void DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
                            bool DrawContent);
+  // The rounded face of a selected cell in the selection style's colours
+  // (the unfocused set while the grid has no focus).
+  void DrawSelectionFace(TCanvas* ACanvas, int ACol, const TRect& R);
   // Moves the current cell onto the base cell of its merged area.
   void MoveToBaseCell();
   void RepaintFixedColMerges();
@@ -493,6 +496,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   int FMergeCount = 0;
 
  private:
+  struct TPaintPass;
+  // Paint passes under way (the stamps of merged areas count only in one).
+  int FPaintPassDepth = 0;
   // The properties in the slot of a cell inside the grid, else none.
   TCellProperties* PropsAt(int ACol, int ARow) const;
   // Moves (ACol, ARow) to the base cell its properties record; the cell's

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 #include "app/UComon.h"
 
 // A fresh folder under the system's temporary folder, removed afterwards.
@@ -14,7 +16,9 @@ class TScratchDir {
  public:
   TScratchDir() {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("cf_app_") + info->test_suite_name() + "_" + info->name();
+    // The process id keeps two test runs on one machine (two checkouts) apart.
+    std::string name = std::string("cf_app_") + info->test_suite_name() + "_" + info->name() + "_" +
+                       std::to_string(::getpid());
     for (char& c : name)
       if (c == '/') c = '_';
     path_ = std::filesystem::temp_directory_path() / name;
@@ -54,6 +58,8 @@ class TCommonGlobalsScope {
         projects_dir_(Projects_Dir),
         language_dir_(Language_Dir),
         last_ip_(Last_IP_Address),
+        option_index_(Update_Option_Index),
+        read_back_(Update_Read_Back),
         language_(Language_Name),
         internet_(Opt_Enable_Internet),
         update_(Opt_Enable_Update),
@@ -67,6 +73,8 @@ class TCommonGlobalsScope {
     Projects_Dir = projects_dir_;
     Language_Dir = language_dir_;
     Last_IP_Address = last_ip_;
+    Update_Option_Index = option_index_;
+    Update_Read_Back = read_back_;
     Language_Name = language_;
     Opt_Enable_Internet = internet_;
     Opt_Enable_Update = update_;
@@ -78,5 +86,7 @@ class TCommonGlobalsScope {
  private:
   std::string project_name_, project_dir_, app_dir_, master_dir_, projects_dir_, language_dir_, last_ip_,
       language_;
+  int option_index_;
+  bool read_back_;
   bool internet_, update_, jump_, auto_size_;
 };

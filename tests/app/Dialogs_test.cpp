@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UAbout.h"
+#include "app/UBoot.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/UParGen.h"
@@ -26,6 +27,7 @@ TEST_F(TDialogsTest, EscapeClosesEachDialog) {
       {"open project", FOpenConf, mrCancel},
       {"options", FSoftOptions, mrCancel},
       {"communication parameters", FParGen, mrCancel},
+      {"device update", FBoot, mrCancel},
   };
   for (const auto& c : cases) {
     TDialogResponder r;

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -31,6 +32,7 @@
 
 #include "framework/backend/Backend.h"
 #include "framework/backend/qt/QtPainter.h"
+#include "framework/backend/qt/QtTestProbe.h"
 #include "framework/controls/WinApi.h"
 
 namespace {
@@ -228,7 +230,9 @@ class TPeerWidget : public QWidget {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_KeyCompression, false);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Dead keys, compose sequences and input methods hand over their text
+    // as a commit.
+    setAttribute(Qt::WA_InputMethodEnabled, true);
   }
   void Detach() { handle_ = 0; }
   HWND Handle() const { return handle_; }
@@ -244,6 +248,7 @@ class TPeerWidget : public QWidget {
   void wheelEvent(QWheelEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override { Key(e, true); }
   void keyReleaseEvent(QKeyEvent* e) override { Key(e, false); }
+  void inputMethodEvent(QInputMethodEvent* e) override;
   void leaveEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void moveEvent(QMoveEvent* e) override;
@@ -361,6 +366,13 @@ class TQtPeer : public IWindowPeer {
     QPoint p = w_->mapToGlobal(QPoint(0, 0));
     return TPoint(p.x(), p.y());
   }
+  void SetOwner(HWND Owner) override;
+  void SetSizeLimits(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight) override {
+    if (!w_ || !topLevel_) return;
+    w_->setMinimumSize(std::max(0, MinWidth), std::max(0, MinHeight));
+    w_->setMaximumSize(MaxWidth > 0 ? MaxWidth : QWIDGETSIZE_MAX,
+                       MaxHeight > 0 ? MaxHeight : QWIDGETSIZE_MAX);
+  }
   TPeerWidget* Widget() const { return w_.data(); }
 
  private:
@@ -404,7 +416,9 @@ class TQtBackend : public IBackend {
       else if (P.ToolWindow)
         flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
       else {
-        flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+        // An owned window is a dialog to the window system, which then keeps
+        // it above its owner.
+        flags = (P.Owner != 0 ? Qt::Dialog : Qt::Window) | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
         if (P.SystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (P.MinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
         if (P.MaximizeBox && P.Sizeable) flags |= Qt::WindowMaximizeButtonHint;
@@ -420,15 +434,7 @@ class TQtBackend : public IBackend {
       w->setWindowTitle(QString::fromStdString(P.Caption).remove('&'));
       if (!P.Sizeable && !P.Frameless)
         w->setFixedSize(std::max(0, P.Bounds.Width()), std::max(0, P.Bounds.Height()));
-      if (P.Owner != 0) {
-        auto it = widgets_.find(P.Owner);
-        if (it != widgets_.end() && it->second) {
-          w->winId();
-          it->second->winId();
-          if (w->windowHandle() && it->second->windowHandle())
-            w->windowHandle()->setTransientParent(it->second->windowHandle());
-        }
-      }
+      if (P.Owner != 0) SetTransientParent(w, P.Owner);
     }
     if (!top) w->setVisible(P.Visible);
     widgets_[P.Handle] = w;
@@ -436,6 +442,36 @@ class TQtBackend : public IBackend {
   }
 
   void Forget(HWND Handle) { widgets_.erase(Handle); }
+
+  std::vector<HWND> Handles() const {
+    std::vector<HWND> out;
+    for (const auto& [h, w] : widgets_) out.push_back(h);
+    return out;
+  }
+
+  TPeerWidget* WidgetOf(HWND Handle) const {
+    auto it = widgets_.find(Handle);
+    return it != widgets_.end() ? it->second.data() : nullptr;
+  }
+
+  // Makes W's window stay above Owner's (none for 0). A stale link that would
+  // close a loop (the owner's chain reaching back to W) is dropped first.
+  void SetTransientParent(QWidget* W, HWND Owner) {
+    W->winId();
+    QWindow* window = W->windowHandle();
+    if (window == nullptr) return;
+    QWindow* parent = nullptr;
+    if (TPeerWidget* o = WidgetOf(Owner); o != nullptr && o != W) {
+      o->winId();
+      parent = o->windowHandle();
+    }
+    for (QWindow* p = parent; p != nullptr; p = p->transientParent())
+      if (p->transientParent() == window) {
+        p->setTransientParent(nullptr);
+        break;
+      }
+    window->setTransientParent(parent);
+  }
 
   void ProcessEvents() override {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -696,6 +732,23 @@ class TQtBackend : public IBackend {
 
 void ForgetWidget(TQtBackend* Backend, HWND Handle) { Backend->Forget(Handle); }
 
+void TQtPeer::SetOwner(HWND Owner) {
+  if (!w_ || !topLevel_) return;
+  // A framed window is a dialog exactly while it has an owner; the window
+  // type only changes while the window is hidden.
+  Qt::WindowFlags flags = w_->windowFlags();
+  Qt::WindowType type = w_->windowType();
+  Qt::WindowType wanted = type;
+  if (type == Qt::Window && Owner != 0) wanted = Qt::Dialog;
+  if (type == Qt::Dialog && Owner == 0) wanted = Qt::Window;
+  if (wanted != type) {
+    bool visible = w_->isVisible();
+    w_->setWindowFlags((flags & ~Qt::WindowType_Mask) | wanted);
+    if (visible) w_->show();
+  }
+  backend_->SetTransientParent(w_.data(), Owner);
+}
+
 bool TPeerWidget::event(QEvent* e) {
   switch (e->type()) {
     case QEvent::ShortcutOverride:
@@ -766,7 +819,16 @@ void TPeerWidget::Key(QKeyEvent* e, bool Down) {
   if (!Down && e->isAutoRepeat()) return;
   bool keypad = (e->modifiers() & Qt::KeypadModifier) != 0;
   WORD vk = VirtualKeyFor(e->key(), keypad);
+  char32_t typed = 0;
+  if (QList<uint> u = e->text().toUcs4(); u.size() == 1 && u[0] >= 0x20 && u[0] != 0x7F)
+    typed = static_cast<char32_t>(u[0]);
+  // A key of another layout or script (é, Щ, 日) has no virtual key of its
+  // own: it comes as the character it types. Its release often comes
+  // without the text.
+  static bool packetDown = false;
+  if (vk == 0 && (typed != 0 || (!Down && packetDown))) vk = VK_PACKET;
   if (vk == 0) return;
+  if (vk == VK_PACKET) packetDown = Down;
   quint32 native = e->nativeScanCode();
   int scan = -1;
   bool extended = false;
@@ -800,9 +862,27 @@ void TPeerWidget::Key(QKeyEvent* e, bool Down) {
     auto u = text.toUcs4();
     if (u.size() == 1) ch = static_cast<char32_t>(u[0]);
   }
+  // AltGr is Ctrl with the right Alt, as the platform's layouts have it: the
+  // keys typed with it are characters, not Alt shortcuts.
+  bool altGr = e->key() == Qt::Key_AltGr;
   try {
+    if (altGr && Down) backend_->Events()->PeerKey(VK_CONTROL, 0x1D, false, true, e->isAutoRepeat(), 0);
     backend_->Events()->PeerKey(vk, scan, extended, Down, e->isAutoRepeat(), ch);
+    if (altGr && !Down) backend_->Events()->PeerKey(VK_CONTROL, 0x1D, false, false, false, 0);
   } catch (...) {
+  }
+}
+
+void TPeerWidget::inputMethodEvent(QInputMethodEvent* e) {
+  e->accept();
+  if (backend_->Events() == nullptr) return;
+  for (uint c : e->commitString().toUcs4()) {
+    if (c < 0x20 || c == 0x7F) continue;
+    try {
+      backend_->Events()->PeerKey(VK_PACKET, -1, false, true, false, static_cast<char32_t>(c));
+      backend_->Events()->PeerKey(VK_PACKET, -1, false, false, false, 0);
+    } catch (...) {
+    }
   }
 }
 
@@ -847,3 +927,56 @@ void TPeerWidget::changeEvent(QEvent* e) {
 }  // namespace
 
 std::unique_ptr<IBackend> CreateQtBackend() { return std::make_unique<TQtBackend>(); }
+
+namespace {
+TPeerWidget* ProbeWidget(HWND Wnd) {
+  auto* b = dynamic_cast<TQtBackend*>(Backend());
+  return b != nullptr ? b->WidgetOf(Wnd) : nullptr;
+}
+
+void SendKey(QWidget* W, QEvent::Type Type, int Key, const QString& Text) {
+  QKeyEvent e(Type, Key, Qt::NoModifier, Text);
+  QCoreApplication::sendEvent(W, &e);
+}
+}  // namespace
+
+bool QtTypeKey(HWND Wnd, const std::string& Utf8Char, bool AltGr) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  QString text = QString::fromStdString(Utf8Char);
+  if (w == nullptr || text.isEmpty()) return false;
+  // Qt names a character key by the character's capital.
+  QList<uint> u = text.toUpper().toUcs4();
+  int key = static_cast<int>(u.front());
+  if (AltGr) SendKey(w, QEvent::KeyPress, Qt::Key_AltGr, QString());
+  SendKey(w, QEvent::KeyPress, key, text);
+  SendKey(w, QEvent::KeyRelease, key, text);
+  if (AltGr) SendKey(w, QEvent::KeyRelease, Qt::Key_AltGr, QString());
+  return true;
+}
+
+bool QtCommitText(HWND Wnd, const std::string& Utf8Text) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr) return false;
+  QInputMethodEvent e;
+  e.setCommitString(QString::fromStdString(Utf8Text));
+  QCoreApplication::sendEvent(w, &e);
+  return true;
+}
+
+bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr || !w->isWindow()) return false;
+  Facts = TQtWindowFacts();
+  Facts.Dialog = w->windowType() == Qt::Dialog;
+  if (QWindow* h = w->windowHandle(); h != nullptr && h->transientParent() != nullptr) {
+    auto* b = dynamic_cast<TQtBackend*>(Backend());
+    for (HWND c : b->Handles())
+      if (TPeerWidget* o = b->WidgetOf(c); o != nullptr && o->windowHandle() == h->transientParent())
+        Facts.TransientParent = c;
+  }
+  Facts.MinWidth = w->minimumWidth();
+  Facts.MinHeight = w->minimumHeight();
+  Facts.MaxWidth = w->maximumWidth() >= QWIDGETSIZE_MAX ? 0 : w->maximumWidth();
+  Facts.MaxHeight = w->maximumHeight() >= QWIDGETSIZE_MAX ? 0 : w->maximumHeight();
+  return true;
+}
