@@ -18,9 +18,9 @@
 #include "controls/button/LbButton.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
-#include "grid/model/DivUzev.h"
 #include "grid/base/VevXPVS.h"
 #include "tables/network/USNMP_MIB.h"
+#include "grid/model/DivUzev.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
