@@ -195,7 +195,10 @@ void TDedAdararAdoz::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     std::unique_ptr<TRegion> Clip;
     TPenMode Mode;
     ~TCanvasScope() {
-      C->SelectClipRegion(Clip.get());
+      // Only a clip that a step or event changed is put back.
+      const TRegion* now = C->ClipRegion();
+      if ((now == nullptr) != (Clip == nullptr) || (now != nullptr && !(*now == *Clip)))
+        C->SelectClipRegion(Clip.get());
       C->Pen()->SetMode(Mode);
       C->Pen()->SetStyle(psSolid);
       C->Pen()->SetWidth(1);
@@ -224,8 +227,13 @@ void TDedAdararAdoz::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
   LayoutGraphic(P);
 
   // 6., 7.
-  if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone)
+  if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone) {
+    // Without a selection colour the background painted nothing for the
+    // selection: the cell shows the system's.
+    ACanvas->Brush()->SetStyle(bsSolid);
     ACanvas->Brush()->SetColor(clHighlight);
+    ACanvas->FillRect(P.R);
+  }
   if (FZoomFactor != 0) ACanvas->Font()->SetSize(ACanvas->Font()->Size() + FZoomFactor);
   P.SavedBrush = ACanvas->Brush()->Color();
   P.SavedFontColor = ACanvas->Font()->Color();
@@ -506,11 +514,13 @@ void TDedAdararAdoz::PaintCellButtons(TCellPaint& P) {
 void TDedAdararAdoz::PaintCellBorders(TCellPaint& P) {
   TCanvas* c = P.C;
   TCellBorders borders;
-  if (!OnGetCellBorder && !OnGetCellBorderProp && !(P.RCol > 0 && HasNodes()) && !FGrouping->SummaryLine())
-    return;  // nothing can ask for borders: skip the pens
   TPen saved;
   saved.Assign(c->Pen());
   GetCellBorder(P.RCol, P.Row, c->Pen(), borders);
+  if (borders.Empty() && !OnGetCellBorderProp) {
+    c->Pen()->Assign(&saved);
+    return;
+  }
   TPen left, top, right, bottom;
   left.Assign(c->Pen());
   top.Assign(c->Pen());

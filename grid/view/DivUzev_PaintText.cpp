@@ -309,7 +309,10 @@ void TDedAdararAdoz::DrawPlainText(TCellPaint& P, std::string Text, TRect R, int
       (P.Graphic->CellType == ctEmpty || P.Graphic->CellType == ctValue))
     DrawErrorMarker(this, c, Text, ErrLen, ErrPos, LineHeight, R);
   if (SortCell && FixedRows() > 0 && (P.Col >= FixedCols() || FSortSettings->FixedCols())) {
-    w = std::clamp(w, 0, std::max(0, R.Width() - 16));
+    // The glyph is placed in the cell's rectangle, not the text's.
+    TRect cell = P.R;
+    if (P.FilterGlyph) cell.Right -= 16;
+    w = std::clamp(w, 0, std::max(0, cell.Width() - 16));
     int gw = 0;
     if (P.Graphic != nullptr &&
         (P.Graphic->CellHAlign == haLeft || (P.Graphic->CellHAlign == haBeforeText && P.HA == taLeftJustify)))
@@ -317,13 +320,13 @@ void TDedAdararAdoz::DrawPlainText(TCellPaint& P, std::string Text, TRect R, int
     int x;
     switch (P.HA) {
       case taRightJustify:
-        x = R.Right - w - 10;
+        x = cell.Right - w - 10;
         break;
       case taCenter:
-        x = R.Left + 8;
+        x = cell.Left + 8;
         break;
       default:
-        x = R.Left + w + gw + 10;
+        x = cell.Left + w + gw + 10;
         break;
     }
     PaintSortGlyph(P, x);
