@@ -1,5 +1,5 @@
 // The Qt side of the table benchmarks.
-#include "bench/support/QtTablePeer.h"
+#include "framework/backend/qt/benchpeers/QtTablePeer.h"
 
 #include <QApplication>
 #include <QHeaderView>
