@@ -12,7 +12,7 @@
 #include <string>
 
 #include "bench/support/BenchTable.h"
-#include "bench/support/QtTablePeer.h"
+#include "framework/backend/qt/benchpeers/QtTablePeer.h"
 #include "framework/graphics/Graphics.h"
 #include "grid/model/DivUzev.h"
 
