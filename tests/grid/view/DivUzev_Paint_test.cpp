@@ -503,6 +503,33 @@ TEST(DivUzevPaint, TheBackgroundGradientSkipsCellsWithTheirOwnColour) {
   EXPECT_GT(bands(f.Paint(3, 2)), 4);
 }
 
+TEST(DivUzevPaint, TiledBackgroundsLineUpAcrossCells) {
+  TFixture f;
+  TDedAdararAdoz* g = f.g;
+  // Seven columns of distinct greys: a tile's column shows where it lies.
+  TBitmap tile(7, 4);
+  for (int x = 0; x < 7; ++x)
+    for (int y = 0; y < 4; ++y) tile.Canvas()->SetPixels(x, y, RGB(30 * x, 30 * x, 30 * x));
+  g->BackGround()->SetBitmap(&tile);
+  g->BackGround()->SetDisplay(bdTile);
+  g->BackGround()->SetCells(bcNormal);
+  g->SetSelection(TGridRect(4, 4, 4, 4));
+  TRecordingCanvas canvas(g->Width(), g->Height());
+  g->PaintGrid(&canvas);
+  SaveArtefact(canvas.TargetBitmap(), "grid_tiled_background");
+  const TRect left = g->CellRect(1, 2), right = g->CellRect(2, 2);
+  const int y = left.Top + 10;
+  // Both cells show the one picture that starts at the first normal cell.
+  auto tileColumn = [&](int X) { return GetRValue(canvas.Pixels(X, y)) / 30; };
+  for (int x :
+       {left.Left + 1, left.Left + 40, left.Right - 2, right.Left + 1, right.Left + 5, right.Right - 2})
+    EXPECT_EQ(tileColumn(x), (x - (left.Left + 1)) % 7) << x;
+  // A cell with its own colour shows none of it.
+  g->GetCellProperties(3, 2)->SetBrushColor(clLime);
+  g->PaintGrid(&canvas);
+  EXPECT_EQ(canvas.Pixels(g->CellRect(3, 2).Left + 5, y), clLime);
+}
+
 // ---------------------------------------------------------------------------
 // Graphics
 
