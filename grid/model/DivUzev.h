@@ -306,7 +306,7 @@ class TInterfacedPersistent : public TPersistent {
   virtual void Draw(TCanvas* ACanvas, const TRect& R, int ACol, int ARow, bool Selected,
                     TDedAdararAdoz* Grid) = 0;
   // Its size in the cell; a 0 side takes the cell's.
-  virtual TPoint GetSize(int ACol, int ARow) { return TPoint(0, 0); }
+  virtual TPoint GetSize(int /*ACol*/, int /*ARow*/) { return TPoint(0, 0); }
   // Drawn under the text instead of beside it.
   virtual bool IsBackground() { return false; }
 };
