@@ -38,6 +38,7 @@
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
 // GetEditText/SetEditText [ReadEditorText/WriteEditorText].
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,6 +48,7 @@
 #include "framework/controls/CheckBox.h"
 #include "framework/rtl/DateUtils.h"
 #include "grid/base/BaseGrid.h"
+#include "grid/base/VevDraw.h"
 #include "grid/base/VevObj.h"
 
 class TCustomForm;
@@ -57,6 +59,11 @@ class TInplaceEdit;
 class TScrollBar;
 class TStringList;
 class TStrings;
+class TIcon;
+class TPicture;
+class TImageList;
+class TPictureContainer;
+class THTMLPictureCache;
 
 CF_DECLARE_EXCEPTION(EDivUzevError, Exception)
 
@@ -153,7 +160,6 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
-enum TOfficeTheme { otUnknown, otBlue, otSilver, otBlack };
 
 // The look of check boxes, radio buttons and buttons the grid draws (the
 // framework's TControlStyle is another thing: the control's behaviour set).
@@ -164,6 +170,16 @@ enum TAutoSizeRows { arAll, arNormal, arFixed };
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+// Cell graphics: how a picture fills its cell, the icon of a balloon hint,
+// the sort direction the indicator shows, and a cell scroll bar's extent.
+enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+enum TSortDirection { sdAscending, sdDescending };
+struct TScrollProp {
+  int PageSize = -1;
+  int Range = -1;
+};
 
 // ---------------------------------------------------------------------------
 // Events (Sender first; the order of column and row is the event's own)
@@ -219,6 +235,14 @@ using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& All
 using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
                                               const std::string& FriendlyName, std::string& FilterCondition)>;
+// Painting.
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGridBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen,
+                                                TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
+using TGridGradientEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
 using TFloatFormatEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)>;
 
@@ -285,10 +309,52 @@ class TGridItemCollection : public TCollection {
 // ---------------------------------------------------------------------------
 // The cell graphic object kept in a cell's properties
 
+// An object of the application that a ctInterface cell shows: it draws
+// itself and may ask for its own size. The grid never frees it.
+class TInterfacedPersistent : public TPersistent {
+ public:
+  // Draws into R of the cell (ACol real, ARow display).
+  virtual void Draw(TCanvas* ACanvas, const TRect& R, int ACol, int ARow, bool Selected,
+                    TDedAdararAdoz* Grid) = 0;
+  // Its size in the cell; a 0 side takes the cell's.
+  virtual TPoint GetSize(int /*ACol*/, int /*ARow*/) { return TPoint(0, 0); }
+  // Drawn under the text instead of beside it.
+  virtual bool IsBackground() { return false; }
+};
+
+// The one graphic a cell may hold. What each field means depends on the
+// kind; objects it created itself (CellCreated) it frees with itself, as
+// it does the lists of multi-image cells, balloons and attached balloons.
 class TCellGraphic : public TPersistent {
  public:
   TCellGraphic() = default;
   ~TCellGraphic() override;
+
+  // Copies the fields from another TCellGraphic, not its objects: the
+  // objects this graphic owns are freed first and the copy holds none.
+  void Assign(TPersistent* Source) override;
+  void SetInterfacedCell(TInterfacedPersistent* AObject);
+  void SetBitmap(TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  // The button's size is packed into CellIndex: height << 16 | width.
+  void SetButton(int bw, int bh, const std::string& Caption, TCellHAlign hal, TCellVAlign val);
+  void SetBitButton(int bw, int bh, const std::string& Caption, TBitmap* Glyph, TCellHAlign hal,
+                    TCellVAlign val);
+  void SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                  TCellHAlign hal, TCellVAlign val);
+  void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);
+  void SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val);
+  void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);
+  void SetIcon(TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  void SetDataImage(int idx, TCellHAlign hal, TCellVAlign val);
+  void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
+  // A new owned index list for (Col, Row) whose changes go to Notifier.
+  void SetMultiImage(int Col, int Row, int Dir, TCellHAlign hal, TCellVAlign val, TImageChangeEvent Notifier);
+  // Rotated text; the angle is brought into 0..360.
+  void SetAngle(int16_t AAngle);
+  // The drawing size of a picture cell in a cell of cw x rh pixels.
+  TPoint GetPictureSize(int cw, int rh, bool HasText) const;
+  // The held objects this graphic frees with itself, then no objects held.
+  void FreeObjects();
 
   TCellType CellType = ctNone;
   TObject* CellBitmap = nullptr;
@@ -425,58 +491,80 @@ class TSizeWhileTyping : public TPersistent {
 };
 
 // Looks of the check boxes, radio buttons, buttons and fixed cells the
-// grid draws.
+// grid draws. The look setters repaint the grid; the fixed-cell gradient
+// setters hand their colour on to the grid's own colour of the same role
+// (the plain start and end colours and the borders only when set, the
+// mirror colours always) without repainting; Assign copies fields only.
 class TControlLook : public TPersistent {
  public:
   explicit TControlLook(TDedAdararAdoz* AOwner);
   ~TControlLook() override;
   void Assign(TPersistent* Source) override;
-  // Every field back to its initial value.
+  // The colours back to their initial values; the hover and pressed mirror
+  // colours reach the grid too.
   void Init();
   TDedAdararAdoz* Owner() const { return FOwner; }
 
-  DIVUZEV_PLAIN(TGridControlStyle, ControlStyle, csTheme)
-  DIVUZEV_PLAIN(int, CheckSize, 15)
-  DIVUZEV_PLAIN(int, RadioSize, 10)
-  DIVUZEV_PLAIN(TColor, Color, clBlack)
-  DIVUZEV_PLAIN(bool, FlatButton, false)
-  DIVUZEV_PLAIN(bool, DropDownAlwaysVisible, false)
-  DIVUZEV_PLAIN(bool, SpinButtonsAlwaysVisible, false)
+#define CONTROLLOOK_REPAINT(Type, Name, Default) \
+ public:                                         \
+  Type Name() const { return F##Name; }          \
+  void Set##Name(const Type& Value);             \
+                                                 \
+ private:                                        \
+  Type F##Name = Default;
+
+  CONTROLLOOK_REPAINT(TGridControlStyle, ControlStyle, csTheme)
+  CONTROLLOOK_REPAINT(int, CheckSize, 15)
+  CONTROLLOOK_REPAINT(int, RadioSize, 10)
+  CONTROLLOOK_REPAINT(TColor, Color, clBlack)
+  CONTROLLOOK_REPAINT(bool, FlatButton, false)
+  CONTROLLOOK_REPAINT(bool, DropDownAlwaysVisible, false)
+  CONTROLLOOK_REPAINT(bool, SpinButtonsAlwaysVisible, false)
+  CONTROLLOOK_REPAINT(bool, NoDisabledCheckRadioLook, false)
+  CONTROLLOOK_REPAINT(bool, NoDisabledButtonLook, false)
+  CONTROLLOOK_REPAINT(TColor, CommentColor, static_cast<TColor>(255))
+  CONTROLLOOK_REPAINT(int, ProgressMarginX, 2)
+  CONTROLLOOK_REPAINT(int, ProgressMarginY, 2)
+  CONTROLLOOK_REPAINT(bool, ProgressXP, false)
+  // The gradient colours (passed on to the grid, no repaint).
+  CONTROLLOOK_REPAINT(TColor, FixedGradientFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientMirrorFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientMirrorTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverFrom, clGray)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverTo, clWhite)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverMirrorFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverMirrorTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverBorder, clSilver)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownFrom, clGray)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownTo, clSilver)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownMirrorFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownMirrorTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownBorder, clGray)
+#undef CONTROLLOOK_REPAINT
+
+  // Written directly, no repaint.
   DIVUZEV_PLAIN(bool, FixedDropDownButton, false)
-  DIVUZEV_PLAIN(bool, NoDisabledCheckRadioLook, false)
-  DIVUZEV_PLAIN(bool, NoDisabledButtonLook, false)
   DIVUZEV_PLAIN(bool, CheckAlwaysActive, false)
   DIVUZEV_PLAIN(bool, RadioAlwaysActive, false)
-  DIVUZEV_PLAIN(TColor, CommentColor, static_cast<TColor>(255))
-  DIVUZEV_PLAIN(TColor, ProgressBorderColor, clGray)
-  DIVUZEV_PLAIN(int, ProgressMarginX, 2)
-  DIVUZEV_PLAIN(int, ProgressMarginY, 2)
-  DIVUZEV_PLAIN(bool, ProgressXP, false)
-  DIVUZEV_PLAIN(int, HintMaxWidth, 0)
   DIVUZEV_PLAIN(int, DropDownCount, 8)
-  DIVUZEV_PLAIN(TColor, FixedGradientFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientMirrorFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientMirrorTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverMirrorFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverMirrorTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverBorder, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownMirrorFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownMirrorTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownBorder, clNone)
+  DIVUZEV_PLAIN(TColor, ProgressBorderColor, clGray)
+  DIVUZEV_PLAIN(int, HintMaxWidth, 0)
 
  public:
-  // Glyphs of the glyph look; empty bitmaps draw the built-in glyphs.
+  // Glyphs of the glyph look; empty bitmaps draw nothing. The setters copy
+  // the picture and repaint.
   TBitmap* CheckedGlyph() const { return FCheckedGlyph.get(); }
+  void SetCheckedGlyph(TBitmap* Value);
   TBitmap* UnCheckedGlyph() const { return FUnCheckedGlyph.get(); }
+  void SetUnCheckedGlyph(TBitmap* Value);
   TBitmap* RadioOnGlyph() const { return FRadioOnGlyph.get(); }
+  void SetRadioOnGlyph(TBitmap* Value);
   TBitmap* RadioOffGlyph() const { return FRadioOffGlyph.get(); }
+  void SetRadioOffGlyph(TBitmap* Value);
 
  private:
+  void Repaint();
   TDedAdararAdoz* FOwner;
   std::unique_ptr<TBitmap> FCheckedGlyph;
   std::unique_ptr<TBitmap> FUnCheckedGlyph;
@@ -555,18 +643,66 @@ class TDragScrollOptions : public TPersistent {
   DIVUZEV_PLAIN(int, RepeatDelay, 0)
 };
 
-// Looks of progress-bar cells; OnChange repaints the grid.
+// Looks of progress-bar cells; a setter that changes a value fires
+// OnChange, which repaints the grid. Assign copies every field and fires
+// OnChange once.
 class TGridProgressAppearance : public TPersistent {
  public:
   void Assign(TPersistent* Source) override;
   TNotifyEvent OnChange;
+
+#define PROGRESS_FIELD(Type, Name, Default) \
+ public:                                    \
+  Type Name() const { return F##Name; }     \
+  void Set##Name(const Type& Value) {       \
+    if (F##Name == Value) return;           \
+    F##Name = Value;                        \
+    if (OnChange) OnChange(this);           \
+  }                                         \
+                                            \
+ private:                                   \
+  Type F##Name = Default;
+
+  PROGRESS_FIELD(TColor, UnCompleteFontColor, clWindowText)
+  PROGRESS_FIELD(TColor, CompleteColor, clRed)
+  PROGRESS_FIELD(TColor, UnCompleteColor, clNone)
+  PROGRESS_FIELD(TColor, CompleteFontColor, clBlue)
+  PROGRESS_FIELD(TColor, BorderColor, clBlack)
+  PROGRESS_FIELD(bool, Stacked, false)
+  PROGRESS_FIELD(bool, ShowPercentage, true)
+  PROGRESS_FIELD(bool, ShowBorder, false)
+  PROGRESS_FIELD(bool, CompletionSmooth, true)
+  PROGRESS_FIELD(bool, ShowGradient, true)
+  PROGRESS_FIELD(int, Level2Perc, 90)
+  PROGRESS_FIELD(int, Level1Perc, 70)
+  PROGRESS_FIELD(int, Steps, 11)
+  PROGRESS_FIELD(TColor, Level3Color, static_cast<TColor>(0x0000FF))
+  PROGRESS_FIELD(TColor, Level1Color, static_cast<TColor>(0x00FFFF))
+  PROGRESS_FIELD(TColor, Level0Color, static_cast<TColor>(0x00FF00))
+  PROGRESS_FIELD(TColor, Level3ColorTo, static_cast<TColor>(0xCACAFF))
+  PROGRESS_FIELD(TColor, Level2ColorTo, static_cast<TColor>(0xA8D3FF))
+  PROGRESS_FIELD(TColor, Level0ColorTo, static_cast<TColor>(0xE1FFE1))
+  PROGRESS_FIELD(TColor, Level1ColorTo, static_cast<TColor>(0xCAFFFF))
+  PROGRESS_FIELD(TColor, Level2Color, static_cast<TColor>(0x53A9FF))
+#undef PROGRESS_FIELD
 };
 
-// The filter drop-down button's glyphs; OnChange repaints the grid.
+// The filter drop-down button's glyphs (empty: the built-in one);
+// OnChange repaints the grid.
 class TFilterDropDown : public TPersistent {
  public:
+  TFilterDropDown();
+  ~TFilterDropDown() override;
   void Assign(TPersistent* Source) override;
   TNotifyEvent OnChange;
+  TBitmap* Glyph() const { return FGlyph.get(); }
+  void SetGlyph(TBitmap* Value);
+  TBitmap* GlyphActive() const { return FGlyphActive.get(); }
+  void SetGlyphActive(TBitmap* Value);
+
+ private:
+  std::unique_ptr<TBitmap> FGlyph;
+  std::unique_ptr<TBitmap> FGlyphActive;
 };
 
 // Sorting options (column, direction, indicator looks).
@@ -577,9 +713,30 @@ class TSortSettings : public TPersistent {
   TDedAdararAdoz* Owner() const { return FOwner; }
   DIVUZEV_PLAIN(int, Column, 0)
   DIVUZEV_PLAIN(bool, Show, false)
+  // What the sort indicator and the sorted header show.
+  DIVUZEV_PLAIN(int, Row, 0)
+  DIVUZEV_PLAIN(bool, FixedCols, false)
+  DIVUZEV_PLAIN(bool, IndexShow, false)
+  DIVUZEV_PLAIN(TColor, IndexColor, clYellow)
+  DIVUZEV_PLAIN(TSortDirection, Direction, sdAscending)
+  DIVUZEV_PLAIN(TColor, HeaderColor, clNone)
+  DIVUZEV_PLAIN(TColor, HeaderColorTo, clNone)
+  DIVUZEV_PLAIN(TColor, HeaderMirrorColor, clNone)
+  DIVUZEV_PLAIN(TColor, HeaderMirrorColorTo, clNone)
+
+ public:
+  // Indicator pictures; empty ones draw the outlined triangles.
+  TBitmap* UpGlyph() const { return FUpGlyph.get(); }
+  TBitmap* DownGlyph() const { return FDownGlyph.get(); }
+  TBitmap* IndexUpGlyph() const { return FIndexUpGlyph.get(); }
+  TBitmap* IndexDownGlyph() const { return FIndexDownGlyph.get(); }
 
  private:
   TDedAdararAdoz* FOwner;
+  std::unique_ptr<TBitmap> FUpGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FDownGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FIndexUpGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FIndexDownGlyph = std::make_unique<TBitmap>();
 };
 
 // Looks of tree nodes.
@@ -999,6 +1156,319 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
 
+  // ===== Cell graphics and cell objects (DivUzev_Graphics.cpp)
+  // Real columns and display rows unless said otherwise. Every Add... and
+  // Create... puts a new graphic in the cell (the old one is freed);
+  // Create... makes the held object, which the graphic then owns; objects
+  // passed to Add... stay the caller's. A Remove... acts only on a graphic
+  // of its own kind. Has... and Is... look at the base cell of a merged
+  // area. Nothing is repainted unless said.
+
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+  void RemoveBitmap(int ACol, int ARow);
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                  int Padding, TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+  void RemovePicture(int ACol, int ARow);
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow);
+  // The image-list kinds need GridImages; without it they do nothing.
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow);
+  // An empty cell takes Aidx as its text; the text picks the image.
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow);
+  // Also clears the cell text.
+  void RemoveDataImage(int ACol, int ARow);
+  // Images listed in an owned index list (side by side when Dir is 0).
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow);
+  void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
+  TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
+  void RemoveInterfacedCell(int ACol, int ARow);
+  void AddRotated(int ACol, int ARow, int16_t AAngle, const std::string& s);
+  // Turns the cell's graphic of any kind into rotated text (or adds one).
+  void SetRotated(int ACol, int ARow, int16_t AAngle);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  void RemoveRotated(int ACol, int ARow);
+  // Progress bars show the cell's number between Min and Max (0 and 100).
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                     TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+  bool HasProgress(int ACol, int ARow);
+  void RemoveProgress(int ACol, int ARow);
+  void AddVevProgress(int ACol, int ARow, int Min, int Max);
+  void RemoveVevProgress(int ACol, int ARow);
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  // Repaints.
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow);
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow);
+  void AddComment(int ACol, int ARow, const std::string& Comment);
+  void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);
+  std::string GetComment(int ACol, int ARow);
+  // Adds a comment to a cell without graphic, changes a comment, leaves
+  // other graphics alone.
+  void SetComment(int ACol, int ARow, const std::string& Value);
+  bool IsComment(int ACol, int ARow, std::string& Comment);
+  void RemoveComment(int ACol, int ARow);
+  void RemoveAllComments();
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  // clNone for a cell that holds no shape.
+  TColor GetShapeColor(int ACol, int ARow);
+  void RemoveShape(int ACol, int ARow);
+  // Stars showing the cell's number out of Scale.
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  bool HasRating(int ACol, int ARow);
+  void RemoveRating(int ACol, int ARow);
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  bool HasScrollBar(int ACol, int ARow);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  // Repaints.
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  // -1 (and a (-1, -1) extent) for a cell without scroll bar.
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  TScrollProp GetScrollProp(int ACol, int ARow);
+  void RemoveScrollBar(int ACol, int ARow);
+  // Marks ErrLen characters of the text from ErrPos (0-based) with the red
+  // underline; a cell without graphic gets a marker-only graphic.
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+  void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                 TCellVAlign val);
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TBitmap* Glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  // These three take a display column and act on a graphic of any kind.
+  void SetButtonText(int ACol, int ARow, const std::string& Caption);
+  std::string GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Push);
+  bool HasButton(int ACol, int ARow);
+  void RemoveButton(int ACol, int ARow);
+  void RemoveBitButton(int ACol, int ARow);
+  void RemoveAllButtons();
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  bool HasExpand(int ACol, int ARow);
+  // The new expanded state.
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  void RemoveExpand(int ACol, int ARow);
+  // On a check box or radio button the balloon is attached to it; on a
+  // cell with another graphic nothing is attached.
+  void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  bool HasBalloon(int ACol, int ARow);
+  bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+  // Radio groups: the items of sl (the caller's list) or of an owned list.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow);
+  // Steps the radio group to its next item, wrapping.
+  void NextRadio(int ACol, int ARow, bool CheckEditable);
+  bool IsCellTypeInSet(int ACol, int ARow, TCellTypes Types);
+  // A click or key on such a cell works the control, not the editor.
+  bool HasControlGraphic(int ACol, int ARow);
+  // The cell text is data the graphic shows, not text to print.
+  static bool IsDataGraphicCell(TDedAdararAdoz* Grid, int ACol, int ARow);
+  // Client rectangles by display column; empty when the cell has none.
+  TRect GetExpandRect(int ACol, int ARow);
+  TRect GetCellButtonRect(int ACol, int ARow);
+
+  // ===== Check boxes and radio buttons (DivUzev_CheckBoxes.cpp)
+  // A data check box's state is its text (CheckTrue / CheckFalse).
+
+  // "Invalid cell" beyond the grid, hidden columns and rows included.
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  // Whether the cell has a check box this form reports, and its state.
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+  bool IsChecked(int ACol, int ARow);
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  // Without events.
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  // ARow a display row; OnCheckBoxChange only when the state changed.
+  bool ChangeCheckBoxState(int ACol, int ARow, bool Value);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
+  // Whether a client point hits the glyph (the whole cell unless
+  // MouseActions.PreciseCheckBoxCheck).
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  // Does not clear the column's other buttons.
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+
+  // ===== Graphic lookup and display text (grid/view/DivUzev_Lookup.cpp)
+
+  // The index list of a multi-image cell, none for other kinds.
+  TIntList* GetCellImages(int ACol, int ARow);
+  // The held bitmap or icon, or the image index; -1 for other kinds.
+  intptr_t GetCellGraphicHandle(int ACol, int ARow);
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+  void GetDisplText(int ACol, int ARow, std::string& Value) override;
+  bool HasNodes() override { return FNodeCount > 0; }
+  int GetNodeIndent(int ARow) override;
+  bool IsSortIndicatorCell(int ACol, int ARow);
+  // The tree-node operations keep this count.
+  int NodeCount() const { return FNodeCount; }
+  void SetNodeCount(int Value) { FNodeCount = Value; }
+
+  // ===== Visual properties and text measurement (grid/view/DivUzev_Visual.cpp)
+
+  // ACol a display column (a real one without Remap).
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState AState, TFont* AFont, TBrush* ABrush,
+                         bool Remap);
+  // Real column.
+  void CalcCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  TSize CalcCellTextSize(int ACol, int DisplCol, bool VS, bool SB, int ARow);
+  // Footer rows, fixed right columns and IsFixedCell.
+  bool IsFixed(int ACol, int ARow) override;
+  // The selection colour over a cell colour, by the mixer settings.
+  TColor MixSelectionColor(TColor CellColor) const;
+
+  // ===== The painter (grid/view/DivUzev_Paint*.cpp)
+
+  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+  // A rich-text cell's text into ARect (also for printing).
+  void DrawRichCell(int RCol, int ARow, TRect ARect, TCanvas* ACanvas);
+  void DrawCheck(TCanvas* ACanvas, const TRect& ARect, bool Checked, int TriStateValue, bool TriState,
+                 TGridControlStyle Style, bool Mixed, bool Enabled);
+  void DrawRadio(TCanvas* ACanvas, const TRect& ARect, bool Upward, int Scale, TGridControlStyle Style,
+                 int ARow, int ACol, bool Selected, TStrings* Items, bool Disabled, bool Horizontal,
+                 int ItemIndex, int Count);
+  void DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X);
+  // The dotted XOR lines shown while a column or row is sized.
+  void DrawColumnSizingLine(int X);
+  void DrawRowSizingLine(int Y);
+
+  // Looks the painter reads (each write repaints the grid).
+#define DIVUZEV_PAINT(Type, Name, Default) \
+ public:                                   \
+  Type Name() const { return F##Name; }    \
+  void Set##Name(const Type& Value) {      \
+    if (F##Name == Value) return;          \
+    F##Name = Value;                       \
+    InvalidateGrid();                      \
+  }                                        \
+                                           \
+ private:                                  \
+  Type F##Name = Default;
+  DIVUZEV_PAINT(bool, URLShow, false)
+  DIVUZEV_PAINT(bool, URLFull, false)
+  DIVUZEV_PAINT(bool, URLShowInText, false)
+  DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
+  DIVUZEV_PAINT(bool, SelectionRectangle, false)
+  DIVUZEV_PAINT(bool, SelectionResizer, false)
+  DIVUZEV_PAINT(bool, SelectionColorMixer, false)
+  DIVUZEV_PAINT(bool, MultilineCells, false)
+  DIVUZEV_PAINT(bool, EnhTextSize, false)
+  DIVUZEV_PAINT(bool, NoImageAndText, false)
+  DIVUZEV_PAINT(bool, XYOffsetTopLeftOnly, false)
+  DIVUZEV_PAINT(int, FilterDropDownRow, 0)
+#undef DIVUZEV_PAINT
+  // The fixed cells' hover and pressed gradients (ControlLook passes its
+  // colours on to them); plain stores.
+  DIVUZEV_STORED(TColor, VyxGradientHoverFrom, clGray)
+  DIVUZEV_STORED(TColor, VyxGradientHoverTo, clWhite)
+  DIVUZEV_STORED(TColor, VyxGradientHoverMirrorFrom, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientHoverMirrorTo, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientHoverBorder, clSilver)
+  DIVUZEV_STORED(TColor, VyxGradientDownFrom, clGray)
+  DIVUZEV_STORED(TColor, VyxGradientDownTo, clSilver)
+  DIVUZEV_STORED(TColor, VyxGradientDownMirrorFrom, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientDownMirrorTo, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientDownBorder, clGray)
+
+ public:
+  // Flat cells: no 3-D fixed edges (Ctl3D follows).
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  // Images of image-list cells and markup; the grid does not own them.
+  TImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(TImageList* Value);
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
+  // Colours of cell buttons in the own-colour look.
+  const TColorTones& ColorTones() const { return FColorTones; }
+  void SetColorTones(const TColorTones& Value);
+
+  // State the mouse handling keeps and the painter shows.
+  TGridCoord HoveredFixedCell() const { return FHoveredFixedCell; }
+  void SetHoveredFixedCell(TGridCoord Value) { FHoveredFixedCell = Value; }
+  // A mouse button is held down on the grid.
+  bool MouseButtonDown() const { return FMouseButtonDown; }
+  void SetMouseButtonDown(bool Value) { FMouseButtonDown = Value; }
+  // The fixed cell's drop-down menu is open.
+  bool FixedDropDownOpen() const { return FFixedDropDownOpen; }
+  void SetFixedDropDownOpen(bool Value) { FFixedDropDownOpen = Value; }
+  // The display column being moved (-1 none).
+  int MovingColumn() const { return FMovingColumn; }
+  void SetMovingColumn(int Value) { FMovingColumn = Value; }
+  // The cell under the mouse and the button cell under it.
+  TGridCoord MouseCell() const { return FMouseCell; }
+  void SetMouseCell(TGridCoord Value) { FMouseCell = Value; }
+  TGridCoord HotButtonCell() const { return FHotButtonCell; }
+  void SetHotButtonCell(TGridCoord Value) { FHotButtonCell = Value; }
+  // The 1-based anchor under the mouse in MouseCell (-1 none).
+  int HoveredLink() const { return FHoveredLink; }
+  void SetHoveredLink(int Value) { FHoveredLink = Value; }
+  // Blinking markup is shown in this phase.
+  bool BlinkVisible() const { return FBlinkVisible; }
+  void SetBlinkVisible(bool Value) { FBlinkVisible = Value; }
+  // The markup engine's cache of pictures loaded by address.
+  THTMLPictureCache* ImageCache();
+
+  // ---- Painting events (columns real, rows display).
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TGridGradientEvent OnGetCellGradient;
+  TNotifyEvent OnPainted;
+
   // ===== Hidden columns and rows (DivUzev_Hidden.cpp)
 
   // Real column indexes, inclusive.
@@ -1386,7 +1856,7 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual bool CanShowFixedDropDown(int ACol, int ARow);
   virtual void DoStartBlockFocus();
   virtual void DoEndBlockFocus();
-  virtual TObject* GetGraphicImages();
+  virtual TImageList* GetGraphicImages();
   // The row height an expand button gives its row.
   int GetExpandHeight(int ACol, int ARow, bool Expanded);
   virtual void ExportNotification(int AState, int ARow);
@@ -1711,6 +2181,73 @@ class TDedAdararAdoz : public TBaseGrid {
   std::unique_ptr<TStringList> FFilterList;
   TScrollBar* FCellScrollBars[2] = {nullptr, nullptr};
   TDedAdararAdozCheck* FCellChecker = nullptr;
+
+  // ---- Painting (grid/view)
+ public:
+  struct TCellPaint;
+
+ protected:
+  // The whole-control paint; an error of a drawing event is raised once
+  // the pass is over.
+  void Paint() override;
+  void DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
+                   bool DrawContent) override;
+
+ public:
+  // A whole paint pass into ACanvas, as Paint does it.
+  void PaintGrid(TCanvas* ACanvas);
+
+ private:
+  bool SelectedForPaint(int ACol, int ARow);
+  void KeepPaintError();
+  void RaisePaintError();
+  void LayoutGraphic(TCellPaint& P);
+  void PaintCellScrollBar(TCellPaint& P, TCellGraphic* G);
+  std::exception_ptr FPaintError;
+  int FPaintPasses = 0;
+  void PaintFixedBackground(TCellPaint& P);
+  void PaintCellButtons(TCellPaint& P);
+  void PaintFixedEdges(TCellPaint& P);
+  void PaintTreeLines(TCellPaint& P);
+  void PaintCellBorders(TCellPaint& P);
+  void PaintCellText(TCellPaint& P, bool TextAllowed);
+  void PaintTextBackground(TCellPaint& P);
+  void PaintSelectionRectangle(TCellPaint& P);
+  void DrawPlainText(TCellPaint& P, std::string Text, TRect R, int LineHeight, int ErrPos, int ErrLen,
+                     bool SortCell);
+  void DrawMarkupText(TCellPaint& P, const std::string& Text, const TRect& R);
+  bool SortGlyphShown(TCellPaint& P);
+  void PaintSortGlyph(TCellPaint& P, int X);
+  // The graphic of the cell into ARect, which it may narrow.
+  void DrawCellGraphic(TCellPaint& P, TRect& ARect);
+  void DrawRotatedText(TCellPaint& P, const TRect& R, int Angle);
+  void DrawNodeGlyph(TCanvas* ACanvas, const TRect& ARect, TCellGraphic* AGraphic, int ACol, int ARow,
+                     TGridDrawState AState);
+  void DrawCellButton(TCellPaint& P, const TRect& R, TRect B);
+  void PaintOutsideBackground(TCanvas* ACanvas);
+  int ButtonLook() const;
+  // Typed reads that never raise (0 for a text that is no number).
+  int PaintInt(int ACol, int ARow);
+  double PaintFloat(int ACol, int ARow);
+  // Tree nodes as the graphics of column 0 hold them.
+  bool IsNodeRow(int ARow);
+  int NodeSpanOf(int ARow);
+  int ParentNodeRow(int ARow);
+  void DrawSizingLine(bool Vertical, int Pos);
+  TImageList* FGridImages = nullptr;
+  TPictureContainer* FPictureContainer = nullptr;
+  // Made on first use (the class is complete only where it is used).
+  std::shared_ptr<THTMLPictureCache> FImageCache;
+  TColorTones FColorTones;
+  bool FFlat = false;
+  int FNodeCount = 0;
+  bool FMouseButtonDown = false;
+  bool FFixedDropDownOpen = false;
+  int FMovingColumn = -1;
+  TGridCoord FMouseCell{-1, -1};
+  TGridCoord FHotButtonCell{-1, -1};
+  bool FBlinkVisible = true;
+  std::unique_ptr<TFont> FPaintFont;
 };
 
 #undef DIVUZEV_STORED

@@ -10,9 +10,11 @@
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/WinApi.h"
+#include "framework/graphics/ImgList.h"
 #include "framework/graphics/Themes.h"
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
+#include "grid/base/PictureContainer.h"
 #include "grid/base/UndoRedo.h"
 #include "grid/model/DivUzev.h"
 
@@ -516,6 +518,8 @@ void TDedAdararAdoz::Loaded() {
 void TDedAdararAdoz::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent != nullptr) {
     if (AComponent == static_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
+    if (AComponent == static_cast<TComponent*>(FGridImages)) FGridImages = nullptr;
+    if (AComponent == static_cast<TComponent*>(FPictureContainer)) FPictureContainer = nullptr;
     if (AComponent == FFooterPanel) FFooterPanel = nullptr;
     if (AComponent == FSearchPanel) FSearchPanel = nullptr;
     for (TScrollBar*& bar : FCellScrollBars)

@@ -40,9 +40,6 @@ void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int,
   FControlLook->SetDropDownCount(DropDownCount);
 }
 void TDedAdararAdoz::RestoreEditCell() {}
-bool TDedAdararAdoz::ToggleCheckBoxCell(int, int, bool) { return false; }
-bool TDedAdararAdoz::ToggleRadioButtonCell(int, int, bool) { return false; }
-std::string TDedAdararAdoz::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
 void TDedAdararAdoz::GetEditorProp(int, int, TObject*) {}
 void TDedAdararAdoz::DoCheckBoxClick(int, int, bool) {}
@@ -68,15 +65,6 @@ void TDedAdararAdoz::HideInplaceEdit() {
   if (!EditorMode()) return;
   SetEditorMode(false);
 }
-
-// ---------------------------------------------------------------------------
-// Cell graphics
-
-TPoint TDedAdararAdoz::GetCellGraphicSize(int, int) { return TPoint(0, 0); }
-void TDedAdararAdoz::CalcGraphicSize(int, int, TPoint& Size, int) { Size = TPoint(0, 0); }
-void TDedAdararAdoz::GetGraphicExtent(int, int, TPoint& Size, double, int, int) { Size = TPoint(0, 0); }
-TObject* TDedAdararAdoz::GetGraphicImages() { return nullptr; }
-int TDedAdararAdoz::GetExpandHeight(int, int ARow, bool) { return RowHeights(ARow); }
 
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
