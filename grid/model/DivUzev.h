@@ -243,8 +243,8 @@ using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol,
 using TGridCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TSelectionChangedEvent =
     std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
-using TFixedEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor,
-                                           TStrings* Values)>;
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>;
 
 // ---------------------------------------------------------------------------
 // The hidden-row store
@@ -1796,6 +1796,9 @@ class TDedAdararAdoz : public TBaseGrid {
   bool AdmitEditor(bool Result);
   // Puts a shown control editor back over its cell after a size change.
   void PlaceEditControl();
+  // The value a text from the editor stands for: the stored text when it is
+  // exactly what the editor was given (a markup cell shown plain).
+  std::string EditedCellValue(const std::string& Shown) const;
   // The combo editor over (ACol, ARow) for edComboEdit and edComboList.
   void ShowComboEditControl(int ACol, int ARow, int RC, const TRect& Rect, int W, int H, TColor Color);
   bool FlatComboLook() const;
@@ -1826,6 +1829,11 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FNoEditChange = false;
   double FOriginalDateTime = 0;
   std::string FCellCache;
+  // The text editor's cell (real column, row), its stored text and the text
+  // the editor was given for it.
+  TGridCoord FEditTextCell{-1, -1};
+  std::string FEditRawText;
+  std::string FEditShownText;
   // The cell edited by the control editor (display column, row).
   TGridCoord FEditCell{-1, -1};
   // Escape: the hide writes nothing back.

@@ -113,20 +113,24 @@ std::string TDedAdararAdoz::GetEditText(int ACol, int ARow) {
     e->SetVAlign(ha == taRightJustify);
   }
   std::string text = TBaseGrid::GetEditText(b.X, b.Y);
+  FEditTextCell = b;
+  FEditRawText = text;
   if (!FEditWithTags && ClassifyCellText(text, FEnableHTML) == 1) text = MarkupToPlainText(text);
+  FEditShownText = text;
   return text;
+}
+
+std::string TDedAdararAdoz::EditedCellValue(const std::string& Shown) const {
+  // An editor shows a markup cell without its tags: handing back that same
+  // text means the cell as it was, so opening and leaving an editor never
+  // loses the markup.
+  if (Shown == FEditShownText && FEditTextCell == BaseCell(RealCol(), Row())) return FEditRawText;
+  return Shown;
 }
 
 void TDedAdararAdoz::SetEditText(int ACol, int ARow, const std::string& Value) {
   const TGridCoord b = BaseCell(RealColIndex(ACol), ARow);
-  const std::string& stored = GetGridCell(b.X, b.Y);
-  // The editor shows a markup cell without its tags: handing back that same
-  // plain text leaves the cell as it is, so opening and leaving an editor
-  // never loses the markup.
-  if (!FEditWithTags && stored != Value && ClassifyCellText(stored, FEnableHTML) == 1 &&
-      MarkupToPlainText(stored) == Value)
-    return;
-  TBaseGrid::SetEditText(b.X, b.Y, Value);
+  TBaseGrid::SetEditText(b.X, b.Y, b == FEditTextCell ? EditedCellValue(Value) : Value);
   if (HandleAllocated()) RepaintCell(DisplColIndexOf(b.X), b.Y);
 }
 
@@ -163,8 +167,8 @@ bool TDedAdararAdoz::AdmitEditor(bool R) {
       FEditControl = edNormal;
     FEditMode = true;
     FEditCancelled = false;
-    // Validation compares with the text the cell had when its edit began.
-    if (FOldCol != Col() || FOldRow != Row()) SaveOldCell(Col(), Row());
+    // Validation compares with the text the cell has as its edit begins.
+    SaveOldCell(Col(), Row());
     if (IsTextEditor(FEditControl)) {
       FShowEditProcess = true;
     } else {

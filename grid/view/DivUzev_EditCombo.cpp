@@ -36,7 +36,10 @@ struct TFlagOn {
 
 }  // namespace
 
+void LinkGridEditorsPublished();
+
 TGridCombo::TGridCombo(TComponent* AOwner) : TDudComboBox(AOwner) {
+  LinkGridEditorsPublished();
   FWorkMode = true;
   FGrid = dynamic_cast<TDedAdararAdoz*>(AOwner);
   SetButtonWidth(16);

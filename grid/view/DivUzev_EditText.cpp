@@ -423,7 +423,7 @@ void ZIvoVorazirUded::HandleKeyDown(TMessage& Message) {
   const bool multi = FGrid->WordWrap() || FGrid->MultilineCells();
   if (ctrl && key == VK_RETURN && !(nav->AllowCtrlEnter() && multi) && !nav->LineFeedOnEnter()) return;
 
-  const std::string t = Text();
+  const std::string t = FGrid->EditedCellValue(Text());
   const std::string o = FGrid->FOldCellText;
   // What validation leaves behind; stays the typed text when nothing ran.
   FGrid->FNewCellText = t;
@@ -540,7 +540,8 @@ void ZIvoVorazirUded::KeyPress(char32_t& Key) {
     TInplaceEdit::KeyPress(Key);
     return;
   }
-  if (Key == 13 && !FGrid->Navigation()->LineFeedOnEnter() && !FGrid->ValidateCell(Text())) {
+  if (Key == 13 && !FGrid->Navigation()->LineFeedOnEnter() &&
+      !FGrid->ValidateCell(FGrid->EditedCellValue(Text()))) {
     const bool saved = FGrid->FNoEditChange;
     FGrid->FNoEditChange = true;
     SetText(FGrid->GetCurrentCellText());
@@ -623,7 +624,7 @@ void ZIvoVorazirUded::HandleKillFocus(TMessage& Message) {
   if (!toGrid) {
     // Leaving the grid ends the edit: validated, written, reported.
     try {
-      FGrid->ValidateCell(Text());
+      FGrid->ValidateCell(FGrid->EditedCellValue(Text()));
       showCell();
     } catch (...) {
       FGrid->HideInplaceEdit();
