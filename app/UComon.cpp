@@ -135,6 +135,15 @@ std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name) 
   }
 }
 
+std::vector<TXMLNode> Table_Rows(const TXMLNode& Parent) {
+  std::vector<TXMLNode> rows;
+  if (!Parent || Parent.ChildCount() == 0) return rows;
+  // By sibling: looking each node up by index would walk the list each time.
+  for (TXMLNode node = Parent.ChildNodes(0); node; node = node.NextSibling())
+    if (node.NodeType() == ntElement) rows.push_back(node);
+  return rows;
+}
+
 bool Read_Setting() {
   const std::string file = Join_Path(App_Dir, Settings_File_Name);
   if (!FileExists(file)) {

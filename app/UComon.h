@@ -119,6 +119,11 @@ int Text_To_Int(std::string_view Text, int Default);
 // from a file falls back on its own.
 std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name);
 
+// The rows of a project table under Parent (a section, or the root): its
+// child elements in document order, whatever their names. Comments, text
+// and instructions between them are not rows. Empty for a null Parent.
+std::vector<TXMLNode> Table_Rows(const TXMLNode& Parent);
+
 // Row commands of the table grids, on the shared row clipboard. Each takes
 // the row as the caller gives it (the grid's current row) and works on every
 // data column, hidden ones included; column 0 keeps the row numbers.

@@ -108,11 +108,12 @@ extern int Bank2_Size;
 void Compile_Configuration();
 
 // Writes Bank1_Image and Bank2_Image as <project>/bin/bank1.bin and bank2.bin,
-// creating the bin folder when it is missing. Both go through the safe writer,
-// and when the second fails the first is put back, so a failed save leaves
-// the old images as they were. Returns false (and
-// the reason in ErrorMessage, when given) when no project is open or a file
-// could not be written: the device must then not be updated.
+// creating the bin folder when it is missing. The two are replaced as one set
+// (the safe writer's file sets), so bin holds the pair of this compilation or
+// of the previous one, also after a kill, and leftovers of an interrupted save
+// are removed. Returns false (and the reason, saying what was left where, in
+// ErrorMessage, when given) when no project is open or the images could not
+// be written: the device must then not be updated.
 bool Save_Bank_Files(std::string* ErrorMessage = nullptr);
 
 // Parameter block.

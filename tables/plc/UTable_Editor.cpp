@@ -38,6 +38,10 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format
   std::vector<std::string> values;
   values.reserve(Format.Columns.size());
   for (const TTable_Column& column : Format.Columns) {
+    if (!column.Attribute) {
+      values.emplace_back(column.Default ? column.Default : "");
+      continue;
+    }
     std::optional<std::string> value;
     if (Node.NodeType() == ntElement) value = Node.AttributeValue(column.Attribute);
     if (!value) {
@@ -56,10 +60,9 @@ std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format
 
 void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_Grid_View& Grid,
                int& Rows_Read) {
-  if (Parent.ChildCount() == 0) return;
   int row = 1;
-  // Walk by sibling: looking each row up by index would cost a walk per row.
-  for (TXMLNode node = Parent.ChildNodes(0); node; node = node.NextSibling(), ++row) {
+  // Only elements are rows: a comment or text between them is not a row.
+  for (const TXMLNode& node : Table_Rows(Parent)) {
     if (row > Format.Rows)
       throw TLoad_Stop{"it holds more than " + std::to_string(Format.Rows) + " rows; the rows after row " +
                        std::to_string(Format.Rows) + " were not read"};
@@ -72,6 +75,7 @@ void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_
         Grid.SetCellEx(col, row, values[k]);
     }
     Rows_Read = row;
+    ++row;
   }
 }
 }  // namespace
@@ -133,11 +137,11 @@ TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
   try {
     Doc.SetActive(true);
     Doc.LoadFromFile(Path);
-    // The first node of the document is the root; a file that begins with
-    // anything else (a declaration, a comment) has no rows this program can
-    // see, and must not pass for an empty table.
-    const TXMLNode root = Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
-    if (!root || root.NodeType() != ntElement) throw TLoad_Stop{"it does not begin with its root element"};
+    // The root is the first element, whatever stands before it (a
+    // declaration, a comment), as the image compiler reads it; a file with no
+    // element must not pass for an empty table.
+    const TXMLNode root = Doc.DocumentElement();
+    if (!root) throw TLoad_Stop{"it holds no root element"};
     for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
       const TTable_Grid_Format& grid = Format.Grids[g];
       TXMLNode parent = root;
@@ -171,6 +175,8 @@ void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_Fi
     for (int r = 1; r <= rows; ++r) {
       TXMLNode row = parent.AddChild(Row_Element);
       for (std::size_t k = 0; k < grid.Columns.size(); ++k) {
+        // A column without an attribute is a grid column the file does not hold.
+        if (!grid.Columns[k].Attribute) continue;
         const int col = static_cast<int>(k) + 1;
         if (grid.Columns[k].Own_Box) {
           bool ticked = false;

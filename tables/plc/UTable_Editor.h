@@ -33,6 +33,8 @@ class TXMLDocument;
 // One data column of a table file; storage column k + 1 of the grid holds
 // Columns[k].
 struct TTable_Column {
+  // nullptr: a column of the grid that the file does not hold; it is not
+  // saved, and every row read takes Default (or the empty text) in it.
   const char* Attribute;
   // The text of a missing attribute; nullptr when the column has none, so
   // that a row without the attribute stops the loading.

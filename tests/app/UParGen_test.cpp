@@ -192,6 +192,43 @@ TEST_F(ParGenTest, WithoutAFileOrWithOnlyTheRootTheDefaultsAreShownAndSaved) {
     const TSaved_ParGen saved = Read_Saved(Path_ParGen);
     EXPECT_EQ(saved.Document_Nodes, (std::vector<std::string>{"Par_Gen", "#comment:SW_VERSION = 1.000"}));
     EXPECT_EQ(saved.Elements, Default_Elements());
+    // No indentation and no line breaks: nothing between the elements.
+    EXPECT_EQ(
+        Read_File(Path_ParGen),
+        "<Par_Gen><S7_Protocol_IP1>192</S7_Protocol_IP1><S7_Protocol_IP2>168</S7_Protocol_IP2>"
+        "<S7_Protocol_IP3>0</S7_Protocol_IP3><S7_Protocol_IP4>5</S7_Protocol_IP4>"
+        "<S7_Protocol_SM1>255</S7_Protocol_SM1><S7_Protocol_SM2>255</S7_Protocol_SM2>"
+        "<S7_Protocol_SM3>255</S7_Protocol_SM3><S7_Protocol_SM4>0</S7_Protocol_SM4>"
+        "<S7_Protocol_GAT1>192</S7_Protocol_GAT1><S7_Protocol_GAT2>168</S7_Protocol_GAT2>"
+        "<S7_Protocol_GAT3>0</S7_Protocol_GAT3><S7_Protocol_GAT4>1</S7_Protocol_GAT4>"
+        "<S7_Protocol_EN_GAT>0</S7_Protocol_EN_GAT><Eth_Conn_Device_Name/>"
+        "<Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable><Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi>"
+        "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS><Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1>"
+        "<Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2><Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3>"
+        "<Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4>"
+        "<Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
+        "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2>"
+        "<Eth_Conn_Secondary_DNS3>8</Eth_Conn_Secondary_DNS3>"
+        "<Eth_Conn_Secondary_DNS4>8</Eth_Conn_Secondary_DNS4><CAN_BAUDRATE>9</CAN_BAUDRATE>"
+        "</Par_Gen><!--SW_VERSION = 1.000-->");
+  }
+}
+
+TEST_F(ParGenTest, WhatStandsBeforeTheRootElementIsPassedOver) {
+  // Written by other tools: the values must be shown, not silently replaced
+  // by the defaults that OK would then save over the user's file.
+  for (const std::string lead : {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n", "<!-- edited by hand -->",
+                                 "<!DOCTYPE Par_Gen>\n", "<?xml-stylesheet href=\"a.xsl\"?>"}) {
+    SCOPED_TRACE(lead);
+    Write_File(Path_ParGen,
+               lead +
+                   "<Par_Gen>\n  <S7_Protocol_IP1>10</S7_Protocol_IP1>\n  <CAN_BAUDRATE>3</CAN_BAUDRATE>\n"
+                   "</Par_Gen><!--SW_VERSION = 1.000-->");
+    Show([](TFParGen* F) {
+      EXPECT_EQ(F->E_S7_Protocol_IP1->Text(), "10");
+      EXPECT_EQ(F->CB_CAN_Baudrate->Text(), "62.5K");
+    });
+    EXPECT_TRUE(responder_.Boxes().empty());
   }
 }
 

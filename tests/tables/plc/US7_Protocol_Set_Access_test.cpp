@@ -109,8 +109,12 @@ TEST_F(S7ProtocolTest, EmptyTablesAreSavedAsEmptySections) {
 }
 
 TEST_F(S7ProtocolTest, AFileInAnotherLayoutLoadsTheSameAndOldFilesGetRackAndSlot) {
+  // A declaration and a comment before the root, and comments between the
+  // rows, as other tools write them: the root is the first element and only
+  // elements are rows.
   Write_File(Path_S7_Protocol,
-             "<S7_Protocol>\n  <S7_Protocol_Read>\n"
+             "<?xml version=\"1.0\"?>\n<!-- made by hand -->\n<S7_Protocol>\n  <S7_Protocol_Read>\n"
+             "    <!-- the first row -->\n"
              "    <row Mnemonic=\"m\" SwapWord=\"N\" Swap=\"Y\" Bit=\"0\" Position=\"5\" PollTime=\"100\"\n"
              "         PLC_Bit=\"1\" PLC_Add=\"2\" PLC_Area=\"Inputs (I)\" DB_Number=\"3\"\n"
              "         Data_Identifier=\"DB\" Data_Type=\"Bit\" PLC_Type=\"S7300\" PLC_Port=\"102\"\n"
@@ -120,6 +124,7 @@ TEST_F(S7ProtocolTest, AFileInAnotherLayoutLoadsTheSameAndOldFilesGetRackAndSlot
   EXPECT_FALSE(editor_.Load_Incomplete());
   EXPECT_EQ(read_.Row_Values(1), (TRow{"Y", "10.1.1.1", "102", "S7300", "0", "0", "Bit", "DB", "3",
                                        "Inputs (I)", "2", "1", "100", "5", "0", "Y", "N", "m"}));
+  EXPECT_EQ(Table_Length(read_, Read_Format()), 1);
   EXPECT_EQ(Check(), std::nullopt);
 }
 
@@ -345,10 +350,9 @@ TEST_F(S7ProtocolTest, ALoadThatStopsIsReportedAndOKAsksBeforeReplacingTheFile) 
        1,
        0},
       {"a file that does not parse", "<S7_Protocol><S7_Protocol_Read><row", {"S7comm Read 0"}, 0, 0},
-      {"a declaration first",
-       "<?xml version=\"1.0\"?>" +
-           Build_Table_File("S7_Protocol", "SW_VERSION = 1.003", {{"S7_Protocol_Read", {good}}}),
-       {"root element"},
+      {"no element at all",
+       "<?xml version=\"1.0\"?><!--SW_VERSION = 1.003-->",
+       {"S7comm Read 0, S7comm Write 0"},
        0,
        0},
       {"more rows than the table",
