@@ -143,10 +143,19 @@ void ZIvoVorazirUded::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_CHAR:
       if (DudRouteClipboardKeys(this, Message)) return;
+      // The copy key too goes through the one copy handler.
+      if (Message.WParam == 3) {
+        Perform(WM_COPY, 0, 0);
+        return;
+      }
       HandleChar(Message);
       return;
     case WM_KEYDOWN:
       if (DudRouteClipboardKeys(this, Message)) return;
+      if (Message.WParam == VK_INSERT && KeyDataToShiftState(Message.LParam) == TShiftState{ssCtrl}) {
+        Perform(WM_COPY, 0, 0);
+        return;
+      }
       HandleKeyDown(Message);
       return;
     case WM_KEYUP:
