@@ -1838,6 +1838,8 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCoord FEditCell{-1, -1};
   // Escape: the hide writes nothing back.
   bool FEditCancelled = false;
+  // The text editor's text changes without reaching the cell.
+  bool FNoEditWrite = false;
   // The cell-selection check closes a control editor itself: the hide then
   // asks no selection check of its own.
   bool FSelectHide = false;

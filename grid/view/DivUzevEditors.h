@@ -77,6 +77,10 @@ class ZIvoVorazirUded : public TInplaceEdit {
   int FColE = -1;
   int FRowE = -1;
   bool FAltBack = false;
+  // Enter was validated on its key-down; its character is then not
+  // validated again, and after a refusal it is swallowed.
+  bool FEnterValidated = false;
+  bool FSwallowEnter = false;
 };
 
 // The combo editor of edComboList and edComboEdit cells.

@@ -129,6 +129,7 @@ std::string TDedAdararAdoz::EditedCellValue(const std::string& Shown) const {
 }
 
 void TDedAdararAdoz::SetEditText(int ACol, int ARow, const std::string& Value) {
+  if (FNoEditWrite) return;
   const TGridCoord b = BaseCell(RealColIndex(ACol), ARow);
   TBaseGrid::SetEditText(b.X, b.Y, b == FEditTextCell ? EditedCellValue(Value) : Value);
   if (HandleAllocated()) RepaintCell(DisplColIndexOf(b.X), b.Y);

@@ -363,10 +363,15 @@ void ZIvoVorazirUded::HandlePaste() {
 
 void ZIvoVorazirUded::Refused(const std::string& OldText, int CaretPos) {
   {
+    // The refused text is shown to be mended; the cell keeps what the
+    // validation left in it.
     const bool saved = FGrid->FNoEditChange;
+    const bool savedWrite = FGrid->FNoEditWrite;
     FGrid->FNoEditChange = true;
+    FGrid->FNoEditWrite = true;
     SetText(FGrid->FNewCellText);
     FGrid->FNoEditChange = saved;
+    FGrid->FNoEditWrite = savedWrite;
   }
   if (FGrid->Navigation()->EditSelectAll())
     SelectAll();
@@ -488,8 +493,12 @@ void ZIvoVorazirUded::HandleKeyDown(TMessage& Message) {
     moved = true;
   }
   if (key == VK_RETURN && !nav->LineFeedOnEnter() && !ctrl) {
+    // The character this key makes is not validated a second time; after
+    // a refusal it does not close the editor either.
+    FEnterValidated = true;
     if (!FGrid->ValidateCell(t)) {
       Refused(o, typedLength);
+      FSwallowEnter = true;
       return;
     }
     ShowValidated(t);
@@ -549,7 +558,15 @@ void ZIvoVorazirUded::KeyPress(char32_t& Key) {
     TInplaceEdit::KeyPress(Key);
     return;
   }
-  if (Key == 13 && !FGrid->Navigation()->LineFeedOnEnter() &&
+  if (Key == 13 && FSwallowEnter) {
+    FSwallowEnter = false;
+    FEnterValidated = false;
+    Key = 0;
+    return;
+  }
+  const bool validated = FEnterValidated;
+  FEnterValidated = false;
+  if (Key == 13 && !validated && !FGrid->Navigation()->LineFeedOnEnter() &&
       !FGrid->ValidateCell(FGrid->EditedCellValue(Text()))) {
     const bool saved = FGrid->FNoEditChange;
     FGrid->FNoEditChange = true;

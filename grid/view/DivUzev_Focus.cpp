@@ -91,13 +91,16 @@ bool TDedAdararAdoz::ValidateCell(const std::string& NewValue) {
       // replacement, or with the text the cell had.
       const std::string back = v != NewValue ? v : FOldCellText;
       const int oldCol = FOldCol, oldRow = FOldRow;
+      // Escape in the reopened editor still means the text before the edit.
+      const std::string original = FCellCache;
       TBaseGrid::HideEditor();
       SetCellEx(c, r, back);
       if (Col() != oldCol || Row() != oldRow) MoveColRow(oldCol, oldRow, true, true);
       FValidating = false;
+      FGridModified = FOldModifiedValue;
       FEditing = true;
       ShowInplaceEdit();
-      FGridModified = FOldModifiedValue;
+      FCellCache = original;
       if (!FInvalidEntryText.empty() || !FInvalidEntryTitle.empty()) ShowInvalidEntryBalloon();
     }
     FOldCellText = GetGridCell(c, r);
@@ -144,9 +147,9 @@ bool TDedAdararAdoz::ValidateCellWide(const std::string& NewValue) {
       SetCellEx(c, r, back);
       if (Col() != oldCol || Row() != oldRow) MoveColRow(oldCol, oldRow, true, true);
       FValidating = false;
+      FGridModified = FOldModifiedValue;
       FEditing = true;
       ShowInplaceEdit();
-      FGridModified = FOldModifiedValue;
     }
     FOldCellTextWide = v;
   }
