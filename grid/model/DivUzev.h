@@ -1879,6 +1879,7 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridTransEdit* FFixedEdit = nullptr;
   TGridTransCombo* FFixedCombo = nullptr;
   TGridCoord FFixedEditCell{-1, -1};
+  bool FFillingFixedEdit = false;
   THintWindow* FEntryHint = nullptr;
   int FEntryHintTicks = 0;
 };

@@ -126,6 +126,12 @@ void TDedAdararAdoz::EditFixedCell(int ACol, int ARow) {
   InflateRect(r, -1, -1);
   const int rc = RealColIndex(ACol);
   const std::string text = GetCellEx(rc, ARow);
+  // Filling the editor is no change of the user's.
+  struct TFill {
+    bool& f;
+    explicit TFill(bool& F) : f(F) { f = true; }
+    ~TFill() { f = false; }
+  } fill{FFillingFixedEdit};
   if (kind == fceEdit) {
     FFixedEdit->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
     FFixedEdit->SetText(text);
@@ -145,7 +151,7 @@ void TDedAdararAdoz::EditFixedCell(int ACol, int ARow) {
 }
 
 void TDedAdararAdoz::FixedEditChange(TObject* Sender) {
-  if (!OnEditChange) return;
+  if (!OnEditChange || FFillingFixedEdit) return;
   std::string text;
   if (auto* e = dynamic_cast<TGridTransEdit*>(Sender))
     text = e->Text();
