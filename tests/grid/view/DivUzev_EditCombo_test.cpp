@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "EditFixture.h"
+#include "GridEditFixture.h"
 #include "framework/controls/Forms.h"
 
 namespace {
 
 using namespace testinput;
 
-struct ComboKeysFixture : EditFixture {
+struct ComboKeysFixture : GridEditFixture {
   std::vector<std::string> items{"Read", "Write", "Both"};
   std::vector<std::string> changes;
   void SetUp() override {
-    EditFixture::SetUp();
+    GridEditFixture::SetUp();
     g->OnGetEditorType = [](TObject*, int c, int, TEditorType& e) {
       if (c == 2) e = edComboList;
       if (c == 3) e = edComboEdit;

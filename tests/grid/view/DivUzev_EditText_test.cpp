@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "EditFixture.h"
+#include "GridEditFixture.h"
 #include "framework/controls/Clipbrd.h"
 #include "grid/base/VevUtil.h"
 
@@ -15,10 +15,10 @@ using namespace testinput;
 
 std::string Dec() { return std::string(1, LocaleDecimalSeparator()); }
 
-struct TextKindFixture : EditFixture {
+struct TextKindFixture : GridEditFixture {
   TEditorType kind = edNormal;
   void SetUp() override {
-    EditFixture::SetUp();
+    GridEditFixture::SetUp();
     g->OnGetEditorType = [this](TObject*, int, int, TEditorType& e) { e = kind; };
   }
   // Types into an empty cell (the first character opens the editor) and

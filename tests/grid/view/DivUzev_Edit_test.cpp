@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "EditFixture.h"
+#include "GridEditFixture.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ using Events = std::vector<std::string>;
 // ---------------------------------------------------------------------------
 // Opening the text editor
 
-TEST_F(EditFixture, TheTextEditorOpensByTypingEnterF2AClickAndCode) {
+TEST_F(GridEditFixture, TheTextEditorOpensByTypingEnterF2AClickAndCode) {
   struct Case {
     const char* how;
     std::function<void()> open;
@@ -50,7 +50,7 @@ TEST_F(EditFixture, TheTextEditorOpensByTypingEnterF2AClickAndCode) {
   }
 }
 
-TEST_F(EditFixture, TypedCharactersBeyondAsciiReachTheCell) {
+TEST_F(GridEditFixture, TypedCharactersBeyondAsciiReachTheCell) {
   for (const char* text : {"é", "Щит", "naïve façade", "日本"}) {
     Goto(1, 2);
     TypeText(text);
@@ -59,7 +59,7 @@ TEST_F(EditFixture, TypedCharactersBeyondAsciiReachTheCell) {
   }
 }
 
-TEST_F(EditFixture, CellsThatClickOrAreNotEditableOpenNothing) {
+TEST_F(GridEditFixture, CellsThatClickOrAreNotEditableOpenNothing) {
   // A data check box toggles on a click: it never opens an editor.
   g->OnGetEditorType = [](TObject*, int c, int, TEditorType& e) {
     if (c == 1) e = edDataCheckBox;
@@ -89,7 +89,7 @@ TEST_F(EditFixture, CellsThatClickOrAreNotEditableOpenNothing) {
   EXPECT_FALSE(g->EditMode());
 }
 
-TEST_F(EditFixture, AKindWhoseControlHasNotComeIsEditedAsText) {
+TEST_F(GridEditFixture, AKindWhoseControlHasNotComeIsEditedAsText) {
   g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edSpinEdit; };
   Goto(3, 4);
   TypeText("12");
@@ -99,7 +99,7 @@ TEST_F(EditFixture, AKindWhoseControlHasNotComeIsEditedAsText) {
   EXPECT_EQ(g->Cells(3, 4), "12");
 }
 
-TEST_F(EditFixture, HideInplaceEditWithoutAnEditorDoesNothing) {
+TEST_F(GridEditFixture, HideInplaceEditWithoutAnEditorDoesNothing) {
   Record();
   g->SetCells(2, 3, "keep");
   Goto(2, 3);
@@ -117,7 +117,7 @@ TEST_F(EditFixture, HideInplaceEditWithoutAnEditorDoesNothing) {
 // ---------------------------------------------------------------------------
 // Ending a text edit: the value and the events
 
-TEST_F(EditFixture, EveryWayOutOfATextEditKeepsTheValueAndReportsItOnce) {
+TEST_F(GridEditFixture, EveryWayOutOfATextEditKeepsTheValueAndReportsItOnce) {
   struct Case {
     const char* how;
     std::function<void()> end;
@@ -165,7 +165,7 @@ TEST_F(EditFixture, EveryWayOutOfATextEditKeepsTheValueAndReportsItOnce) {
   }
 }
 
-TEST_F(EditFixture, TheTextEditorRidesAlongWhenTheGridScrollsOrResizes) {
+TEST_F(GridEditFixture, TheTextEditorRidesAlongWhenTheGridScrollsOrResizes) {
   g->SetRowCount(60);
   g->SetCells(2, 3, "old");
   Goto(2, 3);
@@ -185,7 +185,7 @@ TEST_F(EditFixture, TheTextEditorRidesAlongWhenTheGridScrollsOrResizes) {
   EXPECT_EQ(g->Cells(2, 3), "kept");
 }
 
-TEST_F(EditFixture, OpeningAndLeavingAMarkupCellKeepsItsTags) {
+TEST_F(GridEditFixture, OpeningAndLeavingAMarkupCellKeepsItsTags) {
   g->SetCells(2, 3, "<b>bold</b> text");
   Goto(2, 3);
   PressKey(VK_F2);
@@ -200,7 +200,7 @@ TEST_F(EditFixture, OpeningAndLeavingAMarkupCellKeepsItsTags) {
   EXPECT_EQ(g->Cells(2, 3), "<b>bold</b> text");
 }
 
-TEST_F(EditFixture, GridEditDoneNamesTheRealColumnOfTheEditedCell) {
+TEST_F(GridEditFixture, GridEditDoneNamesTheRealColumnOfTheEditedCell) {
   g->HideColumn(1);
   std::vector<std::pair<int, int>> done;
   g->OnEditCellDone = [&](TObject*, int c, int r) { done.emplace_back(c, r); };
@@ -216,11 +216,11 @@ TEST_F(EditFixture, GridEditDoneNamesTheRealColumnOfTheEditedCell) {
 // ---------------------------------------------------------------------------
 // The combo editor: what it opens with
 
-struct ComboCellFixture : EditFixture {
+struct ComboCellFixture : GridEditFixture {
   std::vector<std::string> items{"Read", "Write", "Both"};
   std::vector<std::string> changes;
   void SetUp() override {
-    EditFixture::SetUp();
+    GridEditFixture::SetUp();
     g->OnGetEditorType = [](TObject*, int c, int, TEditorType& e) {
       if (c == 2) e = edComboList;
       if (c == 3) e = edComboEdit;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "EditFixture.h"
+#include "GridEditFixture.h"
 #include "framework/controls/Forms.h"
 #include "grid/base/UndoRedo.h"
 
@@ -17,7 +17,7 @@ using namespace testinput;
 // ---------------------------------------------------------------------------
 // Validation
 
-TEST_F(EditFixture, AValidatorSeesChangedValuesOnlyUnlessAlwaysAsked) {
+TEST_F(GridEditFixture, AValidatorSeesChangedValuesOnlyUnlessAlwaysAsked) {
   int calls = 0;
   g->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { ++calls; };
   g->SetCells(2, 3, "same");
@@ -32,7 +32,7 @@ TEST_F(EditFixture, AValidatorSeesChangedValuesOnlyUnlessAlwaysAsked) {
   }
 }
 
-TEST_F(EditFixture, ARefusedValueGoesBackOrIsReplacedAndTheEditorStaysOnTheCell) {
+TEST_F(GridEditFixture, ARefusedValueGoesBackOrIsReplacedAndTheEditorStaysOnTheCell) {
   struct Case {
     const char* what;
     std::function<void(std::string&, bool&)> validate;
@@ -73,7 +73,7 @@ TEST_F(EditFixture, ARefusedValueGoesBackOrIsReplacedAndTheEditorStaysOnTheCell)
   }
 }
 
-TEST_F(EditFixture, ARefusedValueSaysWhyUnderTheEditor) {
+TEST_F(GridEditFixture, ARefusedValueSaysWhyUnderTheEditor) {
   g->SetInvalidEntryTitle("Port");
   g->SetInvalidEntryText("Enter a number from 1 to 65535");
   g->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) {
@@ -97,7 +97,7 @@ TEST_F(EditFixture, ARefusedValueSaysWhyUnderTheEditor) {
   EXPECT_FALSE(g->InvalidEntryHint()->Active());
 }
 
-TEST_F(EditFixture, AnAcceptedChangeIsRegisteredOnceAndAnnounced) {
+TEST_F(GridEditFixture, AnAcceptedChangeIsRegisteredOnceAndAnnounced) {
   TDivUzevUndoRedo undo(form);
   g->SetUndoRedo(&undo);
   std::vector<TRect> changed;
@@ -188,7 +188,7 @@ TEST(DivUzevUpdateLock, ALockNeverSticksWhateverTheVisibilityOrAnException) {
 // ---------------------------------------------------------------------------
 // The grid timer and the focus
 
-TEST_F(EditFixture, TheIncrementalSearchTextIsForgottenOnTheFourthTick) {
+TEST_F(GridEditFixture, TheIncrementalSearchTextIsForgottenOnTheFourthTick) {
   TTestClock clock;
   g->Navigation()->SetAutoGotoIncremental(true);
   g->SetIncrSearchText("ab");
@@ -201,7 +201,7 @@ TEST_F(EditFixture, TheIncrementalSearchTextIsForgottenOnTheFourthTick) {
   EXPECT_GE(g->TimerTicks(), 4);
 }
 
-TEST_F(EditFixture, WithHoveringTheCurrentCellFollowsThePointer) {
+TEST_F(GridEditFixture, WithHoveringTheCurrentCellFollowsThePointer) {
   TTestClock clock;
   g->SetHovering(true);
   other->SetFocus();
@@ -214,7 +214,7 @@ TEST_F(EditFixture, WithHoveringTheCurrentCellFollowsThePointer) {
   EXPECT_TRUE(g->Focused());
 }
 
-TEST_F(EditFixture, AlwaysEditOpensTheEditorWhenTheGridTakesTheFocus) {
+TEST_F(GridEditFixture, AlwaysEditOpensTheEditorWhenTheGridTakesTheFocus) {
   g->Navigation()->SetAlwaysEdit(true);
   g->SetCells(2, 3, "ready");
   Goto(2, 3);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "EditFixture.h"
+#include "GridEditFixture.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ TEST(DivUzevHooks, TheLastNormalRowIsEmptiedNotRemoved) {
 // ---------------------------------------------------------------------------
 // Fixed-cell editors
 
-TEST_F(EditFixture, AFixedCellEditEndsWithTheFocusAndValidatesFirst) {
+TEST_F(GridEditFixture, AFixedCellEditEndsWithTheFocusAndValidatesFirst) {
   std::vector<std::string> log;
   g->SetCells(2, 0, "Header");
   g->OnEditingDone = [&](TObject*) { log.push_back("done " + g->Cells(2, 0)); };
@@ -114,7 +114,7 @@ TEST_F(EditFixture, AFixedCellEditEndsWithTheFocusAndValidatesFirst) {
   EXPECT_EQ(log.front(), "change 2,0 P");
 }
 
-TEST_F(EditFixture, ARefusedFixedCellValueKeepsItsEditorOpen) {
+TEST_F(GridEditFixture, ARefusedFixedCellValueKeepsItsEditorOpen) {
   g->SetCells(3, 0, "Name");
   g->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) {
     if (v.empty()) valid = false;
@@ -135,7 +135,7 @@ TEST_F(EditFixture, ARefusedFixedCellValueKeepsItsEditorOpen) {
   EXPECT_EQ(g->Cells(3, 0), "Lower");
 }
 
-TEST_F(EditFixture, TheFixedEditEventChoosesAListForTheCell) {
+TEST_F(GridEditFixture, TheFixedEditEventChoosesAListForTheCell) {
   g->MouseActions()->FixedComboValues()->Add("Off");
   g->OnFixedEdit = [](TObject*, int, int, TGridFixedCellEditor& e, TStrings* values) {
     e = fceComboList;

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "EditFixture.h"
+#include "GridEditFixture.h"
 
 namespace {
 
 using namespace testinput;
 
-TEST_F(EditFixture, OnlyAMoveThatHappensIsReportedAsARowChange) {
+TEST_F(GridEditFixture, OnlyAMoveThatHappensIsReportedAsARowChange) {
   std::vector<std::string> log;
   g->OnRowChanging = [&](TObject*, int o, int n, bool&) {
     log.push_back("rowchanging " + std::to_string(o) + ">" + std::to_string(n));
@@ -69,7 +69,7 @@ TEST_F(EditFixture, OnlyAMoveThatHappensIsReportedAsARowChange) {
   EXPECT_TRUE(log.empty() || log.back().rfind("row ", 0) != 0);
 }
 
-TEST_F(EditFixture, AMoveRefusedByValidationKeepsTheCellAndReportsNoRowChange) {
+TEST_F(GridEditFixture, AMoveRefusedByValidationKeepsTheCellAndReportsNoRowChange) {
   std::vector<std::pair<int, int>> rows;
   g->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) { valid = v != "bad"; };
   g->SetCells(2, 3, "good");
@@ -93,7 +93,7 @@ TEST_F(EditFixture, AMoveRefusedByValidationKeepsTheCellAndReportsNoRowChange) {
   EXPECT_EQ(rows[0], std::make_pair(3, 5));
 }
 
-TEST_F(EditFixture, ACoveredCellOfAMergedAreaHandsOverToItsBaseCell) {
+TEST_F(GridEditFixture, ACoveredCellOfAMergedAreaHandsOverToItsBaseCell) {
   g->SetOptions(g->Options() >> goRangeSelect);
   g->MergeCells(2, 3, 2, 1);
   Goto(1, 5);
@@ -102,7 +102,7 @@ TEST_F(EditFixture, ACoveredCellOfAMergedAreaHandsOverToItsBaseCell) {
   EXPECT_EQ(g->Row(), 3);
 }
 
-TEST_F(EditFixture, EditingFollowsTheCellsItLandsOn) {
+TEST_F(GridEditFixture, EditingFollowsTheCellsItLandsOn) {
   g->OnCanEditCell = [](TObject*, int r, int, bool& can) { can = r != 4; };
   Goto(2, 3);
   EXPECT_TRUE(g->Options().Contains(goEditing));
@@ -118,7 +118,7 @@ TEST_F(EditFixture, EditingFollowsTheCellsItLandsOn) {
   EXPECT_EQ(g->Cells(2, 4), "");
 }
 
-TEST_F(EditFixture, RowsTheGridCannotShowAsCurrentAreRefused) {
+TEST_F(GridEditFixture, RowsTheGridCannotShowAsCurrentAreRefused) {
   // The footer covers the last row; a disabled row is skipped.
   Goto(2, 3);
   g->FloatingFooter()->SetVisible(true);

@@ -14,7 +14,7 @@
 #include "grid/view/DivUzevEditors.h"
 #include "support/Input.h"
 
-struct EditFixture : ::testing::Test {
+struct GridEditFixture : ::testing::Test {
   TForm* form = nullptr;
   TDedAdararAdoz* g = nullptr;
   TEdit* other = nullptr;
