@@ -498,9 +498,17 @@ void TDedAdararAdoz::SimulateCellClick(int ACol, int ARow) {
 
 void TDedAdararAdoz::TopLeftChanged() {
   TBaseGrid::TopLeftChanged();
+  // Looks drawn over more than one cell move with the cells.
+  const TGridRect sel = Selection();
+  if (FSelectionRectangle && sel.Bottom > sel.Top) InvalidateGrid();
+  const TBackGroundDisplay bg = FBackGround->Display();
+  if ((bg == bdTile && !FBackGround->Bitmap()->Empty()) || bg == bdFixed ||
+      ((bg == bdGradientHorz || bg == bdGradientVert) && FBackGround->ColorTo() != clNone))
+    InvalidateGrid();
   // A control editor closes on a scroll, its value written; the text
   // editor rides along with its cell.
   if (FEditMode && FSpecialEditor && FEditControl != edNormal) HideInplaceEdit();
+  UpdateFlatScrollBars();
   CellControlsUpdate(false);
   FOldLeftCol = LeftCol();
   FOldTopRow = TopRow();

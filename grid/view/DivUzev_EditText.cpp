@@ -511,7 +511,12 @@ void ZIvoVorazirUded::HandleKeyDown(TMessage& Message) {
     Perform(WM_CHAR, 13, 0);
     return;
   }
+  const int oldCol = FGrid->Col();
   TInplaceEdit::WndProc(Message);
+  // Walking out sideways opens the editor of the cell reached.
+  if (moved && (key == VK_LEFT || key == VK_RIGHT) && nav->CursorWalkEditor() &&
+      nav->CursorWalkAlwaysEdit() && FGrid->Col() != oldCol)
+    FGrid->ShowInplaceEdit();
   if (moved && FGrid->MouseActions()->DisjunctRowSelect()) {
     FGrid->ClearRowSelect();
     FGrid->SetRowSelect(FGrid->Row(), true);

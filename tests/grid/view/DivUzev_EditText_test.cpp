@@ -240,4 +240,22 @@ TEST_F(TextKindFixture, ADoubleClickInTheEditorIsADoubleClickOnTheCell) {
   PressKey(VK_ESCAPE);
 }
 
+TEST_F(TextKindFixture, WithCursorWalkTheArrowsAtTheEndsWalkOnEditing) {
+  g->Navigation()->SetCursorWalkEditor(true);
+  g->SetCells(3, 3, "next");
+  Goto(2, 3);
+  TypeText("ab");
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(g->Cells(2, 3), "ab");
+  EXPECT_EQ(g->Col(), 3);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(Editor()->Text(), "next");
+  PressKey(VK_HOME);
+  PressKey(VK_LEFT);
+  EXPECT_EQ(g->Col(), 2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(Editor()->Text(), "ab");
+  PressKey(VK_ESCAPE);
+}
+
 }  // namespace
