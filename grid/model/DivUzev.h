@@ -10,7 +10,10 @@
 // Queries, Hidden, Counts, Typed, Selection, Published (the layout tables)
 // and Seams (the default bodies of the operations that painting, editing,
 // keyboard and mouse, import and export fill in; each of those topics moves
-// its group out of that file into its own).
+// its group out of that file into its own). In-place editing, cell
+// selection, validation, focus and the update lock are in grid/view
+// (DivUzev_Edit, _EditText, _EditCombo, _Select, _Focus, _FixedEdit; the
+// editor classes in grid/view/DivUzevEditors.h).
 //
 // Two numberings (the rule every operation follows):
 //  - Columns. Cells stay at their *real* column whether the column is shown

@@ -351,7 +351,9 @@ void TDedAdararAdoz::HideEditControl(int ACol, int ARow) {
       if (FEditMode && FEditCombo != nullptr) {
         FEditMode = false;
         if (!FEditCancelled) WriteEditText(rc, ARow, FEditCombo->Text());
-        // The grid keeps the focus when its editor goes.
+        // The grid keeps the focus when its editor goes (and does not take
+        // it as a reason to open the framework's editor).
+        if (EditorMode()) TBaseGrid::HideEditor();
         if (FEditCombo->Focused() && CanFocus()) SetFocus();
         FEditCombo->SetDroppedDown(false);
         FEditCombo->SetVisible(false);
