@@ -10,7 +10,10 @@
 // Queries, Hidden, Counts, Typed, Selection, Published (the layout tables)
 // and Seams (the default bodies of the operations that painting, editing,
 // keyboard and mouse, import and export fill in; each of those topics moves
-// its group out of that file into its own).
+// its group out of that file into its own). In-place editing, cell
+// selection, validation, focus and the update lock are in grid/view
+// (DivUzev_Edit, _EditText, _EditCombo, _Select, _Focus, _FixedEdit; the
+// editor classes in grid/view/DivUzevEditors.h).
 //
 // Two numberings (the rule every operation follows):
 //  - Columns. Cells stay at their *real* column whether the column is shown
@@ -55,7 +58,13 @@ class TCustomForm;
 class TCustomRichEdit;
 class TDedAdararAdoz;
 class TDedAdararAdozCheck;
+class TEditLink;
+class TGridCombo;
+class THintWindow;
+class TGridTransCombo;
+class TGridTransEdit;
 class TInplaceEdit;
+class ZIvoVorazirUded;
 class TScrollBar;
 class TStringList;
 class TStrings;
@@ -245,6 +254,37 @@ using TGridGradientEvent =
                        TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
 using TFloatFormatEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)>;
+// In-place editing.
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const std::string& ASelection, TObject* AObject)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
+using TClipboardAfterPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TGridRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TGridColEvent = std::function<void(TObject* Sender, int ACol)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+// Cell selection and the grid's hooks.
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TGridPrintPageEvent =
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, std::string& PageNumString)>;
+using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition,
+                                            int ScrollMin, int ScrollMax)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
+using TGridCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TSelectionChangedEvent =
+    std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>;
 
 // ---------------------------------------------------------------------------
 // The hidden-row store
@@ -1155,6 +1195,9 @@ class TDedAdararAdoz : public TBaseGrid {
   // ===== Cell graphics (the lookups other topics build on)
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
+  // The base cell shows a clickable control (check box, radio, button):
+  // such cells toggle or click and never open an editor.
+  bool HasControlGraphic(int ACol, int ARow);
 
   // ===== Cell graphics and cell objects (DivUzev_Graphics.cpp)
   // Real columns and display rows unless said otherwise. Every Add... and
@@ -1288,8 +1331,6 @@ class TDedAdararAdoz : public TBaseGrid {
   // Steps the radio group to its next item, wrapping.
   void NextRadio(int ACol, int ARow, bool CheckEditable);
   bool IsCellTypeInSet(int ACol, int ARow, TCellTypes Types);
-  // A click or key on such a cell works the control, not the editor.
-  bool HasControlGraphic(int ACol, int ARow);
   // The cell text is data the graphic shows, not text to print.
   static bool IsDataGraphicCell(TDedAdararAdoz* Grid, int ACol, int ARow);
   // Client rectangles by display column; empty when the cell has none.
@@ -1774,6 +1815,185 @@ class TDedAdararAdoz : public TBaseGrid {
   // ControlLook here.
   virtual void TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int SpinMin, int SpinMax,
                                         int SpinStep, TComponent* EditLink);
+  // ===== In-place editing (grid/view: DivUzev_Edit.cpp, _EditText.cpp,
+  // _EditCombo.cpp, _Select.cpp, _Focus.cpp, _Hooks.cpp, _FixedEdit.cpp)
+  //
+  // The road of one edit: the framework asks CanEditShow (the editor
+  // switch) when it would show its editor; text kinds are edited by the
+  // framework's own editor, a ZIvoVorazirUded, the other kinds by a control
+  // of their own placed over the cell (ShowEditControl). HideInplaceEdit
+  // closes either, writing the value back (HideEditControl for controls, the
+  // framework's edit-text write for text); the editing-done step fires
+  // OnEditingDone and posts "GridEditDone", answered with OnEditCellDone.
+  // An edit that is cancelled (Escape) writes nothing: the cell keeps the
+  // text it had when the edit began.
+
+  // The text kinds: those the framework's editor edits.
+  static bool IsTextEditor(TEditorType Kind);
+  // The editor type chosen for the cell being edited.
+  TEditorType EditControl() const { return FEditControl; }
+  // An edit is open (set when an editor is admitted, cleared on hiding).
+  bool EditMode() const { return FEditMode; }
+  void SetEditMode(bool Value) { FEditMode = Value; }
+  // A control editor is shown and not yet hidden.
+  bool EditActive() const { return FEditActive; }
+  // An edit is in progress that validation has not yet ended.
+  bool Editing() const { return FEditing; }
+  // The stored text of the cell when its edit began.
+  const std::string& OriginalCellValue() const { return FCellCache; }
+  // The control that edits now; none while the text editor or nothing does.
+  TWinControl* EditCtrl() const { return FEditCtrl; }
+  TGridCombo* Combobox() const { return FEditCombo; }
+  TGridCombo* UniCombo() const { return FEditCombo; }
+  // The framework's text editor, once it was made.
+  ZIvoVorazirUded* NormalEdit() const;
+  TGridTransEdit* FixedEditor() const { return FFixedEdit; }
+  TGridTransCombo* FixedComboEditor() const { return FFixedCombo; }
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+  // Item of the combo editor when the cell's text matches none (-1: none).
+  void SetComboSelection(int Index) { FComboIndex = Index; }
+  void SetComboSelectionString(const std::string& Value);
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  // The editors claim Tab (goTabs, or a validation handler assigned).
+  bool EditorWantsTab() const;
+
+  // The editor switch.
+  virtual void ShowEditControl(int ACol, int ARow);
+  virtual void HideEditControl(int ACol, int ARow);
+  void HideCellEdit();
+  // Opens the current cell's editor exactly as F2 would.
+  void ShowCellEdit();
+  // Leaves the current cell as it was before its edit, without an editor.
+  void CancelInplaceEdit();
+  // The life cycle around the switch.
+  void DoneInplaceEdit(WORD& Key, TShiftState Shift);
+  // OnEditingDone, then "GridEditDone" posted for (real column, row).
+  void DoEditingDone(int ACol, int ARow);
+  void NotifyEditDone(int ACol, int ARow) { DoEditingDone(ACol, ARow); }
+  // The cell-selection check for the current cell.
+  void Select();
+  // A left click on (display column, row) with the grid's own mouse steps.
+  void SimulateCellClick(int ACol, int ARow);
+  void ClickCell(int ACol, int ARow) { SimulateCellClick(ACol, ARow); }
+
+  // Editor kinds whose controls come with their own topics (spin, edit
+  // button, check box, button, date and time, drop-downs, custom links,
+  // rich text): ShowKindEditControl places and fills the control and
+  // answers it, or none when the kind has no control yet (the cell is then
+  // edited as plain text); HideKindEditControl reads it back and hides it.
+  TWinControl* ShowKindEditControl(TEditorType Kind, int ACol, int ARow, const TRect& Rect, TColor Color,
+                                   TFont* AFont);
+  void HideKindEditControl(TEditorType Kind, int ACol, int ARow);
+  bool HasKindEditControl(TEditorType Kind);
+  // The hide writes nothing back (an Escape).
+  bool EditCancelled() const { return FEditCancelled; }
+  // Tells the registered selection listener of the cell about to be current.
+  void NotifySelectionListener(int ACol, int ARow);
+  // Advancing after an edit (defaults until the keyboard topic lands).
+  bool TabAdvance(bool Backward);
+  void EnterAdvance(int ACol, int ARow);
+
+  // Validation and the old-cell record.
+  const std::string& NewCellText() const { return FNewCellText; }
+  const std::string& OldCellText() const { return FOldCellText; }
+  int OldCol() const { return FOldCol; }
+  int OldRow() const { return FOldRow; }
+  bool GridModified() const { return FGridModified; }
+  void SetGridModified(bool Value) { FGridModified = Value; }
+  bool Validating() const { return FValidating; }
+  bool LastValidation() const { return FLastValidation; }
+
+  // The update lock: painting waits while it is held; the outermost end
+  // repaints everything. A level is counted whether the grid is shown or
+  // not, so a pair always balances; TGridUpdate holds one for a scope.
+  void BeginUpdate();
+  void EndUpdate();
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate() { FUpdateCount = 0; }
+  bool LockUpdate() const { return FUpdateCount != 0; }
+  void SetLockUpdate(bool Value);
+  int UpdateCount() const { return FUpdateCount; }
+  class TGridUpdate {
+   public:
+    explicit TGridUpdate(TDedAdararAdoz* Grid) : grid_(Grid) { grid_->BeginUpdate(); }
+    ~TGridUpdate() { grid_->EndUpdate(); }
+    TGridUpdate(const TGridUpdate&) = delete;
+    TGridUpdate& operator=(const TGridUpdate&) = delete;
+
+   private:
+    TDedAdararAdoz* grid_;
+  };
+
+  // Timer duties and other housekeeping.
+  int TimerTicks() const { return FTimerTicks; }
+  bool GridBlink() const { return FGridBlink; }
+  const std::string& IncrSearchText() const { return FSearchInc; }
+  void SetIncrSearchText(const std::string& Value) {
+    FSearchInc = Value;
+    FSearchTics = 0;
+  }
+  void ResetFixedCellHighlight();
+  void ApplyVCLStyle();
+  bool UseVCLStyles() const { return FUseVCLStyles; }
+  TCanvas* FooterCanvas() const;
+  // The note that says why a value was refused (InvalidEntryTitle and
+  // InvalidEntryText), none until one was shown.
+  THintWindow* InvalidEntryHint() const { return FEntryHint; }
+  bool HasCellBorders() override;
+  bool GetUseVCLStyles() override { return FUseVCLStyles; }
+
+  // Fixed-cell editing: the fixed edit or combo over (display column, row).
+  void EditFixedCell(int ACol, int ARow);
+  // Change handler of both fixed-cell editors.
+  void FixedEditChange(TObject* Sender);
+
+  // Editing options.
+  DIVUZEV_STORED(bool, Lookup, false)
+  DIVUZEV_STORED(bool, LookupCaseSensitive, false)
+  DIVUZEV_STORED(bool, LookupHistory, false)
+  DIVUZEV_STORED(std::string, ValidChars, std::string())
+  DIVUZEV_STORED(bool, ExcelStyleDecimalSeparator, false)
+  DIVUZEV_STORED(bool, AlwaysValidate, false)
+  DIVUZEV_STORED(bool, EditWithTags, false)
+  DIVUZEV_STORED(bool, EnableBlink, false)
+  DIVUZEV_STORED(bool, Hovering, false)
+  DIVUZEV_STORED(bool, SaveWithRTF, false)
+
+ public:
+  // The longest text the text editor takes (0: no limit).
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value);
+
+  // Events of editing, selection and the grid's hooks.
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+  TCellsChangedEvent OnCellsChanged;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TGetEditorPropEvent OnGetEditorProp;
+  TGridRowColEvent OnGetEditorPropInt;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  TGridRowEvent OnEndRowSize;
+  TCellChangingEvent OnCellChanging;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TGridColEvent OnClickSort;
+  TGridPrintPageEvent OnPrintGetPageNum;
+  TScrollCellEvent OnScrollCell;
+  TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
+  TGridCellTextEvent OnSaveCell;
+  TGridCellTextEvent OnLoadCell;
+  TGridRowEvent OnAutoDeleteRow;
+  TSelectionChangedEvent OnSelectionChanged;
+  TFixedEditEvent OnFixedEdit;
+  TNotifyEvent OnFilterDone;
 
   // ===== Operations that the later topics fill in (DivUzev_Seams.cpp)
 
@@ -1808,12 +2028,12 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual void CalcGraphicSize(int ACol, int ARow, TPoint& Size, int ReservedHeight);
   virtual void GetGraphicExtent(int ACol, int ARow, TPoint& Size, double Scale, int AvailWidth,
                                 int AvailHeight);
-  virtual int GetPrintPageNum();
-  virtual void GetEditorProp(int ACol, int ARow, TObject* AEditLink);
+  virtual void GetPrintPageNum(int PageNum, int PageColNum, std::string& PageNumString);
+  virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
-  virtual void GetFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStrings* Items);
+  virtual void GetFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Items);
   virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
-  virtual void EditCaretChanged();
+  virtual void EditCaretChanged(const std::string& Text, int CaretPos);
   virtual void AutoInsertRow(int ARow);
   virtual void AutoDeleteRow(int ARow);
   virtual void DoFilterDone();
@@ -1987,6 +2207,34 @@ class TDedAdararAdoz : public TBaseGrid {
   void WMTimer(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+
+  // ---- In-place editing: the framework's hooks (grid/view)
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  void HideEditor() override;
+  bool SelectCell(int ACol, int ARow) override;
+  std::string GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+  int GetEditLimit() override;
+  void TopLeftChanged() override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void WMChar(TMessage& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void WMPaint(TMessage& Message) override;
+  void WMSize(TMessage& Message) override;
+  void DoEnter() override;
+  void DoExit() override;
+  void Click() override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMColorChanged(TMessage& Message) override;
+  void CMCursorChanged(TMessage& Message) override;
+
+  friend class ZIvoVorazirUded;
+  friend class TGridCombo;
+  friend class TGridTransEdit;
+  friend class TGridTransCombo;
 
   // Grows the flag lists of the selection sets.
   static void GrowFlags(std::vector<uint8_t>& Flags, int Count);
@@ -2248,6 +2496,100 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCoord FHotButtonCell{-1, -1};
   bool FBlinkVisible = true;
   std::unique_ptr<TFont> FPaintFont;
+  // ---- In-place editing (grid/view)
+  void CreateEditorCompanions();
+  void FreeEditorCompanions();
+  // Admits the editor of the current cell (the editor switch's own part of
+  // CanEditShow); false when the framework must show nothing.
+  bool AdmitEditor(bool Result);
+  // Puts a shown control editor back over its cell after a size change.
+  void PlaceEditControl();
+  // The value a text from the editor stands for: the stored text when it is
+  // exactly what the editor was given (a markup cell shown plain).
+  std::string EditedCellValue(const std::string& Shown) const;
+  // The combo editor over (ACol, ARow) for edComboEdit and edComboList.
+  void ShowComboEditControl(int ACol, int ARow, int RC, const TRect& Rect, int W, int H, TColor Color);
+  bool FlatComboLook() const;
+  // The invalid-entry note under the editor, and its end.
+  void ShowInvalidEntryBalloon();
+  void HideEntryHint();
+  // Repaints the visible cells whose text blinks.
+  void RepaintBlinkingCells();
+  void HoverTick();
+
+  // Editor switch.
+  TEditorType FEditControl = edNormal;
+  bool FEditMode = false;
+  char32_t FStartEditChar = 0;
+  bool FBlockKill = false;
+  bool FEntered = false;
+  bool FEditing = false;
+  bool FSpecialEditor = false;
+  bool FEditActive = false;
+  bool FValidating = false;
+  int FMaxComboLength = 0;
+  bool FSpinUpClick = false;
+  bool FSpinDnClick = false;
+  TEditLink* FEditLink = nullptr;
+  TWinControl* FEditCtrl = nullptr;
+  TGridCombo* FEditCombo = nullptr;
+  bool FShowEditProcess = false;
+  bool FNoEditChange = false;
+  double FOriginalDateTime = 0;
+  std::string FCellCache;
+  // The text editor's cell (real column, row), its stored text and the text
+  // the editor was given for it.
+  TGridCoord FEditTextCell{-1, -1};
+  std::string FEditRawText;
+  std::string FEditShownText;
+  // The cell edited by the control editor (display column, row).
+  TGridCoord FEditCell{-1, -1};
+  // Escape: the hide writes nothing back.
+  bool FEditCancelled = false;
+  // The text editor's text changes without reaching the cell.
+  bool FNoEditWrite = false;
+  // The cell-selection check closes a control editor itself: the hide then
+  // asks no selection check of its own.
+  bool FSelectHide = false;
+  bool FEditorsFreed = false;
+  // Set by a mouse press with caret positioning; read by the editors.
+  bool LButFlg = false;
+  // The grid's edit should not advance after a refused value.
+  bool FNoAutoAdvance = false;
+  int FMaxEditLength = 0;
+  // Cell selection.
+  bool FForceSel = false;
+  std::string FEditText;
+  bool FOptionsEditChange = false;
+  bool FDisableChange = false;
+  // Validation and the old cell.
+  int FOldCol = -1;
+  int FOldRow = -1;
+  std::string FOldCellText;
+  std::string FOldCellTextWide;
+  bool FOldModifiedValue = false;
+  std::string FNewCellText;
+  bool FGridModified = false;
+  bool FSelChange = false;
+  bool FBlockFocus = false;
+  bool InvokedFocusChange = false;
+  bool Invokedchange = false;
+  // Timer, painting, sizing.
+  int FTimerTicks = 0;
+  int FSearchTics = 0;
+  std::string FSearchInc;
+  bool FGridBlink = false;
+  int FPaintCount = 0;
+  std::vector<int> FOrigColSizes;
+  bool FDisableSize = false;
+  bool FUseVCLStyles = false;
+  // Fixed-cell editors.
+  TGridTransEdit* FFixedEdit = nullptr;
+  TGridTransCombo* FFixedCombo = nullptr;
+  TGridCoord FFixedEditCell{-1, -1};
+  bool FFillingFixedEdit = false;
+  THintWindow* FEntryHint = nullptr;
+  int FEntryHintTicks = 0;
 };
 
 #undef DIVUZEV_STORED

@@ -332,6 +332,7 @@ void TDedAdararAdoz::CreateRunTimeCompanions() {
     bar = new TScrollBar(this);
     bar->SetVisible(false);
   }
+  CreateEditorCompanions();
 }
 
 void TDedAdararAdoz::FreeRunTimeCompanions() {
@@ -345,6 +346,8 @@ void TDedAdararAdoz::FreeRunTimeCompanions() {
 // Destruction
 
 TDedAdararAdoz::~TDedAdararAdoz() {
+  // The editors go first: none may write back into a grid half gone.
+  FreeEditorCompanions();
   // The hook must never reach a grid that is gone.
   if (Unit().FocusFrameGrid == this) Unit().FocusFrameGrid = nullptr;
 

@@ -423,6 +423,49 @@ void PublishGrid() {
     P.Event("OnGetCellBorderProp", &C::OnGetCellBorderProp);
     P.Event("OnGetCellGradient", &C::OnGetCellGradient);
     P.Event("OnPainted", &C::OnPainted);
+
+    // In-place editing, cell selection and the grid's hooks.
+    P.Bool("AlwaysValidate", &C::AlwaysValidate, &C::SetAlwaysValidate).Default(false);
+    P.Bool("EditWithTags", &C::EditWithTags, &C::SetEditWithTags).Default(false);
+    P.Bool("EnableBlink", &C::EnableBlink, &C::SetEnableBlink).Default(false);
+    P.Bool("ExcelStyleDecimalSeparator", &C::ExcelStyleDecimalSeparator, &C::SetExcelStyleDecimalSeparator)
+        .Default(false);
+    P.Bool("Hovering", &C::Hovering, &C::SetHovering).Default(false);
+    P.Bool("Lookup", &C::Lookup, &C::SetLookup).Default(false);
+    P.Bool("LookupCaseSensitive", &C::LookupCaseSensitive, &C::SetLookupCaseSensitive).Default(false);
+    P.Bool("LookupHistory", &C::LookupHistory, &C::SetLookupHistory).Default(false);
+    P.Strings("LookupItems", &C::LookupItems);
+    P.Integer("MaxComboLength", &C::MaxComboLength, &C::SetMaxComboLength).Default(0);
+    P.Integer("MaxEditLength", &C::MaxEditLength, &C::SetMaxEditLength).Default(0);
+    P.Bool("SaveWithRTF", &C::SaveWithRTF, &C::SetSaveWithRTF).Default(false);
+    P.String("ValidChars", &C::ValidChars, &C::SetValidChars).Default(std::string());
+    P.Event("OnAutoDeleteRow", &C::OnAutoDeleteRow);
+    P.Event("OnCanShowFixedDropDown", &C::OnCanShowFixedDropDown);
+    P.Event("OnCellChanging", &C::OnCellChanging);
+    P.Event("OnCellValidate", &C::OnCellValidate);
+    P.Event("OnCellValidateWide", &C::OnCellValidateWide);
+    P.Event("OnCellsChanged", &C::OnCellsChanged);
+    P.Event("OnClickSort", &C::OnClickSort);
+    P.Event("OnClipboardAfterPasteCell", &C::OnClipboardAfterPasteCell);
+    P.Event("OnClipboardBeforePasteCell", &C::OnClipboardBeforePasteCell);
+    P.Event("OnClipboardCopy", &C::OnClipboardCopy);
+    P.Event("OnClipboardCut", &C::OnClipboardCut);
+    P.Event("OnClipboardPaste", &C::OnClipboardPaste);
+    P.Event("OnColChanging", &C::OnColChanging);
+    P.Event("OnComboObjectChange", &C::OnComboObjectChange);
+    P.Event("OnEndBlockFocus", &C::OnEndBlockFocus);
+    P.Event("OnEndRowSize", &C::OnEndRowSize);
+    P.Event("OnFilterDone", &C::OnFilterDone);
+    P.Event("OnFixedEdit", &C::OnFixedEdit);
+    P.Event("OnGetEditorProp", &C::OnGetEditorProp);
+    P.Event("OnGetEditorPropInt", &C::OnGetEditorPropInt);
+    P.Event("OnLoadCell", &C::OnLoadCell);
+    P.Event("OnPrintGetPageNum", &C::OnPrintGetPageNum);
+    P.Event("OnRowChanging", &C::OnRowChanging);
+    P.Event("OnSaveCell", &C::OnSaveCell);
+    P.Event("OnScrollCell", &C::OnScrollCell);
+    P.Event("OnSelectionChanged", &C::OnSelectionChanged);
+    P.Event("OnStartBlockFocus", &C::OnStartBlockFocus);
   });
 }
 

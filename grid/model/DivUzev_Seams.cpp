@@ -12,14 +12,10 @@
 
 void TDedAdararAdoz::DoCalcFooter(int) {}
 void TDedAdararAdoz::CalcFooter(int ACol) { DoCalcFooter(ACol); }
-void TDedAdararAdoz::CalcAllFooters() {}
-void TDedAdararAdoz::CalcFooterCol(int) {}
-void TDedAdararAdoz::CellsChanged(const TRect&) {}
 
 // ---------------------------------------------------------------------------
 // Sorting
 
-void TDedAdararAdoz::DoClickSort(int) {}
 void TDedAdararAdoz::SortSwapRows(int, int) {}
 void TDedAdararAdoz::QSort() {}
 void TDedAdararAdoz::QSortIndexed() {}
@@ -31,47 +27,32 @@ void TDedAdararAdoz::QUnSort() {}
 // Editing
 
 void TDedAdararAdoz::KeyEditHook() {}
-void TDedAdararAdoz::WriteEditText(int ACol, int ARow, const std::string& Value) {
-  SetCellEx(ACol, ARow, Value);
-}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
 void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
   FControlLook->SetDropDownCount(DropDownCount);
 }
-void TDedAdararAdoz::RestoreEditCell() {}
+
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
-void TDedAdararAdoz::GetEditorProp(int, int, TObject*) {}
-void TDedAdararAdoz::DoCheckBoxClick(int, int, bool) {}
-void TDedAdararAdoz::GetFixedEdit(int, int, TEditorType&, TStrings*) {}
-void TDedAdararAdoz::SelectionChanged(int, int, int, int) {}
-void TDedAdararAdoz::EditCaretChanged() {}
 void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) { S = Text; }
-void TDedAdararAdoz::SaveOldCell(int, int) {}
-bool TDedAdararAdoz::ValidateCell(const std::string&) { return true; }
-bool TDedAdararAdoz::ValidateCellWide(const std::string&) { return true; }
 void TDedAdararAdoz::InplaceKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::InplaceWMKeyDown(WORD&, TShiftState) {}
-void TDedAdararAdoz::CellChanging(int, int, bool&) {}
 void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditing); }
 
-void TDedAdararAdoz::ShowInplaceEdit() {
-  if (Row() < TopRow()) SetTopRow(Row());
-  if (Col() < LeftCol()) SetLeftCol(Col());
-  SetEditorMode(true);
-}
+// ---------------------------------------------------------------------------
+// Editor controls of later topics: until a kind's control comes, its cells
+// are edited as plain text (the editor switch asks HasKindEditControl).
 
-void TDedAdararAdoz::HideInplaceEdit() {
-  if (!EditorMode()) return;
-  SetEditorMode(false);
+bool TDedAdararAdoz::HasKindEditControl(TEditorType) { return false; }
+TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType, int, int, const TRect&, TColor, TFont*) {
+  return nullptr;
 }
+void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
 
+// ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
 
-void TDedAdararAdoz::AutoInsertRow(int) {}
-void TDedAdararAdoz::AutoDeleteRow(int) {}
-void TDedAdararAdoz::DoFilterDone() {}
 bool TDedAdararAdoz::RowMatchesFilter(int) { return true; }
 void TDedAdararAdoz::FilterSelect(int) {}
 void TDedAdararAdoz::FilterCheck() {}
@@ -87,7 +68,6 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::InitOrigColSizes() {}
 void TDedAdararAdoz::SaveColSizes() {}
 void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
@@ -117,15 +97,9 @@ void TDedAdararAdoz::PasteInCell(int ACol, int ARow, const std::string& Value) {
 void TDedAdararAdoz::PasteBegin() {}
 void TDedAdararAdoz::PasteDone() {}
 void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
-std::string TDedAdararAdoz::GetCellText(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-void TDedAdararAdoz::SaveCell(int, int, std::string&) {}
-void TDedAdararAdoz::LoadCell(int, int, std::string&) {}
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
-void TDedAdararAdoz::ExportNotification(int, int) {}
-void TDedAdararAdoz::ImportNotification(int, int) {}
-int TDedAdararAdoz::GetPrintPageNum() { return 0; }
 void TDedAdararAdoz::SaveToStream(TStream*) {}
 void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
@@ -139,11 +113,44 @@ void TDedAdararAdoz::NavigationChanged(TObject*) {}
 void TDedAdararAdoz::GetDesigning(TObject*, bool& IsDesigning) { IsDesigning = FDesigning; }
 void TDedAdararAdoz::InvalidateGridSender(TObject*) { InvalidateGrid(); }
 void TDedAdararAdoz::GotoFirstRow() {}
-void TDedAdararAdoz::DoScrollCell(int, int) {}
-bool TDedAdararAdoz::CanShowFixedDropDown(int, int) { return false; }
-void TDedAdararAdoz::DoStartBlockFocus() {}
-void TDedAdararAdoz::DoEndBlockFocus() {}
-void TDedAdararAdoz::GridTimer() {}
+void TDedAdararAdoz::NotifySelectionListener(int, int) {}
+
+// Tab and Enter after an edit, until the cell advance of the keyboard
+// handling: Tab goes to the next (previous) cell of the row, wrapping into
+// the next (previous) row; Enter moves as AdvanceDirection says.
+bool TDedAdararAdoz::TabAdvance(bool Backward) {
+  WORD key = VK_TAB;
+  const TShiftState shift = Backward ? TShiftState{ssShift} : TShiftState{};
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+  if (key != VK_TAB) return false;
+  int c = Col(), r = Row();
+  if (Backward) {
+    if (--c < FixedCols()) {
+      c = ColCount() - 1;
+      if (--r < FixedRows()) r = RowCount() - 1;
+    }
+  } else if (++c >= ColCount()) {
+    c = FixedCols();
+    if (++r >= RowCount()) r = FixedRows();
+  }
+  FocusCellMove(c, r);
+  return true;
+}
+
+void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
+  if (!FNavigation->AdvanceOnEnter()) return;
+  int c = ACol, r = ARow;
+  if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
+    if (++c >= ColCount()) {
+      if (FNavigation->AdvanceDirection() == adLeftRightInRow) return;
+      c = FixedCols();
+      if (++r >= RowCount()) return;
+    }
+  } else if (++r >= RowCount()) {
+    return;
+  }
+  FocusCellMove(c, r);
+}
 void TDedAdararAdoz::MoveFocusWindow() {}
 
 // ---------------------------------------------------------------------------
