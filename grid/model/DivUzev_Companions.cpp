@@ -206,6 +206,9 @@ void TSortSettings::Assign(TPersistent* Source) {
   FIndexShow = s->FIndexShow;
   FIndexColor = s->FIndexColor;
   FDirection = s->FDirection;
+  FInitSortDirection = s->FInitSortDirection;
+  FUndoSort = s->FUndoSort;
+  FIndexSortKey = s->FIndexSortKey;
   FHeaderColor = s->FHeaderColor;
   FHeaderColorTo = s->FHeaderColorTo;
   FHeaderMirrorColor = s->FHeaderMirrorColor;

@@ -71,22 +71,24 @@ void TDedAdararAdoz::SyncColumnHeaders() {}
 void TDedAdararAdoz::SaveColSizes() {}
 void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
+
+// The widest display text of the column (in the rows around the view on a
+// large grid) plus the cell margins.
+void TDedAdararAdoz::AutoSizeCol(int ACol) {
+  if (ACol < 0 || ACol >= ColCount()) return;
+  const int rc = RealColIndex(ACol);
+  constexpr int kRowsMeasured = 2000;
+  const int last = std::min(RowCount(), std::max(TopRow(), kRowsMeasured) + VisibleRowCount() + 1);
+  int w = 0;
+  auto measure = [&](int r) { w = std::max(w, GetCellTextSize(rc, r, false, false).cx); };
+  for (int r = 0; r < FixedRows(); ++r) measure(r);
+  for (int r = std::max(FixedRows(), last - kRowsMeasured); r < last; ++r) measure(r);
+  int width = w + 2 * FXYOffset.X + 4;
+  UpdateAutoColSize(rc, width);
+  if (width > 0) SetColWidths(ACol, width);
+}
 void TDedAdararAdoz::SaveColPositions() {}
 void TDedAdararAdoz::LoadColPositions() {}
-
-void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
-  TCustomGrid::MoveColumn(FromIndex, ToIndex);
-  // The order list follows its columns.
-  if (FromIndex < FColumnOrder->Count() && ToIndex < FColumnOrder->Count()) {
-    const int v = FColumnOrder->Items(FromIndex);
-    FColumnOrder->Delete(FromIndex);
-    FColumnOrder->Insert(ToIndex, v);
-  }
-}
-
-void TDedAdararAdoz::RowMovedHandling(int FromIndex, int ToIndex) {
-  TCustomGrid::MoveRow(FromIndex, ToIndex);
-}
 
 // ---------------------------------------------------------------------------
 // Clipboard, import and export
@@ -112,45 +114,8 @@ void TDedAdararAdoz::MouseActionsChanged(TObject*) {}
 void TDedAdararAdoz::NavigationChanged(TObject*) {}
 void TDedAdararAdoz::GetDesigning(TObject*, bool& IsDesigning) { IsDesigning = FDesigning; }
 void TDedAdararAdoz::InvalidateGridSender(TObject*) { InvalidateGrid(); }
-void TDedAdararAdoz::GotoFirstRow() {}
 void TDedAdararAdoz::NotifySelectionListener(int, int) {}
 
-// Tab and Enter after an edit, until the cell advance of the keyboard
-// handling: Tab goes to the next (previous) cell of the row, wrapping into
-// the next (previous) row; Enter moves as AdvanceDirection says.
-bool TDedAdararAdoz::TabAdvance(bool Backward) {
-  WORD key = VK_TAB;
-  const TShiftState shift = Backward ? TShiftState{ssShift} : TShiftState{};
-  if (OnKeyDown) OnKeyDown(this, key, shift);
-  if (key != VK_TAB) return false;
-  int c = Col(), r = Row();
-  if (Backward) {
-    if (--c < FixedCols()) {
-      c = ColCount() - 1;
-      if (--r < FixedRows()) r = RowCount() - 1;
-    }
-  } else if (++c >= ColCount()) {
-    c = FixedCols();
-    if (++r >= RowCount()) r = FixedRows();
-  }
-  FocusCellMove(c, r);
-  return true;
-}
-
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
-  if (!FNavigation->AdvanceOnEnter()) return;
-  int c = ACol, r = ARow;
-  if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
-    if (++c >= ColCount()) {
-      if (FNavigation->AdvanceDirection() == adLeftRightInRow) return;
-      c = FixedCols();
-      if (++r >= RowCount()) return;
-    }
-  } else if (++r >= RowCount()) {
-    return;
-  }
-  FocusCellMove(c, r);
-}
 void TDedAdararAdoz::MoveFocusWindow() {}
 
 // ---------------------------------------------------------------------------
