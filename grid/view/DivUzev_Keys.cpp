@@ -49,6 +49,8 @@ bool TDedAdararAdoz::IsEditableCell(int RCol, int ARow) {
 }
 
 bool TDedAdararAdoz::IsSelectableCell(int ACol, int ARow) {
+  // The fixed rows and columns never become current.
+  if (ACol < FixedCols() || ARow < FixedRows()) return false;
   bool can;
   if (EditingGrid())
     can = IsEditableCell(RealColIndex(ACol), ARow);
