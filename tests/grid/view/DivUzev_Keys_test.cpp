@@ -105,11 +105,8 @@ TEST_F(GridKeysFixture, EnterAfterAnEditAdvancesByDirectionAndEndsOverReadOnlyCe
     TGridCoord from, to;
   };
   const Case cases[] = {
-      {adLeftRight, {2, 3}, {3, 3}},
-      {adLeftRight, {4, 3}, {1, 4}},
-      {adTopBottom, {2, 3}, {2, 4}},
-      {adTopBottom, {2, 7}, {3, 1}},
-      {adTopBottomInCol, {2, 7}, {2, 1}},
+      {adLeftRight, {2, 3}, {3, 3}}, {adLeftRight, {4, 3}, {1, 4}},      {adTopBottom, {2, 3}, {2, 4}},
+      {adTopBottom, {2, 7}, {3, 1}}, {adTopBottomInCol, {2, 7}, {2, 1}},
   };
   for (const Case& c : cases) {
     g->Navigation()->SetAdvanceDirection(c.dir);
@@ -192,12 +189,9 @@ TEST_F(GridKeysFixture, HomeAndEndFollowTheHomeEndSetting) {
     TGridCoord to;
   };
   const Case cases[] = {
-      {heFirstLastCell, VK_HOME, {}, {1, 1}},
-      {heFirstLastCell, VK_END, {}, {4, 7}},
-      {heFirstLastRow, VK_HOME, {}, {2, 1}},
-      {heFirstLastRow, VK_END, {}, {2, 7}},
-      {heFirstLastColumn, VK_HOME, {}, {1, 4}},
-      {heFirstLastColumn, VK_END, {}, {4, 4}},
+      {heFirstLastCell, VK_HOME, {}, {1, 1}},         {heFirstLastCell, VK_END, {}, {4, 7}},
+      {heFirstLastRow, VK_HOME, {}, {2, 1}},          {heFirstLastRow, VK_END, {}, {2, 7}},
+      {heFirstLastColumn, VK_HOME, {}, {1, 4}},       {heFirstLastColumn, VK_END, {}, {4, 4}},
       {heFirstLastColumn, VK_HOME, {ssCtrl}, {1, 1}},
   };
   std::vector<WORD> downs;
@@ -314,9 +308,9 @@ TEST_F(GridKeysFixture, WrappedNavigationAndDisabledRows) {
     TGridCoord to;
   };
   const Case cases[] = {
-      {caLoop, {4, 3}, VK_RIGHT, {1, 3}},   {caSnake, {4, 3}, VK_RIGHT, {1, 4}},
-      {caSnake, {4, 7}, VK_RIGHT, {1, 7}},  {caLoop, {1, 3}, VK_LEFT, {4, 3}},
-      {caLoop, {2, 7}, VK_DOWN, {2, 1}},    {caSnake, {2, 1}, VK_UP, {1, 7}},
+      {caLoop, {4, 3}, VK_RIGHT, {1, 3}},    {caSnake, {4, 3}, VK_RIGHT, {1, 4}},
+      {caSnake, {4, 7}, VK_RIGHT, {1, 7}},   {caLoop, {1, 3}, VK_LEFT, {4, 3}},
+      {caLoop, {2, 7}, VK_DOWN, {2, 1}},     {caSnake, {2, 1}, VK_UP, {1, 7}},
       {caDefault, {4, 3}, VK_RIGHT, {4, 3}},
   };
   for (const Case& c : cases) {
