@@ -2367,6 +2367,7 @@ class TDedAdararAdoz : public TBaseGrid {
   friend class TGridCombo;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
+  friend class TEditLink;
 
   // Grows the flag lists of the selection sets.
   static void GrowFlags(std::vector<uint8_t>& Flags, int Count);
@@ -2746,6 +2747,9 @@ class TDedAdararAdoz : public TBaseGrid {
   void EndPanning();
   // Wheel, middle button and pan timer messages; true when taken.
   bool InputWindowMessage(TMessage& Message);
+  // The custom editor link over (real column, row), and its value back.
+  TWinControl* OpenEditLink(int ACol, int ARow, const TRect& Rect, TColor Color, TFont* AFont);
+  void CloseEditLink(int ACol, int ARow);
   void PanTick();
   bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
   void AddSelectedCell(TGridCoord C);

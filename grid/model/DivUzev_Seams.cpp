@@ -43,11 +43,15 @@ void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditin
 // Editor controls of later topics: until a kind's control comes, its cells
 // are edited as plain text (the editor switch asks HasKindEditControl).
 
-bool TDedAdararAdoz::HasKindEditControl(TEditorType) { return false; }
-TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType, int, int, const TRect&, TColor, TFont*) {
+bool TDedAdararAdoz::HasKindEditControl(TEditorType Kind) { return Kind == edCustom && FEditLink != nullptr; }
+TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int ARow, const TRect& Rect,
+                                                 TColor Color, TFont* AFont) {
+  if (Kind == edCustom && FEditLink != nullptr) return OpenEditLink(ACol, ARow, Rect, Color, AFont);
   return nullptr;
 }
-void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
+void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
+  if (Kind == edCustom && FEditLink != nullptr) CloseEditLink(ACol, ARow);
+}
 
 // ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
