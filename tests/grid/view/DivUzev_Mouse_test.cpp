@@ -367,3 +367,60 @@ TEST_F(GridMouseFixture, TheMarkupHintWindowDrawsGridHintsAndPassesOthersOn) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace testinput;
+
+TEST_F(GridMouseFixture, ButtonsRatingsAndHeaderButtonsByTheMouse) {
+  g->SetOptions(g->Options() << goEditing);
+  std::vector<std::string> seen;
+  g->OnButtonClick = [&](TObject*, int c, int r) {
+    seen.push_back("button " + std::to_string(c) + "," + std::to_string(r));
+  };
+  g->AddButton(3, 2, 40, 16, "Go", haLeft, vaFull);
+  g->Invalidate();
+  Pump();
+  const TRect br = g->GetCellButtonRect(3, 2);
+  ASSERT_FALSE(br.Width() <= 0) << "the painter placed the button";
+  Click(g, br.Left + br.Width() / 2, br.Top + br.Height() / 2);
+  EXPECT_EQ(seen, std::vector<std::string>{"button 3,2"}) << "the release clicks it";
+  EXPECT_EQ(g->PushedCellButton(), TGridCoord(-1, -1));
+
+  g->AddRating(2, 4, 5, clYellow, clGray);
+  double proposed = -1;
+  g->OnRatingChange = [&](TObject*, int, int, double& rate, bool&) { proposed = rate; };
+  const TRect rr = g->CellRect(2, 4);
+  Click(g, rr.Left + 27, (rr.Top + rr.Bottom) / 2);
+  EXPECT_DOUBLE_EQ(proposed, 1.5);
+  EXPECT_DOUBLE_EQ(g->Floats(2, 4), 1.5);
+
+  // Header cells drawn as buttons report a button click when released.
+  seen.clear();
+  g->SetFixedAsButtons(true);
+  ClickCell(2, 0);
+  EXPECT_EQ(seen, std::vector<std::string>{"button 2,0"});
+}
+
+TEST_F(GridMouseFixture, CtrlWheelZoomsAndTheHintMessageCarriesTheCellHint) {
+  const int zoom = g->ZoomFactor();
+  KeyDown(VK_CONTROL);
+  Wheel(g, -120);
+  KeyUp(VK_CONTROL);
+  EXPECT_NE(g->ZoomFactor(), zoom);
+  g->SetHintShowCells(true);
+  g->SetCells(2, 3, "Pump <i>7</i>");
+  THintInfo info;
+  info.HintControl = g;
+  info.CursorPos = CellCentre(2, 3);
+  EXPECT_EQ(g->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)), 0);
+  EXPECT_EQ(info.HintStr, "Pump 7");
+  EXPECT_EQ(info.HintColor, g->HintColor());
+  EXPECT_EQ(info.CursorRect, g->CellRect(2, 3)) << "asked again in another cell";
+  EXPECT_EQ(info.HintData, nullptr);
+  g->SetHTMLHint(true);
+  g->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.HintData, static_cast<void*>(g)) << "markup goes to the markup window";
+}
+
+}  // namespace
