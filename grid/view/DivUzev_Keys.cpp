@@ -405,7 +405,19 @@ void TDedAdararAdoz::HandleWmKeyDown(TMessage& Message) {
     RepaintRect(FMoveSelection);
     FMoveSelection = Selection();
   }
-  // 15.-17. The base key handling, with the left column kept in row-select
+  // 15. With the search footer under the last row, the keys that would
+  // leave the grid's end stay in it.
+  const bool footerEnd = FSearchFooter->Visible() && TopRow() >= RowCount() - VisibleRowCount();
+  const bool lastRow = Row() >= RowCount() - 1;
+  if (footerEnd && lastRow &&
+      (key == VK_DOWN || (key == VK_RIGHT && Col() == ColCount() - 1) ||
+       (key == VK_LEFT && Col() == FixedCols()))) {
+    if (key == VK_DOWN) ScrollLastRowClear();
+    Message.Result = 1;
+    fireCopy();
+    return;
+  }
+  // 16., 17. The base key handling, with the left column kept in row-select
   // mode when asked for.
   const bool keepH = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
                      Options().Contains(goRowSelect) && LeftCol() != FixedCols() &&
@@ -419,6 +431,9 @@ void TDedAdararAdoz::HandleWmKeyDown(TMessage& Message) {
       TBaseGrid::WMKeyDown(Message);
     }
   }
+  if (FSearchFooter->Visible() && Row() == RowCount() - 1 &&
+      (key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN))
+    ScrollLastRowClear();
   // 18. The row the row-select flags go by.
   const int flagRow =
       FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent() ? RealRow() : Row();

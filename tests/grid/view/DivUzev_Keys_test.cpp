@@ -404,3 +404,23 @@ TEST_F(GridKeysFixture, IncrementalSearchFindsRowsByTheSortColumn) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace testinput;
+
+TEST_F(GridKeysFixture, DownAtTheEndOverTheSearchFooterScrollsAndStays) {
+  g->SetRowCount(40);
+  g->SearchFooter()->SetVisible(true);
+  g->UpdateSearchPanel();
+  Pump();
+  Goto(2, 30);
+  PressKey(VK_END, {ssCtrl});
+  PressKey(VK_DOWN);
+  PressKey(VK_DOWN);
+  EXPECT_EQ(g->Row(), 39);
+  // As far down as the grid scrolls (the panel does not shrink the range).
+  EXPECT_EQ(g->TopRow(), g->RowCount() - g->VisibleRowCount());
+}
+
+}  // namespace

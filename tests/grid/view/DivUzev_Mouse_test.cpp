@@ -424,3 +424,25 @@ TEST_F(GridMouseFixture, CtrlWheelZoomsAndTheHintMessageCarriesTheCellHint) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace testinput;
+
+TEST_F(GridMouseFixture, AColumnBorderReleasedOutsideTheGridKeepsItsWidth) {
+  g->SetOptions(g->Options() << goColSizing);
+  const int before = g->ColWidths(4);
+  const TRect r = g->CellRect(4, 0);
+  const int y = (r.Top + r.Bottom) / 2;
+  MouseDown(g, r.Right, y);
+  MouseMove(g, g->Width() + 40, y);
+  MouseUp(g, g->Width() + 40, y);
+  EXPECT_EQ(g->ColWidths(4), before);
+  EXPECT_EQ(g->GridState(), gsNormal);
+  MouseDown(g, r.Right, y);
+  MouseMove(g, r.Right + 20, y);
+  MouseUp(g, r.Right + 20, y);
+  EXPECT_GT(g->ColWidths(4), before) << "inside the grid the border is dragged";
+}
+
+}  // namespace
