@@ -1,9 +1,36 @@
 // The custom editor link: opening the application's control over a cell
 // (in place or on the link's own pop-up form), the keys that end its edit,
 // and the value written back.
+#include "framework/classes/Published.h"
 #include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevEditLink.h"
+
+CF_ENUM_IDENTS(TEditStyle, esInplace, esPopup)
+
+namespace {
+
+// Stored layouts may place a link on a form and point a grid at it.
+const TPublishedRegistrar kEditLinkTables([] {
+  PublishClass<TEditLink>("TComponent", [](TPublish<TEditLink>& P) {
+    using C = TEditLink;
+    P.Bool("AutoPopupWidth", &C::AutoPopupWidth, &C::SetAutoPopupWidth).Default(false);
+    P.Enum("EditStyle", &C::EditStyle, &C::SetEditStyle).Default(esInplace);
+    P.Integer("PopupLeft", &C::PopupLeft, &C::SetPopupLeft).Default(-1);
+    P.Integer("PopupTop", &C::PopupTop, &C::SetPopupTop).Default(-1);
+    P.Integer("PopupWidth", &C::PopupWidth, &C::SetPopupWidth).Default(0);
+    P.Integer("PopupHeight", &C::PopupHeight, &C::SetPopupHeight).Default(0);
+    P.Bool("WantKeyLeftRight", &C::WantKeyLeftRight, &C::SetWantKeyLeftRight).Default(false);
+    P.Bool("WantKeyUpDown", &C::WantKeyUpDown, &C::SetWantKeyUpDown).Default(false);
+    P.Bool("WantKeyHomeEnd", &C::WantKeyHomeEnd, &C::SetWantKeyHomeEnd).Default(false);
+    P.Bool("WantKeyPriorNext", &C::WantKeyPriorNext, &C::SetWantKeyPriorNext).Default(false);
+    P.Bool("WantKeyReturn", &C::WantKeyReturn, &C::SetWantKeyReturn).Default(false);
+    P.Bool("WantKeyEscape", &C::WantKeyEscape, &C::SetWantKeyEscape).Default(false);
+    P.Integer("Tag", &C::Tag, &C::SetTag).Default(0);
+  });
+});
+
+}  // namespace
 
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
