@@ -1427,17 +1427,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void DrawRowSizingLine(int Y);
 
   // Looks the painter reads (each write repaints the grid).
-#define DIVUZEV_PAINT(Type, Name, Default) \
- public:                                   \
-  Type Name() const { return F##Name; }    \
-  void Set##Name(const Type& Value) {      \
-    if (F##Name == Value) return;          \
-    F##Name = Value;                       \
-    InvalidateGrid();                      \
-  }                                        \
-                                           \
- private:                                  \
-  Type F##Name = Default;
+#define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
   DIVUZEV_PAINT(bool, URLFull, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
