@@ -117,11 +117,7 @@ void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
 void TDedAdararAdoz::InitOrigColSizes() {}
-void TDedAdararAdoz::SaveColSizes() {}
-void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
-void TDedAdararAdoz::SaveColPositions() {}
-void TDedAdararAdoz::LoadColPositions() {}
 
 void TDedAdararAdoz::SetColumnOrder() {
   FColumnOrder->Clear();
@@ -152,16 +148,12 @@ void TDedAdararAdoz::PasteBegin() {}
 void TDedAdararAdoz::PasteDone() {}
 void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
 std::string TDedAdararAdoz::GetCellText(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-void TDedAdararAdoz::SaveCell(int, int, std::string&) {}
-void TDedAdararAdoz::LoadCell(int, int, std::string&) {}
+void TDedAdararAdoz::SaveCell(int ACol, int ARow, std::string& Value) { Value = GetGridCell(ACol, ARow); }
+void TDedAdararAdoz::LoadCell(int ACol, int ARow, std::string& Value) { SetGridCell(ACol, ARow, Value); }
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
-void TDedAdararAdoz::SpecialClickHook(int, int) {}
-bool TDedAdararAdoz::EditFormulaState() { return false; }
 void TDedAdararAdoz::ExportNotification(int, int) {}
 void TDedAdararAdoz::ImportNotification(int, int) {}
 int TDedAdararAdoz::GetPrintPageNum() { return 0; }
-void TDedAdararAdoz::SaveToStream(TStream*) {}
-void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
 // ---------------------------------------------------------------------------
 // Keyboard, mouse and focus
