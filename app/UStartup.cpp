@@ -21,6 +21,7 @@
 #include "grid/base/VevXPVS.h"
 #include "tables/network/USNMP_MIB.h"
 #include "grid/model/DivUzev.h"
+#include "grid/base/griddd.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -59,6 +60,9 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    // The grid's drag and clipboard formats are known from the start,
+    // whatever the clipboard is doing.
+    RegisterGridDragFormats();
     InitializeDivUzevUnit();
     RegisterLbButtonClasses();
     return true;

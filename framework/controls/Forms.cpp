@@ -7,6 +7,7 @@
 
 #include "framework/backend/Backend.h"
 #include "framework/classes/Thread.h"
+#include "framework/controls/DragDrop.h"
 #include "framework/controls/Menus.h"
 
 TApplication* Application = nullptr;
@@ -144,6 +145,14 @@ class TControlWindowEvents : public IWindowEvents {
     int budget = 1000;
     while (budget-- > 0 && PeekPostedMessage(m)) Application->ProcessMessage(m);
     DispatchDueTimers();
+  }
+  uint32_t PeerDrag(HWND Wnd, TPeerDragAction Action, const TPoint& Point, const IDragPayload* Payload,
+                    uint32_t Effects, uint32_t KeyState) override {
+    TWinControl* w = FindControl(Wnd);
+    if (w == nullptr) return DROPEFFECT_NONE;
+    TPoint screen = w->ClientToScreen(w->PeerToClient(Point));
+    if (Action != pdaLeave) RecordCursorPos(screen);
+    return DragInput(Wnd, Action, screen, Payload, Effects, KeyState);
   }
   void PeerActivated(HWND Wnd, bool Active) override {
     if (!Active) return;

@@ -26,8 +26,8 @@
 
 class TImageList;
 
-// Results of property queries the theme does not hold.
-constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
+// Results of property queries the theme does not hold (E_NOTIMPL comes with
+// the other results).
 constexpr HRESULT E_PROP_ID_UNSUPPORTED = static_cast<HRESULT>(0x80070490u);
 
 struct MARGINS {
