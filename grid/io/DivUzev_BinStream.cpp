@@ -8,6 +8,7 @@
 // the check changes no cell.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -383,7 +384,58 @@ class TDedAdararAdoz::TBinLoad : public gridio::TCellStreamSink {
 // ---------------------------------------------------------------------------
 // Saving
 
+namespace gridio {
+
+TCellPropsData TCellPropsData::Of(const TCellProperties* P) {
+  TCellPropsData d;
+  d.Present = (1u << fFieldCount) - 1;
+  d.IsBaseCell = P->IsBaseCell();
+  d.CellSpanX = P->CellSpanX();
+  d.CellSpanY = P->CellSpanY();
+  d.Alignment = P->Alignment();
+  d.BorderColor = P->BorderColor();
+  d.BorderWidth = P->BorderWidth();
+  d.BrushColor = P->BrushColor();
+  d.BrushColorTo = P->BrushColorTo();
+  d.BrushStyle = P->BrushStyle();
+  d.FontColor = P->FontColor();
+  d.FontName = P->FontName();
+  d.FontSize = P->FontSize();
+  d.FontStyle = P->FontStyle();
+  d.Editor = P->Editor();
+  d.GradientDirection = P->GradientDirection();
+  d.ReadOnly = P->ReadOnly();
+  d.VAlignment = P->VAlignment();
+  d.WordWrap = P->WordWrap();
+  d.NodeLevel = P->NodeLevel();
+  return d;
+}
+
+TCellGraphicData TCellGraphicData::Of(const TCellGraphic* G) {
+  TCellGraphicData d;
+  d.CellType = G->CellType;
+  d.CellVAlign = G->CellVAlign;
+  d.CellHAlign = G->CellHAlign;
+  d.CellIndex = G->CellIndex;
+  d.CellTransparent = G->CellTransparent;
+  d.CellCreated = G->CellCreated;
+  d.CellBoolean = G->CellBoolean;
+  d.CellCheckBoxState = G->CellCheckBoxState;
+  d.CellAngle = G->CellAngle;
+  d.CellValue = G->CellValue;
+  d.CellErrFrom = G->CellErrFrom;
+  d.CellErrLen = G->CellErrLen;
+  d.CellText = G->CellText;
+  return d;
+}
+
+}  // namespace gridio
+
 void TDedAdararAdoz::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
+  WriteBinRect(Rect, [Stream](std::string_view Bytes) { Stream->WriteString(Bytes); });
+}
+
+void TDedAdararAdoz::WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put) {
   const int cols = std::max(0, Rect.Right - Rect.Left + 1);
   const int rows = std::max(0, Rect.Bottom - Rect.Top + 1);
   TGridPropData prop;
@@ -424,22 +476,25 @@ void TDedAdararAdoz::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
     }
     progress.Report(r, Rect.Bottom - Rect.Top);
     if (out.size() >= (1u << 20)) {
-      Stream->WriteString(out);
+      Put(out);
       out.clear();
     }
   }
   ExportNotification(esExportDone, -1);
-  Stream->WriteString(out);
+  Put(out);
 }
 
 void TDedAdararAdoz::SaveToBinStream(TStream* Stream) {
   SaveRectToBinStream(TRect(SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()), Stream);
 }
 
+// Written piece by piece into a file that replaces the old one only when
+// it is complete.
 void TDedAdararAdoz::SaveToBinFile(const std::string& FileName) {
-  TMemoryStream ms;
-  SaveToBinStream(&ms);
-  SafeWriteFile(FileName, ms.Bytes());
+  TSafeFileWriter file(FileName);
+  WriteBinRect(TRect(SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()),
+               [&file](std::string_view Bytes) { file.Write(Bytes); });
+  file.Commit();
 }
 
 // ---------------------------------------------------------------------------
@@ -447,8 +502,16 @@ void TDedAdararAdoz::SaveToBinFile(const std::string& FileName) {
 
 void TDedAdararAdoz::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream) {
   const int64_t start = Stream->Position();
-  const std::string data = Stream->ReadString(std::max<int64_t>(0, Stream->Size() - start));
-  Stream->SetPosition(start);
+  // A memory stream is read where it is; any other is read into memory.
+  std::string copy;
+  std::string_view data;
+  if (auto* ms = dynamic_cast<TMemoryStream*>(Stream)) {
+    data = std::string_view(ms->Bytes()).substr(static_cast<size_t>(std::min<int64_t>(start, ms->Size())));
+  } else {
+    copy = Stream->ReadString(std::max<int64_t>(0, Stream->Size() - start));
+    Stream->SetPosition(start);
+    data = copy;
+  }
   TCheckSink check(this, Point);
   const size_t end = gridio::ReadCellStream(data, 0, check, false);
   TBinLoad load(this, Point, check);

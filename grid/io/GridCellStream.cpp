@@ -72,49 +72,6 @@ size_t Utf16Units(std::string_view S) {
 // ---------------------------------------------------------------------------
 // Record contents
 
-TCellPropsData TCellPropsData::Of(const TCellProperties* P) {
-  TCellPropsData d;
-  d.Present = (1u << fFieldCount) - 1;
-  d.IsBaseCell = P->IsBaseCell();
-  d.CellSpanX = P->CellSpanX();
-  d.CellSpanY = P->CellSpanY();
-  d.Alignment = P->Alignment();
-  d.BorderColor = P->BorderColor();
-  d.BorderWidth = P->BorderWidth();
-  d.BrushColor = P->BrushColor();
-  d.BrushColorTo = P->BrushColorTo();
-  d.BrushStyle = P->BrushStyle();
-  d.FontColor = P->FontColor();
-  d.FontName = P->FontName();
-  d.FontSize = P->FontSize();
-  d.FontStyle = P->FontStyle();
-  d.Editor = P->Editor();
-  d.GradientDirection = P->GradientDirection();
-  d.ReadOnly = P->ReadOnly();
-  d.VAlignment = P->VAlignment();
-  d.WordWrap = P->WordWrap();
-  d.NodeLevel = P->NodeLevel();
-  return d;
-}
-
-TCellGraphicData TCellGraphicData::Of(const TCellGraphic* G) {
-  TCellGraphicData d;
-  d.CellType = G->CellType;
-  d.CellVAlign = G->CellVAlign;
-  d.CellHAlign = G->CellHAlign;
-  d.CellIndex = G->CellIndex;
-  d.CellTransparent = G->CellTransparent;
-  d.CellCreated = G->CellCreated;
-  d.CellBoolean = G->CellBoolean;
-  d.CellCheckBoxState = G->CellCheckBoxState;
-  d.CellAngle = G->CellAngle;
-  d.CellValue = G->CellValue;
-  d.CellErrFrom = G->CellErrFrom;
-  d.CellErrLen = G->CellErrLen;
-  d.CellText = G->CellText;
-  return d;
-}
-
 TPayloadKind PayloadKindOf(TCellType Type) {
   switch (Type) {
     case ctBitmap:

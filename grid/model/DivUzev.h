@@ -42,6 +42,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/classes/Collections.h"
@@ -56,6 +57,9 @@ class TInplaceEdit;
 class TScrollBar;
 class TStringList;
 class TStrings;
+namespace gridio {
+struct TTextImage;
+}
 
 CF_DECLARE_EXCEPTION(EDivUzevError, Exception)
 
@@ -1573,6 +1577,9 @@ class TDedAdararAdoz : public TBaseGrid {
   int RowFlagIndex(int DisplayRow) const;
 
   // ---- Files and streams (grid/io)
+  void ApplyTextImage(gridio::TTextImage& Image, bool Progress);
+  // Hands the stream of the rectangle to Put in pieces.
+  void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
   class TBinLoad;
   friend class TBinLoad;
   // Every cell empty, properties and graphics freed, hidden columns
