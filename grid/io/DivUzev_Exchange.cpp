@@ -1,6 +1,5 @@
 // The rules every exchange format of the grid shares: the export window's
-// columns, progress reports, the hooks that live beside the exchange code,
-// and the fonts that follow a change of scale.
+// columns and progress reports; and the fonts that follow a change of scale.
 #include <algorithm>
 #include <cmath>
 
@@ -34,9 +33,6 @@ void TFileProgress::Report(int64_t Index, int64_t Divisor) {
 }
 
 }  // namespace gridio
-
-void TDedAdararAdoz::SpecialClickHook(int, int) {}
-bool TDedAdararAdoz::EditFormulaState() { return false; }
 
 void TDedAdararAdoz::ChangeScale(int M, int D) {
   TBaseGrid::ChangeScale(M, D);

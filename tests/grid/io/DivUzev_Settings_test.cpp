@@ -9,6 +9,7 @@
 #include "framework/classes/ComponentFiler.h"
 #include "framework/classes/IniFiles.h"
 #include "framework/classes/StringList.h"
+#include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
@@ -76,7 +77,12 @@ TEST(DivUzevSettings, CopyRules) {
 }
 
 TEST(DivUzevSettings, StoredLayoutsKeepThem) {
-  TDedAdararAdoz a(nullptr);
+  // Stored as a form's grid, the way layouts are kept.
+  TForm form(nullptr);
+  form.SetName("Form1");
+  TDedAdararAdoz& a = *new TDedAdararAdoz(&form);
+  a.SetName("Grid1");
+  a.SetParent(&form);
   a.PrintSettings()->SetTitle(ppTopCenter);
   a.PrintSettings()->SetBorders(pbAroundVertical);
   a.PrintSettings()->SetBorderStyle(psDashDot);
@@ -89,14 +95,16 @@ TEST(DivUzevSettings, StoredLayoutsKeepThem) {
   a.PrintSettings()->SetUseDisplayFont(false);
   a.HTMLSettings()->SetXHTML(true);
   a.HTMLSettings()->SetPrefixTag("<p>");
-  const std::string text = WriteComponentText(&a);
+  const std::string text = WriteComponentText(&form);
   EXPECT_NE(text.find("PrintSettings.Borders = pbAroundVertical"), std::string::npos) << text;
   EXPECT_NE(text.find("PrintSettings.Orientation = poLandscape"), std::string::npos) << text;
   EXPECT_EQ(text.find("FixedCellsAlways"), std::string::npos);
 
-  TDedAdararAdoz b(nullptr);
-  ReadComponentText(&b, text, "grid.dfm");
-  TPrintSettings* p = b.PrintSettings();
+  TForm again(nullptr);
+  ReadComponentText(&again, text, "grid.dfm");
+  auto* b = dynamic_cast<TDedAdararAdoz*>(again.FindComponent("Grid1"));
+  ASSERT_NE(b, nullptr);
+  TPrintSettings* p = b->PrintSettings();
   EXPECT_EQ(p->Title(), ppTopCenter);
   EXPECT_EQ(p->BorderStyle(), psDashDot);
   EXPECT_EQ(p->FitToPage(), fpShrink);
@@ -104,8 +112,8 @@ TEST(DivUzevSettings, StoredLayoutsKeepThem) {
   EXPECT_EQ(p->Font()->Size(), 14);
   EXPECT_EQ(p->TitleLines()->Count(), 2);
   EXPECT_FALSE(p->UseDisplayFont());
-  EXPECT_TRUE(b.HTMLSettings()->XHTML());
-  EXPECT_EQ(b.HTMLSettings()->PrefixTag(), "<p>");
+  EXPECT_TRUE(b->HTMLSettings()->XHTML());
+  EXPECT_EQ(b->HTMLSettings()->PrefixTag(), "<p>");
 }
 
 TEST(DivUzevSettings, FontsFollowAChangeOfScale) {

@@ -203,6 +203,14 @@ struct TSnapshot {
   bool operator==(const TSnapshot&) const = default;
 };
 
+// What an export writes for a cell: the formatted text, a merged block's
+// text in each of its cells, a check box's true or false text.
+inline std::string ExportText(TDedAdararAdoz& G, int C, int R) {
+  std::string v;
+  G.SaveCell(C, R, v);
+  return v;
+}
+
 // The cells a grid shows, by display column: what a file of the grid holds.
 inline std::vector<std::string> Shown(TDedAdararAdoz& G) {
   std::vector<std::string> out;
