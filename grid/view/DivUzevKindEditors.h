@@ -30,6 +30,7 @@ class TGridCheckBox : public TCheckBox {
  protected:
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void DoExit() override;
+  void CMWantSpecialKey(TMessage& Message) override;
 
  private:
   TDedAdararAdoz* FGrid = nullptr;

@@ -257,7 +257,10 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       GetEditorProp(ACol, ARow, FEditLink);
       if (e->CanFocus()) e->SetFocus();
       e->SetHeight(h);
-      if (Kind == edMaskEditBtn) e->SetEditMask(GetEditMask(dc, ARow));
+      if (Kind == edMaskEditBtn) {
+        e->SetEditMask(GetEditMask(dc, ARow));
+        if (e->AutoSelect()) e->SelectAll();
+      }
       return e;
     }
     case edUnitEditBtn:

@@ -93,6 +93,13 @@ void ZEveRozoDiva::RequestSize() {
 void ZEveRozoDiva::KeyDown(WORD& Key, TShiftState Shift) {
   TCustomRichEdit::KeyDown(Key, Shift);
   if (FGrid == nullptr || Key == 0) return;
+  if (Key == VK_ESCAPE) {
+    // The cell keeps the text it had when the edit began.
+    Key = 0;
+    FGrid->CancelInplaceEdit();
+    if (FGrid->CanFocus()) FGrid->SetFocus();
+    return;
+  }
   if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
     Key = 0;
     if (FGrid->CanFocus()) FGrid->SetFocus();

@@ -170,6 +170,26 @@ void TGridCheckBox::ReCreate() {
   if (HandleAllocated() && !Visible()) RecreateWnd();
 }
 
+void TGridCheckBox::CMWantSpecialKey(TMessage& Message) {
+  // The keys that leave the cell reach KeyDown, not the form's focus moves.
+  switch (static_cast<WORD>(Message.WParam)) {
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      if (FGrid != nullptr) {
+        Message.Result = 1;
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  TCheckBox::CMWantSpecialKey(Message);
+}
+
 void TGridCheckBox::WndProc(TMessage& Message) {
   if (Message.Msg == WM_LBUTTONDOWN && FGrid != nullptr) {
     // The press toggles; its release then clicks nothing more.
@@ -297,8 +317,10 @@ void TGridButton::KeyDown(WORD& Key, TShiftState Shift) {
     return;
   }
   if (Key == VK_ESCAPE) {
+    // The cell gets back the text it had before the edit (a click may have
+    // written through already).
+    FGrid->CancelInplaceEdit();
     HideButton();
-    FGrid->RestoreEditCell();
     if (FGrid->HandleAllocated()) SendMessage(FGrid->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     Key = 0;
     return;

@@ -88,7 +88,8 @@ bool KindTextAccepted(TEditorType Kind, const std::string& Text, const std::stri
     case edValidChars: {
       const std::u32string valid = Utf8ToUtf32(ValidChars);
       const std::u32string t = Utf8ToUtf32(Text);
-      return std::all_of(t.begin(), t.end(), [&](char32_t c) { return valid.find(c) != std::u32string::npos; });
+      return std::all_of(t.begin(), t.end(),
+                         [&](char32_t c) { return valid.find(c) != std::u32string::npos; });
     }
     default:
       return true;
