@@ -29,29 +29,10 @@ void TDedAdararAdoz::QUnSort() {}
 void TDedAdararAdoz::KeyEditHook() {}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
-  FControlLook->SetDropDownCount(DropDownCount);
-}
-
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
-void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) { S = Text; }
 void TDedAdararAdoz::InplaceKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::InplaceWMKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditing); }
-
-// ---------------------------------------------------------------------------
-// Editor controls of later topics: until a kind's control comes, its cells
-// are edited as plain text (the editor switch asks HasKindEditControl).
-
-bool TDedAdararAdoz::HasKindEditControl(TEditorType Kind) { return Kind == edCustom && FEditLink != nullptr; }
-TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int ARow, const TRect& Rect,
-                                                 TColor Color, TFont* AFont) {
-  if (Kind == edCustom && FEditLink != nullptr) return OpenEditLink(ACol, ARow, Rect, Color, AFont);
-  return nullptr;
-}
-void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
-  if (Kind == edCustom && FEditLink != nullptr) CloseEditLink(ACol, ARow);
-}
 
 // ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
@@ -72,12 +53,10 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::SaveColSizes() {}
-void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
 
-// The widest display text of the column (in the rows around the view on a
-// large grid) plus the cell margins.
+// The widest display text of the column (in the first rows and those up to
+// the view on a large grid) plus the cell margins.
 void TDedAdararAdoz::AutoSizeCol(int ACol) {
   if (ACol < 0 || ACol >= ColCount()) return;
   const int rc = RealColIndex(ACol);
@@ -91,8 +70,7 @@ void TDedAdararAdoz::AutoSizeCol(int ACol) {
   UpdateAutoColSize(rc, width);
   if (width > 0) SetColWidths(ACol, width);
 }
-void TDedAdararAdoz::SaveColPositions() {}
-void TDedAdararAdoz::LoadColPositions() {}
+
 
 // ---------------------------------------------------------------------------
 // Clipboard, import and export
@@ -106,8 +84,6 @@ void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
-void TDedAdararAdoz::SaveToStream(TStream*) {}
-void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
 // ---------------------------------------------------------------------------
 // Keyboard, mouse and focus

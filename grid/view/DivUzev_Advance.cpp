@@ -214,8 +214,8 @@ bool TDedAdararAdoz::TabAdvance(bool Backward) {
 // ---------------------------------------------------------------------------
 // Enter after an edit
 
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
-  AdvanceCell(ACol, ARow, false, false, true, false, false);
+void TDedAdararAdoz::EnterAdvance(int ACol, int ARow, bool Always) {
+  AdvanceCell(ACol, ARow, false, false, true, false, Always);
 }
 
 void TDedAdararAdoz::AdvanceCell(int ACol, int ARow, bool ShowEditor, bool IsRepeat, bool Forward,
