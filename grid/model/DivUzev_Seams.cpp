@@ -71,7 +71,6 @@ void TDedAdararAdoz::AutoSizeCol(int ACol) {
   if (width > 0) SetColWidths(ACol, width);
 }
 
-
 // ---------------------------------------------------------------------------
 // Clipboard, import and export
 
