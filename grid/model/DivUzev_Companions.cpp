@@ -279,13 +279,6 @@ void TDragScrollOptions::Assign(TPersistent* Source) {
 void TGridProgressAppearance::Assign(TPersistent*) {}
 void TFilterDropDown::Assign(TPersistent*) {}
 
-void TSortSettings::Assign(TPersistent* Source) {
-  auto* s = dynamic_cast<TSortSettings*>(Source);
-  if (s == nullptr) return;
-  FColumn = s->FColumn;
-  FShow = s->FShow;
-}
-
 void TFilter::Assign(TPersistent*) {}
 
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)

@@ -520,6 +520,10 @@ void TDedAdararAdoz::Notification(TComponent* AComponent, TOperation Operation) 
     if (AComponent == FSearchPanel) FSearchPanel = nullptr;
     for (TScrollBar*& bar : FCellScrollBars)
       if (AComponent == bar) bar = nullptr;
+    // By address: a notifier being destroyed is no longer one by type.
+    std::erase_if(FNotifiers, [AComponent](TGridChangeNotifier* n) { return n == AComponent; });
+    if (!ComponentState().Contains(csDestroying) && FSyncGrid != nullptr && FSyncGrid->Grid() == AComponent)
+      FSyncGrid->SetGrid(nullptr);
   }
   TBaseGrid::Notification(AComponent, Operation);
 }

@@ -10,8 +10,6 @@
 // ---------------------------------------------------------------------------
 // Footers and calculations
 
-void TDedAdararAdoz::DoCalcFooter(int) {}
-void TDedAdararAdoz::CalcFooter(int ACol) { DoCalcFooter(ACol); }
 void TDedAdararAdoz::CalcAllFooters() {}
 void TDedAdararAdoz::CalcFooterCol(int) {}
 void TDedAdararAdoz::CellsChanged(const TRect&) {}
@@ -20,12 +18,6 @@ void TDedAdararAdoz::CellsChanged(const TRect&) {}
 // Sorting
 
 void TDedAdararAdoz::DoClickSort(int) {}
-void TDedAdararAdoz::SortSwapRows(int, int) {}
-void TDedAdararAdoz::QSort() {}
-void TDedAdararAdoz::QSortIndexed() {}
-void TDedAdararAdoz::QSortGroup() {}
-void TDedAdararAdoz::QSortGroupIndexed() {}
-void TDedAdararAdoz::QUnSort() {}
 
 // ---------------------------------------------------------------------------
 // Editing
@@ -119,7 +111,6 @@ void TDedAdararAdoz::SyncColumnHeaders() {}
 void TDedAdararAdoz::InitOrigColSizes() {}
 void TDedAdararAdoz::SaveColSizes() {}
 void TDedAdararAdoz::LoadColSizes() {}
-void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
 void TDedAdararAdoz::SaveColPositions() {}
 void TDedAdararAdoz::LoadColPositions() {}
 
