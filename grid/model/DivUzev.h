@@ -1820,8 +1820,14 @@ class TDedAdararAdoz : public TBaseGrid {
   // Width and height of a cell's text in its font (the measuring of the
   // painter once it is there).
   TSize MeasureCellText(int ACol, int DisplCol, int ARow);
-  // Applies the cell's font (grid, fixed or its own) to the canvas.
+  // Applies the cell's font (grid, fixed or its own) to the canvas; the
+  // canvas keeps its font while the next cell's is the same.
   void SetCanvasCellFont(int ACol, int ARow, bool Zoomed);
+  // The canvas's "gh" height, kept while its font stays.
+  int CanvasLineHeight();
+  std::unique_ptr<TFont> FMeasureFont;
+  std::unique_ptr<TBrush> FMeasureBrush;
+  int FMeasureLineHeight = -1;
 
   // ---- Footer and listeners
   // Footer calculation over real rows when hidden rows count.

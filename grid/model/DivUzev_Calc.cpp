@@ -1,7 +1,9 @@
 // Read-only aggregates over a column or row, numbering a column or row,
 // and sizing columns and rows to their contents or to the control.
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -193,11 +195,27 @@ void TDedAdararAdoz::AutoNumberRow(int ARow) {
 // Sizing to the contents
 
 void TDedAdararAdoz::SetCanvasCellFont(int ACol, int ARow, bool Zoomed) {
-  TCanvas* canvas = Canvas();
+  if (!FMeasureFont) {
+    FMeasureFont = std::make_unique<TFont>();
+    FMeasureBrush = std::make_unique<TBrush>();
+  }
   const bool fixed = ARow < FixedRows() || DisplColIndexOf(ACol) < FixedCols();
-  canvas->Font()->Assign(fixed ? FFixedFont.get() : Font());
-  GetCellColor(ACol, ARow, TGridDrawState(), canvas->Brush(), canvas->Font());
-  if (Zoomed && FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
+  FMeasureFont->Assign(fixed ? FFixedFont.get() : Font());
+  GetCellColor(ACol, ARow, TGridDrawState(), FMeasureBrush.get(), FMeasureFont.get());
+  if (Zoomed && FZoomFactor != 0) FMeasureFont->SetSize(FMeasureFont->Size() + FZoomFactor);
+  // A font set anew makes the painter build its font again: keep it when
+  // the cells share one.
+  TCanvas* canvas = Canvas();
+  if (!canvas->Font()->IsEqual(*FMeasureFont)) {
+    canvas->Font()->Assign(FMeasureFont.get());
+    FMeasureLineHeight = -1;
+  }
+  canvas->Brush()->Assign(FMeasureBrush.get());
+}
+
+int TDedAdararAdoz::CanvasLineHeight() {
+  if (FMeasureLineHeight < 0) FMeasureLineHeight = Canvas()->TextHeight("gh");
+  return FMeasureLineHeight;
 }
 
 TSize TDedAdararAdoz::MeasureCellText(int ACol, int DisplCol, int ARow) {
@@ -206,7 +224,7 @@ TSize TDedAdararAdoz::MeasureCellText(int ACol, int DisplCol, int ARow) {
   if (ClassifyCellText(text, FEnableHTML) == tkMarkup) text = MarkupToPlainText(text);
   SetCanvasCellFont(ACol, ARow, true);
   TCanvas* canvas = Canvas();
-  const int lineHeight = canvas->TextHeight("gh");
+  const int lineHeight = CanvasLineHeight();
   int width = 0;
   int lines = 0;
   do {
@@ -215,6 +233,43 @@ TSize TDedAdararAdoz::MeasureCellText(int ACol, int DisplCol, int ARow) {
   } while (FMultilineCells && !text.empty());
   return TSize(width, lines * lineHeight);
 }
+
+namespace {
+
+// Widths of plain ASCII texts estimated from the widths of their
+// characters in one font (the painter turns kerning off, so a text is its
+// characters side by side up to a ligature's pixel or two).
+class TWidthEstimate {
+ public:
+  explicit TWidthEstimate(TCanvas* Canvas) : canvas_(Canvas) { advance_.fill(-1); }
+  // False for a text this cannot estimate (not ASCII).
+  bool Estimate(const std::string& Text, bool MultiLine, int& Width) {
+    int widest = 0;
+    int line = 0;  // in 1/16 pixels
+    for (size_t i = 0; i < Text.size(); ++i) {
+      const unsigned char ch = static_cast<unsigned char>(Text[i]);
+      if (ch >= 0x80) return false;
+      if (ch == '\r' || ch == '\n') {
+        widest = std::max(widest, line);
+        line = 0;
+        if (!MultiLine) break;
+        continue;
+      }
+      int& a = advance_[ch];
+      // The advance to a sixteenth of a pixel, so long texts add up.
+      if (a < 0) a = canvas_->TextWidth(std::string(16, static_cast<char>(ch)));
+      line += a;
+    }
+    Width = (std::max(widest, line) + 8) / 16;
+    return true;
+  }
+
+ private:
+  TCanvas* canvas_;
+  std::array<int, 128> advance_;
+};
+
+}  // namespace
 
 void TDedAdararAdoz::DoAutoSizeCol(int ACol, bool GrowOnly) {
   if (ACol < 0 || ACol >= ColCount()) return;
@@ -233,16 +288,61 @@ void TDedAdararAdoz::DoAutoSizeCol(int ACol, bool GrowOnly) {
   }
   const bool sortIndicator =
       FSortSettings->Show() && FSortSettings->Column() == rc && RowCount() > FixedRows() + 1;
+  // Measuring every text costs the painter's text layout each time: plain
+  // texts are estimated first, and only those that may be the widest are
+  // measured.
+  struct TCandidate {
+    int Row;
+    int Base;
+    int Estimate;
+  };
+  std::vector<TCandidate> candidates;
+  // One estimate per font the column's cells use (a few at most).
+  struct TFontEstimate {
+    std::unique_ptr<TFont> Font;
+    std::unique_ptr<TWidthEstimate> Widths;
+  };
+  std::vector<TFontEstimate> estimates;
   int need = 0;
   for (int r = from; r <= to; ++r) {
     if (IsXMergedCell(rc, r)) continue;
     const TPoint graphic = GetCellGraphicSize(rc, r);
-    int w = graphic.X + MeasureCellText(rc, ACol, r).cx;
-    if (FControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r)) w += 16;
-    if (sortIndicator && r == FSortSettings->Row()) w += 10;
     const TCellGraphic* g = GetCellGraphic(rc, r);
-    if (g != nullptr && g->CellHAlign == haFull) w = graphic.X - 2 * GridLineWidth() - FXYOffset.X - 2;
-    need = std::max(need, w);
+    if (g != nullptr && g->CellHAlign == haFull) {
+      need = std::max(need, graphic.X - 2 * GridLineWidth() - FXYOffset.X - 2);
+      continue;
+    }
+    int base = graphic.X;
+    if (FControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r)) base += 16;
+    if (sortIndicator && r == FSortSettings->Row()) base += 10;
+    const std::string text = GetFormattedCell(rc, r);
+    SetCanvasCellFont(rc, r, true);
+    int width = 0;
+    bool estimated = false;
+    if (ClassifyCellText(text, FEnableHTML) == tkPlain) {
+      TFont* font = Canvas()->Font();
+      auto it = std::find_if(estimates.begin(), estimates.end(),
+                             [font](const TFontEstimate& e) { return e.Font->IsEqual(*font); });
+      if (it == estimates.end() && estimates.size() < 4) {
+        estimates.push_back(
+            TFontEstimate{std::make_unique<TFont>(), std::make_unique<TWidthEstimate>(Canvas())});
+        estimates.back().Font->Assign(font);
+        it = estimates.end() - 1;
+      }
+      if (it != estimates.end()) estimated = it->Widths->Estimate(text, FMultilineCells, width);
+    }
+    if (estimated)
+      candidates.push_back(TCandidate{r, base, base + width});
+    else
+      need = std::max(need, base + MeasureCellText(rc, ACol, r).cx);
+  }
+  std::sort(candidates.begin(), candidates.end(),
+            [](const TCandidate& a, const TCandidate& b) { return a.Estimate > b.Estimate; });
+  // A ligature moves a text's width by a pixel or two from its estimate.
+  constexpr int kSlack = 3;
+  for (const TCandidate& c : candidates) {
+    if (c.Estimate + kSlack < need) break;
+    need = std::max(need, c.Base + MeasureCellText(rc, ACol, c.Row).cx);
   }
   int width = need + GetXYOffsetWidth() + 2 * GridLineWidth() + 2;
   if (GrowOnly && ColWidths(ACol) >= width) return;
@@ -280,7 +380,7 @@ void TDedAdararAdoz::DoAutoSizeRow(int ARow, bool GrowOnly, int Padding) {
       SetCanvasCellFont(rc, ARow, true);
       TRect r(0, 0, std::max(ColWidths(c) - GetXYOffsetWidth() - 4, 1), 0);
       t = text.empty()
-              ? Canvas()->TextHeight("gh")
+              ? CanvasLineHeight()
               : DrawText(Canvas(), text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     } else {
       t = MeasureCellText(rc, c, ARow).cy;
@@ -334,7 +434,7 @@ void TDedAdararAdoz::AutoSizeRows(bool DoFixedRows, int Padding) {
 void TDedAdararAdoz::SizeRowToLines(int ARow, int Lines, int Extra) {
   if (ARow < 0 || ARow >= RowCount()) return;
   SetCanvasCellFont(RealColIndex(FixedCols()), ARow, false);
-  const int h = Canvas()->TextHeight("gh");
+  const int h = CanvasLineHeight();
   SetRowHeights(ARow, LimitSize(Extra + Lines * (h + h / 8), FMinRowHeight, FMaxRowHeight));
 }
 

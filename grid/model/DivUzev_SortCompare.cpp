@@ -78,10 +78,36 @@ struct TSortRun::TColumn {
 };
 
 TSortRun::TSortRun(TDedAdararAdoz& Grid, int From, int Count)
-    : grid_(Grid), from_(From), count_(std::max(Count, 0)) {}
+    : grid_(Grid), from_(From), count_(std::max(Count, 0)) {
+  ReadSettings();
+}
 
 TSortRun::TSortRun(TDedAdararAdoz& Grid, std::vector<int> Rows)
-    : grid_(Grid), count_(static_cast<int>(Rows.size())), rows_(std::move(Rows)) {}
+    : grid_(Grid), count_(static_cast<int>(Rows.size())), rows_(std::move(Rows)) {
+  ReadSettings();
+}
+
+void TSortRun::ReadSettings() {
+  const TSortSettings* s = grid_.SortSettings();
+  descending_ = s->Direction() == sdDescending;
+  full_ = s->Full();
+  ignoreCase_ = s->IgnoreCase();
+  ignoreBlanks_ = s->IgnoreBlanks();
+  blanksFirst_ = s->BlankPos() == blFirst;
+  shownTexts_ = s->SortOnVirtualCells();
+  autoFormat_ = s->AutoFormat();
+  lastCol_ = grid_.TotalColCount() - 1;
+  ignored_.assign(static_cast<size_t>(std::max(lastCol_ + 1, 0)), 0);
+  const TIntList* list = grid_.IgnoreColumns();
+  for (int i = 0; i < list->Count(); ++i) {
+    const int c = list->Items(i);
+    if (c >= 0 && c <= lastCol_) ignored_[static_cast<size_t>(c)] = 1;
+  }
+}
+
+bool TSortRun::Ignored(int ACol) const {
+  return ACol >= 0 && ACol < static_cast<int>(ignored_.size()) && ignored_[static_cast<size_t>(ACol)] != 0;
+}
 
 TSortRun::~TSortRun() = default;
 
@@ -91,11 +117,10 @@ TSortRun::TColumn& TSortRun::Column(int ACol) {
   if (slot) return *slot;
   slot = std::make_unique<TColumn>();
   TColumn& c = *slot;
-  const TSortSettings* s = grid_.SortSettings();
-  c.Style = s->AutoFormat() ? ssAutomatic : (s->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+  c.Style = autoFormat_ ? ssAutomatic : (ignoreCase_ ? ssAlphaNoCase : ssAlphabetic);
   grid_.GetColumnFormat(ACol, c.Style, c.Prefix, c.Suffix);
 
-  const bool shown = s->SortOnVirtualCells();
+  const bool shown = shownTexts_;
   c.Text.resize(static_cast<size_t>(count_));
   for (int k = 0; k < count_; ++k)
     c.Text[static_cast<size_t>(k)] =
@@ -136,7 +161,6 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
   const int ib = KeyIndex(ACol, HB);
   const size_t a = static_cast<size_t>(ia);
   const size_t b = static_cast<size_t>(ib);
-  const TSortSettings* s = grid_.SortSettings();
 
   TSortStyle style = c.Style;
   if (style == ssAutomatic) {
@@ -146,7 +170,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
     } else if (fa & kNumber) {
       style = ssNumeric;
     } else {
-      style = s->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
+      style = ignoreCase_ ? ssAlphaNoCase : ssAlphabetic;
       if (fa & kDateCand) {
         if (c.Flags[b] & kHasDate) style = (fa & kHasTime) ? ssDateTime : ssDate;
       } else if (fa & kTimeCand) {
@@ -163,11 +187,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
   bool blankB = c.Text[b].empty();
   switch (style) {
     case ssAlphaNoCase:
-      if (c.Upper.empty()) {
-        c.Upper.resize(static_cast<size_t>(count_));
-        for (int k = 0; k < count_; ++k)
-          c.Upper[static_cast<size_t>(k)] = AnsiUpperCase(c.Text[static_cast<size_t>(k)]);
-      }
+      BuildUpper(c);
       r = c.Upper[a].compare(c.Upper[b]);
       break;
     case ssAnsiAlphaCase:
@@ -206,7 +226,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
             std::from_chars(first, v.data() + v.size(), value);
             if (!std::isfinite(value)) value = 0;
             const bool shownEmpty =
-                s->SortOnVirtualCells() ? c.Text[kk].empty() : grid_.GetCellEx(ACol, RowOf(k)).empty();
+                shownTexts_ ? c.Text[kk].empty() : grid_.GetCellEx(ACol, RowOf(k)).empty();
             reads = shownEmpty;
           }
           c.Num[kk] = value;
@@ -290,9 +310,8 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
   }
   r = Sign(r);
 
-  if (s->IgnoreBlanks() && blankA != blankB) {
-    const bool first = s->BlankPos() == blFirst;
-    r = blankA ? (first ? -1 : 1) : (first ? 1 : -1);
+  if (ignoreBlanks_ && blankA != blankB) {
+    r = blankA ? (blanksFirst_ ? -1 : 1) : (blanksFirst_ ? 1 : -1);
     // Turned for a descending sort, so blanks stay where BlankPos puts them.
     if (Descending) r = -r;
   }
@@ -300,24 +319,20 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
 }
 
 int TSortRun::CompareRowHandles(int ACol, const THandle& A, const THandle& B) {
-  const bool descending = grid_.SortSettings()->Direction() == sdDescending;
-  const bool full = grid_.SortSettings()->Full();
-  const int last = grid_.TotalColCount() - 1;
   for (;;) {
-    const int r = grid_.IsIgnoredColumn(ACol) ? 0 : CompareHandles(ACol, A, descending, B);
-    if (r != 0 || !full || ACol >= last) return r;
+    const int r = Ignored(ACol) ? 0 : CompareHandles(ACol, A, descending_, B);
+    if (r != 0 || !full_ || ACol >= lastCol_) return r;
     ++ACol;
   }
 }
 
 int TSortRun::CompareIndexedHandles(int Index, const THandle& A, const THandle& B) {
   const TSortIndexList* list = grid_.SortIndexes();
-  const bool full = grid_.SortSettings()->Full();
   for (; Index < list->Count(); ++Index) {
     const int col = list->SortColumns(Index);
     const bool descending = !list->SortDirections(Index);
-    int r = grid_.IsIgnoredColumn(col) ? 0 : CompareHandles(col, A, descending, B);
-    if (r != 0 || !full) return descending ? -r : r;
+    int r = Ignored(col) ? 0 : CompareHandles(col, A, descending, B);
+    if (r != 0 || !full_) return descending ? -r : r;
   }
   return 0;
 }
@@ -335,6 +350,56 @@ int TSortRun::CompareRowsIndexed(int Index, int A, int B) {
 }
 
 // ---------------------------------------------------------------------------
+// Plain texts
+
+void TSortRun::BuildUpper(TColumn& C) {
+  if (!C.Upper.empty() || count_ == 0) return;
+  C.Upper.resize(static_cast<size_t>(count_));
+  for (int k = 0; k < count_; ++k)
+    C.Upper[static_cast<size_t>(k)] = AnsiUpperCase(C.Text[static_cast<size_t>(k)]);
+}
+
+// A column whose every pair compares ordinally (no cell that the automatic
+// style would take for a check box, number, date or time; blanks not
+// placed apart) compares by its texts alone.
+const std::vector<std::string>* TSortRun::OrdinalTexts(int ACol) {
+  if (ignoreBlanks_ || Ignored(ACol)) return nullptr;
+  TColumn& c = Column(ACol);
+  bool noCase = false;
+  switch (c.Style) {
+    case ssAlphabetic:
+    case ssAlphaCase:
+      break;
+    case ssAlphaNoCase:
+      noCase = true;
+      break;
+    case ssAutomatic:
+      for (uint8_t f : c.Flags)
+        if (f & (kCheckType | kNumber | kDateCand | kTimeCand)) return nullptr;
+      noCase = ignoreCase_;
+      break;
+    default:
+      return nullptr;
+  }
+  if (!noCase) return &c.Text;
+  BuildUpper(c);
+  return &c.Upper;
+}
+
+namespace {
+
+// The first eight bytes, most significant first: unequal keys order as the
+// texts do.
+uint64_t TextKey(const std::string& S) {
+  uint64_t key = 0;
+  const size_t n = std::min<size_t>(S.size(), 8);
+  for (size_t i = 0; i < 8; ++i) key = (key << 8) | (i < n ? static_cast<unsigned char>(S[i]) : 0u);
+  return key;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
 // The quick sort
 
 // A partition around the middle row's copy; rows that compare equal stay
@@ -342,19 +407,20 @@ int TSortRun::CompareRowsIndexed(int Index, int A, int B) {
 // in the loop, which keeps the recursion shallow; the parts are disjoint,
 // so the order they are sorted in changes nothing.
 template <class Cmp>
-void TSortRun::QuickSort(std::vector<int>& Ids, int Start, int End, int Dir, bool SwapEqual, Cmp& Compare) {
-  auto at = [&Ids](int i) { return THandle{Ids[static_cast<size_t>(i)], i}; };
+void TSortRun::QuickSort(std::vector<TItem>& Items, int Start, int End, int Dir, bool SwapEqual,
+                         Cmp& Compare) {
   while (Start < End) {
     const int mid = Start + (End - Start) / 2;
-    const THandle pivot = at(mid);
+    const TItem pivot = Items[static_cast<size_t>(mid)];
     int i = Start;
     int j = End;
     do {
-      while (Compare(pivot, at(i)) == Dir && i < End) ++i;
-      while (Compare(at(j), pivot) == Dir && Start < j) --j;
+      while (Compare(pivot, mid, Items[static_cast<size_t>(i)], i) == Dir && i < End) ++i;
+      while (Compare(Items[static_cast<size_t>(j)], j, pivot, mid) == Dir && Start < j) --j;
       if (j >= i) {
-        if (i != j && (SwapEqual || Compare(at(i), at(j)) != 0)) {
-          std::swap(Ids[static_cast<size_t>(i)], Ids[static_cast<size_t>(j)]);
+        if (i != j &&
+            (SwapEqual || Compare(Items[static_cast<size_t>(i)], i, Items[static_cast<size_t>(j)], j) != 0)) {
+          std::swap(Items[static_cast<size_t>(i)], Items[static_cast<size_t>(j)]);
           ++grid_.FSwaps;
         }
         ++i;
@@ -362,35 +428,59 @@ void TSortRun::QuickSort(std::vector<int>& Ids, int Start, int End, int Dir, boo
       }
     } while (j >= i);
     if (j - Start < End - i) {
-      if (Start < j) QuickSort(Ids, Start, j, Dir, SwapEqual, Compare);
+      if (Start < j) QuickSort(Items, Start, j, Dir, SwapEqual, Compare);
       Start = i;
     } else {
-      if (i < End) QuickSort(Ids, i, End, Dir, SwapEqual, Compare);
+      if (i < End) QuickSort(Items, i, End, Dir, SwapEqual, Compare);
       End = j;
     }
   }
 }
 
-std::vector<int> TSortRun::ToRows(const std::vector<int>& Ids) const {
-  std::vector<int> rows(Ids.size());
-  for (size_t k = 0; k < Ids.size(); ++k) rows[k] = RowOf(Ids[k]);
+std::vector<TSortRun::TItem> TSortRun::Identities() const {
+  std::vector<TItem> items(static_cast<size_t>(count_));
+  for (int k = 0; k < count_; ++k) items[static_cast<size_t>(k)] = TItem{0, k};
+  return items;
+}
+
+std::vector<int> TSortRun::ToRows(const std::vector<TItem>& Items) const {
+  std::vector<int> rows(Items.size());
+  for (size_t k = 0; k < Items.size(); ++k) rows[k] = RowOf(Items[k].Id);
   return rows;
 }
 
 std::vector<int> TSortRun::SortOnColumn(int ACol, int SingleCol) {
   singleCol_ = SingleCol;
-  std::vector<int> ids(static_cast<size_t>(count_));
-  std::iota(ids.begin(), ids.end(), 0);
-  auto compare = [this, ACol](const THandle& A, const THandle& B) { return CompareRowHandles(ACol, A, B); };
-  QuickSort(ids, 0, count_ - 1, grid_.SortDir(), false, compare);
-  return ToRows(ids);
+  std::vector<TItem> items = Identities();
+  if (const std::vector<std::string>* texts = OrdinalTexts(ACol)) {
+    // The same comparison as CompareRowHandles on this column, settled by
+    // the keys while they differ.
+    for (TItem& item : items) item.Key = TextKey((*texts)[static_cast<size_t>(item.Id)]);
+    auto compare = [this, ACol, texts](const TItem& A, int PosA, const TItem& B, int PosB) {
+      ++grid_.FCompares;
+      int r = A.Key != B.Key
+                  ? (A.Key < B.Key ? -1 : 1)
+                  : Sign((*texts)[static_cast<size_t>(A.Id)].compare((*texts)[static_cast<size_t>(B.Id)]));
+      if (r == 0 && full_ && ACol < lastCol_)
+        r = CompareRowHandles(ACol + 1, THandle{A.Id, PosA}, THandle{B.Id, PosB});
+      return r;
+    };
+    QuickSort(items, 0, count_ - 1, grid_.SortDir(), false, compare);
+    return ToRows(items);
+  }
+  auto compare = [this, ACol](const TItem& A, int PosA, const TItem& B, int PosB) {
+    return CompareRowHandles(ACol, THandle{A.Id, PosA}, THandle{B.Id, PosB});
+  };
+  QuickSort(items, 0, count_ - 1, grid_.SortDir(), false, compare);
+  return ToRows(items);
 }
 
 std::vector<int> TSortRun::SortIndexed(int SingleCol) {
   singleCol_ = SingleCol;
-  std::vector<int> ids(static_cast<size_t>(count_));
-  std::iota(ids.begin(), ids.end(), 0);
-  auto compare = [this](const THandle& A, const THandle& B) { return CompareIndexedHandles(0, A, B); };
-  QuickSort(ids, 0, count_ - 1, 1, true, compare);
-  return ToRows(ids);
+  std::vector<TItem> items = Identities();
+  auto compare = [this](const TItem& A, int PosA, const TItem& B, int PosB) {
+    return CompareIndexedHandles(0, THandle{A.Id, PosA}, THandle{B.Id, PosB});
+  };
+  QuickSort(items, 0, count_ - 1, 1, true, compare);
+  return ToRows(items);
 }

@@ -42,14 +42,26 @@ class TSortRun {
     int Id;   // the row whose moving cells these are
     int Pos;  // the place it stands (for columns that stay)
   };
+  // What the quick sort moves: a row identity with the first bytes of its
+  // sort text, so most comparisons of plain texts touch nothing else.
+  struct TItem {
+    uint64_t Key;
+    int Id;
+  };
+  void ReadSettings();
+  void BuildUpper(TColumn& C);
   TColumn& Column(int ACol);
+  // The texts a column compares ordinally for every row, when it does.
+  const std::vector<std::string>* OrdinalTexts(int ACol);
   int KeyIndex(int ACol, const THandle& H) const;
   int CompareHandles(int ACol, const THandle& A, bool Descending, const THandle& B);
   int CompareRowHandles(int ACol, const THandle& A, const THandle& B);
   int CompareIndexedHandles(int Index, const THandle& A, const THandle& B);
+  bool Ignored(int ACol) const;
   template <class Cmp>
-  void QuickSort(std::vector<int>& Ids, int Start, int End, int Dir, bool SwapEqual, Cmp& Compare);
-  std::vector<int> ToRows(const std::vector<int>& Ids) const;
+  void QuickSort(std::vector<TItem>& Items, int Start, int End, int Dir, bool SwapEqual, Cmp& Compare);
+  std::vector<int> ToRows(const std::vector<TItem>& Items) const;
+  std::vector<TItem> Identities() const;
 
   TDedAdararAdoz& grid_;
   int from_ = 0;
@@ -57,4 +69,14 @@ class TSortRun {
   std::vector<int> rows_;
   int singleCol_ = -1;
   std::vector<std::unique_ptr<TColumn>> columns_;
+  // Settings read once per sort.
+  bool descending_ = false;
+  bool full_ = true;
+  bool ignoreCase_ = false;
+  bool ignoreBlanks_ = false;
+  bool blanksFirst_ = true;
+  bool shownTexts_ = true;
+  bool autoFormat_ = true;
+  int lastCol_ = 0;
+  std::vector<char> ignored_;
 };
