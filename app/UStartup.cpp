@@ -16,11 +16,13 @@
 #include "app/UParGen.h"
 #include "app/USoftOptions.h"
 #include "controls/button/LbButton.h"
+#include "controls/dropdown/ATXPVS.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
 #include "tables/network/USNMP_MIB.h"
 #include "grid/model/DivUzev.h"
+#include "grid/base/griddd.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -59,6 +61,10 @@ void Initialize_Units() {
   static const bool done = [] {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
+    InitializeATXPVSUnit();
+    // The grid's drag and clipboard formats are known from the start,
+    // whatever the clipboard is doing.
+    RegisterGridDragFormats();
     InitializeDivUzevUnit();
     RegisterLbButtonClasses();
     return true;
@@ -107,6 +113,7 @@ int Run_Configurator() {
   }
   Application->Run();
   FinalizeDivUzevUnit();
+  FinalizeATXPVSUnit();
   FreeUxTheme();
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "framework/backend/Backend.h"
 #include "framework/classes/Thread.h"
+#include "framework/controls/DragDrop.h"
 #include "framework/controls/Menus.h"
 
 TApplication* Application = nullptr;
@@ -144,6 +145,14 @@ class TControlWindowEvents : public IWindowEvents {
     int budget = 1000;
     while (budget-- > 0 && PeekPostedMessage(m)) Application->ProcessMessage(m);
     DispatchDueTimers();
+  }
+  uint32_t PeerDrag(HWND Wnd, TPeerDragAction Action, const TPoint& Point, const IDragPayload* Payload,
+                    uint32_t Effects, uint32_t KeyState) override {
+    TWinControl* w = FindControl(Wnd);
+    if (w == nullptr) return DROPEFFECT_NONE;
+    TPoint screen = w->ClientToScreen(w->PeerToClient(Point));
+    if (Action != pdaLeave) RecordCursorPos(screen);
+    return DragInput(Wnd, Action, screen, Payload, Effects, KeyState);
   }
   void PeerActivated(HWND Wnd, bool Active) override {
     if (!Active) return;
@@ -516,6 +525,17 @@ bool SizeMoveStep(TPeerMouseAction Action, const TPoint& Screen) {
     SendMessage(h, WM_EXITSIZEMOVE, 0, 0);
   }
   return true;
+}
+
+// Starts moving (HTCAPTION) or sizing (HTBOTTOMRIGHT) the top-level window
+// of W from the cursor's position, as a press on that part of its frame.
+void StartSizeMove(TWinControl* W, LRESULT Hit) {
+  TWinControl* top = W;
+  while (top->Parent() != nullptr) top = top->Parent();
+  if (!top->IsTopLevelWindow() || (Hit != HTCAPTION && Hit != HTBOTTOMRIGHT)) return;
+  gSizeMove = TSizeMove{top->Handle(), Hit, CursorPos(), top->BoundsRect()};
+  SetCapture(top->Handle());
+  SendMessage(top->Handle(), WM_ENTERSIZEMOVE, 0, 0);
 }
 
 }  // namespace
@@ -930,6 +950,8 @@ HWND OwnerForShowing(const TCustomForm* Form) {
 }
 }  // namespace
 
+HWND TCustomForm::ShowingOwner() { return OwnerForShowing(this); }
+
 void TCustomForm::CMShowingChanged(TMessage& Message) {
   // A window made again for new looks is the same form still on screen.
   bool recreating = controlState_.Contains(csRecreating);
@@ -947,7 +969,7 @@ void TCustomForm::CMShowingChanged(TMessage& Message) {
     formState_ >> fsShowing;
     UpdatePeerBounds();
     // A window made again keeps the owner it was shown with.
-    if (!recreating || !IsWindow(ownerWnd_)) ownerWnd_ = OwnerForShowing(this);
+    if (!recreating || !IsWindow(ownerWnd_)) ownerWnd_ = ShowingOwner();
     if (peer_) peer_->SetOwner(ownerWnd_);
     TWinControl::CMShowingChanged(Message);
     if (Screen != nullptr) Screen->MoveToFront(this);
@@ -1161,6 +1183,10 @@ void TCustomForm::WndProc(TMessage& Message) {
       return;
     case WM_CLOSE:
       Close();
+      return;
+    case WM_NCLBUTTONDOWN:
+      // A press on the size grip or the caption that a control hands on.
+      StartSizeMove(this, static_cast<LRESULT>(Message.WParam));
       return;
     case CM_ACTIVATE:
       Activate();

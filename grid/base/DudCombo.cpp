@@ -248,6 +248,12 @@ void TDudCustomCombo::UpdateLabel() {
     case lpRighBottom:
       top = t + h - lh, left = l + wd + m;
       break;
+    case lpTopRight:
+      top = t - lh - m, left = l + wd - lw;
+      break;
+    case lpBottomRight:
+      top = t + h + m, left = l + wd - lw;
+      break;
   }
   label_->SetBounds(left, top, label_->Width(), label_->Height());
   label_->SetVisible(Visible());

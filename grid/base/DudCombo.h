@@ -17,24 +17,10 @@
 #include <string>
 
 #include "framework/controls/ComboBox.h"
+#include "grid/base/LabelPosition.h"
 
 class TLabel;
 
-enum TLabelPosition {
-  lpLeftTop,
-  lpLeftCenter,
-  lpLeftBottom,
-  lpTopLeft,
-  lpBottomLeft,
-  lpLeftTopLeft,
-  lpLeftCenterLeft,
-  lpLeftBottomLeft,
-  lpTopCenter,
-  lpBottomCenter,
-  lpRightTop,
-  lpRightCenter,
-  lpRighBottom
-};
 
 class TDudCustomCombo : public TCustomComboBox {
  public:

@@ -2,10 +2,8 @@
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/controls/Controls_Published.h"
 #include "grid/base/DudCombo.h"
+#include "grid/base/LabelPosition_Published.h"
 
-CF_ENUM_IDENTS(TLabelPosition, lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft,
-               lpLeftCenterLeft, lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter,
-               lpRighBottom)
 
 namespace {
 

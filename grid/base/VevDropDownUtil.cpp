@@ -5,6 +5,7 @@
 #include "framework/graphics/ImgList.h"
 #include "framework/rtl/Math.h"
 #include "framework/rtl/StrUtils.h"
+#include "grid/base/DudHTMLE.h"
 #include "grid/base/VevDropDownUtil.h"
 
 namespace {
@@ -115,6 +116,20 @@ void DrawGlyphOnColor(TCanvas* ACanvas, TBitmap* Bitmap, TColor Color, const TRe
   const TRect part(0, 0, R.Width(), R.Height());
   g->BrushCopy(part, Bitmap, part, Bitmap->PixelData().GetPixel(0, 0));
   ACanvas->CopyRect(R, g, part);
+}
+
+TSize MeasureMarkup(TCanvas* ACanvas, const std::string& Text, const TRect& R, uintptr_t Source, bool Draw,
+                    TImageList* Images) {
+  if (ACanvas == nullptr || Text.empty()) return TSize(0, 0);
+  TMarkupParams p;
+  p.ImageList = Images;
+  p.LinkColor = 0xFF0000;
+  p.ShadowColor = 0x808080;
+  p.WindowHandle = Source;
+  p.CheckHeight = !Draw;
+  TMarkupResult res;
+  DrawMarkup(ACanvas, Text, R, p, res);
+  return TSize(res.XSize, res.YSize);
 }
 
 TSize MeasureText(TCanvas* ACanvas, const std::string& Text) {

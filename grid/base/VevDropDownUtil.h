@@ -57,6 +57,13 @@ TSize MeasureText(TCanvas* ACanvas, const std::string& Text);
 // Ellipsis) narrower than Width; Text itself when nothing is.
 std::string FitTextToWidth(TCanvas* ACanvas, const std::string& Text, int Width, bool Ellipsis);
 
+// The size of a markup text in R, measured by the markup engine; with Draw
+// on, the engine also draws it. Links in blue, shadows in grey; Source is
+// the window the text is drawn for (inline controls take their looks from
+// it), Images the source of "IDX:" images. (0, 0) for an empty text.
+TSize MeasureMarkup(TCanvas* ACanvas, const std::string& Text, const TRect& R, uintptr_t Source, bool Draw,
+                    TImageList* Images);
+
 // ",", "-" and ";".
 bool IsRangeSeparator(char32_t Ch);
 

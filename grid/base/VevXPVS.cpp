@@ -73,7 +73,9 @@ bool Bind(const TThemeLibrary& Lib, int& Index, F& Slot) {
   return true;
 }
 
-bool BindAll(const TThemeLibrary& L, TUxThemeEntries& e) {
+}  // namespace
+
+bool BindUxThemeEntries(const TThemeLibrary& L, TUxThemeEntries& e) {
   int i = 0;
   return Bind(L, i, e.OpenThemeData) && Bind(L, i, e.CloseThemeData) && Bind(L, i, e.DrawThemeBackground) &&
          Bind(L, i, e.DrawThemeText) && Bind(L, i, e.GetThemeBackgroundContentRect) &&
@@ -95,7 +97,6 @@ bool BindAll(const TThemeLibrary& L, TUxThemeEntries& e) {
          Bind(L, i, e.GetThemeDocumentationProperty) && Bind(L, i, e.DrawThemeParentBackground) &&
          Bind(L, i, e.EnableTheming);
 }
-}  // namespace
 
 void SetUxThemeLibrary(TThemeLibrary Library) { State().Library = std::move(Library); }
 
@@ -108,7 +109,7 @@ void LoadUxTheme() {
   TUxThemeEntries bound;
   // A library with a name missing is of no use to callers that test only
   // the loaded flag: leave everything unbound instead of half of it.
-  if (!BindAll(s.Library, bound)) return;
+  if (!BindUxThemeEntries(s.Library, bound)) return;
   s.Handle = s.Library;
   s.Entries = bound;
   s.Loaded = true;

@@ -26,8 +26,8 @@
 
 class TImageList;
 
-// Results of property queries the theme does not hold.
-constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
+// Results of property queries the theme does not hold (E_NOTIMPL comes with
+// the other results).
 constexpr HRESULT E_PROP_ID_UNSUPPORTED = static_cast<HRESULT>(0x80070490u);
 
 struct MARGINS {
@@ -130,6 +130,11 @@ TThemeProc OwnThemeLibraryProc(const std::string& Name);
 
 // The 45 names in binding order.
 extern const char* const UxThemeEntryNames[45];
+
+// Binds the 45 entries of Library into Entries by name, in binding order;
+// false at the first name the library lacks (Entries is then partly
+// filled and must not be used).
+bool BindUxThemeEntries(const TThemeLibrary& Library, TUxThemeEntries& Entries);
 
 // Start-up: nothing when already loaded; otherwise loads the library and
 // binds the 45 entries by name. Without the library, or when one name does

@@ -6,6 +6,11 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
@@ -221,6 +226,58 @@ WORD VirtualKeyFor(int key, bool keypad) {
   }
 }
 
+// The mouse buttons and modifier keys as the platform's key state.
+uint32_t KeyStateOf(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Mods) {
+  uint32_t k = 0;
+  if (Buttons & Qt::LeftButton) k |= 0x0001;
+  if (Buttons & Qt::RightButton) k |= 0x0002;
+  if (Mods & Qt::ShiftModifier) k |= 0x0004;
+  if (Mods & Qt::ControlModifier) k |= 0x0008;
+  if (Buttons & Qt::MiddleButton) k |= 0x0010;
+  if (Mods & Qt::AltModifier) k |= 0x0020;
+  return k;
+}
+
+// One action of a set of effects (the copy when a target names several).
+Qt::DropAction OneAction(uint32_t Effects) { return static_cast<Qt::DropAction>(Effects & (0u - Effects)); }
+
+// What a drag over our windows offers. Text comes decoded as UTF-8 under
+// "text/plain", whatever charset the other program used; a list of files
+// or links alone is no text.
+class TQtDragPayload : public IDragPayload {
+ public:
+  explicit TQtDragPayload(const QMimeData* Data) : d_(Data) {}
+  std::vector<std::string> Formats() const override {
+    std::vector<std::string> out;
+    if (d_ == nullptr) return out;
+    if (HasPlainText()) out.push_back("text/plain");
+    for (const QString& f : d_->formats())
+      if (!f.startsWith(QLatin1String("text/plain"))) out.push_back(f.toStdString());
+    return out;
+  }
+  bool Data(const std::string& Mime, std::vector<uint8_t>& Bytes) const override {
+    if (d_ == nullptr) return false;
+    QByteArray b;
+    if (Mime == "text/plain") {
+      if (!HasPlainText()) return false;
+      b = d_->text().toUtf8();
+    } else {
+      QString f = QString::fromStdString(Mime);
+      if (!d_->hasFormat(f)) return false;
+      b = d_->data(f);
+    }
+    Bytes.assign(b.begin(), b.end());
+    return true;
+  }
+
+ private:
+  bool HasPlainText() const {
+    return d_->hasFormat(QStringLiteral("text/plain")) ||
+           d_->hasFormat(QStringLiteral("text/plain;charset=utf-8"));
+  }
+  const QMimeData* d_;
+};
+
 class TPeerWidget : public QWidget {
  public:
   TPeerWidget(TQtBackend* Backend, HWND Handle, QWidget* Parent, Qt::WindowFlags Flags)
@@ -254,9 +311,14 @@ class TPeerWidget : public QWidget {
   void moveEvent(QMoveEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void Mouse(QMouseEvent* e, TPeerMouseAction Action);
+  uint32_t Drag(TPeerDragAction Action, QDropEvent* e);
   void Key(QKeyEvent* e, bool Down);
   void ReportGeometry(bool Spontaneous);
 
@@ -367,6 +429,9 @@ class TQtPeer : public IWindowPeer {
     return TPoint(p.x(), p.y());
   }
   void SetOwner(HWND Owner) override;
+  void SetAcceptDrops(bool On) override {
+    if (w_) w_->setAcceptDrops(On);
+  }
   void SetSizeLimits(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight) override {
     if (!w_ || !topLevel_) return;
     w_->setMinimumSize(std::max(0, MinWidth), std::max(0, MinHeight));
@@ -666,6 +731,42 @@ class TQtBackend : public IBackend {
     QGuiApplication::clipboard()->setMimeData(d);
   }
 
+  uint32_t RunDrag(const IDragPayload& Payload, uint32_t OkEffects, IDragLoop& Loop) override {
+    TPumpScope pump(this);
+    auto* data = new QMimeData();
+    for (const std::string& f : Payload.Formats()) {
+      std::vector<uint8_t> bytes;
+      if (!Payload.Data(f, bytes)) continue;
+      QByteArray b(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+      if (f == "text/plain")
+        data->setText(QString::fromUtf8(b));  // offered in every charset the desktop asks for
+      else
+        data->setData(QString::fromStdString(f), b);
+    }
+    QObject* source = QApplication::widgetAt(QCursor::pos());
+    if (source == nullptr) source = QCoreApplication::instance();
+    QPointer<QDrag> drag = new QDrag(source);
+    drag->setMimeData(data);
+    QObject::connect(drag, &QDrag::actionChanged,
+                     [&Loop](Qt::DropAction a) { Loop.Feedback(static_cast<uint32_t>(a) & 7); });
+    QTimer step;
+    step.setInterval(20);
+    step.callOnTimeout([&Loop, drag] {
+      QPoint p = QCursor::pos();
+      uint32_t keys = KeyStateOf(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers());
+      if (!Loop.Continue(keys, TPoint(p.x(), p.y())) && drag) drag->cancel();
+    });
+    step.start();
+    Qt::DropActions allowed = Qt::DropActions::fromInt(static_cast<int>(OkEffects & 7));
+    Qt::DropAction def = (OkEffects & 2) ? Qt::MoveAction : Qt::CopyAction;
+    Qt::DropAction done = drag->exec(allowed, def);
+    step.stop();
+    // Another program may ask for the data after the loop has ended: the
+    // drag stays with Qt, which frees it once the transfer is over (or with
+    // its source).
+    return static_cast<uint32_t>(done) & OkEffects & 7;
+  }
+
   std::string ExecutablePath() override {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
@@ -899,6 +1000,58 @@ void TPeerWidget::closeEvent(QCloseEvent* e) {
     backend_->Events()->PeerCloseRequest(handle_);
 }
 
+uint32_t TPeerWidget::Drag(TPeerDragAction Action, QDropEvent* e) {
+  if (handle_ == 0 || backend_->Events() == nullptr) return 0;
+  TQtDragPayload payload(e->mimeData());
+  QPoint p = e->position().toPoint();
+  uint32_t offered = static_cast<uint32_t>(e->possibleActions().toInt()) & 7;
+  try {
+    return backend_->Events()->PeerDrag(handle_, Action, TPoint(p.x(), p.y()), &payload, offered,
+                                        KeyStateOf(e->buttons(), e->modifiers())) &
+           offered;
+  } catch (...) {
+    return 0;
+  }
+}
+
+// Qt sends a move right after the enter, and moves only to a widget that
+// took the enter: the enter is always taken, the moves answer.
+void TPeerWidget::dragEnterEvent(QDragEnterEvent* e) {
+  uint32_t effect = Drag(pdaEnter, e);
+  if (effect != 0) e->setDropAction(OneAction(effect));
+  e->accept();
+}
+
+void TPeerWidget::dragMoveEvent(QDragMoveEvent* e) {
+  uint32_t effect = Drag(pdaOver, e);
+  if (effect == 0) {
+    e->ignore();
+    return;
+  }
+  e->setDropAction(OneAction(effect));
+  e->accept();
+}
+
+void TPeerWidget::dragLeaveEvent(QDragLeaveEvent* e) {
+  e->accept();
+  if (handle_ != 0 && backend_->Events() != nullptr) {
+    try {
+      backend_->Events()->PeerDrag(handle_, pdaLeave, TPoint(), nullptr, 0, 0);
+    } catch (...) {
+    }
+  }
+}
+
+void TPeerWidget::dropEvent(QDropEvent* e) {
+  uint32_t effect = Drag(pdaDrop, e);
+  if (effect == 0) {
+    e->ignore();
+    return;
+  }
+  e->setDropAction(OneAction(effect));
+  e->accept();
+}
+
 void TPeerWidget::ReportGeometry(bool Spontaneous) {
   if (!Spontaneous || !isWindow() || !isVisible() || handle_ == 0 || backend_->Events() == nullptr) return;
   QRect g = geometry();
@@ -978,5 +1131,36 @@ bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts) {
   Facts.MinHeight = w->minimumHeight();
   Facts.MaxWidth = w->maximumWidth() >= QWIDGETSIZE_MAX ? 0 : w->maximumWidth();
   Facts.MaxHeight = w->maximumHeight() >= QWIDGETSIZE_MAX ? 0 : w->maximumHeight();
+  return true;
+}
+
+bool QtDropOn(HWND Wnd, const std::vector<std::pair<std::string, std::string>>& MimeData, int X, int Y,
+              uint32_t Effects, bool Ctrl, TQtDropAnswer& Answer) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr) return false;
+  QMimeData data;
+  for (const auto& [mime, bytes] : MimeData)
+    data.setData(QString::fromStdString(mime),
+                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  QPointF p(X, Y);
+  Qt::DropActions actions = Qt::DropActions::fromInt(static_cast<int>(Effects & 7));
+  Qt::KeyboardModifiers mods = Ctrl ? Qt::ControlModifier : Qt::NoModifier;
+  auto answer = [](const QDropEvent& e) {
+    return e.isAccepted() ? static_cast<uint32_t>(e.dropAction()) : 0u;
+  };
+  QDragEnterEvent enter(p.toPoint(), actions, &data, Qt::LeftButton, mods);
+  QCoreApplication::sendEvent(w, &enter);
+  QDragMoveEvent move(p.toPoint(), actions, &data, Qt::LeftButton, mods);
+  QCoreApplication::sendEvent(w, &move);
+  Answer.Over = answer(move);
+  QDropEvent drop(p, actions, &data, Qt::NoButton, mods);
+  if (Answer.Over != 0) {
+    QCoreApplication::sendEvent(w, &drop);
+    Answer.Drop = answer(drop);
+  } else {
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(w, &leave);
+    Answer.Drop = 0;
+  }
   return true;
 }

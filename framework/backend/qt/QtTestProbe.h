@@ -2,7 +2,10 @@
 // What the window system hands the Qt windows, and what they tell it, for
 // tests of the backend's own translation; everything else is tested through
 // window messages. Free of Qt headers, so tests can include it.
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/controls/Messages.h"
 
@@ -24,3 +27,16 @@ struct TQtWindowFacts {
 };
 // False when Wnd has no top-level Qt window.
 bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts);
+
+// What Wnd's window answered another program's drag.
+struct TQtDropAnswer {
+  // The actions Qt was told at the move and at the drop (0: refused).
+  uint32_t Over = 0;
+  uint32_t Drop = 0;
+};
+// Hands Wnd's window what Qt hands a widget while another program drags
+// MimeData (type, bytes) over Point (the window's own coordinates) with the
+// Effects it allows: an enter, a move and a drop, with the left button (and
+// Ctrl when asked) held.
+bool QtDropOn(HWND Wnd, const std::vector<std::pair<std::string, std::string>>& MimeData, int X, int Y,
+              uint32_t Effects, bool Ctrl, TQtDropAnswer& Answer);

@@ -1,13 +1,17 @@
 // What the Qt backend makes of the window system's input and what it tells
 // the window system: keys of any layout typing their characters, windows
-// kept above their owners, the sizes the user may give a window.
+// kept above their owners, the sizes the user may give a window, drags of
+// other programs reaching the drop target.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/backend/qt/QtTestProbe.h"
+#include "framework/controls/Clipbrd.h"
 #include "framework/controls/ComboBox.h"
+#include "framework/controls/DragDrop.h"
+#include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/rtl/StrUtils.h"
 #include "support/Input.h"
@@ -111,6 +115,74 @@ TEST(QtBackend, ASizeableWindowTellsItsLimitsToTheWindowSystem) {
   EXPECT_EQ(f.MaxWidth, 0);
   EXPECT_EQ(f.MaxHeight, 600 - ins.Top - ins.Bottom);
   form.Hide();
+}
+
+// Another program's drag reaches the window's target: text in the charset
+// Qt decodes, the key state, and the target's answer back to Qt.
+TEST(QtBackend, OtherProgramsDragsReachTheDropTarget) {
+  struct Target : IDropTarget {
+    DWORD Answer = DROPEFFECT_COPY;
+    DWORD Keys = 0;
+    TPoint Where;
+    std::string Text;
+    int Drops = 0;
+    bool HadText = false;
+    HRESULT DragEnter(const std::shared_ptr<IDataObject>&, DWORD, const TPoint&, DWORD& E) override {
+      E &= Answer;
+      return S_OK;
+    }
+    HRESULT DragOver(DWORD K, const TPoint& P, DWORD& E) override {
+      Keys = K;
+      Where = P;
+      E &= Answer;
+      return S_OK;
+    }
+    HRESULT DragLeave() override { return S_OK; }
+    HRESULT Drop(const std::shared_ptr<IDataObject>& D, DWORD, const TPoint&, DWORD& E) override {
+      ++Drops;
+      TFormatEtc f;
+      f.cfFormat = CF_UNICODETEXT;
+      TStgMedium m;
+      HadText = D->QueryGetData(f) == S_OK;
+      if (D->GetData(f, m) == S_OK)
+        for (size_t i = 0; i + 3 < m.hGlobal.size(); i += 2)
+          AppendUtf8(Text, static_cast<char32_t>(m.hGlobal[i] | (m.hGlobal[i + 1] << 8)));
+      E &= Answer;
+      return S_OK;
+    }
+  };
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(100, 100, 300, 100);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(10, 10, 200, 80);
+  ShowForm(&form);
+  auto target = std::make_shared<Target>();
+  ASSERT_EQ(RegisterDragDrop(panel->Handle(), target), S_OK);
+
+  TQtDropAnswer a;
+  ASSERT_TRUE(QtDropOn(panel->Handle(), {{"text/plain;charset=utf-8", "\xC3\xA9t\xC3\xA9"}}, 5, 6,
+                       DROPEFFECT_COPY | DROPEFFECT_MOVE, true, a));
+  EXPECT_EQ(a.Over, DROPEFFECT_COPY);
+  EXPECT_EQ(a.Drop, DROPEFFECT_COPY);
+  EXPECT_EQ(target->Text, "\xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(target->Keys, DWORD(MK_LBUTTON | MK_CONTROL));
+  EXPECT_EQ(target->Where, TPoint(115, 116));
+
+  // A file manager's list of files alone is no text (Qt would make text of
+  // it).
+  ASSERT_TRUE(QtDropOn(panel->Handle(), {{"text/uri-list", "file:///tmp/a.csv\r\n"}}, 5, 6, DROPEFFECT_COPY,
+                       false, a));
+  EXPECT_EQ(a.Drop, DROPEFFECT_COPY);
+  EXPECT_FALSE(target->HadText);
+
+  // A refusal reaches Qt and no drop follows.
+  target->Answer = DROPEFFECT_NONE;
+  ASSERT_TRUE(QtDropOn(panel->Handle(), {{"text/plain", "x"}}, 5, 6, DROPEFFECT_COPY, false, a));
+  EXPECT_EQ(a.Over, 0u);
+  EXPECT_EQ(target->Drops, 2);
+  RevokeDragDrop(panel->Handle());
 }
 
 }  // namespace
