@@ -65,9 +65,9 @@ TDedAdararAdoz::TColumnRange TDedAdararAdoz::ReadColumnRange(int ACol, int FromR
     FromRow = FixedRows();
     ToRow = RowCount() - FFixedFooters - 1;
   }
-  // Past the last row the range means real rows, hidden ones included.
-  const int lastShown = FFloatingFooter->Visible() ? RowCount() - 1 : RowCount();
-  const bool real = Real < 0 ? ToRow > lastShown : Real > 0;
+  // Past the last shown row the range means real rows, hidden ones
+  // included.
+  const bool real = Real < 0 ? ToRow > RowCount() - 1 : Real > 0;
   const bool grouped = FGroupColumn != -1;
   TColumnRange range;
   ExportNotification(0, FromRow);
@@ -122,8 +122,7 @@ double TDedAdararAdoz::DistinctCount(int ACol, int FromRow, int ToRow, int Real)
     FromRow = FixedRows();
     ToRow = RowCount() - FFixedFooters - 1;
   }
-  const int lastShown = FFloatingFooter->Visible() ? RowCount() - 1 : RowCount();
-  const bool real = Real < 0 ? ToRow > lastShown : Real > 0;
+  const bool real = Real < 0 ? ToRow > RowCount() - 1 : Real > 0;
   std::unordered_set<std::string> seen;
   const int end = std::min(ToRow, (real ? TotalRowCount() : RowCount()) - 1);
   for (int r = std::max(FromRow, 0); r <= end; ++r)
