@@ -190,6 +190,36 @@ void TStringGrid::DeleteRow(int ARow) {
   TDrawGrid::DeleteRow(ARow);
 }
 
+void TStringGrid::DeleteRowRange(int ARow, int Count) {
+  if (ARow < 0 || ARow >= RowCount()) IndexError();
+  Count = std::min(Count, std::min(RowCount() - ARow, RowCount() - 1));
+  if (Count > 0) {
+    HideEditor();
+    auto cut = [&](auto& Lines) {
+      const size_t from = std::min(Lines.size(), static_cast<size_t>(ARow));
+      const size_t to = std::min(Lines.size(), static_cast<size_t>(ARow) + static_cast<size_t>(Count));
+      Lines.erase(Lines.begin() + static_cast<std::ptrdiff_t>(from),
+                  Lines.begin() + static_cast<std::ptrdiff_t>(to));
+    };
+    cut(texts_);
+    cut(objects_);
+  }
+  TDrawGrid::DeleteRowRange(ARow, Count);
+}
+
+void TStringGrid::InsertRowRange(int ARow, int Count) {
+  if (ARow < 0 || ARow > RowCount()) IndexError();
+  if (Count > 0) {
+    auto open = [&](auto& Lines) {
+      if (static_cast<size_t>(ARow) < Lines.size())
+        Lines.insert(Lines.begin() + ARow, static_cast<size_t>(Count), {});
+    };
+    open(texts_);
+    open(objects_);
+  }
+  TDrawGrid::InsertRowRange(ARow, Count);
+}
+
 std::string TStringGrid::GetEditText(int ACol, int ARow) {
   std::string s = Cells(ACol, ARow);
   if (OnGetEditText) OnGetEditText(this, ACol, ARow, s);

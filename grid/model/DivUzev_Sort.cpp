@@ -465,7 +465,7 @@ bool TDedAdararAdoz::SortLine(int Col, int ARow1, int ARow2) {
 
 namespace {
 
-bool IsNodeRow(TDedAdararAdoz& G, int ARow) { return G.GetCellType(0, ARow) == ctNode; }
+bool IsGroupNode(TDedAdararAdoz& G, int ARow) { return G.GetCellType(0, ARow) == ctNode; }
 
 int NodeLevelOf(TDedAdararAdoz& G, int ARow) {
   return G.HasCellProperties(0, ARow) ? G.GetGridObject(0, ARow)->NodeLevel() : 0;
@@ -477,7 +477,7 @@ int NodeSpan(TDedAdararAdoz& G, int ARow, int Last) {
   const TCellGraphic* g = G.GetCellGraphic(0, ARow);
   if (g != nullptr && g->CellIndex > 0) return g->CellIndex;
   int r = ARow + 1;
-  while (r <= Last && !IsNodeRow(G, r)) ++r;
+  while (r <= Last && !IsGroupNode(G, r)) ++r;
   return r - ARow;
 }
 
@@ -500,11 +500,11 @@ void TDedAdararAdoz::SortGroups(bool Indexed) {
 
   int deepest = -1;
   for (int r = first; r <= last; ++r)
-    if (IsNodeRow(*this, r)) deepest = std::max(deepest, NodeLevelOf(*this, r));
+    if (IsGroupNode(*this, r)) deepest = std::max(deepest, NodeLevelOf(*this, r));
 
   TFixedColumnKeeper column0(*this, FSortSettings->NormalCellsOnly() && FixedCols() > 0 && single < 0);
   for (int n = first; n <= last && deepest >= 0; ++n) {
-    if (!IsNodeRow(*this, n) || NodeLevelOf(*this, n) != deepest || !NodeExpanded(*this, n)) continue;
+    if (!IsGroupNode(*this, n) || NodeLevelOf(*this, n) != deepest || !NodeExpanded(*this, n)) continue;
     const int span = NodeSpan(*this, n, last);
     if (span <= 2) continue;
     const int from = n + 1;
