@@ -66,6 +66,7 @@ class TGridTransEdit;
 class TInplaceEdit;
 class ZIvoVorazirUded;
 class TScrollBar;
+class TScrollControl;
 class TStringList;
 class TStrings;
 class TIcon;
@@ -168,6 +169,7 @@ enum TGridLook {
   glOffice2007,
   glCustom
 };
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -240,6 +242,9 @@ using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow,
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
+using TDragScrollEvent =
+    std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 // Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
 // equal to, before the second in ascending order).
@@ -1095,14 +1100,9 @@ class TDedAdararAdoz : public TBaseGrid {
  private:                                 \
   Type F##Name = Default;
 
-  DIVUZEV_LOOK(bool, ActiveCellShow, false)
-  DIVUZEV_LOOK(TColor, ActiveCellColor, clGray)
-  DIVUZEV_LOOK(TColor, ActiveCellColorTo, clNone)
   DIVUZEV_STORED(bool, AnchorHint, false)
   DIVUZEV_STORED(bool, AutoFilterUpdate, true)
   DIVUZEV_STORED(bool, AutoNumAlign, false)
-  DIVUZEV_STORED(bool, AutoThemeAdapt, false)
-  DIVUZEV_LOOK(TColor, BorderColor, clGray)
   DIVUZEV_LOOK(std::string, CheckTrue, "Y")
   DIVUZEV_LOOK(std::string, CheckFalse, "N")
   DIVUZEV_STORED(bool, ClearTextOnly, false)
@@ -1124,8 +1124,6 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(std::string, FloatFormat, "%.2f")
   DIVUZEV_STORED(int, GroupColumn, -1)
   DIVUZEV_LOOK(bool, HideFocusRect, false)
-  DIVUZEV_LOOK(TColor, HighlightColor, clHighlight)
-  DIVUZEV_LOOK(TColor, HighlightTextColor, clHighlightText)
   DIVUZEV_STORED(TColor, HintColor, clInfoBk)
   DIVUZEV_STORED(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
   DIVUZEV_STORED(THoverFixedCells, HoverFixedCells, hfNone)
@@ -1151,25 +1149,17 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, SaveHiddenCells, false)
   DIVUZEV_STORED(bool, SaveVirtCells, true)
   DIVUZEV_STORED(bool, SaveWithHTML, true)
-  DIVUZEV_STORED(TScrollBarAlways, ScrollBarAlways, saNone)
-  DIVUZEV_STORED(TColor, ScrollColor, clNone)
   DIVUZEV_STORED(TScrollHintType, ScrollHints, shNone)
-  DIVUZEV_STORED(bool, ScrollProportional, false)
   DIVUZEV_STORED(bool, ScrollSynch, false)
-  DIVUZEV_STORED(TScrollType, ScrollType, ssNormal)
-  DIVUZEV_STORED(int, ScrollWidth, 17)
   DIVUZEV_LOOK(TColor, SelectionColor, static_cast<TColor>(0xEACAB6))
   DIVUZEV_LOOK(TColor, SelectionColorTo, clNone)
   DIVUZEV_LOOK(TColor, SelectionMirrorColor, clNone)
   DIVUZEV_LOOK(TColor, SelectionMirrorColorTo, clNone)
-  DIVUZEV_LOOK(int, SelectionColorMixerFactor, 50)
   DIVUZEV_LOOK(TColor, SelectionTextColor, clBlack)
   DIVUZEV_LOOK(TColor, SelectionRectangleColor, clBlack)
   DIVUZEV_LOOK(bool, ShowDesignHelper, true)
   DIVUZEV_LOOK(bool, ShowNullDates, true)
-  DIVUZEV_LOOK(bool, ShowSelection, true)
   DIVUZEV_STORED(bool, SizeGrowOnly, false)
-  DIVUZEV_LOOK(TColor, URLColor, static_cast<TColor>(0xFF0000))
   DIVUZEV_LOOK(bool, UseDisabledFont, true)
   DIVUZEV_STORED(bool, UseInternalHintClass, true)
   DIVUZEV_LOOK(TVAlignment, VAlignment, vtaTop)
@@ -1181,12 +1171,102 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FixedColAlways, false)
 
  public:
+  // Scroll bars (grid/view/DivUzev_Scroll.cpp).
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(const TScrollBarAlways& Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(const TColor& Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(const bool& Value);
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(const TScrollType& Value);
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(const int& Value);
+  // Flat scroll bars are set up for the window.
+  bool FlatScrollInit() const { return FFlatInit; }
+  void UninitFlatScrollBars();
+  void ApplyFlatScrollType();
+  void ApplyFlatScrollColor();
+  void ApplyFlatScrollWidth();
+  void SyncFlatVScroll();
+  void SyncFlatHScroll();
+  void FlatShowScrollBar(int Bar, bool Show);
+  // The overlay bars of ssMetro (none otherwise).
+  TScrollControl* VScrollControl() const { return FScrollControls[0]; }
+  TScrollControl* HScrollControl() const { return FScrollControls[1]; }
+  // The text the scroll hint shows for a thumb at Pos (0 .. 127) and the
+  // row or column it aims at.
+  std::string ScrollHintText(bool Vertical, int Pos, int& Target);
+  THintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+  // A drag over the grid (State: 0 enter, 1 leave, 2 move) scrolls near the
+  // edges while DragScrollOptions.Active.
+  void HandleDragOver(TObject* Source, int X, int Y, int State, bool& Accept);
+  void DragScrollTimer();
+  bool DragScrollRunning() const { return FDragScrollRunning; }
+  // Up 1, down 2, left 4, right 8.
+  int DragScrollDirection() const { return FDragScrollDir; }
+  int DragScrollInterval() const { return FDragScrollInterval; }
+  // The cell whose scroll bar the cell scroll bar operates.
+  void SetScrollBarCell(int ACol, int ARow) { FScrollCell = TGridCoord{ACol, ARow}; }
+  TScrollHintEvent OnScrollHint;
+  TDragScrollEvent OnDragScroll;
+
+  // The active cell's header look; every write repaints.
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(const bool& Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(const TColor& Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(const TColor& Value);
+  // On: follows the Office theme and hears of its changes.
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(const bool& Value);
+  // The own border of some looks.
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(const TColor& Value);
+  // Also the markup engine's highlight colours.
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(const TColor& Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(const TColor& Value);
+  // Repaint only while URLShow is on.
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(const TColor& Value);
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(const bool& Value);
+
+  // Selection looks and edit options.
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  // Kept within 0 .. 100.
+  void SetSelectionColorMixerFactor(const int& Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(const bool& Value);
+  // Whatever the value, switches on the selection rectangle and resizer,
+  // the smart clipboard and range selection with editing.
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(const bool& Value);
+
   // The look preset; a new grid starts with glXP without applying it.
+  // Writing another look sets its group of colours, scroll type and border.
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook Value);
+  // The identifier ("glXP") and the display text ("Windows XP") of a look;
+  // glCustom leaves Text as it is.
+  static void GetLookIdent(TGridLook ALook, std::string& Text);
+  static void GetLookName(TGridLook ALook, std::string& Text);
+  // Applies one of the colour presets and repaints.
+  virtual void SetStyle(TVyxStyle AStyle);
+  // SetStyle, remembering the preset; a preset other than tsCustom ends the
+  // overlay scroll bars.
+  void SetComponentStyle(TVyxStyle AStyle);
+  TVyxStyle ComponentStyle() const { return FComponentStyle; }
+  // A reduced scheme after the classic desktop themes (no repaint).
+  void SetTheme(TXPColorScheme Scheme);
+  TOfficeTheme LastOfficeTheme() const { return FOfficeTheme; }
   // Auto-sizes the columns after loading (not the control's own size).
   bool AutoSize() const { return FAutoSizeColumns; }
-  void SetAutoSize(bool Value) override { FAutoSizeColumns = Value; }
+  // Switched on outside loading, sizes the columns to their texts.
+  void SetAutoSize(bool Value) override;
   // Height trimmed to whole default rows by SetBounds.
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value);
@@ -1522,7 +1602,6 @@ class TDedAdararAdoz : public TBaseGrid {
  private:                                  \
   Type F##Name = Default;
   DIVUZEV_PAINT(bool, URLShow, false)
-  DIVUZEV_PAINT(bool, URLFull, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
   DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
   DIVUZEV_PAINT(bool, SelectionRectangle, false)
@@ -2436,6 +2515,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void DestroyWnd() override;
   void Resize() override;
   void WMTimer(TMessage& Message) override;
+  void WMHScroll(TMessage& Message) override;
+  void WMVScroll(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
 
@@ -2544,6 +2625,36 @@ class TDedAdararAdoz : public TBaseGrid {
   int FMinFixedCols = 0;
   TCursor FLoadedCursor = crDefault;
   TOfficeTheme FOfficeTheme = otUnknown;
+  TVyxStyle FComponentStyle = tsWindowsXP;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  TColor FScrollColor = clNone;
+  bool FScrollProportional = false;
+  TScrollType FScrollType = ssNormal;
+  int FScrollWidth = 17;
+  bool FFlatInit = false;
+  TScrollControl* FScrollControls[2] = {nullptr, nullptr};
+  THintWindow* FScrollHintWnd = nullptr;
+  bool FScrollHintShown = false;
+  bool FDragScrollRunning = false;
+  int FDragScrollDir = 0;
+  int FDragScrollInterval = 0;
+  TGridCoord FScrollCell{-1, -1};
+  void ShowScrollHint(const std::string& Text);
+  void HideScrollHint();
+  void StartDragScroll(int Interval);
+  void StopDragScroll();
+  int FSelectionColorMixerFactor = 50;
+  bool FActiveCellShow = false;
+  TColor FActiveCellColor = clGray;
+  TColor FActiveCellColorTo = clNone;
+  bool FAutoThemeAdapt = false;
+  TColor FBorderColor = clGray;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  TColor FURLColor = static_cast<TColor>(0xFF0000);
+  bool FURLFull = false;
+  bool FShowSelection = true;
+  bool FSpreadSheet = false;
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;

@@ -24,6 +24,7 @@ void LinkDivUzevPublished();
 namespace {
 
 constexpr uintptr_t kGridTimerId = 111;
+constexpr uintptr_t kDragScrollTimerId = 112;
 constexpr UINT kGridTimerInterval = 500;
 constexpr UINT kThemeNotifierMessage = 2993;
 constexpr UINT kWmThemeChanged = 794;
@@ -672,6 +673,10 @@ void TDedAdararAdoz::WMTimer(TMessage& Message) {
     GridTimer();
     return;
   }
+  if (Message.WParam == kDragScrollTimerId) {
+    DragScrollTimer();
+    return;
+  }
   TBaseGrid::WMTimer(Message);
 }
 
@@ -757,13 +762,6 @@ void TDedAdararAdoz::ShowModifiedChanged(TObject*) { RepaintCol(0); }
 
 // ---------------------------------------------------------------------------
 // Settings with rules of their own
-
-void TDedAdararAdoz::SetLook(TGridLook Value) {
-  if (Value == FLook) return;
-  FLook = Value;
-  // The presets of each look come with the look settings.
-  InvalidateGrid();
-}
 
 void TDedAdararAdoz::SetXYOffset(TPoint Value) {
   FXYOffset = Value;

@@ -362,6 +362,7 @@ void PublishGrid() {
     P.Object("ShowModified", &C::ShowModified);
     P.Bool("ShowNullDates", &C::ShowNullDates, &C::SetShowNullDates).Default(true);
     P.Bool("ShowSelection", &C::ShowSelection, &C::SetShowSelection).Default(true);
+    P.Bool("SpreadSheet", &C::SpreadSheet, &C::SetSpreadSheet).Default(false);
     P.Bool("SizeGrowOnly", &C::SizeGrowOnly, &C::SetSizeGrowOnly).Default(false);
     P.Object("SizeWhileTyping", &C::SizeWhileTyping);
     P.Object("SortSettings", &C::SortSettings);

@@ -144,15 +144,7 @@ void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
 void TDedAdararAdoz::BalloonInit() {}
 void TDedAdararAdoz::BalloonDone() {}
-void TDedAdararAdoz::UpdateScrollBarAlways(bool) {}
-void TDedAdararAdoz::UpdateHScrollProportional() {}
-void TDedAdararAdoz::UpdateVScrollProportional() {}
-void TDedAdararAdoz::UpdateFlatScrollBars() {}
-void TDedAdararAdoz::InitFlatScrollBars() {}
-void TDedAdararAdoz::CreateScrollControls() {}
-void TDedAdararAdoz::FreeScrollControls() {}
 void TDedAdararAdoz::RepaintBorder() {}
-void TDedAdararAdoz::FollowOfficeTheme() {}
 
 void TDedAdararAdoz::UpdateSearchPanel(TObject*) {
   if (FSearchPanel == nullptr) return;

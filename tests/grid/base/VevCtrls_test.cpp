@@ -110,7 +110,8 @@ TPixelData PlainBlur(TPixelData d, double Radius) {
           acc[1] += k[static_cast<size_t>(t + half)] * ((c >> 8) & 0xFF);
           acc[2] += k[static_cast<size_t>(t + half)] * ((c >> 16) & 0xFF);
         }
-        const TColor out = static_cast<TColor>(clampByte(acc[0]) | clampByte(acc[1]) << 8 | clampByte(acc[2]) << 16);
+        const TColor out =
+            static_cast<TColor>(clampByte(acc[0]) | clampByte(acc[1]) << 8 | clampByte(acc[2]) << 16);
         if (rows)
           d.SetPixel(i, l, out);
         else
@@ -133,7 +134,8 @@ TEST(VevCtrls, BlurMatchesAFullBlurOfTheMask) {
   const TPixelData want = PlainBlur(small.PixelData(), 2.5);
   TGridAlphaMask::GaussianBlurMask(&small, 2.5);
   for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 30; ++x) ASSERT_EQ(small.PixelData().GetPixel(x, y), want.GetPixel(x, y)) << x << "," << y;
+    for (int x = 0; x < 30; ++x)
+      ASSERT_EQ(small.PixelData().GetPixel(x, y), want.GetPixel(x, y)) << x << "," << y;
 
   // The frame mask: the middle rows and columns are copies of row and
   // column 15, which stand in for the full blur to within a step or two
@@ -150,11 +152,14 @@ TEST(VevCtrls, BlurMatchesAFullBlurOfTheMask) {
     for (int x = 0; x < 90; ++x) {
       const TColor got = blurred.PixelData().GetPixel(x, y), want = full.GetPixel(x, y);
       for (int shift : {0, 8, 16})
-        ASSERT_LE(std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)), 2)
+        ASSERT_LE(
+            std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)), 2)
             << x << "," << y;
     }
-  EXPECT_EQ(blurred.PixelData().GetPixel(40, 30), blurred.PixelData().GetPixel(15, 30)) << "a middle column copies 15";
-  EXPECT_EQ(blurred.PixelData().GetPixel(40, 30), blurred.PixelData().GetPixel(40, 15)) << "a middle row copies 15";
+  EXPECT_EQ(blurred.PixelData().GetPixel(40, 30), blurred.PixelData().GetPixel(15, 30))
+      << "a middle column copies 15";
+  EXPECT_EQ(blurred.PixelData().GetPixel(40, 30), blurred.PixelData().GetPixel(40, 15))
+      << "a middle row copies 15";
 
   TBitmap deep;
   deep.SetPixelFormat(pf32bit);
