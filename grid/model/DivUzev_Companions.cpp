@@ -216,7 +216,6 @@ void TSortSettings::Assign(TPersistent* Source) {
   FIndexDownGlyph->Assign(s->FIndexDownGlyph.get());
 }
 
-void TFilter::Assign(TPersistent*) {}
 
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)
     : FOwner(AOwner),

@@ -53,9 +53,6 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
 
-bool TDedAdararAdoz::RowMatchesFilter(int) { return true; }
-void TDedAdararAdoz::FilterSelect(int) {}
-void TDedAdararAdoz::FilterCheck() {}
 void TDedAdararAdoz::SubGroup(int) {}
 void TDedAdararAdoz::SubUnGroup(int) {}
 void TDedAdararAdoz::Group(int) {}
@@ -171,11 +168,6 @@ void TDedAdararAdoz::FreeScrollControls() {}
 void TDedAdararAdoz::RepaintBorder() {}
 void TDedAdararAdoz::FollowOfficeTheme() {}
 
-void TDedAdararAdoz::UpdateSearchPanel(TObject*) {
-  if (FSearchPanel == nullptr) return;
-  FSearchPanel->SetVisible(FSearchFooter->Visible());
-  FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
-}
 
 uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
 std::string TDedAdararAdoz::GetVersionString() const { return Version(); }
