@@ -2499,6 +2499,10 @@ class TDedAdararAdoz : public TBaseGrid {
   int NodeEndReal(int D);
   void ChangeNodeLevels(int FromReal, int ToReal, int Delta);
   void ExpandNodeOnly(int ARow);
+  // The real rows the contracted nodes keep out: [first, end) each.
+  std::vector<std::pair<int, int>> ContractedNodeRanges();
+  // Hides display rows as part of an existing level.
+  void HideRowListAtLevel(TIntList* RowList, int Level);
   // Find: the cell test, the walk, going to a hit, the footer's options,
   // highlights and next/previous.
   bool FindMatches(int ACol, int ARow);

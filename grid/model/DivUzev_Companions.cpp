@@ -216,7 +216,6 @@ void TSortSettings::Assign(TPersistent* Source) {
   FIndexDownGlyph->Assign(s->FIndexDownGlyph.get());
 }
 
-
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)
     : FOwner(AOwner),
       FExpandGlyph(std::make_unique<TBitmap>()),

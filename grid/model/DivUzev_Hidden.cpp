@@ -265,7 +265,11 @@ void TDedAdararAdoz::HideRowList(TIntList* RowList) {
   // Filter levels are numbered from 1, so rows hidden by range (level 0)
   // never count as the first filter's. Entries keep real rows like every
   // other entry, so levels, ranges and nodes share one numbering.
-  const int level = FFilterLevel + 1;
+  ++FFilterLevel;
+  HideRowListAtLevel(RowList, FFilterLevel);
+}
+
+void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
   std::vector<uint8_t> listed(static_cast<size_t>(RowCount()), 0);
   int n = 0;
   for (int i = 0; i < RowList->Count(); ++i) {
@@ -274,7 +278,6 @@ void TDedAdararAdoz::HideRowList(TIntList* RowList) {
     listed[static_cast<size_t>(r)] = 1;
     ++n;
   }
-  ++FFilterLevel;
   if (n == 0) return;
   std::vector<int> reals(static_cast<size_t>(RowCount()));
   for (int r = 0; r < RowCount(); ++r) reals[static_cast<size_t>(r)] = RealRowIndex(r);
@@ -370,9 +373,20 @@ void TDedAdararAdoz::UnHideRowList() {
   const int level = FFilterLevel;
   if (Row() >= RowCount()) TCustomGrid::FocusCell(TCustomGrid::FixedCols(), TCustomGrid::FixedRows(), true);
   TTrackingOff off(FShowModified.get());
+  // Rows inside a contracted node stay in the store with the node's rows.
+  const std::vector<std::pair<int, int>> closed = ContractedNodeRanges();
   std::vector<TGridItem*> entries;
-  for (int i = 0; i < FGridItems->Count(); ++i)
-    if (FGridItems->Items(i)->Level() == level) entries.push_back(FGridItems->Items(i));
+  for (int i = 0; i < FGridItems->Count(); ++i) {
+    TGridItem* item = FGridItems->Items(i);
+    if (item->Level() != level) continue;
+    const bool inside = std::any_of(closed.begin(), closed.end(), [&](const std::pair<int, int>& c) {
+      return item->Idx() >= c.first && item->Idx() < c.second;
+    });
+    if (inside)
+      item->SetLevel(0);
+    else
+      entries.push_back(item);
+  }
   if (!entries.empty()) BringBackRows(entries);
 }
 

@@ -166,6 +166,15 @@ void TDedAdararAdoz::ExpandNodeOnly(int ARow) {
   {
     TGridUpdate hold(this);
     UnHideRowsOfLevel(ARow + 1, end - 1, 0);
+    // Rows that come back under a filter meet its conditions too.
+    if (FFilterLevel > 0 && FFilter->Count() > 0) {
+      TIntList failing(-1, -1);
+      for (int r = d + 1; r < RowCount() && RealRowIndex(r) < end; ++r) {
+        if (FFilterNormalCellsOnly && (IsNode(r) || IsSummary(r))) continue;
+        if (!RowMatchesFilter(r)) failing.Add(r);
+      }
+      if (failing.Count() > 0) HideRowListAtLevel(&failing, FFilterLevel);
+    }
   }
   // The view stays where it was.
   if (oldRow < RowCount() && Row() != oldRow) TCustomGrid::FocusCell(Col(), oldRow, true);
@@ -226,6 +235,14 @@ void TDedAdararAdoz::ContractAll() {
   }
   CellControlsUpdate(false);
   CalcFooter(-1);
+}
+
+std::vector<std::pair<int, int>> TDedAdararAdoz::ContractedNodeRanges() {
+  std::vector<std::pair<int, int>> ranges;
+  if (FNodeCount <= 0) return ranges;
+  for (int d = 0; d < RowCount(); ++d)
+    if (IsNode(d) && GetNodeState(d)) ranges.emplace_back(RealRowIndex(d) + 1, NodeEndReal(d));
+  return ranges;
 }
 
 // ---------------------------------------------------------------------------

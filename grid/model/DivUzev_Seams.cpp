@@ -168,6 +168,5 @@ void TDedAdararAdoz::FreeScrollControls() {}
 void TDedAdararAdoz::RepaintBorder() {}
 void TDedAdararAdoz::FollowOfficeTheme() {}
 
-
 uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
 std::string TDedAdararAdoz::GetVersionString() const { return Version(); }
