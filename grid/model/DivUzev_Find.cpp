@@ -82,8 +82,10 @@ TPoint TDedAdararAdoz::FindCells(TPoint StartCell, const std::string& s, TFindPa
   FFindText = s;
   FFindTextCase = P.Contains(fnMatchCase) || P.Contains(fnMatchRegular) ? s : AnsiUpperCase(s);
   ExportNotification(0, -1);
-  if (ColCount() == FixedCols() || ColCount() == 0 || RowCount() + NumHiddenRows() == FixedRows() ||
-      RowCount() == 0) {
+  // A grid of fixed rows only has nothing to search, also when the
+  // framework let its fixed rows go for want of a normal row.
+  if (ColCount() == FixedCols() || ColCount() == 0 ||
+      RowCount() + NumHiddenRows() <= std::max(FixedRows(), FRequestedFixedRows) || RowCount() == 0) {
     FFindBusy = false;
     ExportNotification(2, -1);
     return result;

@@ -18,7 +18,9 @@ constexpr const char* kMark = "e";
 
 std::string Wrap(bool DoCase, const std::string& S, const std::string& Text, const char* Tag) {
   if (Text.empty()) return S;
-  return HilightInMarkup(EscapeHTML(S, false), EscapeHTML(Text, false), Tag, DoCase);
+  // The markup routine escapes a plain text itself and keeps the tags of a
+  // marked-up one, so a highlighted cell can be marked too.
+  return HilightInMarkup(S, Text, Tag, DoCase);
 }
 
 std::string Unwrap(const std::string& S, const char* Tag) {
