@@ -1153,7 +1153,14 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FitCellsInGrid, true)
   DIVUZEV_LOOK(bool, FixedAsButtons, false)
   DIVUZEV_STORED(std::string, FloatFormat, "%.2f")
-  DIVUZEV_STORED(int, GroupColumn, -1)
+ public:
+  int GroupColumn() const { return FGroupColumn; }
+  // -1 ungroups, a column above 0 groups by it; other values do nothing.
+  void SetGroupColumn(int Value);
+
+ private:
+  int FGroupColumn = -1;
+
   DIVUZEV_LOOK(bool, HideFocusRect, false)
   DIVUZEV_LOOK(TColor, HighlightColor, clHighlight)
   DIVUZEV_LOOK(TColor, HighlightTextColor, clHighlightText)
@@ -1788,6 +1795,23 @@ class TDedAdararAdoz : public TBaseGrid {
   int PrintColOffset(int ACol) const;
   void SetPrintColOffset(int ACol, int Value);
   void RegisterNotifier(TGridChangeNotifier* Item);
+
+  // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
+
+  // Methods 1..8: sum, average, minimum, maximum, count, custom, distinct,
+  // standard deviation, written into each expanded group's header (its
+  // summary row with Grouping.Summary).
+  void GroupCalc(int ColIndex, int Method);
+  void GroupSum(int ColIndex) { GroupCalc(ColIndex, 1); }
+  void GroupAvg(int ColIndex) { GroupCalc(ColIndex, 2); }
+  void GroupMin(int ColIndex) { GroupCalc(ColIndex, 3); }
+  void GroupMax(int ColIndex) { GroupCalc(ColIndex, 4); }
+  void GroupCount(int ColIndex) { GroupCalc(ColIndex, 5); }
+  void GroupCustomCalc(int ColIndex) { GroupCalc(ColIndex, 6); }
+  void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
+  void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
+  bool IsGrouping() const { return FIsGrouping; }
+  TGroupCalcEvent OnGroupCalc;
   void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
@@ -2519,6 +2543,10 @@ class TDedAdararAdoz : public TBaseGrid {
   void ColRange(bool DoFixed, int& R1, int& R2);
   void RowRange(bool DoFixed, int& C1, int& C2);
   void NotifyCellsChanged(const TRect& R);
+  // Grouping: colours of a header or summary row, the group calculation.
+  void ColourGroupRow(int ARow, bool Header);
+  void UncolourGroupRow(int ARow, bool Header);
+  double GroupValue(int ACol, int FromRow, int ToRow, int Method);
   // Drops the marks kept by display row of the rows flagged in Gone.
   void CompactRowMarks(const std::vector<uint8_t>& Gone);
   // Row filter: the text a condition tests, the fixed rows a filter keeps.
@@ -2635,6 +2663,10 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FFilterActive = false;
   int FFilterFixedRows = -1;
   std::string FLastFilter;
+  int FGroupWidth = 0;
+  std::string FGroupCaption;
+  std::string FGroupFooter;
+  bool FIsGrouping = false;
   std::vector<uint8_t> FFilterChecks;
   TObject* FFilterCheckList = nullptr;
   TFindParams FFindParams;

@@ -53,10 +53,6 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
 
-void TDedAdararAdoz::SubGroup(int) {}
-void TDedAdararAdoz::SubUnGroup(int) {}
-void TDedAdararAdoz::Group(int) {}
-void TDedAdararAdoz::UnGroup() {}
 void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 
 // ---------------------------------------------------------------------------
