@@ -229,7 +229,9 @@ void TDedAdararAdoz::TakeRowsOut(int FromRow, int ToRow, bool Append) {
   int k = 0;
   for (int r = FromRow; r <= ToRow; ++r) {
     if (out[static_cast<size_t>(r - FromRow)]) continue;
-    TGridItem* item = Append ? FGridItems->Add() : FGridItems->Insert(pos++);
+    // Appending is cheap; an insertion moves the entries after it.
+    TGridItem* item = Append || pos >= FGridItems->Count() ? FGridItems->Add() : FGridItems->Insert(pos);
+    ++pos;
     SaveRowInto(item, d + k);
     item->SetIdx(r);
     item->SetLevel(0);
