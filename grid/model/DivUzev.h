@@ -314,6 +314,34 @@ using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& All
 using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
                                               const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, TObject* CheckList)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+
+// Search options, bit i = option i.
+enum TFindOption {
+  fnMatchCase,
+  fnMatchFull,
+  fnMatchRegular,
+  fnDirectionLeftRight,
+  fnMatchStart,
+  fnFindInCurrentRow,
+  fnFindInCurrentCol,
+  fnIncludeFixed,
+  fnAutoGoto,
+  fnIgnoreHTMLTags,
+  fnBackward,
+  fnIncludeHiddenColumns,
+  fnFindInPresetCol,
+  fnFindInPresetRow,
+  fnSelectedCells,
+  fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindOption, 16>;
 // Painting.
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
@@ -1075,12 +1103,44 @@ class TBackGround : public TPersistent {
   TColor FColorTo = clBtnFace;
 };
 
-// The row filter's conditions; they come with filtering.
-class TFilter : public TPersistent {
+enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
+enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
+enum TFilterMethod { fmExpression, fmLiteral };
+
+// One condition of the row filter.
+class TFilterData : public TCollectionItem {
  public:
-  explicit TFilter(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TFilterData(TCollection* Collection) : TCollectionItem(Collection) {}
   void Assign(TPersistent* Source) override;
+
+  DIVUZEV_PLAIN(int16_t, Column, 0)
+  DIVUZEV_PLAIN(std::string, Condition, std::string())
+  DIVUZEV_PLAIN(bool, CaseSensitive, true)
+  DIVUZEV_PLAIN(TFilterCells, Data, fcVirtual)
+  DIVUZEV_PLAIN(std::string, Prefix, std::string())
+  DIVUZEV_PLAIN(std::string, Suffix, std::string())
+  DIVUZEV_PLAIN(TFilterOperation, Operation, foSHORT)
+  DIVUZEV_PLAIN(TFilterMethod, Method, fmExpression)
+};
+
+// The row filter's conditions, joined in order.
+class TFilter : public TCollection {
+ public:
+  explicit TFilter(TDedAdararAdoz* AOwner);
   TDedAdararAdoz* Owner() const { return FOwner; }
+  // The only condition joins as foNONE, later ones as foAND.
+  TFilterData* Add();
+  // Appends; the index is not used.
+  TFilterData* Insert(int Index);
+  TFilterData* Items(int Index) const { return static_cast<TFilterData*>(TCollection::Items(Index)); }
+  void SetItems(int Index, TFilterData* Value) { TCollection::SetItems(Index, Value); }
+  bool HasFilter(int Col) const;
+  // The column's first condition, a new one when it has none.
+  TFilterData* GetColFilter(int Col);
+  void RemoveColumnFilter(int Col);
+
+ protected:
+  TPersistent* GetOwner() override;
 
  private:
   TDedAdararAdoz* FOwner;
@@ -1095,9 +1155,63 @@ class TFooterPanel : public TCustomControl {
   explicit TFooterPanel(TComponent* AOwner);
 };
 
+// Told of every change of the cells of the grids it is registered with.
+class TGridChangeNotifier : public TComponent {
+ public:
+  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+  virtual void CellsChanged(const TRect& R);
+};
+
+class TRetEdit;
+class TDivUzevButton;
+class TCheckBox;
+
+// The search footer's strip: find edit, next, previous, highlight and close
+// buttons and a match-case box (grid/view/DivUzev_SearchPanel.cpp).
 class TSearchPanel : public TCustomControl {
  public:
   explicit TSearchPanel(TComponent* AOwner);
+  ~TSearchPanel() override;
+
+  TRetEdit* EditControl() const { return FEditControl; }
+  TDivUzevButton* ExitButton() const { return FExitButton; }
+  TDivUzevButton* ForwardButton() const { return FForwardButton; }
+  TDivUzevButton* BackwardButton() const { return FBackwardButton; }
+  TDivUzevButton* HiliteButton() const { return FHiliteButton; }
+  TCheckBox* MatchCase() const { return FMatchCase; }
+  TColor ColorTo() const { return FColorTo; }
+  void SetColorTo(TColor Value);
+
+  std::string FindNextCaption, FindPrevCaption, MatchCaseCaption, HintFindPrev, HintClose, HintFindNext,
+      HintHighlight, HighLightCaption;
+
+  TNotifyEvent OnForwardClick;
+  TNotifyEvent OnBackwardClick;
+  TNotifyEvent OnEditChange;
+  TNotifyEvent OnExitClick;
+  TNotifyEvent OnHighlightClick;
+
+  // What the grid reads and sets while it searches.
+  std::string EditText() const;
+  bool MatchCaseChecked() const;
+  bool HighlightDown() const;
+  void SetEditColor(TColor Value);
+  // Places the controls as window creation does.
+  void LayoutControls();
+
+ protected:
+  void CreateWnd() override;
+  void Paint() override;
+
+ private:
+  void EditChanged(TObject* Sender);
+  TRetEdit* FEditControl = nullptr;
+  TDivUzevButton* FExitButton = nullptr;
+  TDivUzevButton* FForwardButton = nullptr;
+  TDivUzevButton* FBackwardButton = nullptr;
+  TDivUzevButton* FHiliteButton = nullptr;
+  TCheckBox* FMatchCase = nullptr;
+  TColor FColorTo = clNone;
 };
 
 // ---------------------------------------------------------------------------
@@ -1272,7 +1386,14 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FitCellsInGrid, true)
   DIVUZEV_LOOK(bool, FixedAsButtons, false)
   DIVUZEV_STORED(std::string, FloatFormat, "%.2f")
-  DIVUZEV_STORED(int, GroupColumn, -1)
+ public:
+  int GroupColumn() const { return FGroupColumn; }
+  // -1 ungroups, a column above 0 groups by it; other values do nothing.
+  void SetGroupColumn(int Value);
+
+ private:
+  int FGroupColumn = -1;
+
   DIVUZEV_LOOK(bool, HideFocusRect, false)
   DIVUZEV_STORED(TColor, HintColor, clInfoBk)
   DIVUZEV_STORED(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
@@ -1868,6 +1989,132 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetGridCellsEx(int ACol, int ARow, const std::string& Value);
   // GetCellEx with markup removed.
   std::string GetStrippedCell(int ACol, int ARow);
+
+  // ===== Tree nodes (DivUzev_Nodes.cpp)
+
+  // Rows are display rows unless called real. A node covers its span of
+  // real rows (its own included), so rows a filter hides stay counted.
+  void AddNode(int ARow, int Span);  // real
+  void RemoveNode(int ARow);         // real
+  void RemoveAllNodes();
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  void SetSummaryRow(int ARow);  // real
+  // True: contracted.
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARow);    // real
+  void ContractNode(int ARow);  // real
+  void ExpandAll();
+  void ContractAll();
+  int GetParentRow(int ARow);
+  // 0 a node row, 2 the tree goes on below, 1 it ends here.
+  int GetNodeSpanType(int ARow);
+  void InsertNormalRow(int ARow);                // real
+  void RemoveNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);  // real
+  void RemoveChildRow(int ARow);                // real
+  bool IsInNodeButton(int ARow, int X);
+
+  // ===== Row filter (DivUzev_Filter.cpp)
+
+  void FilterRow(int ARow);
+  void ApplyFilter();
+  // True while more than one level remains.
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  // AColumn -1 looks at the whole row.
+  void NarrowDown(const std::string& ACondition, int AColumn);
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value);
+  TCustomFilterEvent OnCustomFilter;
+  TFilterProgressEvent OnFilterProgress;
+  TFilterCheckEvent OnFilterCheck;
+  // The ticks of the filter check list, one per FilterList entry, and the
+  // list itself (handed to OnFilterCheck).
+  std::vector<uint8_t>& FilterChecks() { return FFilterChecks; }
+  TObject* FilterCheckList() const { return FFilterCheckList; }
+  void SetFilterCheckList(TObject* Value) { FFilterCheckList = Value; }
+
+  // ===== Find and replace, the search footer's actions (DivUzev_Find.cpp)
+
+  TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindFirst(const std::string& s, TFindParams FindParams) { return Find(TPoint(-1, -1), s, FindParams); }
+  TPoint FindNext() { return Find(FSearchCell, FFindText, FFindParams); }
+  // The number of cells changed.
+  int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+  // The first row whose text in the search column starts with s (upper case).
+  int Search(const std::string& s);
+  TPoint SearchCell() const { return FSearchCell; }
+  void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+  TFindParams FindParams() const { return FFindParams; }
+  int FindCol() const { return FFindCol; }
+  void SetFindCol(int Value) { FFindCol = Value; }
+  int FindRow() const { return FFindRow; }
+  void SetFindRow(int Value) { FFindRow = Value; }
+  bool FindBusy() const { return FFindBusy; }
+  // The search panel's notifications.
+  void SearchEditChange(TObject* Sender);
+  void SearchForward(TObject* Sender);
+  void SearchBackward(TObject* Sender);
+  void SearchFooterClose(TObject* Sender);
+  void SearchHighlight(TObject* Sender);
+  TSearchEditChangeEvent OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
+
+  // ===== Highlighting and marking, print widths, notifiers (DivUzev_Hilight.cpp)
+
+  static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+  static std::string UnHilightText(const std::string& S);
+  static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+  // Real columns throughout.
+  void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnHilightInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnMarkInCell(int Col, int Row);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnMarkInRow(bool DoFixed, int Row);
+  void UnMarkInGrid(bool DoFixed);
+  int PrintColWidth(int ACol) const;
+  void SetPrintColWidth(int ACol, int Value);
+  int PrintColOffset(int ACol) const;
+  void SetPrintColOffset(int ACol, int Value);
+  void RegisterNotifier(TGridChangeNotifier* Item);
+
+  // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
+
+  // Methods 1..8: sum, average, minimum, maximum, count, custom, distinct,
+  // standard deviation, written into each expanded group's header (its
+  // summary row with Grouping.Summary).
+  void GroupCalc(int ColIndex, int Method);
+  void GroupSum(int ColIndex) { GroupCalc(ColIndex, 1); }
+  void GroupAvg(int ColIndex) { GroupCalc(ColIndex, 2); }
+  void GroupMin(int ColIndex) { GroupCalc(ColIndex, 3); }
+  void GroupMax(int ColIndex) { GroupCalc(ColIndex, 4); }
+  void GroupCount(int ColIndex) { GroupCalc(ColIndex, 5); }
+  void GroupCustomCalc(int ColIndex) { GroupCalc(ColIndex, 6); }
+  void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
+  void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
+  bool IsGrouping() const { return FIsGrouping; }
+  TGroupCalcEvent OnGroupCalc;
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
 
@@ -2587,6 +2834,9 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual bool AllowFmtClipboard();
   virtual void FilterSelect(int ItemIndex);
   virtual void FilterCheck();
+  // Stores a drop-down choice as the column's condition and, with
+  // AutoFilterUpdate, filters again.
+  void FilterChosen(int Column, const std::string& Condition);
   virtual void PaintDesignHelper();
   virtual void DesignHelperClick(int X, int Y);
   virtual void CellChanging(int ACol, int ARow, bool& Allow);
@@ -2794,6 +3044,44 @@ class TDedAdararAdoz : public TBaseGrid {
   // Takes the shown rows of a real range out into the store, in Idx order
   // or appended.
   void TakeRowsOut(int FromRow, int ToRow, bool Append);
+  // Puts store entries back at their real rows and drops them from the store.
+  void BringBackRows(std::vector<TGridItem*>& Entries);
+  // Level -1: every level.
+  void UnHideRowsOfLevel(int FromRow, int ToRow, int Level);
+  // Tree nodes: the real row after a node's last row, levels of a real
+  // range, expanding one node without the ExpandOne rule.
+  int NodeEndReal(int D);
+  void ChangeNodeLevels(int FromReal, int ToReal, int Delta);
+  void ExpandNodeOnly(int ARow);
+  // The real rows the contracted nodes keep out: [first, end) each.
+  std::vector<std::pair<int, int>> ContractedNodeRanges();
+  // Hides display rows as part of an existing level.
+  void HideRowListAtLevel(TIntList* RowList, int Level);
+  // Find: the cell test, the walk, going to a hit, the footer's options,
+  // highlights and next/previous.
+  bool FindMatches(int ACol, int ARow);
+  TPoint FindCells(TPoint StartCell, const std::string& s, TFindParams P);
+  void GotoHit(TPoint Hit);
+  TFindParams FooterFindParams(bool Incremental);
+  void FooterHighlight(bool On, const std::string& Text, bool DoCase);
+  void FooterFind(bool Backward);
+  // Highlighting: one cell, a block of real columns, the default ranges.
+  void WrapInCell(int ACol, int ARow, const char* Tag, bool DoCase, const std::string& Text);
+  void UnwrapInCell(int ACol, int ARow, const char* Tag);
+  void WrapRange(int C1, int R1, int C2, int R2, const char* Tag, bool Wrapping, bool DoCase,
+                 const std::string& Text);
+  void ColRange(bool DoFixed, int& R1, int& R2);
+  void RowRange(bool DoFixed, int& C1, int& C2);
+  void NotifyCellsChanged(const TRect& R);
+  // Grouping: colours of a header or summary row, the group calculation.
+  void ColourGroupRow(int ARow, bool Header);
+  void UncolourGroupRow(int ARow, bool Header);
+  double GroupValue(int ACol, int FromRow, int ToRow, int Method);
+  // Drops the marks kept by display row of the rows flagged in Gone.
+  void CompactRowMarks(const std::vector<uint8_t>& Gone);
+  // Row filter: the text a condition tests, the fixed rows a filter keeps.
+  std::string FilterText(const TFilterData* F, int ARow);
+  void RestoreFilterFixedRows();
   void EmptyRowSlots(int ARow);
   // Takes RCount display rows from ARow out of the grid (cells kept by the
   // caller or freed with DropProperties).
@@ -2946,6 +3234,25 @@ class TDedAdararAdoz : public TBaseGrid {
   std::vector<int> FHiddenCols;
   std::vector<int> FAllColWidths;
   int FFilterLevel = 0;
+  bool FFilterActive = false;
+  int FFilterFixedRows = -1;
+  std::string FLastFilter;
+  int FGroupWidth = 0;
+  std::string FGroupCaption;
+  std::string FGroupFooter;
+  bool FIsGrouping = false;
+  std::vector<uint8_t> FFilterChecks;
+  TObject* FFilterCheckList = nullptr;
+  TFindParams FFindParams;
+  std::string FFindText;
+  std::string FFindTextCase;
+  TPoint FSearchCell{-1, -1};
+  int FFindCol = 0;
+  int FFindRow = 0;
+  bool FFindBusy = false;
+  int FPrintColWidth[512] = {};
+  int FPrintColOffset[512] = {};
+  std::vector<TGridChangeNotifier*> FNotifiers;
 
   // Selection sets.
   std::vector<uint8_t> FRowSelect;

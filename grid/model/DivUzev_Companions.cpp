@@ -194,8 +194,6 @@ void TDragScrollOptions::Assign(TPersistent* Source) {
 }
 
 
-void TFilter::Assign(TPersistent*) {}
-
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)
     : FOwner(AOwner),
       FExpandGlyph(std::make_unique<TBitmap>()),

@@ -164,7 +164,7 @@ void PublishSettings() {
   PublishGridFileSettings();
   PublishClass<TGridProgressAppearance>("TPersistent", [](TPublish<TGridProgressAppearance>&) {});
   PublishClass<TFilterDropDown>("TPersistent", [](TPublish<TFilterDropDown>&) {});
-  PublishClass<TFilter>("TPersistent", [](TPublish<TFilter>&) {});
+  PublishClass<TFilter>("TCollection", [](TPublish<TFilter>&) {});
 
   PublishClass<TDragScrollOptions>("TPersistent", [](TPublish<TDragScrollOptions>& P) {
     using C = TDragScrollOptions;

@@ -22,13 +22,6 @@ void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditin
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
 
-bool TDedAdararAdoz::RowMatchesFilter(int) { return true; }
-void TDedAdararAdoz::FilterSelect(int) {}
-void TDedAdararAdoz::FilterCheck() {}
-void TDedAdararAdoz::SubGroup(int) {}
-void TDedAdararAdoz::SubUnGroup(int) {}
-void TDedAdararAdoz::Group(int) {}
-void TDedAdararAdoz::UnGroup() {}
 void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 
 // ---------------------------------------------------------------------------
@@ -124,12 +117,6 @@ void TDedAdararAdoz::CellControlsUpdate(bool) {}
 void TDedAdararAdoz::BalloonInit() {}
 void TDedAdararAdoz::BalloonDone() {}
 void TDedAdararAdoz::RepaintBorder() {}
-
-void TDedAdararAdoz::UpdateSearchPanel(TObject*) {
-  if (FSearchPanel == nullptr) return;
-  FSearchPanel->SetVisible(FSearchFooter->Visible());
-  FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
-}
 
 uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
 std::string TDedAdararAdoz::GetVersionString() const { return Version(); }
