@@ -1155,13 +1155,6 @@ class TFooterPanel : public TCustomControl {
   explicit TFooterPanel(TComponent* AOwner);
 };
 
-// Told of every change of the cells of the grids it is registered with.
-class TGridChangeNotifier : public TComponent {
- public:
-  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
-  virtual void CellsChanged(const TRect& R);
-};
-
 class TRetEdit;
 class TDivUzevButton;
 class TCheckBox;
@@ -2096,7 +2089,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetPrintColWidth(int ACol, int Value);
   int PrintColOffset(int ACol) const;
   void SetPrintColOffset(int ACol, int Value);
-  void RegisterNotifier(TGridChangeNotifier* Item);
 
   // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
 
@@ -2113,8 +2105,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
   void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
   bool IsGrouping() const { return FIsGrouping; }
-  TGroupCalcEvent OnGroupCalc;
-  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
 
@@ -3358,7 +3348,6 @@ class TDedAdararAdoz : public TBaseGrid {
 
  private:
   ITDedAdararAdozSelect* FSelListener = nullptr;
-  std::vector<TGridChangeNotifier*> FNotifiers;
   // ---- Painting (grid/view)
  public:
   struct TCellPaint;
