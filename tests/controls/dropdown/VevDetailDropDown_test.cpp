@@ -108,7 +108,7 @@ TEST_F(DetailFixture, RowsAreSizedToThePopupAndDrawnByTheHandler) {
   dd->OnDrawSelectedImage = [&](TObject*, TCanvas*, const TRect& R) { drawn.push_back(R); };
   dd->ShowDropDown();
   Pump();
-  dd->Selector()->Repaint();
+  dd->Selector()->Panel()->GrabToBitmap();
   EXPECT_FALSE(drawn.empty());
   if (!drawn.empty()) EXPECT_EQ(drawn.front().Bottom - drawn.front().Top, 22);
   dd->HideDropDown(false);
