@@ -103,6 +103,20 @@ TEST_F(KindFixture, TheEditEventsComeInTheirOrder) {
   EXPECT_EQ(events, expected);
 }
 
+TEST_F(KindFixture, TypingOnACellOpensItsControlWithTheTypedCharacter) {
+  for (TEditorType k : {edSpinEdit, edEditBtn}) {
+    kind = k;
+    g->SetCells(1, 2, "5");
+    Goto(1, 2);
+    TypeText("7");
+    Pump();
+    ASSERT_NE(Shown(), nullptr) << k;
+    EXPECT_EQ(static_cast<TCustomEdit*>(Shown())->Text(), "7") << k;
+    PressKey(VK_RETURN);
+    EXPECT_EQ(g->Cells(1, 2), "7") << k;
+  }
+}
+
 TEST_F(KindFixture, LeavingByAClickElsewhereWritesTheValue) {
   for (TEditorType k : {edSpinEdit, edEditBtn, edFloatSpinEdit}) {
     g->SetCells(1, 2, "1");
