@@ -31,6 +31,15 @@ int LeadingInt(const std::string& Text) {
   return v;
 }
 
+// An editor opens on the first part of the date (or time).
+void FirstPart(TDateTimePicker* P) {
+  for (int i = 0; i < static_cast<int>(P->Fields().size()); ++i)
+    if (P->Fields()[static_cast<size_t>(i)].Kind != fkLiteral) {
+      P->SetActiveField(i);
+      return;
+    }
+}
+
 template <class T>
 void Place(T* C, const TRect& R, int W, int H) {
   C->SetBounds(R.Left, R.Top, W, H);
@@ -350,6 +359,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       }
       p->SetChecked(true);
       p->SetUserChanged(false);
+      FirstPart(p);
       p->SetBounds(Rect.Left, Rect.Top, w, h);
       p->SetEnabled(true);
       p->SetVisible(true);
@@ -378,6 +388,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       }
       p->SetChecked(true);
       p->SetUserChanged(false);
+      FirstPart(p);
       p->SetBorderStyle(bsNone);
       p->SetBounds(Rect.Left, Rect.Top, w, std::max(h, p->Height()));
       GetEditorProp(ACol, ARow, FEditLink);
