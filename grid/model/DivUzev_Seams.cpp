@@ -53,11 +53,7 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::SaveColSizes() {}
-void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
-void TDedAdararAdoz::SaveColPositions() {}
-void TDedAdararAdoz::LoadColPositions() {}
 
 void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
   TCustomGrid::MoveColumn(FromIndex, ToIndex);
@@ -85,8 +81,6 @@ void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
-void TDedAdararAdoz::SaveToStream(TStream*) {}
-void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
 // ---------------------------------------------------------------------------
 // Keyboard, mouse and focus
