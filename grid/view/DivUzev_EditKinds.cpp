@@ -423,6 +423,8 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
 
 void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
   const bool write = !FEditCancelled;
+  // EditMode is off before a control lets go of the focus: its exit then
+  // does not end the edit a second time.
   auto hide = [this](TWinControl* C) {
     // The grid keeps the focus when its editor goes.
     if (C->Focused() && CanFocus()) SetFocus();
@@ -468,19 +470,19 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
       if (FUnitEditBtn == nullptr) return;
+      FEditMode = false;
       if (write) WriteEditText(ACol, ARow, FUnitEditBtn->Text() + FUnitEditBtn->UnitID());
       hide(FUnitEditBtn);
-      FEditMode = false;
       break;
     case edCheckBox:
       if (FEditCheck == nullptr) return;
-      hide(FEditCheck);
       FEditMode = false;
+      hide(FEditCheck);
       break;
     case edButton:
       if (FGridButton == nullptr) return;
-      hide(FGridButton);
       FEditMode = false;
+      hide(FGridButton);
       break;
     case edDateEdit:
     case edDateEditUpDown:
@@ -512,9 +514,9 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
     }
     case edRichEdit:
       if (FInplaceRichEdit == nullptr) return;
+      FEditMode = false;
       if (write) WriteEditText(ACol, ARow, RichToString(FInplaceRichEdit));
       hide(FInplaceRichEdit);
-      FEditMode = false;
       break;
     default:
       break;

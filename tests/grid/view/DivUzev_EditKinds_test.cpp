@@ -96,15 +96,41 @@ TEST_F(KindFixture, EachKindWritesItsValueOnEnterAndKeepsTheCellOnEscape) {
   }
 }
 
-TEST_F(KindFixture, TheEditEventsComeInTheirOrder) {
-  g->SetCells(1, 2, "5");
-  Open(edSpinEdit);
-  Record();
-  TypeText("8");
-  PressKey(VK_RETURN);
-  Pump();
-  const std::vector<std::string> expected = {"change 1,2 8", "validate 1,2 8", "done", "celldone 1,2"};
-  EXPECT_EQ(events, expected);
+TEST_F(KindFixture, TheEditEventsComeInTheirOrderAndTheEditEndsOnce) {
+  props = [this] {
+    g->BtnUnitEdit()->Units()->Clear();
+    g->BtnUnitEdit()->Units()->Add("mm");
+  };
+  struct Case {
+    TEditorType kind;
+    std::function<void()> end;
+    std::vector<std::string> events;
+  };
+  const std::vector<Case> cases = {
+      {edSpinEdit, [] { PressKey(VK_RETURN); }, {"change 1,2 8", "validate 1,2 8", "done", "celldone 1,2"}},
+      {edEditBtn,
+       // The editor ends as it loses the focus; the move then validates.
+       [this] { ClickCell(3, 5); },
+       {"change 1,2 8", "done", "validate 1,2 8", "row 2>5", "celldone 1,2"}},
+      {edUnitEditBtn, [] { PressKey(VK_RETURN); }, {"validate 1,2 8mm", "done", "celldone 1,2"}},
+      {edCheckBox, [] { PressKey(VK_RETURN); }, {"done", "celldone 1,2"}},
+      {edButton, [] { PressKey(VK_ESCAPE); }, {"done", "celldone 1,2"}},
+      {edRichEdit, [this] { other->SetFocus(); }, {"done", "celldone 1,2"}},
+      {edDateTimeEdit, [] { PressKey(VK_ESCAPE); }, {"done", "celldone 1,2"}},
+  };
+  for (const Case& c : cases) {
+    g->SetCells(1, 2, "5mm");
+    g->SetFocus();
+    Open(c.kind);
+    Record();
+    events.clear();
+    if (c.kind != edCheckBox && c.kind != edButton && c.kind != edDateTimeEdit && c.kind != edRichEdit)
+      TypeText("8");
+    c.end();
+    Pump();
+    EXPECT_EQ(events, c.events) << c.kind;
+    EXPECT_FALSE(g->EditMode()) << c.kind;
+  }
 }
 
 TEST_F(KindFixture, TypingOnACellOpensItsControlWithTheTypedCharacter) {
