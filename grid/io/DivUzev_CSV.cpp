@@ -5,6 +5,7 @@
 // field that a spreadsheet wrote over several lines is read as one field.
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,22 +108,23 @@ char DetectDelimiter(std::string_view L1, std::string_view L2) {
 }
 
 // Records: a line whose double quotes do not pair up goes on with the next
-// lines until they do (a spreadsheet's multi-line field), joined by CR LF.
-// Without a later line that pairs them, the line stands alone.
-std::vector<std::string> JoinRecords(const std::vector<std::string_view>& Lines) {
+// lines until they do (a spreadsheet's multi-line field), joined by CR LF
+// into Joined. Without a later line that pairs them, the line stands alone.
+std::vector<std::string_view> JoinRecords(const std::vector<std::string_view>& Lines,
+                                          std::deque<std::string>& Joined) {
   const size_t n = Lines.size();
   // odd[j]: an odd number of quotes in lines 0..j-1.
   std::vector<uint8_t> odd(n + 1, 0);
   for (size_t j = 0; j < n; ++j)
     odd[j + 1] = odd[j] ^ static_cast<uint8_t>(std::count(Lines[j].begin(), Lines[j].end(), '"') & 1);
-  // nextEven[j] / nextOdd[j]: the first k >= j with odd[k] even / odd.
+  // next[v][j]: the first k >= j with odd[k] == v.
   std::vector<size_t> next[2] = {std::vector<size_t>(n + 2, SIZE_MAX), std::vector<size_t>(n + 2, SIZE_MAX)};
   for (size_t j = n + 1; j-- > 0;) {
     next[0][j] = next[0][j + 1];
     next[1][j] = next[1][j + 1];
     if (j <= n) next[odd[j]][j] = j;
   }
-  std::vector<std::string> records;
+  std::vector<std::string_view> records;
   records.reserve(n);
   for (size_t i = 0; i < n;) {
     size_t end = i + 1;  // lines i .. end-1 form the record
@@ -130,12 +132,16 @@ std::vector<std::string> JoinRecords(const std::vector<std::string_view>& Lines)
       const size_t k = next[odd[i]][i + 2];
       if (k != SIZE_MAX) end = k;
     }
-    std::string rec(Lines[i]);
-    for (size_t j = i + 1; j < end; ++j) {
-      rec += "\r\n";
-      rec += Lines[j];
+    if (end == i + 1) {
+      records.push_back(Lines[i]);
+    } else {
+      std::string& rec = Joined.emplace_back(Lines[i]);
+      for (size_t j = i + 1; j < end; ++j) {
+        rec += "\r\n";
+        rec += Lines[j];
+      }
+      records.push_back(rec);
     }
-    records.push_back(std::move(rec));
     i = end;
   }
   return records;
@@ -240,9 +246,9 @@ std::string EncodeCsv(const std::string& Text, bool Unicode, bool Oem) {
   return Oem ? Utf8ToOem(Text) : EncodeText(Text, teAnsi, false);
 }
 
-std::string DecodeCsv(std::string_view Bytes, bool Oem) {
-  if (Oem && DetectTextEncoding(Bytes) == teAnsi) return OemToUtf8(Bytes);
-  return DecodeText(Bytes);
+std::string_view DecodeCsv(const std::string& Bytes, bool Oem, std::string& Buffer) {
+  if (Oem && DetectTextEncoding(Bytes) == teAnsi) return Buffer = OemToUtf8(Bytes);
+  return gridio::AsUtf8(Bytes, Buffer);
 }
 
 }  // namespace
@@ -254,8 +260,8 @@ void TDedAdararAdoz::SaveToCSV(const std::string& FileName, bool Unicode) {
 void TDedAdararAdoz::AppendToCSV(const std::string& FileName, bool Unicode) {
   TMemoryStream old;
   old.LoadFromFile(FileName);
-  std::string text;
-  for (std::string_view line : SplitLines(DecodeCsv(old.Bytes(), OemConvert()))) {
+  std::string text, decoded;
+  for (std::string_view line : SplitLines(DecodeCsv(old.Bytes(), OemConvert(), decoded))) {
     text.append(line);
     text += "\r\n";
   }
@@ -286,8 +292,9 @@ void TDedAdararAdoz::LoadFromCSVStream(TStream* Stream, int MaxRows) {
   ReadCSV(bytes, MaxRows, false);
 }
 
-void TDedAdararAdoz::ReadCSV(std::string_view Bytes, int MaxRows, bool Insert) {
-  const std::string text = DecodeCsv(Bytes, OemConvert());
+void TDedAdararAdoz::ReadCSV(const std::string& Bytes, int MaxRows, bool Insert) {
+  std::string decoded;
+  const std::string_view text = DecodeCsv(Bytes, OemConvert(), decoded);
   const std::vector<std::string_view> lines = SplitLines(text);
   if (lines.empty()) throw Exception("File is empty");
 
@@ -301,7 +308,8 @@ void TDedAdararAdoz::ReadCSV(std::string_view Bytes, int MaxRows, bool Insert) {
   if (Delimiter() == 0)
     SetDelimiter(DetectDelimiter(lines[0], lines.size() > 1 ? lines[1] : std::string_view()));
   const char d = Delimiter();
-  std::vector<std::string> records = JoinRecords(lines);
+  std::deque<std::string> joined;
+  const std::vector<std::string_view> records = JoinRecords(lines, joined);
 
   const int c0 = SaveStartCol();
   int r = SaveStartRow();

@@ -68,16 +68,6 @@ void AppendUtf16Line(std::string& Out, const std::string& Line) {
   Out.append("\r\0\n\0", 4);
 }
 
-// The file's text as UTF-8: ANSI bytes that are all ASCII are that
-// already; anything else is decoded into Buffer.
-std::string_view AsUtf8(const std::string& Bytes, std::string& Buffer) {
-  if (DetectTextEncoding(Bytes) == teAnsi &&
-      std::all_of(Bytes.begin(), Bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return Bytes;
-  Buffer = DecodeText(Bytes);
-  return Buffer;
-}
-
 }  // namespace
 
 // What a load changes, once its input is read whole.
@@ -173,7 +163,7 @@ void TDedAdararAdoz::LoadFromFile(const std::string& FileName) {
     }
   } apply(this);
   std::string decoded;
-  gridio::ReadTextFile(AsUtf8(file.Bytes(), decoded), target, FileName, apply);
+  gridio::ReadTextFile(gridio::AsUtf8(file.Bytes(), decoded), target, FileName, apply);
   CellsChanged(TRect(0, 0, ColCount(), RowCount()));
   CalcAllFooters();
 }

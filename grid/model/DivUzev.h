@@ -2488,7 +2488,7 @@ class TDedAdararAdoz : public TBaseGrid {
   // Hands the stream of the rectangle to Put in pieces.
   void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
   std::string CSVText();
-  void ReadCSV(std::string_view Bytes, int MaxRows, bool Insert);
+  void ReadCSV(const std::string& Bytes, int MaxRows, bool Insert);
   class TBinLoad;
   friend class TBinLoad;
   // Every cell empty, properties and graphics freed, hidden columns
