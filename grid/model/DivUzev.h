@@ -62,6 +62,14 @@ class TDedAdararAdoz;
 class TDedAdararAdozCheck;
 class TEditLink;
 class TGridCombo;
+class TGridCheckBox;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class ZEveRozoDiva;
 class THintWindow;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -264,6 +272,16 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+// The spin editor's buttons (UpDown: the up button).
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TFloatSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
+// The button of an edit-button or button cell: S comes back as the new text.
+using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+// Reads a date cell's text in the application's own way.
+using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
@@ -1559,17 +1577,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void DrawRowSizingLine(int Y);
 
   // Looks the painter reads (each write repaints the grid).
-#define DIVUZEV_PAINT(Type, Name, Default) \
- public:                                   \
-  Type Name() const { return F##Name; }    \
-  void Set##Name(const Type& Value) {      \
-    if (F##Name == Value) return;          \
-    F##Name = Value;                       \
-    InvalidateGrid();                      \
-  }                                        \
-                                           \
- private:                                  \
-  Type F##Name = Default;
+#define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
   DIVUZEV_PAINT(bool, URLFull, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
@@ -2038,6 +2046,30 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* EditCtrl() const { return FEditCtrl; }
   TGridCombo* Combobox() const { return FEditCombo; }
   TGridCombo* UniCombo() const { return FEditCombo; }
+  // The other control editors (grid/view/DivUzev_EditKinds.cpp); the spin
+  // editor, the pickers and the rich edit are made on first use.
+  TGridCheckBox* EditCheck() const { return FEditCheck; }
+  TGridEditBtn* BtnEdit() const { return FEditBtn; }
+  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
+  TGridButton* Btn() const { return FGridButton; }
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  ZEveRozoDiva* InplaceRichEdit();
+  // Value given to the date-and-time editor when it opened.
+  TDateTime OriginalDateTime() const { return FOriginalDateTime; }
+  // Reads a date cell's text (OnCustomStrToDate first); false when it is
+  // empty or no date.
+  bool ReadCellDate(const std::string& Text, TDateTime& Value);
+  // The note under the editor that says why a value was refused, when the
+  // grid has one (InvalidEntryTitle, InvalidEntryText).
+  void ShowEntryNote();
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TEllipsClickEvent OnEllipsClick;
+  TCustomStrToDateEvent OnCustomStrToDate;
   // The framework's text editor, once it was made.
   ZIvoVorazirUded* NormalEdit() const;
   TGridTransEdit* FixedEditor() const { return FFixedEdit; }
@@ -2086,7 +2118,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void NotifySelectionListener(int ACol, int ARow);
   // Advancing after an edit (defaults until the keyboard topic lands).
   bool TabAdvance(bool Backward);
-  void EnterAdvance(int ACol, int ARow);
+  // Always: also without Navigation.AdvanceOnEnter.
+  void EnterAdvance(int ACol, int ARow, bool Always = false);
 
   // Validation and the old-cell record.
   const std::string& NewCellText() const { return FNewCellText; }
@@ -2428,6 +2461,14 @@ class TDedAdararAdoz : public TBaseGrid {
 
   friend class ZIvoVorazirUded;
   friend class TGridCombo;
+  friend class TGridCheckBox;
+  friend class TGridSpin;
+  friend class TGridEditBtn;
+  friend class TGridUnitEditBtn;
+  friend class TGridButton;
+  friend class TGridDatePicker;
+  friend class TGridDateTimePicker;
+  friend class ZEveRozoDiva;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
 
@@ -2744,6 +2785,26 @@ class TDedAdararAdoz : public TBaseGrid {
   TEditLink* FEditLink = nullptr;
   TWinControl* FEditCtrl = nullptr;
   TGridCombo* FEditCombo = nullptr;
+  TGridCheckBox* FEditCheck = nullptr;
+  TGridSpin* FEditSpin = nullptr;
+  TGridEditBtn* FEditBtn = nullptr;
+  TGridUnitEditBtn* FUnitEditBtn = nullptr;
+  TGridButton* FGridButton = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateTimePicker = nullptr;
+  ZEveRozoDiva* FInplaceRichEdit = nullptr;
+  // The control editors' own parts of the editor switch.
+  void CreateKindEditors();
+  void FreeKindEditors();
+  // The date cell's text did not read as a date when its picker opened.
+  bool FDateUnread = false;
+  // The text a spin editor was given as it opened.
+  std::string FKindShownText;
+  // Spin limits and step from the column (set only by a column grid).
+  bool FColumnSpinSet = false;
+  int FColumnSpinMin = 0;
+  int FColumnSpinMax = 100;
+  int FColumnSpinStep = 1;
   bool FShowEditProcess = false;
   bool FNoEditChange = false;
   double FOriginalDateTime = 0;

@@ -29,25 +29,10 @@ void TDedAdararAdoz::QUnSort() {}
 void TDedAdararAdoz::KeyEditHook() {}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
-  FControlLook->SetDropDownCount(DropDownCount);
-}
-
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
-void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) { S = Text; }
 void TDedAdararAdoz::InplaceKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::InplaceWMKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditing); }
-
-// ---------------------------------------------------------------------------
-// Editor controls of later topics: until a kind's control comes, its cells
-// are edited as plain text (the editor switch asks HasKindEditControl).
-
-bool TDedAdararAdoz::HasKindEditControl(TEditorType) { return false; }
-TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType, int, int, const TRect&, TColor, TFont*) {
-  return nullptr;
-}
-void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
 
 // ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
@@ -131,8 +116,8 @@ bool TDedAdararAdoz::TabAdvance(bool Backward) {
   return true;
 }
 
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
-  if (!FNavigation->AdvanceOnEnter()) return;
+void TDedAdararAdoz::EnterAdvance(int ACol, int ARow, bool Always) {
+  if (!Always && !FNavigation->AdvanceOnEnter()) return;
   int c = ACol, r = ARow;
   if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
     if (++c >= ColCount()) {
