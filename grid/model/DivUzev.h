@@ -2279,6 +2279,22 @@ class TDedAdararAdoz : public TBaseGrid {
   void SavePrintSettings(const std::string& Key, const std::string& Section);
   void LoadPrintSettings(const std::string& Key, const std::string& Section);
 
+  // Delimited text (DivUzev_CSV.cpp): the export window one record a line
+  // (Unicode: UTF-8 with a byte-order mark, else ANSI). AppendToCSV adds to
+  // a file that must exist. The readers start at the window's first cell
+  // (InsertFromCSV below the last row) and read at most MaxRows records
+  // (all when MaxRows <= 0); a Delimiter of 0 is detected from the first
+  // two lines.
+  void SaveToCSV(const std::string& FileName, bool Unicode = false);
+  void AppendToCSV(const std::string& FileName, bool Unicode = false);
+  void LoadFromCSV(const std::string& FileName, int MaxRows = 0);
+  void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
+  void LoadFromCSVStream(TStream* Stream, int MaxRows = 0);
+  // Delimited text is written in and read from the OEM code page.
+  DIVUZEV_STORED(bool, OemConvert, false)
+
+ public:
+
   // Percentage of a long save or load, reported when it changes.
   TGridProgressEvent OnFileProgress;
   // ===== Sorting (DivUzev_Sort.cpp, DivUzev_SortCompare.cpp)
@@ -3224,6 +3240,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void ApplyTextImage(gridio::TTextImage& Image, bool Progress);
   // Hands the stream of the rectangle to Put in pieces.
   void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
+  std::string CSVText();
+  void ReadCSV(const std::string& Bytes, int MaxRows, bool Insert);
   class TBinLoad;
   friend class TBinLoad;
   // Every cell empty, properties and graphics freed, hidden columns
