@@ -23,6 +23,7 @@
 #include "grid/model/DivUzev.h"
 #include "grid/base/griddd.h"
 #include "grid/model/VevCGrid.h"
+#include "grid/view/DivUzevHint.h"
 #include "tables/network/USNMP_MIB.h"
 
 namespace {
@@ -68,6 +69,11 @@ void Initialize_Units() {
     RegisterGridDragFormats();
     InitializeDivUzevUnit();
     RegisterColumnGridClasses();
+    // Grid hints written in markup are drawn as markup; others stay plain.
+    if (Application != nullptr && !Application->HintWindowClass)
+      Application->HintWindowClass = [](TComponent* AOwner) -> THintWindow* {
+        return new THTMLHintWindow(AOwner);
+      };
     RegisterLbButtonClasses();
     return true;
   }();

@@ -257,10 +257,8 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         } else {
           gridState_ = gsSelecting;
           if (HandleAllocated()) SetTimer(handle_, kSelectTimer, 60);
-          if (Shift.Contains(ssShift))
-            MoveAnchor(hit);
-          else
-            MoveColRow(hit.X, hit.Y, true, true);
+          // Shift extends the selection from its anchor to the cell.
+          MoveColRow(hit.X, hit.Y, !Shift.Contains(ssShift), true);
         }
       } else if (options_.Contains(goRowMoving) && hit.X >= 0 && hit.X < fixedCols_ && hit.Y >= fixedRows_) {
         moveIndex_ = movePos_ = hit.Y;

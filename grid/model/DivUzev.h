@@ -359,6 +359,20 @@ using TComboChangeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
 using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
                                                    const std::string& ASelection, TObject* AObject)>;
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Anchor, bool& AutoHandle)>;
+using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, std::string& Anchor)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
+using TCanDeleteRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanDelete)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+using TBeforeNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
 using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TClipboardPasteCellEvent =
@@ -2969,6 +2983,97 @@ class TDedAdararAdoz : public TBaseGrid {
   // The number format of a cell, and whether its text counts as a number.
   TFloatFormatEvent OnGetFloatFormat;
 
+  // ===== Keyboard and mouse (grid/view/DivUzev_Keys.cpp, _Advance.cpp,
+  // _Mouse.cpp, _Release.cpp, _Moves.cpp, _Wheel.cpp, _Hints.cpp). Cells
+  // are display cells unless said otherwise.
+
+  // Whether the cell may become current by the keyboard: editable with
+  // goEditing, else not fixed; OnSelectCell may change the answer.
+  bool IsSelectableCell(int ACol, int ARow);
+  // The first (last) selectable display column of the row, -1 when none.
+  int FirstSelectableCol(int ARow);
+  int LastSelectableCol(int ARow);
+  // FixedCols, or 1 in a tree grid without fixed columns.
+  int FirstNormalCol();
+  int VisibleFixedRightCols();
+  bool IsLastDataRow();
+  int LastDataRow() const { return RowCount() - FFixedFooters - 1; }
+  // A row appended at the end for the Down key (above a floating footer).
+  void AutoAppendRow();
+  bool IsHoverFixedCell(int ACol, int ARow);
+  // Moves from (ACol, ARow) to the next cell after an edit; ends also
+  // over a grid whose remaining cells are all read-only.
+  void AdvanceCell(int ACol, int ARow, bool ShowEditor, bool IsRepeat, bool Forward, bool AutoEdit,
+                   bool Force);
+  // The focus to the cell's first form control after AfterID.
+  void FocusCellControl(int ACol, int ARow, const std::string& AfterID);
+  // Items of a radio-group cell by the pointer (real column; X, Y from the
+  // cell's top-left corner).
+  void ClickRadioGroup(int ACol, int ARow, int X, int Y);
+  // The selected-cell list (disjunct cell selection): each cell once.
+  void ClearSelectedCells();
+  TGridCoord GetSelectedCell(int Index) const;
+  int SelectedCellsCount();
+  bool SelectedCells(int ACol, int ARow);
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  int SelectedColCount();
+  int SelectedRowCount();
+  int SelectedRow(int Index);
+  void ClearModifiedRows();
+  void InvalidateSelectionCorners(const TGridRect& R);
+  // The hint of the cell under the pointer: text, place (client point of
+  // the grid), colour and whether the markup hint window draws it.
+  struct TCellHintInfo {
+    std::string Text;
+    TPoint Pos;
+    TColor Color = clInfoBk;
+    int MaxWidth = 0;
+    bool Markup = false;
+  };
+  bool PrepareCellHint(TPoint CursorPos, TCellHintInfo& Info);
+  // A click on a link opens it only when the application asks for it
+  // (OpenLinks, or OnAnchorClick setting AutoHandle), and then only web and
+  // mail links (never a local path or program).
+  bool OpenLinks() const { return FOpenLinks; }
+  void SetOpenLinks(bool Value) { FOpenLinks = Value; }
+  // The clipboard keys act through these (the clipboard topic fills them).
+  virtual void CopySelectionToClipboard();
+  virtual void CutSelectionToClipboard();
+  virtual void PasteSelectionFromClipboard();
+  // Middle-button panning.
+  bool WheelPanning() const { return FWheelPan; }
+  TGridCoord LastKeyCell() const { return FLastKeyCell; }
+  int MouseSelectStart() const { return FMouseSelectStart; }
+  TGridCoord PushedCellButton() const { return FPushedCellButton; }
+
+  DIVUZEV_STORED(TIntelliPan, IntelliPan, ipVertical)
+  DIVUZEV_STORED(bool, HintShowLargeText, false)
+  DIVUZEV_STORED(bool, HTMLHint, false)
+  DIVUZEV_STORED(bool, HintShowSizing, false)
+  DIVUZEV_STORED(bool, URLEdit, false)
+
+ public:
+  TCanClickCellEvent OnCanClickCell;
+  TClickCellEvent OnRightClickCell;
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorHintEvent OnAnchorHint;
+  TRadioClickEvent OnRadioClick;
+  TGridColRowEvent OnRadioButtonClick;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioMouseUp;
+  TCanSortEvent OnCanSort;
+  TGridRowEvent OnAutoAddRow;
+  TGridRowEvent OnAutoInsertRow;
+  TGridColEvent OnAutoInsertCol;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TGridColEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TBeforeNodeEvent OnBeforeExpandNode;
+  TBeforeNodeEvent OnBeforeContractNode;
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+
   // The window procedure: "GridEditDone" and the grid timer.
   void WndProc(TMessage& Message) override;
 
@@ -3008,6 +3113,24 @@ class TDedAdararAdoz : public TBaseGrid {
   void CMEnabledChanged(TMessage& Message) override;
   void CMColorChanged(TMessage& Message) override;
   void CMCursorChanged(TMessage& Message) override;
+  // ---- Keyboard and mouse (grid/view)
+  void WMKeyDown(TMessage& Message) override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void KeyPress(char32_t& Key) override;
+  void WMLButtonDown(TMessage& Message) override;
+  void WMLButtonUp(TMessage& Message) override;
+  void WMLButtonDblClk(TMessage& Message) override;
+  void WMRButtonDown(TMessage& Message) override;
+  void WMRButtonUp(TMessage& Message) override;
+  void WMSetCursor(TMessage& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  void CMHintShow(TMessage& Message) override;
 
   friend class ZIvoVorazirUded;
   friend class TGridCombo;
@@ -3021,6 +3144,7 @@ class TDedAdararAdoz : public TBaseGrid {
   friend class ZEveRozoDiva;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
+  friend class TEditLink;
 
   // Grows the flag lists of the selection sets.
   static void GrowFlags(std::vector<uint8_t>& Flags, int Count);
@@ -3546,6 +3670,73 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FFillingFixedEdit = false;
   THintWindow* FEntryHint = nullptr;
   int FEntryHintTicks = 0;
+  // ---- Keyboard and mouse (grid/view)
+  bool IsEditableCell(int RCol, int ARow);
+  bool EditingGrid() const;
+  void HandleWmKeyDown(TMessage& Message);
+  bool HomeEndKey(WORD Key, TShiftState Shift, int EntryLeft);
+  void RowSelectTowards(int Target, int EntryRow, TShiftState Shift);
+  void KeepLeftCol(int EntryLeft);
+  void InsertRowKey();
+  void DeleteRowKey();
+  void SelectAllKey();
+  bool ControlCellKey(WORD Key);
+  void HandleWmChar(TMessage& Message);
+  bool TabAdvanceStep(bool Backward);
+  // The first data row whose sort-column text starts with Text, -1 none.
+  int IncrementalSearchRow(const std::string& Text);
+  void HandleWmLButtonDown(TMessage& Message);
+  bool LinkClick(int ACol, int ARow, int RC, int X, int Y);
+  bool CheckBoxClick(int ACol, int ARow, int RC, int X, int Y);
+  void HandleWmLButtonUp(TMessage& Message);
+  void HeaderClickSort(int ACol, int ARow, int X);
+  void MouseSelectModeAt(int ACol, int ARow);
+  void EndPanning();
+  // Wheel, middle button and pan timer messages; true when taken.
+  bool InputWindowMessage(TMessage& Message);
+  // The custom editor link over (real column, row), and its value back.
+  TWinControl* OpenEditLink(int ACol, int ARow, const TRect& Rect, TColor Color, TFont* AFont);
+  void CloseEditLink(int ACol, int ARow);
+  void PanTick();
+  bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+  void AddSelectedCell(TGridCoord C);
+  bool RemoveSelectedCell(TGridCoord C);
+  void RepaintSelectedCells();
+  bool FOpenLinks = false;
+  TGridRect FMoveSelection;
+  TGridCoord FLastKeyCell{-1, -1};
+  int FAECol = -1;
+  int FAERow = -1;
+  bool FTabForceSel = false;
+  int FAdvanceDepth = 0;
+  bool FDoOnClick = false;
+  bool FMouseKeepDown = false;
+  bool FMouseDownMove = false;
+  bool FMouseResize = false;
+  TGridRect FDropSelection;
+  bool FFixedCellPushed = false;
+  TRect FPushedFixedCell;
+  bool FSelectionClick = false;
+  bool FDeselectState = false;
+  bool FMouseDown = false;
+  bool ColMoveFlg = false;
+  bool ColSizeFlg = false;
+  bool FDblClk = false;
+  bool FSelHidden = false;
+  int Movecell = -1;
+  int MoveOfsX = 0;
+  int MoveOfsY = 0;
+  int FMouseSelectStart = -1;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  TPoint FClickPos;
+  bool FSyncedMove = false;
+  bool FInColumnMove = false;
+  bool FEditStart = false;
+  bool FDropDownDown = false;
+  TGridRect FMouseDownSelection;
+  uint32_t SortTime = 0;
+  TPoint FWheelPanPos;
+  TCursor FPrevCursor = crDefault;
 };
 
 #undef DIVUZEV_STORED

@@ -645,6 +645,7 @@ void TDedAdararAdoz::CreateWnd() {
 }
 
 void TDedAdararAdoz::DestroyWnd() {
+  EndPanning();
   if (FTimerStarted && HandleAllocated()) KillTimer(Handle(), kGridTimerId);
   FTimerStarted = false;
   TBaseGrid::DestroyWnd();
@@ -664,6 +665,7 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   }
   if ((Message.Msg == kWmThemeChanged || Message.Msg == kThemeNotifierMessage) && FAutoThemeAdapt)
     FollowOfficeTheme();
+  if (InputWindowMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }
 

@@ -492,6 +492,32 @@ void PublishGrid() {
     P.Event("OnScrollCell", &C::OnScrollCell);
     P.Event("OnSelectionChanged", &C::OnSelectionChanged);
     P.Event("OnStartBlockFocus", &C::OnStartBlockFocus);
+    // Keyboard and mouse.
+    P.Enum("IntelliPan", &C::IntelliPan, &C::SetIntelliPan).Default(ipVertical);
+    P.Bool("HintShowLargeText", &C::HintShowLargeText, &C::SetHintShowLargeText).Default(false);
+    P.Bool("HTMLHint", &C::HTMLHint, &C::SetHTMLHint).Default(false);
+    P.Bool("HintShowSizing", &C::HintShowSizing, &C::SetHintShowSizing).Default(false);
+    P.Bool("URLEdit", &C::URLEdit, &C::SetURLEdit).Default(false);
+    P.Event("OnCanClickCell", &C::OnCanClickCell);
+    P.Event("OnRightClickCell", &C::OnRightClickCell);
+    P.Event("OnAnchorClick", &C::OnAnchorClick);
+    P.Event("OnAnchorHint", &C::OnAnchorHint);
+    P.Event("OnRadioClick", &C::OnRadioClick);
+    P.Event("OnRadioButtonClick", &C::OnRadioButtonClick);
+    P.Event("OnCheckBoxMouseUp", &C::OnCheckBoxMouseUp);
+    P.Event("OnRadioMouseUp", &C::OnRadioMouseUp);
+    P.Event("OnCanSort", &C::OnCanSort);
+    P.Event("OnAutoAddRow", &C::OnAutoAddRow);
+    P.Event("OnAutoInsertRow", &C::OnAutoInsertRow);
+    P.Event("OnAutoInsertCol", &C::OnAutoInsertCol);
+    P.Event("OnCanDeleteRow", &C::OnCanDeleteRow);
+    P.Event("OnAutoAdvance", &C::OnAutoAdvance);
+    P.Event("OnEndColumnSize", &C::OnEndColumnSize);
+    P.Event("OnUpdateColumnSize", &C::OnUpdateColumnSize);
+    P.Event("OnBeforeExpandNode", &C::OnBeforeExpandNode);
+    P.Event("OnBeforeContractNode", &C::OnBeforeContractNode);
+    P.Event("OnExpandNode", &C::OnExpandNode);
+    P.Event("OnContractNode", &C::OnContractNode);
   });
 }
 

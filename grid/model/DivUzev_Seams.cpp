@@ -31,20 +31,6 @@ void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
 
-void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
-  TCustomGrid::MoveColumn(FromIndex, ToIndex);
-  // The order list follows its columns.
-  if (FromIndex < FColumnOrder->Count() && ToIndex < FColumnOrder->Count()) {
-    const int v = FColumnOrder->Items(FromIndex);
-    FColumnOrder->Delete(FromIndex);
-    FColumnOrder->Insert(ToIndex, v);
-  }
-}
-
-void TDedAdararAdoz::RowMovedHandling(int FromIndex, int ToIndex) {
-  TCustomGrid::MoveRow(FromIndex, ToIndex);
-}
-
 // ---------------------------------------------------------------------------
 // Clipboard, import and export
 
@@ -67,45 +53,8 @@ void TDedAdararAdoz::MouseActionsChanged(TObject*) {}
 void TDedAdararAdoz::NavigationChanged(TObject*) {}
 void TDedAdararAdoz::GetDesigning(TObject*, bool& IsDesigning) { IsDesigning = FDesigning; }
 void TDedAdararAdoz::InvalidateGridSender(TObject*) { InvalidateGrid(); }
-void TDedAdararAdoz::GotoFirstRow() {}
 void TDedAdararAdoz::NotifySelectionListener(int, int) {}
 
-// Tab and Enter after an edit, until the cell advance of the keyboard
-// handling: Tab goes to the next (previous) cell of the row, wrapping into
-// the next (previous) row; Enter moves as AdvanceDirection says.
-bool TDedAdararAdoz::TabAdvance(bool Backward) {
-  WORD key = VK_TAB;
-  const TShiftState shift = Backward ? TShiftState{ssShift} : TShiftState{};
-  if (OnKeyDown) OnKeyDown(this, key, shift);
-  if (key != VK_TAB) return false;
-  int c = Col(), r = Row();
-  if (Backward) {
-    if (--c < FixedCols()) {
-      c = ColCount() - 1;
-      if (--r < FixedRows()) r = RowCount() - 1;
-    }
-  } else if (++c >= ColCount()) {
-    c = FixedCols();
-    if (++r >= RowCount()) r = FixedRows();
-  }
-  FocusCellMove(c, r);
-  return true;
-}
-
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow, bool Always) {
-  if (!Always && !FNavigation->AdvanceOnEnter()) return;
-  int c = ACol, r = ARow;
-  if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
-    if (++c >= ColCount()) {
-      if (FNavigation->AdvanceDirection() == adLeftRightInRow) return;
-      c = FixedCols();
-      if (++r >= RowCount()) return;
-    }
-  } else if (++r >= RowCount()) {
-    return;
-  }
-  FocusCellMove(c, r);
-}
 void TDedAdararAdoz::MoveFocusWindow() {}
 
 // ---------------------------------------------------------------------------

@@ -531,17 +531,3 @@ void TDedAdararAdoz::RowHeightsChanged() {
   TBaseGrid::RowHeightsChanged();
   PlaceEditControl();
 }
-
-void TDedAdararAdoz::WMChar(TMessage& Message) {
-  // The character that opens an editor by typing is handed to the control
-  // the editor switch shows (the text editor gets it from the framework).
-  const auto ch = static_cast<char32_t>(Message.WParam);
-  if (Options().Contains(goEditing) && !FEditMode && (ch == 8 || ch >= 32) && ch != 127) FStartEditChar = ch;
-  try {
-    TBaseGrid::WMChar(Message);
-  } catch (...) {
-    FStartEditChar = 0;
-    throw;
-  }
-  FStartEditChar = 0;
-}

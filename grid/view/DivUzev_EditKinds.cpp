@@ -179,6 +179,8 @@ bool TDedAdararAdoz::HasKindEditControl(TEditorType Kind) {
     case edButton:
     case edRichEdit:
       return true;
+    case edCustom:
+      return FEditLink != nullptr;
     case edDateEdit:
     case edDateEditUpDown:
     case edTimeEdit:
@@ -190,7 +192,7 @@ bool TDedAdararAdoz::HasKindEditControl(TEditorType Kind) {
 }
 
 TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int ARow, const TRect& Rect,
-                                                 TColor Color, TFont*) {
+                                                 TColor Color, TFont* AFont) {
   const int dc = DisplColIndexOf(ACol);
   const int w = Rect.Right - Rect.Left - 1;
   const int h = Rect.Bottom - Rect.Top - 1;
@@ -416,6 +418,8 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       r->Unlock();
       return r;
     }
+    case edCustom:
+      return FEditLink != nullptr ? OpenEditLink(ACol, ARow, Rect, Color, AFont) : nullptr;
     default:
       return nullptr;
   }
@@ -517,6 +521,9 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
       FEditMode = false;
       if (write) WriteEditText(ACol, ARow, RichToString(FInplaceRichEdit));
       hide(FInplaceRichEdit);
+      break;
+    case edCustom:
+      if (FEditLink != nullptr) CloseEditLink(ACol, ARow);
       break;
     default:
       break;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QString>
@@ -89,3 +90,19 @@ void QtTablePeer::Paint() {
   QPainter p(&impl_->image);
   impl_->view.render(&p);
 }
+
+void QtTablePeer::SetCurrent(int Row, int Col) {
+  impl_->view.setFocus();
+  impl_->view.setCurrentIndex(impl_->model.index(Row, Col));
+}
+
+int QtTablePeer::CurrentRow() const { return impl_->view.currentIndex().row(); }
+
+void QtTablePeer::PressDown() {
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(&impl_->view, &down);
+  QApplication::sendEvent(&impl_->view, &up);
+}
+
+void QtTablePeer::Pump() { QApplication::processEvents(); }

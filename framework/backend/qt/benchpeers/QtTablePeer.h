@@ -28,6 +28,13 @@ class QtTablePeer {
   void SetCheckColumn(int Col);
   void Paint();
 
+  // Keyboard: the view's current cell, and a Down key pressed and released
+  // on the view (events handled as they come; painting waits for Pump).
+  void SetCurrent(int Row, int Col);
+  int CurrentRow() const;
+  void PressDown();
+  void Pump();
+
  private:
   struct TImpl;
   std::unique_ptr<TImpl> impl_;

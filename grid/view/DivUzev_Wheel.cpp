@@ -1,0 +1,196 @@
+// The grid's own wheel handling (scrolling or moving the current row by
+// the lines of a notch, Ctrl+wheel zooming) and middle-button panning.
+#include <algorithm>
+#include <cmath>
+
+#include "framework/controls/Forms.h"
+#include "grid/model/DivUzev.h"
+
+namespace {
+constexpr uintptr_t kPanTimerId = 999;
+constexpr int kPanDeadZone = 5;
+}  // namespace
+
+bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
+  if (Message.Msg == WM_TIMER && Message.WParam == kPanTimerId) {
+    if (FWheelPan) PanTick();
+    return true;
+  }
+  if (Message.Msg == WM_MBUTTONDOWN) {
+    if (FWheelPan) {
+      EndPanning();
+      return false;
+    }
+    if (FIntelliPan != ipNone && RowCount() > FixedRows() && HandleAllocated()) {
+      // Panning: the pointer's distance from where it began sets the way.
+      FPrevCursor = Cursor();
+      FWheelPan = true;
+      FWheelPanPos = TPoint(Message.XPos(), Message.YPos());
+      SetTimer(Handle(), kPanTimerId, 10);
+      SetMouseCapture(true);
+      SetCursor(crSizeAll);
+    }
+    return false;
+  }
+  if (Message.Msg == WM_MOUSEWHEEL && !FWheelPan) {
+    // The form's own wheel handler answers first.
+    if (Parent() != nullptr && Parent()->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam) != 0) {
+      Message.Result = 1;
+      return true;
+    }
+    const int delta = static_cast<int16_t>(Message.WParamHi());
+    const TShiftState shift = KeysToShiftState(Message.WParamLo());
+    const TPoint pos(Message.XPos(), Message.YPos());
+    const int notches = std::max(1, std::abs(delta) / 120);
+    bool handled = false;
+    for (int i = 0; i < notches && delta != 0; ++i) handled = WheelStep(delta < 0, shift, pos) || handled;
+    Message.Result = handled ? 1 : 0;
+    return true;
+  }
+  return false;
+}
+
+bool TDedAdararAdoz::WheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
+  if (Shift.Contains(ssCtrl) && IntelliZoom()) {
+    FZoomFactor = std::clamp(FZoomFactor + (Down ? FWheelScrollLines : -FWheelScrollLines), -10, 10);
+    InvalidateGrid();
+    return true;
+  }
+  if (!FEnableWheel || (FFixedRowAlways && RowCount() == 1)) return false;
+  int n = FMouseActions->WheelIncrement();
+  if (n < 1) n = FWheelScrollLines;
+  const TGridRect s0 = Selection();
+  if (FMouseActions->WheelAction() == waScroll) {
+    const int maxTop = std::max(FixedRows(), MaxTopLeft().Y);
+    if (Down) {
+      if (TopRow() < RowCount() - VisibleRowCount()) SetTopRow(std::min(TopRow() + n, maxTop));
+    } else {
+      SetTopRow(std::max(FixedRows(), TopRow() - n));
+    }
+  } else {
+    const int last = RowCount() - FFixedFooters - 1;
+    const int target = std::clamp(Down ? Row() + n : Row() - n, FixedRows(), std::max(FixedRows(), last));
+    if (Col() >= ColCount() && Row() >= RowCount()) FocusCellMove(ColCount() - 1, RowCount() - 1);
+    const int col = std::clamp(Col(), FixedCols(), ColCount() - 1);
+    const int left = LeftCol();
+    {
+      TGridUpdate lock(this);
+      if (FMouseActions->DisjunctRowSelect()) ClearRowSelect();
+      const int before = Row();
+      if (col != Col()) SetCol(col);
+      SetRow(target);
+      if (Row() == before && target != before) {
+        // Refused (a disabled row, a refused move): half the way.
+        const int half = before + static_cast<int>(std::nearbyint((target - before) / 2.0));
+        if (half != before) SetRow(half);
+        if (TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
+      }
+      if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) SetLeftCol(left);
+    }
+  }
+  bool handled = true;
+  MouseWheelDone();
+  if (FMouseActions->WheelIncrement() > 0 || FMouseActions->DisjunctRowSelect()) {
+    bool h = false;
+    const TShiftState sh = FMouseActions->DisjunctRowSelect() ? GetShiftState() : Shift;
+    if (Down && OnMouseWheelDown) OnMouseWheelDown(this, sh, MousePos, h);
+    if (!Down && OnMouseWheelUp) OnMouseWheelUp(this, sh, MousePos, h);
+  }
+  const TGridRect s = Selection();
+  if (!(s == s0)) SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+  if (FSearchFooter->Visible() && TopRow() >= RowCount() - VisibleRowCount()) ScrollLastRowClear();
+  return handled;
+}
+
+// The framework's wheel steps (a wheel message the grid did not take).
+bool TDedAdararAdoz::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  if (FMouseActions->WheelAction() == waScroll || !FEnableWheel) {
+    bool handled = false;
+    if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+    return handled;
+  }
+  const bool direct = FMouseActions->DirectEdit();
+  FMouseActions->SetDirectEdit(false);
+  struct TBack {
+    TMouseActions* M;
+    bool V;
+    ~TBack() { M->SetDirectEdit(V); }
+  } back{FMouseActions.get(), direct};
+  const bool editing = FEditMode;
+  bool handled;
+  if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
+    const int left = LeftCol();
+    TGridUpdate lock(this);
+    handled = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
+    SetLeftCol(left);
+  } else {
+    handled = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
+  }
+  if (editing && CanFocus()) SetFocus();
+  return handled;
+}
+
+bool TDedAdararAdoz::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  if (FMouseActions->WheelAction() == waScroll || !FEnableWheel) {
+    bool handled = false;
+    if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+    return handled;
+  }
+  if (Row() >= RowCount() || Col() >= ColCount()) return true;
+  const bool direct = FMouseActions->DirectEdit();
+  FMouseActions->SetDirectEdit(false);
+  struct TBack {
+    TMouseActions* M;
+    bool V;
+    ~TBack() { M->SetDirectEdit(V); }
+  } back{FMouseActions.get(), direct};
+  const bool editing = FEditMode;
+  bool handled;
+  if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
+    const int left = LeftCol();
+    TGridUpdate lock(this);
+    handled = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    SetLeftCol(left);
+  } else {
+    handled = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+  }
+  if (editing && CanFocus()) SetFocus();
+  return handled;
+}
+
+// ---------------------------------------------------------------------------
+// Panning
+
+void TDedAdararAdoz::EndPanning() {
+  if (!FWheelPan) return;
+  FWheelPan = false;
+  SetMouseCapture(false);
+  if (HandleAllocated()) KillTimer(Handle(), kPanTimerId);
+  SetCursor(FPrevCursor);
+}
+
+void TDedAdararAdoz::PanTick() {
+  const TPoint p = ScreenToClient(CursorPos());
+  int dy = 0, dx = 0;
+  if (FIntelliPan != ipHorizontal) {
+    if (p.Y < FWheelPanPos.Y - kPanDeadZone) dy = -1;
+    if (p.Y > FWheelPanPos.Y + kPanDeadZone) dy = 1;
+  }
+  if (FIntelliPan != ipVertical) {
+    if (p.X < FWheelPanPos.X - kPanDeadZone) dx = -1;
+    if (p.X > FWheelPanPos.X + kPanDeadZone) dx = 1;
+  }
+  if (dx == 0 && dy == 0) return;
+  const TGridRect s0 = Selection();
+  if (FMouseActions->WheelAction() == waScroll) {
+    const TGridCoord maxTL = MaxTopLeft();
+    if (dx != 0) SetLeftCol(std::clamp(LeftCol() + dx, FixedCols(), std::max(FixedCols(), maxTL.X)));
+    if (dy != 0) SetTopRow(std::clamp(TopRow() + dy, FixedRows(), std::max(FixedRows(), maxTL.Y)));
+  } else {
+    const int c = std::clamp(Col() + dx, FixedCols(), ColCount() - 1);
+    const int r = std::clamp(Row() + dy, FixedRows(), RowCount() - 1);
+    if (c != Col() || r != Row()) FocusCellMove(c, r);
+  }
+  const TGridRect s = Selection();
+  if (!(s == s0)) SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+}

@@ -1,0 +1,111 @@
+// The custom editor link: an application's edit box edits a cell in place
+// or on the link's own pop-up form; the keys that end its edit, Escape
+// putting the start value back, and two pop-up links that keep their own
+// forms.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "GridEditFixture.h"
+#include "grid/view/DivUzevEditLink.h"
+
+namespace {
+
+using namespace testinput;
+
+class TEditBoxLink : public TEditLink {
+ public:
+  using TEditLink::TEditLink;
+  TEdit* Box = nullptr;
+  TWinControl* GetEditControl() override { return Box; }
+  void CreateEditor(TWinControl* AParent) override {
+    if (Box == nullptr) {
+      Box = new TEdit(this);
+      Box->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) {
+        EditKeyDown(Sender, Key, Shift);
+      };
+    }
+    Box->SetParent(AParent);
+  }
+  std::string GetEditorValue() override { return Box != nullptr ? Box->Text() : std::string(); }
+  void SetEditorValue(const std::string& S) override { Box->SetText(S); }
+};
+
+struct EditLinkFixture : GridEditFixture {
+  TEditBoxLink* link = nullptr;
+  void SetUp() override {
+    GridEditFixture::SetUp();
+    link = new TEditBoxLink(form);
+    g->SetEditLink(link);
+    g->OnGetEditorType = [](TObject*, int c, int, TEditorType& e) {
+      if (c == 2) e = edCustom;
+    };
+    g->SetCells(2, 3, "start");
+    Goto(2, 3);
+  }
+  bool BoxShown() { return link->Box != nullptr && link->Box->Visible(); }
+};
+
+TEST_F(EditLinkFixture, TheControlEditsTheCellInPlaceAndEnterWritesItBack) {
+  PressKey(VK_F2);
+  ASSERT_TRUE(BoxShown());
+  EXPECT_EQ(link->Box->Text(), "start");
+  EXPECT_TRUE(link->SubClassed());
+  link->Box->SetText("typed");
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(2, 3), "typed");
+  EXPECT_FALSE(BoxShown());
+  EXPECT_FALSE(link->SubClassed());
+  EXPECT_FALSE(g->EditMode());
+}
+
+TEST_F(EditLinkFixture, WantedKeysStayWithTheControlAndEscapeKeepsTheCell) {
+  link->SetWantKeyUpDown(true);
+  PressKey(VK_F2);
+  ASSERT_TRUE(BoxShown());
+  link->Box->SetText("changed");
+  PressKey(VK_UP);
+  EXPECT_TRUE(BoxShown()) << "Up is the control's";
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(BoxShown());
+  EXPECT_EQ(g->Cells(2, 3), "start");
+  PressKey(VK_F2);
+  link->Box->SetText("left");
+  PressKey(VK_LEFT);
+  EXPECT_FALSE(BoxShown());
+  EXPECT_EQ(g->Cells(2, 3), "left");
+  EXPECT_EQ(g->Col(), 1) << "the arrow goes on to the grid";
+}
+
+TEST_F(EditLinkFixture, PopupLinksEachKeepTheirOwnForm) {
+  auto* second = new TEditBoxLink(form);
+  link->SetEditStyle(esPopup);
+  link->SetPopupWidth(120);
+  link->SetPopupHeight(30);
+  second->SetEditStyle(esPopup);
+  second->SetPopupWidth(120);
+  second->SetPopupHeight(30);
+  PressKey(VK_F2);
+  ASSERT_NE(link->PopupForm(), nullptr);
+  EXPECT_EQ(link->Box->Parent(), link->PopupForm());
+  link->Box->SetText("one");
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(2, 3), "one");
+  g->SetEditLink(second);
+  Goto(2, 3);
+  PressKey(VK_F2);
+  ASSERT_NE(second->PopupForm(), nullptr);
+  EXPECT_NE(second->PopupForm(), link->PopupForm());
+  second->Box->SetText("two");
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(2, 3), "two");
+  // The first link's form is still its own and usable.
+  g->SetEditLink(link);
+  Goto(2, 3);
+  PressKey(VK_F2);
+  EXPECT_EQ(link->Box->Parent(), link->PopupForm());
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(g->Cells(2, 3), "two");
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// A window for checking the grid's keyboard and mouse by hand or by script
+// under a real display: a table with a header row, a row-number column, a
+// check box column, editing, Tab moves, header sorting, border double
+// clicks, appending on arrow down and the insert and delete row keys. Each
+// click, toggle, sort and double click is printed as a line.
+#include <cstdio>
+#include <string>
+
+#include "framework/controls/Forms.h"
+#include "grid/model/DivUzev.h"
+
+namespace {
+void Say(const std::string& Line) {
+  std::printf("%s\n", Line.c_str());
+  std::fflush(stdout);
+}
+}  // namespace
+
+int main() {
+  Application->Initialize();
+  InitializeDivUzevUnit();
+  auto* form = Application->CreateForm<TForm>();
+  form->SetCaption("grid keyboard and mouse");
+  form->SetBounds(100, 100, 640, 420);
+  auto* g = new TDedAdararAdoz(form);
+  g->SetParent(form);
+  g->SetAlign(alClient);
+  g->SetColCount(6);
+  g->SetRowCount(12);
+  g->SetOptions(g->Options() << goEditing << goTabs << goColSizing << goRangeSelect);
+  const char* heads[] = {"", "Name", "Address", "Value", "Active", "Note"};
+  for (int c = 0; c < 6; ++c) g->SetCells(c, 0, heads[c]);
+  for (int r = 1; r < 12; ++r) {
+    g->SetCells(0, r, std::to_string(r));
+    g->SetCells(1, r, "Pump " + std::to_string(12 - r));
+    g->SetCells(2, r, "DB1.DBW" + std::to_string(2 * r));
+    g->SetCells(3, r, std::to_string(r * 37 % 100));
+    g->AddCheckBox(4, r, r % 2 == 0, false);
+  }
+  g->SortSettings()->SetShow(true);
+  g->SortSettings()->SetColumn(-1);
+  g->Navigation()->SetAdvanceOnEnter(true);
+  g->Navigation()->SetAppendOnArrowDown(true);
+  g->Navigation()->SetAllowInsertRow(true);
+  g->Navigation()->SetAllowDeleteRow(true);
+  g->OnClickCell = [g](TObject*, int r, int c) {
+    Say("click " + std::to_string(r) + "," + std::to_string(c) + " current " + std::to_string(g->Row()) +
+        "," + std::to_string(g->Col()));
+  };
+  g->OnCheckBoxClick = [](TObject*, int c, int r, bool s) {
+    Say("check " + std::to_string(c) + "," + std::to_string(r) + (s ? " on" : " off"));
+  };
+  g->OnDblClickCell = [](TObject*, int r, int c) {
+    Say("dblclick " + std::to_string(r) + "," + std::to_string(c));
+  };
+  g->OnEndColumnSize = [g](TObject*, int c) {
+    Say("autosize " + std::to_string(c) + " width " + std::to_string(g->ColWidths(c)));
+  };
+  g->OnClickSort = [](TObject*, int c) { Say("sort " + std::to_string(c)); };
+  g->OnAutoAddRow = [](TObject*, int r) { Say("appended " + std::to_string(r)); };
+  g->OnSelectionChanged = [](TObject*, int l, int t, int r, int b) {
+    Say("selection " + std::to_string(l) + "," + std::to_string(t) + "-" + std::to_string(r) + "," +
+        std::to_string(b));
+  };
+  form->Show();
+  g->SetFocus();
+  Say("ready");
+  Application->Run();
+  return 0;
+}
