@@ -693,12 +693,14 @@ class TDragScrollOptions : public TPersistent {
  public:
   void Assign(TPersistent* Source) override;
   DIVUZEV_PLAIN(bool, Active, false)
-  DIVUZEV_PLAIN(int, TopMargin, 0)
-  DIVUZEV_PLAIN(int, BottomMargin, 0)
-  DIVUZEV_PLAIN(int, LeftMargin, 0)
-  DIVUZEV_PLAIN(int, RightMargin, 0)
-  DIVUZEV_PLAIN(int, InitialDelay, 0)
-  DIVUZEV_PLAIN(int, RepeatDelay, 0)
+  // Pixels from each edge, and milliseconds before the first and between
+  // the next steps.
+  DIVUZEV_PLAIN(int, TopMargin, 50)
+  DIVUZEV_PLAIN(int, BottomMargin, 50)
+  DIVUZEV_PLAIN(int, LeftMargin, 50)
+  DIVUZEV_PLAIN(int, RightMargin, 50)
+  DIVUZEV_PLAIN(int, InitialDelay, 1000)
+  DIVUZEV_PLAIN(int, RepeatDelay, 250)
 };
 
 // Looks of progress-bar cells; a setter that changes a value fires
@@ -1241,8 +1243,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetSelectionColorMixerFactor(const int& Value);
   bool ShowSelection() const { return FShowSelection; }
   void SetShowSelection(const bool& Value);
-  // Whatever the value, switches on the selection rectangle and resizer,
-  // the smart clipboard and range selection with editing.
+  // On: the selection rectangle and resizer, the smart clipboard and range
+  // selection with editing; off gives back what the grid had before.
   bool SpreadSheet() const { return FSpreadSheet; }
   void SetSpreadSheet(const bool& Value);
 
@@ -2655,6 +2657,10 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FURLFull = false;
   bool FShowSelection = true;
   bool FSpreadSheet = false;
+  struct TSpreadSheetState {
+    bool Rectangle, Resizer, SmartClipboard, RangeSelect, Editing, RangeSelectAndEdit;
+  };
+  TSpreadSheetState FSpreadSheetWas{};
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;

@@ -170,12 +170,12 @@ void PublishSettings() {
   PublishClass<TDragScrollOptions>("TPersistent", [](TPublish<TDragScrollOptions>& P) {
     using C = TDragScrollOptions;
     P.Bool("Active", &C::Active, &C::SetActive).Default(false);
-    P.Integer("TopMargin", &C::TopMargin, &C::SetTopMargin).Default(0);
-    P.Integer("BottomMargin", &C::BottomMargin, &C::SetBottomMargin).Default(0);
-    P.Integer("LeftMargin", &C::LeftMargin, &C::SetLeftMargin).Default(0);
-    P.Integer("RightMargin", &C::RightMargin, &C::SetRightMargin).Default(0);
-    P.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay).Default(0);
-    P.Integer("RepeatDelay", &C::RepeatDelay, &C::SetRepeatDelay).Default(0);
+    P.Integer("TopMargin", &C::TopMargin, &C::SetTopMargin).Default(50);
+    P.Integer("BottomMargin", &C::BottomMargin, &C::SetBottomMargin).Default(50);
+    P.Integer("LeftMargin", &C::LeftMargin, &C::SetLeftMargin).Default(50);
+    P.Integer("RightMargin", &C::RightMargin, &C::SetRightMargin).Default(50);
+    P.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay).Default(1000);
+    P.Integer("RepeatDelay", &C::RepeatDelay, &C::SetRepeatDelay).Default(250);
   });
 
   PublishClass<TSortSettings>("TPersistent", [](TPublish<TSortSettings>& P) {
