@@ -245,6 +245,7 @@ using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>
 using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
 using TDragScrollEvent =
     std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
+using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 // Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
 // equal to, before the second in ascending order).
@@ -660,7 +661,11 @@ class TColumnSize : public TPersistent {
   DIVUZEV_PLAIN(bool, Save, false)
   DIVUZEV_PLAIN(std::string, Key, std::string())
   DIVUZEV_PLAIN(std::string, Section, std::string())
-  DIVUZEV_PLAIN(bool, Stretch, false)
+
+ public:
+  // Switching it on stretches the column at once when the grid is placed.
+  bool Stretch() const { return FStretch; }
+  void SetStretch(const bool& Value);
   DIVUZEV_PLAIN(int, StretchColumn, -1)
   DIVUZEV_PLAIN(bool, SynchWithGrid, false)
   DIVUZEV_PLAIN(bool, SynchNormalCellsOnly, false)
@@ -669,6 +674,7 @@ class TColumnSize : public TPersistent {
 
  private:
   TDedAdararAdoz* FOwner;
+  bool FStretch = false;
 };
 
 // Print and HTML export options; their fields come with printing and
@@ -1236,6 +1242,17 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetURLColor(const TColor& Value);
   bool URLFull() const { return FURLFull; }
   void SetURLFull(const bool& Value);
+
+  // Column stretch and sizing (grid/view/DivUzev_Stretch.cpp).
+  // Widens column Index (-1: the last) so that the columns fill the client
+  // width; raises "Stretch column index out of range" past the last.
+  void StretchColumn(int Index);
+  void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+  // A point near a border a user may drag (fixed rows for columns, fixed
+  // columns for rows).
+  bool IsOnSizingBorder(int X, int Y);
+  TGridColEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
 
   // Selection looks and edit options.
   int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
@@ -2518,6 +2535,9 @@ class TDedAdararAdoz : public TBaseGrid {
   void Resize() override;
   void WMTimer(TMessage& Message) override;
   void WMHScroll(TMessage& Message) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WMVScroll(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
@@ -2641,6 +2661,17 @@ class TDedAdararAdoz : public TBaseGrid {
   int FDragScrollDir = 0;
   int FDragScrollInterval = 0;
   TGridCoord FScrollCell{-1, -1};
+  // The column and row a user sizes (-1: none) with their sizes when the
+  // drag began.
+  int FSizingCol = -1;
+  int FSizingRow = -1;
+  int FSizingColWidth = 0;
+  int FSizingRowHeight = 0;
+  int FLastSizingIndex = -1;
+  bool FColSizedByUser = false;
+  bool FRowSizedByUser = false;
+  bool FAllowReStretch = true;
+  bool FStretching = false;
   void ShowScrollHint(const std::string& Text);
   void HideScrollHint();
   void StartDragScroll(int Interval);

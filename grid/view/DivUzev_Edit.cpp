@@ -520,16 +520,6 @@ void TDedAdararAdoz::TopLeftChanged() {
   }
 }
 
-void TDedAdararAdoz::ColWidthsChanged() {
-  TBaseGrid::ColWidthsChanged();
-  PlaceEditControl();
-}
-
-void TDedAdararAdoz::RowHeightsChanged() {
-  TBaseGrid::RowHeightsChanged();
-  PlaceEditControl();
-}
-
 void TDedAdararAdoz::WMChar(TMessage& Message) {
   // The character that opens an editor by typing is handed to the control
   // the editor switch shows (the text editor gets it from the framework).
