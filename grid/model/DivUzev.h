@@ -246,6 +246,9 @@ using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::stri
 using TDragScrollEvent =
     std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+class TFooterPanel;
+using TFooterPaintEvent =
+    std::function<void(TObject* Sender, int ACol, TCanvas* Canvas, const TRect& ARect)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 // Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
 // equal to, before the second in ascending order).
@@ -631,24 +634,55 @@ class TControlLook : public TPersistent {
   std::unique_ptr<TBitmap> FRadioOffGlyph;
 };
 
-// The footer row kept at the bottom of the grid.
+// The footer strip under the cells: a frozen copy of the last row, or a
+// preview of the current row (grid/view/DivUzev_FloatingFooter.cpp).
 class TFloatingFooter : public TPersistent {
  public:
   explicit TFloatingFooter(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  // Copies all but Height, BorderColor, EnableCalculation and OnCalcFooter.
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
 
-  DIVUZEV_PLAIN(bool, Visible, false)
-  DIVUZEV_PLAIN(TFooterStyle, FooterStyle, fsFixedLastRow)
   DIVUZEV_PLAIN(bool, EnableCalculation, true)
   DIVUZEV_PLAIN(bool, CalculateHiddenRows, true)
-  DIVUZEV_PLAIN(TColor, Color, clBtnFace)
 
  public:
+  // Shows the panel (Height - 1 high) and, with fsFixedLastRow, makes the
+  // grid's last row the footer.
+  bool Visible() const { return FVisible; }
+  void SetVisible(const bool& Value);
+  TFooterStyle FooterStyle() const { return FFooterStyle; }
+  void SetFooterStyle(const TFooterStyle& Value);
+  int Height() const { return FHeight; }
+  void SetHeight(const int& Value);
+  TColor Color() const { return FColor; }
+  void SetColor(const TColor& Value);
+  int Column() const { return FColumn; }
+  void SetColumn(const int& Value);
+  // fsCustomPreview: "<#n>" stands for the current row's cell of column n.
+  const std::string& CustomTemplate() const { return FCustomTemplate; }
+  void SetCustomTemplate(const std::string& Value);
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(const bool& Value);
+  // A line along the top of the footer columns (clNone: none).
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(const TColor& Value);
+  // The calculation of a column: kept in its last-row cell.
+  TColumnCalcType GetColumnCalc(int ACol) const;
+  void SetColumnCalc(int ACol, TColumnCalcType Kind);
+  void Invalidate();
   TFloatingFooterCalcEvent OnCalcFooter;
 
  private:
   TDedAdararAdoz* FOwner;
+  int FHeight = 0;
+  bool FVisible = false;
+  TColor FColor = clBtnFace;
+  TFooterStyle FFooterStyle = fsFixedLastRow;
+  int FColumn = 0;
+  std::string FCustomTemplate;
+  bool FShowHint = false;
+  TColor FBorderColor = clNone;
 };
 
 // Column width persistence and stretching.
@@ -951,6 +985,26 @@ class TFilter : public TPersistent {
 class TFooterPanel : public TCustomControl {
  public:
   explicit TFooterPanel(TComponent* AOwner);
+  // The footer column under X (-1: none), laid out as the grid's fixed
+  // columns followed by those from its left column on.
+  int ColumnAt(int X);
+  // The column of the last hint, -1 for none.
+  int LastHintX() const { return FLastHintX; }
+  // The hint over column X, as the grid's OnGridHint gives it.
+  std::string FooterHint(int X);
+
+ protected:
+  void CreateWnd() override;
+  void Paint() override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void CMMouseLeave(TMessage& Message) override;
+
+ private:
+  TDedAdararAdoz* Grid() const;
+  // The footer columns with their widths.
+  std::vector<std::pair<int, int>> Layout();
+  int FLastHintX = -1;
 };
 
 class TSearchPanel : public TCustomControl {
@@ -1974,6 +2028,15 @@ class TDedAdararAdoz : public TBaseGrid {
 
   // Repaints the floating footer's panel.
   void UpdateFooter();
+  // The footer template with each "<#n>" replaced by the text of column n
+  // of ARow; a tag that is not a whole number is dropped, and an unclosed
+  // one ends the expansion with the rest copied as it stands.
+  std::string ExpandFooterTemplate(const std::string& Template, int ARow);
+  // The floating footer shows the grid's last row in its place.
+  bool FooterHidesLastRow() const { return FFooterHidesLastRow; }
+  void SetFooterHidesLastRow(bool Value);
+  TNotifyEvent OnCreatedFloatingFooter;
+  TFooterPaintEvent OnFooterPaint;
   // A write into the last row recalculates nothing by itself: the footer
   // panel repaints.
   void LastRowChanged() override;
@@ -2566,6 +2629,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void CMCursorChanged(TMessage& Message) override;
 
   friend class ZIvoVorazirUded;
+  friend class TFooterPanel;
   friend class TGridCombo;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
@@ -2688,6 +2752,7 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FURLFull = false;
   bool FShowSelection = true;
   bool FSpreadSheet = false;
+  bool FFooterHidesLastRow = false;
   struct TSpreadSheetState {
     bool Rectangle, Resizer, SmartClipboard, RangeSelect, Editing, RangeSelectAndEdit;
   };

@@ -145,6 +145,10 @@ void PublishSettings() {
     P.Bool("EnableCalculation", &C::EnableCalculation, &C::SetEnableCalculation).Default(true);
     P.Enum("FooterStyle", &C::FooterStyle, &C::SetFooterStyle).Default(fsFixedLastRow);
     P.Bool("Visible", &C::Visible, &C::SetVisible).Default(false);
+    P.Integer("Column", &C::Column, &C::SetColumn).Default(0);
+    P.String("CustomTemplate", &C::CustomTemplate, &C::SetCustomTemplate);
+    P.Bool("ShowHint", &C::ShowHint, &C::SetShowHint).Default(false);
+    P.Color("BorderColor", &C::BorderColor, &C::SetBorderColor).Default(clNone);
     P.Event("OnCalcFooter", &C::OnCalcFooter);
   });
 
