@@ -39,12 +39,14 @@
 // [CreateControlWindow], Paint [PaintControl], CalcSizingState
 // [ComputeSizingState], CreateEditor [CreateInplaceEditor], CanEditShow
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
-// GetEditText/SetEditText [ReadEditorText/WriteEditorText].
+// GetEditText/SetEditText [ReadEditorText/WriteEditorText], ChangeScale
+// [ApplyScaling].
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/classes/Collections.h"
@@ -60,6 +62,14 @@ class TDedAdararAdoz;
 class TDedAdararAdozCheck;
 class TEditLink;
 class TGridCombo;
+class TGridCheckBox;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class ZEveRozoDiva;
 class THintWindow;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -69,6 +79,9 @@ class TScrollBar;
 class TScrollControl;
 class TStringList;
 class TStrings;
+namespace gridio {
+struct TTextImage;
+}
 class TIcon;
 class TPicture;
 class TImageList;
@@ -188,6 +201,34 @@ enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
+// What an export or import tells ExportNotification and ImportNotification
+// (grid/io), by row.
+enum TGridExportState {
+  esExportStart,
+  esExportNewRow,
+  esExportDone,
+  esExportSelRow,
+  esExportFail,
+  esExportNextRow
+};
+enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+
+// Print settings (grid/io): where a header or footer text goes, the border
+// scheme, scaling to the page and the page's orientation.
+enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
+enum TPrintBorders {
+  pbNoborder,
+  pbSingle,
+  pbDouble,
+  pbVertical,
+  pbHorizontal,
+  pbAround,
+  pbAroundVertical,
+  pbAroundHorizontal,
+  pbCustom
+};
+enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
+enum TPrinterOrientation { poPortrait, poLandscape };
 // Cell graphics: how a picture fills its cell, the icon of a balloon hint,
 // the sort direction the indicator shows, and a cell scroll bar's extent.
 enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
@@ -238,6 +279,16 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+// The spin editor's buttons (UpDown: the up button).
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TFloatSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
+// The button of an edit-button or button cell: S comes back as the new text.
+using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+// Reads a date cell's text in the application's own way.
+using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
@@ -250,6 +301,7 @@ class TFooterPanel;
 using TFooterPaintEvent =
     std::function<void(TObject* Sender, int ACol, TCanvas* Canvas, const TRect& ARect)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 // Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
 // equal to, before the second in ascending order).
 using TCustomCompareEvent =
@@ -266,6 +318,34 @@ using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& All
 using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
                                               const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, TObject* CheckList)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+
+// Search options, bit i = option i.
+enum TFindOption {
+  fnMatchCase,
+  fnMatchFull,
+  fnMatchRegular,
+  fnDirectionLeftRight,
+  fnMatchStart,
+  fnFindInCurrentRow,
+  fnFindInCurrentCol,
+  fnIncludeFixed,
+  fnAutoGoto,
+  fnIgnoreHTMLTags,
+  fnBackward,
+  fnIncludeHiddenColumns,
+  fnFindInPresetCol,
+  fnFindInPresetRow,
+  fnSelectedCells,
+  fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindOption, 16>;
 // Painting.
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
@@ -711,21 +791,119 @@ class TColumnSize : public TPersistent {
   bool FStretch = false;
 };
 
-// Print and HTML export options; their fields come with printing and
-// export.
+// Page layout of printing. Lengths are in tenths of a millimetre. The four
+// fonts and the title lines are owned: their writes copy the contents.
 class TPrintSettings : public TPersistent {
  public:
-  explicit TPrintSettings(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TPrintSettings(TDedAdararAdoz* AOwner);
+  ~TPrintSettings() override;
+  // Every published property from another TPrintSettings (fonts and title
+  // lines by content), not FixedCellsAlways; any other source raises
+  // EInvalidCast.
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
 
+  DIVUZEV_PLAIN(TPrintPosition, Time, ppNone)
+  DIVUZEV_PLAIN(TPrintPosition, Date, ppNone)
+  DIVUZEV_PLAIN(TPrintPosition, PageNr, ppNone)
+  DIVUZEV_PLAIN(std::string, PageNumSep, "/")
+  DIVUZEV_PLAIN(std::string, DateFormat, "dd/mm/yyyy")
+  DIVUZEV_PLAIN(TPrintPosition, Title, ppNone)
+
+ public:
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value);
+  TFont* HeaderFont() const { return FHeaderFont.get(); }
+  void SetHeaderFont(TFont* Value);
+  TFont* FooterFont() const { return FFooterFont.get(); }
+  void SetFooterFont(TFont* Value);
+
+  DIVUZEV_PLAIN(TPrintBorders, Borders, pbSingle)
+  DIVUZEV_PLAIN(TPenStyle, BorderStyle, psSolid)
+  DIVUZEV_PLAIN(std::string, TitleText, std::string())
+
+ public:
+  TStringList* TitleLines() const { return FTitleLines.get(); }
+  void SetTitleLines(TStrings* Value);
+
+  DIVUZEV_PLAIN(bool, Centered, true)
+  DIVUZEV_PLAIN(bool, RepeatFixedRows, false)
+  DIVUZEV_PLAIN(bool, RepeatFixedCols, false)
+  DIVUZEV_PLAIN(int, FooterSize, 0)
+  DIVUZEV_PLAIN(int, HeaderSize, 0)
+  DIVUZEV_PLAIN(int, LeftSize, 0)
+  DIVUZEV_PLAIN(int, RightSize, 0)
+  DIVUZEV_PLAIN(int, ColumnSpacing, 0)
+  DIVUZEV_PLAIN(int, RowSpacing, 0)
+  DIVUZEV_PLAIN(int, TitleSpacing, 0)
+  DIVUZEV_PLAIN(TPrinterOrientation, Orientation, poPortrait)
+  DIVUZEV_PLAIN(std::string, PagePrefix, std::string())
+  DIVUZEV_PLAIN(std::string, PageSuffix, std::string())
+  DIVUZEV_PLAIN(int, FixedHeight, 0)
+  DIVUZEV_PLAIN(bool, UseFixedHeight, false)
+  DIVUZEV_PLAIN(int, FixedWidth, 0)
+  DIVUZEV_PLAIN(bool, UseFixedWidth, false)
+  DIVUZEV_PLAIN(TFitToPage, FitToPage, fpNever)
+  DIVUZEV_PLAIN(bool, NoAutoSize, false)
+  DIVUZEV_PLAIN(bool, PrintGraphics, false)
+  DIVUZEV_PLAIN(std::string, JobName, std::string())
+  DIVUZEV_PLAIN(bool, NoAutoSizeRow, false)
+  DIVUZEV_PLAIN(int, PageNumberOffset, 0)
+  DIVUZEV_PLAIN(int, MaxPagesOffset, 0)
+
+ public:
+  TFont* FixedFont() const { return FFixedFont.get(); }
+  void SetFixedFont(TFont* Value);
+
+  DIVUZEV_PLAIN(bool, UseDisplayFont, true)
+  DIVUZEV_PLAIN(bool, UseDefaultOrientation, false)
+  // Public, not stored: fixed rows and columns print with a selection.
+  DIVUZEV_PLAIN(bool, FixedCellsAlways, false)
+  DIVUZEV_PLAIN(TColor, BorderColor, clBlack)
+
  private:
   TDedAdararAdoz* FOwner;
+  std::unique_ptr<TFont> FFont;
+  std::unique_ptr<TFont> FHeaderFont;
+  std::unique_ptr<TFont> FFooterFont;
+  std::unique_ptr<TStringList> FTitleLines;
+  std::unique_ptr<TFont> FFixedFont;
 };
 
+// Options of the HTML export.
 class THTMLSettings : public TPersistent {
  public:
+  THTMLSettings();
+  ~THTMLSettings() override;
+  // From another THTMLSettings: everything but ExportImages and ColWidths;
+  // any other source is ignored.
   void Assign(TPersistent* Source) override;
+
+  DIVUZEV_PLAIN(bool, AutoPreview, false)
+  DIVUZEV_PLAIN(bool, ConvertSpecialChars, false)
+  DIVUZEV_PLAIN(bool, NonBreakingText, false)
+  DIVUZEV_PLAIN(bool, SaveColor, true)
+  DIVUZEV_PLAIN(bool, SaveFonts, true)
+  DIVUZEV_PLAIN(std::string, FooterFile, std::string())
+  DIVUZEV_PLAIN(std::string, HeaderFile, std::string())
+  DIVUZEV_PLAIN(int, BorderSize, 1)
+  DIVUZEV_PLAIN(int, CellSpacing, 0)
+  DIVUZEV_PLAIN(int, CellPadding, 0)
+  DIVUZEV_PLAIN(std::string, TableStyle, std::string())
+  DIVUZEV_PLAIN(std::string, PrefixTag, std::string())
+  DIVUZEV_PLAIN(std::string, SuffixTag, std::string())
+  DIVUZEV_PLAIN(std::string, Summary, std::string())
+  DIVUZEV_PLAIN(int, Width, 100)
+
+ public:
+  // Owned; the property itself cannot be written.
+  TIntList* ColWidths() const { return FColWidths.get(); }
+
+  DIVUZEV_PLAIN(bool, XHTML, false)
+  DIVUZEV_PLAIN(bool, ExportImages, true)
+
+ private:
+  std::unique_ptr<TIntList> FColWidths;
 };
 
 // Scrolling while something is dragged near the grid's edges.
@@ -967,12 +1145,44 @@ class TBackGround : public TPersistent {
   TColor FColorTo = clBtnFace;
 };
 
-// The row filter's conditions; they come with filtering.
-class TFilter : public TPersistent {
+enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
+enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
+enum TFilterMethod { fmExpression, fmLiteral };
+
+// One condition of the row filter.
+class TFilterData : public TCollectionItem {
  public:
-  explicit TFilter(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TFilterData(TCollection* Collection) : TCollectionItem(Collection) {}
   void Assign(TPersistent* Source) override;
+
+  DIVUZEV_PLAIN(int16_t, Column, 0)
+  DIVUZEV_PLAIN(std::string, Condition, std::string())
+  DIVUZEV_PLAIN(bool, CaseSensitive, true)
+  DIVUZEV_PLAIN(TFilterCells, Data, fcVirtual)
+  DIVUZEV_PLAIN(std::string, Prefix, std::string())
+  DIVUZEV_PLAIN(std::string, Suffix, std::string())
+  DIVUZEV_PLAIN(TFilterOperation, Operation, foSHORT)
+  DIVUZEV_PLAIN(TFilterMethod, Method, fmExpression)
+};
+
+// The row filter's conditions, joined in order.
+class TFilter : public TCollection {
+ public:
+  explicit TFilter(TDedAdararAdoz* AOwner);
   TDedAdararAdoz* Owner() const { return FOwner; }
+  // The only condition joins as foNONE, later ones as foAND.
+  TFilterData* Add();
+  // Appends; the index is not used.
+  TFilterData* Insert(int Index);
+  TFilterData* Items(int Index) const { return static_cast<TFilterData*>(TCollection::Items(Index)); }
+  void SetItems(int Index, TFilterData* Value) { TCollection::SetItems(Index, Value); }
+  bool HasFilter(int Col) const;
+  // The column's first condition, a new one when it has none.
+  TFilterData* GetColFilter(int Col);
+  void RemoveColumnFilter(int Col);
+
+ protected:
+  TPersistent* GetOwner() override;
 
  private:
   TDedAdararAdoz* FOwner;
@@ -1007,9 +1217,63 @@ class TFooterPanel : public TCustomControl {
   int FLastHintX = -1;
 };
 
+// Told of every change of the cells of the grids it is registered with.
+class TGridChangeNotifier : public TComponent {
+ public:
+  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+  virtual void CellsChanged(const TRect& R);
+};
+
+class TRetEdit;
+class TDivUzevButton;
+class TCheckBox;
+
+// The search footer's strip: find edit, next, previous, highlight and close
+// buttons and a match-case box (grid/view/DivUzev_SearchPanel.cpp).
 class TSearchPanel : public TCustomControl {
  public:
   explicit TSearchPanel(TComponent* AOwner);
+  ~TSearchPanel() override;
+
+  TRetEdit* EditControl() const { return FEditControl; }
+  TDivUzevButton* ExitButton() const { return FExitButton; }
+  TDivUzevButton* ForwardButton() const { return FForwardButton; }
+  TDivUzevButton* BackwardButton() const { return FBackwardButton; }
+  TDivUzevButton* HiliteButton() const { return FHiliteButton; }
+  TCheckBox* MatchCase() const { return FMatchCase; }
+  TColor ColorTo() const { return FColorTo; }
+  void SetColorTo(TColor Value);
+
+  std::string FindNextCaption, FindPrevCaption, MatchCaseCaption, HintFindPrev, HintClose, HintFindNext,
+      HintHighlight, HighLightCaption;
+
+  TNotifyEvent OnForwardClick;
+  TNotifyEvent OnBackwardClick;
+  TNotifyEvent OnEditChange;
+  TNotifyEvent OnExitClick;
+  TNotifyEvent OnHighlightClick;
+
+  // What the grid reads and sets while it searches.
+  std::string EditText() const;
+  bool MatchCaseChecked() const;
+  bool HighlightDown() const;
+  void SetEditColor(TColor Value);
+  // Places the controls as window creation does.
+  void LayoutControls();
+
+ protected:
+  void CreateWnd() override;
+  void Paint() override;
+
+ private:
+  void EditChanged(TObject* Sender);
+  TRetEdit* FEditControl = nullptr;
+  TDivUzevButton* FExitButton = nullptr;
+  TDivUzevButton* FForwardButton = nullptr;
+  TDivUzevButton* FBackwardButton = nullptr;
+  TDivUzevButton* FHiliteButton = nullptr;
+  TCheckBox* FMatchCase = nullptr;
+  TColor FColorTo = clNone;
 };
 
 // ---------------------------------------------------------------------------
@@ -1184,7 +1448,14 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FitCellsInGrid, true)
   DIVUZEV_LOOK(bool, FixedAsButtons, false)
   DIVUZEV_STORED(std::string, FloatFormat, "%.2f")
-  DIVUZEV_STORED(int, GroupColumn, -1)
+ public:
+  int GroupColumn() const { return FGroupColumn; }
+  // -1 ungroups, a column above 0 groups by it; other values do nothing.
+  void SetGroupColumn(int Value);
+
+ private:
+  int FGroupColumn = -1;
+
   DIVUZEV_LOOK(bool, HideFocusRect, false)
   DIVUZEV_STORED(TColor, HintColor, clInfoBk)
   DIVUZEV_STORED(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
@@ -1663,17 +1934,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void DrawRowSizingLine(int Y);
 
   // Looks the painter reads (each write repaints the grid).
-#define DIVUZEV_PAINT(Type, Name, Default) \
- public:                                   \
-  Type Name() const { return F##Name; }    \
-  void Set##Name(const Type& Value) {      \
-    if (F##Name == Value) return;          \
-    F##Name = Value;                       \
-    InvalidateGrid();                      \
-  }                                        \
-                                           \
- private:                                  \
-  Type F##Name = Default;
+#define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
   DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
@@ -1802,6 +2063,132 @@ class TDedAdararAdoz : public TBaseGrid {
   // GetCellEx with markup removed.
   std::string GetStrippedCell(int ACol, int ARow);
 
+  // ===== Tree nodes (DivUzev_Nodes.cpp)
+
+  // Rows are display rows unless called real. A node covers its span of
+  // real rows (its own included), so rows a filter hides stay counted.
+  void AddNode(int ARow, int Span);  // real
+  void RemoveNode(int ARow);         // real
+  void RemoveAllNodes();
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  void SetSummaryRow(int ARow);  // real
+  // True: contracted.
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARow);    // real
+  void ContractNode(int ARow);  // real
+  void ExpandAll();
+  void ContractAll();
+  int GetParentRow(int ARow);
+  // 0 a node row, 2 the tree goes on below, 1 it ends here.
+  int GetNodeSpanType(int ARow);
+  void InsertNormalRow(int ARow);                // real
+  void RemoveNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);  // real
+  void RemoveChildRow(int ARow);                // real
+  bool IsInNodeButton(int ARow, int X);
+
+  // ===== Row filter (DivUzev_Filter.cpp)
+
+  void FilterRow(int ARow);
+  void ApplyFilter();
+  // True while more than one level remains.
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  // AColumn -1 looks at the whole row.
+  void NarrowDown(const std::string& ACondition, int AColumn);
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value);
+  TCustomFilterEvent OnCustomFilter;
+  TFilterProgressEvent OnFilterProgress;
+  TFilterCheckEvent OnFilterCheck;
+  // The ticks of the filter check list, one per FilterList entry, and the
+  // list itself (handed to OnFilterCheck).
+  std::vector<uint8_t>& FilterChecks() { return FFilterChecks; }
+  TObject* FilterCheckList() const { return FFilterCheckList; }
+  void SetFilterCheckList(TObject* Value) { FFilterCheckList = Value; }
+
+  // ===== Find and replace, the search footer's actions (DivUzev_Find.cpp)
+
+  TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindFirst(const std::string& s, TFindParams FindParams) { return Find(TPoint(-1, -1), s, FindParams); }
+  TPoint FindNext() { return Find(FSearchCell, FFindText, FFindParams); }
+  // The number of cells changed.
+  int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+  // The first row whose text in the search column starts with s (upper case).
+  int Search(const std::string& s);
+  TPoint SearchCell() const { return FSearchCell; }
+  void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+  TFindParams FindParams() const { return FFindParams; }
+  int FindCol() const { return FFindCol; }
+  void SetFindCol(int Value) { FFindCol = Value; }
+  int FindRow() const { return FFindRow; }
+  void SetFindRow(int Value) { FFindRow = Value; }
+  bool FindBusy() const { return FFindBusy; }
+  // The search panel's notifications.
+  void SearchEditChange(TObject* Sender);
+  void SearchForward(TObject* Sender);
+  void SearchBackward(TObject* Sender);
+  void SearchFooterClose(TObject* Sender);
+  void SearchHighlight(TObject* Sender);
+  TSearchEditChangeEvent OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
+
+  // ===== Highlighting and marking, print widths, notifiers (DivUzev_Hilight.cpp)
+
+  static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+  static std::string UnHilightText(const std::string& S);
+  static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+  // Real columns throughout.
+  void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnHilightInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnMarkInCell(int Col, int Row);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnMarkInRow(bool DoFixed, int Row);
+  void UnMarkInGrid(bool DoFixed);
+  int PrintColWidth(int ACol) const;
+  void SetPrintColWidth(int ACol, int Value);
+  int PrintColOffset(int ACol) const;
+  void SetPrintColOffset(int ACol, int Value);
+  void RegisterNotifier(TGridChangeNotifier* Item);
+
+  // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
+
+  // Methods 1..8: sum, average, minimum, maximum, count, custom, distinct,
+  // standard deviation, written into each expanded group's header (its
+  // summary row with Grouping.Summary).
+  void GroupCalc(int ColIndex, int Method);
+  void GroupSum(int ColIndex) { GroupCalc(ColIndex, 1); }
+  void GroupAvg(int ColIndex) { GroupCalc(ColIndex, 2); }
+  void GroupMin(int ColIndex) { GroupCalc(ColIndex, 3); }
+  void GroupMax(int ColIndex) { GroupCalc(ColIndex, 4); }
+  void GroupCount(int ColIndex) { GroupCalc(ColIndex, 5); }
+  void GroupCustomCalc(int ColIndex) { GroupCalc(ColIndex, 6); }
+  void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
+  void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
+  bool IsGrouping() const { return FIsGrouping; }
+  TGroupCalcEvent OnGroupCalc;
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
 
   void SetRowCount(int Value) override;
@@ -1920,6 +2307,49 @@ class TDedAdararAdoz : public TBaseGrid {
   bool SelectionPending() const { return FSelectionPending; }
   void SetSelectionPending(bool Value) { FSelectionPending = Value; }
 
+  // ===== Files, streams and stored settings (grid/io)
+  // Every exchange takes its cells through the export window (SaveStartCol
+  // .. SaveEndCol, SaveStartRow .. SaveEndRow), its texts through SaveCell and
+  // LoadCell, and reports through ExportNotification and OnFileProgress. A
+  // loader reads and checks all of its input before it changes the grid: a
+  // truncated, foreign or crafted file raises and leaves the grid as it was.
+
+  // The grid text file (DivUzev_TextFile.cpp): column widths and non-empty
+  // cells, ANSI or (Unicode) UTF-16 with a byte-order mark. Replaces the file.
+  void SaveToFile(const std::string& FileName, bool Unicode = false);
+  void LoadFromFile(const std::string& FileName);
+  // The number in a cell, 0 for an empty one; EDivUzevError "Error at
+  // position: p in Cell [c, r]." when it is not a number.
+  double CellToReal(int ACol, int ARow);
+
+  // The binary cell stream (DivUzev_BinStream.cpp): cells with their
+  // properties and graphics. Rect holds display columns Left..Right and rows
+  // Top..Bottom.
+  void SaveRectToBinStream(const TRect& Rect, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const std::string& FileName);
+  // Places the stream's first cell at Point (a whole-grid stream: its cells
+  // at their saved places shifted by Point).
+  void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream);
+  void LoadFromBinFile(const std::string& FileName);
+
+  // Column widths, order and visibility as one text (DivUzev_ColStates.cpp):
+  // "n#widths#order#flags". A text that is not such a state changes nothing.
+  std::string ColumnStatesToString();
+  void StringToColumnStates(const std::string& Value);
+
+  // The look file (DivUzev_LookFile.cpp): colours, fonts and looks as
+  // "key=value" lines.
+  void SaveVisualProps(const std::string& FileName);
+  void LoadVisualProps(const std::string& FileName);
+
+  // The print settings in one section of an INI file (DivUzev_PrintFile.cpp).
+  void SavePrintSettings(const std::string& Key, const std::string& Section);
+  void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
+  // Percentage of a long save or load, reported when it changes.
+  TGridProgressEvent OnFileProgress;
   // ===== Sorting (DivUzev_Sort.cpp, DivUzev_SortCompare.cpp)
   // Rows are display rows, columns real ones. A sort rearranges the shown
   // rows between the fixed rows and the footer rows; rows hidden in the
@@ -2237,6 +2667,30 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* EditCtrl() const { return FEditCtrl; }
   TGridCombo* Combobox() const { return FEditCombo; }
   TGridCombo* UniCombo() const { return FEditCombo; }
+  // The other control editors (grid/view/DivUzev_EditKinds.cpp); the spin
+  // editor, the pickers and the rich edit are made on first use.
+  TGridCheckBox* EditCheck() const { return FEditCheck; }
+  TGridEditBtn* BtnEdit() const { return FEditBtn; }
+  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
+  TGridButton* Btn() const { return FGridButton; }
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  ZEveRozoDiva* InplaceRichEdit();
+  // Value given to the date-and-time editor when it opened.
+  TDateTime OriginalDateTime() const { return FOriginalDateTime; }
+  // Reads a date cell's text (OnCustomStrToDate first); false when it is
+  // empty or no date.
+  bool ReadCellDate(const std::string& Text, TDateTime& Value);
+  // The note under the editor that says why a value was refused, when the
+  // grid has one (InvalidEntryTitle, InvalidEntryText).
+  void ShowEntryNote();
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TEllipsClickEvent OnEllipsClick;
+  TCustomStrToDateEvent OnCustomStrToDate;
   // The framework's text editor, once it was made.
   ZIvoVorazirUded* NormalEdit() const;
   TGridTransEdit* FixedEditor() const { return FFixedEdit; }
@@ -2285,7 +2739,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void NotifySelectionListener(int ACol, int ARow);
   // Advancing after an edit (defaults until the keyboard topic lands).
   bool TabAdvance(bool Backward);
-  void EnterAdvance(int ACol, int ARow);
+  // Always: also without Navigation.AdvanceOnEnter.
+  void EnterAdvance(int ACol, int ARow, bool Always = false);
 
   // Validation and the old-cell record.
   const std::string& NewCellText() const { return FNewCellText; }
@@ -2461,6 +2916,9 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual bool AllowFmtClipboard();
   virtual void FilterSelect(int ItemIndex);
   virtual void FilterCheck();
+  // Stores a drop-down choice as the column's condition and, with
+  // AutoFilterUpdate, filters again.
+  void FilterChosen(int Column, const std::string& Condition);
   virtual void PaintDesignHelper();
   virtual void DesignHelperClick(int X, int Y);
   virtual void CellChanging(int ACol, int ARow, bool& Allow);
@@ -2597,6 +3055,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void DestroyWnd() override;
   void Resize() override;
   void WMTimer(TMessage& Message) override;
+  // The fixed and active-cell fonts scale with the grid (grid/io).
+  void ChangeScale(int M, int D) override;
   void WMHScroll(TMessage& Message) override;
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -2631,6 +3091,14 @@ class TDedAdararAdoz : public TBaseGrid {
   friend class ZIvoVorazirUded;
   friend class TFooterPanel;
   friend class TGridCombo;
+  friend class TGridCheckBox;
+  friend class TGridSpin;
+  friend class TGridEditBtn;
+  friend class TGridUnitEditBtn;
+  friend class TGridButton;
+  friend class TGridDatePicker;
+  friend class TGridDateTimePicker;
+  friend class ZEveRozoDiva;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
 
@@ -2662,6 +3130,44 @@ class TDedAdararAdoz : public TBaseGrid {
   // Takes the shown rows of a real range out into the store, in Idx order
   // or appended.
   void TakeRowsOut(int FromRow, int ToRow, bool Append);
+  // Puts store entries back at their real rows and drops them from the store.
+  void BringBackRows(std::vector<TGridItem*>& Entries);
+  // Level -1: every level.
+  void UnHideRowsOfLevel(int FromRow, int ToRow, int Level);
+  // Tree nodes: the real row after a node's last row, levels of a real
+  // range, expanding one node without the ExpandOne rule.
+  int NodeEndReal(int D);
+  void ChangeNodeLevels(int FromReal, int ToReal, int Delta);
+  void ExpandNodeOnly(int ARow);
+  // The real rows the contracted nodes keep out: [first, end) each.
+  std::vector<std::pair<int, int>> ContractedNodeRanges();
+  // Hides display rows as part of an existing level.
+  void HideRowListAtLevel(TIntList* RowList, int Level);
+  // Find: the cell test, the walk, going to a hit, the footer's options,
+  // highlights and next/previous.
+  bool FindMatches(int ACol, int ARow);
+  TPoint FindCells(TPoint StartCell, const std::string& s, TFindParams P);
+  void GotoHit(TPoint Hit);
+  TFindParams FooterFindParams(bool Incremental);
+  void FooterHighlight(bool On, const std::string& Text, bool DoCase);
+  void FooterFind(bool Backward);
+  // Highlighting: one cell, a block of real columns, the default ranges.
+  void WrapInCell(int ACol, int ARow, const char* Tag, bool DoCase, const std::string& Text);
+  void UnwrapInCell(int ACol, int ARow, const char* Tag);
+  void WrapRange(int C1, int R1, int C2, int R2, const char* Tag, bool Wrapping, bool DoCase,
+                 const std::string& Text);
+  void ColRange(bool DoFixed, int& R1, int& R2);
+  void RowRange(bool DoFixed, int& C1, int& C2);
+  void NotifyCellsChanged(const TRect& R);
+  // Grouping: colours of a header or summary row, the group calculation.
+  void ColourGroupRow(int ARow, bool Header);
+  void UncolourGroupRow(int ARow, bool Header);
+  double GroupValue(int ACol, int FromRow, int ToRow, int Method);
+  // Drops the marks kept by display row of the rows flagged in Gone.
+  void CompactRowMarks(const std::vector<uint8_t>& Gone);
+  // Row filter: the text a condition tests, the fixed rows a filter keeps.
+  std::string FilterText(const TFilterData* F, int ARow);
+  void RestoreFilterFixedRows();
   void EmptyRowSlots(int ARow);
   // Takes RCount display rows from ARow out of the grid (cells kept by the
   // caller or freed with DropProperties).
@@ -2685,6 +3191,20 @@ class TDedAdararAdoz : public TBaseGrid {
 
   // ---- Selection helpers
   int RowFlagIndex(int DisplayRow) const;
+
+  // ---- Files and streams (grid/io)
+  void ApplyTextImage(gridio::TTextImage& Image, bool Progress);
+  // Hands the stream of the rectangle to Put in pieces.
+  void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
+  class TBinLoad;
+  friend class TBinLoad;
+  // Every cell empty, properties and graphics freed, hidden columns
+  // included (a whole-grid stream replaces everything).
+  void ClearAllCells();
+  // A new graphic in the cell's properties, replacing the cell's own.
+  TCellGraphic* NewCellGraphic(int ACol, int ARow);
+  // The node count from the column-0 node cells, after a stream load.
+  void RecountNodes();
 
   // ---- State
   bool FDesigning = false;
@@ -2816,6 +3336,25 @@ class TDedAdararAdoz : public TBaseGrid {
   std::vector<int> FHiddenCols;
   std::vector<int> FAllColWidths;
   int FFilterLevel = 0;
+  bool FFilterActive = false;
+  int FFilterFixedRows = -1;
+  std::string FLastFilter;
+  int FGroupWidth = 0;
+  std::string FGroupCaption;
+  std::string FGroupFooter;
+  bool FIsGrouping = false;
+  std::vector<uint8_t> FFilterChecks;
+  TObject* FFilterCheckList = nullptr;
+  TFindParams FFindParams;
+  std::string FFindText;
+  std::string FFindTextCase;
+  TPoint FSearchCell{-1, -1};
+  int FFindCol = 0;
+  int FFindRow = 0;
+  bool FFindBusy = false;
+  int FPrintColWidth[512] = {};
+  int FPrintColOffset[512] = {};
+  std::vector<TGridChangeNotifier*> FNotifiers;
 
   // Selection sets.
   std::vector<uint8_t> FRowSelect;
@@ -3025,6 +3564,26 @@ class TDedAdararAdoz : public TBaseGrid {
   TEditLink* FEditLink = nullptr;
   TWinControl* FEditCtrl = nullptr;
   TGridCombo* FEditCombo = nullptr;
+  TGridCheckBox* FEditCheck = nullptr;
+  TGridSpin* FEditSpin = nullptr;
+  TGridEditBtn* FEditBtn = nullptr;
+  TGridUnitEditBtn* FUnitEditBtn = nullptr;
+  TGridButton* FGridButton = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateTimePicker = nullptr;
+  ZEveRozoDiva* FInplaceRichEdit = nullptr;
+  // The control editors' own parts of the editor switch.
+  void CreateKindEditors();
+  void FreeKindEditors();
+  // The date cell's text did not read as a date when its picker opened.
+  bool FDateUnread = false;
+  // The text a spin editor was given as it opened.
+  std::string FKindShownText;
+  // Spin limits and step from the column (set only by a column grid).
+  bool FColumnSpinSet = false;
+  int FColumnSpinMin = 0;
+  int FColumnSpinMax = 100;
+  int FColumnSpinStep = 1;
   bool FShowEditProcess = false;
   bool FNoEditChange = false;
   double FOriginalDateTime = 0;

@@ -171,9 +171,6 @@ void TColumnSize::Assign(TPersistent* Source) {
   FRows = s->FRows;
 }
 
-void TPrintSettings::Assign(TPersistent*) {}
-void THTMLSettings::Assign(TPersistent*) {}
-
 void TDragScrollOptions::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TDragScrollOptions*>(Source);
   if (s == nullptr) return;
@@ -186,8 +183,6 @@ void TDragScrollOptions::Assign(TPersistent* Source) {
   FRepeatDelay = s->FRepeatDelay;
 }
 
-
-void TFilter::Assign(TPersistent*) {}
 
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)
     : FOwner(AOwner),

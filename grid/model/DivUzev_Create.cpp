@@ -177,12 +177,6 @@ TFooterPanel::TFooterPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBorderWidth(0);
 }
 
-TSearchPanel::TSearchPanel(TComponent* AOwner) : TCustomControl(AOwner) {
-  SetAlign(alBottom);
-  SetHeight(0);
-  SetBorderWidth(0);
-}
-
 // ---------------------------------------------------------------------------
 // Construction
 
@@ -204,6 +198,11 @@ TDedAdararAdoz::TDedAdararAdoz(TComponent* AOwner) : TBaseGrid(AOwner) {
 
   FFooterPanel = new TFooterPanel(this);
   FSearchPanel = new TSearchPanel(this);
+  FSearchPanel->OnEditChange = [this](TObject* S) { SearchEditChange(S); };
+  FSearchPanel->OnBackwardClick = [this](TObject* S) { SearchBackward(S); };
+  FSearchPanel->OnForwardClick = [this](TObject* S) { SearchForward(S); };
+  FSearchPanel->OnExitClick = [this](TObject* S) { SearchFooterClose(S); };
+  FSearchPanel->OnHighlightClick = [this](TObject* S) { SearchHighlight(S); };
 
   CreateCompanions();
   WireCompanions();

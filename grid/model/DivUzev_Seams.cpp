@@ -13,47 +13,21 @@
 void TDedAdararAdoz::KeyEditHook() {}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
-  FControlLook->SetDropDownCount(DropDownCount);
-}
-
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
-void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) { S = Text; }
 void TDedAdararAdoz::InplaceKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::InplaceWMKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditing); }
 
 // ---------------------------------------------------------------------------
-// Editor controls of later topics: until a kind's control comes, its cells
-// are edited as plain text (the editor switch asks HasKindEditControl).
-
-bool TDedAdararAdoz::HasKindEditControl(TEditorType) { return false; }
-TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType, int, int, const TRect&, TColor, TFont*) {
-  return nullptr;
-}
-void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
-
-// ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
 
-bool TDedAdararAdoz::RowMatchesFilter(int) { return true; }
-void TDedAdararAdoz::FilterSelect(int) {}
-void TDedAdararAdoz::FilterCheck() {}
-void TDedAdararAdoz::SubGroup(int) {}
-void TDedAdararAdoz::SubUnGroup(int) {}
-void TDedAdararAdoz::Group(int) {}
-void TDedAdararAdoz::UnGroup() {}
 void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 
 // ---------------------------------------------------------------------------
 // Column sizes and order
 
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::SaveColSizes() {}
-void TDedAdararAdoz::LoadColSizes() {}
-void TDedAdararAdoz::SaveColPositions() {}
-void TDedAdararAdoz::LoadColPositions() {}
 
 void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
   TCustomGrid::MoveColumn(FromIndex, ToIndex);
@@ -81,8 +55,6 @@ void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
-void TDedAdararAdoz::SaveToStream(TStream*) {}
-void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
 // ---------------------------------------------------------------------------
 // Keyboard, mouse and focus
@@ -118,8 +90,8 @@ bool TDedAdararAdoz::TabAdvance(bool Backward) {
   return true;
 }
 
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
-  if (!FNavigation->AdvanceOnEnter()) return;
+void TDedAdararAdoz::EnterAdvance(int ACol, int ARow, bool Always) {
+  if (!Always && !FNavigation->AdvanceOnEnter()) return;
   int c = ACol, r = ARow;
   if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
     if (++c >= ColCount()) {
@@ -143,12 +115,6 @@ void TDedAdararAdoz::CellControlsUpdate(bool) {}
 void TDedAdararAdoz::BalloonInit() {}
 void TDedAdararAdoz::BalloonDone() {}
 void TDedAdararAdoz::RepaintBorder() {}
-
-void TDedAdararAdoz::UpdateSearchPanel(TObject*) {
-  if (FSearchPanel == nullptr) return;
-  FSearchPanel->SetVisible(FSearchFooter->Visible());
-  FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
-}
 
 uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
 std::string TDedAdararAdoz::GetVersionString() const { return Version(); }
