@@ -1285,14 +1285,6 @@ class ITDedAdararAdozSelect {
   virtual ~ITDedAdararAdozSelect() = default;
 };
 
-// A component that hears of cells the grid changed (the grid does not own
-// it; freeing it unregisters it).
-class TGridChangeNotifier : public TComponent {
- public:
-  using TComponent::TComponent;
-  // R: left, top, right and bottom cell of the change.
-  virtual void CellsChanged(const TRect& R) { (void)R; }
-};
 
 // ---------------------------------------------------------------------------
 // The grid control
@@ -2452,7 +2444,6 @@ class TDedAdararAdoz : public TBaseGrid {
 
  public:
   TColumnCalcEvent OnColumnCalc;
-  TGroupCalcEvent OnGroupCalc;
 
   // ===== Footer, listeners and small services (DivUzev_Footer.cpp)
 
@@ -2474,8 +2465,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void UnRegisterSelListener(ITDedAdararAdozSelect*) { FSelListener = nullptr; }
   ITDedAdararAdozSelect* SelListener() const { return FSelListener; }
   // Registered notifiers hear of changed cells; a destroyed one drops out.
-  void RegisterNotifier(TGridChangeNotifier* ANotifier);
-  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
   // Editing allowed (goEditing, RangeSelectAndEdit or EditDisable) and the
   // base cell editable and not fixed by the per-cell queries.
@@ -3460,7 +3449,6 @@ class TDedAdararAdoz : public TBaseGrid {
 
  private:
   ITDedAdararAdozSelect* FSelListener = nullptr;
-  std::vector<TGridChangeNotifier*> FNotifiers;
   // ---- Painting (grid/view)
  public:
   struct TCellPaint;

@@ -219,6 +219,8 @@ void TGridChangeNotifier::CellsChanged(const TRect&) {}
 void TDedAdararAdoz::RegisterNotifier(TGridChangeNotifier* Item) {
   if (Item == nullptr || std::find(FNotifiers.begin(), FNotifiers.end(), Item) != FNotifiers.end()) return;
   FNotifiers.push_back(Item);
+  // A freed notifier drops out of the list.
+  FreeNotification(Item);
 }
 
 void TDedAdararAdoz::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {

@@ -62,7 +62,8 @@ void TDedAdararAdoz::UpdateAutoColSize(int ACol, int& AWidth) {
 }
 
 void TDedAdararAdoz::ColWidthsChanged() {
-  if (FAllowReStretch) StretchColumn(FColumnSize->StretchColumn());
+  // A grid not placed has no client width to fill.
+  if (FAllowReStretch && Parent() != nullptr) StretchColumn(FColumnSize->StretchColumn());
   if (FDesigning) HideScrollHint();
   TBaseGrid::ColWidthsChanged();
   if (FColSizedByUser && FSizingCol >= 0) {
