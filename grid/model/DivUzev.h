@@ -296,6 +296,10 @@ using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>
 using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
 using TDragScrollEvent =
     std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
+using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+class TFooterPanel;
+using TFooterPaintEvent =
+    std::function<void(TObject* Sender, int ACol, TCanvas* Canvas, const TRect& ARect)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 // Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
@@ -724,24 +728,55 @@ class TControlLook : public TPersistent {
   std::unique_ptr<TBitmap> FRadioOffGlyph;
 };
 
-// The footer row kept at the bottom of the grid.
+// The footer strip under the cells: a frozen copy of the last row, or a
+// preview of the current row (grid/view/DivUzev_FloatingFooter.cpp).
 class TFloatingFooter : public TPersistent {
  public:
   explicit TFloatingFooter(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  // Copies all but Height, BorderColor, EnableCalculation and OnCalcFooter.
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
 
-  DIVUZEV_PLAIN(bool, Visible, false)
-  DIVUZEV_PLAIN(TFooterStyle, FooterStyle, fsFixedLastRow)
   DIVUZEV_PLAIN(bool, EnableCalculation, true)
   DIVUZEV_PLAIN(bool, CalculateHiddenRows, true)
-  DIVUZEV_PLAIN(TColor, Color, clBtnFace)
 
  public:
+  // Shows the panel (Height - 1 high) and, with fsFixedLastRow, makes the
+  // grid's last row the footer.
+  bool Visible() const { return FVisible; }
+  void SetVisible(const bool& Value);
+  TFooterStyle FooterStyle() const { return FFooterStyle; }
+  void SetFooterStyle(const TFooterStyle& Value);
+  int Height() const { return FHeight; }
+  void SetHeight(const int& Value);
+  TColor Color() const { return FColor; }
+  void SetColor(const TColor& Value);
+  int Column() const { return FColumn; }
+  void SetColumn(const int& Value);
+  // fsCustomPreview: "<#n>" stands for the current row's cell of column n.
+  const std::string& CustomTemplate() const { return FCustomTemplate; }
+  void SetCustomTemplate(const std::string& Value);
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(const bool& Value);
+  // A line along the top of the footer columns (clNone: none).
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(const TColor& Value);
+  // The calculation of a column: kept in its last-row cell.
+  TColumnCalcType GetColumnCalc(int ACol) const;
+  void SetColumnCalc(int ACol, TColumnCalcType Kind);
+  void Invalidate();
   TFloatingFooterCalcEvent OnCalcFooter;
 
  private:
   TDedAdararAdoz* FOwner;
+  int FHeight = 0;
+  bool FVisible = false;
+  TColor FColor = clBtnFace;
+  TFooterStyle FFooterStyle = fsFixedLastRow;
+  int FColumn = 0;
+  std::string FCustomTemplate;
+  bool FShowHint = false;
+  TColor FBorderColor = clNone;
 };
 
 // Column width persistence and stretching.
@@ -754,7 +789,11 @@ class TColumnSize : public TPersistent {
   DIVUZEV_PLAIN(bool, Save, false)
   DIVUZEV_PLAIN(std::string, Key, std::string())
   DIVUZEV_PLAIN(std::string, Section, std::string())
-  DIVUZEV_PLAIN(bool, Stretch, false)
+
+ public:
+  // Switching it on stretches the column at once when the grid is placed.
+  bool Stretch() const { return FStretch; }
+  void SetStretch(const bool& Value);
   DIVUZEV_PLAIN(int, StretchColumn, -1)
   DIVUZEV_PLAIN(bool, SynchWithGrid, false)
   DIVUZEV_PLAIN(bool, SynchNormalCellsOnly, false)
@@ -763,6 +802,7 @@ class TColumnSize : public TPersistent {
 
  private:
   TDedAdararAdoz* FOwner;
+  bool FStretch = false;
 };
 
 // Page layout of printing. Lengths are in tenths of a millimetre. The four
@@ -885,12 +925,14 @@ class TDragScrollOptions : public TPersistent {
  public:
   void Assign(TPersistent* Source) override;
   DIVUZEV_PLAIN(bool, Active, false)
-  DIVUZEV_PLAIN(int, TopMargin, 0)
-  DIVUZEV_PLAIN(int, BottomMargin, 0)
-  DIVUZEV_PLAIN(int, LeftMargin, 0)
-  DIVUZEV_PLAIN(int, RightMargin, 0)
-  DIVUZEV_PLAIN(int, InitialDelay, 0)
-  DIVUZEV_PLAIN(int, RepeatDelay, 0)
+  // Pixels from each edge, and milliseconds before the first and between
+  // the next steps.
+  DIVUZEV_PLAIN(int, TopMargin, 50)
+  DIVUZEV_PLAIN(int, BottomMargin, 50)
+  DIVUZEV_PLAIN(int, LeftMargin, 50)
+  DIVUZEV_PLAIN(int, RightMargin, 50)
+  DIVUZEV_PLAIN(int, InitialDelay, 1000)
+  DIVUZEV_PLAIN(int, RepeatDelay, 250)
 };
 
 // Looks of progress-bar cells; a setter that changes a value fires
@@ -1167,6 +1209,26 @@ class TFilter : public TCollection {
 class TFooterPanel : public TCustomControl {
  public:
   explicit TFooterPanel(TComponent* AOwner);
+  // The footer column under X (-1: none), laid out as the grid's fixed
+  // columns followed by those from its left column on.
+  int ColumnAt(int X);
+  // The column of the last hint, -1 for none.
+  int LastHintX() const { return FLastHintX; }
+  // The hint over column X, as the grid's OnGridHint gives it.
+  std::string FooterHint(int X);
+
+ protected:
+  void CreateWnd() override;
+  void Paint() override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void CMMouseLeave(TMessage& Message) override;
+
+ private:
+  TDedAdararAdoz* Grid() const;
+  // The footer columns with their widths.
+  std::vector<std::pair<int, int>> Layout();
+  int FLastHintX = -1;
 };
 
 class TRetEdit;
@@ -1230,14 +1292,6 @@ class ITDedAdararAdozSelect {
   virtual ~ITDedAdararAdozSelect() = default;
 };
 
-// A component that hears of cells the grid changed (the grid does not own
-// it; freeing it unregisters it).
-class TGridChangeNotifier : public TComponent {
- public:
-  using TComponent::TComponent;
-  // R: left, top, right and bottom cell of the change.
-  virtual void CellsChanged(const TRect& R) { (void)R; }
-};
 
 // ---------------------------------------------------------------------------
 // The grid control
@@ -1513,14 +1567,25 @@ class TDedAdararAdoz : public TBaseGrid {
   bool URLFull() const { return FURLFull; }
   void SetURLFull(const bool& Value);
 
+  // Column stretch and sizing (grid/view/DivUzev_Stretch.cpp).
+  // Widens column Index (-1: the last) so that the columns fill the client
+  // width; raises "Stretch column index out of range" past the last.
+  void StretchColumn(int Index);
+  void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+  // A point near a border a user may drag (fixed rows for columns, fixed
+  // columns for rows).
+  bool IsOnSizingBorder(int X, int Y);
+  TGridColEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+
   // Selection looks and edit options.
   int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
   // Kept within 0 .. 100.
   void SetSelectionColorMixerFactor(const int& Value);
   bool ShowSelection() const { return FShowSelection; }
   void SetShowSelection(const bool& Value);
-  // Whatever the value, switches on the selection rectangle and resizer,
-  // the smart clipboard and range selection with editing.
+  // On: the selection rectangle and resizer, the smart clipboard and range
+  // selection with editing; off gives back what the grid had before.
   bool SpreadSheet() const { return FSpreadSheet; }
   void SetSpreadSheet(const bool& Value);
 
@@ -2399,12 +2464,20 @@ class TDedAdararAdoz : public TBaseGrid {
 
  public:
   TColumnCalcEvent OnColumnCalc;
-  TGroupCalcEvent OnGroupCalc;
 
   // ===== Footer, listeners and small services (DivUzev_Footer.cpp)
 
   // Repaints the floating footer's panel.
   void UpdateFooter();
+  // The footer template with each "<#n>" replaced by the text of column n
+  // of ARow; a tag that is not a whole number is dropped, and an unclosed
+  // one ends the expansion with the rest copied as it stands.
+  std::string ExpandFooterTemplate(const std::string& Template, int ARow);
+  // The floating footer shows the grid's last row in its place.
+  bool FooterHidesLastRow() const { return FFooterHidesLastRow; }
+  void SetFooterHidesLastRow(bool Value);
+  TNotifyEvent OnCreatedFloatingFooter;
+  TFooterPaintEvent OnFooterPaint;
   // A write into the last row recalculates nothing by itself: the footer
   // panel repaints.
   void LastRowChanged() override;
@@ -2412,8 +2485,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void UnRegisterSelListener(ITDedAdararAdozSelect*) { FSelListener = nullptr; }
   ITDedAdararAdozSelect* SelListener() const { return FSelListener; }
   // Registered notifiers hear of changed cells; a destroyed one drops out.
-  void RegisterNotifier(TGridChangeNotifier* ANotifier);
-  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
   // Editing allowed (goEditing, RangeSelectAndEdit or EditDisable) and the
   // base cell editable and not fixed by the per-cell queries.
@@ -3087,6 +3158,9 @@ class TDedAdararAdoz : public TBaseGrid {
   // The fixed and active-cell fonts scale with the grid (grid/io).
   void ChangeScale(int M, int D) override;
   void WMHScroll(TMessage& Message) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WMVScroll(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
@@ -3133,6 +3207,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void CMHintShow(TMessage& Message) override;
 
   friend class ZIvoVorazirUded;
+  friend class TFooterPanel;
   friend class TGridCombo;
   friend class TGridCheckBox;
   friend class TGridSpin;
@@ -3291,6 +3366,17 @@ class TDedAdararAdoz : public TBaseGrid {
   int FDragScrollDir = 0;
   int FDragScrollInterval = 0;
   TGridCoord FScrollCell{-1, -1};
+  // The column and row a user sizes (-1: none) with their sizes when the
+  // drag began.
+  int FSizingCol = -1;
+  int FSizingRow = -1;
+  int FSizingColWidth = 0;
+  int FSizingRowHeight = 0;
+  int FLastSizingIndex = -1;
+  bool FColSizedByUser = false;
+  bool FRowSizedByUser = false;
+  bool FAllowReStretch = true;
+  bool FStretching = false;
   void ShowScrollHint(const std::string& Text);
   void HideScrollHint();
   void StartDragScroll(int Interval);
@@ -3307,6 +3393,11 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FURLFull = false;
   bool FShowSelection = true;
   bool FSpreadSheet = false;
+  bool FFooterHidesLastRow = false;
+  struct TSpreadSheetState {
+    bool Rectangle, Resizer, SmartClipboard, RangeSelect, Editing, RangeSelectAndEdit;
+  };
+  TSpreadSheetState FSpreadSheetWas{};
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;

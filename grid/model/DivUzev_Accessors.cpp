@@ -336,6 +336,7 @@ void TDedAdararAdoz::RichToCell(int ACol, int ARow, TCustomRichEdit* RichEditor)
 void TDedAdararAdoz::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
                                      int& SizingOfs) {
   TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+  FLastSizingIndex = State == gsColSizing || State == gsRowSizing ? Index : -1;
   int c = -1, r = -1;
   if (State == gsColSizing && OnColumnSize) {
     MouseToCell(X - 6, Y, c, r);

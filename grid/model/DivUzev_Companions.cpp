@@ -157,16 +157,6 @@ void TSizeWhileTyping::Assign(TPersistent* Source) {
   FWidth = s->FWidth;
 }
 
-void TFloatingFooter::Assign(TPersistent* Source) {
-  auto* s = dynamic_cast<TFloatingFooter*>(Source);
-  if (s == nullptr) return;
-  FVisible = s->FVisible;
-  FFooterStyle = s->FFooterStyle;
-  FEnableCalculation = s->FEnableCalculation;
-  FCalculateHiddenRows = s->FCalculateHiddenRows;
-  FColor = s->FColor;
-}
-
 void TColumnSize::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TColumnSize*>(Source);
   if (s == nullptr) return;

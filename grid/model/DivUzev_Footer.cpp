@@ -83,21 +83,6 @@ void TDedAdararAdoz::LastRowChanged() {
 }
 
 // ---------------------------------------------------------------------------
-// Notifiers
-
-void TDedAdararAdoz::RegisterNotifier(TGridChangeNotifier* ANotifier) {
-  if (ANotifier == nullptr) return;
-  if (std::find(FNotifiers.begin(), FNotifiers.end(), ANotifier) != FNotifiers.end()) return;
-  FNotifiers.push_back(ANotifier);
-  FreeNotification(ANotifier);
-}
-
-void TDedAdararAdoz::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {
-  auto it = std::find(FNotifiers.begin(), FNotifiers.end(), ANotifier);
-  if (it != FNotifiers.end()) FNotifiers.erase(it);
-}
-
-// ---------------------------------------------------------------------------
 // Small services
 
 bool TDedAdararAdoz::IsEditable(int ACol, int ARow) {

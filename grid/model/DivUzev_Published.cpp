@@ -145,6 +145,10 @@ void PublishSettings() {
     P.Bool("EnableCalculation", &C::EnableCalculation, &C::SetEnableCalculation).Default(true);
     P.Enum("FooterStyle", &C::FooterStyle, &C::SetFooterStyle).Default(fsFixedLastRow);
     P.Bool("Visible", &C::Visible, &C::SetVisible).Default(false);
+    P.Integer("Column", &C::Column, &C::SetColumn).Default(0);
+    P.String("CustomTemplate", &C::CustomTemplate, &C::SetCustomTemplate);
+    P.Bool("ShowHint", &C::ShowHint, &C::SetShowHint).Default(false);
+    P.Color("BorderColor", &C::BorderColor, &C::SetBorderColor).Default(clNone);
     P.Event("OnCalcFooter", &C::OnCalcFooter);
   });
 
@@ -169,12 +173,12 @@ void PublishSettings() {
   PublishClass<TDragScrollOptions>("TPersistent", [](TPublish<TDragScrollOptions>& P) {
     using C = TDragScrollOptions;
     P.Bool("Active", &C::Active, &C::SetActive).Default(false);
-    P.Integer("TopMargin", &C::TopMargin, &C::SetTopMargin).Default(0);
-    P.Integer("BottomMargin", &C::BottomMargin, &C::SetBottomMargin).Default(0);
-    P.Integer("LeftMargin", &C::LeftMargin, &C::SetLeftMargin).Default(0);
-    P.Integer("RightMargin", &C::RightMargin, &C::SetRightMargin).Default(0);
-    P.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay).Default(0);
-    P.Integer("RepeatDelay", &C::RepeatDelay, &C::SetRepeatDelay).Default(0);
+    P.Integer("TopMargin", &C::TopMargin, &C::SetTopMargin).Default(50);
+    P.Integer("BottomMargin", &C::BottomMargin, &C::SetBottomMargin).Default(50);
+    P.Integer("LeftMargin", &C::LeftMargin, &C::SetLeftMargin).Default(50);
+    P.Integer("RightMargin", &C::RightMargin, &C::SetRightMargin).Default(50);
+    P.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay).Default(1000);
+    P.Integer("RepeatDelay", &C::RepeatDelay, &C::SetRepeatDelay).Default(250);
   });
 
   PublishClass<TSortSettings>("TPersistent", [](TPublish<TSortSettings>& P) {

@@ -27,8 +27,6 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 // ---------------------------------------------------------------------------
 // Column sizes and order
 
-void TDedAdararAdoz::UpdateColSize(int, int&) {}
-void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
 
 // ---------------------------------------------------------------------------

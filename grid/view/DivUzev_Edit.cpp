@@ -521,13 +521,3 @@ void TDedAdararAdoz::TopLeftChanged() {
     if (FSyncGrid->ScrollHorizontal()) other->SetLeftCol(LeftCol());
   }
 }
-
-void TDedAdararAdoz::ColWidthsChanged() {
-  TBaseGrid::ColWidthsChanged();
-  PlaceEditControl();
-}
-
-void TDedAdararAdoz::RowHeightsChanged() {
-  TBaseGrid::RowHeightsChanged();
-  PlaceEditControl();
-}

@@ -20,15 +20,27 @@ void TDedAdararAdoz::SetShowSelection(const bool& Value) {
 }
 
 void TDedAdararAdoz::SetSpreadSheet(const bool& Value) {
+  if (Value == FSpreadSheet) return;
   FSpreadSheet = Value;
-  // The spreadsheet behaviour is switched on only by true; false keeps what
-  // the grid has.
-  if (!Value) return;
-  SetSelectionRectangle(true);
-  SetSelectionResizer(true);
-  FNavigation->SetAllowSmartClipboard(true);
-  SetOptions(Options() << goRangeSelect << goEditing);
-  FMouseActions->SetRangeSelectAndEdit(true);
+  // Switching off gives back what the grid had before it was switched on.
+  TSpreadSheetState& was = FSpreadSheetWas;
+  if (Value) {
+    was = {SelectionRectangle(),
+           SelectionResizer(),
+           FNavigation->AllowSmartClipboard(),
+           Options().Contains(goRangeSelect),
+           Options().Contains(goEditing),
+           FMouseActions->RangeSelectAndEdit()};
+  }
+  const TSpreadSheetState now = Value ? TSpreadSheetState{true, true, true, true, true, true} : was;
+  SetSelectionRectangle(now.Rectangle);
+  SetSelectionResizer(now.Resizer);
+  FNavigation->SetAllowSmartClipboard(now.SmartClipboard);
+  TGridOptions o = Options();
+  o = now.RangeSelect ? o << goRangeSelect : o >> goRangeSelect;
+  o = now.Editing ? o << goEditing : o >> goEditing;
+  SetOptions(o);
+  FMouseActions->SetRangeSelectAndEdit(now.RangeSelectAndEdit);
 }
 
 void TDedAdararAdoz::SetAutoSize(bool Value) {

@@ -61,7 +61,9 @@ TEST(DivUzevCalc, DistinctAndCustomCalculations) {
   FillColumn(g, 1, {"A", "a", "B", ""});
   EXPECT_EQ(g.ColumnDistinct(1, -1, -1), 3);
   EXPECT_EQ(g.ColumnCustomCalc(1, 1, 4), 0);
-  g.OnColumnCalc = [](TObject*, int ACol, int From, int To, double& Res) { Res = ACol * 100 + From * 10 + To; };
+  g.OnColumnCalc = [](TObject*, int ACol, int From, int To, double& Res) {
+    Res = ACol * 100 + From * 10 + To;
+  };
   EXPECT_EQ(g.ColumnCustomCalc(1, 1, 4), 114);
   g.OnGroupCalc = [](TObject*, int, int, int, double& Res) { Res = 7; };
   EXPECT_EQ(g.GroupCustomCalc(1, 1, 4), 7);
@@ -135,7 +137,10 @@ TEST(DivUzevCalc, AutoNumberingDownAndAcross) {
 TEST(DivUzevCalc, AutoSizeColFitsTheWidestTextWithinTheLimits) {
   TDedAdararAdoz g(nullptr);
   g.SetColCount(3);
-  const std::vector<std::string> texts{"short", "a rather longer text", "mid size", "fi fl ffi office",
+  const std::vector<std::string> texts{"short",
+                                       "a rather longer text",
+                                       "mid size",
+                                       "fi fl ffi office",
                                        "\xC3\xA9t\xC3\xA9 \xC3\xA0 Z\xC3\xBCrich",
                                        "<b>bold markup text is wider</b>"};
   FillColumn(g, 1, texts);
@@ -169,7 +174,8 @@ TEST(DivUzevCalc, AutoSizeOfManyPlainTextsFindsTheExactWidest) {
   TDedAdararAdoz g(nullptr);
   g.SetColCount(2);
   std::vector<std::string> texts;
-  for (int i = 0; i < 400; ++i) texts.push_back(std::string(static_cast<size_t>(10 + i % 7), "ilWmfj"[i % 6]));
+  for (int i = 0; i < 400; ++i)
+    texts.push_back(std::string(static_cast<size_t>(10 + i % 7), "ilWmfj"[i % 6]));
   texts.push_back("WWWWWWWWWWWWWWWWfffffiiiiii");
   texts.push_back("mmmmmmmmmmmmmmmmmmmmmmmmm");
   FillColumn(g, 1, texts);
@@ -247,8 +253,8 @@ TEST(DivUzevCalc, FooterCellsTakeTheirColumnsCalculation) {
     std::string want;
   };
   // Rows 1..8 hold 1..8.
-  const Case cases[] = {{acCOUNT, "8"},      {acSUM, "36.00"}, {acAVG, "4.50"},    {acMIN, "1.00"},
-                        {acMAX, "8.00"},     {acDISTINCT, "8.00"}, {acSTDDEV, "2.29"}, {acSPREAD, "keep"}};
+  const Case cases[] = {{acCOUNT, "8"},  {acSUM, "36.00"},     {acAVG, "4.50"},    {acMIN, "1.00"},
+                        {acMAX, "8.00"}, {acDISTINCT, "8.00"}, {acSTDDEV, "2.29"}, {acSPREAD, "keep"}};
   for (const Case& c : cases) {
     TDedAdararAdoz g(nullptr);
     FooterGrid(g, 10);
@@ -269,7 +275,9 @@ TEST(DivUzevCalc, FooterCustomValuesAndSwitches) {
   g.FloatingFooter()->OnCalcFooter = [](TObject*, int, int, std::string& v) { v = "settings"; };
   g.CalcFooter(1);
   EXPECT_EQ(g.GetCellEx(1, 4), "settings");
-  g.OnFooterCalc = [](TObject*, int ACol, int ARow, std::string& v) { v = std::to_string(ACol) + "," + std::to_string(ARow); };
+  g.OnFooterCalc = [](TObject*, int ACol, int ARow, std::string& v) {
+    v = std::to_string(ACol) + "," + std::to_string(ARow);
+  };
   g.CalcFooter(-1);
   EXPECT_EQ(g.GetCellEx(1, 4), "1,4") << "the grid's own event first";
   g.FloatingFooter()->SetEnableCalculation(false);
