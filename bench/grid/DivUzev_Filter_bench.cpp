@@ -14,7 +14,9 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-double Seconds(Clock::time_point Since) { return std::chrono::duration<double>(Clock::now() - Since).count(); }
+double Seconds(Clock::time_point Since) {
+  return std::chrono::duration<double>(Clock::now() - Since).count();
+}
 
 constexpr int kRows = 1000000;
 const char* const kCondition = "*7*";

@@ -2516,6 +2516,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void TakeRowsOut(int FromRow, int ToRow, bool Append);
   // Puts store entries back at their real rows and drops them from the store.
   void BringBackRows(std::vector<TGridItem*>& Entries);
+  void MergeRowsBack(const std::vector<TGridItem*>& Entries);
+  void BringBackRuns(const std::vector<TGridItem*>& Entries);
   // Level -1: every level.
   void UnHideRowsOfLevel(int FromRow, int ToRow, int Level);
   // Tree nodes: the real row after a node's last row, levels of a real
