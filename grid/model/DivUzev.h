@@ -1796,6 +1796,24 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetPrintColOffset(int ACol, int Value);
   void RegisterNotifier(TGridChangeNotifier* Item);
 
+  // ===== Balloons, version and small operations (grid/view/DivUzev_Balloon.cpp)
+
+  // The grid follows its form's size changes.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  // The balloon tool tip while balloons are set up; none otherwise.
+  struct TBalloonTip {
+    int Alpha = 255;
+    int InitialDelay = -1, ReshowDelay = -1, AutoHideDelay = -1;
+    std::string Title;
+  };
+  const TBalloonTip* BalloonTip() const { return FBalloonTip.get(); }
+  // A column dragged in from a list box, for the drop handling.
+  void OleColumnDragStart(int ACol, int AIndex, TObject* AList);
+  int OleDragCol() const { return FOleDragCol; }
+  int OleDragIndex() const { return FOleDragIndex; }
+  TObject* OleDragList() const { return FOleDragList; }
+
   // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
 
   // Methods 1..8: sum, average, minimum, maximum, count, custom, distinct,
@@ -2665,6 +2683,11 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FFilterActive = false;
   int FFilterFixedRows = -1;
   std::string FLastFilter;
+  bool FSizeWithForm = false;
+  std::unique_ptr<TBalloonTip> FBalloonTip;
+  int FOleDragCol = -1;
+  int FOleDragIndex = -1;
+  TObject* FOleDragList = nullptr;
   int FGroupWidth = 0;
   std::string FGroupCaption;
   std::string FGroupFooter;

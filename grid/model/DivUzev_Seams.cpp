@@ -152,8 +152,6 @@ void TDedAdararAdoz::MoveFocusWindow() {}
 void TDedAdararAdoz::PaintDesignHelper() {}
 void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
-void TDedAdararAdoz::BalloonInit() {}
-void TDedAdararAdoz::BalloonDone() {}
 void TDedAdararAdoz::UpdateScrollBarAlways(bool) {}
 void TDedAdararAdoz::UpdateHScrollProportional() {}
 void TDedAdararAdoz::UpdateVScrollProportional() {}
@@ -164,5 +162,3 @@ void TDedAdararAdoz::FreeScrollControls() {}
 void TDedAdararAdoz::RepaintBorder() {}
 void TDedAdararAdoz::FollowOfficeTheme() {}
 
-uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
-std::string TDedAdararAdoz::GetVersionString() const { return Version(); }
