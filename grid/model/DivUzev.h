@@ -39,12 +39,14 @@
 // [CreateControlWindow], Paint [PaintControl], CalcSizingState
 // [ComputeSizingState], CreateEditor [CreateInplaceEditor], CanEditShow
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
-// GetEditText/SetEditText [ReadEditorText/WriteEditorText].
+// GetEditText/SetEditText [ReadEditorText/WriteEditorText], ChangeScale
+// [ApplyScaling].
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/classes/Collections.h"
@@ -60,14 +62,26 @@ class TDedAdararAdoz;
 class TDedAdararAdozCheck;
 class TEditLink;
 class TGridCombo;
+class TGridCheckBox;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class ZEveRozoDiva;
 class THintWindow;
 class TGridTransCombo;
 class TGridTransEdit;
 class TInplaceEdit;
 class ZIvoVorazirUded;
 class TScrollBar;
+class TScrollControl;
 class TStringList;
 class TStrings;
+namespace gridio {
+struct TTextImage;
+}
 class TIcon;
 class TPicture;
 class TImageList;
@@ -150,6 +164,12 @@ enum TSortStyle {
 
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 
+enum TSortDirection { sdAscending, sdDescending };
+// Where IgnoreBlanks puts empty cells, whatever the direction.
+enum TSortBlankPosition { blFirst, blLast };
+// The key that adds a column to a multi-column sort on a header click.
+enum TIndexSortKey { ikShift, ikCtrl };
+
 enum TGridLook {
   glStandard,
   glSoft,
@@ -162,6 +182,7 @@ enum TGridLook {
   glOffice2007,
   glCustom
 };
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -180,11 +201,38 @@ enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
+// What an export or import tells ExportNotification and ImportNotification
+// (grid/io), by row.
+enum TGridExportState {
+  esExportStart,
+  esExportNewRow,
+  esExportDone,
+  esExportSelRow,
+  esExportFail,
+  esExportNextRow
+};
+enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+
+// Print settings (grid/io): where a header or footer text goes, the border
+// scheme, scaling to the page and the page's orientation.
+enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
+enum TPrintBorders {
+  pbNoborder,
+  pbSingle,
+  pbDouble,
+  pbVertical,
+  pbHorizontal,
+  pbAround,
+  pbAroundVertical,
+  pbAroundHorizontal,
+  pbCustom
+};
+enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
+enum TPrinterOrientation { poPortrait, poLandscape };
 // Cell graphics: how a picture fills its cell, the icon of a balloon hint,
 // the sort direction the indicator shows, and a cell scroll bar's extent.
 enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
-enum TSortDirection { sdAscending, sdDescending };
 struct TScrollProp {
   int PageSize = -1;
   int Range = -1;
@@ -231,11 +279,33 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+// The spin editor's buttons (UpDown: the up button).
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TFloatSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
+// The button of an edit-button or button cell: S comes back as the new text.
+using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+// Reads a date cell's text in the application's own way.
+using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
+using TDragScrollEvent =
+    std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+// Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
+// equal to, before the second in ascending order).
+using TCustomCompareEvent =
+    std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)>;
+using TRawCompareEvent = std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
+// Custom column and group calculations: Res starts 0.
+using TColumnCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+using TGroupCalcEvent = TColumnCalcEvent;
 // Events of the configurator's tables and of the column grid.
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TComboChangeEvent =
@@ -250,7 +320,6 @@ using TFilterCheckEvent =
 using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
 using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
-using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // Search options, bit i = option i.
 enum TFindOption {
@@ -681,21 +750,119 @@ class TColumnSize : public TPersistent {
   TDedAdararAdoz* FOwner;
 };
 
-// Print and HTML export options; their fields come with printing and
-// export.
+// Page layout of printing. Lengths are in tenths of a millimetre. The four
+// fonts and the title lines are owned: their writes copy the contents.
 class TPrintSettings : public TPersistent {
  public:
-  explicit TPrintSettings(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TPrintSettings(TDedAdararAdoz* AOwner);
+  ~TPrintSettings() override;
+  // Every published property from another TPrintSettings (fonts and title
+  // lines by content), not FixedCellsAlways; any other source raises
+  // EInvalidCast.
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
 
+  DIVUZEV_PLAIN(TPrintPosition, Time, ppNone)
+  DIVUZEV_PLAIN(TPrintPosition, Date, ppNone)
+  DIVUZEV_PLAIN(TPrintPosition, PageNr, ppNone)
+  DIVUZEV_PLAIN(std::string, PageNumSep, "/")
+  DIVUZEV_PLAIN(std::string, DateFormat, "dd/mm/yyyy")
+  DIVUZEV_PLAIN(TPrintPosition, Title, ppNone)
+
+ public:
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value);
+  TFont* HeaderFont() const { return FHeaderFont.get(); }
+  void SetHeaderFont(TFont* Value);
+  TFont* FooterFont() const { return FFooterFont.get(); }
+  void SetFooterFont(TFont* Value);
+
+  DIVUZEV_PLAIN(TPrintBorders, Borders, pbSingle)
+  DIVUZEV_PLAIN(TPenStyle, BorderStyle, psSolid)
+  DIVUZEV_PLAIN(std::string, TitleText, std::string())
+
+ public:
+  TStringList* TitleLines() const { return FTitleLines.get(); }
+  void SetTitleLines(TStrings* Value);
+
+  DIVUZEV_PLAIN(bool, Centered, true)
+  DIVUZEV_PLAIN(bool, RepeatFixedRows, false)
+  DIVUZEV_PLAIN(bool, RepeatFixedCols, false)
+  DIVUZEV_PLAIN(int, FooterSize, 0)
+  DIVUZEV_PLAIN(int, HeaderSize, 0)
+  DIVUZEV_PLAIN(int, LeftSize, 0)
+  DIVUZEV_PLAIN(int, RightSize, 0)
+  DIVUZEV_PLAIN(int, ColumnSpacing, 0)
+  DIVUZEV_PLAIN(int, RowSpacing, 0)
+  DIVUZEV_PLAIN(int, TitleSpacing, 0)
+  DIVUZEV_PLAIN(TPrinterOrientation, Orientation, poPortrait)
+  DIVUZEV_PLAIN(std::string, PagePrefix, std::string())
+  DIVUZEV_PLAIN(std::string, PageSuffix, std::string())
+  DIVUZEV_PLAIN(int, FixedHeight, 0)
+  DIVUZEV_PLAIN(bool, UseFixedHeight, false)
+  DIVUZEV_PLAIN(int, FixedWidth, 0)
+  DIVUZEV_PLAIN(bool, UseFixedWidth, false)
+  DIVUZEV_PLAIN(TFitToPage, FitToPage, fpNever)
+  DIVUZEV_PLAIN(bool, NoAutoSize, false)
+  DIVUZEV_PLAIN(bool, PrintGraphics, false)
+  DIVUZEV_PLAIN(std::string, JobName, std::string())
+  DIVUZEV_PLAIN(bool, NoAutoSizeRow, false)
+  DIVUZEV_PLAIN(int, PageNumberOffset, 0)
+  DIVUZEV_PLAIN(int, MaxPagesOffset, 0)
+
+ public:
+  TFont* FixedFont() const { return FFixedFont.get(); }
+  void SetFixedFont(TFont* Value);
+
+  DIVUZEV_PLAIN(bool, UseDisplayFont, true)
+  DIVUZEV_PLAIN(bool, UseDefaultOrientation, false)
+  // Public, not stored: fixed rows and columns print with a selection.
+  DIVUZEV_PLAIN(bool, FixedCellsAlways, false)
+  DIVUZEV_PLAIN(TColor, BorderColor, clBlack)
+
  private:
   TDedAdararAdoz* FOwner;
+  std::unique_ptr<TFont> FFont;
+  std::unique_ptr<TFont> FHeaderFont;
+  std::unique_ptr<TFont> FFooterFont;
+  std::unique_ptr<TStringList> FTitleLines;
+  std::unique_ptr<TFont> FFixedFont;
 };
 
+// Options of the HTML export.
 class THTMLSettings : public TPersistent {
  public:
+  THTMLSettings();
+  ~THTMLSettings() override;
+  // From another THTMLSettings: everything but ExportImages and ColWidths;
+  // any other source is ignored.
   void Assign(TPersistent* Source) override;
+
+  DIVUZEV_PLAIN(bool, AutoPreview, false)
+  DIVUZEV_PLAIN(bool, ConvertSpecialChars, false)
+  DIVUZEV_PLAIN(bool, NonBreakingText, false)
+  DIVUZEV_PLAIN(bool, SaveColor, true)
+  DIVUZEV_PLAIN(bool, SaveFonts, true)
+  DIVUZEV_PLAIN(std::string, FooterFile, std::string())
+  DIVUZEV_PLAIN(std::string, HeaderFile, std::string())
+  DIVUZEV_PLAIN(int, BorderSize, 1)
+  DIVUZEV_PLAIN(int, CellSpacing, 0)
+  DIVUZEV_PLAIN(int, CellPadding, 0)
+  DIVUZEV_PLAIN(std::string, TableStyle, std::string())
+  DIVUZEV_PLAIN(std::string, PrefixTag, std::string())
+  DIVUZEV_PLAIN(std::string, SuffixTag, std::string())
+  DIVUZEV_PLAIN(std::string, Summary, std::string())
+  DIVUZEV_PLAIN(int, Width, 100)
+
+ public:
+  // Owned; the property itself cannot be written.
+  TIntList* ColWidths() const { return FColWidths.get(); }
+
+  DIVUZEV_PLAIN(bool, XHTML, false)
+  DIVUZEV_PLAIN(bool, ExportImages, true)
+
+ private:
+  std::unique_ptr<TIntList> FColWidths;
 };
 
 // Scrolling while something is dragged near the grid's edges.
@@ -773,38 +940,90 @@ class TFilterDropDown : public TPersistent {
   std::unique_ptr<TBitmap> FGlyphActive;
 };
 
-// Sorting options (column, direction, indicator looks).
+// Sorting options: the sort column and direction, how cells compare, and
+// the looks of the sort indicator. Its Assign copies neither
+// SortOnVirtualCells nor IgnoreCase, and repaints nothing.
 class TSortSettings : public TPersistent {
  public:
-  explicit TSortSettings(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TSortSettings(TDedAdararAdoz* AOwner);
+  ~TSortSettings() override;
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
-  DIVUZEV_PLAIN(int, Column, 0)
-  DIVUZEV_PLAIN(bool, Show, false)
-  // What the sort indicator and the sorted header show.
-  DIVUZEV_PLAIN(int, Row, 0)
-  DIVUZEV_PLAIN(bool, FixedCols, false)
+
+  // "u3" / "d3" (ascending / descending on column 3), or "i;" followed by
+  // the sort index list ("i;u1;d5") with IndexShow.
+  std::string SaveToString() const;
+  // Sorts as the text says (nothing for an empty text). Raises
+  // "Invalid sort settings specifier" for a text of one character.
+  void LoadFromString(const std::string& Value);
+  // No sort column and no sort indexes any more.
+  void Remove();
+  void ToggleDirection();
+
   DIVUZEV_PLAIN(bool, IndexShow, false)
-  DIVUZEV_PLAIN(TColor, IndexColor, clYellow)
+  DIVUZEV_PLAIN(bool, Full, true)
+  DIVUZEV_PLAIN(bool, SingleColumn, false)
+  DIVUZEV_PLAIN(bool, IgnoreBlanks, false)
+  DIVUZEV_PLAIN(TSortBlankPosition, BlankPos, blFirst)
+  DIVUZEV_PLAIN(bool, AutoFormat, true)
   DIVUZEV_PLAIN(TSortDirection, Direction, sdAscending)
-  DIVUZEV_PLAIN(TColor, HeaderColor, clNone)
-  DIVUZEV_PLAIN(TColor, HeaderColorTo, clNone)
-  DIVUZEV_PLAIN(TColor, HeaderMirrorColor, clNone)
-  DIVUZEV_PLAIN(TColor, HeaderMirrorColorTo, clNone)
+  DIVUZEV_PLAIN(bool, NormalCellsOnly, false)
+  DIVUZEV_PLAIN(bool, FixedCols, false)
+  // The real column sorted on, -1 for none.
+  DIVUZEV_PLAIN(int, Column, -1)
+  DIVUZEV_PLAIN(bool, AutoColumnMerge, false)
+  DIVUZEV_PLAIN(TColor, IndexColor, clYellow)
+  DIVUZEV_PLAIN(TSortDirection, InitSortDirection, sdAscending)
+  DIVUZEV_PLAIN(bool, UndoSort, false)
+  DIVUZEV_PLAIN(bool, AutoSortForGrouping, true)
+  // Compare the texts the grid shows (GetCellEx), else the stored ones.
+  DIVUZEV_PLAIN(bool, SortOnVirtualCells, true)
+  DIVUZEV_PLAIN(bool, IgnoreCase, false)
+  DIVUZEV_PLAIN(TIndexSortKey, IndexSortKey, ikShift)
 
  public:
-  // Indicator pictures; empty ones draw the outlined triangles.
+  // The sort indicator; a change repaints the grid.
+  bool Show() const { return FShow; }
+  void SetShow(bool Value);
+  // The fixed row that shows the indicator: below FixedRows, else raises
+  // "Sort row should be smaller than number of fixed rows" (not checked
+  // while a stored layout is read, before the fixed rows are).
+  int Row() const { return FRow; }
+  void SetRow(int Value);
+  // Colours of the sorted column's header; a change repaints the last
+  // fixed row.
+  TColor HeaderColor() const { return FHeaderColor; }
+  void SetHeaderColor(TColor Value);
+  TColor HeaderColorTo() const { return FHeaderColorTo; }
+  void SetHeaderColorTo(TColor Value);
+  TColor HeaderMirrorColor() const { return FHeaderMirrorColor; }
+  void SetHeaderMirrorColor(TColor Value);
+  TColor HeaderMirrorColorTo() const { return FHeaderMirrorColorTo; }
+  void SetHeaderMirrorColorTo(TColor Value);
+  // Indicator pictures; empty ones draw the outlined triangles. The setters
+  // copy the picture.
   TBitmap* UpGlyph() const { return FUpGlyph.get(); }
+  void SetUpGlyph(TBitmap* Value);
   TBitmap* DownGlyph() const { return FDownGlyph.get(); }
+  void SetDownGlyph(TBitmap* Value);
   TBitmap* IndexUpGlyph() const { return FIndexUpGlyph.get(); }
+  void SetIndexUpGlyph(TBitmap* Value);
   TBitmap* IndexDownGlyph() const { return FIndexDownGlyph.get(); }
+  void SetIndexDownGlyph(TBitmap* Value);
 
  private:
+  void SetHeaderColorField(TColor& Field, TColor Value);
   TDedAdararAdoz* FOwner;
-  std::unique_ptr<TBitmap> FUpGlyph = std::make_unique<TBitmap>();
-  std::unique_ptr<TBitmap> FDownGlyph = std::make_unique<TBitmap>();
-  std::unique_ptr<TBitmap> FIndexUpGlyph = std::make_unique<TBitmap>();
-  std::unique_ptr<TBitmap> FIndexDownGlyph = std::make_unique<TBitmap>();
+  bool FShow = false;
+  int FRow = 0;
+  TColor FHeaderColor = clNone;
+  TColor FHeaderColorTo = clNone;
+  TColor FHeaderMirrorColor = clNone;
+  TColor FHeaderMirrorColorTo = clNone;
+  std::unique_ptr<TBitmap> FUpGlyph;
+  std::unique_ptr<TBitmap> FDownGlyph;
+  std::unique_ptr<TBitmap> FIndexUpGlyph;
+  std::unique_ptr<TBitmap> FIndexDownGlyph;
 };
 
 // Looks of tree nodes.
@@ -935,13 +1154,6 @@ class TFooterPanel : public TCustomControl {
   explicit TFooterPanel(TComponent* AOwner);
 };
 
-// Told of every change of the cells of the grids it is registered with.
-class TGridChangeNotifier : public TComponent {
- public:
-  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
-  virtual void CellsChanged(const TRect& R);
-};
-
 class TRetEdit;
 class TDivUzevButton;
 class TCheckBox;
@@ -992,6 +1204,24 @@ class TSearchPanel : public TCustomControl {
   TDivUzevButton* FHiliteButton = nullptr;
   TCheckBox* FMatchCase = nullptr;
   TColor FColorTo = clNone;
+};
+
+// ---------------------------------------------------------------------------
+// Listeners the grid tells of changes
+
+// The single selection listener an application registers with the grid.
+class ITDedAdararAdozSelect {
+ public:
+  virtual ~ITDedAdararAdozSelect() = default;
+};
+
+// A component that hears of cells the grid changed (the grid does not own
+// it; freeing it unregisters it).
+class TGridChangeNotifier : public TComponent {
+ public:
+  using TComponent::TComponent;
+  // R: left, top, right and bottom cell of the change.
+  virtual void CellsChanged(const TRect& R) { (void)R; }
 };
 
 // ---------------------------------------------------------------------------
@@ -1126,14 +1356,9 @@ class TDedAdararAdoz : public TBaseGrid {
  private:                                 \
   Type F##Name = Default;
 
-  DIVUZEV_LOOK(bool, ActiveCellShow, false)
-  DIVUZEV_LOOK(TColor, ActiveCellColor, clGray)
-  DIVUZEV_LOOK(TColor, ActiveCellColorTo, clNone)
   DIVUZEV_STORED(bool, AnchorHint, false)
   DIVUZEV_STORED(bool, AutoFilterUpdate, true)
   DIVUZEV_STORED(bool, AutoNumAlign, false)
-  DIVUZEV_STORED(bool, AutoThemeAdapt, false)
-  DIVUZEV_LOOK(TColor, BorderColor, clGray)
   DIVUZEV_LOOK(std::string, CheckTrue, "Y")
   DIVUZEV_LOOK(std::string, CheckFalse, "N")
   DIVUZEV_STORED(bool, ClearTextOnly, false)
@@ -1162,8 +1387,6 @@ class TDedAdararAdoz : public TBaseGrid {
   int FGroupColumn = -1;
 
   DIVUZEV_LOOK(bool, HideFocusRect, false)
-  DIVUZEV_LOOK(TColor, HighlightColor, clHighlight)
-  DIVUZEV_LOOK(TColor, HighlightTextColor, clHighlightText)
   DIVUZEV_STORED(TColor, HintColor, clInfoBk)
   DIVUZEV_STORED(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
   DIVUZEV_STORED(THoverFixedCells, HoverFixedCells, hfNone)
@@ -1189,25 +1412,17 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, SaveHiddenCells, false)
   DIVUZEV_STORED(bool, SaveVirtCells, true)
   DIVUZEV_STORED(bool, SaveWithHTML, true)
-  DIVUZEV_STORED(TScrollBarAlways, ScrollBarAlways, saNone)
-  DIVUZEV_STORED(TColor, ScrollColor, clNone)
   DIVUZEV_STORED(TScrollHintType, ScrollHints, shNone)
-  DIVUZEV_STORED(bool, ScrollProportional, false)
   DIVUZEV_STORED(bool, ScrollSynch, false)
-  DIVUZEV_STORED(TScrollType, ScrollType, ssNormal)
-  DIVUZEV_STORED(int, ScrollWidth, 17)
   DIVUZEV_LOOK(TColor, SelectionColor, static_cast<TColor>(0xEACAB6))
   DIVUZEV_LOOK(TColor, SelectionColorTo, clNone)
   DIVUZEV_LOOK(TColor, SelectionMirrorColor, clNone)
   DIVUZEV_LOOK(TColor, SelectionMirrorColorTo, clNone)
-  DIVUZEV_LOOK(int, SelectionColorMixerFactor, 50)
   DIVUZEV_LOOK(TColor, SelectionTextColor, clBlack)
   DIVUZEV_LOOK(TColor, SelectionRectangleColor, clBlack)
   DIVUZEV_LOOK(bool, ShowDesignHelper, true)
   DIVUZEV_LOOK(bool, ShowNullDates, true)
-  DIVUZEV_LOOK(bool, ShowSelection, true)
   DIVUZEV_STORED(bool, SizeGrowOnly, false)
-  DIVUZEV_LOOK(TColor, URLColor, static_cast<TColor>(0xFF0000))
   DIVUZEV_LOOK(bool, UseDisabledFont, true)
   DIVUZEV_STORED(bool, UseInternalHintClass, true)
   DIVUZEV_LOOK(TVAlignment, VAlignment, vtaTop)
@@ -1219,12 +1434,102 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FixedColAlways, false)
 
  public:
+  // Scroll bars (grid/view/DivUzev_Scroll.cpp).
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(const TScrollBarAlways& Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(const TColor& Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(const bool& Value);
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(const TScrollType& Value);
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(const int& Value);
+  // Flat scroll bars are set up for the window.
+  bool FlatScrollInit() const { return FFlatInit; }
+  void UninitFlatScrollBars();
+  void ApplyFlatScrollType();
+  void ApplyFlatScrollColor();
+  void ApplyFlatScrollWidth();
+  void SyncFlatVScroll();
+  void SyncFlatHScroll();
+  void FlatShowScrollBar(int Bar, bool Show);
+  // The overlay bars of ssMetro (none otherwise).
+  TScrollControl* VScrollControl() const { return FScrollControls[0]; }
+  TScrollControl* HScrollControl() const { return FScrollControls[1]; }
+  // The text the scroll hint shows for a thumb at Pos (0 .. 127) and the
+  // row or column it aims at.
+  std::string ScrollHintText(bool Vertical, int Pos, int& Target);
+  THintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+  // A drag over the grid (State: 0 enter, 1 leave, 2 move) scrolls near the
+  // edges while DragScrollOptions.Active.
+  void HandleDragOver(TObject* Source, int X, int Y, int State, bool& Accept);
+  void DragScrollTimer();
+  bool DragScrollRunning() const { return FDragScrollRunning; }
+  // Up 1, down 2, left 4, right 8.
+  int DragScrollDirection() const { return FDragScrollDir; }
+  int DragScrollInterval() const { return FDragScrollInterval; }
+  // The cell whose scroll bar the cell scroll bar operates.
+  void SetScrollBarCell(int ACol, int ARow) { FScrollCell = TGridCoord{ACol, ARow}; }
+  TScrollHintEvent OnScrollHint;
+  TDragScrollEvent OnDragScroll;
+
+  // The active cell's header look; every write repaints.
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(const bool& Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(const TColor& Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(const TColor& Value);
+  // On: follows the Office theme and hears of its changes.
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(const bool& Value);
+  // The own border of some looks.
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(const TColor& Value);
+  // Also the markup engine's highlight colours.
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(const TColor& Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(const TColor& Value);
+  // Repaint only while URLShow is on.
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(const TColor& Value);
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(const bool& Value);
+
+  // Selection looks and edit options.
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  // Kept within 0 .. 100.
+  void SetSelectionColorMixerFactor(const int& Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(const bool& Value);
+  // Whatever the value, switches on the selection rectangle and resizer,
+  // the smart clipboard and range selection with editing.
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(const bool& Value);
+
   // The look preset; a new grid starts with glXP without applying it.
+  // Writing another look sets its group of colours, scroll type and border.
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook Value);
+  // The identifier ("glXP") and the display text ("Windows XP") of a look;
+  // glCustom leaves Text as it is.
+  static void GetLookIdent(TGridLook ALook, std::string& Text);
+  static void GetLookName(TGridLook ALook, std::string& Text);
+  // Applies one of the colour presets and repaints.
+  virtual void SetStyle(TVyxStyle AStyle);
+  // SetStyle, remembering the preset; a preset other than tsCustom ends the
+  // overlay scroll bars.
+  void SetComponentStyle(TVyxStyle AStyle);
+  TVyxStyle ComponentStyle() const { return FComponentStyle; }
+  // A reduced scheme after the classic desktop themes (no repaint).
+  void SetTheme(TXPColorScheme Scheme);
+  TOfficeTheme LastOfficeTheme() const { return FOfficeTheme; }
   // Auto-sizes the columns after loading (not the control's own size).
   bool AutoSize() const { return FAutoSizeColumns; }
-  void SetAutoSize(bool Value) override { FAutoSizeColumns = Value; }
+  // Switched on outside loading, sizes the columns to their texts.
+  void SetAutoSize(bool Value) override;
   // Height trimmed to whole default rows by SetBounds.
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value);
@@ -1548,19 +1853,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void DrawRowSizingLine(int Y);
 
   // Looks the painter reads (each write repaints the grid).
-#define DIVUZEV_PAINT(Type, Name, Default) \
- public:                                   \
-  Type Name() const { return F##Name; }    \
-  void Set##Name(const Type& Value) {      \
-    if (F##Name == Value) return;          \
-    F##Name = Value;                       \
-    InvalidateGrid();                      \
-  }                                        \
-                                           \
- private:                                  \
-  Type F##Name = Default;
+#define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
-  DIVUZEV_PAINT(bool, URLFull, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
   DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
   DIVUZEV_PAINT(bool, SelectionRectangle, false)
@@ -1794,7 +2088,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetPrintColWidth(int ACol, int Value);
   int PrintColOffset(int ACol) const;
   void SetPrintColOffset(int ACol, int Value);
-  void RegisterNotifier(TGridChangeNotifier* Item);
 
   // ===== Balloons, version and small operations (grid/view/DivUzev_Balloon.cpp)
 
@@ -1829,8 +2122,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
   void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
   bool IsGrouping() const { return FIsGrouping; }
-  TGroupCalcEvent OnGroupCalc;
-  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
 
@@ -1950,6 +2241,197 @@ class TDedAdararAdoz : public TBaseGrid {
   bool SelectionPending() const { return FSelectionPending; }
   void SetSelectionPending(bool Value) { FSelectionPending = Value; }
 
+  // ===== Files, streams and stored settings (grid/io)
+  // Every exchange takes its cells through the export window (SaveStartCol
+  // .. SaveEndCol, SaveStartRow .. SaveEndRow), its texts through SaveCell and
+  // LoadCell, and reports through ExportNotification and OnFileProgress. A
+  // loader reads and checks all of its input before it changes the grid: a
+  // truncated, foreign or crafted file raises and leaves the grid as it was.
+
+  // The grid text file (DivUzev_TextFile.cpp): column widths and non-empty
+  // cells, ANSI or (Unicode) UTF-16 with a byte-order mark. Replaces the file.
+  void SaveToFile(const std::string& FileName, bool Unicode = false);
+  void LoadFromFile(const std::string& FileName);
+  // The number in a cell, 0 for an empty one; EDivUzevError "Error at
+  // position: p in Cell [c, r]." when it is not a number.
+  double CellToReal(int ACol, int ARow);
+
+  // The binary cell stream (DivUzev_BinStream.cpp): cells with their
+  // properties and graphics. Rect holds display columns Left..Right and rows
+  // Top..Bottom.
+  void SaveRectToBinStream(const TRect& Rect, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const std::string& FileName);
+  // Places the stream's first cell at Point (a whole-grid stream: its cells
+  // at their saved places shifted by Point).
+  void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream);
+  void LoadFromBinFile(const std::string& FileName);
+
+  // Column widths, order and visibility as one text (DivUzev_ColStates.cpp):
+  // "n#widths#order#flags". A text that is not such a state changes nothing.
+  std::string ColumnStatesToString();
+  void StringToColumnStates(const std::string& Value);
+
+  // The look file (DivUzev_LookFile.cpp): colours, fonts and looks as
+  // "key=value" lines.
+  void SaveVisualProps(const std::string& FileName);
+  void LoadVisualProps(const std::string& FileName);
+
+  // The print settings in one section of an INI file (DivUzev_PrintFile.cpp).
+  void SavePrintSettings(const std::string& Key, const std::string& Section);
+  void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
+  // Percentage of a long save or load, reported when it changes.
+  TGridProgressEvent OnFileProgress;
+  // ===== Sorting (DivUzev_Sort.cpp, DivUzev_SortCompare.cpp)
+  // Rows are display rows, columns real ones. A sort rearranges the shown
+  // rows between the fixed rows and the footer rows; rows hidden in the
+  // hidden-row store keep their places. A row takes along its cells (hidden
+  // columns included) with their properties, its height, its modified and
+  // disabled marks, the controls placed in it and, with disjunct row
+  // selection and Navigation.MoveRowOnSort, its selection mark. The sort
+  // decides the order on prepared copies of the compared cells and then
+  // moves the rows in one pass, so SortSwapRows is the single swap of
+  // SortLine and of callers of their own, not a step of QSort.
+
+  // Sets the sort column and direction and sorts.
+  void Sort(int Column, TSortDirection Direction);
+  // Sets the sort column and sorts when the grid has more than one row.
+  void SortByColumn(int Col);
+  // Sorts rows Left .. Right on Col (ties to the columns right of it with
+  // SortSettings.Full), or by the sort index list.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // Exchanges the two rows when ARow1 comes after ARow2 in the sort
+  // direction (ties to the next columns); true when it exchanged them.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  // The cross-reference of unsorted positions starts again: 0 .. RowCount-1.
+  void InitSortXRef();
+  // The row index position ARow had before the first sort (as a real row).
+  int SortedRowIndex(int ARow);
+  // The position of the row that had index ARow before the first sort.
+  int UnSortedRowIndex(int ARow);
+  std::string GetUnSortedCell(int ACol, int ARow);
+  void SetUnSortedCell(int ACol, int ARow, const std::string& Value);
+  // 1, 0 or -1: Row1 after, equal to or before Row2 in ascending order,
+  // by the column's sort style (blanks placed by IgnoreBlanks/BlankPos,
+  // which Descending turns around so they stay where BlankPos says).
+  int CompareCells(int ACol, int Row1, bool Descending, int Row2);
+  // On ACol, ties to the columns right of it with SortSettings.Full.
+  int CompareRows(int ACol, int Row1, int Row2);
+  // On the sort index list from entry Index.
+  int CompareRowsIndexed(int Index, int Row1, int Row2);
+  // +1 ascending, -1 descending: the direction of the last sort.
+  int SortDir() const { return FSortDir; }
+  // The row that was current when the sort began, followed through it.
+  int SortRow() const { return FSortRow; }
+  // Cell comparisons and row swaps of the sorts so far.
+  int Compares() const { return FCompares; }
+  int Swaps() const { return FSwaps; }
+  TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+
+  // ===== Calculations, numbering and sizing (DivUzev_Calc.cpp)
+  // A column range FromRow .. ToRow (-1 and -1: the normal rows) is read in
+  // display rows, or in real rows with the hidden ones when ToRow lies past
+  // the last row. A cell counts when its row counts (not a node or summary
+  // row of a grouped grid, not inside a merged area but at its base) and
+  // its text is a number; empty and other texts are skipped alike by every
+  // aggregate, so the average is the sum over the counted cells, the
+  // minimum and maximum start from the first counted cell, and no
+  // aggregate raises. Without counted cells they answer 0.
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  // The population standard deviation.
+  double ColumnStdDev(int ACol, int FromRow, int ToRow);
+  // Different shown texts, letter case ignored (an empty text counts).
+  double ColumnDistinct(int ACol, int FromRow, int ToRow);
+  double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+  double GroupCustomCalc(int ACol, int FromRow, int ToRow);
+  // Base cells of one row from FromCol to ToCol (real columns).
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+  // Writes 1, 2, 3 ... (with AutoNumberStart, AutoNumberOffset and
+  // AutoNumberDirection) down a column or across a row.
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  // Display column and row; Padding is added after the fit.
+  void AutoSizeCol(int ACol, int Padding = 0);
+  void AutoSizeRow(int ARow, int Padding = 0);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  // Scales the column widths so that they fill the control.
+  void AutoFitColumns(bool DoFixedCells);
+  // The client width (height) becomes the sum of the widths (heights).
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  // Lines lines of the row's font, plus Extra.
+  void SizeRowToLines(int ARow, int Lines, int Extra);
+  // Grows every column and row by x pixels; ZoomFactor stays in -10 .. 10.
+  void Zoom(int x);
+  void SetZoomFactor(int Value);
+
+  DIVUZEV_STORED(int, AutoNumberStart, 0)
+  DIVUZEV_STORED(int, AutoNumberOffset, 0)
+  // Numbers count down from the top.
+  DIVUZEV_STORED(bool, AutoNumberDirection, false)
+
+ public:
+  TColumnCalcEvent OnColumnCalc;
+  TGroupCalcEvent OnGroupCalc;
+
+  // ===== Footer, listeners and small services (DivUzev_Footer.cpp)
+
+  // Repaints the floating footer's panel.
+  void UpdateFooter();
+  // A write into the last row recalculates nothing by itself: the footer
+  // panel repaints.
+  void LastRowChanged() override;
+  void RegisterSelListener(ITDedAdararAdozSelect* AListener) { FSelListener = AListener; }
+  void UnRegisterSelListener(ITDedAdararAdozSelect*) { FSelListener = nullptr; }
+  ITDedAdararAdozSelect* SelListener() const { return FSelListener; }
+  // Registered notifiers hear of changed cells; a destroyed one drops out.
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+  const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
+  // Editing allowed (goEditing, RangeSelectAndEdit or EditDisable) and the
+  // base cell editable and not fixed by the per-cell queries.
+  bool IsEditable(int ACol, int ARow);
+  bool QueryPasswordCell(int ACol, int ARow);
+  // The cell under a screen point (-1, -1 outside the cells).
+  void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+  // Writing the selection repaints what shows the active cell and row.
+  void SetSelection(const TGridRect& Value);
+
+  TFloatingFooterCalcEvent OnFooterCalc;
+
+  // ===== Text extents (DivUzev_Extent.cpp)
+
+  // The room the text offset takes across and down a cell.
+  int GetXYOffsetWidth() const;
+  int GetXYOffsetHeight() const;
+  // Characters of the longest export-text line of a column.
+  int MaxColumnTextLength(int ACol);
+  // The most lines a shown cell of the row holds (1 without MultilineCells).
+  int MaxLinesInRow(int ARow);
+  // Moves ARect's Left and Top to where a text turned by Angle degrees
+  // starts, measured in the canvas font.
+  void RotatedTextRect(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign,
+                       const std::string& Text);
+  // A = |h cos a|, B = |w sin a|, C = |h sin a|, D = |w cos a|.
+  static void AlignRotatedText(TRect& R, TAlignment HAlign, TVAlignment VAlign, int A, int B, int C, int D,
+                               int Angle);
+
+
+ public:
   // ===== Structure edits (DivUzev_Structure.cpp). Rows are display rows
   // and columns real ones unless said otherwise. Every edit keeps the side
   // lists in step with the rows and columns it moves: hidden rows (by
@@ -2110,6 +2592,30 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* EditCtrl() const { return FEditCtrl; }
   TGridCombo* Combobox() const { return FEditCombo; }
   TGridCombo* UniCombo() const { return FEditCombo; }
+  // The other control editors (grid/view/DivUzev_EditKinds.cpp); the spin
+  // editor, the pickers and the rich edit are made on first use.
+  TGridCheckBox* EditCheck() const { return FEditCheck; }
+  TGridEditBtn* BtnEdit() const { return FEditBtn; }
+  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
+  TGridButton* Btn() const { return FGridButton; }
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  ZEveRozoDiva* InplaceRichEdit();
+  // Value given to the date-and-time editor when it opened.
+  TDateTime OriginalDateTime() const { return FOriginalDateTime; }
+  // Reads a date cell's text (OnCustomStrToDate first); false when it is
+  // empty or no date.
+  bool ReadCellDate(const std::string& Text, TDateTime& Value);
+  // The note under the editor that says why a value was refused, when the
+  // grid has one (InvalidEntryTitle, InvalidEntryText).
+  void ShowEntryNote();
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TEllipsClickEvent OnEllipsClick;
+  TCustomStrToDateEvent OnCustomStrToDate;
   // The framework's text editor, once it was made.
   ZIvoVorazirUded* NormalEdit() const;
   TGridTransEdit* FixedEditor() const { return FFixedEdit; }
@@ -2158,7 +2664,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void NotifySelectionListener(int ACol, int ARow);
   // Advancing after an edit (defaults until the keyboard topic lands).
   bool TabAdvance(bool Backward);
-  void EnterAdvance(int ACol, int ARow);
+  // Always: also without Navigation.AdvanceOnEnter.
+  void EnterAdvance(int ACol, int ARow, bool Always = false);
 
   // Validation and the old-cell record.
   const std::string& NewCellText() const { return FNewCellText; }
@@ -2473,6 +2980,10 @@ class TDedAdararAdoz : public TBaseGrid {
   void DestroyWnd() override;
   void Resize() override;
   void WMTimer(TMessage& Message) override;
+  // The fixed and active-cell fonts scale with the grid (grid/io).
+  void ChangeScale(int M, int D) override;
+  void WMHScroll(TMessage& Message) override;
+  void WMVScroll(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
 
@@ -2501,6 +3012,14 @@ class TDedAdararAdoz : public TBaseGrid {
 
   friend class ZIvoVorazirUded;
   friend class TGridCombo;
+  friend class TGridCheckBox;
+  friend class TGridSpin;
+  friend class TGridEditBtn;
+  friend class TGridUnitEditBtn;
+  friend class TGridButton;
+  friend class TGridDatePicker;
+  friend class TGridDateTimePicker;
+  friend class ZEveRozoDiva;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
 
@@ -2596,6 +3115,20 @@ class TDedAdararAdoz : public TBaseGrid {
   // ---- Selection helpers
   int RowFlagIndex(int DisplayRow) const;
 
+  // ---- Files and streams (grid/io)
+  void ApplyTextImage(gridio::TTextImage& Image, bool Progress);
+  // Hands the stream of the rectangle to Put in pieces.
+  void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
+  class TBinLoad;
+  friend class TBinLoad;
+  // Every cell empty, properties and graphics freed, hidden columns
+  // included (a whole-grid stream replaces everything).
+  void ClearAllCells();
+  // A new graphic in the cell's properties, replacing the cell's own.
+  TCellGraphic* NewCellGraphic(int ACol, int ARow);
+  // The node count from the column-0 node cells, after a stream load.
+  void RecountNodes();
+
   // ---- State
   bool FDesigning = false;
   bool FGridLoaded = false;
@@ -2621,6 +3154,36 @@ class TDedAdararAdoz : public TBaseGrid {
   int FMinFixedCols = 0;
   TCursor FLoadedCursor = crDefault;
   TOfficeTheme FOfficeTheme = otUnknown;
+  TVyxStyle FComponentStyle = tsWindowsXP;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  TColor FScrollColor = clNone;
+  bool FScrollProportional = false;
+  TScrollType FScrollType = ssNormal;
+  int FScrollWidth = 17;
+  bool FFlatInit = false;
+  TScrollControl* FScrollControls[2] = {nullptr, nullptr};
+  THintWindow* FScrollHintWnd = nullptr;
+  bool FScrollHintShown = false;
+  bool FDragScrollRunning = false;
+  int FDragScrollDir = 0;
+  int FDragScrollInterval = 0;
+  TGridCoord FScrollCell{-1, -1};
+  void ShowScrollHint(const std::string& Text);
+  void HideScrollHint();
+  void StartDragScroll(int Interval);
+  void StopDragScroll();
+  int FSelectionColorMixerFactor = 50;
+  bool FActiveCellShow = false;
+  TColor FActiveCellColor = clGray;
+  TColor FActiveCellColorTo = clNone;
+  bool FAutoThemeAdapt = false;
+  TColor FBorderColor = clGray;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  TColor FURLColor = static_cast<TColor>(0xFF0000);
+  bool FURLFull = false;
+  bool FShowSelection = true;
+  bool FSpreadSheet = false;
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;
@@ -2703,7 +3266,6 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FFindBusy = false;
   int FPrintColWidth[512] = {};
   int FPrintColOffset[512] = {};
-  std::vector<TGridChangeNotifier*> FNotifiers;
 
   // Selection sets.
   std::vector<uint8_t> FRowSelect;
@@ -2762,6 +3324,54 @@ class TDedAdararAdoz : public TBaseGrid {
   TScrollBar* FCellScrollBars[2] = {nullptr, nullptr};
   TDedAdararAdozCheck* FCellChecker = nullptr;
 
+  // ---- Sorting
+  friend class TSortRun;
+  // Moves the rows First .. First + Order.size() - 1 so that the row at
+  // Order[k] comes to First + k, with all a row carries; with SortCol >= 0
+  // (SingleColumn) only that column's cells move.
+  void ApplyRowOrder(int First, const std::vector<int>& Order, int SortCol);
+  // One sort of the normal rows, by a column or by the index list.
+  void SortNormalRows(bool Indexed);
+  void SortGroups(bool Indexed);
+  // What ssImages and ssCheckBox compare.
+  int SortImageIndex(int ACol, int ARow);
+  bool SortCheckState(int ACol, int ARow);
+  int FSortDir = 1;
+  int FSortRow = -1;
+  int FCompares = 0;
+  int FSwaps = 0;
+
+  // ---- Calculations and sizing
+  struct TColumnRange;
+  // Real: 1 real rows, 0 display rows, -1 as ToRow says.
+  TColumnRange ReadColumnRange(int ACol, int FromRow, int ToRow, int Real);
+  double ColumnAggregate(int ACol, int FromRow, int ToRow, int Kind, int Real);
+  double DistinctCount(int ACol, int FromRow, int ToRow, int Real);
+  void DoAutoSizeCol(int ACol, bool GrowOnly);
+  void DoAutoSizeRow(int ARow, bool GrowOnly, int Padding);
+  // Width and height of a cell's text in its font (the measuring of the
+  // painter once it is there).
+  TSize MeasureCellText(int ACol, int DisplCol, int ARow);
+  // Applies the cell's font (grid, fixed or its own) to the canvas; the
+  // canvas keeps its font while the next cell's is the same.
+  void SetCanvasCellFont(int ACol, int ARow, bool Zoomed);
+  // The canvas's "gh" height, kept while its font stays.
+  int CanvasLineHeight();
+  std::unique_ptr<TFont> FMeasureFont;
+  std::unique_ptr<TBrush> FMeasureBrush;
+  int FMeasureLineHeight = -1;
+
+  // ---- Footer and listeners
+  // Footer calculation over real rows when hidden rows count.
+  double FooterValue(int ACol, TColumnCalcType Kind, int FromRow, int ToRow, bool RealRows);
+
+ protected:
+  // Typed characters reach the grid also while it does not edit.
+  void WMGetDlgCode(TMessage& Message) override;
+
+ private:
+  ITDedAdararAdozSelect* FSelListener = nullptr;
+  std::vector<TGridChangeNotifier*> FNotifiers;
   // ---- Painting (grid/view)
  public:
   struct TCellPaint;
@@ -2865,6 +3475,26 @@ class TDedAdararAdoz : public TBaseGrid {
   TEditLink* FEditLink = nullptr;
   TWinControl* FEditCtrl = nullptr;
   TGridCombo* FEditCombo = nullptr;
+  TGridCheckBox* FEditCheck = nullptr;
+  TGridSpin* FEditSpin = nullptr;
+  TGridEditBtn* FEditBtn = nullptr;
+  TGridUnitEditBtn* FUnitEditBtn = nullptr;
+  TGridButton* FGridButton = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateTimePicker = nullptr;
+  ZEveRozoDiva* FInplaceRichEdit = nullptr;
+  // The control editors' own parts of the editor switch.
+  void CreateKindEditors();
+  void FreeKindEditors();
+  // The date cell's text did not read as a date when its picker opened.
+  bool FDateUnread = false;
+  // The text a spin editor was given as it opened.
+  std::string FKindShownText;
+  // Spin limits and step from the column (set only by a column grid).
+  bool FColumnSpinSet = false;
+  int FColumnSpinMin = 0;
+  int FColumnSpinMax = 100;
+  int FColumnSpinStep = 1;
   bool FShowEditProcess = false;
   bool FNoEditChange = false;
   double FOriginalDateTime = 0;

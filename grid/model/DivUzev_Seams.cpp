@@ -8,46 +8,15 @@
 #include "grid/model/DivUzev.h"
 
 // ---------------------------------------------------------------------------
-// Footers and calculations
-
-void TDedAdararAdoz::DoCalcFooter(int) {}
-void TDedAdararAdoz::CalcFooter(int ACol) { DoCalcFooter(ACol); }
-
-// ---------------------------------------------------------------------------
-// Sorting
-
-void TDedAdararAdoz::SortSwapRows(int, int) {}
-void TDedAdararAdoz::QSort() {}
-void TDedAdararAdoz::QSortIndexed() {}
-void TDedAdararAdoz::QSortGroup() {}
-void TDedAdararAdoz::QSortGroupIndexed() {}
-void TDedAdararAdoz::QUnSort() {}
-
-// ---------------------------------------------------------------------------
 // Editing
 
 void TDedAdararAdoz::KeyEditHook() {}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
-  FControlLook->SetDropDownCount(DropDownCount);
-}
-
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
-void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) { S = Text; }
 void TDedAdararAdoz::InplaceKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::InplaceWMKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditing); }
-
-// ---------------------------------------------------------------------------
-// Editor controls of later topics: until a kind's control comes, its cells
-// are edited as plain text (the editor switch asks HasKindEditControl).
-
-bool TDedAdararAdoz::HasKindEditControl(TEditorType) { return false; }
-TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType, int, int, const TRect&, TColor, TFont*) {
-  return nullptr;
-}
-void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
 
 // ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
@@ -61,11 +30,6 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::SaveColSizes() {}
-void TDedAdararAdoz::LoadColSizes() {}
-void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
-void TDedAdararAdoz::SaveColPositions() {}
-void TDedAdararAdoz::LoadColPositions() {}
 
 void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
   TCustomGrid::MoveColumn(FromIndex, ToIndex);
@@ -93,8 +57,6 @@ void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
-void TDedAdararAdoz::SaveToStream(TStream*) {}
-void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
 // ---------------------------------------------------------------------------
 // Keyboard, mouse and focus
@@ -130,8 +92,8 @@ bool TDedAdararAdoz::TabAdvance(bool Backward) {
   return true;
 }
 
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
-  if (!FNavigation->AdvanceOnEnter()) return;
+void TDedAdararAdoz::EnterAdvance(int ACol, int ARow, bool Always) {
+  if (!Always && !FNavigation->AdvanceOnEnter()) return;
   int c = ACol, r = ARow;
   if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
     if (++c >= ColCount()) {
@@ -152,13 +114,5 @@ void TDedAdararAdoz::MoveFocusWindow() {}
 void TDedAdararAdoz::PaintDesignHelper() {}
 void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
-void TDedAdararAdoz::UpdateScrollBarAlways(bool) {}
-void TDedAdararAdoz::UpdateHScrollProportional() {}
-void TDedAdararAdoz::UpdateVScrollProportional() {}
-void TDedAdararAdoz::UpdateFlatScrollBars() {}
-void TDedAdararAdoz::InitFlatScrollBars() {}
-void TDedAdararAdoz::CreateScrollControls() {}
-void TDedAdararAdoz::FreeScrollControls() {}
 void TDedAdararAdoz::RepaintBorder() {}
-void TDedAdararAdoz::FollowOfficeTheme() {}
 
