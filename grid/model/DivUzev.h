@@ -324,7 +324,6 @@ using TFilterCheckEvent =
 using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
 using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
-using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // Search options, bit i = option i.
 enum TFindOption {
@@ -2169,6 +2168,24 @@ class TDedAdararAdoz : public TBaseGrid {
   int PrintColOffset(int ACol) const;
   void SetPrintColOffset(int ACol, int Value);
 
+  // ===== Balloons, version and small operations (grid/view/DivUzev_Balloon.cpp)
+
+  // The grid follows its form's size changes.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  // The balloon tool tip while balloons are set up; none otherwise.
+  struct TBalloonTip {
+    int Alpha = 255;
+    int InitialDelay = -1, ReshowDelay = -1, AutoHideDelay = -1;
+    std::string Title;
+  };
+  const TBalloonTip* BalloonTip() const { return FBalloonTip.get(); }
+  // A column dragged in from a list box, for the drop handling.
+  void OleColumnDragStart(int ACol, int AIndex, TObject* AList);
+  int OleDragCol() const { return FOleDragCol; }
+  int OleDragIndex() const { return FOleDragIndex; }
+  TObject* OleDragList() const { return FOleDragList; }
+
   // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
 
   // Methods 1..8: sum, average, minimum, maximum, count, custom, distinct,
@@ -3251,6 +3268,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void TakeRowsOut(int FromRow, int ToRow, bool Append);
   // Puts store entries back at their real rows and drops them from the store.
   void BringBackRows(std::vector<TGridItem*>& Entries);
+  void MergeRowsBack(const std::vector<TGridItem*>& Entries);
+  void BringBackRuns(const std::vector<TGridItem*>& Entries);
   // Level -1: every level.
   void UnHideRowsOfLevel(int FromRow, int ToRow, int Level);
   // Tree nodes: the real row after a node's last row, levels of a real
@@ -3460,6 +3479,11 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FFilterActive = false;
   int FFilterFixedRows = -1;
   std::string FLastFilter;
+  bool FSizeWithForm = false;
+  std::unique_ptr<TBalloonTip> FBalloonTip;
+  int FOleDragCol = -1;
+  int FOleDragIndex = -1;
+  TObject* FOleDragList = nullptr;
   int FGroupWidth = 0;
   std::string FGroupCaption;
   std::string FGroupFooter;
@@ -3475,7 +3499,6 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FFindBusy = false;
   int FPrintColWidth[512] = {};
   int FPrintColOffset[512] = {};
-  std::vector<TGridChangeNotifier*> FNotifiers;
 
   // Selection sets.
   std::vector<uint8_t> FRowSelect;

@@ -590,8 +590,24 @@ TCustomForm* TDedAdararAdoz::FindParentForm(TControl* AControl) {
 }
 
 void TDedAdararAdoz::OwnerFormResize(TObject* Sender) {
-  if (FSavedFormResize) FSavedFormResize(Sender);
-  // Scaling with the form comes with the size-with-form setting.
+  if (FDesigning || ComponentState().Contains(csDestroying)) return;
+  if (auto* form = dynamic_cast<TCustomForm*>(Sender); form != nullptr && FSizeWithForm) {
+    const int w = form->Width() + Width() - FFormWidth;
+    const int h = form->Height() + Height() - FFormHeight;
+    // A change that would leave the grid no size is not followed.
+    if (w > 0 && h > 0) {
+      SetBounds(Left(), Top(), w, h);
+      FFormWidth = form->Width();
+      FFormHeight = form->Height();
+    }
+  }
+  if (FSavedFormResize) {
+    try {
+      FSavedFormResize(Sender);
+    } catch (...) {
+      // The form's own handler must not stop the grid following it.
+    }
+  }
 }
 
 // ---------------------------------------------------------------------------

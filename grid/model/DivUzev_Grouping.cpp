@@ -79,6 +79,10 @@ void TDedAdararAdoz::Group(int ColIndex) {
     FGroupWidth = AllColWidths(ColIndex);
     FGroupCaption = FixedRows() > 0 ? GetGridCell(ColIndex, 0) : std::string();
     FGroupFooter = FFixedFooters > 0 ? GetGridCell(ColIndex, RowCount() - 1) : std::string();
+    if (FSortSettings->AutoSortForGrouping()) {
+      FSortSettings->SetColumn(ColIndex);
+      QSort();
+    }
 
     // The groups' data rows, top-down.
     std::vector<std::pair<int, int>> groups;

@@ -315,6 +315,89 @@ void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
 void TDedAdararAdoz::BringBackRows(std::vector<TGridItem*>& Entries) {
   std::stable_sort(Entries.begin(), Entries.end(),
                    [](const TGridItem* a, const TGridItem* b) { return a->Idx() < b->Idx(); });
+  size_t runs = 0;
+  for (size_t k = 0; k < Entries.size(); ++k)
+    if (k == 0 || Entries[k]->Idx() != Entries[k - 1]->Idx() + 1) ++runs;
+  // Many scattered rows (a filter level) go back in one pass over the grid.
+  if (runs > 8) {
+    MergeRowsBack(Entries);
+  } else {
+    BringBackRuns(Entries);
+  }
+  std::vector<TGridItem*> gone(Entries);
+  std::sort(gone.begin(), gone.end());
+  FGridItems->DeleteWhere([&](TCollectionItem* I) {
+    return std::binary_search(gone.begin(), gone.end(), static_cast<TGridItem*>(I));
+  });
+  CellControlsUpdate(false);
+}
+
+void TDedAdararAdoz::MergeRowsBack(const std::vector<TGridItem*>& Entries) {
+  // Where each entry lands: its real row less the hidden rows that stay
+  // above it (entries before it in the list come back too).
+  const size_t n = Entries.size();
+  std::vector<int> target(n);
+  for (size_t i = 0; i < n; ++i)
+    target[i] = Entries[i]->Idx() - (FGridItems->CountBelow(Entries[i]->Idx()) - static_cast<int>(i));
+  const int old = RowCount();
+  const int total = old + static_cast<int>(n);
+  {
+    TCountChange change(FCountChange);
+    TBaseGrid::InsertRowRange(old, static_cast<int>(n));
+  }
+  FMaxRowCount = std::max(FMaxRowCount, RowCount());
+  // From the bottom up, every shown row moves down past the entries that
+  // land above it.
+  int e = static_cast<int>(n) - 1;
+  int src = old - 1;
+  for (int dst = total - 1; dst >= 0; --dst) {
+    if (e >= 0 && target[static_cast<size_t>(e)] == dst) {
+      RestoreRowFrom(Entries[static_cast<size_t>(e)], dst);
+      --e;
+    } else {
+      if (src != dst && src >= 0) CopyRow(src, dst);
+      --src;
+    }
+  }
+  // The marks kept by display row open up at the same places.
+  auto openList = [&](TIntList* List) {
+    if (List->Count() == 0) return;
+    std::vector<int> all;
+    all.reserve(static_cast<size_t>(List->Count()) + n);
+    size_t k = 0;
+    int from = 0;
+    for (int d = 0; d < total && (from < List->Count() || k < n); ++d) {
+      if (k < n && target[k] == d) {
+        all.push_back(0);
+        ++k;
+      } else if (from < List->Count()) {
+        all.push_back(List->Items(from++));
+      }
+    }
+    List->Clear();
+    for (int v : all) List->Add(v);
+  };
+  openList(FModifiedRows.get());
+  openList(FDisabledRows.get());
+  if (!FMouseActions->RowSelectPersistent() && !FRowSelect.empty()) {
+    std::vector<uint8_t> all;
+    size_t k = 0, from = 0;
+    for (int d = 0; d < total && (from < FRowSelect.size() || k < n); ++d) {
+      if (k < n && target[k] == d) {
+        all.push_back(0);
+        ++k;
+      } else if (from < FRowSelect.size()) {
+        all.push_back(FRowSelect[from++]);
+      }
+    }
+    FRowSelect.swap(all);
+    RebuildSelectedRowList();
+  }
+  RowCountChanged();
+  CellsChanged(TRect(0, 0, ColCount() - 1, RowCount()));
+}
+
+void TDedAdararAdoz::BringBackRuns(const std::vector<TGridItem*>& Entries) {
   // Runs of consecutive rows go back in one insertion each, at the place
   // the rows shown before them leave for them. Entries already restored
   // still sit in the store until the end, so they are taken off the count.
@@ -329,12 +412,6 @@ void TDedAdararAdoz::BringBackRows(std::vector<TGridItem*>& Entries) {
     for (size_t e = i; e < j; ++e) RestoreRowFrom(Entries[e], target + static_cast<int>(e - i));
     i = j;
   }
-  std::vector<TGridItem*> gone(Entries);
-  std::sort(gone.begin(), gone.end());
-  FGridItems->DeleteWhere([&](TCollectionItem* I) {
-    return std::binary_search(gone.begin(), gone.end(), static_cast<TGridItem*>(I));
-  });
-  CellControlsUpdate(false);
 }
 
 void TDedAdararAdoz::UnHideRows(int FromRow, int ToRow) {

@@ -61,9 +61,5 @@ void TDedAdararAdoz::MoveFocusWindow() {}
 void TDedAdararAdoz::PaintDesignHelper() {}
 void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
-void TDedAdararAdoz::BalloonInit() {}
-void TDedAdararAdoz::BalloonDone() {}
 void TDedAdararAdoz::RepaintBorder() {}
 
-uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
-std::string TDedAdararAdoz::GetVersionString() const { return Version(); }

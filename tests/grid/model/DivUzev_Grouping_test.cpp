@@ -80,6 +80,7 @@ TEST(DivUzevGrouping, GroupingGathersRowsUnderHeadersAndUngroupingRestoresThem) 
 TEST(DivUzevGrouping, GroupColumnWritesAndRegrouping) {
   TDedAdararAdoz g(nullptr);
   Fill(g, {"A", "B", "A"});
+  g.SortSettings()->SetAutoSortForGrouping(false);
   const auto before = Rows(g);
   g.SetGroupColumn(0);
   EXPECT_EQ(g.GroupColumn(), -1) << "0 does nothing";
@@ -93,6 +94,13 @@ TEST(DivUzevGrouping, GroupColumnWritesAndRegrouping) {
   EXPECT_EQ(g.NodeCount(), 3);
   g.SetGroupColumn(-1);
   EXPECT_EQ(Rows(g), before);
+}
+
+TEST(DivUzevGrouping, GroupingSortsFirstWhenAsked) {
+  TDedAdararAdoz g(nullptr);
+  Fill(g, {"B", "A", "B"});
+  g.Group(2);
+  EXPECT_EQ(Shape(g), (std::vector<std::string>{"[A]", "n2", "[B]", "n1", "n3", ""}));
 }
 
 TEST(DivUzevGrouping, MergedHeadersSpanTheRow) {

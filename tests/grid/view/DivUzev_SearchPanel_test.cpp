@@ -1,0 +1,136 @@
+// The search panel driven through its window: the buttons follow the find
+// edit, Return and Ctrl+Return search forward and back, a miss turns the
+// edit red, the layout follows the footer's switches, closing hides it; and
+// balloons, the version and following the form's size.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/controls/CheckBox.h"
+#include "framework/controls/Forms.h"
+#include "grid/base/gridcheck.h"
+#include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevSearchPanel.h"
+#include "tests/support/Input.h"
+
+namespace {
+
+struct TPanelFixture {
+  TForm form{nullptr};
+  TDedAdararAdoz* g;
+  TSearchPanel* p;
+  TPanelFixture() {
+    form.SetBounds(0, 0, 640, 300);
+    g = new TDedAdararAdoz(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 600, 260);
+    g->SetColCount(3);
+    g->SetRowCount(6);
+    for (int r = 1; r < 6; ++r) g->SetCellEx(1, r, "item" + std::to_string(r));
+    g->SearchFooter()->SetVisible(true);
+    p = g->SearchPanel();
+    testinput::ShowForm(&form);
+  }
+  void Type(const std::string& Text) {
+    p->EditControl()->SetFocus();
+    testinput::TypeText(Text);
+    testinput::Pump();
+  }
+};
+
+}  // namespace
+
+TEST(DivUzevSearchPanel, ButtonsFollowTheEditAndReturnKeysSearch) {
+  TPanelFixture f;
+  ASSERT_EQ(f.p->Height(), 32);
+  EXPECT_FALSE(f.p->ForwardButton()->Enabled());
+  EXPECT_FALSE(f.p->HiliteButton()->Enabled());
+  int back = 0;
+  f.p->OnBackwardClick = [&](TObject*) { ++back; };
+  // Ctrl+Return asks for the previous hit even while that button is off.
+  f.p->EditControl()->SetFocus();
+  testinput::PressKey(VK_RETURN, TShiftState{ssCtrl});
+  EXPECT_EQ(back, 1);
+  f.p->OnBackwardClick = [&](TObject* S) { f.g->SearchBackward(S); };
+
+  f.Type("item3");
+  EXPECT_TRUE(f.p->ForwardButton()->Enabled());
+  EXPECT_TRUE(f.p->BackwardButton()->Enabled());
+  EXPECT_TRUE(f.p->HiliteButton()->Enabled());
+  EXPECT_EQ(f.g->Row(), 3) << "typing searches as it goes";
+  EXPECT_EQ(f.p->EditControl()->Color(), clWindow);
+
+  f.Type("x");
+  EXPECT_EQ(f.p->EditControl()->Color(), clRed) << "no hit";
+  f.p->EditControl()->SetText("");
+  testinput::Pump();
+  EXPECT_FALSE(f.p->ForwardButton()->Enabled());
+  EXPECT_EQ(f.p->EditControl()->Color(), clWindow);
+
+  f.p->EditControl()->SetText("item");
+  f.g->SetSearchCell(TPoint(-1, -1));
+  f.p->EditControl()->SetFocus();
+  testinput::PressKey(VK_RETURN);
+  EXPECT_EQ(f.g->Row(), 1);
+  testinput::PressKey(VK_RETURN);
+  EXPECT_EQ(f.g->Row(), 2);
+  testinput::PressKey(VK_RETURN, TShiftState{ssCtrl});
+  EXPECT_EQ(f.g->Row(), 1);
+  EXPECT_EQ(f.p->EditControl()->Text(), "item") << "Return is never typed";
+}
+
+TEST(DivUzevSearchPanel, HighlightButtonAndClose) {
+  TPanelFixture f;
+  f.p->EditControl()->SetText("tem2");
+  f.p->HiliteButton()->SetDown(true);
+  f.g->SearchHighlight(f.p);
+  EXPECT_EQ(f.g->GetCellEx(1, 2), "i<hi>tem2</hi>");
+  f.p->HiliteButton()->SetDown(false);
+  f.g->SearchHighlight(f.p);
+  EXPECT_EQ(f.g->GetCellEx(1, 2), "item2");
+  bool closed = false;
+  f.g->OnSearchFooterClose = [&](TObject*) { closed = true; };
+  f.g->SearchFooterClose(f.p);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(f.g->SearchFooter()->Visible());
+  EXPECT_EQ(f.p->Height(), 0);
+}
+
+TEST(DivUzevSearchPanel, LayoutFollowsTheFootersSwitches) {
+  TPanelFixture f;
+  EXPECT_EQ(f.p->MatchCase()->Left(), 425);
+  EXPECT_EQ(f.p->ForwardButton()->Left(), 140);
+  EXPECT_EQ(f.p->EditControl()->Left(), 25);
+  f.g->SearchFooter()->SetShowHighLight(false);
+  EXPECT_EQ(f.p->MatchCase()->Left(), 330);
+  f.g->SearchFooter()->SetFindNextCaption("Next");
+  EXPECT_EQ(f.p->ForwardButton()->Caption(), "Next");
+}
+
+TEST(DivUzevBalloon, BalloonsVersionAndTheFormsSize) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 500, 400);
+  auto* g = new TDedAdararAdoz(&form);
+  g->SetParent(&form);
+  g->SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(g->BalloonTip(), nullptr);
+  g->Balloon()->SetTransparency(64);
+  g->Balloon()->SetEnable(true);
+  const auto* tip = g->BalloonTip();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(tip->Alpha, 191);
+  g->Balloon()->SetEnable(true);
+  EXPECT_EQ(g->BalloonTip(), tip) << "one tool tip";
+  g->Balloon()->SetEnable(false);
+  EXPECT_EQ(g->BalloonTip(), nullptr);
+
+  EXPECT_EQ(g->GetVersionNr(), 0x06020103u);
+  EXPECT_EQ(g->GetVersionString(), "6.2.1.3 Sep, 2012");
+
+  g->SetSizeWithForm(true);
+  form.SetBounds(0, 0, 490, 395);
+  EXPECT_EQ(g->Width(), 290);
+  EXPECT_EQ(g->Height(), 195);
+  form.SetBounds(0, 0, 190, 395);  // would leave the grid no width
+  EXPECT_EQ(g->Width(), 290);
+}
