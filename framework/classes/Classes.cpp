@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <typeindex>
 #include <typeinfo>
+#include <unordered_map>
 
 namespace {
 bool SameTextAscii(const std::string& a, const std::string& b) {
@@ -20,16 +23,28 @@ bool SameTextAscii(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-std::string TObject::ClassName() const {
-  const char* mangled = typeid(*this).name();
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> demangled(
-      abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-  std::string name = status == 0 && demangled ? demangled.get() : mangled;
-  // Drop a namespace prefix: the platform reports the bare class name.
-  auto pos = name.rfind("::");
-  return pos == std::string::npos ? name : name.substr(pos + 2);
+const std::string& ClassNameOf(const std::type_info& Type) {
+  // Demangling costs thousands of instructions and layouts ask for class
+  // names of every control many times over: each type is demangled once.
+  static std::mutex lock;
+  static std::unordered_map<std::type_index, std::string> names;
+  std::lock_guard<std::mutex> guard(lock);
+  auto [it, added] = names.try_emplace(std::type_index(Type));
+  if (added) {
+    const char* mangled = Type.name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                     std::free);
+    std::string name = status == 0 && demangled ? demangled.get() : mangled;
+    // Drop a namespace prefix: the platform reports the bare class name.
+    auto pos = name.rfind("::");
+    it->second = pos == std::string::npos ? name : name.substr(pos + 2);
+  }
+  // Elements of an unordered_map stay where they are when it grows.
+  return it->second;
 }
+
+std::string TObject::ClassName() const { return ClassNameOf(typeid(*this)); }
 
 void TPersistent::Assign(TPersistent* Source) {
   if (Source != nullptr) {
@@ -49,7 +64,8 @@ bool IsValidIdent(const std::string& Name) {
   if (Name.empty()) return false;
   auto alpha = [](unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
   if (!alpha(Name[0])) return false;
-  return std::all_of(Name.begin() + 1, Name.end(), [&](unsigned char c) { return alpha(c) || (c >= '0' && c <= '9'); });
+  return std::all_of(Name.begin() + 1, Name.end(),
+                     [&](unsigned char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
 
 TComponent::TComponent(TComponent* AOwner) {
@@ -159,7 +175,9 @@ void TComponent::FreeNotification(TComponent* AComponent) {
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   if (AComponent == nullptr) return;
-  auto drop = [](std::vector<TComponent*>& v, TComponent* c) { v.erase(std::remove(v.begin(), v.end(), c), v.end()); };
+  auto drop = [](std::vector<TComponent*>& v, TComponent* c) {
+    v.erase(std::remove(v.begin(), v.end(), c), v.end());
+  };
   drop(freeNotifies_, AComponent);
   drop(AComponent->freeNotifies_, this);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/rtl/Set.h"
@@ -24,6 +25,10 @@ class TObject {
   // from the C++ type, which carries the same name.
   virtual std::string ClassName() const;
 };
+
+// The C++ name of a type as ClassName reports it: demangled, without its
+// namespaces.
+const std::string& ClassNameOf(const std::type_info& Type);
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
@@ -89,8 +94,11 @@ class TComponent : public TPersistent {
 
   // Runs after a stored layout has been applied to the component.
   virtual void Loaded();
-  // Called by the stream reader around reading this component.
+  // Called by the layout reader before it reads this component's properties
+  // and children, and once they are read and its class's AfterReading step
+  // has run (or the read failed and is rolled back).
   virtual void BeginLoading() { SetComponentStateFlag(csLoading, true); }
+  virtual void EndReading() {}
 
  protected:
   // Tells this component that AComponent was inserted into or removed from

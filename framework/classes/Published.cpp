@@ -1,7 +1,5 @@
 #include "framework/classes/Published.h"
 
-#include <cxxabi.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -134,14 +132,7 @@ const TIntegerIdents* FindIntegerIdents(const std::string& TypeName) {
   return it == m.end() ? nullptr : &it->second;
 }
 
-std::string DemangledClassName(const std::type_info& Type) {
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> d(abi::__cxa_demangle(Type.name(), nullptr, nullptr, &status),
-                                           std::free);
-  std::string name = status == 0 && d ? d.get() : Type.name();
-  auto pos = name.rfind("::");
-  return pos == std::string::npos ? name : name.substr(pos + 2);
-}
+std::string DemangledClassName(const std::type_info& Type) { return ClassNameOf(Type); }
 
 void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class) {
   Registry& r = Reg();

@@ -1148,6 +1148,20 @@ void TWinControl::EnableAlign() {
 
 void TWinControl::Realign() { AlignControl(nullptr); }
 
+void TWinControl::BeginLoading() {
+  TControl::BeginLoading();
+  if (alignHeldForReading_) return;
+  alignHeldForReading_ = true;
+  DisableAlign();
+}
+
+void TWinControl::EndReading() {
+  TControl::EndReading();
+  if (!alignHeldForReading_) return;
+  alignHeldForReading_ = false;
+  EnableAlign();
+}
+
 void TWinControl::AlignControl(TControl* AControl) {
   if (ComponentState().Contains(csDestroying)) return;
   if (alignLevel_ != 0) {
@@ -1205,12 +1219,23 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
         return false;
     }
   };
+  // The client size anchored children follow, asked once per pass (it
+  // costs a look at the window styles) and again only if our size changed.
+  TPoint clientSize;
+  TPoint clientSizeFor(-1, -1);
+  auto parentSize = [&] {
+    if (clientSizeFor != TPoint(Width(), Height())) {
+      TRect pc = GetClientRect();
+      clientSize = TPoint(pc.Right, pc.Bottom);
+      clientSizeFor = TPoint(Width(), Height());
+    }
+    return clientSize;
+  };
   auto doPosition = [&](TControl* c, TAlign a) {
     if (a == alNone || c->Anchors() != anchorAlign(a)) {
       if (c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0) {
         int nl = c->Left(), nt = c->Top(), nw = c->Width(), nh = c->Height();
-        TRect pc = GetClientRect();
-        TPoint ps(pc.Right, pc.Bottom);
+        TPoint ps = parentSize();
         TAnchors an = c->Anchors();
         if (an.Contains(akRight)) {
           if (an.Contains(akLeft))
@@ -1294,13 +1319,21 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
       }
     }
   };
+  std::vector<TControl*> list;
   auto doAlign = [&](TAlign a) {
-    std::vector<TControl*> list;
+    list.clear();
     if (AControl != nullptr && AControl->Parent() == this && (a == alNone || AControl->Visible()) &&
         AControl->Align() == a)
       list.push_back(AControl);
+    // Only the sides order their controls; the others keep the z-order, and
+    // an unaligned control moves only when its anchors follow our size.
+    const bool ordered = a == alTop || a == alBottom || a == alLeft || a == alRight;
     for (TControl* c : controls_) {
       if (c->Align() != a || (a != alNone && !c->Visible()) || c == AControl) continue;
+      if (!ordered) {
+        if (a != alNone || (c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0)) list.push_back(c);
+        continue;
+      }
       size_t j = 0;
       while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
       list.insert(list.begin() + static_cast<long>(j), c);

@@ -489,6 +489,11 @@ class TWinControl : public TControl {
   void EnableAlign();
   void Realign();
   bool AlignDisabled() const { return alignLevel_ > 0; }
+  // While a layout reads this control and its children, their every bounds
+  // change would align all the children again: alignment waits for the end
+  // of the read and runs once.
+  void BeginLoading() override;
+  void EndReading() override;
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int Value);
 
@@ -668,6 +673,7 @@ class TWinControl : public TControl {
   bool tabStop_ = false;
   int alignLevel_ = 0;
   bool alignPending_ = false;
+  bool alignHeldForReading_ = false;
   int borderWidth_ = 0;
   bool showing_ = false;
   bool doubleBuffered_ = false;
