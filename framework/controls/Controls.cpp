@@ -1441,7 +1441,7 @@ void TWinControl::CreateHandle() {
 
 void TWinControl::CreateParams(TCreateParams& Params) {
   Params = TCreateParams();
-  Params.Caption = Text();
+  if (!stylesOnly_) Params.Caption = Text();
   Params.Style = WS_CHILD | WS_CLIPSIBLINGS;
   if (Parent() == nullptr) Params.Style = WS_POPUP;
   if (controlStyle_.Contains(csAcceptsControls)) Params.Style |= WS_CLIPCHILDREN;
@@ -1453,7 +1453,22 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   Params.Height = Height();
   Params.WndParent = Parent() != nullptr && Parent()->HandleAllocated() ? Parent()->handle_ : 0;
   Params.WindowClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  Params.WinClassName = ClassName();
+  if (!stylesOnly_) Params.WinClassName = ClassName();
+}
+
+TCreateParams TWinControl::StyleParams() const {
+  auto* self = const_cast<TWinControl*>(this);
+  TCreateParams p;
+  const bool outer = stylesOnly_;
+  self->stylesOnly_ = true;
+  try {
+    self->CreateParams(p);
+  } catch (...) {
+    self->stylesOnly_ = outer;
+    throw;
+  }
+  self->stylesOnly_ = outer;
+  return p;
 }
 
 void TWinControl::ApplyBorderStyle(TCreateParams& Params, TBorderStyle Style) const {
@@ -1478,9 +1493,7 @@ TRect TWinControl::ComputeNonClientInsets(const TCreateParams& Params) const {
 
 TRect TWinControl::NonClientInsets() const {
   if (handle_ != 0) return ncInsets_;
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
-  return ComputeNonClientInsets(p);
+  return ComputeNonClientInsets(StyleParams());
 }
 
 TPoint TWinControl::PeerToClient(const TPoint& P) const {
@@ -1620,16 +1633,12 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 uint32_t TWinControl::WindowStyle() const {
   if (handle_ != 0) return style_;
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
-  return p.Style;
+  return StyleParams().Style;
 }
 
 uint32_t TWinControl::WindowExStyle() const {
   if (handle_ != 0) return exStyle_;
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
-  return p.ExStyle;
+  return StyleParams().ExStyle;
 }
 
 void TWinControl::SetWindowStyles(uint32_t Style, uint32_t ExStyle) {

@@ -706,9 +706,15 @@ class QtMeasuringPainter : public TPainter {
   void SetPen(const TPainterPen&) override {}
   void SetBrush(const TPainterBrush&) override {}
   void SetFont(const TPainterFont& f) override {
+    // Every canvas measures through this one painter and hands it its font
+    // each time it takes the painter over: a font is made once per change.
+    if (f.Name == font_.Name && f.Height == font_.Height && f.Style == font_.Style &&
+        f.Pitch == font_.Pitch && f.Orientation == font_.Orientation)
+      return;
     font_ = f;
     qfont_ = MakeFont(f);
     fm_.emplace(qfont_);
+    metrics_.reset();
   }
   void SetClip(const TRegion*) override {}
   void SetMapping(const TPoint&, const TPoint&, double, double) override {}
@@ -728,7 +734,10 @@ class QtMeasuringPainter : public TPainter {
     const QFontMetrics& fm = *fm_;
     return {fm.horizontalAdvance(ToQString(Text)), fm.height()};
   }
-  TTextMetric TextMetrics() override { return QtPainterImpl::MetricsOf(qfont_, font_); }
+  TTextMetric TextMetrics() override {
+    if (!metrics_) metrics_ = QtPainterImpl::MetricsOf(qfont_, font_);
+    return *metrics_;
+  }
   void DrawImage(const TRect&, const TPixelData&, const TRect&, TCopyMode, TColor, bool) override {}
   bool ReadPixels(const TRect&, TPixelData&) override { return false; }
   void DrawThemeElement(const TThemeElement&, const TRect&) override {}
@@ -737,6 +746,7 @@ class QtMeasuringPainter : public TPainter {
   TPainterFont font_;
   QFont qfont_;
   std::optional<QFontMetrics> fm_;
+  std::optional<TTextMetric> metrics_;
 };
 }  // namespace
 
