@@ -10,6 +10,8 @@
 #include <typeinfo>
 #include <unordered_map>
 
+#include "framework/rtl/StrUtils.h"
+
 namespace {
 bool SameTextAscii(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -68,6 +70,17 @@ bool IsValidIdent(const std::string& Name) {
                      [&](unsigned char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
 
+struct TComponent::TNameIndex {
+  // Keys view the components' own names; an entry leaves before its name
+  // changes or its component leaves.
+  std::unordered_map<std::string_view, TComponent*, TTextHash, TTextEqual> ByName;
+};
+
+namespace {
+// Owners with fewer components are searched directly.
+constexpr size_t kIndexedFrom = 16;
+}  // namespace
+
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner != nullptr) AOwner->InsertComponent(this);
 }
@@ -101,9 +114,28 @@ int TComponent::ComponentIndex() const {
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty()) return nullptr;
+  if (names_ == nullptr && components_.size() >= kIndexedFrom) {
+    auto* self = const_cast<TComponent*>(this);
+    self->names_ = std::make_unique<TNameIndex>();
+    for (TComponent* c : components_) self->IndexName(c);
+  }
+  if (names_ != nullptr) {
+    auto it = names_->ByName.find(std::string_view(AName));
+    return it == names_->ByName.end() ? nullptr : it->second;
+  }
   for (TComponent* c : components_)
     if (SameTextAscii(c->name_, AName)) return c;
   return nullptr;
+}
+
+void TComponent::IndexName(TComponent* AComponent) {
+  if (names_ != nullptr && !AComponent->name_.empty()) names_->ByName.emplace(AComponent->name_, AComponent);
+}
+
+void TComponent::UnindexName(TComponent* AComponent) {
+  if (names_ == nullptr || AComponent->name_.empty()) return;
+  auto it = names_->ByName.find(std::string_view(AComponent->name_));
+  if (it != names_->ByName.end() && it->second == AComponent) names_->ByName.erase(it);
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
@@ -123,15 +155,19 @@ void TComponent::SetName(const std::string& NewName) {
     owner_->ValidateRename(this, name_, NewName);
   else
     ValidateRename(nullptr, name_, NewName);
+  if (owner_ != nullptr) owner_->UnindexName(this);
   name_ = NewName;
+  if (owner_ != nullptr) owner_->IndexName(this);
 }
 
 void TComponent::Insert(TComponent* AComponent) {
   components_.push_back(AComponent);
   AComponent->owner_ = this;
+  IndexName(AComponent);
 }
 
 void TComponent::Remove(TComponent* AComponent) {
+  UnindexName(AComponent);
   AComponent->owner_ = nullptr;
   components_.erase(std::remove(components_.begin(), components_.end(), AComponent), components_.end());
 }

@@ -7,6 +7,7 @@
 // tells every component that asked for a free notice.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -112,11 +113,17 @@ class TComponent : public TPersistent {
  private:
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
+  void IndexName(TComponent* AComponent);
+  void UnindexName(TComponent* AComponent);
 
   TComponent* owner_ = nullptr;
   std::string name_;
   intptr_t tag_ = 0;
   std::vector<TComponent*> components_;
+  // The named components by name, made once an owner has many (a form's
+  // layout names hundreds, and each new name is checked against the others).
+  struct TNameIndex;
+  std::unique_ptr<TNameIndex> names_;
   std::vector<TComponent*> freeNotifies_;
   TComponentState state_;
 };

@@ -7,6 +7,8 @@
 #include <typeindex>
 #include <unordered_map>
 
+#include "framework/rtl/StrUtils.h"
+
 // The framework's own tables (PublishedFramework.cpp).
 void RegisterFrameworkPublished();
 
@@ -21,29 +23,8 @@ bool SameIdent(const std::string& a, const std::string& b) {
   return true;
 }
 
-// Case-insensitive (ASCII) hashing for the name indexes, looked up by
-// string_view so that a lookup copies nothing.
-struct CaseHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view s) const {
-    size_t h = 14695981039346656037ull;
-    for (char c : s) h = (h ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211ull;
-    return h;
-  }
-};
-
-struct CaseEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-      if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-    return true;
-  }
-};
-
 template <class T>
-using NameMap = std::unordered_map<std::string_view, const T*, CaseHash, CaseEqual>;
+using NameMap = std::unordered_map<std::string_view, const T*, TTextHash, TTextEqual>;
 
 template <class T>
 const T* Lookup(const NameMap<T>& m, const std::string& Name) {
