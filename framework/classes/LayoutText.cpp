@@ -55,13 +55,21 @@ class Lexer {
   const Token& Cur() const { return cur_; }
   int64_t Line() const { return cur_.Line; }
   [[noreturn]] void Fail(int64_t line, const std::string& reason) const {
-    throw ELayoutError(src_, line, property_, reason);
+    throw ELayoutError(src_, line, property_ != nullptr ? *property_ : std::string(), reason);
   }
-  void SetProperty(std::string p) { property_ = std::move(p); }
+  // The property being read, named in errors (nullptr between properties).
+  void SetProperty(const std::string* p) { property_ = p; }
+  // The current token's text, handed over instead of copied.
+  std::string TakeText() { return std::move(cur_.Text); }
 
   void Next() {
     SkipSpace();
-    cur_ = Token();
+    cur_.Kind = Tok::End;
+    cur_.Text.clear();
+    cur_.Int = 0;
+    cur_.Float = 0;
+    cur_.FloatType = TLayoutFloatType::Extended;
+    cur_.Sym = 0;
     cur_.Line = line_;
     if (p_ >= t_.size()) return;
     char c = t_[p_];
@@ -69,7 +77,7 @@ class Lexer {
       size_t b = p_;
       while (p_ < t_.size() && (IsAlpha(t_[p_]) || IsDigit(t_[p_]))) ++p_;
       cur_.Kind = Tok::Ident;
-      cur_.Text = std::string(t_.substr(b, p_ - b));
+      cur_.Text.assign(t_.substr(b, p_ - b));
     } else if (c == '\'' || c == '#') {
       String();
     } else if (IsDigit(c) || c == '$' ||
@@ -261,7 +269,7 @@ class Lexer {
   int64_t line_ = 1;
   Token cur_;
   TLayoutSource src_;
-  std::string property_;
+  const std::string* property_ = nullptr;
 };
 
 // ---- parser -------------------------------------------------------------------
@@ -290,7 +298,7 @@ class Parser {
   }
   std::string ExpectIdent(const char* what) {
     if (lx_.Cur().Kind != Tok::Ident) lx_.Fail(lx_.Line(), std::string(what) + " expected");
-    std::string s = lx_.Cur().Text;
+    std::string s = lx_.TakeText();
     lx_.Next();
     return s;
   }
@@ -314,7 +322,7 @@ class Parser {
 
   TLayoutObject Object(int depth) {
     if (depth > kMaxDepth) lx_.Fail(lx_.Line(), "Objects nest too deeply");
-    lx_.SetProperty("");
+    lx_.SetProperty(nullptr);
     TLayoutObject o;
     o.Pos = lx_.Line();
     if (!IsObjectKeyword()) lx_.Fail(lx_.Line(), "'object' expected");
@@ -341,7 +349,7 @@ class Parser {
       o.Props.push_back(Property(depth));
     }
     lx_.Next();
-    lx_.SetProperty("");
+    lx_.SetProperty(nullptr);
     return o;
   }
 
@@ -349,10 +357,10 @@ class Parser {
     TLayoutProperty p;
     p.Pos = lx_.Line();
     p.Name = DottedName("Property name");
-    lx_.SetProperty(p.Name);
+    lx_.SetProperty(&p.Name);
     ExpectSym('=');
     p.Value = Value(depth + 1);
-    lx_.SetProperty("");
+    lx_.SetProperty(nullptr);
     return p;
   }
 
@@ -362,17 +370,20 @@ class Parser {
     int64_t line = t.Line;
     TLayoutValue v;
     switch (t.Kind) {
+      // Simple values are filled in place: a layout holds thousands.
       case Tok::Integer:
-        v = TLayoutValue::Integer(t.Int);
+        v.Kind = TLayoutValueKind::Integer;
+        v.Int = t.Int;
         lx_.Next();
         break;
       case Tok::Float:
-        v = TLayoutValue::FloatValue(t.Float);
+        v.Kind = TLayoutValueKind::Float;
+        v.Float = t.Float;
         v.FloatType = t.FloatType;
         lx_.Next();
         break;
       case Tok::String: {
-        std::string s = t.Text;
+        std::string s = lx_.TakeText();
         lx_.Next();
         while (IsSym('+')) {
           lx_.Next();
@@ -380,19 +391,22 @@ class Parser {
           s += lx_.Cur().Text;
           lx_.Next();
         }
-        v = TLayoutValue::String(std::move(s));
+        v.Kind = TLayoutValueKind::String;
+        v.Str = std::move(s);
         break;
       }
       case Tok::Ident: {
         std::string s = DottedName("Identifier");
-        if (Keyword(s, "true"))
-          v = TLayoutValue::Boolean(true);
-        else if (Keyword(s, "false"))
-          v = TLayoutValue::Boolean(false);
-        else if (Keyword(s, "nil"))
-          v = TLayoutValue::NilValue();
-        else
-          v = TLayoutValue::Ident(std::move(s));
+        if (Keyword(s, "true")) {
+          v.Kind = TLayoutValueKind::True;
+        } else if (Keyword(s, "false")) {
+          v.Kind = TLayoutValueKind::False;
+        } else if (Keyword(s, "nil")) {
+          v.Kind = TLayoutValueKind::Nil;
+        } else {
+          v.Kind = TLayoutValueKind::Ident;
+          v.Str = std::move(s);
+        }
         break;
       }
       case Tok::Symbol:

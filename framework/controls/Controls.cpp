@@ -1189,6 +1189,15 @@ void TWinControl::AdjustClientRect(TRect& Rect) { InflateRect(Rect, -borderWidth
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
+  // Most windows hold only unaligned controls that keep their place, and
+  // each of their moves asks for a pass: with nothing to place, it ends here.
+  bool anyToPlace = false;
+  for (TControl* c : controls_)
+    if (c->Align() != alNone ? c->Visible() : c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0) {
+      anyToPlace = true;
+      break;
+    }
+  if (!anyToPlace) return;
   auto anchorAlign = [](TAlign a) -> TAnchors {
     switch (a) {
       case alTop:
