@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 #include "framework/rtl/StrUtils.h"
@@ -276,7 +277,7 @@ class Lexer {
 
 class Parser {
  public:
-  Parser(std::string_view text, const TLayoutSource& src) : lx_(text, src) {}
+  Parser(std::string_view text, const TLayoutSource& src) : lx_(text, src), scratch_(kMaxDepth + 1) {}
 
   TLayoutObject Document() {
     TLayoutObject o = Object(0);
@@ -338,16 +339,28 @@ class Parser {
       o.ClassName = first;
     }
     SkipIndex();  // position of an inherited child: not needed here
+    // Properties gather in a list kept per depth and move once into a list
+    // of their exact size: no regrowing of big entries, object by object.
+    std::vector<TLayoutProperty>& props = scratch_[static_cast<size_t>(depth)];
+    props.clear();
+    auto takeProps = [&] {
+      if (props.empty() || !o.Props.empty()) return;
+      o.Props.reserve(props.size());
+      std::move(props.begin(), props.end(), std::back_inserter(o.Props));
+      props.clear();
+    };
     while (!IsWord("end")) {
       if (lx_.Cur().Kind == Tok::End) lx_.Fail(lx_.Line(), "'end' expected");
       if (IsObjectKeyword()) {
+        takeProps();
         o.Children.push_back(Object(depth + 1));
         continue;
       }
       if (!o.Children.empty())
         lx_.Fail(lx_.Line(), "Properties come before the child objects; 'end' expected");
-      o.Props.push_back(Property(depth));
+      props.push_back(Property(depth));
     }
+    takeProps();
     lx_.Next();
     lx_.SetProperty(nullptr);
     return o;
@@ -481,6 +494,9 @@ class Parser {
   }
 
   Lexer lx_;
+  // One list per nesting depth (never resized, so a list stays put while
+  // the objects inside its object are read).
+  std::vector<std::vector<TLayoutProperty>> scratch_;
 };
 
 // ---- writer -------------------------------------------------------------------
