@@ -143,7 +143,6 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   fixedCols_ = 1;
   fixedRows_ = 1;
   ResizeExtents(colWidths_, colCount_, defaultColWidth_);
-  ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
   tabStops_.assign(static_cast<size_t>(colCount_), true);
   topLeft_ = {fixedCols_, fixedRows_};
   current_ = topLeft_;
@@ -210,7 +209,9 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
   colCount_ = NewColCount;
   rowCount_ = NewRowCount;
   ResizeExtents(colWidths_, colCount_, defaultColWidth_);
-  ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
+  // Row heights are kept once one differs from the default (a million rows
+  // of the default height need no list).
+  if (!rowHeights_.empty()) ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
   tabStops_.resize(static_cast<size_t>(colCount_), true);
   ClampCurrent();
   UpdateScrollRange();
@@ -256,7 +257,8 @@ int TCustomGrid::RowHeights(int Index) const {
 void TCustomGrid::SetRowHeights(int Index, int Value) {
   if (Index < 0 || Index >= rowCount_) IndexError();
   if (Value < 0) Value = 0;
-  if (rowHeights_[static_cast<size_t>(Index)] == Value) return;
+  if (RowHeights(Index) == Value) return;
+  if (rowHeights_.empty()) ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
   rowHeights_[static_cast<size_t>(Index)] = Value;
   RowHeightsChanged();
 }
@@ -598,7 +600,7 @@ void TCustomGrid::DeleteRow(int ARow) {
     InvalidateGrid();
     return;
   }
-  rowHeights_.erase(rowHeights_.begin() + ARow);
+  if (static_cast<size_t>(ARow) < rowHeights_.size()) rowHeights_.erase(rowHeights_.begin() + ARow);
   if (current_.Y > ARow) --current_.Y;
   if (anchor_.Y > ARow) --anchor_.Y;
   if (rowCount_ - 1 <= fixedRows_) SetFixedRows(rowCount_ - 2);
