@@ -58,6 +58,7 @@ const char* const Settings_File_Name = "Quorvane.xml";
 const char* const Default_IP_Address = "192.168.2.205";
 const char* const Updater_Program_Name = "Ethernet_Update";
 const char* const Updater_Script_Name = "Ethernet_Update.xml";
+const char* const Maker_Company_Name = "Korvel";
 
 std::string Join_Path(std::string_view Dir, std::string_view Name) {
   std::string path(Dir);
@@ -132,6 +133,15 @@ std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name) 
   } catch (const Exception&) {
     return std::nullopt;
   }
+}
+
+std::vector<TXMLNode> Table_Rows(const TXMLNode& Parent) {
+  std::vector<TXMLNode> rows;
+  if (!Parent || Parent.ChildCount() == 0) return rows;
+  // By sibling: looking each node up by index would walk the list each time.
+  for (TXMLNode node = Parent.ChildNodes(0); node; node = node.NextSibling())
+    if (node.NodeType() == ntElement) rows.push_back(node);
+  return rows;
 }
 
 bool Read_Setting() {

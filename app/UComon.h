@@ -15,6 +15,7 @@
 #include <vector>
 
 class TStringList;
+class TTable_Grid_View;
 class TXMLNode;
 
 // Open project. Project_Dir is empty exactly while no project is open;
@@ -77,6 +78,9 @@ extern const char* const Default_IP_Address;  // last device address before any 
 // and the script it reads.
 extern const char* const Updater_Program_Name;  // "Ethernet_Update"
 extern const char* const Updater_Script_Name;   // "Ethernet_Update.xml"
+// The maker's company name, as the description files (GSD, EDS, MIB, EDE)
+// name the vendor.
+extern const char* const Maker_Company_Name;
 
 // Joins a folder and a name with "\" and maps the result to this platform.
 std::string Join_Path(std::string_view Dir, std::string_view Name);
@@ -114,6 +118,37 @@ int Text_To_Int(std::string_view Text, int Default);
 // element is missing or its text cannot be read, so that each value read
 // from a file falls back on its own.
 std::optional<std::string> Child_Text(const TXMLNode& Parent, const char* Name);
+
+// The rows of a project table under Parent (a section, or the root): its
+// child elements in document order, whatever their names. Comments, text
+// and instructions between them are not rows. Empty for a null Parent.
+std::vector<TXMLNode> Table_Rows(const TXMLNode& Parent);
+
+// Row commands of the table grids, on the shared row clipboard. Each takes
+// the row as the caller gives it (the grid's current row) and works on every
+// data column, hidden ones included; column 0 keeps the row numbers.
+//
+// Column grids, whose data check boxes hold their state as cell text:
+void Column_Grid_Delete_Row(int Row, TTable_Grid_View& Grid);
+// Moves the rows from Row on down by one and empties Row (column 1 "Y" with
+// Set_Enable). The last row drops off the table: when it is used, the user is
+// asked first, and on No nothing changes and the answer is false.
+bool Column_Grid_Insert_Row(int Row, TTable_Grid_View& Grid, bool Set_Enable);
+void Column_Grid_Copy_Row(TTable_Grid_View& Grid, int Row);
+// False when the paste was refused (nothing copied here, another column
+// count, or No to overwriting a used row); the grid is then unchanged.
+bool Column_Grid_Paste_Row(TTable_Grid_View& Grid, int Row, bool Copied_Here);
+// True when a data column that is not a data check box holds a text that is
+// not blank.
+bool Column_Grid_Row_Used(const TTable_Grid_View& Grid, int Row);
+//
+// String grids whose check boxes hold a state of their own:
+void Check_Grid_Delete_Row(int Row, TTable_Grid_View& Grid, bool Set_First_Box);
+bool Check_Grid_Insert_Row(int Row, TTable_Grid_View& Grid, bool Set_First_Box);
+void Check_Grid_Copy_Row(TTable_Grid_View& Grid, int Row);
+bool Check_Grid_Paste_Row(TTable_Grid_View& Grid, int Row, bool Copied_Here);
+// True when a cell without a check box holds a text, blanks included.
+bool Check_Grid_Row_Used(const TTable_Grid_View& Grid, int Row);
 
 // Value routines.
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,

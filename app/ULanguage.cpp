@@ -6,6 +6,7 @@
 #include "framework/os/Files.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/SysUtils.h"
+#include "framework/rtl/TextEncoding.h"
 
 namespace {
 TStringList Lang_Table_List;
@@ -73,12 +74,14 @@ void Load_Default_Language() {
 void Load_Default_Language_Tables() { Append_Default_Texts(First_Table_Id, Table_Size); }
 
 void Load_Language_File(const std::string& FileName) {
+  std::string bytes;
+  if (!ReadFileBytes(FileName, bytes)) return;
+  // A byte-order mark decides; without one, text that is valid UTF-8 is
+  // UTF-8 (today's editors save so), anything else the ANSI code page.
+  TTextEncoding encoding = DetectTextEncoding(bytes);
+  if (encoding == teAnsi && IsValidUtf8(bytes)) encoding = teUtf8;
   TStringList lines;
-  try {
-    lines.LoadFromFile(FileName);
-  } catch (const Exception&) {
-    return;
-  }
+  lines.SetText(DecodeTextAs(bytes, encoding));
   for (int i = 0; i < lines.Count(); ++i) {
     int id = 0;
     std::string text;

@@ -8,7 +8,9 @@
 //   STR<id> = <text>
 // Lines that do not begin with STR are ignored, so blank lines and remarks
 // need no marker. "/#/" starts a remark inside a text. Blanks around a text
-// are dropped; a "¶" at its start or end keeps the blanks beside it.
+// are dropped; a "¶" at its start or end keeps the blanks beside it. The file
+// is decoded by its byte-order mark; without one it is UTF-8 when it is valid
+// UTF-8, else Windows-1252.
 #include <string>
 
 class TStringList;

@@ -298,9 +298,12 @@ void TFLumetraFirmWare::Show_Project_Lines() {
   if (!Project_Dir.empty()) {
     L_Name_Conf->SetCaption(Lang(11));
     L_Name_Conf_L2->SetCaption(Project_Name);
+    // A name too long for the frame ends in "..."; the hint holds it whole.
+    L_Name_Conf_L2->SetHint(Project_Name);
   } else {
     L_Name_Conf->SetCaption(Lang(9));
     L_Name_Conf_L2->SetCaption(Lang(10));
+    L_Name_Conf_L2->SetHint("");
   }
 }
 

@@ -38,6 +38,8 @@ TProject_Name_Check Check_Project_Name(std::string_view Name) {
   }
   if (Name.find("..") != std::string_view::npos) return pnInvalid;
   if (Name.front() == ' ' || Name.back() == ' ' || Name.back() == '.') return pnInvalid;
+  // A leading dot makes a hidden folder, which the open list never shows.
+  if (Name.front() == '.') return pnInvalid;
   if (Is_Reserved_Device_Name(Name)) return pnInvalid;
   return pnValid;
 }

@@ -5,8 +5,9 @@
 // A project name becomes a folder name as it is typed, so it must be a plain
 // folder name that any machine the project travels to accepts: no path
 // separator, no "..", none of the characters Windows refuses in a name, no
-// control character, no blank or dot at its end and no blank at its start,
-// and none of the reserved device names (CON, NUL, COM1, ...).
+// control character, no blank or dot at its end, no blank at its start, no
+// dot at its start (a hidden folder the open list would never show), and
+// none of the reserved device names (CON, NUL, COM1, ...).
 #include <string_view>
 
 #include "app/ULumetraFirmWare.h"

@@ -1,5 +1,7 @@
 #include "app/UOpenConf.h"
 
+#include <algorithm>
+
 #include "app/UComon.h"
 #include "app/ULanguage.h"
 #include "controls/button/LbButton.h"
@@ -46,6 +48,9 @@ void TFOpenConf::FormCreate(TObject*) {
   L_SW_Code->SetCaption(SW_Code);
   SetClientWidth(377);
   SetClientHeight(351);
+  // Smaller, the buttons would run over the list and the title.
+  Constraints()->SetMinWidth(Width() - ClientWidth() + 250);
+  Constraints()->SetMinHeight(Height() - ClientHeight() + 190);
   Set_Lang();
 }
 
@@ -75,6 +80,12 @@ int TFOpenConf::Search_Open_Conf(const std::string& Snc) const {
 void TFOpenConf::FormShow(TObject*) {
   Load_Existing_Configuration(SL.get());
   ListBox1->Items()->Assign(SL.get());
+  // A name wider than the list scrolls sideways instead of being cut.
+  TCanvas* canvas = ListBox1->Canvas();
+  canvas->Font()->Assign(ListBox1->Font());
+  int widest = 0;
+  for (int i = 0; i < SL->Count(); ++i) widest = std::max(widest, canvas->TextWidth(SL->Strings(i)));
+  ListBox1->SetScrollWidth(widest > 0 ? widest + 6 : 0);
 
   // The open project's name is what follows PROJECTS in its folder.
   std::string open;

@@ -24,6 +24,8 @@ TFParGen* FParGen = nullptr;
 namespace {
 constexpr int Form_Client_Width = 460;
 constexpr int Form_Client_Height = 700;
+// The title, a header with a row under it, and the buttons.
+constexpr int Form_Min_Client_Height = 200;
 
 std::string Lang_Text(int Id) { return Lang_Table->Strings(Id); }
 
@@ -107,6 +109,11 @@ void TFParGen::FormCreate(TObject*) {
   L_SW_Code->SetCaption(SW_Code);
   SetClientWidth(Form_Client_Width);
   SetClientHeight(Form_Client_Height);
+  // The user sizes the height only, and never so small that the title,
+  // a panel header and the buttons stop fitting.
+  Constraints()->SetMinWidth(Width());
+  Constraints()->SetMaxWidth(Width());
+  Constraints()->SetMinHeight(Height() - ClientHeight() + Form_Min_Client_Height);
   Hide_All_Panels();
   Order_TAB_Panels();
   Move_GroupBoxs();

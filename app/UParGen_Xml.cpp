@@ -148,8 +148,9 @@ void TFParGen::Load_ParGen() {
   try {
     XML1->SetActive(true);
     XML1->LoadFromFile(Path_ParGen);
-    // Whatever comes first at document level holds the parameters.
-    root = XML1->ChildNodes(0);
+    // The root element holds the parameters, whatever stands before it (a
+    // declaration, a comment, a document type from another tool).
+    root = XML1->DocumentElement();
   } catch (const Exception& e) {
     // Never leave the values of an earlier show (perhaps another
     // project's) in the form for OK to save here.

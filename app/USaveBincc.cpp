@@ -110,12 +110,12 @@ void Put_S7_Entry(std::uint8_t* b, const TS7_Access_Entry& e) {
   Put_U8(b + 26, e.Entry_Rack_Slot);
 }
 
-// The root of a project file: its first top-level node, whatever it is.
-// A file that cannot be read or parsed raises, so that no image is built
-// from half a project.
+// The root of a project file: its first element, whatever stands before it
+// (a declaration, a comment, a document type). A file that cannot be read or
+// parsed raises, so that no image is built from half a project.
 TXMLNode Load_Root(TXMLDocument& Doc, const std::string& FileName) {
   Doc.LoadFromFile(FileName);
-  return Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
+  return Doc.DocumentElement();
 }
 
 TRow_Attribute Row_Of(const TXMLNode& Node) {
@@ -128,13 +128,11 @@ TRow_Attribute Row_Of(const TXMLNode& Node) {
   };
 }
 
-// Calls Visit for every child node of Parent, in document order, until it
+// Calls Visit for every row under Parent, in document order, until it
 // answers false.
 template <typename Visitor>
 void For_Each_Row(const TXMLNode& Parent, Visitor Visit) {
-  if (!Parent || Parent.ChildCount() == 0) return;
-  // Walk by sibling: looking each row up by index would cost a walk per row.
-  for (TXMLNode row = Parent.ChildNodes(0); row; row = row.NextSibling())
+  for (const TXMLNode& row : Table_Rows(Parent))
     if (!Visit(Row_Of(row))) return;
 }
 
@@ -191,9 +189,11 @@ void Read_CAN_Identity(const TRow_Attribute& Row, TCAN_Frame_Entry& e) {
   e.Frame_COB_ID = static_cast<std::uint32_t>(Number(Row("COBID"), 0));
   std::optional<std::string> type = Row("CAN_Type");
   std::string t = type ? Trim(*type) : std::string();
-  // A row without a type passes the editors' check against the 29-bit range;
-  // an identifier that does not fit 11 bits can only be meant as a 29-bit one.
-  if (t == "2.0B (29 bits)" || (t.empty() && e.Frame_COB_ID > 0x7FF)) e.Frame_COB_ID |= Frame_COB_ID_29_Bit;
+  // A row without a type passes the editors' check against the 29-bit range
+  // (CAN_Max_COB_ID): an identifier that does not fit 11 bits can only be
+  // meant as a 29-bit one.
+  if (t == "2.0B (29 bits)" || (e.Frame_COB_ID > 0x7FF && CAN_Max_COB_ID(t) > 0x7FF))
+    e.Frame_COB_ID |= Frame_COB_ID_29_Bit;
   e.Frame_Length = Low8(Number(Row("Dim"), 8));
 }
 
@@ -309,6 +309,11 @@ std::uint8_t PLC_Area_Code(std::string_view Text) {
   return 0x80;
 }
 
+std::uint32_t CAN_Max_COB_ID(std::string_view Type) {
+  const std::string t = Trim(Type);
+  return t == "2.0B (29 bits)" || t.empty() ? 0x1FFFFFFFu : 0x7FFu;
+}
+
 bool CAN_Row_Taken(const TRow_Attribute& Row) {
   std::optional<std::string> enable = Row("Enable");
   return !enable || *enable == "Y";
@@ -345,9 +350,10 @@ TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
   e.Entry_PLC_Port = Low16(Number(Row("PLC_Port"), 0));
   std::optional<std::string> type = Row("PLC_Type");
   e.Entry_PLC_Type = type ? PLC_Type_Code(*type) : 0;
-  int rack = Number(Row("Rack"), 0);
-  int slot = Number(Row("Slot"), 0);
-  e.Entry_Rack_Slot = Low8(rack * 32 + slot);
+  // Unsigned, so that any rack a file holds keeps its low bits without overflow.
+  auto rack = static_cast<std::uint32_t>(Number(Row("Rack"), 0));
+  auto slot = static_cast<std::uint32_t>(Number(Row("Slot"), 0));
+  e.Entry_Rack_Slot = static_cast<std::uint8_t>(rack * 32u + slot);
   std::optional<std::string> data_type = Row("Data_Type");
   e.Entry_Data_Type = data_type ? Data_Type_Code(*data_type) : 1;
   std::optional<std::string> ident = Row("Data_Identifier");
@@ -432,29 +438,17 @@ void Compile_Configuration() {
 }
 
 bool Save_Bank_Files(std::string* ErrorMessage) {
-  auto failed = [&](const std::string& Reason) {
-    if (ErrorMessage) *ErrorMessage = Reason;
+  if (Project_Dir.empty()) {
+    if (ErrorMessage) *ErrorMessage = "No configuration is open";
     return false;
-  };
-  if (Project_Dir.empty()) return failed("No configuration is open");
-  const std::string bin = Join_Path(Project_Dir, "bin");
-  if (!DirectoryExists(bin) && !ForceDirectories(bin))
-    return failed("Cannot create the folder \"" + bin + "\"");
-  const std::string bank1 = Join_Path(bin, "bank1.bin");
-  const std::string bank2 = Join_Path(bin, "bank2.bin");
-
-  std::string old_bank1;
-  const bool had_bank1 = FileExists(bank1) && ReadFileBytes(bank1, old_bank1);
-  std::string error;
-  if (!TrySafeWriteFile(bank1, Bytes_Of(Bank1_Image, Bank1_Size), &error)) return failed(error);
-  if (!TrySafeWriteFile(bank2, Bytes_Of(Bank2_Image, Bank2_Size), &error)) {
-    // Put the old bank1.bin back: the device must never get the images of two
-    // different compilations.
-    if (had_bank1)
-      TrySafeWriteFile(bank1, old_bank1);
-    else
-      DeleteFile(bank1);
-    return failed(error);
   }
-  return true;
+  // The device must never get the images of two different compilations: the
+  // pair is replaced as one, so bin holds this compilation or the previous one.
+  std::string error;
+  bool saved = TrySafeWriteFileSet(
+      Join_Path(Project_Dir, "bin"),
+      {{"bank1.bin", Bytes_Of(Bank1_Image, Bank1_Size)}, {"bank2.bin", Bytes_Of(Bank2_Image, Bank2_Size)}},
+      &error);
+  if (!saved && ErrorMessage) *ErrorMessage = error;
+  return saved;
 }

@@ -108,11 +108,12 @@ extern int Bank2_Size;
 void Compile_Configuration();
 
 // Writes Bank1_Image and Bank2_Image as <project>/bin/bank1.bin and bank2.bin,
-// creating the bin folder when it is missing. Both go through the safe writer,
-// and when the second fails the first is put back, so a failed save leaves
-// the old images as they were. Returns false (and
-// the reason in ErrorMessage, when given) when no project is open or a file
-// could not be written: the device must then not be updated.
+// creating the bin folder when it is missing. The two are replaced as one set
+// (the safe writer's file sets), so bin holds the pair of this compilation or
+// of the previous one, also after a kill, and leftovers of an interrupted save
+// are removed. Returns false (and the reason, saying what was left where, in
+// ErrorMessage, when given) when no project is open or the images could not
+// be written: the device must then not be updated.
 bool Save_Bank_Files(std::string* ErrorMessage = nullptr);
 
 // Parameter block.
@@ -139,6 +140,13 @@ std::uint8_t PLC_Area_Code(std::string_view Text);
 // One table row as the readers see it: an attribute by name, or nothing when
 // the row lacks it.
 using TRow_Attribute = std::function<std::optional<std::string>(const char* Name)>;
+
+// The largest identifier a CAN row of this type may carry, one rule for the
+// editors' check and the compiler: 0x1FFFFFFF for "2.0B (29 bits)" and for a
+// row without a type (compiled as a 29-bit frame when it does not fit 11
+// bits), 0x7FF for "2.0A (11 bits)" and any other text, which compile as
+// 11-bit frames. The type is trimmed first.
+std::uint32_t CAN_Max_COB_ID(std::string_view Type);
 
 // The per-row steps of the table readers.
 bool CAN_Row_Taken(const TRow_Attribute& Row);

@@ -16,8 +16,13 @@
 #include "app/UParGen.h"
 #include "app/USoftOptions.h"
 #include "controls/button/LbButton.h"
+#include "controls/dropdown/ATXPVS.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
+#include "grid/base/VevXPVS.h"
+#include "tables/network/USNMP_MIB.h"
+#include "grid/model/DivUzev.h"
+#include "grid/base/griddd.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -54,6 +59,13 @@ std::string User_Data_Folder() {
 
 void Initialize_Units() {
   static const bool done = [] {
+    // The grid units first: the visual-styles binding before anything draws.
+    LoadUxTheme();
+    InitializeATXPVSUnit();
+    // The grid's drag and clipboard formats are known from the start,
+    // whatever the clipboard is doing.
+    RegisterGridDragFormats();
+    InitializeDivUzevUnit();
     RegisterLbButtonClasses();
     return true;
   }();
@@ -61,6 +73,8 @@ void Initialize_Units() {
 }
 
 void Create_Forms() {
+  // The writers of description files run from the main window's steps.
+  On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
   Create(FLumetraFirmWare);
   Create(FAbout);
   Create(FNew_Project);
@@ -98,6 +112,9 @@ int Run_Configurator() {
     return 1;
   }
   Application->Run();
+  FinalizeDivUzevUnit();
+  FinalizeATXPVSUnit();
+  FreeUxTheme();
   return 0;
 }
 

@@ -9,6 +9,8 @@ function(cf_library name)
   endforeach()
   # The program file is the executable's own, not the library's.
   list(FILTER srcs EXCLUDE REGEX "/app/cf30406\\.cpp$")
+  # Qt peers that benchmarks measure against belong to the benchmark program.
+  list(FILTER srcs EXCLUDE REGEX "/framework/backend/qt/benchpeers/")
   if(NOT srcs)
     # A family with no code yet still gives a library to link against.
     set(stub ${CMAKE_BINARY_DIR}/generated/${name}_empty.cpp)

@@ -3,7 +3,8 @@
 // focus, capture, cursor, paint requests), the event loop, the screen, the
 // real dialogs and the clipboard. The portable controls call this interface;
 // framework/backend/qt/ implements it. Input comes back through
-// IWindowEvents, which the controls layer turns into window messages.
+// IWindowEvents, which the controls layer turns into window messages (and
+// drags into the drop targets of DragDrop.h).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -71,7 +72,39 @@ class IWindowPeer {
   // The screen point of the window's top-left corner (client area for a
   // top-level window).
   virtual TPoint ScreenOrigin() = 0;
+  // Top-level windows only: the window to stay above and leave with (0 for
+  // none), set before the window is shown.
+  virtual void SetOwner(HWND Owner) = 0;
+  // Top-level windows only: the sizes the user may give the window, with the
+  // meaning of TPeerParams::Bounds; 0 is no limit.
+  virtual void SetSizeLimits(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight) = 0;
+  // Drags of any program may be dropped on the window (reported through
+  // IWindowEvents::PeerDrag).
+  virtual void SetAcceptDrops(bool On) { (void)On; }
 };
+
+// What a drag offers: data under MIME types (see DataFormats.h). Valid while
+// the call that hands it over runs.
+class IDragPayload {
+ public:
+  virtual ~IDragPayload() = default;
+  virtual std::vector<std::string> Formats() const = 0;
+  virtual bool Data(const std::string& Mime, std::vector<uint8_t>& Bytes) const = 0;
+};
+
+// The portable side of a drag this program started. Effects and key states
+// are the platform's numbers (DROPEFFECT_COPY, MK_CONTROL, ...).
+class IDragLoop {
+ public:
+  virtual ~IDragLoop() = default;
+  // Called now and then while the drag runs, with the pointer's screen
+  // position; false cancels the drag.
+  virtual bool Continue(uint32_t KeyState, const TPoint& Screen) = 0;
+  // The window under the pointer now takes the drop with this effect.
+  virtual void Feedback(uint32_t Effect) = 0;
+};
+
+enum TPeerDragAction { pdaEnter, pdaOver, pdaLeave, pdaDrop };
 
 enum TPeerMouseAction { pmaDown, pmaUp, pmaDoubleClick, pmaMove };
 // Mouse buttons of peer input.
@@ -100,6 +133,14 @@ class IWindowEvents {
   // Called now and then while a real dialog of the backend runs its own
   // loop: posted messages and due timers go on being handled meanwhile.
   virtual void PeerPump() = 0;
+  // A drag of any program (this one too) entered, moved over, left or was
+  // dropped on a window that accepts drops; Point in the window's own
+  // coordinates. Answers the effect the window takes (0: none).
+  virtual uint32_t PeerDrag(HWND Wnd, TPeerDragAction Action, const TPoint& Point,
+                            const IDragPayload* Payload, uint32_t Effects, uint32_t KeyState) {
+    (void)Wnd, (void)Action, (void)Point, (void)Payload, (void)Effects, (void)KeyState;
+    return 0;
+  }
 };
 
 enum TDialogIcon { diNone, diWarning, diError, diInformation, diQuestion };
@@ -178,6 +219,14 @@ class IBackend {
   virtual std::vector<std::string> ClipboardFormats() = 0;
   virtual bool ClipboardGet(const std::string& Format, std::vector<uint8_t>& Data) = 0;
   virtual void ClipboardSet(const std::vector<TClipboardItem>& Items) = 0;
+
+  // Runs the window system's drag loop with Payload on offer until the user
+  // drops or cancels it; answers the effect the drop took (0 when cancelled
+  // or refused). Tests stand in front of it (DragDrop.h's drag hook).
+  virtual uint32_t RunDrag(const IDragPayload& Payload, uint32_t OkEffects, IDragLoop& Loop) {
+    (void)Payload, (void)OkEffects, (void)Loop;
+    return 0;
+  }
 
   // The path of the running program.
   virtual std::string ExecutablePath() = 0;

@@ -692,6 +692,12 @@ class TPublish {
     c_.Create = nullptr;
     return *this;
   }
+  // Layouts make instances with Create (a class whose construction ends
+  // after its constructor, for example).
+  TPublish& CreatedBy(std::function<TComponent*(TComponent* Owner)> Create) {
+    c_.Create = std::move(Create);
+    return *this;
+  }
 
  private:
   TPropInfo& Add(const std::string& Name, TPropKind Kind) {

@@ -15,6 +15,7 @@ void RegisterMaskPublished();
 void RegisterCheckBoxPublished();
 void RegisterListBoxPublished();
 void RegisterScrollBarsPublished();
+void RegisterButtonsPublished();
 
 void RegisterFrameworkPublished() {
   PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
@@ -37,4 +38,5 @@ void RegisterFrameworkPublished() {
   RegisterCheckBoxPublished();
   RegisterScrollBarsPublished();
   RegisterListBoxPublished();
+  RegisterButtonsPublished();
 }

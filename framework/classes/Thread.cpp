@@ -4,6 +4,7 @@
 #include <deque>
 #include <exception>
 #include <memory>
+#include <set>
 
 #include "framework/rtl/SysUtils.h"
 
@@ -13,7 +14,9 @@ const std::thread::id kMainThread = std::this_thread::get_id();
 
 struct TSyncCall {
   std::function<void()> Method;
+  const TThread* Owner = nullptr;  // the thread that asked, if any
   bool Done = false;
+  bool Cancelled = false;
   std::exception_ptr Error;
 };
 
@@ -22,6 +25,9 @@ struct TSyncQueue {
   std::condition_variable arrived;
   std::condition_variable done;
   std::deque<std::shared_ptr<TSyncCall>> calls;
+  // Threads being freed: their calls are dropped, never run, since they
+  // would reach a derived object whose destructor has already run.
+  std::set<const TThread*> ending;
   std::function<void()> wakeUp;
 };
 
@@ -30,17 +36,24 @@ TSyncQueue& Queue() {
   return q;
 }
 
-void RunOnMainThread(const std::function<void()>& method) {
+// Unwinds the Execute of a thread that is being freed out of a Synchronize
+// whose call was dropped. Not an Exception: Execute's handlers for errors
+// must not take it for one.
+struct TThreadEnding {};
+
+void RunOnMainThread(const std::function<void()>& method, const TThread* owner = nullptr) {
   if (std::this_thread::get_id() == kMainThread) {
     method();
     return;
   }
   auto call = std::make_shared<TSyncCall>();
   call->Method = method;
+  call->Owner = owner;
   TSyncQueue& q = Queue();
   std::function<void()> wake;
   {
     std::lock_guard<std::mutex> l(q.lock);
+    if (owner != nullptr && q.ending.count(owner) > 0) throw TThreadEnding();
     q.calls.push_back(call);
     wake = q.wakeUp;
   }
@@ -48,7 +61,32 @@ void RunOnMainThread(const std::function<void()>& method) {
   if (wake) wake();
   std::unique_lock<std::mutex> l(q.lock);
   q.done.wait(l, [&] { return call->Done; });
+  if (call->Cancelled) throw TThreadEnding();
   if (call->Error) std::rethrow_exception(call->Error);
+}
+
+// Drops the queued calls of Thread and every call it makes from now on.
+void BeginEnding(const TThread* thread) {
+  TSyncQueue& q = Queue();
+  {
+    std::lock_guard<std::mutex> l(q.lock);
+    q.ending.insert(thread);
+    for (auto it = q.calls.begin(); it != q.calls.end();) {
+      if ((*it)->Owner == thread) {
+        (*it)->Done = true;
+        (*it)->Cancelled = true;
+        it = q.calls.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+  q.done.notify_all();
+}
+
+void EndEnding(const TThread* thread) {
+  std::lock_guard<std::mutex> l(Queue().lock);
+  Queue().ending.erase(thread);
 }
 }  // namespace
 
@@ -95,12 +133,14 @@ TThread::~TThread() {
     terminated_ = true;
     wakeToEnd_ = true;
     l.unlock();
+    BeginEnding(this);
     cv_.notify_all();
-    // On the main thread, let a pending Synchronize of the thread run while
-    // we wait; elsewhere nothing can run it, so just join.
+    // On the main thread, keep running the calls of other threads while we
+    // wait, in case the thread waits for one of them.
     if (IsMainThread())
       while (!Finished()) CheckSynchronize(5);
     thread_.join();
+    EndEnding(this);
   }
 }
 
@@ -148,7 +188,7 @@ void TThread::CheckSuspended() {
 }
 
 void TThread::Synchronize(const std::function<void()>& Method) {
-  RunOnMainThread(Method);
+  RunOnMainThread(Method, this);
   CheckSuspended();
 }
 
@@ -188,6 +228,7 @@ int TThread::WaitFor() {
 void TThread::Run() {
   try {
     Execute();
+  } catch (const TThreadEnding&) {
   } catch (const std::exception& e) {
     fatal_ = e.what();
   } catch (...) {

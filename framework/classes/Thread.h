@@ -15,7 +15,11 @@
 //
 // WaitFor on the main thread keeps running queued calls, so a thread blocked
 // in Synchronize can finish. Freeing a running thread terminates it, wakes it
-// if suspended and waits for it.
+// if suspended and waits for it. By then the derived object's destructor has
+// run, so the calls the thread still has queued are dropped, never run, and
+// a Synchronize it makes from then on ends its Execute at once. A derived
+// class whose Execute uses its own members stops the thread in its own
+// destructor (Terminate, then WaitFor).
 #include <condition_variable>
 #include <cstdint>
 #include <functional>

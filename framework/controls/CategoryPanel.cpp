@@ -443,7 +443,6 @@ void TCategoryPanelGroup::WndProc(TMessage& Message) {
 
 // ---- Published tables ----
 
-CF_ENUM_IDENTS(TGradientDirection, gdHorizontal, gdVertical)
 CF_ENUM_IDENTS(THeaderStyle, hsGradient, hsImage, hsThemed)
 
 CF_PUBLISH(TCategoryPanelSurface, TCustomControl) { P.NotCreatable(); }

@@ -145,7 +145,6 @@ class TCustomComboBox : public TCustomEdit {
   void EditChanged();
   int SelectionStep(WORD Key) const;
 
-  std::unique_ptr<TComboDropList> list_;
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
   bool droppedDown_ = false;
@@ -161,6 +160,8 @@ class TCustomComboBox : public TCustomEdit {
   TCanvas* drawCanvas_ = nullptr;
   std::u32string typed_;
   uint32_t lastTyped_ = 0;
+  // Last: the list asks the combo box for its state while it is made.
+  std::unique_ptr<TComboDropList> list_;
 };
 
 class TComboBox : public TCustomComboBox {

@@ -497,14 +497,19 @@ std::string TControl::GetText() const {
 
 int TControl::GetTextLen() const { return static_cast<int>(GetText().size()); }
 
+namespace {
+// Children that take their parent's ShowHint pass it on to theirs.
+void TellChildrenShowHint(TControl* Control) {
+  if (auto* w = dynamic_cast<TWinControl*>(Control))
+    for (int i = 0; i < w->ControlCount(); ++i) w->Controls(i)->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+}
+}  // namespace
+
 void TControl::SetShowHint(bool Value) {
   if (showHint_ == Value && !parentShowHint_) return;
   showHint_ = Value;
   parentShowHint_ = false;
-  if (auto* w = dynamic_cast<TWinControl*>(this)) {
-    TMessage m{CM_PARENTSHOWHINTCHANGED, 0, 0, 0};
-    for (int i = 0; i < w->ControlCount(); ++i) w->Controls(i)->Perform(m.Msg, 0, 0);
-  }
+  TellChildrenShowHint(this);
 }
 
 void TControl::SetParentShowHint(bool Value) {
@@ -952,7 +957,9 @@ void TControl::CMParentColorChanged(TMessage& Message) {
 }
 
 void TControl::CMParentShowHintChanged(TMessage&) {
-  if (parentShowHint_ && parent_ != nullptr) showHint_ = parent_->ShowHint();
+  if (!parentShowHint_ || parent_ == nullptr) return;
+  showHint_ = parent_->ShowHint();
+  TellChildrenShowHint(this);
 }
 
 void TControl::CMParentBiDiModeChanged(TMessage&) {
@@ -1168,21 +1175,27 @@ void TWinControl::AlignControl(TControl* AControl) {
     controlState_ << csAlignmentNeeded;
     return;
   }
-  DisableAlign();
-  controlState_ << csAligning;
-  try {
-    TRect r = GetClientRect();
-    AlignControls(AControl, r);
-  } catch (...) {
-    controlState_ >> csAligning;
+  // Aligning can change the client area under the children (a scroll bar
+  // comes or goes); such a change asks for another pass, so the children
+  // end up fitting the final area. A few passes settle any layout.
+  for (int pass = 0; pass < 4; ++pass) {
+    DisableAlign();
+    controlState_ << csAligning;
     controlState_ >> csAlignmentNeeded;
+    try {
+      TRect r = GetClientRect();
+      AlignControls(pass == 0 ? AControl : nullptr, r);
+    } catch (...) {
+      controlState_ >> csAligning;
+      controlState_ >> csAlignmentNeeded;
+      --alignLevel_;
+      throw;
+    }
+    controlState_ >> csAligning;
     --alignLevel_;
-    throw;
+    if (!controlState_.Contains(csAlignmentNeeded)) break;
   }
-  controlState_ >> csAligning;
   controlState_ >> csAlignmentNeeded;
-  --alignLevel_;
-  if (controlState_.Contains(csAlignmentNeeded)) Realign();
 }
 
 void TWinControl::AdjustClientRect(TRect& Rect) { InflateRect(Rect, -borderWidth_, -borderWidth_); }
@@ -1546,6 +1559,8 @@ void TWinControl::CreateWnd() {
   if (IBackend* b = Backend()) {
     peer_ = b->CreatePeer(pp);
     SetWindowPeer(handle_, peer_.get());
+    // A top-level window learns its size limits too.
+    if (topLevel_) UpdatePeerBounds();
   }
   showing_ = false;
   Perform(WM_CREATE, 0, 0);
@@ -1626,6 +1641,15 @@ TRect TWinControl::PeerBounds() const {
 
 void TWinControl::UpdatePeerBounds() {
   if (!peer_) return;
+  if (topLevel_ && (style_ & WS_THICKFRAME)) {
+    // The user sizes the window within its constraints.
+    TRect ins = peerIsClient_ ? ncInsets_ : TRect(0, 0, 0, 0);
+    auto limit = [](int Size, int Frame) { return Size > 0 ? std::max(Size - Frame, 1) : 0; };
+    const TSizeConstraints* c = Constraints();
+    peer_->SetSizeLimits(
+        limit(c->MinWidth(), ins.Left + ins.Right), limit(c->MinHeight(), ins.Top + ins.Bottom),
+        limit(c->MaxWidth(), ins.Left + ins.Right), limit(c->MaxHeight(), ins.Top + ins.Bottom));
+  }
   if (topLevel_ || Parent() != nullptr) peer_->SetBounds(PeerBounds());
 }
 

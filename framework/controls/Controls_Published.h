@@ -4,6 +4,7 @@
 #include "framework/classes/Published.h"
 #include "framework/controls/Controls.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/GraphUtil.h"
 #include "framework/graphics/Graphics_Published.h"
 
 CF_ENUM_IDENTS(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
@@ -19,6 +20,7 @@ CF_ENUM_IDENTS(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSize
                poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
 CF_ENUM_IDENTS(TWindowState, wsNormal, wsMinimized, wsMaximized)
 CF_ENUM_IDENTS(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+CF_ENUM_IDENTS(TGradientDirection, gdHorizontal, gdVertical)
 
 // Registers the tables of the controls and forms, with the identifiers of
 // cursors ("TCursor") and modal results ("TModalResult"). Run by the table

@@ -7,6 +7,7 @@
 
 #include "framework/backend/Backend.h"
 #include "framework/classes/Thread.h"
+#include "framework/controls/DragDrop.h"
 #include "framework/controls/Menus.h"
 
 TApplication* Application = nullptr;
@@ -145,10 +146,32 @@ class TControlWindowEvents : public IWindowEvents {
     while (budget-- > 0 && PeekPostedMessage(m)) Application->ProcessMessage(m);
     DispatchDueTimers();
   }
+  uint32_t PeerDrag(HWND Wnd, TPeerDragAction Action, const TPoint& Point, const IDragPayload* Payload,
+                    uint32_t Effects, uint32_t KeyState) override {
+    TWinControl* w = FindControl(Wnd);
+    if (w == nullptr) return DROPEFFECT_NONE;
+    TPoint screen = w->ClientToScreen(w->PeerToClient(Point));
+    if (Action != pdaLeave) RecordCursorPos(screen);
+    return DragInput(Wnd, Action, screen, Payload, Effects, KeyState);
+  }
   void PeerActivated(HWND Wnd, bool Active) override {
     if (!Active) return;
     auto* f = dynamic_cast<TCustomForm*>(FindControl(Wnd));
-    if (f != nullptr && f->Showing() && f->AcceptsInput() && GetActiveWindow() != Wnd) f->BringFormToFront();
+    if (f == nullptr || !f->Showing()) return;
+    if (f->AcceptsInput()) {
+      if (GetActiveWindow() != Wnd) f->BringFormToFront();
+      return;
+    }
+    // A click on a form waiting for a modal one comes back to the modal one,
+    // as the user expects of a dialog.
+    if (Screen != nullptr)
+      for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* m = Screen->Forms(i);
+        if (m->FormState().Contains(fsModal) && m->Showing() && m->AcceptsInput()) {
+          m->BringFormToFront();
+          break;
+        }
+      }
   }
 };
 
@@ -502,6 +525,17 @@ bool SizeMoveStep(TPeerMouseAction Action, const TPoint& Screen) {
     SendMessage(h, WM_EXITSIZEMOVE, 0, 0);
   }
   return true;
+}
+
+// Starts moving (HTCAPTION) or sizing (HTBOTTOMRIGHT) the top-level window
+// of W from the cursor's position, as a press on that part of its frame.
+void StartSizeMove(TWinControl* W, LRESULT Hit) {
+  TWinControl* top = W;
+  while (top->Parent() != nullptr) top = top->Parent();
+  if (!top->IsTopLevelWindow() || (Hit != HTCAPTION && Hit != HTBOTTOMRIGHT)) return;
+  gSizeMove = TSizeMove{top->Handle(), Hit, CursorPos(), top->BoundsRect()};
+  SetCapture(top->Handle());
+  SendMessage(top->Handle(), WM_ENTERSIZEMOVE, 0, 0);
 }
 
 }  // namespace
@@ -902,6 +936,22 @@ void TCustomForm::PositionForShowing() {
 
 void TCustomForm::UpdateShowing() { TWinControl::UpdateShowing(); }
 
+namespace {
+// The window a form about to show stays above: a modal form above the form
+// it was opened from, any other form above the main form.
+HWND OwnerForShowing(const TCustomForm* Form) {
+  if (Form->FormState().Contains(fsModal)) {
+    HWND active = GetActiveWindow();
+    auto* f = dynamic_cast<TCustomForm*>(FindControl(active));
+    if (f != nullptr && f != Form && f->Showing()) return active;
+  }
+  TCustomForm* main = Application != nullptr ? Application->MainForm() : nullptr;
+  return main != nullptr && main != Form && main->HandleAllocated() ? main->Handle() : 0;
+}
+}  // namespace
+
+HWND TCustomForm::ShowingOwner() { return OwnerForShowing(this); }
+
 void TCustomForm::CMShowingChanged(TMessage& Message) {
   // A window made again for new looks is the same form still on screen.
   bool recreating = controlState_.Contains(csRecreating);
@@ -918,6 +968,9 @@ void TCustomForm::CMShowingChanged(TMessage& Message) {
     }
     formState_ >> fsShowing;
     UpdatePeerBounds();
+    // A window made again keeps the owner it was shown with.
+    if (!recreating || !IsWindow(ownerWnd_)) ownerWnd_ = ShowingOwner();
+    if (peer_) peer_->SetOwner(ownerWnd_);
     TWinControl::CMShowingChanged(Message);
     if (Screen != nullptr) Screen->MoveToFront(this);
     if (!(exStyle_ & WS_EX_NOACTIVATE)) BringFormToFront();
@@ -1131,6 +1184,10 @@ void TCustomForm::WndProc(TMessage& Message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_NCLBUTTONDOWN:
+      // A press on the size grip or the caption that a control hands on.
+      StartSizeMove(this, static_cast<LRESULT>(Message.WParam));
+      return;
     case CM_ACTIVATE:
       Activate();
       return;
@@ -1157,6 +1214,8 @@ void THintWindow::CreateParams(TCreateParams& Params) {
   Params.Style = WS_POPUP | WS_BORDER;
   Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   Params.WindowClassStyle |= CS_SAVEBITS;
+  // Above the form whose control it explains.
+  Params.WndParent = GetActiveWindow();
 }
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {

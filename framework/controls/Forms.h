@@ -120,6 +120,8 @@ class TCustomForm : public TWinControl {
   void CloseModal();
   // False while a modal form elsewhere keeps this one from input.
   bool AcceptsInput() const { return !modalDisabled_; }
+  // The window this form stays above while shown (0 for none).
+  HWND OwnerWindow() const { return ownerWnd_; }
 
   // ---- Events
   TNotifyEvent OnCreate;
@@ -150,6 +152,9 @@ class TCustomForm : public TWinControl {
   void SetActive(bool Value);
   void UpdateShowing() override;
   void PositionForShowing();
+  // The window to stay above when the form shows: the form a modal form
+  // was opened from, else the main form. Pop-ups name their own.
+  virtual HWND ShowingOwner();
   void CMDialogKey(TMessage& Message) override;
   void CMShowingChanged(TMessage& Message) override;
   void WMSetText(TMessage& Message) override;
@@ -175,6 +180,8 @@ class TCustomForm : public TWinControl {
   int focusCount_ = 0;
   bool created_ = false;
   bool modalDisabled_ = false;
+  // The window this form stays above while shown.
+  HWND ownerWnd_ = 0;
   std::unique_ptr<TControlCanvas> canvas_;
 };
 

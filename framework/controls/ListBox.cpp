@@ -373,13 +373,40 @@ int TCustomListBox::ItemAtPos(const TPoint& Pos, bool Existing) const {
 
 void TCustomListBox::UpdateScrollRange() {
   int n = Count();
-  // The first row that still shows the last one in full.
-  int maxTop = n, room = ClientHeight();
-  while (maxTop > 0 && room - RowHeight(maxTop - 1) >= 0) room -= RowHeight(--maxTop);
-  bool bar = maxTop > 0;
-  SetFrameBars(false, bar);
+  // The view without bars; each bar that shows takes room from the other.
+  const int fullW = ClientWidth() + (VertBarShown() ? ScrollBarSize() : 0);
+  const int fullH = ClientHeight() + (HorzBarShown() ? ScrollBarSize() : 0);
+  auto maxTopIn = [&](int Height) {
+    // The first row that still shows the last one in full.
+    int maxTop = n, room = Height;
+    while (maxTop > 0 && room - RowHeight(maxTop - 1) >= 0) room -= RowHeight(--maxTop);
+    return maxTop;
+  };
+  bool vert = maxTopIn(fullH) > 0;
+  bool horz = scrollWidth_ > fullW - (vert ? ScrollBarSize() : 0);
+  if (horz && !vert) vert = maxTopIn(fullH - ScrollBarSize()) > 0;
+  SetFrameBars(horz, vert);
+  const int maxTop = maxTopIn(ClientHeight());
   topIndex_ = std::clamp(topIndex_, 0, maxTop);
   SetBarInfo(SB_VERT, 0, std::max(n - 1, 0), n - maxTop, topIndex_);
+  scrollLeft_ = std::clamp(scrollLeft_, 0, std::max(scrollWidth_ - ClientWidth(), 0));
+  if (horz) SetBarInfo(SB_HORZ, 0, scrollWidth_ - 1, ClientWidth(), scrollLeft_);
+}
+
+void TCustomListBox::SetScrollWidth(int Value) {
+  Value = std::max(Value, 0);
+  if (scrollWidth_ == Value) return;
+  scrollWidth_ = Value;
+  UpdateScrollRange();
+  Invalidate();
+}
+
+void TCustomListBox::SetScrollLeft(int Value) {
+  Value = std::clamp(Value, 0, std::max(scrollWidth_ - ClientWidth(), 0));
+  if (Value == scrollLeft_) return;
+  scrollLeft_ = Value;
+  if (HorzBarShown()) SetBarInfo(SB_HORZ, 0, scrollWidth_ - 1, ClientWidth(), scrollLeft_);
+  Invalidate();
 }
 
 void TCustomListBox::SetTopIndex(int Value) {
@@ -594,6 +621,36 @@ void TCustomListBox::WndProc(TMessage& Message) {
   auto text = [&](LPARAM L) { return std::string(L != 0 ? reinterpret_cast<const char*>(L) : ""); };
   int idx = static_cast<int>(static_cast<intptr_t>(Message.WParam));
   switch (Message.Msg) {
+    case WM_HSCROLL: {
+      const int line = std::max(1, Canvas()->TextWidth("0"));
+      switch (Message.WParamLo()) {
+        case SB_LINELEFT:
+          SetScrollLeft(scrollLeft_ - line);
+          break;
+        case SB_LINERIGHT:
+          SetScrollLeft(scrollLeft_ + line);
+          break;
+        case SB_PAGELEFT:
+          SetScrollLeft(scrollLeft_ - ClientWidth());
+          break;
+        case SB_PAGERIGHT:
+          SetScrollLeft(scrollLeft_ + ClientWidth());
+          break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+          SetScrollLeft(static_cast<int16_t>(Message.WParamHi()));
+          break;
+        case SB_LEFT:
+          SetScrollLeft(0);
+          break;
+        case SB_RIGHT:
+          SetScrollLeft(scrollWidth_);
+          break;
+        default:
+          break;
+      }
+      return;
+    }
     case WM_VSCROLL: {
       int code = Message.WParamLo();
       int page = std::max(1, VisibleRows() - 1);
@@ -832,12 +889,31 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
   DrawText(c, data_[static_cast<size_t>(Index)].S, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
+namespace {
+// The focus frame, dotted in a colour that stands out on the row's
+// background (an inverted frame hardly shows on the selection colour).
+void DrawFocusFrame(TCanvas* C, const TRect& R, bool OnSelection) {
+  C->Pen()->SetColor(OnSelection ? clHighlightText : clWindowText);
+  C->Pen()->SetStyle(psAlternate);
+  C->Pen()->SetWidth(1);
+  C->Brush()->SetStyle(bsClear);
+  C->Rectangle(R);
+  C->Pen()->SetStyle(psSolid);
+  C->Brush()->SetStyle(bsSolid);
+}
+}  // namespace
+
 void TCustomListBox::Paint() {
   TCanvas* c = Canvas();
   TRect client = ClientRect();
   c->Brush()->SetColor(Color());
   c->Brush()->SetStyle(bsSolid);
   c->FillRect(client);
+  // With the focus the list shows where keys act: on the current item, else
+  // on the first row, even of an empty list.
+  const bool focused = Focused();
+  const int focusItem = itemIndex_ >= 0 ? itemIndex_ : 0;
+  if (focused && Count() == 0) DrawFocusFrame(c, TRect(0, 0, client.Right, ItemHeight()), false);
   int y = 0;
   for (int i = topIndex_; i < Count() && y < client.Bottom; ++i) {
     TRect r(0, y, client.Right, y + RowHeight(i));
@@ -846,7 +922,7 @@ void TCustomListBox::Paint() {
     bool sel = multiSelect_ ? data_[static_cast<size_t>(i)].Selected : i == itemIndex_;
     if (sel) state << odSelected;
     if (!Enabled()) state << odDisabled;
-    bool focusRow = Focused() && i == itemIndex_;
+    bool focusRow = focused && i == focusItem;
     if (focusRow) state << odFocused;
     c->Font()->Assign(Font());
     c->Brush()->SetStyle(bsSolid);
@@ -859,8 +935,9 @@ void TCustomListBox::Paint() {
     }
     int saved = c->SaveDC();
     c->IntersectClipRect(r);
-    DrawItem(i, r, state);
+    // Scrolled to the left, the row starts before the view.
+    DrawItem(i, TRect(r.Left - scrollLeft_, r.Top, r.Right, r.Bottom), state);
     c->RestoreDC(saved);
-    if (focusRow && !(style_ != lbStandard && state.Contains(odNoFocusRect))) c->DrawFocusRect(r);
+    if (focusRow && !(style_ != lbStandard && state.Contains(odNoFocusRect))) DrawFocusFrame(c, r, sel);
   }
 }

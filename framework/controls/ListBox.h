@@ -100,6 +100,13 @@ class TCustomListBox : public TScrollBarsWindow {
   void SetSorted(bool Value);
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int Value);
+  // The width the items may need: wider than the view, it brings a
+  // horizontal bar that scrolls them (0: no horizontal scrolling).
+  int ScrollWidth() const { return scrollWidth_; }
+  void SetScrollWidth(int Value);
+  // How far the items are scrolled to the left, in pixels.
+  int ScrollLeft() const { return scrollLeft_; }
+  void SetScrollLeft(int Value);
   // The height of a row: the font's for lbStandard, the stored one for
   // owner drawing.
   int ItemHeight() const;
@@ -174,6 +181,8 @@ class TCustomListBox : public TScrollBarsWindow {
   bool extendedSelect_ = true;
   bool sorted_ = false;
   int topIndex_ = 0;
+  int scrollWidth_ = 0;
+  int scrollLeft_ = 0;
   int itemHeight_ = 16;
   TListBoxStyle style_ = lbStandard;
   TBorderStyle borderStyle_ = bsSingle;

@@ -23,6 +23,7 @@ void RegisterListBoxPublished() {
     P.Strings("Items", [](C* c) { return c->Items(); });
     P.Integer("ItemIndex", &C::ItemIndex, &C::SetItemIndex).Default(-1).AppliedLast();
     P.Bool("MultiSelect", &C::MultiSelect, &C::SetMultiSelect).Default(false);
+    P.Integer("ScrollWidth", &C::ScrollWidth, &C::SetScrollWidth).Default(0);
     P.Bool("Sorted", &C::Sorted, &C::SetSorted).Default(false);
     P.Enum("Style", &C::Style, &C::SetStyle).Default(lbStandard);
     P.Event("OnDrawItem", &C::OnDrawItem);

@@ -472,6 +472,8 @@ constexpr WORD VK_OEM_5 = 0xDC;
 constexpr WORD VK_OEM_6 = 0xDD;
 constexpr WORD VK_OEM_7 = 0xDE;
 constexpr WORD VK_OEM_102 = 0xE2;
+// A key that types a character of its own, from any layout or script.
+constexpr WORD VK_PACKET = 0xE7;
 
 // Key-data bits of keyboard messages.
 constexpr LPARAM KF_EXTENDED_BIT = 0x01000000;

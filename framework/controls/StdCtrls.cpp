@@ -78,6 +78,12 @@ void TCustomLabel::SetShowAccelChar(bool Value) {
   Invalidate();
 }
 
+void TCustomLabel::SetEllipsisPosition(TEllipsisPosition Value) {
+  if (ellipsisPosition_ == Value) return;
+  ellipsisPosition_ = Value;
+  Invalidate();
+}
+
 void TCustomLabel::SetFocusControl(TWinControl* Value) {
   if (focusControl_ != nullptr) focusControl_->RemoveFreeNotification(this);
   focusControl_ = Value;
@@ -129,6 +135,21 @@ void TCustomLabel::Paint() {
                     : a == taCenter     ? DT_CENTER
                                         : DT_LEFT);
   if (UseRightToLeftReading()) flags |= DT_RTLREADING;
+  if (!AutoSize()) {
+    switch (ellipsisPosition_) {
+      case epPathEllipsis:
+        flags |= DT_PATH_ELLIPSIS;
+        break;
+      case epEndEllipsis:
+        flags |= DT_END_ELLIPSIS;
+        break;
+      case epWordEllipsis:
+        flags |= DT_WORD_ELLIPSIS;
+        break;
+      default:
+        break;
+    }
+  }
   if (layout_ != tlTop) {
     TRect calc = r;
     DoDrawText(calc, flags | DT_CALCRECT);

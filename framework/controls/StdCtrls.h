@@ -16,6 +16,8 @@
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+// Where a label's text that does not fit is cut for "...".
+enum TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 
 class TCustomLabel : public TGraphicControl {
  public:
@@ -30,6 +32,9 @@ class TCustomLabel : public TGraphicControl {
   void SetTransparent(bool Value);
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool Value);
+  // Only a label that does not size itself to its text cuts it.
+  TEllipsisPosition EllipsisPosition() const { return ellipsisPosition_; }
+  void SetEllipsisPosition(TEllipsisPosition Value);
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* Value);
   void SetAutoSize(bool Value) override;
@@ -49,6 +54,7 @@ class TCustomLabel : public TGraphicControl {
   TTextLayout layout_ = tlTop;
   bool wordWrap_ = false;
   bool showAccelChar_ = true;
+  TEllipsisPosition ellipsisPosition_ = epNone;
   TWinControl* focusControl_ = nullptr;
 };
 

@@ -13,6 +13,7 @@ void RegisterStdCtrlsPublished() {
     P.Bool("ParentColor", &C::ParentColor, &C::SetParentColor).Default(true);
     P.Enum("Alignment", &C::Alignment, &C::SetAlignment).Default(taLeftJustify);
     P.String("Caption", &C::Caption, &C::SetCaption);
+    P.Enum("EllipsisPosition", &C::EllipsisPosition, &C::SetEllipsisPosition).Default(epNone);
     P.Component("FocusControl", &C::FocusControl, &C::SetFocusControl);
     P.Enum("Layout", &C::Layout, &C::SetLayout).Default(tlTop);
     P.Bool("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar).Default(true);

@@ -6,5 +6,6 @@
 #include "framework/controls/StdCtrls.h"
 
 CF_ENUM_IDENTS(TTextLayout, tlTop, tlCenter, tlBottom)
+CF_ENUM_IDENTS(TEllipsisPosition, epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis)
 CF_ENUM_IDENTS(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 CF_ENUM_IDENTS(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)

@@ -24,6 +24,8 @@ HWND GetParent(HWND Wnd) {
   if (w == nullptr) return 0;
   if (w->Parent() != nullptr) return w->Parent()->Handle();
   // A top-level window answers its owner.
+  if (auto* f = dynamic_cast<TCustomForm*>(w); f != nullptr && IsWindow(f->OwnerWindow()))
+    return f->OwnerWindow();
   if (w != Application->MainForm() && dynamic_cast<TCustomForm*>(w) != nullptr &&
       Application->MainForm() != nullptr && Application->MainForm()->HandleAllocated())
     return Application->MainForm()->Handle();

@@ -64,38 +64,42 @@ uint8_t Scale(uint32_t v, int bits) {
 }
 
 // Decodes RLE8 / RLE4 data into one palette index per pixel, bottom-up rows.
+// Runs and moves stay within the picture: what would pass the end of a row
+// or the last row is dropped, so the position never leaves the buffer.
 bool DecodeRle(const uint8_t* p, size_t n, int w, int h, bool four, std::vector<uint8_t>& idx) {
   idx.assign(static_cast<size_t>(w) * h, 0);
-  int x = 0, y = 0;
+  int x = 0, y = 0;  // 0 <= x <= w, 0 <= y <= h
   size_t i = 0;
-  auto put = [&](uint8_t v) {
-    if (x < w && y < h) idx[static_cast<size_t>(y) * w + x] = v;
-    ++x;
+  // Puts Count pixels from Pixel(k); those beyond the row are dropped.
+  auto put = [&](int count, auto pixel) {
+    const int shown = y < h ? std::min(count, w - x) : 0;
+    uint8_t* row = idx.data() + static_cast<size_t>(y) * w;
+    for (int k = 0; k < shown; ++k) row[x + k] = pixel(k);
+    x = std::min(w, x + count);
   };
   while (i + 1 < n) {
     uint8_t count = p[i], val = p[i + 1];
     i += 2;
     if (count) {
-      for (int k = 0; k < count; ++k) put(four ? ((k & 1) ? (val & 0xF) : (val >> 4)) : val);
+      put(count, [&](int k) -> uint8_t { return four ? ((k & 1) ? (val & 0xF) : (val >> 4)) : val; });
       continue;
     }
     if (val == 0) {
       x = 0;
-      ++y;
+      y = std::min(h, y + 1);
     } else if (val == 1) {
       return true;
     } else if (val == 2) {
       if (i + 1 >= n) return false;
-      x += p[i];
-      y += p[i + 1];
+      x = std::min(w, x + p[i]);
+      y = std::min(h, y + p[i + 1]);
       i += 2;
     } else {
       int bytes = four ? (val + 1) / 2 : val;
       if (i + bytes > n) return false;
-      for (int k = 0; k < val; ++k) {
-        uint8_t b = p[i + (four ? k / 2 : k)];
-        put(four ? ((k & 1) ? (b & 0xF) : (b >> 4)) : b);
-      }
+      const uint8_t* b = p + i;
+      put(val,
+          [&](int k) -> uint8_t { return four ? ((k & 1) ? (b[k / 2] & 0xF) : (b[k / 2] >> 4)) : b[k]; });
       i += (bytes + 1) & ~1;
     }
   }
@@ -126,7 +130,7 @@ void ReadBmp(const uint8_t* d, size_t n, TPixelData& out, bool& is32) {
   }
   bool topDown = ht < 0;
   if (topDown) ht = -ht;
-  if (w <= 0 || ht <= 0 || w > 32768 || ht > 32768) InvalidBitmap();
+  if (w <= 0 || ht <= 0 || w > 32768 || ht > 32768 || w * ht > MaxPicturePixels) InvalidBitmap();
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) InvalidBitmap();
   size_t pos = 14 + hs;
   uint32_t masks[3] = {0, 0, 0};
@@ -157,6 +161,13 @@ void ReadBmp(const uint8_t* d, size_t n, TPixelData& out, bool& is32) {
   if (offBits >= n) InvalidBitmap();
   const uint8_t* bits = d + offBits;
   size_t avail = n - offBits;
+  const bool rle = comp == 1 || comp == 2;
+  if (!rle && comp != 0 && comp != 3) InvalidBitmap();
+  // Every declared size is checked against the data before pixels are
+  // reserved for it.
+  size_t stride = ((static_cast<size_t>(w) * bpp + 31) / 32) * 4;
+  if (!rle && stride * static_cast<size_t>(ht) > avail) InvalidBitmap();
+  if (rle && (bpp != (comp == 1 ? 8 : 4) || topDown)) InvalidBitmap();
   is32 = bpp == 32;
   out.Resize(static_cast<int>(w), static_cast<int>(ht), is32 ? 4 : 3);
   auto store = [&](int x, int y, uint32_t bgr) {
@@ -167,17 +178,13 @@ void ReadBmp(const uint8_t* d, size_t n, TPixelData& out, bool& is32) {
     px[2] = (bgr >> 16) & 0xFF;
   };
   auto palette = [&](uint32_t i) { return i < pal.size() ? pal[i] : 0u; };
-  if (comp == 1 || comp == 2) {
-    if (bpp != (comp == 1 ? 8 : 4) || topDown) InvalidBitmap();
+  if (rle) {
     std::vector<uint8_t> idx;
     if (!DecodeRle(bits, avail, static_cast<int>(w), static_cast<int>(ht), comp == 2, idx)) InvalidBitmap();
     for (int y = 0; y < ht; ++y)
       for (int x = 0; x < w; ++x) store(x, y, palette(idx[static_cast<size_t>(y) * w + x]));
     return;
   }
-  if (comp != 0 && comp != 3) InvalidBitmap();
-  size_t stride = ((static_cast<size_t>(w) * bpp + 31) / 32) * 4;
-  if (stride * ht > avail) InvalidBitmap();
   int rs = 0, gs = 0, bs = 0, as = 0;
   int rb = BitsOfMask(masks[0], rs), gb = BitsOfMask(masks[1], gs), bb = BitsOfMask(masks[2], bs);
   uint32_t amask = (comp == 3 && hs >= 56) ? U32(h + 52) : 0;

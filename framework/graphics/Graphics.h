@@ -623,6 +623,11 @@ enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit,
 enum TTransparentMode { tmAuto, tmFixed };
 enum TAlphaFormat { afIgnored, afDefined, afPremultiplied };
 
+// The most pixels a picture read from bytes may declare (8192 x 8192): a few
+// bytes can claim any size, and a picture is refused before its pixels are
+// reserved when it claims more.
+constexpr std::int64_t MaxPicturePixels = std::int64_t{1} << 26;
+
 // Pixel memory of a bitmap: rows top-down, Stride bytes apart (a multiple of
 // 4), each pixel B, G, R (24-bit) or B, G, R, A (32-bit).
 struct TPixelData {

@@ -4,10 +4,13 @@
 #include "framework/graphics/Jpeg.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 #include "framework/backend/Painter.h"
 
@@ -24,7 +27,11 @@ void OnError(j_common_ptr cinfo) {
   std::longjmp(err->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {}
+// Warnings pass, but for one: data that ends before the picture does. The
+// library would fill the rest with grey; a cut file is damaged.
+void OnMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+}
 
 struct DecodeState {
   jpeg_decompress_struct cinfo;
@@ -51,6 +58,13 @@ bool RunDecode(DecodeState& s, const uint8_t* data, size_t size, bool gray, int 
   jpeg_create_decompress(&s.cinfo);
   jpeg_mem_src(&s.cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
   jpeg_read_header(&s.cinfo, TRUE);
+  // A few bytes can declare any size: refuse before anything is reserved.
+  if (static_cast<std::int64_t>(s.cinfo.image_width) * s.cinfo.image_height > MaxPicturePixels) {
+    std::snprintf(s.err.message, sizeof s.err.message, "Image of %u x %u pixels is too large",
+                  static_cast<unsigned>(s.cinfo.image_width), static_cast<unsigned>(s.cinfo.image_height));
+    jpeg_destroy_decompress(&s.cinfo);
+    return false;
+  }
   s.cinfo.out_color_space = gray ? JCS_GRAYSCALE : JCS_RGB;
   s.cinfo.scale_num = 1;
   s.cinfo.scale_denom = denom;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -136,8 +138,10 @@ TRegion TRegion::FromRects(const std::vector<TRect>& Rects) {
 
 TRegion TRegion::FromEllipse(const TRect& R) {
   std::vector<TRect> rows;
-  double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
-  double rx = (R.Right - R.Left) / 2.0, ry = (R.Bottom - R.Top) / 2.0;
+  // In double: sums and widths of far-apart edges do not fit an int.
+  const double l = R.Left, t = R.Top, r = R.Right, b = R.Bottom;
+  double cx = (l + r) / 2.0, cy = (t + b) / 2.0;
+  double rx = (r - l) / 2.0, ry = (b - t) / 2.0;
   if (rx <= 0 || ry <= 0) return TRegion();
   for (int y = FirstRow(R.Top); y < EndRow(R.Bottom); ++y) {
     double dy = (y + 0.5 - cy) / ry;
@@ -150,9 +154,10 @@ TRegion TRegion::FromEllipse(const TRect& R) {
 }
 
 TRegion TRegion::FromRoundRect(const TRect& R, int CX, int CY) {
-  int w = R.Right - R.Left, h = R.Bottom - R.Top;
+  const std::int64_t w = std::int64_t{R.Right} - R.Left, h = std::int64_t{R.Bottom} - R.Top;
   if (w <= 0 || h <= 0) return TRegion();
-  double rx = std::min(std::abs(CX), w) / 2.0, ry = std::min(std::abs(CY), h) / 2.0;
+  double rx = static_cast<double>(std::min(std::llabs(CX), static_cast<long long>(w))) / 2.0;
+  double ry = static_cast<double>(std::min(std::llabs(CY), static_cast<long long>(h))) / 2.0;
   if (rx <= 0 || ry <= 0) return TRegion(R);
   std::vector<TRect> rows;
   for (int y = FirstRow(R.Top); y < EndRow(R.Bottom); ++y) {
@@ -191,7 +196,7 @@ TRegion TRegion::FromPolygon(const TPoint* Points, int Count, int FillMode) {
       int dir = b.Y > a.Y ? 1 : -1;
       if (a.Y > b.Y) std::swap(a, b);
       if (yc < a.Y || yc >= b.Y) continue;
-      xs.push_back({a.X + (yc - a.Y) * (b.X - a.X) / double(b.Y - a.Y), dir});
+      xs.push_back({a.X + (yc - a.Y) * (double(b.X) - a.X) / (double(b.Y) - a.Y), dir});
     }
     std::sort(xs.begin(), xs.end(), [](const Cross& p, const Cross& q) { return p.x < q.x; });
     int winding = 0;

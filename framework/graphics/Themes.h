@@ -9,17 +9,10 @@
 #include <string>
 
 #include "framework/graphics/Graphics.h"
+#include "framework/rtl/HResult.h"
 
 struct TThemeData;
 using HTHEME = TThemeData*;
-using HRESULT = int32_t;
-constexpr HRESULT S_OK = 0;
-constexpr HRESULT S_FALSE = 1;
-constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
-constexpr HRESULT E_HANDLE = static_cast<HRESULT>(0x80070006u);
-constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
-inline bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-inline bool FAILED(HRESULT hr) { return hr < 0; }
 
 // Switch and state of the service.
 void SetThemeActive(bool Active);

@@ -150,7 +150,12 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(0, 0, 320, 120);
 }
 
-TCustomGrid::~TCustomGrid() = default;
+TCustomGrid::~TCustomGrid() {
+  // The editor is a child control, freed after this destructor: it must no
+  // longer reach back into the grid.
+  if (inplaceEdit_ != nullptr) inplaceEdit_->SetGrid(nullptr);
+  inplaceEdit_ = nullptr;
+}
 
 void TCustomGrid::ResizeExtents(std::vector<int>& Extents, int Count, int Default) {
   Extents.resize(static_cast<size_t>(std::max(Count, 0)), Default);

@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 
 #include "framework/os/Files.h"
@@ -76,7 +79,9 @@ bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::s
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) return failed(EISDIR);
-  // A read-only file is not replaced, as the platform refuses to.
+  // A read-only file is not replaced, as the platform refuses to. Its mode
+  // says so even to root, whom access() lets write anything.
+  if (exists && (old.st_mode & 0222) == 0) return failed(EACCES);
   if (exists && ::access(target.c_str(), W_OK) != 0) return failed(errno);
 
   std::string folder = ExtractFileDir(target);
@@ -115,4 +120,194 @@ bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::s
 void SafeWriteFile(const std::string& FileName, std::string_view Data) {
   std::string error;
   if (!TrySafeWriteFile(FileName, Data, &error)) throw EFCreateError(error);
+}
+
+// ---- File sets -------------------------------------------------------------
+
+namespace {
+namespace fs = std::filesystem;
+
+// The random part mkstemp and mkdtemp put at the end of a name.
+bool IsTempSuffix(std::string_view s) {
+  if (s.size() != 6) return false;
+  for (char c : s)
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+bool HasTempName(const std::string& entry, const std::string& prefix) {
+  return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0 &&
+         IsTempSuffix(std::string_view(entry).substr(prefix.size()));
+}
+
+std::vector<std::string> EntriesWithTempName(const std::string& folder, const std::string& prefix) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
+    std::string name = e.path().filename().string();
+    if (HasTempName(name, prefix)) found.push_back(folder + "/" + name);
+  }
+  return found;
+}
+
+bool RemoveTree(const std::string& path) {
+  std::error_code ec;
+  fs::remove_all(path, ec);
+  return !ec && !fs::exists(fs::symlink_status(path, ec));
+}
+
+// Puts the same content at Dst as at Src without copying data where the file
+// system allows: files are linked, folders made anew, links copied as links.
+// Returns errno, with the entry that failed in Failed.
+int CarryEntry(const std::string& src, const std::string& dst, std::string& failed) {
+  struct stat st {};
+  if (::lstat(src.c_str(), &st) != 0) return failed = src, errno;
+  if (S_ISDIR(st.st_mode)) {
+    if (::mkdir(dst.c_str(), st.st_mode & 07777) != 0) return failed = src, errno;
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(src, ec)) {
+      std::string name = e.path().filename().string();
+      if (int err = CarryEntry(src + "/" + name, dst + "/" + name, failed)) return err;
+    }
+    return ec ? (failed = src, ec.value()) : 0;
+  }
+  if (S_ISLNK(st.st_mode)) {
+    std::error_code ec;
+    fs::path to = fs::read_symlink(src, ec);
+    if (!ec) fs::create_symlink(to, dst, ec);
+    return ec ? (failed = src, ec.value()) : 0;
+  }
+  if (!S_ISREG(st.st_mode)) return failed = src, ENOTSUP;
+  if (::link(src.c_str(), dst.c_str()) == 0) return 0;
+  std::string bytes;
+  if (!ReadFileBytes(src, bytes)) return failed = src, EACCES;
+  if (!TrySafeWriteFile(dst, bytes)) return failed = dst, EIO;
+  ::chmod(dst.c_str(), st.st_mode & 07777);
+  return 0;
+}
+
+int ExchangeFolders(const std::string& a, const std::string& b) {
+  return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0 ? 0 : errno;
+}
+
+bool IsReadOnly(const std::string& file) {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) return false;
+  return (st.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0;
+}
+}  // namespace
+
+bool TrySafeWriteFileSet(const std::string& Folder, const std::vector<TSafeWriteSetFile>& Files,
+                         std::string* Error) {
+  auto failed = [&](const std::string& message) {
+    if (Error) *Error = message;
+    return false;
+  };
+  const std::string shown = ExcludeTrailingPathDelimiter(NativePath(Folder));
+  if (shown.empty()) return failed("Cannot create the folder \"\". " + std::string(std::strerror(ENOENT)));
+  // A link to a folder stays a link: the folder it leads to is replaced.
+  const std::string folder = ResolveTarget(shown);
+  std::string parent = ExtractFileDir(folder);
+  if (parent.empty()) parent = ".";
+  const std::string base = ExtractFileName(folder);
+  const std::string newPrefix = "." + base + ".new.";
+  const std::string oldPrefix = "." + base + ".old.";
+
+  // An earlier call killed between moving the old folder aside and putting
+  // the new one in place left no folder: the old one goes back first.
+  struct stat st {};
+  bool exists = ::stat(folder.c_str(), &st) == 0;
+  if (exists && !S_ISDIR(st.st_mode))
+    return failed("Cannot create the folder \"" + shown + "\". " + std::strerror(ENOTDIR));
+  if (!exists) {
+    for (const std::string& aside : EntriesWithTempName(parent, oldPrefix))
+      if (::rename(aside.c_str(), folder.c_str()) == 0) {
+        exists = ::stat(folder.c_str(), &st) == 0;
+        break;
+      }
+  }
+  for (const std::string& prefix : {newPrefix, oldPrefix})
+    for (const std::string& stale : EntriesWithTempName(parent, prefix)) RemoveTree(stale);
+  if (exists)
+    for (const TSafeWriteSetFile& f : Files)
+      for (const std::string& stale : EntriesWithTempName(folder, "." + f.Name + "."))
+        ::unlink(stale.c_str());
+
+  const std::string unchanged = exists ? " The files in \"" + shown + "\" were not changed."
+                                       : " The folder \"" + shown + "\" was not created.";
+  if (exists)
+    for (const TSafeWriteSetFile& f : Files)
+      if (IsReadOnly(folder + "/" + f.Name))
+        return failed(Message(NativePath(shown + "/" + f.Name), EACCES) + "." + unchanged);
+
+  std::string staging = parent + "/" + newPrefix + "XXXXXX";
+  if (::mkdtemp(staging.data()) == nullptr) {
+    int err = errno;
+    return failed("Cannot create a folder in \"" + NativePath(parent) + "\". " + std::strerror(err) + "." +
+                  unchanged);
+  }
+  ::chmod(staging.c_str(), exists ? (st.st_mode & 07777) : 0755);
+  auto abandon = [&](const std::string& message) {
+    std::string text = message + unchanged;
+    if (!RemoveTree(staging)) text += " The unfinished files were left in \"" + staging + "\".";
+    return failed(text);
+  };
+
+  if (exists) {
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
+      std::string name = e.path().filename().string();
+      bool replaced = false;
+      for (const TSafeWriteSetFile& f : Files) replaced = replaced || f.Name == name;
+      if (replaced) continue;
+      std::string what;
+      if (int err = CarryEntry(folder + "/" + name, staging + "/" + name, what))
+        return abandon("Cannot carry \"" + what + "\" over. " + std::strerror(err) + ".");
+    }
+    if (ec) return abandon("Cannot read the folder \"" + shown + "\". " + ec.message() + ".");
+  }
+  for (const TSafeWriteSetFile& f : Files) {
+    std::string error;
+    if (!TrySafeWriteFile(staging + "/" + f.Name, f.Data, &error)) return abandon(error + ".");
+    struct stat old {};
+    if (exists && ::stat((folder + "/" + f.Name).c_str(), &old) == 0)
+      ::chmod((staging + "/" + f.Name).c_str(), old.st_mode & 07777);
+  }
+
+  SyncFolder(staging);
+
+  // The one step: afterwards the staging name holds the old folder.
+  std::string aside;
+  int err = Injected(swsExchange, shown);
+  if (err == 0 && !exists && ::rename(staging.c_str(), folder.c_str()) != 0) err = errno;
+  if (err == 0 && exists) {
+    err = ExchangeFolders(staging, folder);
+    if (err == EINVAL || err == ENOSYS || err == ENOTSUP) {
+      // No exchange on this file system: two renames, and the next call puts
+      // the old folder back if a kill falls between them.
+      aside = parent + "/" + oldPrefix + "XXXXXX";
+      if (::mkdtemp(aside.data()) == nullptr) {
+        err = errno;
+        aside.clear();
+      } else if (::rename(folder.c_str(), aside.c_str()) != 0) {
+        err = errno;
+        ::rmdir(aside.c_str());
+        aside.clear();
+      } else if (::rename(staging.c_str(), folder.c_str()) != 0) {
+        err = errno;
+        if (::rename(aside.c_str(), folder.c_str()) != 0)
+          return failed("Cannot replace the folder \"" + shown + "\". " + std::strerror(err) +
+                        ". The old files were left in \"" + aside + "\" and the new ones in \"" + staging +
+                        "\".");
+        aside.clear();
+      } else {
+        err = 0;
+      }
+    }
+  }
+  if (err != 0) return abandon("Cannot replace the folder \"" + shown + "\". " + std::strerror(err) + ".");
+  SyncFolder(parent);
+  // What is left of the old folder goes now, or with the next call.
+  RemoveTree(aside.empty() ? staging : aside);
+  return true;
 }

@@ -11,14 +11,32 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-enum TSafeWriteStage { swsCreate, swsWrite, swsFlush, swsRename };
+// swsExchange: a file set's new folder taking the place of the old one.
+enum TSafeWriteStage { swsCreate, swsWrite, swsFlush, swsRename, swsExchange };
 
 // Writes Data to FileName; raises EFCreateError
 // "Cannot create file \"<name>\". <reason>" on failure.
 void SafeWriteFile(const std::string& FileName, std::string_view Data);
 // The same, reporting failure as false with the message in *Error.
 bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error = nullptr);
+
+// Files that must only ever be seen together: the named files of one folder
+// are replaced as a set. At any moment, a kill included, the folder holds
+// either all the new files or all the old ones. They are written into a new
+// folder beside it, which takes the folder's place in one step (the old
+// folder's other entries are carried over first). The folder is made when
+// missing; what an interrupted earlier call left beside it or in it is
+// removed (or, when it is the only copy of the old folder, put back) first.
+// A failure leaves the folder as it was and the message says so, and names
+// anything that could not be cleaned away.
+struct TSafeWriteSetFile {
+  std::string Name;
+  std::string_view Data;
+};
+bool TrySafeWriteFileSet(const std::string& Folder, const std::vector<TSafeWriteSetFile>& Files,
+                         std::string* Error = nullptr);
 
 // Test hook, asked before each stage: a non-zero errno value (ENOSPC for a
 // full disk, EACCES, EIO) makes that stage fail as if the system had said

@@ -123,7 +123,9 @@ std::ptrdiff_t StrayTopLevelNode(const pugi::xml_document& doc) {
 }
 
 constexpr unsigned kParseOptions = pugi::parse_full;
-constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_declaration;
+// The files' fixed shape: no indentation and no line breaks of our own, so no
+// whitespace nodes between elements.
+constexpr unsigned kSaveOptions = pugi::format_raw | pugi::format_no_declaration;
 }  // namespace
 
 // ---- TXMLNode --------------------------------------------------------------
@@ -365,7 +367,7 @@ void TXMLDocument::LoadFromXML(std::string_view Xml) {
 
 std::string TXMLDocument::SaveToXML() const {
   TStringWriter w;
-  impl_->doc.save(w, "\t", kSaveOptions, pugi::encoding_utf8);
+  impl_->doc.save(w, "", kSaveOptions, pugi::encoding_utf8);
   return w.out;
 }
 

@@ -4,18 +4,20 @@
 //
 // Its rules:
 // - The document's child nodes are every top-level node, so a declaration, a
-//   comment or a processing instruction before the root element counts: the
-//   program takes ChildNodes(0) as the root and so sees such a file as having
-//   no usable root.
-// - Whitespace-only text between elements is dropped on load.
+//   comment, a document type or a processing instruction before the root
+//   element counts as ChildNodes(0); DocumentElement() is the root element
+//   whatever stands before it.
+// - Whitespace-only text between elements is dropped on load, so indented
+//   files read the same.
 // - A missing attribute is told apart from an empty one (HasAttribute,
 //   AttributeValue); Attributes(name) raises EXmlError when it is missing.
 // - Reading or changing through a null node (a FindNode that found nothing)
 //   raises EXmlError, so a chain of look-ups fails as one.
 // - A file that does not parse raises EXmlError naming the file and the line.
 // - Saving writes UTF-8 without a byte-order mark, with no XML declaration
-//   unless the document holds one, through the safe writer: a failed save
-//   leaves the old file intact and raises.
+//   unless the document holds one, without indentation or line breaks between
+//   nodes, through the safe writer: a failed save leaves the old file intact
+//   and raises.
 //
 // TXMLNode is a handle into its document; it is cheap to copy and is valid
 // until its node is removed or the document is cleared, reloaded or freed.

@@ -5,7 +5,8 @@
 // cells, and the virtual seams through which the full grid control supplies
 // looks, display texts, tree nodes and hidden-column maps.
 //
-// Index space: every cell accessor takes storage indexes, a column from 0 to
+// Index space: every cell accessor takes storage indexes (repainting takes
+// display columns, see RepaintCell), a column from 0 to
 // TotalColCount() - 1 (hidden columns included, they may lie at or above
 // ColCount) and a row from 0 to RowCount() - 1. A cell never written reads
 // as empty text with no object. Cells beyond those bounds never have
@@ -290,6 +291,8 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   static TObject* GetGraphicOf(const TCellProperties* Props);
 
   // Invalidates CellRect (the whole merged area) when the window exists.
+  // Takes the display column: the store maps the storage column of a cell
+  // it changed through DisplColIndex before it asks for the repaint.
   void RepaintCell(int ACol, int ARow) override;
   // Frees the cell's properties (not its graphic) and empties the slot.
   void FreeCellProperties(int ACol, int ARow);
@@ -443,6 +446,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   // The cell painter behind DrawCell, PaintCell and PaintCellExt.
   virtual void DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
                            bool DrawContent);
+  // The rounded face of a selected cell in the selection style's colours
+  // (the unfocused set while the grid has no focus).
+  void DrawSelectionFace(TCanvas* ACanvas, int ACol, const TRect& R);
   // Moves the current cell onto the base cell of its merged area.
   void MoveToBaseCell();
   void RepaintFixedColMerges();
@@ -490,6 +496,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   int FMergeCount = 0;
 
  private:
+  struct TPaintPass;
+  // Paint passes under way (the stamps of merged areas count only in one).
+  int FPaintPassDepth = 0;
   // The properties in the slot of a cell inside the grid, else none.
   TCellProperties* PropsAt(int ACol, int ARow) const;
   // Moves (ACol, ARow) to the base cell its properties record; the cell's

@@ -19,7 +19,7 @@ TCellProperties::TCellProperties(TBaseGrid* AOwnerGrid, int ACol, int ARow)
 TCellProperties::~TCellProperties() = default;
 
 void TCellProperties::Repaint() {
-  if (FOwnerGrid != nullptr) FOwnerGrid->RepaintCell(FOwnerCol, FOwnerRow);
+  if (FOwnerGrid != nullptr) FOwnerGrid->RepaintCell(FOwnerGrid->DisplColIndex(FOwnerCol), FOwnerRow);
 }
 
 void TCellProperties::SetBrushColor(TColor Value) {
@@ -177,7 +177,7 @@ void TBaseGrid::SetCellEx(int ACol, int ARow, const std::string& Value) {
     BaseOf(p, bc, br);
     TStringGrid::SetCells(bc, br, Value);
     UpdateCellScrollBar(bc, br);
-    if (Parent() != nullptr) RepaintCell(ACol, ARow);
+    if (Parent() != nullptr) RepaintCell(DisplColIndex(ACol), ARow);
   } else {
     TStringGrid::SetCells(ACol, ARow, Value);
   }

@@ -29,7 +29,7 @@ void TBaseGrid::MergeCells(int ACol, int ARow, int SpanX, int SpanY) {
     }
   }
   for (int i = ACol; i < ACol + SpanX; ++i)
-    for (int j = ARow; j < ARow + SpanY; ++j) RepaintCell(i, j);
+    for (int j = ARow; j < ARow + SpanY; ++j) RepaintCell(DisplColIndex(i), j);
 }
 
 void TBaseGrid::SplitCells(int ACol, int ARow) {
@@ -46,7 +46,7 @@ void TBaseGrid::SplitCells(int ACol, int ARow) {
     }
   }
   for (int i = bc; i <= bc + sx; ++i)
-    for (int j = br; j <= br + sy; ++j) RepaintCell(i, j);
+    for (int j = br; j <= br + sy; ++j) RepaintCell(DisplColIndex(i), j);
   --FMergeCount;
 }
 

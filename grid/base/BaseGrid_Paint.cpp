@@ -1,19 +1,48 @@
 // The store's cell painter: hidden footer row, merged areas painted once per
 // pass, background from the look the grid reports (with the hover and
 // active rows), the store's own grid lines, then the cell content.
+#include <algorithm>
 #include <memory>
 
 #include "framework/graphics/Region.h"
 #include "grid/base/BaseGrid.h"
+#include "grid/base/VevDraw.h"
+
+namespace {
+// The colours of a styled selection: fill start and end, lower half start
+// and end, border, inner upper and lower lines, corner pixels.
+struct TSelectionColors {
+  TColor FillFrom, FillTo, LowerFrom, LowerTo, Border, InnerUpper, InnerLower, Corner;
+};
+
+constexpr TSelectionColors kVista{0xFDF8F1, 0xFCEFD5, clNone, clNone, 0xFDDE99, 0xFDFBF6, 0xFDF5E7, 0xFCEDCB};
+constexpr TSelectionColors kWin7{0xFCEBDC, 0xFCDBC1, clNone, clNone, 0xCEA27D, 0xFDF4EB, 0xFDEADB, 0xE0C5AE};
+constexpr TSelectionColors kOffice2007{0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC,
+                                       0x8DD7D3, 0xF4FEFF, 0xCAF8FF, 0xC3D9DF};
+constexpr TSelectionColors kUnfocused{0xF8F8F8, 0xE5E5E5, clNone,   clNone,
+                                      0xD9D9D9, 0xFBFAFA, 0xF0F0F0, 0xEFEFEF};
+}  // namespace
+
+// One paint pass: its cells stamp merged areas with the pass's number,
+// which moves on when the pass ends, also when a cell raised, so the next
+// pass paints every area again.
+struct TBaseGrid::TPaintPass {
+  TBaseGrid* Grid;
+  explicit TPaintPass(TBaseGrid* G) : Grid(G) { ++Grid->FPaintPassDepth; }
+  ~TPaintPass() {
+    --Grid->FPaintPassDepth;
+    ++Grid->FPaintID;
+  }
+};
 
 void TBaseGrid::Paint() {
+  TPaintPass pass(this);
   TObjStringGrid::Paint();
-  ++FPaintID;
 }
 
 void TBaseGrid::PaintGrid(TCanvas* ACanvas) {
+  TPaintPass pass(this);
   TObjStringGrid::PaintGrid(ACanvas);
-  ++FPaintID;
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
@@ -46,14 +75,18 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& A
   if (IsMergedCell(ACol, ARow)) {
     TCellProperties* base = GetGridObject(bc, br);
     if (!isBase) {
-      if (base != nullptr && base->PaintID() != FPaintID) {
+      // Outside a pass (printing, a drag image) the area is simply painted:
+      // stamping it would hide it from the next window paint.
+      if (FPaintPassDepth == 0) {
+        DoPaintCell(ACanvas, bc, br, ARect, AState, DrawContent);
+      } else if (base != nullptr && base->PaintID() != FPaintID) {
         base->SetPaintID(FPaintID);
         PaintCell(ACanvas, bc, br, ARect, AState);
       }
       return;
     }
     // Painted from its base cell: the area's other cells skip this pass.
-    if (DrawContent && base != nullptr) base->SetPaintID(FPaintID);
+    if (DrawContent && base != nullptr && FPaintPassDepth > 0) base->SetPaintID(FPaintID);
   }
 
   if (DrawContent && IsFixed(ACol, ARow)) {
@@ -67,17 +100,29 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& A
   // An area reaching under the fixed cells must not paint over them.
   int x0 = ACol >= FixedCols() ? FixedColsWidth() : 0;
   int y0 = ARow >= FixedRows() ? FixedRowsHeight() : 0;
-  std::unique_ptr<TRegion> oldClip;
-  bool clipped = false;
+  // Put back on every way out, an exception from the content included, so
+  // the next cells are not clipped to this one's area.
+  struct TCellScope {
+    TCanvas* Canvas;
+    std::unique_ptr<TRegion> OldClip;
+    bool Clipped = false;
+    ~TCellScope() {
+      if (Clipped) Canvas->SelectClipRegion(OldClip.get());
+      Canvas->Brush()->SetStyle(bsSolid);
+      Canvas->Pen()->SetStyle(psSolid);
+    }
+  } scope{ACanvas, nullptr};
   if ((ACol >= FixedCols() && FixedCols() > 0 && R.Left < x0) ||
       (ARow >= FixedRows() && FixedRows() > 0 && R.Top < y0)) {
-    if (ACanvas->ClipRegion() != nullptr) oldClip = std::make_unique<TRegion>(*ACanvas->ClipRegion());
+    if (ACanvas->ClipRegion() != nullptr) scope.OldClip = std::make_unique<TRegion>(*ACanvas->ClipRegion());
     ACanvas->IntersectClipRect(TRect(x0, y0, Width(), Height()));
-    clipped = true;
+    scope.Clipped = true;
   }
 
   ACanvas->Pen()->SetWidth(1);
-  ACanvas->Font()->Assign(Font());
+  // An unchanged font is not handed to the canvas again: that would make
+  // the backend build it anew for every cell.
+  if (!ACanvas->Font()->IsEqual(*Font())) ACanvas->Font()->Assign(Font());
   ACanvas->Brush()->SetStyle(bsSolid);
   // The store's own look; the full grid's GetVisualProperties replaces it.
   ACanvas->Brush()->SetColor(fixed ? FixedColor() : Color());
@@ -108,7 +153,16 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& A
   }
   ACanvas->Pen()->SetColor(ACanvas->Brush()->Color());
 
-  if (!GetUseVCLStyles() || (!fixed && !selected)) ACanvas->FillRect(R);
+  if (selected && FSelectionStyle != ssDefault && FShowSel) {
+    DrawSelectionFace(ACanvas, ACol, R);
+  } else if (!GetUseVCLStyles() || (!fixed && !selected)) {
+    const TColor color = ACanvas->Brush()->Color();
+    if (mirrorColorTo == clNone) {
+      FillGradientRect(ACanvas, color, colorTo, gd == GradientHorizontal, R, 64);
+    } else {
+      DrawCellBackground(ACanvas, R, color, true, false, clNone, true, mirrorColorTo, mirrorColor, colorTo);
+    }
+  }
 
   const TGridOptions opts = Options();
   int o;
@@ -145,10 +199,46 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& A
     content.Bottom -= FGridLineWidth;
   }
   if (DrawContent) DrawGridCell(ACanvas, ACol, ARow, content, AState);
+}
 
-  if (clipped) ACanvas->SelectClipRegion(oldClip.get());
-  ACanvas->Brush()->SetStyle(bsSolid);
-  ACanvas->Pen()->SetStyle(psSolid);
+void TBaseGrid::DrawSelectionFace(TCanvas* ACanvas, int ACol, const TRect& R) {
+  const TGridRect sel = Selection();
+  const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+  int ends = seBoth;
+  if (ACol == left && ACol < right) {
+    ends = seLeftEnd;
+  } else if (ACol == right && ACol > left) {
+    ends = seRightEnd;
+  } else if (ACol > left && ACol < right) {
+    ends = seMiddle;
+  }
+  TRect face = R;
+  const TGridOptions opts = Options();
+  if (!opts.Contains(goHorzLine)) face.Bottom += 1;
+  if (!opts.Contains(goVertLine)) face.Right += 1;
+  if (UseRightToLeftAlignment()) {
+    face.Right += 1;
+    face.Bottom += 1;
+  }
+  const bool focused = Focused() || opts.Contains(goDrawFocusSelected);
+  const TSelectionColors* c = &kUnfocused;
+  if (focused) {
+    switch (FSelectionStyle) {
+      case ssVista:
+        c = &kVista;
+        break;
+      case ssWin7:
+        c = &kWin7;
+        break;
+      case ssOffice2007:
+        c = &kOffice2007;
+        break;
+      default:
+        break;
+    }
+  }
+  DrawStyledSelection(ACanvas, c->FillFrom, c->FillTo, ends, face, Color(), c->Corner, c->Border,
+                      c->InnerLower, c->InnerUpper, c->LowerTo, c->LowerFrom);
 }
 
 void TBaseGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState) {

@@ -6,6 +6,7 @@
 
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/DudHTMLE.h"
+#include "grid/base/DudHTMLE_Reader.h"
 #include "grid/base/VevUtil_Chars.h"
 
 namespace {
@@ -34,17 +35,6 @@ bool IsAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\
 
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; }
 
-// Case-blind (ASCII) search of an upper-case Needle in Text from From.
-std::size_t FindNoCase(std::string_view Text, std::string_view Needle, std::size_t From = 0) {
-  if (Needle.empty() || Text.size() < Needle.size()) return std::string_view::npos;
-  for (std::size_t i = From; i + Needle.size() <= Text.size(); ++i) {
-    std::size_t k = 0;
-    while (k < Needle.size() && AsciiUpper(Text[i + k]) == Needle[k]) ++k;
-    if (k == Needle.size()) return i;
-  }
-  return std::string_view::npos;
-}
-
 // ---------------------------------------------------------------------------
 // Inline-control tags
 
@@ -55,54 +45,16 @@ struct ControlTag {
   bool HasHeight = false;
 };
 
-// Reads name="value" pairs of a tag body. A value runs to its closing quote;
-// an unquoted value to the next blank or ">". Names are compared whole and
-// without case; the first of a repeated name counts.
+// The control attributes of a tag body; the first of a repeated name counts.
 void ReadAttributes(std::string_view Body, ControlTag& Tag) {
-  bool seen[7] = {};
-  std::size_t i = 0;
-  const std::size_t n = Body.size();
-  while (i < n) {
-    while (i < n && IsAsciiSpace(Body[i])) ++i;
-    if (i >= n || Body[i] == '>') break;
-    const std::size_t nameStart = i;
-    while (i < n && Body[i] != '=' && Body[i] != '>' && !IsAsciiSpace(Body[i]) && Body[i] != '"') ++i;
-    std::string name = UpperCase(Body.substr(nameStart, i - nameStart));
-    while (i < n && IsAsciiSpace(Body[i])) ++i;
-    std::string value;
-    bool hasValue = false;
-    if (i < n && Body[i] == '=') {
-      ++i;
-      while (i < n && IsAsciiSpace(Body[i])) ++i;
-      hasValue = true;
-      if (i < n && Body[i] == '"') {
-        const std::size_t close = Body.find('"', i + 1);
-        const std::size_t stop = close == std::string_view::npos ? n : close;
-        value.assign(Body.substr(i + 1, stop - i - 1));
-        i = close == std::string_view::npos ? n : close + 1;
-      } else {
-        const std::size_t vs = i;
-        while (i < n && !IsAsciiSpace(Body[i]) && Body[i] != '>') ++i;
-        value.assign(Body.substr(vs, i - vs));
-      }
-    } else if (i < n && Body[i] == '"') {
-      // A stray quote: skip the quoted run so its content is never read as names.
-      const std::size_t close = Body.find('"', i + 1);
-      i = close == std::string_view::npos ? n : close + 1;
-    } else if (i == nameStart) {
-      ++i;  // never stall on an unexpected character
-    }
-    if (!hasValue) continue;
-    static const char* const kNames[7] = {"TYPE", "ID", "MAXLEN", "PROP", "HEIGHT", "WIDTH", "VALUE"};
-    std::string* const fields[7] = {&Tag.Type,   &Tag.ID,    &Tag.MaxLen, &Tag.Prop,
-                                    &Tag.Height, &Tag.Width, &Tag.Value};
-    for (int k = 0; k < 7; ++k) {
-      if (!seen[k] && name == kNames[k]) {
-        seen[k] = true;
-        *fields[k] = std::move(value);
-        if (k == 4) Tag.HasHeight = true;
-        break;
-      }
+  static constexpr std::string_view kNames[7] = {"TYPE", "ID", "MAXLEN", "PROP", "HEIGHT", "WIDTH", "VALUE"};
+  std::string* const fields[7] = {&Tag.Type,   &Tag.ID,    &Tag.MaxLen, &Tag.Prop,
+                                  &Tag.Height, &Tag.Width, &Tag.Value};
+  const std::vector<TMarkupAttribute> attrs = ReadMarkupAttributes(Body);
+  for (int k = 0; k < 7; ++k) {
+    if (const TMarkupAttribute* a = FindMarkupAttribute(attrs, kNames[k])) {
+      *fields[k] = a->Value;
+      if (k == 4) Tag.HasHeight = true;
     }
   }
   Tag.Type = UpperCase(Tag.Type);
@@ -212,6 +164,92 @@ std::string EscapeAngles(std::string_view s) {
 }
 
 }  // namespace
+
+std::vector<TMarkupAttribute> ReadMarkupAttributes(std::string_view Body) {
+  std::vector<TMarkupAttribute> out;
+  std::size_t i = 0;
+  const std::size_t n = Body.size();
+  while (i < n) {
+    while (i < n && IsAsciiSpace(Body[i])) ++i;
+    if (i >= n || Body[i] == '>') break;
+    const std::size_t nameStart = i;
+    while (i < n && Body[i] != '=' && Body[i] != '>' && !IsAsciiSpace(Body[i]) && Body[i] != '"') ++i;
+    TMarkupAttribute a;
+    a.Name = UpperCase(Body.substr(nameStart, i - nameStart));
+    while (i < n && IsAsciiSpace(Body[i])) ++i;
+    if (i < n && Body[i] == '=') {
+      ++i;
+      while (i < n && IsAsciiSpace(Body[i])) ++i;
+      if (i < n && Body[i] == '"') {
+        const std::size_t close = Body.find('"', i + 1);
+        const std::size_t stop = close == std::string_view::npos ? n : close;
+        a.Value.assign(Body.substr(i + 1, stop - i - 1));
+        a.Quoted = true;
+        i = close == std::string_view::npos ? n : close + 1;
+      } else {
+        const std::size_t vs = i;
+        while (i < n && !IsAsciiSpace(Body[i]) && Body[i] != '>') ++i;
+        a.Value.assign(Body.substr(vs, i - vs));
+      }
+      if (!a.Name.empty()) out.push_back(std::move(a));
+    } else if (i < n && Body[i] == '"') {
+      // A stray quote: skip the quoted run so its content is never read as names.
+      const std::size_t close = Body.find('"', i + 1);
+      i = close == std::string_view::npos ? n : close + 1;
+    } else if (i == nameStart) {
+      ++i;  // never stall on an unexpected character
+    }
+  }
+  return out;
+}
+
+const TMarkupAttribute* FindMarkupAttribute(const std::vector<TMarkupAttribute>& Attributes,
+                                            std::string_view Name) {
+  for (const TMarkupAttribute& a : Attributes)
+    if (a.Name == Name) return &a;
+  return nullptr;
+}
+
+int LeadingInteger(std::string_view S) {
+  std::size_t i = 0;
+  while (i < S.size() && S[i] == ' ') ++i;
+  bool negative = false;
+  if (i < S.size() && (S[i] == '-' || S[i] == '+')) negative = S[i++] == '-';
+  int base = 10;
+  if (i < S.size() && S[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < S.size() && S[i] == '0' && (S[i + 1] == 'x' || S[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  int64_t v = 0;
+  for (; i < S.size(); ++i) {
+    const char c = S[i];
+    int d;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      break;
+    if (v <= INT32_MAX) v = v * base + d;
+  }
+  if (v > INT32_MAX) v = INT32_MAX;
+  return static_cast<int>(negative ? -v : v);
+}
+
+std::size_t FindNoCase(std::string_view Text, std::string_view Needle, std::size_t From) {
+  if (Needle.empty() || Text.size() < Needle.size()) return std::string_view::npos;
+  for (std::size_t i = From; i + Needle.size() <= Text.size(); ++i) {
+    std::size_t k = 0;
+    while (k < Needle.size() && AsciiUpper(Text[i + k]) == Needle[k]) ++k;
+    if (k == Needle.size()) return i;
+  }
+  return std::string_view::npos;
+}
 
 std::string MarkupToPlainText(std::string_view Text) {
   std::string s(Text);
@@ -447,16 +485,7 @@ std::string GetControlProp(std::string_view Text, std::string_view ControlID) {
 int GetControlMaxLen(std::string_view Text, std::string_view ControlID) {
   ControlTag t;
   if (!FindControlByID(Text, ControlID, t)) return 0;
-  // The leading integer of the value; anything after it is ignored.
-  std::string_view s = t.MaxLen;
-  std::size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
-  int64_t v = 0;
-  while (i < s.size() && s[i] >= '0' && s[i] <= '9' && v <= INT32_MAX) v = v * 10 + (s[i++] - '0');
-  if (v > INT32_MAX) v = INT32_MAX;
-  return static_cast<int>(negative ? -v : v);
+  return LeadingInteger(t.MaxLen);
 }
 
 bool SetControlValue(std::string& Text, std::string_view ControlID, std::string_view NewValue) {

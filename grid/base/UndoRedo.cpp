@@ -3,6 +3,9 @@
 
 #include "framework/rtl/SysUtils.h"
 
+// UndoRedo_Published.cpp: referenced here so its tables come along.
+void LinkUndoRedoPublished();
+
 // ---------------------------------------------------------------------------
 // TUndoRedoItem and the history
 
@@ -44,7 +47,9 @@ void TUndoRedoCollection::Truncate(int Index) {
 // TDivUzevUndoRedo
 
 TDivUzevUndoRedo::TDivUzevUndoRedo(TComponent* AOwner)
-    : TComponent(AOwner), FItems(std::make_unique<TUndoRedoCollection>()) {}
+    : TComponent(AOwner), FItems(std::make_unique<TUndoRedoCollection>()) {
+  LinkUndoRedoPublished();
+}
 
 TDivUzevUndoRedo::~TDivUzevUndoRedo() = default;
 

@@ -4,11 +4,15 @@
 #include "framework/graphics/Graphics.h"
 #include "grid/base/VevObj.h"
 
+// VevObj_Published.cpp: referenced here so its tables come along.
+void LinkVevObjPublished();
+
 // ---------------------------------------------------------------------------
 // TSearchFooter
 
 TSearchFooter::TSearchFooter(TComponent* AOwner, bool InitDesign)
     : FOwner(AOwner), FColorTo(clBtnFace), FColor(clWhite), FFont(std::make_unique<TFont>()) {
+  LinkVevObjPublished();
   if (InitDesign) {
     FFindNextCaption = "Find &next";
     FFindPrevCaption = "Find &previous";
@@ -177,7 +181,9 @@ void TNavigation::Assign(TPersistent* Source) {
 // TMouseActions
 
 TMouseActions::TMouseActions(TComponent* AOwner)
-    : FOwner(AOwner), FFixedComboValues(std::make_unique<TStringList>()) {}
+    : FOwner(AOwner), FFixedComboValues(std::make_unique<TStringList>()) {
+  LinkVevObjPublished();
+}
 
 TMouseActions::~TMouseActions() = default;
 
@@ -296,7 +302,7 @@ void TSyncGrid::Assign(TPersistent* Source) {
 // ---------------------------------------------------------------------------
 // TBands
 
-TBands::TBands() : FSecondaryColor(clWindow), FPrimaryColor(clInfoBk) {}
+TBands::TBands() : FSecondaryColor(clWindow), FPrimaryColor(clInfoBk) { LinkVevObjPublished(); }
 
 void TBands::Changed() {
   if (OnChange) OnChange(this);

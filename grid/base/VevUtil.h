@@ -45,14 +45,19 @@ int WidePos(std::string_view SubStr, std::string_view Text);
 // ---------------------------------------------------------------------------
 // Line breaks and quotes
 
-// Encoding of multi-line cells in the grid's own file and stream format: CR
-// becomes TAB and LF becomes BS, as stored files have it; TAB, BS, U+0001
-// and U+0000 of the text are escaped behind U+0001, so every text comes back
-// unchanged from DecodeCellBreaks. Texts without any of CR, LF, TAB, BS,
-// U+0000 and U+0001 are stored as they are.
+// Encoding of multi-line cells in the grid's own file and stream format, so
+// that a cell never spans lines. A text holding a CR has CR turned into TAB,
+// LF into BS and U+0000 into U+0001, and is read back only when it holds a
+// BS; any other text is stored as it is. Texts that this would not give back
+// unchanged or that would split the line (a lone CR or LF, a line break
+// beside a TAB, BS or U+0001 of the text, a BS without a CR) are stored
+// instead behind the marker BS U+0001 with CR, LF, TAB, BS, U+0001 and U+0000
+// escaped as U+0001 and a letter: the marker holds a BS but the text no TAB,
+// which a stored multi-line text always has. So every text comes back
+// unchanged, and every text of the stored format that the format gives back
+// reads as it always has.
 std::string EncodeCellBreaks(std::string_view Text);
-// Reverses EncodeCellBreaks (also reads files whose multi-line cells hold
-// TAB BS without escapes); without KeepAllLines only the first line is kept.
+// Reverses EncodeCellBreaks; without KeepAllLines only the first line is kept.
 std::string DecodeCellBreaks(std::string_view Text, bool KeepAllLines);
 
 // Returns the text before the first CR and removes it, the CR and one LF

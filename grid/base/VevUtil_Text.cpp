@@ -110,51 +110,105 @@ int WidePos(std::string_view SubStr, std::string_view Text) { return Pos(SubStr,
 // Line breaks and quotes
 
 namespace {
-// The escape character of the cell-break encoding and what follows it.
+// Texts the stored format cannot carry (see EncodeCellBreaks) are written
+// behind this marker, with every control character of the encoding escaped
+// as U+0001 and a letter. The marker holds a U+0008 and the text no U+0009,
+// which no text of the stored format does that holds a line break.
+constexpr std::string_view kEscapedMarker("\b\x01", 2);
 constexpr char kEsc = '\x01';
-constexpr char kEscTab = 'T';
-constexpr char kEscBs = 'B';
-constexpr char kEscEsc = 'E';
-constexpr char kEscNul = '0';
 
-bool NeedsCellBreakEncoding(std::string_view s) {
-  for (char c : s) {
-    if (c == '\r' || c == '\n' || c == '\t' || c == '\b' || c == '\0' || c == kEsc) return true;
+char EscapeLetter(char c) {
+  switch (c) {
+    case '\r':
+      return 'R';
+    case '\n':
+      return 'N';
+    case '\t':
+      return 'T';
+    case '\b':
+      return 'B';
+    case kEsc:
+      return 'E';
+    case '\0':
+      return '0';
+    default:
+      return 0;
   }
-  return false;
+}
+
+char Unescaped(char letter) {
+  switch (letter) {
+    case 'R':
+      return '\r';
+    case 'N':
+      return '\n';
+    case 'T':
+      return '\t';
+    case 'B':
+      return '\b';
+    case 'E':
+      return kEsc;
+    default:
+      return '\0';
+  }
+}
+
+// The stored format: only a text holding a CR is changed, CR to TAB, LF to
+// BS and NUL to U+0001; only a text holding a BS is changed back.
+std::string StoredForm(std::string_view Text) {
+  std::string out(Text);
+  if (out.find('\r') == std::string::npos) return out;
+  for (char& c : out) {
+    if (c == '\r')
+      c = '\t';
+    else if (c == '\n')
+      c = '\b';
+    else if (c == '\0')
+      c = kEsc;
+  }
+  return out;
+}
+
+std::string FromStoredForm(std::string_view Text) {
+  std::string out(Text);
+  if (out.find('\b') == std::string::npos) return out;
+  for (char& c : out) {
+    if (c == '\t')
+      c = '\r';
+    else if (c == '\b')
+      c = '\n';
+    else if (c == kEsc)
+      c = '\0';
+  }
+  return out;
+}
+
+// Whether the stored format gives Text back unchanged.
+bool StoredFormKeeps(std::string_view Text) {
+  bool cr = false, lf = false, other = false;
+  for (char c : Text) {
+    cr = cr || c == '\r';
+    lf = lf || c == '\n';
+    other = other || c == '\t' || c == '\b' || c == kEsc;
+  }
+  // Without a CR the text is stored as it is: an LF would split the line,
+  // and a BS makes it read back changed. With one, a lone CR (no BS stored)
+  // or a TAB, BS or U+0001 of its own (read back as line breaks or NUL)
+  // would come back changed.
+  return cr ? (lf && !other) : !lf && Text.find('\b') == std::string_view::npos;
 }
 }  // namespace
 
 std::string EncodeCellBreaks(std::string_view Text) {
-  if (!NeedsCellBreakEncoding(Text)) return std::string(Text);
-  std::string out;
+  if (StoredFormKeeps(Text)) return StoredForm(Text);
+  std::string out(kEscapedMarker);
   out.reserve(Text.size() + 8);
   for (char c : Text) {
-    switch (c) {
-      case '\r':
-        out.push_back('\t');
-        break;
-      case '\n':
-        out.push_back('\b');
-        break;
-      case '\t':
-        out.push_back(kEsc);
-        out.push_back(kEscTab);
-        break;
-      case '\b':
-        out.push_back(kEsc);
-        out.push_back(kEscBs);
-        break;
-      case kEsc:
-        out.push_back(kEsc);
-        out.push_back(kEscEsc);
-        break;
-      case '\0':
-        out.push_back(kEsc);
-        out.push_back(kEscNul);
-        break;
-      default:
-        out.push_back(c);
+    if (const char letter = EscapeLetter(c)) {
+      out.push_back(kEsc);
+      out.push_back(letter);
+    } else {
+      out.push_back(c);
     }
   }
   return out;
@@ -162,43 +216,16 @@ std::string EncodeCellBreaks(std::string_view Text) {
 
 std::string DecodeCellBreaks(std::string_view Text, bool KeepAllLines) {
   std::string out;
-  if (Text.find_first_of(std::string_view("\t\b\x01", 3)) == std::string_view::npos) {
-    out.assign(Text);
-  } else {
+  if (Text.substr(0, kEscapedMarker.size()) == kEscapedMarker && Text.find('\t') == std::string_view::npos) {
     out.reserve(Text.size());
-    for (std::size_t i = 0; i < Text.size(); ++i) {
-      const char c = Text[i];
-      if (c == '\t') {
-        out.push_back('\r');
-      } else if (c == '\b') {
-        out.push_back('\n');
-      } else if (c == kEsc) {
-        const char next = i + 1 < Text.size() ? Text[i + 1] : '\0';
-        switch (next) {
-          case kEscTab:
-            out.push_back('\t');
-            ++i;
-            break;
-          case kEscBs:
-            out.push_back('\b');
-            ++i;
-            break;
-          case kEscEsc:
-            out.push_back(kEsc);
-            ++i;
-            break;
-          case kEscNul:
-            out.push_back('\0');
-            ++i;
-            break;
-          // A bare escape is how older files stored U+0000.
-          default:
-            out.push_back('\0');
-        }
-      } else {
-        out.push_back(c);
-      }
+    for (std::size_t i = kEscapedMarker.size(); i < Text.size(); ++i) {
+      if (Text[i] == kEsc && i + 1 < Text.size())
+        out.push_back(Unescaped(Text[++i]));
+      else
+        out.push_back(Text[i]);
     }
+  } else {
+    out = FromStoredForm(Text);
   }
   if (!KeepAllLines) return CutFirstLine(out, false);
   return out;

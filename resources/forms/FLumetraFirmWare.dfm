@@ -70,9 +70,11 @@ object FLumetraFirmWare: TFLumetraFirmWare
   object L_Name_Conf: TLabel
     Left = 87
     Top = 75
-    Width = 300
+    Width = 590
     Height = 13
+    AutoSize = False
     Caption = 'None Configuration Opened '
+    EllipsisPosition = epEndEllipsis
     Font.Charset = DEFAULT_CHARSET
     Font.Color = clWindowText
     Font.Name = 'Verdana'
@@ -84,9 +86,11 @@ object FLumetraFirmWare: TFLumetraFirmWare
   object L_Name_Conf_L2: TLabel
     Left = 87
     Top = 88
-    Width = 300
+    Width = 590
     Height = 13
+    AutoSize = False
     Caption = 'Use Step1 to open or create new configuration'
+    EllipsisPosition = epEndEllipsis
     Font.Charset = DEFAULT_CHARSET
     Font.Color = $00804000
     Font.Name = 'Verdana'

@@ -2,6 +2,8 @@
 // Scratch folders and file helpers for the configurator core tests.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +12,8 @@
 #include "app/UComon.h"
 
 // A fresh folder under the system's temporary folder, removed afterwards.
+// Named after the test, with a unique ending: the same test may run at the
+// same time from another build of the project.
 class TScratchDir {
  public:
   TScratchDir() {
@@ -17,9 +21,9 @@ class TScratchDir {
     std::string name = std::string("cf_app_") + info->test_suite_name() + "_" + info->name();
     for (char& c : name)
       if (c == '/') c = '_';
-    path_ = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string tmpl = (std::filesystem::temp_directory_path() / (name + "_XXXXXX")).string();
+    if (::mkdtemp(tmpl.data()) == nullptr) ADD_FAILURE() << "no scratch folder " << tmpl;
+    path_ = tmpl;
   }
   ~TScratchDir() {
     std::error_code ec;

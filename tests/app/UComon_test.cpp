@@ -358,6 +358,27 @@ TEST_F(SettingsTest, FlagsAreOnOnlyForExactlyOne) {
   }
 }
 
+TEST_F(SettingsTest, FileIsWrittenWithoutIndentationAndReadEitherWay) {
+  Project_Name = "Plant 1";
+  Last_IP_Address = "10.0.0.7";
+  Language_Name = "German";
+  Opt_Enable_Internet = Opt_Enable_Update = Opt_Jump_Field_Tables = Opt_Double_Click_Auto_Size = true;
+  const std::vector<std::string> saved = Globals();
+  ASSERT_TRUE(Save_Setting());
+  EXPECT_EQ(Read_File(File()), Full_Settings);
+
+  // A file laid out by hand, one element per line, reads the same.
+  std::string indented;
+  for (char c : std::string(Full_Settings)) {
+    if (c == '<' && !indented.empty() && indented.back() == '>') indented += "\r\n  ";
+    indented += c;
+  }
+  Write_File(File(), indented);
+  Scramble();
+  ASSERT_TRUE(Read_Setting());
+  EXPECT_EQ(Globals(), saved);
+}
+
 TEST_F(SettingsTest, FileWhoseFirstNodeIsNotTheRootGivesEveryDefault) {
   for (const std::string& lead : {std::string("<?xml version=\"1.0\"?>"), std::string("<!-- settings -->")}) {
     Write_File(File(), lead + Full_Settings);

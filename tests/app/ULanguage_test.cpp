@@ -172,6 +172,7 @@ TEST_F(LanguageFileTest, FileIsDecodedByItsByteOrderMark) {
       {"UTF-16 little-endian", EncodeText(text, teUtf16LE, true)},
       {"UTF-16 big-endian", EncodeText(text, teUtf16BE, true)},
       {"ANSI without mark", EncodeText(text, teAnsi, false)},
+      {"valid UTF-8 without mark", EncodeText(text, teUtf8, false)},
   };
   for (const Case& c : cases) {
     Load_Default_Language();

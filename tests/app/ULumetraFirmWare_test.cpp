@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "app/UBoot.h"
 #include "app/UComon.h"
@@ -341,20 +342,76 @@ TEST_F(TMainWindowTest, AProgramPastItsTimeIsReportedAndBlocksASecondRun) {
   EXPECT_EQ(w->Start_Program(File("Ethernet_Update"), "", false).Outcome, poFailedToStart);
   r.Process->Kill();
   Write_File(File("updater_wait_ms.txt"), "0");
+  // Time enough to start and end on a slow machine (or a sanitized build).
+  w->Program_Time_Cap_Ms = 30000;
   EXPECT_EQ(w->Start_Program(File("Ethernet_Update"), "", false).Outcome, poExited);
 }
 
+// What a person sees with a project whose name is far too long for its
+// frame: the name ends in "..." inside the frame, which stays whole, and the
+// steps are drawn at their places. The grab is kept as a test artefact.
 TEST_F(TMainWindowTest, TheWindowReadsWellInAScreenshot) {
-  Make_Project_Folder("Plant A - Line 3");
-  Write_Settings("Plant A - Line 3");
+  std::string name = "Plant A - Line 3 - ";
+  while (name.size() < 180) name += "Station " + std::to_string(name.size()) + " ";
+  name.resize(180);
+  Make_Project_Folder(name);
+  Write_Settings(name);
   Start();
+  TFLumetraFirmWare* w = FLumetraFirmWare;
+  ASSERT_EQ(w->L_Name_Conf_L2->Caption(), name);
+  EXPECT_EQ(w->L_Name_Conf_L2->Hint(), name);
   const std::string folder = Test_Bin_Dir() + "/artefacts";
   ForceDirectories(folder);
-  FLumetraFirmWare->GrabToPng(folder + "/main_window.png");
-  std::unique_ptr<TBitmap> grab = FLumetraFirmWare->GrabToBitmap();
-  EXPECT_EQ(grab->Width(), 694);
-  EXPECT_EQ(grab->Height(), 484);
-  EXPECT_GT(FileSize(folder + "/main_window.png"), 0);
+  w->GrabToPng(folder + "/main_window.png");
+  std::unique_ptr<TBitmap> grab = w->GrabToBitmap();
+  ASSERT_EQ(grab->Width(), 694);
+  ASSERT_EQ(grab->Height(), 484);
+  const TPixelData& px = grab->PixelData();
+  const TColor face = ColorToRGB(w->Color());
+  const TColor frame = ColorToRGB(w->Shape2->Pen()->Color());
+  const TColor inside = ColorToRGB(w->Shape2->Brush()->Color());
+  const TRect box = w->Shape2->BoundsRect();
+  const TRect line = w->L_Name_Conf_L2->BoundsRect();
+  // The frame's right edge is whole and nothing is drawn past it.
+  for (int y = box.Top; y < box.Bottom; ++y) {
+    EXPECT_EQ(px.GetPixel(box.Right - 1, y), frame) << y;
+    for (int x = box.Right; x < 694; ++x) EXPECT_EQ(px.GetPixel(x, y), face) << x << "," << y;
+  }
+  // The name runs up to the end of its line (the ellipsis) and stops short
+  // of the frame.
+  auto inked = [&](int X0, int X1) {
+    int n = 0;
+    for (int x = X0; x < X1; ++x)
+      for (int y = line.Top; y < line.Bottom; ++y)
+        if (px.GetPixel(x, y) != inside) ++n;
+    return n;
+  };
+  EXPECT_GT(inked(line.Right - 40, line.Right), 0);
+  EXPECT_EQ(inked(line.Right, box.Right - 1), 0);
+  // The step buttons are drawn over their own rectangles.
+  for (TLbButton* b : Project_Steps(w)) {
+    EXPECT_NE(px.GetPixel(b->Left() + b->Width() / 2, b->Top() + 2), face) << b->Name();
+    EXPECT_EQ(px.GetPixel(b->Left() + b->Width() + 3, b->Top() + b->Height() / 2), face) << b->Name();
+  }
+}
+
+// Every control given a hint shows it, wherever it sits: inside panels, on
+// the panels of the communication form, on the button strips of the dialogs.
+TEST_F(TMainWindowTest, EveryControlWithAHintShowsIt) {
+  Start();
+  std::vector<std::string> silent;
+  int hinted = 0;
+  std::function<void(TControl*)> walk = [&](TControl* C) {
+    if (!C->Hint().empty()) {
+      ++hinted;
+      if (!C->ShowHint()) silent.push_back(C->Owner()->Name() + "." + C->Name());
+    }
+    if (auto* w = dynamic_cast<TWinControl*>(C))
+      for (int i = 0; i < w->ControlCount(); ++i) walk(w->Controls(i));
+  };
+  for (int i = 0; i < Screen->FormCount(); ++i) walk(Screen->Forms(i));
+  EXPECT_GT(hinted, 0);
+  EXPECT_EQ(silent, std::vector<std::string>{});
 }
 
 TEST(Startup, AReadOnlyExecutableFolderFallsBackToAUserFolder) {

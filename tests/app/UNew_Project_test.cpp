@@ -5,6 +5,7 @@
 #include "app/UComon.h"
 #include "app/UOpenConf.h"
 #include "controls/button/LbButton.h"
+#include "framework/backend/qt/QtTestProbe.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/StdCtrls.h"
@@ -53,7 +54,7 @@ TEST(ProjectName, OnlyPlainFolderNamesAreProjects) {
       {"a:b", pnInvalid},     {"a*b", pnInvalid},        {"a?b", pnInvalid},       {"a\"b", pnInvalid},
       {"a<b>", pnInvalid},    {"a|b", pnInvalid},        {"tab\there", pnInvalid}, {"CON", pnInvalid},
       {"nul.txt", pnInvalid}, {"com1", pnInvalid},       {"LPT9", pnInvalid},      {"COM10", pnValid},
-      {"CONSOLE", pnValid},
+      {"CONSOLE", pnValid},   {".hidden", pnInvalid},    {".Line 1", pnInvalid},   {"a.b.c", pnValid},
   };
   for (const auto& c : cases) EXPECT_EQ(Check_Project_Name(c.Name), c.Check) << "'" << c.Name << "'";
 }
@@ -120,6 +121,7 @@ TEST_F(TProjectDialogsTest, ProjectNamesThatAreNoPlainFolderAreRefused) {
       {" Line 2", "Error! Name project is not valid"},
       {"Line 2 ", "Error! Name project is not valid"},
       {"Line:2", "Error! Name project is not valid"},
+      {".Line 2", "Error! Name project is not valid"},
       {"Line 1", "Error! Name project is not valid because directory already exists"},
       {"LINE 1", "Error! Name project is not valid because directory already exists"},
   };
@@ -233,4 +235,52 @@ TEST_F(TProjectDialogsTest, TheOpenProjectIsPreselectedWhateverItsLetterCase) {
   EXPECT_EQ(FOpenConf->ClientHeight() - (FOpenConf->ListBox1->Top() + FOpenConf->ListBox1->Height()),
             list_bottom);
   EXPECT_EQ(FOpenConf->P_Button->ClientWidth() - FOpenConf->Btn_Cancel->Left(), 102);
+}
+
+// A project name wider than the list scrolls sideways; short names need no
+// horizontal bar.
+TEST_F(TProjectDialogsTest, ALongProjectNameScrollsSidewaysInTheOpenList) {
+  const std::string long_name = std::string(170, 'x') + " Line 1000";
+  Make_Project_Folder("Line 1");
+  Start();
+  FOpenConf->FormShow(FOpenConf);
+  EXPECT_FALSE(FOpenConf->ListBox1->HorzBarShown());
+
+  Make_Project_Folder(long_name);
+  FOpenConf->FormShow(FOpenConf);
+  TListBox* list = FOpenConf->ListBox1;
+  ASSERT_TRUE(list->HorzBarShown());
+  EXPECT_GE(list->ScrollWidth(), list->Canvas()->TextWidth(long_name));
+  // Scrolled to its end, the last characters of the name are in view.
+  list->Perform(WM_HSCROLL, SB_RIGHT, 0);
+  EXPECT_EQ(list->ScrollLeft(), list->ScrollWidth() - list->ClientWidth());
+}
+
+// However small the user makes the open dialog, the list keeps a few rows
+// and the buttons stay whole, side by side, inside the window.
+TEST_F(TProjectDialogsTest, TheOpenDialogKeepsItsButtonsUsableAtItsSmallestSize) {
+  Start();
+  TFOpenConf* f = FOpenConf;
+  f->SetBounds(f->Left(), f->Top(), 40, 40);
+  EXPECT_EQ(f->ClientWidth(), 250);
+  EXPECT_EQ(f->ClientHeight(), 190);
+  auto inForm = [f](TControl* C) {
+    TPoint p = f->ScreenToClient(C->ClientToScreen(TPoint(0, 0)));
+    return Bounds(p.X, p.Y, C->Width(), C->Height());
+  };
+  const TRect client = f->ClientRect();
+  const TRect ok = inForm(f->Btn_OK), cancel = inForm(f->Btn_Cancel), list = inForm(f->ListBox1);
+  for (const TRect& r : {ok, cancel}) {
+    EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= client.Right && r.Bottom <= client.Bottom);
+    EXPECT_GE(r.Top, list.Bottom);
+  }
+  EXPECT_LE(ok.Right, cancel.Left);
+  EXPECT_GE(ok.Left, inForm(f->Label1).Left);
+  EXPECT_GE(list.Height(), 3 * f->ListBox1->ItemHeight());
+  // The window system is told the same limit.
+  f->HandleNeeded();
+  TQtWindowFacts facts;
+  ASSERT_TRUE(QtWindowFacts(f->Handle(), facts));
+  EXPECT_EQ(facts.MinWidth, 250);
+  EXPECT_EQ(facts.MinHeight, 190);
 }

@@ -15,11 +15,13 @@
 #include "app/ULumetraFirmWare.h"
 #include "app/USaveBincc.h"
 #include "controls/button/LbButton.h"
+#include "framework/backend/qt/QtTestProbe.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/CategoryPanel.h"
 #include "framework/controls/CheckBox.h"
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/Dialogs.h"
+#include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/graphics/ImgList.h"
 #include "framework/os/Files.h"
@@ -190,6 +192,43 @@ TEST_F(ParGenTest, WithoutAFileOrWithOnlyTheRootTheDefaultsAreShownAndSaved) {
     const TSaved_ParGen saved = Read_Saved(Path_ParGen);
     EXPECT_EQ(saved.Document_Nodes, (std::vector<std::string>{"Par_Gen", "#comment:SW_VERSION = 1.000"}));
     EXPECT_EQ(saved.Elements, Default_Elements());
+    // No indentation and no line breaks: nothing between the elements.
+    EXPECT_EQ(
+        Read_File(Path_ParGen),
+        "<Par_Gen><S7_Protocol_IP1>192</S7_Protocol_IP1><S7_Protocol_IP2>168</S7_Protocol_IP2>"
+        "<S7_Protocol_IP3>0</S7_Protocol_IP3><S7_Protocol_IP4>5</S7_Protocol_IP4>"
+        "<S7_Protocol_SM1>255</S7_Protocol_SM1><S7_Protocol_SM2>255</S7_Protocol_SM2>"
+        "<S7_Protocol_SM3>255</S7_Protocol_SM3><S7_Protocol_SM4>0</S7_Protocol_SM4>"
+        "<S7_Protocol_GAT1>192</S7_Protocol_GAT1><S7_Protocol_GAT2>168</S7_Protocol_GAT2>"
+        "<S7_Protocol_GAT3>0</S7_Protocol_GAT3><S7_Protocol_GAT4>1</S7_Protocol_GAT4>"
+        "<S7_Protocol_EN_GAT>0</S7_Protocol_EN_GAT><Eth_Conn_Device_Name/>"
+        "<Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable><Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi>"
+        "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS><Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1>"
+        "<Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2><Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3>"
+        "<Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4>"
+        "<Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
+        "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2>"
+        "<Eth_Conn_Secondary_DNS3>8</Eth_Conn_Secondary_DNS3>"
+        "<Eth_Conn_Secondary_DNS4>8</Eth_Conn_Secondary_DNS4><CAN_BAUDRATE>9</CAN_BAUDRATE>"
+        "</Par_Gen><!--SW_VERSION = 1.000-->");
+  }
+}
+
+TEST_F(ParGenTest, WhatStandsBeforeTheRootElementIsPassedOver) {
+  // Written by other tools: the values must be shown, not silently replaced
+  // by the defaults that OK would then save over the user's file.
+  for (const std::string lead : {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n", "<!-- edited by hand -->",
+                                 "<!DOCTYPE Par_Gen>\n", "<?xml-stylesheet href=\"a.xsl\"?>"}) {
+    SCOPED_TRACE(lead);
+    Write_File(Path_ParGen,
+               lead +
+                   "<Par_Gen>\n  <S7_Protocol_IP1>10</S7_Protocol_IP1>\n  <CAN_BAUDRATE>3</CAN_BAUDRATE>\n"
+                   "</Par_Gen><!--SW_VERSION = 1.000-->");
+    Show([](TFParGen* F) {
+      EXPECT_EQ(F->E_S7_Protocol_IP1->Text(), "10");
+      EXPECT_EQ(F->CB_CAN_Baudrate->Text(), "62.5K");
+    });
+    EXPECT_TRUE(responder_.Boxes().empty());
   }
 }
 
@@ -652,6 +691,28 @@ TEST_F(ParGenTest, TheWidthStaysFixedAndTheHeightFollowsTheUser) {
   EXPECT_EQ(form_->ClientHeight(), 520);
 }
 
+// Made as short as the user may, the form keeps its title, the first panel
+// header and the buttons whole; it cannot be made wider or narrower.
+TEST_F(ParGenTest, AtItsSmallestTheFormKeepsItsButtonsUsable) {
+  form_->SetBounds(form_->Left(), form_->Top(), 100, 50);
+  EXPECT_EQ(form_->ClientWidth(), 460);
+  EXPECT_EQ(form_->ClientHeight(), 200);
+  EXPECT_GE(form_->CPG->Height(), form_->CPG->HeaderHeight());
+  const TRect client = form_->ClientRect();
+  for (TControl* b : {static_cast<TControl*>(form_->Btn_OK), static_cast<TControl*>(form_->Btn_Cancel)}) {
+    const TPoint p = form_->ScreenToClient(b->ClientToScreen(TPoint(0, 0)));
+    EXPECT_TRUE(p.X >= 0 && p.Y >= form_->CPG->Top() + form_->CPG->Height() &&
+                p.X + b->Width() <= client.Right && p.Y + b->Height() <= client.Bottom)
+        << b->Name();
+  }
+  form_->HandleNeeded();
+  TQtWindowFacts facts;
+  ASSERT_TRUE(QtWindowFacts(form_->Handle(), facts));
+  EXPECT_EQ(facts.MinWidth, 460);
+  EXPECT_EQ(facts.MaxWidth, 460);
+  EXPECT_EQ(facts.MinHeight, 200);
+}
+
 // The image compiler reads what the form wrote.
 TEST_F(ParGenTest, TheParameterBlockOfASavedProjectFollowsTheForm) {
   const auto u32 = [](const std::string& b, int off) {
@@ -734,15 +795,55 @@ TEST_F(ParGenTest, TheParameterBlockOfASavedProjectFollowsTheForm) {
   }
 }
 
+// What a person sees after making the form short and tall again: every
+// shown panel's header runs across the whole group, the edits show their
+// values where they stand, and the buttons sit at their places. The grab
+// is kept as a test artefact.
 TEST_F(ParGenTest, TheFormReadsWellInAScreenshot) {
   Write_ParGen(Element("Eth_Conn_Device_Name", "Converter-Line3") + Element("Eth_Conn_Enable_DNS", "1") +
                Element("S7_Protocol_EN_GAT", "1") + Element("CAN_BAUDRATE", "6"));
   Show([&](TFParGen* F) {
+    F->SetClientHeight(250);
+    testinput::Pump();
+    ASSERT_TRUE(F->CPG->VertBarShown());
+    F->SetClientHeight(700);
+    testinput::Pump();
+    ASSERT_FALSE(F->CPG->VertBarShown());
+
+    std::unique_ptr<TBitmap> grab = F->GrabToBitmap();
     const char* dir = std::getenv("CF_TEST_BIN_DIR");
     const std::string folder = std::string(dir != nullptr ? dir : ".") + "/artefacts";
     ForceDirectories(folder);
     F->GrabToPng(folder + "/pargen.png");
-    EXPECT_GT(FileSize(folder + "/pargen.png"), 0);
+    ASSERT_EQ(grab->Width(), F->ClientWidth());
+    ASSERT_EQ(grab->Height(), F->ClientHeight());
+    const TPixelData& px = grab->PixelData();
+    auto at = [&](TControl* C, int X, int Y) {
+      const TPoint p = F->ScreenToClient(C->ClientToScreen(TPoint(X, Y)));
+      return px.GetPixel(p.X, p.Y);
+    };
+    const TColor group = ColorToRGB(F->CPG->Color());
+    for (TCategoryPanel* panel : {F->CP_Ethernet_Connection, F->CP_S7_Protocol, F->CP_CAN}) {
+      SCOPED_TRACE(panel->Name());
+      EXPECT_EQ(panel->Width(), F->CPG->ClientWidth());
+      // The header's shading reaches the right edge of the group.
+      const int y = panel->HeaderHeight() - 3;
+      EXPECT_NE(at(panel, 2, y), group);
+      EXPECT_NE(at(panel, F->CPG->ClientWidth() - 3, y), group);
+    }
+    // An edit shows its text on a window-coloured field.
+    TEdit* name = F->E_EthConn_Device_Name;
+    EXPECT_EQ(at(name, name->ClientWidth() - 3, name->ClientHeight() / 2), ColorToRGB(clWindow));
+    int ink = 0;
+    for (int x = 2; x < 60; ++x)
+      if (at(name, x, name->ClientHeight() / 2) != ColorToRGB(clWindow)) ++ink;
+    EXPECT_GT(ink, 0);
+    // Each button is drawn over its own rectangle, not the strip's colour.
+    for (TControl* b : {static_cast<TControl*>(F->Btn_OK), static_cast<TControl*>(F->Btn_Cancel)}) {
+      const TColor strip = at(F->P_Button, 2, 2);
+      EXPECT_NE(at(b, b->Width() / 2, 3), strip) << b->Name();
+      EXPECT_EQ(at(F->P_Button, b->Left() - 3, b->Top() + b->Height() / 2), strip) << b->Name();
+    }
   });
 }
 

@@ -2,11 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/UComon.h"
+#include "framework/os/Files.h"
 #include "framework/os/SafeWriter.h"
 #include "tests/app/AppTestSupport.h"
 
@@ -468,6 +479,8 @@ TEST_F(CompilerTest, S7RowFields) {
       {"rack 3 slot 31", false, {{"Rack", "3"}, {"Slot", "31"}}, 26, 1, 127},
       {"rack and slot unreadable", false, {{"Rack", "x"}, {"Slot", ""}}, 26, 1, 0},
       {"rack beyond the byte keeps the low bits", false, {{"Rack", "8"}, {"Slot", "1"}}, 26, 1, 1},
+      {"rack at the integer limit", false, {{"Rack", "2147483647"}, {"Slot", "2"}}, 26, 1, 0xE2},
+      {"negative rack and slot", false, {{"Rack", "-1"}, {"Slot", "-2147483648"}}, 26, 1, 0xE0},
       {"address with a trailing blank is invalid", false, {{"PLC_Address", "192.168.1.10 "}}, 0, 4, 0},
       {"address with three parts is invalid", false, {{"PLC_Address", "192.168.1"}}, 0, 4, 0},
       {"address in hexadecimal", false, {{"PLC_Address", "$C0.168.0x1.10"}}, 0, 4, 0xC0A8010A},
@@ -567,6 +580,26 @@ TEST_F(CompilerTest, FilesLaidOutWithLineBreaksCompileTheSame) {
   EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
 }
 
+TEST_F(CompilerTest, FilesFromOtherToolsAreReadByTheirRootElementAndRowElements) {
+  // What stands before the root is passed over; only elements are rows, so a
+  // comment or text between rows never becomes a frame with identifier 0.
+  Write_File(Path_ParGen, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- plant 4 -->\n" +
+                              ParGen(Element("CAN_BAUDRATE", "3")));
+  Write_File(Path_CAN_Rec_Frames, "<!DOCTYPE Receive_Frames>\n<Receive_Frames><!-- first -->" +
+                                      Row({{"COBID", "1"}}) + "stray text" + Row({{"COBID", "2"}}) +
+                                      "<?note x?><![CDATA[more]]></Receive_Frames>");
+  Write_File(Path_CAN_Send_Frames, "<?xml version=\"1.0\"?><Transmit_Frames><!-- none --></Transmit_Frames>");
+  Write_File(Path_S7_Protocol,
+             "<!-- S7 -->\n<S7_Protocol><S7_Protocol_Read><!-- r -->" + Row(S7_Row({})) +
+                 "</S7_Protocol_Read><S7_Protocol_Write>text</S7_Protocol_Write></S7_Protocol>");
+  Compile();
+  EXPECT_EQ(U32(Bank1_Image, CAN_Rate), 62500u);
+  ASSERT_EQ(U32(Bank1_Image, CAN_Count), 2u);
+  EXPECT_EQ(U32(Bank2_Image, 0), 1u);
+  EXPECT_EQ(U32(Bank2_Image, 32), 2u);
+  EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
+}
+
 TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
   Write_Receive("<row COBID=\"1\"");
   EXPECT_ANY_THROW(Compile());
@@ -575,8 +608,31 @@ TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
 // Saving the images.
 class SaveBankFilesTest : public CompilerTest {
  protected:
-  std::string Bank1() const { return Join_Path(Join_Path(Project_Dir, "bin"), "bank1.bin"); }
-  std::string Bank2() const { return Join_Path(Join_Path(Project_Dir, "bin"), "bank2.bin"); }
+  std::string Bin() const { return Join_Path(Project_Dir, "bin"); }
+  std::string Bank1() const { return Join_Path(Bin(), "bank1.bin"); }
+  std::string Bank2() const { return Join_Path(Bin(), "bank2.bin"); }
+  // The names in a folder, sorted.
+  static std::vector<std::string> Entries(const std::string& Folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(Folder, ec))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // Images whose first four bytes tell the compilation apart.
+  static void Tag_Images(std::uint32_t Tag) {
+    Bank1_Size = Par_Gen_Block_Size;
+    Bank2_Size = 61440;
+    for (int i = 0; i < 4; ++i) Bank1_Image[i] = Bank2_Image[i] = static_cast<std::uint8_t>(Tag >> (8 * i));
+  }
+  static std::uint32_t Tag_Of(const std::string& File) {
+    std::string b = Read_File(File);
+    if (b.size() < 4) return 0;
+    std::uint32_t tag = 0;
+    for (int i = 0; i < 4; ++i) tag |= std::uint32_t{static_cast<std::uint8_t>(b[i])} << (8 * i);
+    return tag;
+  }
 };
 
 TEST_F(SaveBankFilesTest, WritesBothImagesCreatingTheBinFolder) {
@@ -586,21 +642,132 @@ TEST_F(SaveBankFilesTest, WritesBothImagesCreatingTheBinFolder) {
   ASSERT_TRUE(Save_Bank_Files(&error)) << error;
   EXPECT_EQ(Read_File(Bank1()), std::string(Bank1_Image.begin(), Bank1_Image.begin() + 2048));
   EXPECT_EQ(Read_File(Bank2()), std::string(Bank2_Image.begin(), Bank2_Image.begin() + 61440));
+  EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{"ParGen.xml", "bin"}));
+  EXPECT_EQ(Entries(Bin()), (std::vector<std::string>{"bank1.bin", "bank2.bin"}));
 }
 
-TEST_F(SaveBankFilesTest, FailedWriteIsReportedAndKeepsTheOldImages) {
+TEST_F(SaveBankFilesTest, AFailureAtAnyStepKeepsTheOldPairAndSaysSo) {
   Write_File(Bank1(), "old bank1");
   Write_File(Bank2(), "old bank2");
   Compile();
-  for (const char* failing : {"bank1.bin", "bank2.bin"}) {
+  struct Case {
+    TSafeWriteStage Stage;
+    const char* File;
+  } cases[] = {{swsCreate, "bank1.bin"},
+               {swsRename, "bank1.bin"},
+               {swsWrite, "bank2.bin"},
+               {swsRename, "bank2.bin"},
+               {swsExchange, "bin"}};
+  for (const Case& c : cases) {
     TSafeWriteHookScope hook([&](TSafeWriteStage stage, const std::string& file) {
-      return stage == swsRename && file.find(failing) != std::string::npos ? ENOSPC : 0;
+      return stage == c.Stage && file.size() >= std::strlen(c.File) &&
+                     file.compare(file.size() - std::strlen(c.File), std::string::npos, c.File) == 0
+                 ? ENOSPC
+                 : 0;
     });
     std::string error;
-    EXPECT_FALSE(Save_Bank_Files(&error)) << failing;
-    EXPECT_FALSE(error.empty()) << failing;
-    EXPECT_EQ(Read_File(Bank1()), "old bank1") << failing;
-    EXPECT_EQ(Read_File(Bank2()), "old bank2") << failing;
+    EXPECT_FALSE(Save_Bank_Files(&error)) << c.File << " " << c.Stage;
+    EXPECT_NE(error.find(std::strerror(ENOSPC)), std::string::npos) << error;
+    EXPECT_NE(error.find("The files in \"" + Bin() + "\" were not changed."), std::string::npos) << error;
+    EXPECT_EQ(Read_File(Bank1()), "old bank1") << c.File << " " << c.Stage;
+    EXPECT_EQ(Read_File(Bank2()), "old bank2") << c.File << " " << c.Stage;
+    EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{"bin"})) << "a temporary was left behind";
+    EXPECT_EQ(Entries(Bin()), (std::vector<std::string>{"bank1.bin", "bank2.bin"}));
+  }
+}
+
+TEST_F(SaveBankFilesTest, ReadOnlyImageIsRefusedByName) {
+  Write_File(Bank1(), "old bank1");
+  Write_File(Bank2(), "old bank2");
+  ::chmod(Bank2().c_str(), 0444);
+  Compile();
+  std::string error;
+  EXPECT_FALSE(Save_Bank_Files(&error));
+  EXPECT_NE(error.find(Bank2()), std::string::npos) << error;
+  EXPECT_EQ(Read_File(Bank1()), "old bank1");
+  ::chmod(Bank2().c_str(), 0644);
+}
+
+TEST_F(SaveBankFilesTest, OtherFilesInTheBinFolderStay) {
+  Write_File(Join_Path(Bin(), "notes.txt"), "mine");
+  Write_File(Join_Path(Join_Path(Bin(), "old"), "bank1.bin"), "kept copy");
+  std::filesystem::create_symlink("notes.txt", Join_Path(Bin(), "link"));
+  Compile();
+  std::string error;
+  ASSERT_TRUE(Save_Bank_Files(&error)) << error;
+  EXPECT_EQ(Entries(Bin()), (std::vector<std::string>{"bank1.bin", "bank2.bin", "link", "notes.txt", "old"}));
+  EXPECT_EQ(Read_File(Join_Path(Bin(), "notes.txt")), "mine");
+  EXPECT_EQ(Read_File(Join_Path(Join_Path(Bin(), "old"), "bank1.bin")), "kept copy");
+  EXPECT_EQ(Read_File(Join_Path(Bin(), "link")), "mine");
+  EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{"bin"}));
+}
+
+TEST_F(SaveBankFilesTest, LeftoversOfAnInterruptedSaveAreRemovedOrPutBack) {
+  // Killed while staging: a half-written folder beside bin and a temporary
+  // of the safe writer inside it.
+  Write_File(Join_Path(Project_Dir, ".bin.new.Ab3dE9") + "/bank1.bin", "half");
+  Write_File(Join_Path(Bin(), ".bank2.bin.x8YzQ1"), "half");
+  Tag_Images(7);
+  std::string error;
+  ASSERT_TRUE(Save_Bank_Files(&error)) << error;
+  EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{"bin"}));
+  EXPECT_EQ(Entries(Bin()), (std::vector<std::string>{"bank1.bin", "bank2.bin"}));
+
+  // Killed between moving the old folder aside and putting the new one in
+  // place (file systems without a one-step exchange): the old one comes back.
+  std::filesystem::rename(Bin(), Join_Path(Project_Dir, ".bin.old.Qw3rTy"));
+  Write_File(Join_Path(Project_Dir, ".bin.old.Qw3rTy") + "/notes.txt", "mine");
+  Tag_Images(8);
+  ASSERT_TRUE(Save_Bank_Files(&error)) << error;
+  EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{"bin"}));
+  EXPECT_EQ(Entries(Bin()), (std::vector<std::string>{"bank1.bin", "bank2.bin", "notes.txt"}));
+  EXPECT_EQ(Tag_Of(Bank1()), 8u);
+  // Names that only look alike are not ours to remove.
+  Write_File(Join_Path(Project_Dir, ".bin.new.toolong7") + "/x", "user");
+  ASSERT_TRUE(Save_Bank_Files(&error)) << error;
+  EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{".bin.new.toolong7", "bin"}));
+}
+
+TEST_F(SaveBankFilesTest, AKillAtAnyMomentLeavesOnePair) {
+  // How long one save takes here, so that the kills fall all over one.
+  Tag_Images(1);
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(Save_Bank_Files());
+  const long save_us = std::max<long>(
+      50, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
+              .count());
+  for (int round = 0; round < 20; ++round) {
+    int saved[2];
+    ASSERT_EQ(::pipe(saved), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      // Saves compilation after compilation until killed, telling the
+      // parent after each one.
+      ::close(saved[0]);
+      for (std::uint32_t tag = 1000 * (round + 1);; ++tag) {
+        Tag_Images(tag);
+        Save_Bank_Files();
+        if (::write(saved[1], "s", 1) < 0) ::_exit(1);
+      }
+    }
+    ::close(saved[1]);
+    char c = 0;
+    ASSERT_EQ(::read(saved[0], &c, 1), 1) << "the child saved nothing";
+    ::usleep(static_cast<useconds_t>((round * 7919L) % (3 * save_us)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(saved[0]);
+    const std::uint32_t tag1 = Tag_Of(Bank1()), tag2 = Tag_Of(Bank2());
+    ASSERT_EQ(tag1, tag2) << "images of two compilations after a kill in round " << round;
+    ASSERT_EQ(Read_File(Bank2()).size(), 61440u);
+    // The next save cleans up whatever the kill left.
+    Tag_Images(tag1 + 1);
+    std::string error;
+    ASSERT_TRUE(Save_Bank_Files(&error)) << error;
+    EXPECT_EQ(Entries(Project_Dir), (std::vector<std::string>{"bin"})) << "round " << round;
+    EXPECT_EQ(Entries(Bin()), (std::vector<std::string>{"bank1.bin", "bank2.bin"})) << "round " << round;
   }
 }
 
@@ -613,7 +780,10 @@ TEST_F(SaveBankFilesTest, FailsWithoutAnOpenProject) {
 TEST_F(SaveBankFilesTest, FailsWhenTheBinFolderCannotBeMade) {
   Write_File(Join_Path(Project_Dir, "bin"), "a file where the folder should be");
   Compile();
-  EXPECT_FALSE(Save_Bank_Files());
+  std::string error;
+  EXPECT_FALSE(Save_Bank_Files(&error));
+  EXPECT_NE(error.find(Bin()), std::string::npos) << error;
+  EXPECT_EQ(Read_File(Bin()), "a file where the folder should be");
 }
 
 }  // namespace

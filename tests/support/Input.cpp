@@ -7,8 +7,6 @@ namespace testinput {
 
 namespace {
 
-constexpr WORD VK_PACKET = 0xE7;
-
 // The window and the point in its peer's coordinates for a client point of
 // Control.
 HWND WindowPoint(TControl* Control, int X, int Y, TPoint& Out) {

@@ -1,10 +1,12 @@
 // Test main: every test program runs headless, with the application started
 // (so tests can create and show forms) and a strict responder in place, so an
-// unexpected message box or modal form fails the test instead of blocking it.
+// unexpected message box, modal form or drag fails the test instead of
+// blocking it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "DragDriver.h"
 #include "Responder.h"
 #include "framework/controls/Forms.h"
 
@@ -16,5 +18,6 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   Application->Initialize();
   TDialogResponder strict;
+  TDragDriver strictDrags;
   return RUN_ALL_TESTS();
 }

@@ -6,8 +6,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -31,6 +37,7 @@
 
 #include "framework/backend/Backend.h"
 #include "framework/backend/qt/QtPainter.h"
+#include "framework/backend/qt/QtTestProbe.h"
 #include "framework/controls/WinApi.h"
 
 namespace {
@@ -219,6 +226,58 @@ WORD VirtualKeyFor(int key, bool keypad) {
   }
 }
 
+// The mouse buttons and modifier keys as the platform's key state.
+uint32_t KeyStateOf(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Mods) {
+  uint32_t k = 0;
+  if (Buttons & Qt::LeftButton) k |= 0x0001;
+  if (Buttons & Qt::RightButton) k |= 0x0002;
+  if (Mods & Qt::ShiftModifier) k |= 0x0004;
+  if (Mods & Qt::ControlModifier) k |= 0x0008;
+  if (Buttons & Qt::MiddleButton) k |= 0x0010;
+  if (Mods & Qt::AltModifier) k |= 0x0020;
+  return k;
+}
+
+// One action of a set of effects (the copy when a target names several).
+Qt::DropAction OneAction(uint32_t Effects) { return static_cast<Qt::DropAction>(Effects & (0u - Effects)); }
+
+// What a drag over our windows offers. Text comes decoded as UTF-8 under
+// "text/plain", whatever charset the other program used; a list of files
+// or links alone is no text.
+class TQtDragPayload : public IDragPayload {
+ public:
+  explicit TQtDragPayload(const QMimeData* Data) : d_(Data) {}
+  std::vector<std::string> Formats() const override {
+    std::vector<std::string> out;
+    if (d_ == nullptr) return out;
+    if (HasPlainText()) out.push_back("text/plain");
+    for (const QString& f : d_->formats())
+      if (!f.startsWith(QLatin1String("text/plain"))) out.push_back(f.toStdString());
+    return out;
+  }
+  bool Data(const std::string& Mime, std::vector<uint8_t>& Bytes) const override {
+    if (d_ == nullptr) return false;
+    QByteArray b;
+    if (Mime == "text/plain") {
+      if (!HasPlainText()) return false;
+      b = d_->text().toUtf8();
+    } else {
+      QString f = QString::fromStdString(Mime);
+      if (!d_->hasFormat(f)) return false;
+      b = d_->data(f);
+    }
+    Bytes.assign(b.begin(), b.end());
+    return true;
+  }
+
+ private:
+  bool HasPlainText() const {
+    return d_->hasFormat(QStringLiteral("text/plain")) ||
+           d_->hasFormat(QStringLiteral("text/plain;charset=utf-8"));
+  }
+  const QMimeData* d_;
+};
+
 class TPeerWidget : public QWidget {
  public:
   TPeerWidget(TQtBackend* Backend, HWND Handle, QWidget* Parent, Qt::WindowFlags Flags)
@@ -228,7 +287,9 @@ class TPeerWidget : public QWidget {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_KeyCompression, false);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Dead keys, compose sequences and input methods hand over their text
+    // as a commit.
+    setAttribute(Qt::WA_InputMethodEnabled, true);
   }
   void Detach() { handle_ = 0; }
   HWND Handle() const { return handle_; }
@@ -244,14 +305,20 @@ class TPeerWidget : public QWidget {
   void wheelEvent(QWheelEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override { Key(e, true); }
   void keyReleaseEvent(QKeyEvent* e) override { Key(e, false); }
+  void inputMethodEvent(QInputMethodEvent* e) override;
   void leaveEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void moveEvent(QMoveEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void Mouse(QMouseEvent* e, TPeerMouseAction Action);
+  uint32_t Drag(TPeerDragAction Action, QDropEvent* e);
   void Key(QKeyEvent* e, bool Down);
   void ReportGeometry(bool Spontaneous);
 
@@ -361,6 +428,16 @@ class TQtPeer : public IWindowPeer {
     QPoint p = w_->mapToGlobal(QPoint(0, 0));
     return TPoint(p.x(), p.y());
   }
+  void SetOwner(HWND Owner) override;
+  void SetAcceptDrops(bool On) override {
+    if (w_) w_->setAcceptDrops(On);
+  }
+  void SetSizeLimits(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight) override {
+    if (!w_ || !topLevel_) return;
+    w_->setMinimumSize(std::max(0, MinWidth), std::max(0, MinHeight));
+    w_->setMaximumSize(MaxWidth > 0 ? MaxWidth : QWIDGETSIZE_MAX,
+                       MaxHeight > 0 ? MaxHeight : QWIDGETSIZE_MAX);
+  }
   TPeerWidget* Widget() const { return w_.data(); }
 
  private:
@@ -404,7 +481,9 @@ class TQtBackend : public IBackend {
       else if (P.ToolWindow)
         flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
       else {
-        flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+        // An owned window is a dialog to the window system, which then keeps
+        // it above its owner.
+        flags = (P.Owner != 0 ? Qt::Dialog : Qt::Window) | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
         if (P.SystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (P.MinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
         if (P.MaximizeBox && P.Sizeable) flags |= Qt::WindowMaximizeButtonHint;
@@ -420,15 +499,7 @@ class TQtBackend : public IBackend {
       w->setWindowTitle(QString::fromStdString(P.Caption).remove('&'));
       if (!P.Sizeable && !P.Frameless)
         w->setFixedSize(std::max(0, P.Bounds.Width()), std::max(0, P.Bounds.Height()));
-      if (P.Owner != 0) {
-        auto it = widgets_.find(P.Owner);
-        if (it != widgets_.end() && it->second) {
-          w->winId();
-          it->second->winId();
-          if (w->windowHandle() && it->second->windowHandle())
-            w->windowHandle()->setTransientParent(it->second->windowHandle());
-        }
-      }
+      if (P.Owner != 0) SetTransientParent(w, P.Owner);
     }
     if (!top) w->setVisible(P.Visible);
     widgets_[P.Handle] = w;
@@ -436,6 +507,36 @@ class TQtBackend : public IBackend {
   }
 
   void Forget(HWND Handle) { widgets_.erase(Handle); }
+
+  std::vector<HWND> Handles() const {
+    std::vector<HWND> out;
+    for (const auto& [h, w] : widgets_) out.push_back(h);
+    return out;
+  }
+
+  TPeerWidget* WidgetOf(HWND Handle) const {
+    auto it = widgets_.find(Handle);
+    return it != widgets_.end() ? it->second.data() : nullptr;
+  }
+
+  // Makes W's window stay above Owner's (none for 0). A stale link that would
+  // close a loop (the owner's chain reaching back to W) is dropped first.
+  void SetTransientParent(QWidget* W, HWND Owner) {
+    W->winId();
+    QWindow* window = W->windowHandle();
+    if (window == nullptr) return;
+    QWindow* parent = nullptr;
+    if (TPeerWidget* o = WidgetOf(Owner); o != nullptr && o != W) {
+      o->winId();
+      parent = o->windowHandle();
+    }
+    for (QWindow* p = parent; p != nullptr; p = p->transientParent())
+      if (p->transientParent() == window) {
+        p->setTransientParent(nullptr);
+        break;
+      }
+    window->setTransientParent(parent);
+  }
 
   void ProcessEvents() override {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -630,6 +731,42 @@ class TQtBackend : public IBackend {
     QGuiApplication::clipboard()->setMimeData(d);
   }
 
+  uint32_t RunDrag(const IDragPayload& Payload, uint32_t OkEffects, IDragLoop& Loop) override {
+    TPumpScope pump(this);
+    auto* data = new QMimeData();
+    for (const std::string& f : Payload.Formats()) {
+      std::vector<uint8_t> bytes;
+      if (!Payload.Data(f, bytes)) continue;
+      QByteArray b(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+      if (f == "text/plain")
+        data->setText(QString::fromUtf8(b));  // offered in every charset the desktop asks for
+      else
+        data->setData(QString::fromStdString(f), b);
+    }
+    QObject* source = QApplication::widgetAt(QCursor::pos());
+    if (source == nullptr) source = QCoreApplication::instance();
+    QPointer<QDrag> drag = new QDrag(source);
+    drag->setMimeData(data);
+    QObject::connect(drag, &QDrag::actionChanged,
+                     [&Loop](Qt::DropAction a) { Loop.Feedback(static_cast<uint32_t>(a) & 7); });
+    QTimer step;
+    step.setInterval(20);
+    step.callOnTimeout([&Loop, drag] {
+      QPoint p = QCursor::pos();
+      uint32_t keys = KeyStateOf(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers());
+      if (!Loop.Continue(keys, TPoint(p.x(), p.y())) && drag) drag->cancel();
+    });
+    step.start();
+    Qt::DropActions allowed = Qt::DropActions::fromInt(static_cast<int>(OkEffects & 7));
+    Qt::DropAction def = (OkEffects & 2) ? Qt::MoveAction : Qt::CopyAction;
+    Qt::DropAction done = drag->exec(allowed, def);
+    step.stop();
+    // Another program may ask for the data after the loop has ended: the
+    // drag stays with Qt, which frees it once the transfer is over (or with
+    // its source).
+    return static_cast<uint32_t>(done) & OkEffects & 7;
+  }
+
   std::string ExecutablePath() override {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
@@ -695,6 +832,23 @@ class TQtBackend : public IBackend {
 };
 
 void ForgetWidget(TQtBackend* Backend, HWND Handle) { Backend->Forget(Handle); }
+
+void TQtPeer::SetOwner(HWND Owner) {
+  if (!w_ || !topLevel_) return;
+  // A framed window is a dialog exactly while it has an owner; the window
+  // type only changes while the window is hidden.
+  Qt::WindowFlags flags = w_->windowFlags();
+  Qt::WindowType type = w_->windowType();
+  Qt::WindowType wanted = type;
+  if (type == Qt::Window && Owner != 0) wanted = Qt::Dialog;
+  if (type == Qt::Dialog && Owner == 0) wanted = Qt::Window;
+  if (wanted != type) {
+    bool visible = w_->isVisible();
+    w_->setWindowFlags((flags & ~Qt::WindowType_Mask) | wanted);
+    if (visible) w_->show();
+  }
+  backend_->SetTransientParent(w_.data(), Owner);
+}
 
 bool TPeerWidget::event(QEvent* e) {
   switch (e->type()) {
@@ -766,7 +920,16 @@ void TPeerWidget::Key(QKeyEvent* e, bool Down) {
   if (!Down && e->isAutoRepeat()) return;
   bool keypad = (e->modifiers() & Qt::KeypadModifier) != 0;
   WORD vk = VirtualKeyFor(e->key(), keypad);
+  char32_t typed = 0;
+  if (QList<uint> u = e->text().toUcs4(); u.size() == 1 && u[0] >= 0x20 && u[0] != 0x7F)
+    typed = static_cast<char32_t>(u[0]);
+  // A key of another layout or script (é, Щ, 日) has no virtual key of its
+  // own: it comes as the character it types. Its release often comes
+  // without the text.
+  static bool packetDown = false;
+  if (vk == 0 && (typed != 0 || (!Down && packetDown))) vk = VK_PACKET;
   if (vk == 0) return;
+  if (vk == VK_PACKET) packetDown = Down;
   quint32 native = e->nativeScanCode();
   int scan = -1;
   bool extended = false;
@@ -800,9 +963,27 @@ void TPeerWidget::Key(QKeyEvent* e, bool Down) {
     auto u = text.toUcs4();
     if (u.size() == 1) ch = static_cast<char32_t>(u[0]);
   }
+  // AltGr is Ctrl with the right Alt, as the platform's layouts have it: the
+  // keys typed with it are characters, not Alt shortcuts.
+  bool altGr = e->key() == Qt::Key_AltGr;
   try {
+    if (altGr && Down) backend_->Events()->PeerKey(VK_CONTROL, 0x1D, false, true, e->isAutoRepeat(), 0);
     backend_->Events()->PeerKey(vk, scan, extended, Down, e->isAutoRepeat(), ch);
+    if (altGr && !Down) backend_->Events()->PeerKey(VK_CONTROL, 0x1D, false, false, false, 0);
   } catch (...) {
+  }
+}
+
+void TPeerWidget::inputMethodEvent(QInputMethodEvent* e) {
+  e->accept();
+  if (backend_->Events() == nullptr) return;
+  for (uint c : e->commitString().toUcs4()) {
+    if (c < 0x20 || c == 0x7F) continue;
+    try {
+      backend_->Events()->PeerKey(VK_PACKET, -1, false, true, false, static_cast<char32_t>(c));
+      backend_->Events()->PeerKey(VK_PACKET, -1, false, false, false, 0);
+    } catch (...) {
+    }
   }
 }
 
@@ -817,6 +998,58 @@ void TPeerWidget::closeEvent(QCloseEvent* e) {
   e->ignore();
   if (handle_ != 0 && backend_->Events() != nullptr && e->spontaneous())
     backend_->Events()->PeerCloseRequest(handle_);
+}
+
+uint32_t TPeerWidget::Drag(TPeerDragAction Action, QDropEvent* e) {
+  if (handle_ == 0 || backend_->Events() == nullptr) return 0;
+  TQtDragPayload payload(e->mimeData());
+  QPoint p = e->position().toPoint();
+  uint32_t offered = static_cast<uint32_t>(e->possibleActions().toInt()) & 7;
+  try {
+    return backend_->Events()->PeerDrag(handle_, Action, TPoint(p.x(), p.y()), &payload, offered,
+                                        KeyStateOf(e->buttons(), e->modifiers())) &
+           offered;
+  } catch (...) {
+    return 0;
+  }
+}
+
+// Qt sends a move right after the enter, and moves only to a widget that
+// took the enter: the enter is always taken, the moves answer.
+void TPeerWidget::dragEnterEvent(QDragEnterEvent* e) {
+  uint32_t effect = Drag(pdaEnter, e);
+  if (effect != 0) e->setDropAction(OneAction(effect));
+  e->accept();
+}
+
+void TPeerWidget::dragMoveEvent(QDragMoveEvent* e) {
+  uint32_t effect = Drag(pdaOver, e);
+  if (effect == 0) {
+    e->ignore();
+    return;
+  }
+  e->setDropAction(OneAction(effect));
+  e->accept();
+}
+
+void TPeerWidget::dragLeaveEvent(QDragLeaveEvent* e) {
+  e->accept();
+  if (handle_ != 0 && backend_->Events() != nullptr) {
+    try {
+      backend_->Events()->PeerDrag(handle_, pdaLeave, TPoint(), nullptr, 0, 0);
+    } catch (...) {
+    }
+  }
+}
+
+void TPeerWidget::dropEvent(QDropEvent* e) {
+  uint32_t effect = Drag(pdaDrop, e);
+  if (effect == 0) {
+    e->ignore();
+    return;
+  }
+  e->setDropAction(OneAction(effect));
+  e->accept();
 }
 
 void TPeerWidget::ReportGeometry(bool Spontaneous) {
@@ -847,3 +1080,87 @@ void TPeerWidget::changeEvent(QEvent* e) {
 }  // namespace
 
 std::unique_ptr<IBackend> CreateQtBackend() { return std::make_unique<TQtBackend>(); }
+
+namespace {
+TPeerWidget* ProbeWidget(HWND Wnd) {
+  auto* b = dynamic_cast<TQtBackend*>(Backend());
+  return b != nullptr ? b->WidgetOf(Wnd) : nullptr;
+}
+
+void SendKey(QWidget* W, QEvent::Type Type, int Key, const QString& Text) {
+  QKeyEvent e(Type, Key, Qt::NoModifier, Text);
+  QCoreApplication::sendEvent(W, &e);
+}
+}  // namespace
+
+bool QtTypeKey(HWND Wnd, const std::string& Utf8Char, bool AltGr) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  QString text = QString::fromStdString(Utf8Char);
+  if (w == nullptr || text.isEmpty()) return false;
+  // Qt names a character key by the character's capital.
+  QList<uint> u = text.toUpper().toUcs4();
+  int key = static_cast<int>(u.front());
+  if (AltGr) SendKey(w, QEvent::KeyPress, Qt::Key_AltGr, QString());
+  SendKey(w, QEvent::KeyPress, key, text);
+  SendKey(w, QEvent::KeyRelease, key, text);
+  if (AltGr) SendKey(w, QEvent::KeyRelease, Qt::Key_AltGr, QString());
+  return true;
+}
+
+bool QtCommitText(HWND Wnd, const std::string& Utf8Text) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr) return false;
+  QInputMethodEvent e;
+  e.setCommitString(QString::fromStdString(Utf8Text));
+  QCoreApplication::sendEvent(w, &e);
+  return true;
+}
+
+bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr || !w->isWindow()) return false;
+  Facts = TQtWindowFacts();
+  Facts.Dialog = w->windowType() == Qt::Dialog;
+  if (QWindow* h = w->windowHandle(); h != nullptr && h->transientParent() != nullptr) {
+    auto* b = dynamic_cast<TQtBackend*>(Backend());
+    for (HWND c : b->Handles())
+      if (TPeerWidget* o = b->WidgetOf(c); o != nullptr && o->windowHandle() == h->transientParent())
+        Facts.TransientParent = c;
+  }
+  Facts.MinWidth = w->minimumWidth();
+  Facts.MinHeight = w->minimumHeight();
+  Facts.MaxWidth = w->maximumWidth() >= QWIDGETSIZE_MAX ? 0 : w->maximumWidth();
+  Facts.MaxHeight = w->maximumHeight() >= QWIDGETSIZE_MAX ? 0 : w->maximumHeight();
+  return true;
+}
+
+bool QtDropOn(HWND Wnd, const std::vector<std::pair<std::string, std::string>>& MimeData, int X, int Y,
+              uint32_t Effects, bool Ctrl, TQtDropAnswer& Answer) {
+  TPeerWidget* w = ProbeWidget(Wnd);
+  if (w == nullptr) return false;
+  QMimeData data;
+  for (const auto& [mime, bytes] : MimeData)
+    data.setData(QString::fromStdString(mime),
+                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  QPointF p(X, Y);
+  Qt::DropActions actions = Qt::DropActions::fromInt(static_cast<int>(Effects & 7));
+  Qt::KeyboardModifiers mods = Ctrl ? Qt::ControlModifier : Qt::NoModifier;
+  auto answer = [](const QDropEvent& e) {
+    return e.isAccepted() ? static_cast<uint32_t>(e.dropAction()) : 0u;
+  };
+  QDragEnterEvent enter(p.toPoint(), actions, &data, Qt::LeftButton, mods);
+  QCoreApplication::sendEvent(w, &enter);
+  QDragMoveEvent move(p.toPoint(), actions, &data, Qt::LeftButton, mods);
+  QCoreApplication::sendEvent(w, &move);
+  Answer.Over = answer(move);
+  QDropEvent drop(p, actions, &data, Qt::NoButton, mods);
+  if (Answer.Over != 0) {
+    QCoreApplication::sendEvent(w, &drop);
+    Answer.Drop = answer(drop);
+  } else {
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(w, &leave);
+    Answer.Drop = 0;
+  }
+  return true;
+}

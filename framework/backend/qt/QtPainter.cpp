@@ -225,6 +225,13 @@ class QtPainterImpl : public TPainter {
     }
     if (noPen) return;
     if (Cosmetic()) {
+      // A one-pixel rectangle is its own outline (the closed path below
+      // has no length).
+      if (R.Width() == 1 && R.Height() == 1 && DashPattern(pen_.Style).empty()) {
+        p_->fillRect(QRect(R.Left, R.Top, 1, 1), PenColor());
+        p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        return;
+      }
       TPoint pts[5] = {{R.Left, R.Top},
                        {R.Right - 1, R.Top},
                        {R.Right - 1, R.Bottom - 1},

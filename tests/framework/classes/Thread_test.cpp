@@ -94,6 +94,45 @@ TEST(Thread, FreeingARunningOrParkedThreadEnds) {
 }
 
 namespace {
+// Asks the main thread for a call again and again; its destructor marks the
+// object gone, which a call run after it would see.
+class TLateCaller : public TThread {
+ public:
+  TLateCaller(std::atomic<bool>* gone, std::atomic<int>* late, std::atomic<bool>* asked)
+      : gone_(gone), late_(late), asked_(asked) {}
+  ~TLateCaller() override { *gone_ = true; }
+
+ protected:
+  void Execute() override {
+    while (!Terminated()) {
+      *asked_ = true;
+      Synchronize([gone = gone_, late = late_] {
+        if (*gone) ++*late;
+      });
+    }
+  }
+
+ private:
+  std::atomic<bool>* gone_;
+  std::atomic<int>* late_;
+  std::atomic<bool>* asked_;
+};
+}  // namespace
+
+TEST(Thread, ACallStillQueuedWhenTheThreadIsFreedNeverRuns) {
+  std::atomic<bool> gone{false}, asked{false};
+  std::atomic<int> late{0};
+  auto* t = new TLateCaller(&gone, &late, &asked);
+  t->Resume();
+  while (!asked) ::Sleep(1);
+  ::Sleep(20);  // the call now waits in the queue: nothing on this thread ran it
+  delete t;
+  EXPECT_TRUE(gone);
+  EXPECT_EQ(late, 0);
+  EXPECT_FALSE(CheckSynchronize(20)) << "nothing of the freed thread is left in the queue";
+}
+
+namespace {
 class TOneShot : public TThread {
  public:
   explicit TOneShot(std::atomic<int>* freed) : freed_(freed) {}

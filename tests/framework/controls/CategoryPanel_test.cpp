@@ -169,3 +169,26 @@ TEST_F(GroupFixture, HeadersShowTheGlyphOfTheirState) {
 }
 
 }  // namespace
+
+namespace {
+
+// A scroll bar that comes or goes while the panels are laid out narrows or
+// widens the view; the panels follow it at once, both ways.
+TEST_F(GroupFixture, PanelsFollowTheViewWhenTheScrollBarComesAndGoes) {
+  auto widths = [this] {
+    std::vector<int> w;
+    for (auto* p : panel) w.push_back(p->Width());
+    return w;
+  };
+  for (int height : {600, 200, 600, 150, 700}) {
+    SCOPED_TRACE(height);
+    group->SetHeight(height);
+    Pump();
+    EXPECT_EQ(group->VertBarShown(), height < 396);
+    const int view = group->ClientWidth();
+    EXPECT_EQ(view, group->VertBarShown() ? 440 - ScrollBarSize() : 440);
+    EXPECT_EQ(widths(), std::vector<int>(3, view));
+  }
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 
 #include "framework/controls/ListBox.h"
 #include "framework/controls/StdCtrls.h"
+#include "framework/graphics/RecordingCanvas.h"
 #include "support/Input.h"
 
 namespace {
@@ -187,6 +188,96 @@ TEST_F(ListBoxFixture, LongListScrollsByBarKeysAndMessages) {
   list->Items()->Clear();
   list->Items()->Add("one");
   EXPECT_FALSE(list->VertBarShown());
+}
+
+}  // namespace
+
+namespace {
+
+// Where the keys act is plain to see while the list has the focus: a dotted
+// frame in the text colour of the row (on the selection too, even with no
+// item selected), and none once the focus has left.
+TEST_F(ListBoxFixture, TheFocusShowsOnTheCurrentRowOnly) {
+  const struct {
+    int Selected;
+    bool Focused;
+    TColor Frame;  // clNone: no frame
+  } cases[] = {
+      {1, true, clHighlightText},
+      {1, false, clNone},
+      {-1, true, clWindowText},
+      {-1, false, clNone},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Selected) + (c.Focused ? " focused" : ""));
+    list->SetItemIndex(c.Selected);
+    if (c.Focused)
+      list->SetFocus();
+    else
+      edit->SetFocus();
+    Pump();
+    auto bmp = form->GrabToBitmap();
+    const TPoint at = form->ScreenToClient(list->ClientToScreen(TPoint(0, 0)));
+    const TRect row = list->ItemRect(std::max(c.Selected, 0));
+    auto framePixels = [&](int Y) {
+      int n = 0;
+      for (int x = row.Left; x < row.Right; ++x)
+        if (c.Frame != clNone && bmp->PixelData().GetPixel(at.X + x, at.Y + Y) == ColorToRGB(c.Frame)) ++n;
+      return n;
+    };
+    const TColor body = c.Selected >= 0 ? ColorToRGB(clHighlight) : ColorToRGB(clWindow);
+    if (c.Frame == clNone) {
+      // Both edges of the row keep the row's own colour.
+      for (int x = row.Left + 2; x < row.Right - 2; ++x) {
+        EXPECT_EQ(bmp->PixelData().GetPixel(at.X + x, at.Y + row.Top), body) << x;
+        EXPECT_EQ(bmp->PixelData().GetPixel(at.X + x, at.Y + row.Bottom - 1), body) << x;
+      }
+    } else {
+      // Every other pixel of the top and bottom edges.
+      EXPECT_GE(framePixels(row.Top), row.Width() / 2 - 1);
+      EXPECT_GE(framePixels(row.Bottom - 1), row.Width() / 2 - 1);
+    }
+  }
+}
+
+// Items wider than the list scroll sideways by a horizontal bar once the
+// list knows how wide they are; the rows keep their selection and focus.
+TEST_F(ListBoxFixture, ItemsWiderThanTheListScrollSideways) {
+  EXPECT_FALSE(list->HorzBarShown());
+  const int height = list->ClientHeight();
+  list->SetScrollWidth(400);
+  ASSERT_TRUE(list->HorzBarShown());
+  EXPECT_EQ(list->ClientHeight(), height - ScrollBarSize());
+  const int most = 400 - list->ClientWidth();
+
+  auto textLeft = [this] {
+    TCanvasRecorder rec;
+    list->Canvas()->SetRecorder(&rec);
+    form->GrabToBitmap();
+    list->Canvas()->SetRecorder(nullptr);
+    for (const TCanvasCall& c : rec.AllCalls())
+      if (c.Op == "TextOut" && c.Text == "Alpha") return c.Points.at(0).X;
+    return -10000;
+  };
+  const int start = textLeft();
+  list->Perform(WM_HSCROLL, SB_LINERIGHT, 0);
+  EXPECT_GT(list->ScrollLeft(), 0);
+  EXPECT_EQ(textLeft(), start - list->ScrollLeft());
+  list->Perform(WM_HSCROLL, SB_RIGHT, 0);
+  EXPECT_EQ(list->ScrollLeft(), most);
+  list->Perform(WM_HSCROLL, SB_PAGELEFT, 0);
+  EXPECT_EQ(list->ScrollLeft(), std::max(0, most - list->ClientWidth()));
+  // A click on the bar's left arrow scrolls back.
+  list->SetScrollLeft(most);
+  TRect bar = list->HorzBarRect();
+  Click(list, bar.Left + 3, bar.Top + 3);
+  EXPECT_LT(list->ScrollLeft(), most);
+  // Narrow items again: the bar goes and the rows start at the left.
+  list->SetScrollWidth(0);
+  EXPECT_FALSE(list->HorzBarShown());
+  EXPECT_EQ(list->ScrollLeft(), 0);
+  EXPECT_EQ(list->ClientHeight(), height);
+  EXPECT_EQ(textLeft(), start);
 }
 
 }  // namespace

@@ -158,6 +158,45 @@ TEST_F(MouseFixture, HintShowMessageMayChangeTheText) {
   Application->CancelHint();
 }
 
+// A control deep inside panels takes the form's ShowHint by the parent rule,
+// whenever the form's setting changes; a control with its own setting keeps
+// it, and so do the controls below it.
+TEST_F(MouseFixture, ShowHintReachesControlsInsidePanelsAtEveryDepth) {
+  TTestClock clock;
+  auto* inner = new TPanel(form);
+  inner->SetParent(a);
+  inner->SetBounds(50, 50, 45, 45);
+  auto* button = new TButton(form);
+  button->SetParent(inner);
+  button->SetBounds(5, 5, 30, 30);
+  button->SetHint("Deep button");
+  auto* own = new TPanel(form);
+  own->SetParent(b);
+  own->SetBounds(10, 10, 80, 80);
+  own->SetShowHint(false);
+  auto* under_own = new TEdit(form);
+  under_own->SetParent(own);
+
+  form->SetShowHint(true);
+  for (TControl* c : std::vector<TControl*>{a, inner, button, shape, b})
+    EXPECT_TRUE(c->ShowHint()) << c->ClassName();
+  EXPECT_FALSE(own->ShowHint());
+  EXPECT_FALSE(under_own->ShowHint());
+
+  MouseMove(button, 10, 10);
+  clock.Advance(Application->HintPause());
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  EXPECT_EQ(Application->HintWindow()->HintText(), "Deep button");
+  Application->CancelHint();
+
+  form->SetShowHint(false);
+  EXPECT_FALSE(button->ShowHint());
+  own->SetParentShowHint(true);
+  form->SetShowHint(true);
+  EXPECT_TRUE(under_own->ShowHint());
+}
+
 class TSyncWorker : public TThread {
  public:
   std::atomic<bool> ran{false};

@@ -7,6 +7,7 @@
 #include "framework/backend/Painter.h"
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/StdCtrls.h"
+#include "framework/graphics/RecordingCanvas.h"
 #include "support/Input.h"
 #include "support/Responder.h"
 
@@ -227,6 +228,45 @@ TEST(Label, AcceleratorFocusesItsControlAndAutoSizeFollowsCaption) {
   EXPECT_TRUE(b->Focused());
   delete b;
   EXPECT_EQ(label->FocusControl(), nullptr);
+}
+
+// A label of fixed width cuts a text that does not fit where its
+// EllipsisPosition says and ends it in "..."; one that sizes itself shows
+// all of it.
+TEST(Label, ATextTooLongForAFixedWidthEndsInAnEllipsis) {
+  const std::string text = "A project name far too long for the frame it is shown in";
+  const struct {
+    bool AutoSize;
+    TEllipsisPosition Ellipsis;
+    bool Cut;
+  } cases[] = {{false, epEndEllipsis, true}, {false, epNone, false}, {true, epEndEllipsis, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.AutoSize) + " " + std::to_string(c.Ellipsis));
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 600, 100);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetAutoSize(c.AutoSize);
+    label->SetBounds(10, 10, 120, 16);
+    label->SetEllipsisPosition(c.Ellipsis);
+    label->SetCaption(text);
+    TCanvasRecorder rec;
+    label->Canvas()->SetRecorder(&rec);
+    form.GrabToBitmap();
+    label->Canvas()->SetRecorder(nullptr);
+    std::string drawn;
+    for (const TCanvasCall& call : rec.AllCalls())
+      if (call.Op == "TextOut") drawn += call.Text;
+    if (c.Cut) {
+      EXPECT_LE(label->Width(), 120);
+      ASSERT_GT(drawn.size(), 3u);
+      EXPECT_EQ(drawn.substr(drawn.size() - 3), "...");
+      EXPECT_EQ(text.rfind(drawn.substr(0, drawn.size() - 3), 0), 0u) << drawn;
+      EXPECT_LE(label->Canvas()->TextWidth(drawn), 120);
+    } else {
+      EXPECT_EQ(drawn, text);
+    }
+  }
 }
 
 TEST(Button, DefaultAndCancelAnswerReturnAndEscape) {

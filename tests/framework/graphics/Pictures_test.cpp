@@ -2,10 +2,15 @@
 // picture kinds chosen by extension or content.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "framework/classes/Streams.h"
 #include "framework/graphics/Graphics.h"
@@ -107,6 +112,147 @@ TEST(Pictures, DamagedBitmapsAreRefusedWithoutReadingPastTheData) {
     TBitmap b;
     EXPECT_THROW(b.LoadFromBytes(bad[i].data(), bad[i].size()), EInvalidGraphic) << "case " << i;
     EXPECT_TRUE(b.Empty());
+  }
+}
+
+namespace {
+void Put16(std::vector<uint8_t>& v, size_t at, uint32_t x) {
+  v[at] = x & 0xFF;
+  v[at + 1] = (x >> 8) & 0xFF;
+}
+void Put32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
+  Put16(v, at, x & 0xFFFF);
+  Put16(v, at + 2, x >> 16);
+}
+
+// A BMP file of the given size and depth with a two-entry palette (red,
+// blue) for palette depths, followed by Data.
+std::vector<uint8_t> BmpFile(int w, int h, int bpp, uint32_t compression, const std::vector<uint8_t>& data) {
+  const size_t palette = bpp <= 8 ? 8 : 0;
+  std::vector<uint8_t> v(54 + palette, 0);
+  v[0] = 'B', v[1] = 'M';
+  Put32(v, 10, static_cast<uint32_t>(v.size()));
+  Put32(v, 14, 40);
+  Put32(v, 18, static_cast<uint32_t>(w));
+  Put32(v, 22, static_cast<uint32_t>(h));
+  Put16(v, 26, 1);
+  Put16(v, 28, static_cast<uint32_t>(bpp));
+  Put32(v, 30, compression);
+  if (palette) {
+    Put32(v, 46, 2);
+    v[54] = 0x00, v[55] = 0x00, v[56] = 0xFF, v[57] = 0;  // entry 0: red (B, G, R, 0)
+    v[58] = 0xFF, v[59] = 0x00, v[60] = 0x00, v[61] = 0;  // entry 1: blue
+  }
+  v.insert(v.end(), data.begin(), data.end());
+  Put32(v, 2, static_cast<uint32_t>(v.size()));
+  return v;
+}
+
+// Loads a picture in a child process whose address space may grow by at most
+// 256 MB; true when the load refused it with EInvalidGraphic. A reader that
+// reserves gigabytes for a few bytes of data fails here.
+bool RefusedWithinMemoryLimit(const std::function<void()>& Load) {
+#if defined(__SANITIZE_ADDRESS__)
+  // The sanitizer's own reservations do not mix with an address-space limit.
+  try {
+    Load();
+  } catch (const EInvalidGraphic&) {
+    return true;
+  }
+  return false;
+#else
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    long pages = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+      if (std::fscanf(f, "%ld", &pages) != 1) pages = 0;
+      std::fclose(f);
+    }
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (256u << 20);
+    ::setrlimit(RLIMIT_AS, &limit);
+    int code = 1;
+    try {
+      Load();
+    } catch (const EInvalidGraphic&) {
+      code = 0;
+    } catch (...) {
+      code = 2;
+    }
+    ::_exit(code);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#endif
+}
+
+std::vector<uint8_t> SmallJpeg() {
+  auto b = Pattern(32, 24, pf24bit);
+  TJPEGImage j;
+  j.Assign(b.get());
+  return j.SaveToBytes();
+}
+}  // namespace
+
+TEST(Pictures, RleRunsStayWithinTheirRow) {
+  // A 1 x 1 RLE8 picture whose runs together pass the largest int: the
+  // position must neither wrap nor leave the row. Then one run per row of a
+  // 3 x 2 picture that is longer than the row.
+  std::vector<uint8_t> runs;
+  const size_t count = (size_t{1} << 31) / 255 + 2;
+  runs.reserve(count * 2 + 2);
+  for (size_t i = 0; i < count; ++i) runs.insert(runs.end(), {255, 1});
+  runs.insert(runs.end(), {0, 1});
+  std::vector<uint8_t> big = BmpFile(1, 1, 8, 1, runs);
+  TBitmap b;
+  b.LoadFromBytes(big.data(), big.size());
+  EXPECT_EQ(b.PixelData().GetPixel(0, 0), clBlue);
+
+  std::vector<uint8_t> small = BmpFile(3, 2, 8, 1, {5, 1, 0, 0, 9, 0, 0, 2, 7, 9, 0, 1});
+  b.LoadFromBytes(small.data(), small.size());
+  for (int x = 0; x < 3; ++x) {
+    EXPECT_EQ(b.PixelData().GetPixel(x, 1), clBlue) << x;  // bottom row first
+    EXPECT_EQ(b.PixelData().GetPixel(x, 0), clRed) << x;
+  }
+}
+
+TEST(Pictures, DeclaredSizesAreCheckedBeforePixelsAreReserved) {
+  // A few bytes that declare 32768 x 32768 pixels, compressed or not.
+  const std::vector<uint8_t> rle = BmpFile(32768, 32768, 8, 1, {0, 1});
+  const std::vector<uint8_t> plain = BmpFile(32768, 32768, 24, 0, {1, 2, 3, 4});
+  EXPECT_TRUE(RefusedWithinMemoryLimit([&] { TBitmap().LoadFromBytes(rle.data(), rle.size()); }));
+  EXPECT_TRUE(RefusedWithinMemoryLimit([&] { TBitmap().LoadFromBytes(plain.data(), plain.size()); }));
+  // A JPEG whose frame header says 65500 x 65500.
+  std::vector<uint8_t> jpeg = SmallJpeg();
+  bool patched = false;
+  for (size_t i = 2; i + 9 < jpeg.size() && !patched; ++i)
+    if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+      jpeg[i + 5] = 0xFF, jpeg[i + 6] = 0xDC;  // height
+      jpeg[i + 7] = 0xFF, jpeg[i + 8] = 0xDC;  // width
+      patched = true;
+    }
+  ASSERT_TRUE(patched);
+  EXPECT_TRUE(RefusedWithinMemoryLimit([&] { TJPEGImage().LoadFromBytes(jpeg.data(), jpeg.size()); }));
+  // Within the limit, a small picture still loads.
+  const std::vector<uint8_t> ok = BmpFile(2, 1, 8, 1, {2, 1, 0, 1});
+  TBitmap b;
+  b.LoadFromBytes(ok.data(), ok.size());
+  EXPECT_EQ(b.PixelData().GetPixel(1, 0), clBlue);
+}
+
+TEST(Pictures, JpegCutShortIsDamaged) {
+  const std::vector<uint8_t> whole = SmallJpeg();
+  for (size_t keep : {whole.size() * 3 / 5, whole.size() - 3}) {
+    std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
+    TJPEGImage j;
+    try {
+      j.LoadFromBytes(cut.data(), cut.size());
+      ADD_FAILURE() << "a JPEG cut after " << keep << " of " << whole.size() << " bytes was shown";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_EQ(e.Message(), "JPEG error: Premature end of JPEG file");
+    }
+    EXPECT_TRUE(j.Empty());
   }
 }
 

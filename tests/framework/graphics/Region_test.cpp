@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/Region.h"
 
@@ -49,8 +51,21 @@ TEST(Region, CurvedShapesCoverTheirInsideOnly) {
   EXPECT_TRUE(rr.Contains(0, 10));
 
   // A shape far beyond any device is cut, not made row by row for ever.
+  // Edges far apart, whose widths do not fit an int, give the part a device
+  // can show.
   TRegion far = TRegion::FromEllipse(Rect(0, -2000000000, 10, 2000000000));
   EXPECT_LE(far.Bounds().Height(), 65536);
+  EXPECT_TRUE(far.Contains(5, 0));
+  TRegion wide = TRegion::FromEllipse(Rect(-2000000000, -50, 2000000000, 50));
+  EXPECT_TRUE(wide.Contains(0, 0));
+  EXPECT_TRUE(wide.Contains(1000000000, 0));
+  EXPECT_FALSE(wide.Contains(0, 60));
+  TRegion farRound = TRegion::FromRoundRect(Rect(-2000000000, 0, 2000000000, 20), INT_MIN, 8);
+  EXPECT_TRUE(farRound.Contains(0, 0));
+  EXPECT_FALSE(farRound.Contains(-2000000000, 0));
+  TPoint farTri[] = {{-2000000000, 0}, {2000000000, 100}, {-2000000000, 100}};
+  EXPECT_TRUE(TRegion::FromPolygon(farTri, 3, ALTERNATE).Contains(0, 80));
+  EXPECT_FALSE(TRegion::FromPolygon(farTri, 3, ALTERNATE).Contains(1500000000, 20));
 
   TPoint tri[] = {{0, 0}, {10, 0}, {0, 10}};
   TRegion t = TRegion::FromPolygon(tri, 3, ALTERNATE);

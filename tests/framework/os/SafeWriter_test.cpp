@@ -52,14 +52,21 @@ TEST(SafeWriter, MissingFolderOrFolderTargetIsReported) {
   EXPECT_FALSE(TrySafeWriteFile("", "x", &error));
 }
 
-TEST(SafeWriter, ReadOnlyFolderAndFileAreRefused) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere; the failure hook covers this case";
+TEST(SafeWriter, ReadOnlyFileIsRefusedForEveryUser) {
   TTempFolder dir;
   dir.Write("ro.txt", "keep");
   ::chmod(dir.File("ro.txt").c_str(), 0444);
-  EXPECT_FALSE(TrySafeWriteFile(dir.File("ro.txt"), "new"));
+  std::string error;
+  EXPECT_FALSE(TrySafeWriteFile(dir.File("ro.txt"), "new", &error));
+  EXPECT_EQ(error, "Cannot create file \"" + dir.File("ro.txt") + "\". " + std::strerror(EACCES));
   EXPECT_EQ(dir.Read("ro.txt"), "keep");
-  ::chmod(dir.File("ro.txt").c_str(), 0644);
+  EXPECT_EQ(dir.EntryCount(), 1);
+}
+
+TEST(SafeWriter, ReadOnlyFolderIsRefused) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder; the failure hook covers this case";
+  TTempFolder dir;
+  dir.Write("ro.txt", "keep");
   ::chmod(dir.Path().c_str(), 0555);
   EXPECT_FALSE(TrySafeWriteFile(dir.File("ro.txt"), "new"));
   ::chmod(dir.Path().c_str(), 0755);

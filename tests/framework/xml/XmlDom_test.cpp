@@ -155,9 +155,9 @@ TEST(XmlDom, BuildingFollowsTheDocumentRules) {
   EXPECT_THROW(root.SetAttribute("a b", "x"), EXmlError);
   root.AddChild("lastproj").AddChild("projectname").SetText("");
   doc.AppendComment("a -- b -");
+  // Nothing between the nodes: no indentation, no line breaks.
   EXPECT_EQ(doc.SaveToXML(),
-            "<Conf_Settings>\n\t<lastproj>\n\t\t<projectname />\n\t</lastproj>\n</Conf_Settings>\n<!--a - - "
-            "b - -->\n");
+            "<Conf_Settings><lastproj><projectname/></lastproj></Conf_Settings><!--a - - b - -->");
   TXMLDocument reread;
   reread.LoadFromXML(doc.SaveToXML());
   EXPECT_EQ(reread.ChildCount(), 2);

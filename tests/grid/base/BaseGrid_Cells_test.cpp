@@ -202,8 +202,8 @@ TEST(BaseGridCells, OnlyTheLookSettersThatChangeThePaintRepaintTheCell) {
 }
 
 TEST(BaseGridCells, ObjectReferencesLeaveTheCellTextAsItWas) {
+  TObject a, b;  // outlive the grid that refers to them
   TStoreGrid g(nullptr);
-  TObject a, b;
   g.SetObjectEx(1, 1, &a);
   EXPECT_EQ(g.GetObjectEx(1, 1), &a);
   EXPECT_EQ(g.Objects(1, 1), &a);

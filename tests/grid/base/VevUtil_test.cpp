@@ -86,8 +86,10 @@ TEST(VevUtil, DecodeWideCellTextIgnoresOddTailAndPlainText) {
 
 TEST(VevUtil, CellBreakEncodingRoundTripsEveryText) {
   const std::string texts[] = {
-      "plain",  "a\r\nb", "a\rb", "a\nb",     "a\tb\r\nc", "tab\tonly",      "x\x01y\r\nz"s, "nul\0in"s,
-      "\x01T"s, "\x01"s,  "\b",   "\r\n\r\n", "a\t\bb",    "mix\t\r\x01\0"s, "é\r\n€\t"s,    "ends\x01"s,
+      "plain",        "a\r\nb",         "a\rb",      "a\nb",      "a\tb\r\nc", "tab\tonly",
+      "x\x01y\r\nz"s, "nul\0in"s,       "\x01T"s,    "\x01"s,     "\b",        "\r\n\r\n",
+      "a\t\bb",       "mix\t\r\x01\0"s, "é\r\n€\t"s, "ends\x01"s, "\b\x01"s,   "\b\x01R"s,
+      "\r",           "\b\x01\r\n"s,    "\r\n\x01"s, "",
   };
   for (const std::string& t : texts) {
     const std::string encoded = EncodeCellBreaks(t);
@@ -97,10 +99,23 @@ TEST(VevUtil, CellBreakEncodingRoundTripsEveryText) {
 }
 
 TEST(VevUtil, CellBreakEncodingKeepsTheStoredFormOfMultiLineCells) {
+  // Texts the stored format gives back are written in it.
   EXPECT_EQ(EncodeCellBreaks("a\r\nb"), "a\t\bb");
+  EXPECT_EQ(EncodeCellBreaks("a\r\nb\0"s), "a\t\bb\x01"s);
   EXPECT_EQ(EncodeCellBreaks("no breaks"), "no breaks");
-  // Files written with a bare U+0001 for U+0000 still read back.
-  EXPECT_EQ(DecodeCellBreaks("a\t\bb\x01z"s, true), "a\r\nb\0z"s);
+  EXPECT_EQ(EncodeCellBreaks("tab\tonly"), "tab\tonly");
+  // Stored texts read as the stored format has them: changed only when they
+  // hold a BS.
+  struct Case {
+    std::string Stored;
+    std::string Read;
+  } cases[] = {
+      {"tab\tonly", "tab\tonly"},     {"\t", "\t"},
+      {"a\x01b"s, "a\x01b"s},         {"nul\0kept"s, "nul\0kept"s},
+      {"a\t\bb\x01z"s, "a\r\nb\0z"s}, {"x\ty\t\bz", "x\ry\r\nz"},
+      {"\b\x01\t\b"s, "\n\0\r\n"s},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DecodeCellBreaks(c.Stored, true), c.Read) << c.Stored;
   EXPECT_EQ(DecodeCellBreaks("one\t\btwo\t\bthree", false), "one");
   EXPECT_EQ(DecodeCellBreaks("single", false), "single");
 }

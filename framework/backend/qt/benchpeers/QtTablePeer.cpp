@@ -1,0 +1,58 @@
+// The Qt side of the table benchmarks.
+#include "framework/backend/qt/benchpeers/QtTablePeer.h"
+
+#include <QApplication>
+#include <QStandardItemModel>
+#include <QString>
+#include <QTableView>
+
+namespace {
+// The benchmarks run headless; one application object serves every view.
+void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "cf_bench";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+}  // namespace
+
+struct QtTablePeer::TImpl {
+  QStandardItemModel model;
+  QTableView view;
+};
+
+QtTablePeer::QtTablePeer() {
+  EnsureApplication();
+  impl_ = std::make_unique<TImpl>();
+  impl_->view.setModel(&impl_->model);
+}
+
+QtTablePeer::~QtTablePeer() = default;
+
+void QtTablePeer::Load(int Rows, int Cols, const std::vector<std::string>& Texts) {
+  // Row by row, as a Qt program fills a model that a view shows (setItem
+  // on pre-sized rows makes the view re-lay out for every item).
+  QStandardItemModel& m = impl_->model;
+  m.setColumnCount(Cols);
+  size_t k = 0;
+  for (int r = 0; r < Rows; ++r) {
+    QList<QStandardItem*> row;
+    row.reserve(Cols);
+    for (int c = 0; c < Cols; ++c) {
+      const std::string& s = Texts[k];
+      row.append(new QStandardItem(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))));
+      if (++k == Texts.size()) k = 0;
+    }
+    m.appendRow(row);
+  }
+}
+
+int QtTablePeer::RowCount() const { return impl_->model.rowCount(); }
+
+std::string QtTablePeer::Text(int Row, int Col) const {
+  const QStandardItem* item = impl_->model.item(Row, Col);
+  return item != nullptr ? item->text().toStdString() : std::string();
+}
+
+void QtTablePeer::Clear() { impl_->model.clear(); }

@@ -1,0 +1,397 @@
+// The grid's companion objects: the hidden-row store, the cell graphic
+// object, and the settings objects the grid owns.
+#include <algorithm>
+
+#include "framework/classes/StringList.h"
+#include "grid/model/DivUzev.h"
+
+// ---------------------------------------------------------------------------
+// The hidden-row store
+
+TGridItem::TGridItem(TCollection* Collection) : TCollectionItem(Collection), FItems(new TStringList()) {}
+
+TGridItem::~TGridItem() {
+  // Cells still in the store take their properties (and graphics) along.
+  if (FItems != nullptr) {
+    for (int i = 0; i < FItems->Count(); ++i) {
+      auto* props = dynamic_cast<TCellProperties*>(FItems->Objects(i));
+      if (props == nullptr) continue;
+      TObject* graphic = props->GraphicObject();
+      if (graphic != nullptr && graphic->ClassName() == "TCellGraphic") delete graphic;
+      delete props;
+    }
+    delete FItems;
+  }
+}
+
+void TGridItem::SetIdx(int Value) {
+  FIdx = Value;
+  if (auto* store = dynamic_cast<TGridItemCollection*>(Collection())) store->IdxChanged();
+}
+
+TGridItemCollection::TGridItemCollection() : TCollection(TCollection::ItemClass<TGridItem>()) {}
+
+void TGridItemCollection::Notify(TCollectionItem*, TCollectionNotification) { FSortedValid = false; }
+
+void TGridItemCollection::Refresh() const {
+  if (FSortedValid) return;
+  FSorted.clear();
+  FSorted.reserve(static_cast<size_t>(Count()));
+  for (int i = 0; i < Count(); ++i) FSorted.push_back(Items(i)->Idx());
+  std::sort(FSorted.begin(), FSorted.end());
+  FDistinct = FSorted;
+  FDistinct.erase(std::unique(FDistinct.begin(), FDistinct.end()), FDistinct.end());
+  FSortedValid = true;
+}
+
+int TGridItemCollection::CountBelow(int Value) const {
+  Refresh();
+  return static_cast<int>(std::lower_bound(FSorted.begin(), FSorted.end(), Value) - FSorted.begin());
+}
+
+int TGridItemCollection::DistinctAtOrBelow(int Value) const {
+  Refresh();
+  return static_cast<int>(std::upper_bound(FDistinct.begin(), FDistinct.end(), Value) - FDistinct.begin());
+}
+
+int TGridItemCollection::DistinctCount() const {
+  Refresh();
+  return static_cast<int>(FDistinct.size());
+}
+
+bool TGridItemCollection::HasIdx(int Value) const {
+  Refresh();
+  return std::binary_search(FDistinct.begin(), FDistinct.end(), Value);
+}
+
+TGridItem* TGridItemCollection::FindIdx(int Value) const {
+  if (!HasIdx(Value)) return nullptr;
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i)->Idx() == Value) return Items(i);
+  return nullptr;
+}
+
+int TGridItemCollection::InsertPosition(int Value) const {
+  // The store keeps range-hidden entries in ascending order; the first entry
+  // past Value is where the new one goes.
+  int i = 0;
+  while (i < Count() && Items(i)->Idx() < Value) ++i;
+  return i;
+}
+
+// ---------------------------------------------------------------------------
+// The cell graphic
+
+TCellGraphic::~TCellGraphic() {
+  switch (CellType) {
+    case ctBitmap:
+    case ctRadio:
+    case ctPicture:
+    case ctFilePicture:
+    case ctBitButton:
+      if (CellCreated) delete CellBitmap;
+      break;
+    case ctIcon:
+      if (CellCreated) delete CellIcon;
+      break;
+    case ctImages:
+    case ctBalloon:
+      delete CellBitmap;
+      break;
+    default:
+      break;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Settings objects of the grid
+
+void TGrouping::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TGrouping*>(Source);
+  if (s == nullptr) return;
+  // The line colours and widths and Summary stay.
+  FGroupCountFormat = s->FGroupCountFormat;
+  FHeaderColor = s->FHeaderColor;
+  FHeaderColorTo = s->FHeaderColorTo;
+  FHeaderTextColor = s->FHeaderTextColor;
+  FHeaderUnderline = s->FHeaderUnderline;
+  FMergeHeader = s->FMergeHeader;
+  FMergeSummary = s->FMergeSummary;
+  FShowGroupCount = s->FShowGroupCount;
+  FSummaryColor = s->FSummaryColor;
+  FSummaryColorTo = s->FSummaryColorTo;
+  FSummaryTextColor = s->FSummaryTextColor;
+  FSummaryLine = s->FSummaryLine;
+  FAutoCheckGroup = s->FAutoCheckGroup;
+  FAutoSelectGroup = s->FAutoSelectGroup;
+}
+
+void TDragDropSettings::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TDragDropSettings*>(Source);
+  if (s == nullptr) return;
+  FShowCells = s->FShowCells;
+  FOleAcceptFiles = s->FOleAcceptFiles;
+  FOleAcceptText = s->FOleAcceptText;
+  FOleAcceptURLs = s->FOleAcceptURLs;
+  FOleAppendRows = s->FOleAppendRows;
+  FOleColumnDragDrop = s->FOleColumnDragDrop;
+  FOleColumnReorder = s->FOleColumnReorder;
+  FOleColumnsOnly = s->FOleColumnsOnly;
+  FOleCopyAlways = s->FOleCopyAlways;
+  FOleDropSource = s->FOleDropSource;
+  FOleEntireRows = s->FOleEntireRows;
+  FOleInsertRows = s->FOleInsertRows;
+  FOleRemoveRows = s->FOleRemoveRows;
+  FOleDropRTF = s->FOleDropRTF;
+  FOleDropTarget = s->FOleDropTarget;
+}
+
+void TBalloonSettings::SetEnable(bool Value) {
+  FEnable = Value;
+  if (OnEnableChange) OnEnableChange(this);
+}
+
+void TBalloonSettings::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TBalloonSettings*>(Source);
+  if (s == nullptr) return;
+  FTextColor = s->FTextColor;
+  FBackgroundColor = s->FBackgroundColor;
+  FInitialDelay = s->FInitialDelay;
+  FAutoHideDelay = s->FAutoHideDelay;
+  FReshowDelay = s->FReshowDelay;
+  FEnable = s->FEnable;
+}
+
+void TShowModified::SetColor(TColor Value) {
+  FColor = Value;
+  if (OnChange) OnChange(this);
+}
+
+void TShowModified::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TShowModified*>(Source);
+  if (s == nullptr) return;
+  FColor = s->FColor;
+  FEnabled = s->FEnabled;
+}
+
+void TSizeWhileTyping::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TSizeWhileTyping*>(Source);
+  if (s == nullptr) return;
+  FHeight = s->FHeight;
+  FWidth = s->FWidth;
+}
+
+TControlLook::TControlLook(TDedAdararAdoz* AOwner)
+    : FOwner(AOwner),
+      FCheckedGlyph(std::make_unique<TBitmap>()),
+      FUnCheckedGlyph(std::make_unique<TBitmap>()),
+      FRadioOnGlyph(std::make_unique<TBitmap>()),
+      FRadioOffGlyph(std::make_unique<TBitmap>()) {}
+
+TControlLook::~TControlLook() = default;
+
+void TControlLook::Init() {
+  TControlLook fresh(FOwner);
+  Assign(&fresh);
+}
+
+void TControlLook::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TControlLook*>(Source);
+  if (s == nullptr) return;
+  FControlStyle = s->FControlStyle;
+  FCheckSize = s->FCheckSize;
+  FRadioSize = s->FRadioSize;
+  FColor = s->FColor;
+  FFlatButton = s->FFlatButton;
+  FDropDownAlwaysVisible = s->FDropDownAlwaysVisible;
+  FSpinButtonsAlwaysVisible = s->FSpinButtonsAlwaysVisible;
+  FFixedDropDownButton = s->FFixedDropDownButton;
+  FNoDisabledCheckRadioLook = s->FNoDisabledCheckRadioLook;
+  FNoDisabledButtonLook = s->FNoDisabledButtonLook;
+  FCheckAlwaysActive = s->FCheckAlwaysActive;
+  FRadioAlwaysActive = s->FRadioAlwaysActive;
+  FCommentColor = s->FCommentColor;
+  FProgressBorderColor = s->FProgressBorderColor;
+  FProgressMarginX = s->FProgressMarginX;
+  FProgressMarginY = s->FProgressMarginY;
+  FProgressXP = s->FProgressXP;
+  FHintMaxWidth = s->FHintMaxWidth;
+  FDropDownCount = s->FDropDownCount;
+  FFixedGradientFrom = s->FFixedGradientFrom;
+  FFixedGradientTo = s->FFixedGradientTo;
+  FFixedGradientMirrorFrom = s->FFixedGradientMirrorFrom;
+  FFixedGradientMirrorTo = s->FFixedGradientMirrorTo;
+  FFixedGradientHoverFrom = s->FFixedGradientHoverFrom;
+  FFixedGradientHoverTo = s->FFixedGradientHoverTo;
+  FFixedGradientHoverMirrorFrom = s->FFixedGradientHoverMirrorFrom;
+  FFixedGradientHoverMirrorTo = s->FFixedGradientHoverMirrorTo;
+  FFixedGradientHoverBorder = s->FFixedGradientHoverBorder;
+  FFixedGradientDownFrom = s->FFixedGradientDownFrom;
+  FFixedGradientDownTo = s->FFixedGradientDownTo;
+  FFixedGradientDownMirrorFrom = s->FFixedGradientDownMirrorFrom;
+  FFixedGradientDownMirrorTo = s->FFixedGradientDownMirrorTo;
+  FFixedGradientDownBorder = s->FFixedGradientDownBorder;
+  FCheckedGlyph->Assign(s->FCheckedGlyph.get());
+  FUnCheckedGlyph->Assign(s->FUnCheckedGlyph.get());
+  FRadioOnGlyph->Assign(s->FRadioOnGlyph.get());
+  FRadioOffGlyph->Assign(s->FRadioOffGlyph.get());
+}
+
+void TFloatingFooter::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TFloatingFooter*>(Source);
+  if (s == nullptr) return;
+  FVisible = s->FVisible;
+  FFooterStyle = s->FFooterStyle;
+  FEnableCalculation = s->FEnableCalculation;
+  FCalculateHiddenRows = s->FCalculateHiddenRows;
+  FColor = s->FColor;
+}
+
+void TColumnSize::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TColumnSize*>(Source);
+  if (s == nullptr) return;
+  FSave = s->FSave;
+  FKey = s->FKey;
+  FSection = s->FSection;
+  FStretch = s->FStretch;
+  FStretchColumn = s->FStretchColumn;
+  FSynchWithGrid = s->FSynchWithGrid;
+  FSynchNormalCellsOnly = s->FSynchNormalCellsOnly;
+  FLocation = s->FLocation;
+  FRows = s->FRows;
+}
+
+void TPrintSettings::Assign(TPersistent*) {}
+void THTMLSettings::Assign(TPersistent*) {}
+
+void TDragScrollOptions::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TDragScrollOptions*>(Source);
+  if (s == nullptr) return;
+  FActive = s->FActive;
+  FTopMargin = s->FTopMargin;
+  FBottomMargin = s->FBottomMargin;
+  FLeftMargin = s->FLeftMargin;
+  FRightMargin = s->FRightMargin;
+  FInitialDelay = s->FInitialDelay;
+  FRepeatDelay = s->FRepeatDelay;
+}
+
+void TGridProgressAppearance::Assign(TPersistent*) {}
+void TFilterDropDown::Assign(TPersistent*) {}
+
+void TSortSettings::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TSortSettings*>(Source);
+  if (s == nullptr) return;
+  FColumn = s->FColumn;
+  FShow = s->FShow;
+}
+
+void TFilter::Assign(TPersistent*) {}
+
+TCellNode::TCellNode(TDedAdararAdoz* AOwner)
+    : FOwner(AOwner),
+      FExpandGlyph(std::make_unique<TBitmap>()),
+      FContractGlyph(std::make_unique<TBitmap>()) {}
+
+TCellNode::~TCellNode() = default;
+
+void TCellNode::Repaint() {
+  if (FOwner != nullptr) FOwner->InvalidateGrid();
+}
+
+void TCellNode::SetNodeType(TNodeType Value) {
+  if (Value == FNodeType) return;
+  FNodeType = Value;
+  Repaint();
+}
+
+void TCellNode::SetShowTree(bool Value) {
+  if (Value == FShowTree) return;
+  FShowTree = Value;
+  Repaint();
+}
+
+void TCellNode::SetShowTreeFull(bool Value) {
+  if (Value == FShowTreeFull) return;
+  FShowTreeFull = Value;
+  Repaint();
+}
+
+void TCellNode::SetNodeIndent(int Value) {
+  if (Value == FNodeIndent) return;
+  FNodeIndent = Value;
+  Repaint();
+}
+
+void TCellNode::SetTreeColor(TColor Value) {
+  if (Value == FTreeColor) return;
+  FTreeColor = Value;
+  Repaint();
+}
+
+void TCellNode::SetExpandGlyph(TBitmap* Value) { FExpandGlyph->Assign(Value); }
+void TCellNode::SetContractGlyph(TBitmap* Value) { FContractGlyph->Assign(Value); }
+
+void TCellNode::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TCellNode*>(Source);
+  if (s == nullptr) return;
+  FColor = s->FColor;
+  FNodeType = s->FNodeType;
+  FNodeColor = s->FNodeColor;
+  FExpandGlyph->Assign(s->FExpandGlyph.get());
+  FExpandOne = s->FExpandOne;
+  FContractGlyph->Assign(s->FContractGlyph.get());
+  FShowTree = s->FShowTree;
+  FShowTreeFull = s->FShowTreeFull;
+  FNodeIndent = s->FNodeIndent;
+  FTreeColor = s->FTreeColor;
+}
+
+TBackGround::TBackGround(TDedAdararAdoz* AOwner) : FOwner(AOwner), FBitmap(std::make_unique<TBitmap>()) {}
+
+TBackGround::~TBackGround() = default;
+
+void TBackGround::Repaint() {
+  if (FOwner != nullptr) FOwner->InvalidateGrid();
+}
+
+void TBackGround::SetTop(int Value) {
+  FTop = Value;
+  Repaint();
+}
+void TBackGround::SetLeft(int Value) {
+  FLeft = Value;
+  Repaint();
+}
+void TBackGround::SetDisplay(TBackGroundDisplay Value) {
+  FDisplay = Value;
+  Repaint();
+}
+void TBackGround::SetBitmap(TBitmap* Value) {
+  FBitmap->Assign(Value);
+  Repaint();
+}
+void TBackGround::SetCells(TBackGroundCells Value) {
+  FCells = Value;
+  Repaint();
+}
+void TBackGround::SetColor(TColor Value) {
+  FColor = Value;
+  Repaint();
+}
+void TBackGround::SetColorTo(TColor Value) {
+  FColorTo = Value;
+  Repaint();
+}
+
+void TBackGround::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TBackGround*>(Source);
+  if (s == nullptr) return;
+  FTop = s->FTop;
+  FLeft = s->FLeft;
+  FDisplay = s->FDisplay;
+  FBitmap->Assign(s->FBitmap.get());
+  FCells = s->FCells;
+  FColor = s->FColor;
+  FColorTo = s->FColorTo;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The manufacturer objects (index 0x2000 to 0x5FFF) the converter offers as a
+// CANopen SDO server: up to 500 that the master reads (their bytes taken from
+// the converter's data array) and 500 that it writes (their bytes put into
+// it), each with index, sub-index, size (1, 2 or 4 bytes) and the array
+// position of each byte. Kept in the project file SDO_Server_CANopen.xml,
+// which the EDS writer turns into the EDS file's manufacturer objects.
+//
+// This is the editor's part that needs no window: the file's shape, the
+// check and the editor's state and steps (TSet_SDO_Server_Access_Tables),
+// which the form TFSet_SDO_Server_Access drives with its column grids sga
+// (read) and sgb (write).
+#include "tables/plc/UCANopen_Tables.h"
+
+enum : int {
+  SDO_Server_Col_Index = 1,
+  SDO_Server_Col_SubIndex = 2,
+  SDO_Server_Col_NByte = 3,
+  SDO_Server_Col_Address_B1 = 4,
+  SDO_Server_Col_Mnemonic = 8,
+};
+
+constexpr int SDO_Server_Read_Grid = 0;
+constexpr int SDO_Server_Write_Grid = 1;
+constexpr int SDO_Server_Table_Rows = 500;
+
+// The file: root SDO_Server_CANopen, comment "SW_VERSION = 1.000", the
+// sections SDO_Read and SDO_Write with the same attributes. No attribute has
+// a default.
+extern const TTable_File_Format SDO_Server_CANopen_File;
+extern const TCANopen_Description SDO_Server_CANopen_Tables;
+
+class TSet_SDO_Server_Access_Tables : public TCANopen_Tables {
+ public:
+  TSet_SDO_Server_Access_Tables() : TCANopen_Tables(SDO_Server_CANopen_Tables) {}
+
+  bool Do_Copy_SDO_Read() const { return Copied_Here(SDO_Server_Read_Grid); }
+  bool Do_Copy_SDO_Write() const { return Copied_Here(SDO_Server_Write_Grid); }
+};

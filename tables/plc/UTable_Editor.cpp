@@ -1,0 +1,345 @@
+#include "tables/plc/UTable_Editor.h"
+
+#include "app/UComon.h"
+#include "app/UTable_Grid_View.h"
+#include "framework/controls/Dialogs.h"
+#include "framework/os/Files.h"
+#include "framework/rtl/StrUtils.h"
+#include "framework/rtl/SysUtils.h"
+#include "framework/xml/XmlDom.h"
+
+namespace {
+const char* const Row_Element = "row";
+
+// Messages the text table has no id for: a damaged file used to open with
+// part of its rows, for OK to overwrite it without a word.
+const char* const Text_Load_Incomplete = "Error! The file \"";
+const char* const Text_Load_Incomplete_2 = "\" could not be read completely: ";
+const char* const Text_Rows_Read = "Rows read: ";
+const char* const Text_Load_Incomplete_3 = "OK replaces the whole file with the rows shown, and asks first.";
+const char* const Text_Replace_Incomplete =
+    "The file was not read completely when this table was opened: saving replaces it with the rows "
+    "shown, and the rows that could not be read are lost. Do you want to save?";
+const char* const Text_Not_Saved = "Error! The table could not be saved: ";
+// A row with an empty key used to end the table on OK, and every row below
+// it was gone without a word.
+const char* const Text_Key_Gap =
+    " is empty, but this row or rows below it hold values, which would not be saved: fill it or delete "
+    "the row";
+
+struct TLoad_Stop {
+  std::string Reason;
+};
+
+std::string Row_Number(int Row) { return std::to_string(Row); }
+
+// The values of one row element, or the reason it cannot be read.
+std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format& Format, int Row) {
+  std::vector<std::string> values;
+  values.reserve(Format.Columns.size());
+  for (const TTable_Column& column : Format.Columns) {
+    if (!column.Attribute) {
+      values.emplace_back(column.Default ? column.Default : "");
+      continue;
+    }
+    std::optional<std::string> value;
+    if (Node.NodeType() == ntElement) value = Node.AttributeValue(column.Attribute);
+    if (!value) {
+      if (column.Default_Of)
+        value = column.Default_Of(values);
+      else if (column.Default)
+        value = column.Default;
+      else
+        throw TLoad_Stop{"row " + Row_Number(Row) + " has no attribute \"" + column.Attribute + "\""};
+    }
+    if (column.Read_As) value = column.Read_As(*value);
+    values.push_back(*value);
+  }
+  return values;
+}
+
+void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_Grid_View& Grid,
+               int& Rows_Read) {
+  int row = 1;
+  // Only elements are rows: a comment or text between them is not a row.
+  for (const TXMLNode& node : Table_Rows(Parent)) {
+    if (row > Format.Rows)
+      throw TLoad_Stop{"it holds more than " + std::to_string(Format.Rows) + " rows; the rows after row " +
+                       std::to_string(Format.Rows) + " were not read"};
+    const std::vector<std::string> values = Read_Row(node, Format, row);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      const int col = static_cast<int>(k) + 1;
+      if (Format.Columns[k].Own_Box)
+        Grid.SetCheckBoxState(col, row, values[k] != "N");
+      else
+        Grid.SetCellEx(col, row, values[k]);
+    }
+    Rows_Read = row;
+    ++row;
+  }
+}
+}  // namespace
+
+namespace {
+bool Own_Box_Column(const TTable_Grid_Format& Format, int Col) {
+  return Col >= 1 && Col <= static_cast<int>(Format.Columns.size()) &&
+         Format.Columns[static_cast<std::size_t>(Col - 1)].Own_Box;
+}
+
+// A row of a grid with boxes of their own is used when a cell without a box
+// holds a text that is not blank.
+bool Own_Box_Row_Used(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int Row) {
+  for (int c = 1; c < Grid.Storage_Col_Count(); ++c)
+    if (!Own_Box_Column(Format, c) && !Cell_Blank(Grid, c, Row)) return true;
+  return false;
+}
+}  // namespace
+
+bool Has_Own_Boxes(const TTable_Grid_Format& Format) {
+  for (const TTable_Column& column : Format.Columns)
+    if (column.Own_Box) return true;
+  return false;
+}
+
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
+  const int cols = Grid.Storage_Col_Count();
+  for (int r = 1; r <= Format.Rows; ++r) {
+    Grid.SetCellEx(0, r, Row_Number(r));
+    for (int c = 1; c < cols; ++c) {
+      const bool enable = c == 1 && Format.Has_Enable;
+      if (Own_Box_Column(Format, c))
+        Grid.SetCheckBoxState(c, r, enable);
+      else
+        Grid.SetCellEx(c, r, enable ? "Y" : "");
+    }
+  }
+}
+
+int Table_Length(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
+  int r = 1;
+  while (r <= Format.Rows && !Cell_Blank(Grid, Format.Key_Col, r)) ++r;
+  return r - 1;
+}
+
+int Table_Key_Gap(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
+  const int first_empty = Table_Length(Grid, Format) + 1;
+  const bool own_boxes = Has_Own_Boxes(Format);
+  for (int r = first_empty; r <= Format.Rows; ++r)
+    if (own_boxes ? Own_Box_Row_Used(Grid, Format, r) : Column_Grid_Row_Used(Grid, r)) return first_empty;
+  return 0;
+}
+
+TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
+                                   const TTable_File_Format& Format,
+                                   const std::vector<TTable_Grid_View*>& Grids) {
+  TTable_Load_Result result;
+  result.Rows_Read.assign(Format.Grids.size(), 0);
+  try {
+    Doc.SetActive(true);
+    Doc.LoadFromFile(Path);
+    // The root is the first element, whatever stands before it (a
+    // declaration, a comment), as the image compiler reads it; a file with no
+    // element must not pass for an empty table.
+    const TXMLNode root = Doc.DocumentElement();
+    if (!root) throw TLoad_Stop{"it holds no root element"};
+    for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
+      const TTable_Grid_Format& grid = Format.Grids[g];
+      TXMLNode parent = root;
+      if (grid.Section) {
+        parent = root.FindNode(grid.Section);
+        if (!parent) throw TLoad_Stop{std::string("the section \"") + grid.Section + "\" is missing"};
+      }
+      Load_Grid(parent, grid, *Grids[g], result.Rows_Read[g]);
+    }
+  } catch (const TLoad_Stop& stop) {
+    result.Complete = false;
+    result.Error = stop.Reason;
+  } catch (const Exception& e) {
+    result.Complete = false;
+    result.Error = e.Message();
+  }
+  return result;
+}
+
+void Save_Table_File(TXMLDocument& Doc, const std::string& Path, const TTable_File_Format& Format,
+                     const std::vector<const TTable_Grid_View*>& Grids) {
+  Doc.SetActive(true);
+  Doc.Clear();
+  TXMLNode root = Doc.AddChild(Format.Root);
+  Doc.AppendComment(Format.Comment);
+  for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
+    const TTable_Grid_Format& grid = Format.Grids[g];
+    const TTable_Grid_View& view = *Grids[g];
+    TXMLNode parent = grid.Section ? root.AddChild(grid.Section) : root;
+    const int rows = Table_Length(view, grid);
+    for (int r = 1; r <= rows; ++r) {
+      TXMLNode row = parent.AddChild(Row_Element);
+      for (std::size_t k = 0; k < grid.Columns.size(); ++k) {
+        // A column without an attribute is a grid column the file does not hold.
+        if (!grid.Columns[k].Attribute) continue;
+        const int col = static_cast<int>(k) + 1;
+        if (grid.Columns[k].Own_Box) {
+          bool ticked = false;
+          row.SetAttribute(grid.Columns[k].Attribute,
+                           view.GetCheckBoxState(col, r, ticked) && ticked ? "Y" : "N");
+        } else {
+          row.SetAttribute(grid.Columns[k].Attribute, view.GetCellEx(col, r));
+        }
+      }
+    }
+  }
+  Doc.SaveToFile(Path);
+}
+
+std::vector<std::string> Position_Items(int Size, bool None_First) {
+  std::vector<std::string> items;
+  items.reserve(static_cast<std::size_t>(Size) + 1);
+  if (None_First) items.emplace_back("None");
+  for (int i = 0; i < Size; ++i) items.push_back(std::to_string(i));
+  return items;
+}
+
+std::string Key_Gap_Text(const std::string& Key_Name) { return Key_Name + Text_Key_Gap; }
+
+std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
+                                       const TTable_Check& Check) {
+  const int rows = Table_Length(Grid, Format);
+  for (int r = 1; r <= rows; ++r) {
+    if (!Check.Enabled(Grid, r)) continue;
+    if (std::optional<std::string> failure = Check.Check_Row(r))
+      return Check.Error_Row + Row_Number(r) + *failure;
+  }
+  if (const int gap = Table_Key_Gap(Grid, Format)) return Check.Error_Row + Row_Number(gap) + Check.Key_Gap;
+  return std::nullopt;
+}
+
+bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row) { return Trim(Grid.GetCellEx(1, Row)) == "Y"; }
+
+bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row) {
+  return UpperCase(Trim(Grid.GetCellEx(1, Row))) == "Y";
+}
+
+bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row) {
+  bool ticked = false;
+  return Grid.GetCheckBoxState(1, Row, ticked) && ticked;
+}
+
+int Cell_Int(const TTable_Grid_View& Grid, int Col, int Row) {
+  return Text_To_Int(Grid.GetCellEx(Col, Row), -1);
+}
+
+bool Cell_In_Range(const TTable_Grid_View& Grid, int Col, int Row, long long Lo, long long Hi) {
+  const long long v = Cell_Int(Grid, Col, Row);
+  return v >= Lo && v <= Hi;
+}
+
+bool Cell_Blank(const TTable_Grid_View& Grid, int Col, int Row) {
+  return Trim(Grid.GetCellEx(Col, Row)).empty();
+}
+
+// ---------------------------------------------------------------------------
+
+TTable_Editor::TTable_Editor(const TTable_File_Format& File, const std::string& Path)
+    : file_(File),
+      path_(Path),
+      grids_(File.Grids.size(), nullptr),
+      copied_here_(File.Grids.size(), false),
+      xml_(std::make_unique<TXMLDocument>()) {}
+
+TTable_Editor::~TTable_Editor() = default;
+
+void TTable_Editor::Set_Grid(int Index, TTable_Grid_View* Grid) {
+  grids_.at(static_cast<std::size_t>(Index)) = Grid;
+}
+
+TTable_Grid_View& TTable_Editor::Grid(int Index) const { return *grids_.at(static_cast<std::size_t>(Index)); }
+
+std::string TTable_Editor::Grid_Name(int) const { return std::string(); }
+
+void TTable_Editor::Load_Tables() {
+  for (int g = 0; g < Grid_Count(); ++g) Clear_Table(Grid(g), file_.Grids[static_cast<std::size_t>(g)]);
+  copied_here_.assign(copied_here_.size(), false);
+  load_incomplete_ = false;
+  Before_Load();
+  if (FileExists(path_)) {
+    const TTable_Load_Result result = Load_Table_File(*xml_, path_, file_, grids_);
+    if (!result.Complete) {
+      load_incomplete_ = true;
+      Report_Load(result);
+    }
+  }
+  After_Load();
+}
+
+void TTable_Editor::Report_Load(const TTable_Load_Result& Result) const {
+  std::string text =
+      Text_Load_Incomplete + path_ + Text_Load_Incomplete_2 + Result.Error + ".\n" + Text_Rows_Read;
+  for (int g = 0; g < Grid_Count(); ++g) {
+    if (g > 0) text += ", ";
+    const std::string name = Grid_Name(g);
+    if (!name.empty()) text += name + " ";
+    text += std::to_string(Result.Rows_Read[static_cast<std::size_t>(g)]);
+  }
+  text += ".\n";
+  text += Text_Load_Incomplete_3;
+  MessageDlg(text, mtError, {mbOK}, 0);
+}
+
+bool TTable_Editor::Controllo_dati() {
+  if (std::optional<std::string> message = Check_Message()) {
+    MessageDlg(*message, mtError, {mbOK}, 0);
+    return false;
+  }
+  return true;
+}
+
+bool TTable_Editor::Save_On_OK() {
+  if (!Controllo_dati()) return false;
+  if (load_incomplete_ && MessageDlg(Text_Replace_Incomplete, mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
+    return false;
+  std::vector<const TTable_Grid_View*> grids(grids_.begin(), grids_.end());
+  try {
+    Save_Table_File(*xml_, path_, file_, grids);
+  } catch (const Exception& e) {
+    MessageDlg(Text_Not_Saved + e.Message(), mtError, {mbOK}, 0);
+    return false;
+  }
+  // The file now holds what the tables show.
+  load_incomplete_ = false;
+  return true;
+}
+
+std::string TTable_Editor::Delete_Question_For(int Row) const { return Delete_Question() + Row_Number(Row); }
+
+bool TTable_Editor::Delete_Row(int Index, int Row) {
+  if (MessageDlg(Delete_Question_For(Row), mtConfirmation, {mbYes, mbNo}, 0) != mrYes) return false;
+  const TTable_Grid_Format& format = file_.Grids[static_cast<std::size_t>(Index)];
+  if (Has_Own_Boxes(format))
+    Check_Grid_Delete_Row(Row, Grid(Index), format.Has_Enable);
+  else
+    Column_Grid_Delete_Row(Row, Grid(Index));
+  return true;
+}
+
+bool TTable_Editor::Insert_Row(int Index, int Row) {
+  const TTable_Grid_Format& format = file_.Grids[static_cast<std::size_t>(Index)];
+  if (Has_Own_Boxes(format)) return Check_Grid_Insert_Row(Row, Grid(Index), format.Has_Enable);
+  return Column_Grid_Insert_Row(Row, Grid(Index), format.Has_Enable);
+}
+
+void TTable_Editor::Copy_Row(int Index, int Row) {
+  if (Has_Own_Boxes(file_.Grids[static_cast<std::size_t>(Index)]))
+    Check_Grid_Copy_Row(Grid(Index), Row);
+  else
+    Column_Grid_Copy_Row(Grid(Index), Row);
+  copied_here_.assign(copied_here_.size(), false);
+  copied_here_[static_cast<std::size_t>(Index)] = true;
+}
+
+bool TTable_Editor::Paste_Row(int Index, int Row) {
+  if (Has_Own_Boxes(file_.Grids[static_cast<std::size_t>(Index)]))
+    return Check_Grid_Paste_Row(Grid(Index), Row, Copied_Here(Index));
+  return Column_Grid_Paste_Row(Grid(Index), Row, Copied_Here(Index));
+}
+
+bool TTable_Editor::Copied_Here(int Index) const { return copied_here_.at(static_cast<std::size_t>(Index)); }

@@ -1,0 +1,77 @@
+#!/bin/bash
+# Drag and drop in a real window: starts a virtual display with a window
+# manager, the check window (dnd_window) and a GTK program (desktop_peer.py),
+# drags with xdotool and reads what arrived:
+#   1. text from our edit into our memo;
+#   2. a file and then a link from the GTK program into our memo;
+#   3. text from our edit into the GTK program.
+# Needs Xvfb, openbox, xdotool, ImageMagick's import and python3-gi with
+# gir1.2-gtk-3.0. Usage: tests/window/dnd_check.sh BUILD_DIR [DISPLAY_NUMBER]
+set -u
+BUILD=${1:?build folder}
+NUM=${2:-30}
+OUT=$(mktemp -d)
+export DISPLAY=:$NUM
+HERE=$(cd "$(dirname "$0")" && pwd)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
+trap cleanup EXIT
+
+Xvfb ":$NUM" -screen 0 1280x1024x24 >/dev/null 2>&1 & pids+=($!)
+sleep 1
+openbox >/dev/null 2>&1 & pids+=($!)
+sleep 1
+
+wait_for() {  # file pattern: waits up to 10 s for a line
+  for _ in $(seq 100); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+
+drag() {  # x0 y0 x1 y1
+  xdotool mousemove "$1" "$2"; sleep 0.3
+  xdotool mousedown 1; sleep 0.3
+  local i
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $(( $1 + ($3 - $1) * i / 10 )) $(( $2 + ($4 - $2) * i / 10 )); sleep 0.1
+  done
+  sleep 0.3
+  xdotool mouseup 1; sleep 0.8
+}
+
+fail=0
+check() {  # file pattern what
+  if wait_for "$1" "$2"; then echo "ok   $3"; else echo "FAIL $3"; fail=1; fi
+}
+
+"$BUILD/tests/dnd_window" > "$OUT/ours.log" 2>&1 & pids+=($!)
+wait_for "$OUT/ours.log" '^ready' || { echo "FAIL the check window did not start"; cat "$OUT/ours.log"; exit 1; }
+read -r _ _ ex ey _ mx my < <(grep '^ready' "$OUT/ours.log")
+
+drag "$ex" "$ey" "$mx" "$my"
+check "$OUT/ours.log" '^dropped text: dragged text' "text from our edit into our memo"
+check "$OUT/ours.log" '^drag dropped effect' "the edit's drag reports the drop"
+
+/usr/bin/python3 "$HERE/desktop_peer.py" files "/tmp/peer file.csv" > "$OUT/peer.log" 2>&1 & peer=$!; pids+=($peer)
+wait_for "$OUT/peer.log" '^ready' || { echo "FAIL the GTK program did not start"; cat "$OUT/peer.log"; exit 1; }
+read -r _ _ sx sy _ dx dy < <(grep '^ready' "$OUT/peer.log")
+drag "$sx" "$sy" "$mx" "$my"
+check "$OUT/ours.log" '^dropped file: /tmp/peer file.csv' "a file from a GTK program"
+check "$OUT/ours.log" '^dropped text: /tmp/peer file.csv' "the file's text from a GTK program"
+
+# Our edit's text into the GTK program (the edit has the focus back first).
+xdotool mousemove "$ex" "$ey" click 1; sleep 0.3
+xdotool key ctrl+a; sleep 0.3
+drag "$ex" "$ey" "$dx" "$dy"
+check "$OUT/peer.log" '^peer got dragged text' "text from our edit into a GTK program"
+import -window root "$OUT/after_drags.png" 2>/dev/null
+kill "$peer" 2>/dev/null; sleep 0.5
+
+/usr/bin/python3 "$HERE/desktop_peer.py" link > "$OUT/peer2.log" 2>&1 & pids+=($!)
+wait_for "$OUT/peer2.log" '^ready' || { echo "FAIL the GTK program did not start"; exit 1; }
+read -r _ _ sx sy _ _ _ < <(grep '^ready' "$OUT/peer2.log")
+drag "$sx" "$sy" "$mx" "$my"
+check "$OUT/ours.log" '^dropped link: https://example.invalid/page' "a link from a GTK program"
+import -window root "$OUT/after_link.png" 2>/dev/null
+
+echo "logs and screenshots in $OUT"
+exit $fail
