@@ -14,9 +14,9 @@
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"
-#include "framework/grids/Grids.h"
 #include "framework/net/Ping.h"
 #include "framework/xml/XmlDom.h"
+#include "grid/model/VevCGrid.h"
 
 TFBoot* FBoot = nullptr;
 
@@ -83,6 +83,7 @@ CF_PUBLISH(TFBoot, TForm) {
 }
 
 TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner), pinger_(std::make_unique<TIcmpPinger>()) {
+  RegisterColumnGridClasses();
   LoadFormLayout(this, "forms/FBoot.dfm");
   XML1 = new TXMLDocument(this);
 }
@@ -94,8 +95,8 @@ TFBoot::~TFBoot() {
 void TFBoot::Set_Pinger(std::unique_ptr<IPinger> Pinger) { pinger_ = std::move(Pinger); }
 
 void TFBoot::Set_Device_List_Headers(const std::string& Ip_Header, const std::string& Mac_Header) {
-  ACG_List_Devices->SetCells(0, 0, Ip_Header);
-  ACG_List_Devices->SetCells(1, 0, Mac_Header);
+  ACG_List_Devices->Columns()->GetItem(0)->SetHeader(Ip_Header);
+  ACG_List_Devices->Columns()->GetItem(1)->SetHeader(Mac_Header);
 }
 
 void TFBoot::Set_Lang() {

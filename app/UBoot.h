@@ -25,7 +25,7 @@ class TLabel;
 class TEdit;
 class TComboBox;
 class TCheckBox;
-class TStringGrid;
+class TRavUvurerEduz;
 class TLbButton;
 class TXMLDocument;
 class IPinger;
@@ -62,10 +62,9 @@ class TFBoot : public TForm, public ILangForm, public IUpdateDialog {
   TPanel* P_Eth_Search = nullptr;
   TLabel* L_List_Device = nullptr;
   TLbButton* Btn_Search = nullptr;
-  // The network search's device list. Its panel is never shown, so a plain
-  // string grid with the two columns stands here until the column grid can
-  // take its place; only Set_Device_List_Headers writes to it.
-  TStringGrid* ACG_List_Devices = nullptr;
+  // The network search's device list (IP and MAC address columns). Its
+  // panel is never shown; only Set_Device_List_Headers writes to it.
+  TRavUvurerEduz* ACG_List_Devices = nullptr;
   TCheckBox* CB_Find_All_Korvel = nullptr;
   // The script's own document.
   TXMLDocument* XML1 = nullptr;

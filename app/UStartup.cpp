@@ -20,9 +20,10 @@
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
-#include "tables/network/USNMP_MIB.h"
 #include "grid/model/DivUzev.h"
 #include "grid/base/griddd.h"
+#include "grid/model/VevCGrid.h"
+#include "tables/network/USNMP_MIB.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -66,6 +67,7 @@ void Initialize_Units() {
     // whatever the clipboard is doing.
     RegisterGridDragFormats();
     InitializeDivUzevUnit();
+    RegisterColumnGridClasses();
     RegisterLbButtonClasses();
     return true;
   }();

@@ -98,6 +98,11 @@ class Layout {
       return out;
     }
     while (start < n) {
+      // What is left fits on one line: one measure instead of one per word.
+      if (Width(para.substr(start, trimRight(start, n) - start)) <= avail) {
+        push(start, trimRight(start, n));
+        break;
+      }
       size_t cur = start, lastFit = std::string::npos, firstWordEnd = std::string::npos;
       while (cur < n) {
         size_t sp = para.find(' ', cur);

@@ -612,6 +612,33 @@ void TCustomGrid::DeleteRow(int ARow) {
   ChangeSize(colCount_, rowCount_ - 1);
 }
 
+void TCustomGrid::DeleteRowRange(int ARow, int Count) {
+  if (ARow < 0 || ARow >= rowCount_) IndexError();
+  Count = std::min(Count, std::min(rowCount_ - ARow, rowCount_ - 1));
+  if (Count <= 0) {
+    InvalidateGrid();
+    return;
+  }
+  HideEditor();
+  if (!rowHeights_.empty()) rowHeights_.erase(rowHeights_.begin() + ARow, rowHeights_.begin() + ARow + Count);
+  auto follow = [&](int& Y) {
+    if (Y > ARow) Y = std::max(ARow, Y - Count);
+  };
+  follow(current_.Y);
+  follow(anchor_.Y);
+  if (rowCount_ - Count <= fixedRows_) SetFixedRows(rowCount_ - Count - 1);
+  ChangeSize(colCount_, rowCount_ - Count);
+}
+
+void TCustomGrid::InsertRowRange(int ARow, int Count) {
+  if (ARow < 0 || ARow > rowCount_) IndexError();
+  if (Count <= 0) return;
+  if (inplaceRow_ >= ARow) HideEditor();
+  if (!rowHeights_.empty())
+    rowHeights_.insert(rowHeights_.begin() + ARow, static_cast<size_t>(Count), defaultRowHeight_);
+  ChangeSize(colCount_, rowCount_ + Count);
+}
+
 // ---- Invalidation ----
 
 void TCustomGrid::InvalidateGrid() {

@@ -245,6 +245,13 @@ class TCustomGrid : public TCustomControl {
   void MoveRow(int FromIndex, int ToIndex);
   virtual void DeleteColumn(int ACol);
   virtual void DeleteRow(int ARow);
+  // Many rows in one step, for tables far larger than a screen. Deleting
+  // removes Count rows from ARow as that many DeleteRow calls would (never
+  // the last row of the grid). Inserting puts Count empty rows of the
+  // default height before ARow (0 <= ARow <= RowCount); the stored rows from
+  // ARow move down, and the current cell and anchor keep their indexes.
+  virtual void DeleteRowRange(int ARow, int Count);
+  virtual void InsertRowRange(int ARow, int Count);
 
   // ---- Repainting
   void InvalidateCell(int ACol, int ARow);
@@ -539,6 +546,8 @@ class TStringGrid : public TDrawGrid {
 
   void DeleteColumn(int ACol) override;
   void DeleteRow(int ARow) override;
+  void DeleteRowRange(int ARow, int Count) override;
+  void InsertRowRange(int ARow, int Count) override;
 
   // Rows holding at least one stored text or object (for tests and sizing).
   int StoredRowCount() const { return static_cast<int>(rows_); }

@@ -227,6 +227,40 @@ void TStringGrid::DeleteRow(int ARow) {
   TDrawGrid::DeleteRow(ARow);
 }
 
+void TStringGrid::DeleteRowRange(int ARow, int Count) {
+  if (ARow < 0 || ARow >= RowCount()) IndexError();
+  Count = std::min(Count, std::min(RowCount() - ARow, RowCount() - 1));
+  if (Count > 0) {
+    HideEditor();
+    const auto row = static_cast<size_t>(ARow);
+    if (row < rows_) {
+      const size_t n = std::min(rows_ - row, static_cast<size_t>(Count));
+      auto first = texts_.begin() + static_cast<std::ptrdiff_t>(row * stride_);
+      texts_.erase(first, first + static_cast<std::ptrdiff_t>(n * stride_));
+      rows_ -= n;
+    }
+    const size_t from = std::min(objects_.size(), row);
+    const size_t to = std::min(objects_.size(), row + static_cast<size_t>(Count));
+    objects_.erase(objects_.begin() + static_cast<std::ptrdiff_t>(from),
+                   objects_.begin() + static_cast<std::ptrdiff_t>(to));
+  }
+  TDrawGrid::DeleteRowRange(ARow, Count);
+}
+
+void TStringGrid::InsertRowRange(int ARow, int Count) {
+  if (ARow < 0 || ARow > RowCount()) IndexError();
+  if (Count > 0) {
+    const auto row = static_cast<size_t>(ARow);
+    if (row < rows_) {
+      texts_.insert(texts_.begin() + static_cast<std::ptrdiff_t>(row * stride_),
+                    static_cast<size_t>(Count) * stride_, std::string());
+      rows_ += static_cast<size_t>(Count);
+    }
+    if (row < objects_.size()) objects_.insert(objects_.begin() + ARow, static_cast<size_t>(Count), {});
+  }
+  TDrawGrid::InsertRowRange(ARow, Count);
+}
+
 std::string TStringGrid::GetEditText(int ACol, int ARow) {
   std::string s = Cells(ACol, ARow);
   if (OnGetEditText) OnGetEditText(this, ACol, ARow, s);

@@ -468,6 +468,7 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   // Removing a row or column frees the cell properties it still holds.
   void DeleteColumn(int ACol) override;
   void DeleteRow(int ARow) override;
+  void DeleteRowRange(int ARow, int Count) override;
 
  protected:
   bool FDefaultDrawing = false;

@@ -300,3 +300,12 @@ void TBaseGrid::DeleteRow(int ARow) {
     for (int c = 0; c < FSlotColExtent; ++c) FreeSlot(c, ARow, true);
   TObjStringGrid::DeleteRow(ARow);
 }
+
+void TBaseGrid::DeleteRowRange(int ARow, int Count) {
+  if (FSlotsUsed && ARow >= 0 && ARow < RowCount()) {
+    const int last = std::min(ARow + std::min(Count, RowCount() - 1), std::min(RowCount(), FSlotRowExtent));
+    for (int r = ARow; r < last; ++r)
+      for (int c = 0; c < FSlotColExtent; ++c) FreeSlot(c, r, true);
+  }
+  TObjStringGrid::DeleteRowRange(ARow, Count);
+}

@@ -193,7 +193,10 @@ void TDudCustomCombo::CreateLabel() {
 }
 
 void TDudCustomCombo::LabelFontChanged(TObject*) {
-  if (label_ != nullptr) UpdateLabel();
+  if (label_ == nullptr) return;
+  UpdateLabel();
+  // A label font chosen in the designer is the label's own from then on.
+  if (ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading)) SetParentFont(false);
 }
 
 void TDudCustomCombo::UpdateLabel() {
@@ -444,6 +447,7 @@ void TDudCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TDudCustomCombo::CMEnter(TMessage& Message) {
   TCustomComboBox::CMEnter(Message);
+  if (ComponentState().Contains(csDesigning)) return;
   hasFocus_ = true;
   RedrawBorders();
   if (focusColor_ != clNone) ApplyFocusColor(focusColor_);
@@ -452,6 +456,7 @@ void TDudCustomCombo::CMEnter(TMessage& Message) {
 
 void TDudCustomCombo::CMExit(TMessage& Message) {
   TCustomComboBox::CMExit(Message);
+  if (ComponentState().Contains(csDesigning)) return;
   hasFocus_ = false;
   RedrawBorders();
   if (focusColor_ != clNone && normalColor_ != clNone) ApplyFocusColor(normalColor_);
@@ -478,7 +483,7 @@ void TDudCustomCombo::WndProc(TMessage& Message) {
         mouseInControl_ = true;
         RedrawBorders();
       }
-      if (autoFocus_) {
+      if (autoFocus_ && !ComponentState().Contains(csDesigning)) {
         TCustomForm* form = GetParentForm(this);
         HWND active = GetActiveWindow();
         if (form == nullptr || (form->HandleAllocated() && form->Handle() == active))
@@ -521,7 +526,8 @@ void TDudCustomCombo::WndProc(TMessage& Message) {
       Invalidate();
       return;
     case CM_FONTCHANGED:
-      if ((ComponentState().Contains(csLoading)) && label_ != nullptr && ParentFont())
+      if ((ComponentState().Contains(csLoading) || ComponentState().Contains(csDesigning)) &&
+          label_ != nullptr && ParentFont())
         label_->Font()->Assign(Font());
       TCustomComboBox::WndProc(Message);
       return;

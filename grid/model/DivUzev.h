@@ -10,7 +10,10 @@
 // Queries, Hidden, Counts, Typed, Selection, Published (the layout tables)
 // and Seams (the default bodies of the operations that painting, editing,
 // keyboard and mouse, import and export fill in; each of those topics moves
-// its group out of that file into its own).
+// its group out of that file into its own). In-place editing, cell
+// selection, validation, focus and the update lock are in grid/view
+// (DivUzev_Edit, _EditText, _EditCombo, _Select, _Focus, _FixedEdit; the
+// editor classes in grid/view/DivUzevEditors.h).
 //
 // Two numberings (the rule every operation follows):
 //  - Columns. Cells stay at their *real* column whether the column is shown
@@ -38,23 +41,38 @@
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
 // GetEditText/SetEditText [ReadEditorText/WriteEditorText].
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/classes/Collections.h"
+#include "framework/controls/CheckBox.h"
 #include "framework/rtl/DateUtils.h"
 #include "grid/base/BaseGrid.h"
+#include "grid/base/VevDraw.h"
 #include "grid/base/VevObj.h"
 
 class TCustomForm;
+class TCustomRichEdit;
 class TDedAdararAdoz;
 class TDedAdararAdozCheck;
+class TEditLink;
+class TGridCombo;
+class THintWindow;
+class TGridTransCombo;
+class TGridTransEdit;
 class TInplaceEdit;
+class ZIvoVorazirUded;
 class TScrollBar;
 class TStringList;
 class TStrings;
+class TIcon;
+class TPicture;
+class TImageList;
+class TPictureContainer;
+class THTMLPictureCache;
 
 CF_DECLARE_EXCEPTION(EDivUzevError, Exception)
 
@@ -101,7 +119,8 @@ using TCellTypes = TSet<TCellType, 40>;
 
 enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+// TCheckBoxState (cbUnchecked, cbChecked, cbGrayed) is the framework check
+// box's: a unit holding both the grid and check boxes sees one type.
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSet<TCellBorder, 8>;
@@ -150,7 +169,6 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
-enum TOfficeTheme { otUnknown, otBlue, otSilver, otBlack };
 
 // The look of check boxes, radio buttons and buttons the grid draws (the
 // framework's TControlStyle is another thing: the control's behaviour set).
@@ -161,6 +179,16 @@ enum TAutoSizeRows { arAll, arNormal, arFixed };
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+// Cell graphics: how a picture fills its cell, the icon of a balloon hint,
+// the sort direction the indicator shows, and a cell scroll bar's extent.
+enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+enum TSortDirection { sdAscending, sdDescending };
+struct TScrollProp {
+  int PageSize = -1;
+  int Range = -1;
+};
 
 // ---------------------------------------------------------------------------
 // Events (Sender first; the order of column and row is the event's own)
@@ -208,6 +236,55 @@ using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int New
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// Events of the configurator's tables and of the column grid.
+using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
+using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const std::string& FriendlyName, std::string& FilterCondition)>;
+// Painting.
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGridBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen,
+                                                TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
+using TGridGradientEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TFloatFormatEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)>;
+// In-place editing.
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const std::string& ASelection, TObject* AObject)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
+using TClipboardAfterPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TGridRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TGridColEvent = std::function<void(TObject* Sender, int ACol)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+// Cell selection and the grid's hooks.
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TGridPrintPageEvent =
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, std::string& PageNumString)>;
+using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition,
+                                            int ScrollMin, int ScrollMax)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
+using TGridCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TSelectionChangedEvent =
+    std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>;
 
 // ---------------------------------------------------------------------------
 // The hidden-row store
@@ -272,10 +349,52 @@ class TGridItemCollection : public TCollection {
 // ---------------------------------------------------------------------------
 // The cell graphic object kept in a cell's properties
 
+// An object of the application that a ctInterface cell shows: it draws
+// itself and may ask for its own size. The grid never frees it.
+class TInterfacedPersistent : public TPersistent {
+ public:
+  // Draws into R of the cell (ACol real, ARow display).
+  virtual void Draw(TCanvas* ACanvas, const TRect& R, int ACol, int ARow, bool Selected,
+                    TDedAdararAdoz* Grid) = 0;
+  // Its size in the cell; a 0 side takes the cell's.
+  virtual TPoint GetSize(int /*ACol*/, int /*ARow*/) { return TPoint(0, 0); }
+  // Drawn under the text instead of beside it.
+  virtual bool IsBackground() { return false; }
+};
+
+// The one graphic a cell may hold. What each field means depends on the
+// kind; objects it created itself (CellCreated) it frees with itself, as
+// it does the lists of multi-image cells, balloons and attached balloons.
 class TCellGraphic : public TPersistent {
  public:
   TCellGraphic() = default;
   ~TCellGraphic() override;
+
+  // Copies the fields from another TCellGraphic, not its objects: the
+  // objects this graphic owns are freed first and the copy holds none.
+  void Assign(TPersistent* Source) override;
+  void SetInterfacedCell(TInterfacedPersistent* AObject);
+  void SetBitmap(TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  // The button's size is packed into CellIndex: height << 16 | width.
+  void SetButton(int bw, int bh, const std::string& Caption, TCellHAlign hal, TCellVAlign val);
+  void SetBitButton(int bw, int bh, const std::string& Caption, TBitmap* Glyph, TCellHAlign hal,
+                    TCellVAlign val);
+  void SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                  TCellHAlign hal, TCellVAlign val);
+  void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);
+  void SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val);
+  void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);
+  void SetIcon(TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  void SetDataImage(int idx, TCellHAlign hal, TCellVAlign val);
+  void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
+  // A new owned index list for (Col, Row) whose changes go to Notifier.
+  void SetMultiImage(int Col, int Row, int Dir, TCellHAlign hal, TCellVAlign val, TImageChangeEvent Notifier);
+  // Rotated text; the angle is brought into 0..360.
+  void SetAngle(int16_t AAngle);
+  // The drawing size of a picture cell in a cell of cw x rh pixels.
+  TPoint GetPictureSize(int cw, int rh, bool HasText) const;
+  // The held objects this graphic frees with itself, then no objects held.
+  void FreeObjects();
 
   TCellType CellType = ctNone;
   TObject* CellBitmap = nullptr;
@@ -352,13 +471,17 @@ class TDragDropSettings : public TPersistent {
   DIVUZEV_PLAIN(bool, OleEntireRows, false)
   DIVUZEV_PLAIN(bool, OleInsertRows, false)
   DIVUZEV_PLAIN(bool, OleRemoveRows, false)
-  DIVUZEV_PLAIN(bool, OleDropRTF, false)
+ public:
+  bool OleDropRTF() const { return FOleDropRTF; }
+  // Rich text is taken by drops (and offered by drags) process-wide.
+  void SetOleDropRTF(bool Value);
   // Dropping onto the grid's window; the drop target itself comes with the
   // grid's drag and drop.
   DIVUZEV_PLAIN(bool, OleDropTarget, false)
 
  private:
   TDedAdararAdoz* FOwner;
+  bool FOleDropRTF = false;
 };
 
 class TBalloonSettings : public TPersistent {
@@ -408,58 +531,80 @@ class TSizeWhileTyping : public TPersistent {
 };
 
 // Looks of the check boxes, radio buttons, buttons and fixed cells the
-// grid draws.
+// grid draws. The look setters repaint the grid; the fixed-cell gradient
+// setters hand their colour on to the grid's own colour of the same role
+// (the plain start and end colours and the borders only when set, the
+// mirror colours always) without repainting; Assign copies fields only.
 class TControlLook : public TPersistent {
  public:
   explicit TControlLook(TDedAdararAdoz* AOwner);
   ~TControlLook() override;
   void Assign(TPersistent* Source) override;
-  // Every field back to its initial value.
+  // The colours back to their initial values; the hover and pressed mirror
+  // colours reach the grid too.
   void Init();
   TDedAdararAdoz* Owner() const { return FOwner; }
 
-  DIVUZEV_PLAIN(TGridControlStyle, ControlStyle, csTheme)
-  DIVUZEV_PLAIN(int, CheckSize, 15)
-  DIVUZEV_PLAIN(int, RadioSize, 10)
-  DIVUZEV_PLAIN(TColor, Color, clBlack)
-  DIVUZEV_PLAIN(bool, FlatButton, false)
-  DIVUZEV_PLAIN(bool, DropDownAlwaysVisible, false)
-  DIVUZEV_PLAIN(bool, SpinButtonsAlwaysVisible, false)
+#define CONTROLLOOK_REPAINT(Type, Name, Default) \
+ public:                                         \
+  Type Name() const { return F##Name; }          \
+  void Set##Name(const Type& Value);             \
+                                                 \
+ private:                                        \
+  Type F##Name = Default;
+
+  CONTROLLOOK_REPAINT(TGridControlStyle, ControlStyle, csTheme)
+  CONTROLLOOK_REPAINT(int, CheckSize, 15)
+  CONTROLLOOK_REPAINT(int, RadioSize, 10)
+  CONTROLLOOK_REPAINT(TColor, Color, clBlack)
+  CONTROLLOOK_REPAINT(bool, FlatButton, false)
+  CONTROLLOOK_REPAINT(bool, DropDownAlwaysVisible, false)
+  CONTROLLOOK_REPAINT(bool, SpinButtonsAlwaysVisible, false)
+  CONTROLLOOK_REPAINT(bool, NoDisabledCheckRadioLook, false)
+  CONTROLLOOK_REPAINT(bool, NoDisabledButtonLook, false)
+  CONTROLLOOK_REPAINT(TColor, CommentColor, static_cast<TColor>(255))
+  CONTROLLOOK_REPAINT(int, ProgressMarginX, 2)
+  CONTROLLOOK_REPAINT(int, ProgressMarginY, 2)
+  CONTROLLOOK_REPAINT(bool, ProgressXP, false)
+  // The gradient colours (passed on to the grid, no repaint).
+  CONTROLLOOK_REPAINT(TColor, FixedGradientFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientMirrorFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientMirrorTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverFrom, clGray)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverTo, clWhite)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverMirrorFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverMirrorTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientHoverBorder, clSilver)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownFrom, clGray)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownTo, clSilver)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownMirrorFrom, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownMirrorTo, clNone)
+  CONTROLLOOK_REPAINT(TColor, FixedGradientDownBorder, clGray)
+#undef CONTROLLOOK_REPAINT
+
+  // Written directly, no repaint.
   DIVUZEV_PLAIN(bool, FixedDropDownButton, false)
-  DIVUZEV_PLAIN(bool, NoDisabledCheckRadioLook, false)
-  DIVUZEV_PLAIN(bool, NoDisabledButtonLook, false)
   DIVUZEV_PLAIN(bool, CheckAlwaysActive, false)
   DIVUZEV_PLAIN(bool, RadioAlwaysActive, false)
-  DIVUZEV_PLAIN(TColor, CommentColor, static_cast<TColor>(255))
-  DIVUZEV_PLAIN(TColor, ProgressBorderColor, clGray)
-  DIVUZEV_PLAIN(int, ProgressMarginX, 2)
-  DIVUZEV_PLAIN(int, ProgressMarginY, 2)
-  DIVUZEV_PLAIN(bool, ProgressXP, false)
-  DIVUZEV_PLAIN(int, HintMaxWidth, 0)
   DIVUZEV_PLAIN(int, DropDownCount, 8)
-  DIVUZEV_PLAIN(TColor, FixedGradientFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientMirrorFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientMirrorTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverMirrorFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverMirrorTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientHoverBorder, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownMirrorFrom, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownMirrorTo, clNone)
-  DIVUZEV_PLAIN(TColor, FixedGradientDownBorder, clNone)
+  DIVUZEV_PLAIN(TColor, ProgressBorderColor, clGray)
+  DIVUZEV_PLAIN(int, HintMaxWidth, 0)
 
  public:
-  // Glyphs of the glyph look; empty bitmaps draw the built-in glyphs.
+  // Glyphs of the glyph look; empty bitmaps draw nothing. The setters copy
+  // the picture and repaint.
   TBitmap* CheckedGlyph() const { return FCheckedGlyph.get(); }
+  void SetCheckedGlyph(TBitmap* Value);
   TBitmap* UnCheckedGlyph() const { return FUnCheckedGlyph.get(); }
+  void SetUnCheckedGlyph(TBitmap* Value);
   TBitmap* RadioOnGlyph() const { return FRadioOnGlyph.get(); }
+  void SetRadioOnGlyph(TBitmap* Value);
   TBitmap* RadioOffGlyph() const { return FRadioOffGlyph.get(); }
+  void SetRadioOffGlyph(TBitmap* Value);
 
  private:
+  void Repaint();
   TDedAdararAdoz* FOwner;
   std::unique_ptr<TBitmap> FCheckedGlyph;
   std::unique_ptr<TBitmap> FUnCheckedGlyph;
@@ -538,18 +683,66 @@ class TDragScrollOptions : public TPersistent {
   DIVUZEV_PLAIN(int, RepeatDelay, 0)
 };
 
-// Looks of progress-bar cells; OnChange repaints the grid.
+// Looks of progress-bar cells; a setter that changes a value fires
+// OnChange, which repaints the grid. Assign copies every field and fires
+// OnChange once.
 class TGridProgressAppearance : public TPersistent {
  public:
   void Assign(TPersistent* Source) override;
   TNotifyEvent OnChange;
+
+#define PROGRESS_FIELD(Type, Name, Default) \
+ public:                                    \
+  Type Name() const { return F##Name; }     \
+  void Set##Name(const Type& Value) {       \
+    if (F##Name == Value) return;           \
+    F##Name = Value;                        \
+    if (OnChange) OnChange(this);           \
+  }                                         \
+                                            \
+ private:                                   \
+  Type F##Name = Default;
+
+  PROGRESS_FIELD(TColor, UnCompleteFontColor, clWindowText)
+  PROGRESS_FIELD(TColor, CompleteColor, clRed)
+  PROGRESS_FIELD(TColor, UnCompleteColor, clNone)
+  PROGRESS_FIELD(TColor, CompleteFontColor, clBlue)
+  PROGRESS_FIELD(TColor, BorderColor, clBlack)
+  PROGRESS_FIELD(bool, Stacked, false)
+  PROGRESS_FIELD(bool, ShowPercentage, true)
+  PROGRESS_FIELD(bool, ShowBorder, false)
+  PROGRESS_FIELD(bool, CompletionSmooth, true)
+  PROGRESS_FIELD(bool, ShowGradient, true)
+  PROGRESS_FIELD(int, Level2Perc, 90)
+  PROGRESS_FIELD(int, Level1Perc, 70)
+  PROGRESS_FIELD(int, Steps, 11)
+  PROGRESS_FIELD(TColor, Level3Color, static_cast<TColor>(0x0000FF))
+  PROGRESS_FIELD(TColor, Level1Color, static_cast<TColor>(0x00FFFF))
+  PROGRESS_FIELD(TColor, Level0Color, static_cast<TColor>(0x00FF00))
+  PROGRESS_FIELD(TColor, Level3ColorTo, static_cast<TColor>(0xCACAFF))
+  PROGRESS_FIELD(TColor, Level2ColorTo, static_cast<TColor>(0xA8D3FF))
+  PROGRESS_FIELD(TColor, Level0ColorTo, static_cast<TColor>(0xE1FFE1))
+  PROGRESS_FIELD(TColor, Level1ColorTo, static_cast<TColor>(0xCAFFFF))
+  PROGRESS_FIELD(TColor, Level2Color, static_cast<TColor>(0x53A9FF))
+#undef PROGRESS_FIELD
 };
 
-// The filter drop-down button's glyphs; OnChange repaints the grid.
+// The filter drop-down button's glyphs (empty: the built-in one);
+// OnChange repaints the grid.
 class TFilterDropDown : public TPersistent {
  public:
+  TFilterDropDown();
+  ~TFilterDropDown() override;
   void Assign(TPersistent* Source) override;
   TNotifyEvent OnChange;
+  TBitmap* Glyph() const { return FGlyph.get(); }
+  void SetGlyph(TBitmap* Value);
+  TBitmap* GlyphActive() const { return FGlyphActive.get(); }
+  void SetGlyphActive(TBitmap* Value);
+
+ private:
+  std::unique_ptr<TBitmap> FGlyph;
+  std::unique_ptr<TBitmap> FGlyphActive;
 };
 
 // Sorting options (column, direction, indicator looks).
@@ -560,9 +753,30 @@ class TSortSettings : public TPersistent {
   TDedAdararAdoz* Owner() const { return FOwner; }
   DIVUZEV_PLAIN(int, Column, 0)
   DIVUZEV_PLAIN(bool, Show, false)
+  // What the sort indicator and the sorted header show.
+  DIVUZEV_PLAIN(int, Row, 0)
+  DIVUZEV_PLAIN(bool, FixedCols, false)
+  DIVUZEV_PLAIN(bool, IndexShow, false)
+  DIVUZEV_PLAIN(TColor, IndexColor, clYellow)
+  DIVUZEV_PLAIN(TSortDirection, Direction, sdAscending)
+  DIVUZEV_PLAIN(TColor, HeaderColor, clNone)
+  DIVUZEV_PLAIN(TColor, HeaderColorTo, clNone)
+  DIVUZEV_PLAIN(TColor, HeaderMirrorColor, clNone)
+  DIVUZEV_PLAIN(TColor, HeaderMirrorColorTo, clNone)
+
+ public:
+  // Indicator pictures; empty ones draw the outlined triangles.
+  TBitmap* UpGlyph() const { return FUpGlyph.get(); }
+  TBitmap* DownGlyph() const { return FDownGlyph.get(); }
+  TBitmap* IndexUpGlyph() const { return FIndexUpGlyph.get(); }
+  TBitmap* IndexDownGlyph() const { return FIndexDownGlyph.get(); }
 
  private:
   TDedAdararAdoz* FOwner;
+  std::unique_ptr<TBitmap> FUpGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FDownGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FIndexUpGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FIndexDownGlyph = std::make_unique<TBitmap>();
 };
 
 // Looks of tree nodes.
@@ -981,6 +1195,320 @@ class TDedAdararAdoz : public TBaseGrid {
   // ===== Cell graphics (the lookups other topics build on)
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
+  // The base cell shows a clickable control (check box, radio, button):
+  // such cells toggle or click and never open an editor.
+  bool HasControlGraphic(int ACol, int ARow);
+
+  // ===== Cell graphics and cell objects (DivUzev_Graphics.cpp)
+  // Real columns and display rows unless said otherwise. Every Add... and
+  // Create... puts a new graphic in the cell (the old one is freed);
+  // Create... makes the held object, which the graphic then owns; objects
+  // passed to Add... stay the caller's. A Remove... acts only on a graphic
+  // of its own kind. Has... and Is... look at the base cell of a merged
+  // area. Nothing is repainted unless said.
+
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+  void RemoveBitmap(int ACol, int ARow);
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                  int Padding, TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+  void RemovePicture(int ACol, int ARow);
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow);
+  // The image-list kinds need GridImages; without it they do nothing.
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow);
+  // An empty cell takes Aidx as its text; the text picks the image.
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow);
+  // Also clears the cell text.
+  void RemoveDataImage(int ACol, int ARow);
+  // Images listed in an owned index list (side by side when Dir is 0).
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow);
+  void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
+  TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
+  void RemoveInterfacedCell(int ACol, int ARow);
+  void AddRotated(int ACol, int ARow, int16_t AAngle, const std::string& s);
+  // Turns the cell's graphic of any kind into rotated text (or adds one).
+  void SetRotated(int ACol, int ARow, int16_t AAngle);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  void RemoveRotated(int ACol, int ARow);
+  // Progress bars show the cell's number between Min and Max (0 and 100).
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                     TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+  bool HasProgress(int ACol, int ARow);
+  void RemoveProgress(int ACol, int ARow);
+  void AddVevProgress(int ACol, int ARow, int Min, int Max);
+  void RemoveVevProgress(int ACol, int ARow);
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  // Repaints.
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow);
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow);
+  void AddComment(int ACol, int ARow, const std::string& Comment);
+  void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);
+  std::string GetComment(int ACol, int ARow);
+  // Adds a comment to a cell without graphic, changes a comment, leaves
+  // other graphics alone.
+  void SetComment(int ACol, int ARow, const std::string& Value);
+  bool IsComment(int ACol, int ARow, std::string& Comment);
+  void RemoveComment(int ACol, int ARow);
+  void RemoveAllComments();
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  // clNone for a cell that holds no shape.
+  TColor GetShapeColor(int ACol, int ARow);
+  void RemoveShape(int ACol, int ARow);
+  // Stars showing the cell's number out of Scale.
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  bool HasRating(int ACol, int ARow);
+  void RemoveRating(int ACol, int ARow);
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  bool HasScrollBar(int ACol, int ARow);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  // Repaints.
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  // -1 (and a (-1, -1) extent) for a cell without scroll bar.
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  TScrollProp GetScrollProp(int ACol, int ARow);
+  void RemoveScrollBar(int ACol, int ARow);
+  // Marks ErrLen characters of the text from ErrPos (0-based) with the red
+  // underline; a cell without graphic gets a marker-only graphic.
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+  void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                 TCellVAlign val);
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TBitmap* Glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  // These three take a display column and act on a graphic of any kind.
+  void SetButtonText(int ACol, int ARow, const std::string& Caption);
+  std::string GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Push);
+  bool HasButton(int ACol, int ARow);
+  void RemoveButton(int ACol, int ARow);
+  void RemoveBitButton(int ACol, int ARow);
+  void RemoveAllButtons();
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  bool HasExpand(int ACol, int ARow);
+  // The new expanded state.
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  void RemoveExpand(int ACol, int ARow);
+  // On a check box or radio button the balloon is attached to it; on a
+  // cell with another graphic nothing is attached.
+  void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  bool HasBalloon(int ACol, int ARow);
+  bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+  // Radio groups: the items of sl (the caller's list) or of an owned list.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow);
+  // Steps the radio group to its next item, wrapping.
+  void NextRadio(int ACol, int ARow, bool CheckEditable);
+  bool IsCellTypeInSet(int ACol, int ARow, TCellTypes Types);
+  // The cell text is data the graphic shows, not text to print.
+  static bool IsDataGraphicCell(TDedAdararAdoz* Grid, int ACol, int ARow);
+  // Client rectangles by display column; empty when the cell has none.
+  TRect GetExpandRect(int ACol, int ARow);
+  TRect GetCellButtonRect(int ACol, int ARow);
+
+  // ===== Check boxes and radio buttons (DivUzev_CheckBoxes.cpp)
+  // A data check box's state is its text (CheckTrue / CheckFalse).
+
+  // "Invalid cell" beyond the grid, hidden columns and rows included.
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  // Whether the cell has a check box this form reports, and its state.
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+  bool IsChecked(int ACol, int ARow);
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  // Without events.
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  // ARow a display row; OnCheckBoxChange only when the state changed.
+  bool ChangeCheckBoxState(int ACol, int ARow, bool Value);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
+  // Whether a client point hits the glyph (the whole cell unless
+  // MouseActions.PreciseCheckBoxCheck).
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  // Does not clear the column's other buttons.
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+
+  // ===== Graphic lookup and display text (grid/view/DivUzev_Lookup.cpp)
+
+  // The index list of a multi-image cell, none for other kinds.
+  TIntList* GetCellImages(int ACol, int ARow);
+  // The held bitmap or icon, or the image index; -1 for other kinds.
+  intptr_t GetCellGraphicHandle(int ACol, int ARow);
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+  void GetDisplText(int ACol, int ARow, std::string& Value) override;
+  bool HasNodes() override { return FNodeCount > 0; }
+  int GetNodeIndent(int ARow) override;
+  bool IsSortIndicatorCell(int ACol, int ARow);
+  // The tree-node operations keep this count.
+  int NodeCount() const { return FNodeCount; }
+  void SetNodeCount(int Value) { FNodeCount = Value; }
+
+  // ===== Visual properties and text measurement (grid/view/DivUzev_Visual.cpp)
+
+  // ACol a display column (a real one without Remap).
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState AState, TFont* AFont, TBrush* ABrush,
+                         bool Remap);
+  // Real column.
+  void CalcCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  TSize CalcCellTextSize(int ACol, int DisplCol, bool VS, bool SB, int ARow);
+  // Footer rows, fixed right columns and IsFixedCell.
+  bool IsFixed(int ACol, int ARow) override;
+  // The selection colour over a cell colour, by the mixer settings.
+  TColor MixSelectionColor(TColor CellColor) const;
+
+  // ===== The painter (grid/view/DivUzev_Paint*.cpp)
+
+  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+  // A rich-text cell's text into ARect (also for printing).
+  void DrawRichCell(int RCol, int ARow, TRect ARect, TCanvas* ACanvas);
+  void DrawCheck(TCanvas* ACanvas, const TRect& ARect, bool Checked, int TriStateValue, bool TriState,
+                 TGridControlStyle Style, bool Mixed, bool Enabled);
+  void DrawRadio(TCanvas* ACanvas, const TRect& ARect, bool Upward, int Scale, TGridControlStyle Style,
+                 int ARow, int ACol, bool Selected, TStrings* Items, bool Disabled, bool Horizontal,
+                 int ItemIndex, int Count);
+  void DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X);
+  // The dotted XOR lines shown while a column or row is sized.
+  void DrawColumnSizingLine(int X);
+  void DrawRowSizingLine(int Y);
+
+  // Looks the painter reads (each write repaints the grid).
+#define DIVUZEV_PAINT(Type, Name, Default) \
+ public:                                   \
+  Type Name() const { return F##Name; }    \
+  void Set##Name(const Type& Value) {      \
+    if (F##Name == Value) return;          \
+    F##Name = Value;                       \
+    InvalidateGrid();                      \
+  }                                        \
+                                           \
+ private:                                  \
+  Type F##Name = Default;
+  DIVUZEV_PAINT(bool, URLShow, false)
+  DIVUZEV_PAINT(bool, URLFull, false)
+  DIVUZEV_PAINT(bool, URLShowInText, false)
+  DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
+  DIVUZEV_PAINT(bool, SelectionRectangle, false)
+  DIVUZEV_PAINT(bool, SelectionResizer, false)
+  DIVUZEV_PAINT(bool, SelectionColorMixer, false)
+  DIVUZEV_PAINT(bool, MultilineCells, false)
+  DIVUZEV_PAINT(bool, EnhTextSize, false)
+  DIVUZEV_PAINT(bool, NoImageAndText, false)
+  DIVUZEV_PAINT(bool, XYOffsetTopLeftOnly, false)
+  DIVUZEV_PAINT(int, FilterDropDownRow, 0)
+#undef DIVUZEV_PAINT
+  // The fixed cells' hover and pressed gradients (ControlLook passes its
+  // colours on to them); plain stores.
+  DIVUZEV_STORED(TColor, VyxGradientHoverFrom, clGray)
+  DIVUZEV_STORED(TColor, VyxGradientHoverTo, clWhite)
+  DIVUZEV_STORED(TColor, VyxGradientHoverMirrorFrom, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientHoverMirrorTo, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientHoverBorder, clSilver)
+  DIVUZEV_STORED(TColor, VyxGradientDownFrom, clGray)
+  DIVUZEV_STORED(TColor, VyxGradientDownTo, clSilver)
+  DIVUZEV_STORED(TColor, VyxGradientDownMirrorFrom, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientDownMirrorTo, clNone)
+  DIVUZEV_STORED(TColor, VyxGradientDownBorder, clGray)
+
+ public:
+  // Flat cells: no 3-D fixed edges (Ctl3D follows).
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  // Images of image-list cells and markup; the grid does not own them.
+  TImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(TImageList* Value);
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
+  // Colours of cell buttons in the own-colour look.
+  const TColorTones& ColorTones() const { return FColorTones; }
+  void SetColorTones(const TColorTones& Value);
+
+  // State the mouse handling keeps and the painter shows.
+  TGridCoord HoveredFixedCell() const { return FHoveredFixedCell; }
+  void SetHoveredFixedCell(TGridCoord Value) { FHoveredFixedCell = Value; }
+  // A mouse button is held down on the grid.
+  bool MouseButtonDown() const { return FMouseButtonDown; }
+  void SetMouseButtonDown(bool Value) { FMouseButtonDown = Value; }
+  // The fixed cell's drop-down menu is open.
+  bool FixedDropDownOpen() const { return FFixedDropDownOpen; }
+  void SetFixedDropDownOpen(bool Value) { FFixedDropDownOpen = Value; }
+  // The display column being moved (-1 none).
+  int MovingColumn() const { return FMovingColumn; }
+  void SetMovingColumn(int Value) { FMovingColumn = Value; }
+  // The cell under the mouse and the button cell under it.
+  TGridCoord MouseCell() const { return FMouseCell; }
+  void SetMouseCell(TGridCoord Value) { FMouseCell = Value; }
+  TGridCoord HotButtonCell() const { return FHotButtonCell; }
+  void SetHotButtonCell(TGridCoord Value) { FHotButtonCell = Value; }
+  // The 1-based anchor under the mouse in MouseCell (-1 none).
+  int HoveredLink() const { return FHoveredLink; }
+  void SetHoveredLink(int Value) { FHoveredLink = Value; }
+  // Blinking markup is shown in this phase.
+  bool BlinkVisible() const { return FBlinkVisible; }
+  void SetBlinkVisible(bool Value) { FBlinkVisible = Value; }
+  // The markup engine's cache of pictures loaded by address.
+  THTMLPictureCache* ImageCache();
+
+  // ---- Painting events (columns real, rows display).
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TGridGradientEvent OnGetCellGradient;
+  TNotifyEvent OnPainted;
 
   // ===== Hidden columns and rows (DivUzev_Hidden.cpp)
 
@@ -1157,6 +1685,316 @@ class TDedAdararAdoz : public TBaseGrid {
   bool SelectionPending() const { return FSelectionPending; }
   void SetSelectionPending(bool Value) { FSelectionPending = Value; }
 
+  // ===== Structure edits (DivUzev_Structure.cpp). Rows are display rows
+  // and columns real ones unless said otherwise. Every edit keeps the side
+  // lists in step with the rows and columns it moves: hidden rows (by
+  // real row), modified, enabled and selected rows, selected columns, cell
+  // controls, cell properties and the column order.
+  // Rows whose text in the (display) column came earlier go; with DoCase
+  // only texts equal in case count as the same.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  void AddRow();
+  void AddColumn();
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  // Clear, and the saved cells of the hidden rows too (they stay hidden).
+  void ClearAll();
+  void TrimColumn(int ACol);
+  void TrimRow(int ARow);
+  void TrimAll();
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  // Joins column 2 into column 1 (trimmed text + Separator + text) in the
+  // normal rows, then removes column 2.
+  void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+  void SwapColumns(int ACol1, int ACol2);
+  void SwapRows(int ARow1, int ARow2);
+  bool IsWideCell(int ACol, int ARow);
+  // The first cell (row by row) whose raw text is SubStr.
+  bool IsCell(const std::string& SubStr, int& ACol, int& ARow);
+
+  // ===== Per-cell accessors and selection queries (DivUzev_Accessors.cpp).
+  // Columns and rows as the cell store takes them. Reading a look never
+  // creates cell properties (a cell without them answers the default);
+  // writing always does, and repaints the cell.
+  TColor Colors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor ColorsTo(int ACol, int ARow) const;
+  void SetColorsTo(int ACol, int ARow, TColor Value);
+  TCellGradientDirection GradientDir(int ACol, int ARow) const;
+  void SetGradientDir(int ACol, int ARow, TCellGradientDirection Value);
+  bool ReadOnly(int ACol, int ARow) const;
+  void SetReadOnly(int ACol, int ARow, bool Value);
+  // Without properties: the grid's WordWrap.
+  bool WordWraps(int ACol, int ARow) const;
+  void SetWordWraps(int ACol, int ARow, bool Value);
+  TColor FontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles FontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  std::string FontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const std::string& Value);
+  int FontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  TAlignment Alignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+  // Name, size, style and colour of AFont.
+  void SetCellFont(int ACol, int ARow, TFont* AFont);
+  // A control placed over the cell (its rectangle grown by one pixel to
+  // the left and top); none removes it from the cell.
+  TControl* CellControls(int ACol, int ARow) const;
+  void SetCellControls(int ACol, int ARow, TControl* AControl);
+  // Over the columns from FixedCols: with clNone only the colour goes back
+  // to none; properties holding nothing else are freed.
+  void SetRowColor(int ARow, TColor AColor);
+  void SetRowColorTo(int ARow, TColor AColor);
+  void SetRowFontColor(int ARow, TColor AColor);
+
+  // Cells by real column and real row in their other forms.
+  std::string GetWideCellsEx(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
+  void SetWideCellsEx(int ACol, int ARow, const std::string& Value) { SetCellsEx(ACol, ARow, Value); }
+  std::string GetWideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  void SetWideCells(int ACol, int ARow, const std::string& Value) { SetCellEx(ACol, ARow, Value); }
+  // The object slot (a hidden row's saved one).
+  TObject* GetAllGridObject(int ACol, int ARow) const;
+  // The caller's object of the cell.
+  TObject* GetObjectsEx(int ACol, int ARow) const;
+  void SetObjectsEx(int ACol, int ARow, TObject* Value);
+  // The column by its position before the user moved columns.
+  std::string GetOriginalCells(int ACol, int ARow);
+  void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+  int GetLinesInCell(int ACol, int ARow);
+  // Rich text kept in a cell as one character per byte.
+  void CellToRich(int ACol, int ARow, TCustomRichEdit* RichEditor);
+  std::string RichToString(TCustomRichEdit* RichEditor);
+  void RichToCell(int ACol, int ARow, TCustomRichEdit* RichEditor);
+  bool UseHTMLHints() const { return FUseHTMLHints; }
+  void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+
+  // Selection queries (display columns and rows).
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool IsSelected(int ACol, int ARow);
+  // Tab-separated lines of the selected cells.
+  std::string SelectedText();
+
+  // ===== Column order (DivUzev_ColumnOrder.cpp)
+  // Shows hidden columns and moves every column back to where it was
+  // before the user moved columns.
+  void ResetColumnOrder();
+  // The position of the column first at ACol; the first column at ACol.
+  int ColumnPosition(int ACol);
+  int ColumnAtPosition(int ACol);
+  // The first real column whose row-0 text is AValue (case-sensitive).
+  int ColumnByHeader(const std::string& AValue);
+
+  // ===== What the tables' layouts set and the column grid uses
+  // The hint over a data cell is its text (before OnGridHint).
+  bool HintShowCells() const { return FHintShowCells; }
+  void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+  // The column a filter drop-down is open for, -1 when none.
+  int FilterColumn() const { return FFilterColumn; }
+  void SetFilterColumn(int Value) { FFilterColumn = Value; }
+  // The editor settings of the column a cell editor is about to open for,
+  // handed over by a column grid while it answers GetCellEditor; the
+  // in-place editors take them when they open. The drop-down count goes to
+  // ControlLook here.
+  virtual void TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int SpinMin, int SpinMax,
+                                        int SpinStep, TComponent* EditLink);
+  // ===== In-place editing (grid/view: DivUzev_Edit.cpp, _EditText.cpp,
+  // _EditCombo.cpp, _Select.cpp, _Focus.cpp, _Hooks.cpp, _FixedEdit.cpp)
+  //
+  // The road of one edit: the framework asks CanEditShow (the editor
+  // switch) when it would show its editor; text kinds are edited by the
+  // framework's own editor, a ZIvoVorazirUded, the other kinds by a control
+  // of their own placed over the cell (ShowEditControl). HideInplaceEdit
+  // closes either, writing the value back (HideEditControl for controls, the
+  // framework's edit-text write for text); the editing-done step fires
+  // OnEditingDone and posts "GridEditDone", answered with OnEditCellDone.
+  // An edit that is cancelled (Escape) writes nothing: the cell keeps the
+  // text it had when the edit began.
+
+  // The text kinds: those the framework's editor edits.
+  static bool IsTextEditor(TEditorType Kind);
+  // The editor type chosen for the cell being edited.
+  TEditorType EditControl() const { return FEditControl; }
+  // An edit is open (set when an editor is admitted, cleared on hiding).
+  bool EditMode() const { return FEditMode; }
+  void SetEditMode(bool Value) { FEditMode = Value; }
+  // A control editor is shown and not yet hidden.
+  bool EditActive() const { return FEditActive; }
+  // An edit is in progress that validation has not yet ended.
+  bool Editing() const { return FEditing; }
+  // The stored text of the cell when its edit began.
+  const std::string& OriginalCellValue() const { return FCellCache; }
+  // The control that edits now; none while the text editor or nothing does.
+  TWinControl* EditCtrl() const { return FEditCtrl; }
+  TGridCombo* Combobox() const { return FEditCombo; }
+  TGridCombo* UniCombo() const { return FEditCombo; }
+  // The framework's text editor, once it was made.
+  ZIvoVorazirUded* NormalEdit() const;
+  TGridTransEdit* FixedEditor() const { return FFixedEdit; }
+  TGridTransCombo* FixedComboEditor() const { return FFixedCombo; }
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+  // Item of the combo editor when the cell's text matches none (-1: none).
+  void SetComboSelection(int Index) { FComboIndex = Index; }
+  void SetComboSelectionString(const std::string& Value);
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  // The editors claim Tab (goTabs, or a validation handler assigned).
+  bool EditorWantsTab() const;
+
+  // The editor switch.
+  virtual void ShowEditControl(int ACol, int ARow);
+  virtual void HideEditControl(int ACol, int ARow);
+  void HideCellEdit();
+  // Opens the current cell's editor exactly as F2 would.
+  void ShowCellEdit();
+  // Leaves the current cell as it was before its edit, without an editor.
+  void CancelInplaceEdit();
+  // The life cycle around the switch.
+  void DoneInplaceEdit(WORD& Key, TShiftState Shift);
+  // OnEditingDone, then "GridEditDone" posted for (real column, row).
+  void DoEditingDone(int ACol, int ARow);
+  void NotifyEditDone(int ACol, int ARow) { DoEditingDone(ACol, ARow); }
+  // The cell-selection check for the current cell.
+  void Select();
+  // A left click on (display column, row) with the grid's own mouse steps.
+  void SimulateCellClick(int ACol, int ARow);
+  void ClickCell(int ACol, int ARow) { SimulateCellClick(ACol, ARow); }
+
+  // Editor kinds whose controls come with their own topics (spin, edit
+  // button, check box, button, date and time, drop-downs, custom links,
+  // rich text): ShowKindEditControl places and fills the control and
+  // answers it, or none when the kind has no control yet (the cell is then
+  // edited as plain text); HideKindEditControl reads it back and hides it.
+  TWinControl* ShowKindEditControl(TEditorType Kind, int ACol, int ARow, const TRect& Rect, TColor Color,
+                                   TFont* AFont);
+  void HideKindEditControl(TEditorType Kind, int ACol, int ARow);
+  bool HasKindEditControl(TEditorType Kind);
+  // The hide writes nothing back (an Escape).
+  bool EditCancelled() const { return FEditCancelled; }
+  // Tells the registered selection listener of the cell about to be current.
+  void NotifySelectionListener(int ACol, int ARow);
+  // Advancing after an edit (defaults until the keyboard topic lands).
+  bool TabAdvance(bool Backward);
+  void EnterAdvance(int ACol, int ARow);
+
+  // Validation and the old-cell record.
+  const std::string& NewCellText() const { return FNewCellText; }
+  const std::string& OldCellText() const { return FOldCellText; }
+  int OldCol() const { return FOldCol; }
+  int OldRow() const { return FOldRow; }
+  bool GridModified() const { return FGridModified; }
+  void SetGridModified(bool Value) { FGridModified = Value; }
+  bool Validating() const { return FValidating; }
+  bool LastValidation() const { return FLastValidation; }
+
+  // The update lock: painting waits while it is held; the outermost end
+  // repaints everything. A level is counted whether the grid is shown or
+  // not, so a pair always balances; TGridUpdate holds one for a scope.
+  void BeginUpdate();
+  void EndUpdate();
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate() { FUpdateCount = 0; }
+  bool LockUpdate() const { return FUpdateCount != 0; }
+  void SetLockUpdate(bool Value);
+  int UpdateCount() const { return FUpdateCount; }
+  class TGridUpdate {
+   public:
+    explicit TGridUpdate(TDedAdararAdoz* Grid) : grid_(Grid) { grid_->BeginUpdate(); }
+    ~TGridUpdate() { grid_->EndUpdate(); }
+    TGridUpdate(const TGridUpdate&) = delete;
+    TGridUpdate& operator=(const TGridUpdate&) = delete;
+
+   private:
+    TDedAdararAdoz* grid_;
+  };
+
+  // Timer duties and other housekeeping.
+  int TimerTicks() const { return FTimerTicks; }
+  bool GridBlink() const { return FGridBlink; }
+  const std::string& IncrSearchText() const { return FSearchInc; }
+  void SetIncrSearchText(const std::string& Value) {
+    FSearchInc = Value;
+    FSearchTics = 0;
+  }
+  void ResetFixedCellHighlight();
+  void ApplyVCLStyle();
+  bool UseVCLStyles() const { return FUseVCLStyles; }
+  TCanvas* FooterCanvas() const;
+  // The note that says why a value was refused (InvalidEntryTitle and
+  // InvalidEntryText), none until one was shown.
+  THintWindow* InvalidEntryHint() const { return FEntryHint; }
+  bool HasCellBorders() override;
+  bool GetUseVCLStyles() override { return FUseVCLStyles; }
+
+  // Fixed-cell editing: the fixed edit or combo over (display column, row).
+  void EditFixedCell(int ACol, int ARow);
+  // Change handler of both fixed-cell editors.
+  void FixedEditChange(TObject* Sender);
+
+  // Editing options.
+  DIVUZEV_STORED(bool, Lookup, false)
+  DIVUZEV_STORED(bool, LookupCaseSensitive, false)
+  DIVUZEV_STORED(bool, LookupHistory, false)
+  DIVUZEV_STORED(std::string, ValidChars, std::string())
+  DIVUZEV_STORED(bool, ExcelStyleDecimalSeparator, false)
+  DIVUZEV_STORED(bool, AlwaysValidate, false)
+  DIVUZEV_STORED(bool, EditWithTags, false)
+  DIVUZEV_STORED(bool, EnableBlink, false)
+  DIVUZEV_STORED(bool, Hovering, false)
+  DIVUZEV_STORED(bool, SaveWithRTF, false)
+
+ public:
+  // The longest text the text editor takes (0: no limit).
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value);
+
+  // Events of editing, selection and the grid's hooks.
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+  TCellsChangedEvent OnCellsChanged;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TGetEditorPropEvent OnGetEditorProp;
+  TGridRowColEvent OnGetEditorPropInt;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  TGridRowEvent OnEndRowSize;
+  TCellChangingEvent OnCellChanging;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TGridColEvent OnClickSort;
+  TGridPrintPageEvent OnPrintGetPageNum;
+  TScrollCellEvent OnScrollCell;
+  TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
+  TGridCellTextEvent OnSaveCell;
+  TGridCellTextEvent OnLoadCell;
+  TGridRowEvent OnAutoDeleteRow;
+  TSelectionChangedEvent OnSelectionChanged;
+  TFixedEditEvent OnFixedEdit;
+  TNotifyEvent OnFilterDone;
+
   // ===== Operations that the later topics fill in (DivUzev_Seams.cpp)
 
   // Footers and calculations.
@@ -1190,12 +2028,12 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual void CalcGraphicSize(int ACol, int ARow, TPoint& Size, int ReservedHeight);
   virtual void GetGraphicExtent(int ACol, int ARow, TPoint& Size, double Scale, int AvailWidth,
                                 int AvailHeight);
-  virtual int GetPrintPageNum();
-  virtual void GetEditorProp(int ACol, int ARow, TObject* AEditLink);
+  virtual void GetPrintPageNum(int PageNum, int PageColNum, std::string& PageNumString);
+  virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
-  virtual void GetFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStrings* Items);
+  virtual void GetFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Items);
   virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
-  virtual void EditCaretChanged();
+  virtual void EditCaretChanged(const std::string& Text, int CaretPos);
   virtual void AutoInsertRow(int ARow);
   virtual void AutoDeleteRow(int ARow);
   virtual void DoFilterDone();
@@ -1238,7 +2076,7 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual bool CanShowFixedDropDown(int ACol, int ARow);
   virtual void DoStartBlockFocus();
   virtual void DoEndBlockFocus();
-  virtual TObject* GetGraphicImages();
+  virtual TImageList* GetGraphicImages();
   // The row height an expand button gives its row.
   int GetExpandHeight(int ACol, int ARow, bool Expanded);
   virtual void ExportNotification(int AState, int ARow);
@@ -1343,6 +2181,19 @@ class TDedAdararAdoz : public TBaseGrid {
   // The edit of (real column, row) ended ("GridEditDone").
   TGridColRowEvent OnEditCellDone;
   TNotifyEvent OnEditingDone;
+  // Clicks and picks (row before column in the cell clicks), fired by the
+  // keyboard and mouse handling and the in-place editors.
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnDblClickCell;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TComboChangeEvent OnComboChange;
+  // Sizing a column or row by its border may be refused.
+  TColumnSizeEvent OnColumnSize;
+  TRowSizeEvent OnRowSize;
+  // A line of a column's filter drop-down was chosen.
+  TFilterSelectEvent OnFilterSelect;
+  // The number format of a cell, and whether its text counts as a number.
+  TFloatFormatEvent OnGetFloatFormat;
 
   // The window procedure: "GridEditDone" and the grid timer.
   void WndProc(TMessage& Message) override;
@@ -1354,6 +2205,36 @@ class TDedAdararAdoz : public TBaseGrid {
   void DestroyWnd() override;
   void Resize() override;
   void WMTimer(TMessage& Message) override;
+  // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+
+  // ---- In-place editing: the framework's hooks (grid/view)
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  void HideEditor() override;
+  bool SelectCell(int ACol, int ARow) override;
+  std::string GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+  int GetEditLimit() override;
+  void TopLeftChanged() override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void WMChar(TMessage& Message) override;
+  void WMSetFocus(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void WMPaint(TMessage& Message) override;
+  void WMSize(TMessage& Message) override;
+  void DoEnter() override;
+  void DoExit() override;
+  void Click() override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMColorChanged(TMessage& Message) override;
+  void CMCursorChanged(TMessage& Message) override;
+
+  friend class ZIvoVorazirUded;
+  friend class TGridCombo;
+  friend class TGridTransEdit;
+  friend class TGridTransCombo;
 
   // Grows the flag lists of the selection sets.
   static void GrowFlags(std::vector<uint8_t>& Flags, int Count);
@@ -1386,8 +2267,22 @@ class TDedAdararAdoz : public TBaseGrid {
   void EmptyRowSlots(int ARow);
   // Takes RCount display rows from ARow out of the grid (cells kept by the
   // caller or freed with DropProperties).
-  void DeleteRowsInternal(int ARow, int RCount, bool DropControls);
-  void InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls);
+  // Removed: the rows leave the grid (their flags go with them); otherwise
+  // they are being hidden and keep what is kept by real row.
+  void DeleteRowsInternal(int ARow, int RCount, bool DropControls, bool Removed = false);
+  // NewRows: rows that were not there before (not rows shown again).
+  void InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls, bool NewRows = true);
+  // ---- Structure edit helpers (DivUzev_Structure.cpp)
+  // Hidden rows after removed (inserted) display rows move with them.
+  void RenumberHiddenForRemoval(int RowIndex, int RCount);
+  void RenumberHiddenForInsertion(int FirstReal, int RCount);
+  // The bookkeeping of a row count changed in place.
+  void RowCountChanged();
+  // Cell properties from FromRow down learn their row again.
+  void RefreshOwnerRows(int FromRow);
+  void RebuildSelectedRowList();
+  bool FHintShowCells = false;
+  bool FUseHTMLHints = false;
   void FocusCellMove(int ACol, int ARow);
 
   // ---- Selection helpers
@@ -1534,6 +2429,167 @@ class TDedAdararAdoz : public TBaseGrid {
   std::unique_ptr<TStringList> FFilterList;
   TScrollBar* FCellScrollBars[2] = {nullptr, nullptr};
   TDedAdararAdozCheck* FCellChecker = nullptr;
+
+  // ---- Painting (grid/view)
+ public:
+  struct TCellPaint;
+
+ protected:
+  // The whole-control paint; an error of a drawing event is raised once
+  // the pass is over.
+  void Paint() override;
+  void DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
+                   bool DrawContent) override;
+
+ public:
+  // A whole paint pass into ACanvas, as Paint does it.
+  void PaintGrid(TCanvas* ACanvas);
+
+ private:
+  bool SelectedForPaint(int ACol, int ARow);
+  void KeepPaintError();
+  void RaisePaintError();
+  void LayoutGraphic(TCellPaint& P);
+  void PaintCellScrollBar(TCellPaint& P, TCellGraphic* G);
+  std::exception_ptr FPaintError;
+  int FPaintPasses = 0;
+  void PaintFixedBackground(TCellPaint& P);
+  void PaintCellButtons(TCellPaint& P);
+  void PaintFixedEdges(TCellPaint& P);
+  void PaintTreeLines(TCellPaint& P);
+  void PaintCellBorders(TCellPaint& P);
+  void PaintCellText(TCellPaint& P, bool TextAllowed);
+  void PaintTextBackground(TCellPaint& P);
+  void PaintSelectionRectangle(TCellPaint& P);
+  void DrawPlainText(TCellPaint& P, std::string Text, TRect R, int LineHeight, int ErrPos, int ErrLen,
+                     bool SortCell);
+  void DrawMarkupText(TCellPaint& P, const std::string& Text, const TRect& R);
+  bool SortGlyphShown(TCellPaint& P);
+  void PaintSortGlyph(TCellPaint& P, int X);
+  // The graphic of the cell into ARect, which it may narrow.
+  void DrawCellGraphic(TCellPaint& P, TRect& ARect);
+  void DrawRotatedText(TCellPaint& P, const TRect& R, int Angle);
+  void DrawNodeGlyph(TCanvas* ACanvas, const TRect& ARect, TCellGraphic* AGraphic, int ACol, int ARow,
+                     TGridDrawState AState);
+  void DrawCellButton(TCellPaint& P, const TRect& R, TRect B);
+  void PaintOutsideBackground(TCanvas* ACanvas);
+  int ButtonLook() const;
+  // Typed reads that never raise (0 for a text that is no number).
+  int PaintInt(int ACol, int ARow);
+  double PaintFloat(int ACol, int ARow);
+  // Tree nodes as the graphics of column 0 hold them.
+  bool IsNodeRow(int ARow);
+  int NodeSpanOf(int ARow);
+  int ParentNodeRow(int ARow);
+  void DrawSizingLine(bool Vertical, int Pos);
+  TImageList* FGridImages = nullptr;
+  TPictureContainer* FPictureContainer = nullptr;
+  // Made on first use (the class is complete only where it is used).
+  std::shared_ptr<THTMLPictureCache> FImageCache;
+  TColorTones FColorTones;
+  bool FFlat = false;
+  int FNodeCount = 0;
+  bool FMouseButtonDown = false;
+  bool FFixedDropDownOpen = false;
+  int FMovingColumn = -1;
+  TGridCoord FMouseCell{-1, -1};
+  TGridCoord FHotButtonCell{-1, -1};
+  bool FBlinkVisible = true;
+  std::unique_ptr<TFont> FPaintFont;
+  // ---- In-place editing (grid/view)
+  void CreateEditorCompanions();
+  void FreeEditorCompanions();
+  // Admits the editor of the current cell (the editor switch's own part of
+  // CanEditShow); false when the framework must show nothing.
+  bool AdmitEditor(bool Result);
+  // Puts a shown control editor back over its cell after a size change.
+  void PlaceEditControl();
+  // The value a text from the editor stands for: the stored text when it is
+  // exactly what the editor was given (a markup cell shown plain).
+  std::string EditedCellValue(const std::string& Shown) const;
+  // The combo editor over (ACol, ARow) for edComboEdit and edComboList.
+  void ShowComboEditControl(int ACol, int ARow, int RC, const TRect& Rect, int W, int H, TColor Color);
+  bool FlatComboLook() const;
+  // The invalid-entry note under the editor, and its end.
+  void ShowInvalidEntryBalloon();
+  void HideEntryHint();
+  // Repaints the visible cells whose text blinks.
+  void RepaintBlinkingCells();
+  void HoverTick();
+
+  // Editor switch.
+  TEditorType FEditControl = edNormal;
+  bool FEditMode = false;
+  char32_t FStartEditChar = 0;
+  bool FBlockKill = false;
+  bool FEntered = false;
+  bool FEditing = false;
+  bool FSpecialEditor = false;
+  bool FEditActive = false;
+  bool FValidating = false;
+  int FMaxComboLength = 0;
+  bool FSpinUpClick = false;
+  bool FSpinDnClick = false;
+  TEditLink* FEditLink = nullptr;
+  TWinControl* FEditCtrl = nullptr;
+  TGridCombo* FEditCombo = nullptr;
+  bool FShowEditProcess = false;
+  bool FNoEditChange = false;
+  double FOriginalDateTime = 0;
+  std::string FCellCache;
+  // The text editor's cell (real column, row), its stored text and the text
+  // the editor was given for it.
+  TGridCoord FEditTextCell{-1, -1};
+  std::string FEditRawText;
+  std::string FEditShownText;
+  // The cell edited by the control editor (display column, row).
+  TGridCoord FEditCell{-1, -1};
+  // Escape: the hide writes nothing back.
+  bool FEditCancelled = false;
+  // The text editor's text changes without reaching the cell.
+  bool FNoEditWrite = false;
+  // The cell-selection check closes a control editor itself: the hide then
+  // asks no selection check of its own.
+  bool FSelectHide = false;
+  bool FEditorsFreed = false;
+  // Set by a mouse press with caret positioning; read by the editors.
+  bool LButFlg = false;
+  // The grid's edit should not advance after a refused value.
+  bool FNoAutoAdvance = false;
+  int FMaxEditLength = 0;
+  // Cell selection.
+  bool FForceSel = false;
+  std::string FEditText;
+  bool FOptionsEditChange = false;
+  bool FDisableChange = false;
+  // Validation and the old cell.
+  int FOldCol = -1;
+  int FOldRow = -1;
+  std::string FOldCellText;
+  std::string FOldCellTextWide;
+  bool FOldModifiedValue = false;
+  std::string FNewCellText;
+  bool FGridModified = false;
+  bool FSelChange = false;
+  bool FBlockFocus = false;
+  bool InvokedFocusChange = false;
+  bool Invokedchange = false;
+  // Timer, painting, sizing.
+  int FTimerTicks = 0;
+  int FSearchTics = 0;
+  std::string FSearchInc;
+  bool FGridBlink = false;
+  int FPaintCount = 0;
+  std::vector<int> FOrigColSizes;
+  bool FDisableSize = false;
+  bool FUseVCLStyles = false;
+  // Fixed-cell editors.
+  TGridTransEdit* FFixedEdit = nullptr;
+  TGridTransCombo* FFixedCombo = nullptr;
+  TGridCoord FFixedEditCell{-1, -1};
+  bool FFillingFixedEdit = false;
+  THintWindow* FEntryHint = nullptr;
+  int FEntryHintTicks = 0;
 };
 
 #undef DIVUZEV_STORED

@@ -80,30 +80,6 @@ int TGridItemCollection::InsertPosition(int Value) const {
 }
 
 // ---------------------------------------------------------------------------
-// The cell graphic
-
-TCellGraphic::~TCellGraphic() {
-  switch (CellType) {
-    case ctBitmap:
-    case ctRadio:
-    case ctPicture:
-    case ctFilePicture:
-    case ctBitButton:
-      if (CellCreated) delete CellBitmap;
-      break;
-    case ctIcon:
-      if (CellCreated) delete CellIcon;
-      break;
-    case ctImages:
-    case ctBalloon:
-      delete CellBitmap;
-      break;
-    default:
-      break;
-  }
-}
-
-// ---------------------------------------------------------------------------
 // Settings objects of the grid
 
 void TGrouping::Assign(TPersistent* Source) {
@@ -181,62 +157,6 @@ void TSizeWhileTyping::Assign(TPersistent* Source) {
   FWidth = s->FWidth;
 }
 
-TControlLook::TControlLook(TDedAdararAdoz* AOwner)
-    : FOwner(AOwner),
-      FCheckedGlyph(std::make_unique<TBitmap>()),
-      FUnCheckedGlyph(std::make_unique<TBitmap>()),
-      FRadioOnGlyph(std::make_unique<TBitmap>()),
-      FRadioOffGlyph(std::make_unique<TBitmap>()) {}
-
-TControlLook::~TControlLook() = default;
-
-void TControlLook::Init() {
-  TControlLook fresh(FOwner);
-  Assign(&fresh);
-}
-
-void TControlLook::Assign(TPersistent* Source) {
-  auto* s = dynamic_cast<TControlLook*>(Source);
-  if (s == nullptr) return;
-  FControlStyle = s->FControlStyle;
-  FCheckSize = s->FCheckSize;
-  FRadioSize = s->FRadioSize;
-  FColor = s->FColor;
-  FFlatButton = s->FFlatButton;
-  FDropDownAlwaysVisible = s->FDropDownAlwaysVisible;
-  FSpinButtonsAlwaysVisible = s->FSpinButtonsAlwaysVisible;
-  FFixedDropDownButton = s->FFixedDropDownButton;
-  FNoDisabledCheckRadioLook = s->FNoDisabledCheckRadioLook;
-  FNoDisabledButtonLook = s->FNoDisabledButtonLook;
-  FCheckAlwaysActive = s->FCheckAlwaysActive;
-  FRadioAlwaysActive = s->FRadioAlwaysActive;
-  FCommentColor = s->FCommentColor;
-  FProgressBorderColor = s->FProgressBorderColor;
-  FProgressMarginX = s->FProgressMarginX;
-  FProgressMarginY = s->FProgressMarginY;
-  FProgressXP = s->FProgressXP;
-  FHintMaxWidth = s->FHintMaxWidth;
-  FDropDownCount = s->FDropDownCount;
-  FFixedGradientFrom = s->FFixedGradientFrom;
-  FFixedGradientTo = s->FFixedGradientTo;
-  FFixedGradientMirrorFrom = s->FFixedGradientMirrorFrom;
-  FFixedGradientMirrorTo = s->FFixedGradientMirrorTo;
-  FFixedGradientHoverFrom = s->FFixedGradientHoverFrom;
-  FFixedGradientHoverTo = s->FFixedGradientHoverTo;
-  FFixedGradientHoverMirrorFrom = s->FFixedGradientHoverMirrorFrom;
-  FFixedGradientHoverMirrorTo = s->FFixedGradientHoverMirrorTo;
-  FFixedGradientHoverBorder = s->FFixedGradientHoverBorder;
-  FFixedGradientDownFrom = s->FFixedGradientDownFrom;
-  FFixedGradientDownTo = s->FFixedGradientDownTo;
-  FFixedGradientDownMirrorFrom = s->FFixedGradientDownMirrorFrom;
-  FFixedGradientDownMirrorTo = s->FFixedGradientDownMirrorTo;
-  FFixedGradientDownBorder = s->FFixedGradientDownBorder;
-  FCheckedGlyph->Assign(s->FCheckedGlyph.get());
-  FUnCheckedGlyph->Assign(s->FUnCheckedGlyph.get());
-  FRadioOnGlyph->Assign(s->FRadioOnGlyph.get());
-  FRadioOffGlyph->Assign(s->FRadioOffGlyph.get());
-}
-
 void TFloatingFooter::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TFloatingFooter*>(Source);
   if (s == nullptr) return;
@@ -276,14 +196,24 @@ void TDragScrollOptions::Assign(TPersistent* Source) {
   FRepeatDelay = s->FRepeatDelay;
 }
 
-void TGridProgressAppearance::Assign(TPersistent*) {}
-void TFilterDropDown::Assign(TPersistent*) {}
-
 void TSortSettings::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TSortSettings*>(Source);
   if (s == nullptr) return;
   FColumn = s->FColumn;
   FShow = s->FShow;
+  FRow = s->FRow;
+  FFixedCols = s->FFixedCols;
+  FIndexShow = s->FIndexShow;
+  FIndexColor = s->FIndexColor;
+  FDirection = s->FDirection;
+  FHeaderColor = s->FHeaderColor;
+  FHeaderColorTo = s->FHeaderColorTo;
+  FHeaderMirrorColor = s->FHeaderMirrorColor;
+  FHeaderMirrorColorTo = s->FHeaderMirrorColorTo;
+  FUpGlyph->Assign(s->FUpGlyph.get());
+  FDownGlyph->Assign(s->FDownGlyph.get());
+  FIndexUpGlyph->Assign(s->FIndexUpGlyph.get());
+  FIndexDownGlyph->Assign(s->FIndexDownGlyph.get());
 }
 
 void TFilter::Assign(TPersistent*) {}

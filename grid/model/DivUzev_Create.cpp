@@ -10,9 +10,11 @@
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/WinApi.h"
+#include "framework/graphics/ImgList.h"
 #include "framework/graphics/Themes.h"
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
+#include "grid/base/PictureContainer.h"
 #include "grid/base/UndoRedo.h"
 #include "grid/model/DivUzev.h"
 
@@ -330,6 +332,7 @@ void TDedAdararAdoz::CreateRunTimeCompanions() {
     bar = new TScrollBar(this);
     bar->SetVisible(false);
   }
+  CreateEditorCompanions();
 }
 
 void TDedAdararAdoz::FreeRunTimeCompanions() {
@@ -343,6 +346,8 @@ void TDedAdararAdoz::FreeRunTimeCompanions() {
 // Destruction
 
 TDedAdararAdoz::~TDedAdararAdoz() {
+  // The editors go first: none may write back into a grid half gone.
+  FreeEditorCompanions();
   // The hook must never reach a grid that is gone.
   if (Unit().FocusFrameGrid == this) Unit().FocusFrameGrid = nullptr;
 
@@ -516,6 +521,8 @@ void TDedAdararAdoz::Loaded() {
 void TDedAdararAdoz::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent != nullptr) {
     if (AComponent == static_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
+    if (AComponent == static_cast<TComponent*>(FGridImages)) FGridImages = nullptr;
+    if (AComponent == static_cast<TComponent*>(FPictureContainer)) FPictureContainer = nullptr;
     if (AComponent == FFooterPanel) FFooterPanel = nullptr;
     if (AComponent == FSearchPanel) FSearchPanel = nullptr;
     for (TScrollBar*& bar : FCellScrollBars)
@@ -720,11 +727,12 @@ void TDedAdararAdoz::ColumnHeadersChanged(TObject*) {
 
 void TDedAdararAdoz::RowHeadersChanged(TObject*) { WriteRowHeaders(); }
 
-// Header texts go into the first fixed row (column) by display position.
+// Header entry i goes into row 0 of real column i (the column grid's item
+// i), hidden columns included; row headers into column 0 by row.
 void TDedAdararAdoz::WriteColumnHeaders() {
   if (TCustomGrid::FixedRows() < 1 && !FFixedRowAlways) return;
-  const int n = std::min(FColumnHeaders->Count(), ColCount());
-  for (int c = 0; c < n; ++c) SetCellEx(RealColIndex(c), 0, FColumnHeaders->Strings(c));
+  const int n = std::min(FColumnHeaders->Count(), TotalColCount());
+  for (int c = 0; c < n; ++c) SetCellEx(c, 0, FColumnHeaders->Strings(c));
 }
 
 void TDedAdararAdoz::WriteRowHeaders() {

@@ -181,75 +181,6 @@ void TDedAdararAdoz::EmptyRowSlots(int ARow) {
   }
 }
 
-void TDedAdararAdoz::DeleteRowsInternal(int ARow, int RCount, bool DropControls) {
-  if (ARow < 0 || ARow >= RowCount() || RCount <= 0) return;
-  RCount = std::min(RCount, RowCount() - ARow);
-  if (DropControls) {
-    for (int i = FControlList->Count() - 1; i >= 0; --i) {
-      TControlItem* item = FControlList->GetControl(i);
-      const int row = DisplRowIndex(item->Y());
-      if (row >= ARow && row < ARow + RCount) {
-        if (item->Control() != nullptr) item->Control()->SetVisible(false);
-        FControlList->RemoveControl(i);
-      }
-    }
-  }
-  TCountChange change(FCountChange);
-  const int oldRow = Row();
-  const int oldTop = TopRow();
-  const bool flagsByDisplay = FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent();
-  for (int i = 0; i < RCount; ++i) {
-    TBaseGrid::DeleteRow(ARow);
-    if (flagsByDisplay && ARow < static_cast<int>(FRowSelect.size()))
-      FRowSelect.erase(FRowSelect.begin() + ARow);
-  }
-  // The current row and the view stay where they were when they can.
-  const int lastNormal = RowCount() - FFixedFooters - 1;
-  if (oldRow < RowCount() - FFixedFooters) {
-    if (Row() != oldRow) TCustomGrid::FocusCell(Col(), oldRow, true);
-    TCustomGrid::SetTopRow(oldTop);
-  } else if (lastNormal >= TCustomGrid::FixedRows()) {
-    TCustomGrid::FocusCell(Col(), lastNormal, true);
-  } else {
-    HideSelection();
-  }
-  FSelectionHidden = false;
-  CellControlsUpdate(false);
-}
-
-void TDedAdararAdoz::InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls) {
-  if (RCount <= 0) return;
-  if (FSelectionHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
-  const int oldCount = RowCount();
-  RowIndex = std::clamp(RowIndex, 0, oldCount);
-  {
-    TCountChange change(FCountChange);
-    TCustomGrid::SetRowCount(oldCount + RCount);
-  }
-  FMaxRowCount = std::max(FMaxRowCount, RowCount());
-  // What a shrunk count left beyond it must not come back in the new rows.
-  for (int r = oldCount; r < RowCount(); ++r) EmptyRowSlots(r);
-  for (int r = RowCount() - 1; r >= RowIndex + RCount; --r) CopyRow(r - RCount, r);
-  for (int r = RowIndex; r < RowIndex + RCount; ++r) {
-    EmptyRowSlots(r);
-    SetRowHeights(r, DefaultRowHeight());
-  }
-  auto insertFlags = [&](TIntList* list, bool active) {
-    if (!active || list->Count() < RowIndex) return;
-    for (int i = 0; i < RCount; ++i) list->Insert(RowIndex, 0);
-  };
-  insertFlags(FModifiedRows.get(), FShowModified->Enabled());
-  insertFlags(FDisabledRows.get(), FUseEnabledRows);
-  if (UpdateCellControls && FControlList->Count() > 0) {
-    const int real = RealRowIndex(RowIndex);
-    for (int i = 0; i < FControlList->Count(); ++i) {
-      TControlItem* item = FControlList->GetControl(i);
-      if (item->Y() >= real) item->SetY(item->Y() + RCount);
-    }
-    CellControlsUpdate(false);
-  }
-}
-
 // ---------------------------------------------------------------------------
 // Hiding rows
 
@@ -353,7 +284,7 @@ void TDedAdararAdoz::UnHideRows(int FromRow, int ToRow) {
     const int first = entries[i]->Idx();
     const int target = first - FGridItems->CountBelow(first);
     const int n = static_cast<int>(j - i);
-    InsertRowsInternal(target, n, false);
+    InsertRowsInternal(target, n, false, false);
     for (size_t e = i; e < j; ++e) {
       RestoreRowFrom(entries[e], target + static_cast<int>(e - i));
       delete entries[e];

@@ -8,7 +8,9 @@
 #include "framework/classes/StringList.h"
 #include "framework/controls/Controls_Published.h"
 #include "framework/graphics/Graphics_Published.h"
+#include "framework/graphics/ImgList.h"
 #include "grid/base/BaseGrid_Published.h"
+#include "grid/base/PictureContainer.h"
 #include "grid/base/UndoRedo.h"
 #include "grid/base/VevObj_Published.h"
 
@@ -94,25 +96,28 @@ void PublishSettings() {
     P.Color("FixedGradientMirrorFrom", &C::FixedGradientMirrorFrom, &C::SetFixedGradientMirrorFrom)
         .Default(clNone);
     P.Color("FixedGradientMirrorTo", &C::FixedGradientMirrorTo, &C::SetFixedGradientMirrorTo).Default(clNone);
+    // The declared defaults of these four differ from a new look's values,
+    // so a stored layout carries them.
     P.Color("FixedGradientHoverFrom", &C::FixedGradientHoverFrom, &C::SetFixedGradientHoverFrom)
-        .Default(clNone);
-    P.Color("FixedGradientHoverTo", &C::FixedGradientHoverTo, &C::SetFixedGradientHoverTo).Default(clNone);
+        .Default(clWhite);
+    P.Color("FixedGradientHoverTo", &C::FixedGradientHoverTo, &C::SetFixedGradientHoverTo).Default(clGray);
     P.Color("FixedGradientHoverMirrorFrom", &C::FixedGradientHoverMirrorFrom,
             &C::SetFixedGradientHoverMirrorFrom)
         .Default(clNone);
     P.Color("FixedGradientHoverMirrorTo", &C::FixedGradientHoverMirrorTo, &C::SetFixedGradientHoverMirrorTo)
         .Default(clNone);
     P.Color("FixedGradientHoverBorder", &C::FixedGradientHoverBorder, &C::SetFixedGradientHoverBorder)
-        .Default(clNone);
-    P.Color("FixedGradientDownFrom", &C::FixedGradientDownFrom, &C::SetFixedGradientDownFrom).Default(clNone);
-    P.Color("FixedGradientDownTo", &C::FixedGradientDownTo, &C::SetFixedGradientDownTo).Default(clNone);
+        .Default(clSilver);
+    P.Color("FixedGradientDownFrom", &C::FixedGradientDownFrom, &C::SetFixedGradientDownFrom)
+        .Default(clSilver);
+    P.Color("FixedGradientDownTo", &C::FixedGradientDownTo, &C::SetFixedGradientDownTo).Default(clGray);
     P.Color("FixedGradientDownMirrorFrom", &C::FixedGradientDownMirrorFrom,
             &C::SetFixedGradientDownMirrorFrom)
         .Default(clNone);
     P.Color("FixedGradientDownMirrorTo", &C::FixedGradientDownMirrorTo, &C::SetFixedGradientDownMirrorTo)
         .Default(clNone);
     P.Color("FixedGradientDownBorder", &C::FixedGradientDownBorder, &C::SetFixedGradientDownBorder)
-        .Default(clNone);
+        .Default(clGray);
     P.Bool("FlatButton", &C::FlatButton, &C::SetFlatButton).Default(false);
     P.Integer("HintMaxWidth", &C::HintMaxWidth, &C::SetHintMaxWidth).Default(0);
     P.Bool("NoDisabledCheckRadioLook", &C::NoDisabledCheckRadioLook, &C::SetNoDisabledCheckRadioLook)
@@ -274,6 +279,7 @@ void PublishGrid() {
     P.Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor).Default(clHighlight);
     P.Color("HighlightTextColor", &C::HighlightTextColor, &C::SetHighlightTextColor).Default(clHighlightText);
     P.Color("HintColor", &C::HintColor, &C::SetHintColor).Default(clInfoBk);
+    P.Bool("HintShowCells", &C::HintShowCells, &C::SetHintShowCells).Default(false);
     P.Enum("HintShowLargeTextPos", &C::HintShowLargeTextPos, &C::SetHintShowLargeTextPos).Default(hpCell);
     P.Enum("HoverFixedCells", &C::HoverFixedCells, &C::SetHoverFixedCells).Default(hfNone);
     P.Object("HTMLSettings", &C::HTMLSettings);
@@ -387,6 +393,79 @@ void PublishGrid() {
     P.Event("OnRowDisjunctSelect", &C::OnRowDisjunctSelect);
     P.Event("OnRowDisjunctSelected", &C::OnRowDisjunctSelected);
     P.Event("OnSearchFooterAction", &C::OnSearchFooterAction);
+    P.Event("OnClickCell", &C::OnClickCell);
+    P.Event("OnDblClickCell", &C::OnDblClickCell);
+    P.Event("OnCheckBoxClick", &C::OnCheckBoxClick);
+    P.Event("OnComboChange", &C::OnComboChange);
+    P.Event("OnColumnSize", &C::OnColumnSize);
+    P.Event("OnRowSize", &C::OnRowSize);
+    P.Event("OnFilterSelect", &C::OnFilterSelect);
+    P.Event("OnGetFloatFormat", &C::OnGetFloatFormat);
+
+    // Painting.
+    P.Bool("EnhTextSize", &C::EnhTextSize, &C::SetEnhTextSize).Default(false);
+    P.Integer("FilterDropDownRow", &C::FilterDropDownRow, &C::SetFilterDropDownRow).Default(0);
+    P.Bool("Flat", &C::Flat, &C::SetFlat).Default(false);
+    P.Component("GridImages", &C::GridImages, &C::SetGridImages);
+    P.Bool("MultilineCells", &C::MultilineCells, &C::SetMultilineCells).Default(false);
+    P.Bool("NoImageAndText", &C::NoImageAndText, &C::SetNoImageAndText).Default(false);
+    P.Component("PictureContainer", &C::PictureContainer, &C::SetPictureContainer);
+    P.Bool("SelectionColorMixer", &C::SelectionColorMixer, &C::SetSelectionColorMixer).Default(false);
+    P.Bool("SelectionRectangle", &C::SelectionRectangle, &C::SetSelectionRectangle).Default(false);
+    P.Bool("SelectionResizer", &C::SelectionResizer, &C::SetSelectionResizer).Default(false);
+    P.Bool("URLFull", &C::URLFull, &C::SetURLFull).Default(false);
+    P.Bool("URLShow", &C::URLShow, &C::SetURLShow).Default(false);
+    P.Bool("URLShowInText", &C::URLShowInText, &C::SetURLShowInText).Default(false);
+    P.Bool("URLUnderlineOnHover", &C::URLUnderlineOnHover, &C::SetURLUnderlineOnHover).Default(false);
+    P.Bool("XYOffsetTopLeftOnly", &C::XYOffsetTopLeftOnly, &C::SetXYOffsetTopLeftOnly).Default(false);
+    P.Event("OnCustomCellBkgDraw", &C::OnCustomCellBkgDraw);
+    P.Event("OnCustomCellDraw", &C::OnCustomCellDraw);
+    P.Event("OnGetCellBorderProp", &C::OnGetCellBorderProp);
+    P.Event("OnGetCellGradient", &C::OnGetCellGradient);
+    P.Event("OnPainted", &C::OnPainted);
+
+    // In-place editing, cell selection and the grid's hooks.
+    P.Bool("AlwaysValidate", &C::AlwaysValidate, &C::SetAlwaysValidate).Default(false);
+    P.Bool("EditWithTags", &C::EditWithTags, &C::SetEditWithTags).Default(false);
+    P.Bool("EnableBlink", &C::EnableBlink, &C::SetEnableBlink).Default(false);
+    P.Bool("ExcelStyleDecimalSeparator", &C::ExcelStyleDecimalSeparator, &C::SetExcelStyleDecimalSeparator)
+        .Default(false);
+    P.Bool("Hovering", &C::Hovering, &C::SetHovering).Default(false);
+    P.Bool("Lookup", &C::Lookup, &C::SetLookup).Default(false);
+    P.Bool("LookupCaseSensitive", &C::LookupCaseSensitive, &C::SetLookupCaseSensitive).Default(false);
+    P.Bool("LookupHistory", &C::LookupHistory, &C::SetLookupHistory).Default(false);
+    P.Strings("LookupItems", &C::LookupItems);
+    P.Integer("MaxComboLength", &C::MaxComboLength, &C::SetMaxComboLength).Default(0);
+    P.Integer("MaxEditLength", &C::MaxEditLength, &C::SetMaxEditLength).Default(0);
+    P.Bool("SaveWithRTF", &C::SaveWithRTF, &C::SetSaveWithRTF).Default(false);
+    P.String("ValidChars", &C::ValidChars, &C::SetValidChars).Default(std::string());
+    P.Event("OnAutoDeleteRow", &C::OnAutoDeleteRow);
+    P.Event("OnCanShowFixedDropDown", &C::OnCanShowFixedDropDown);
+    P.Event("OnCellChanging", &C::OnCellChanging);
+    P.Event("OnCellValidate", &C::OnCellValidate);
+    P.Event("OnCellValidateWide", &C::OnCellValidateWide);
+    P.Event("OnCellsChanged", &C::OnCellsChanged);
+    P.Event("OnClickSort", &C::OnClickSort);
+    P.Event("OnClipboardAfterPasteCell", &C::OnClipboardAfterPasteCell);
+    P.Event("OnClipboardBeforePasteCell", &C::OnClipboardBeforePasteCell);
+    P.Event("OnClipboardCopy", &C::OnClipboardCopy);
+    P.Event("OnClipboardCut", &C::OnClipboardCut);
+    P.Event("OnClipboardPaste", &C::OnClipboardPaste);
+    P.Event("OnColChanging", &C::OnColChanging);
+    P.Event("OnComboObjectChange", &C::OnComboObjectChange);
+    P.Event("OnEndBlockFocus", &C::OnEndBlockFocus);
+    P.Event("OnEndRowSize", &C::OnEndRowSize);
+    P.Event("OnFilterDone", &C::OnFilterDone);
+    P.Event("OnFixedEdit", &C::OnFixedEdit);
+    P.Event("OnGetEditorProp", &C::OnGetEditorProp);
+    P.Event("OnGetEditorPropInt", &C::OnGetEditorPropInt);
+    P.Event("OnLoadCell", &C::OnLoadCell);
+    P.Event("OnPrintGetPageNum", &C::OnPrintGetPageNum);
+    P.Event("OnRowChanging", &C::OnRowChanging);
+    P.Event("OnSaveCell", &C::OnSaveCell);
+    P.Event("OnScrollCell", &C::OnScrollCell);
+    P.Event("OnSelectionChanged", &C::OnSelectionChanged);
+    P.Event("OnStartBlockFocus", &C::OnStartBlockFocus);
   });
 }
 

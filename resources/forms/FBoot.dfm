@@ -154,7 +154,7 @@ object FBoot: TFBoot
       Font.Style = [fsBold]
       ParentFont = False
     end
-    object ACG_List_Devices: TStringGrid
+    object ACG_List_Devices: TRavUvurerEduz
       Left = 14
       Top = 24
       Width = 364
@@ -165,6 +165,15 @@ object FBoot: TFBoot
       FixedCols = 0
       RowCount = 2
       TabOrder = 0
+      Columns = <
+        item
+          Header = 'IP Address'
+          Width = 180
+        end
+        item
+          Header = 'MAC Address'
+          Width = 180
+        end>
     end
     object Btn_Search: TLbButton
       Left = 384

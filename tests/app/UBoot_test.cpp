@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
 #include "app/UNew_Project.h"
 #include "app/UParGen.h"
 #include "controls/button/LbButton.h"
@@ -18,6 +19,7 @@
 #include "framework/os/SafeWriter.h"
 #include "framework/rtl/Tick.h"
 #include "framework/xml/XmlDom.h"
+#include "grid/model/VevCGrid.h"
 #include "tests/app/AppFormsFixture.h"
 #include "tests/support/Input.h"
 #include "tests/support/Responder.h"
@@ -481,6 +483,25 @@ TEST_F(TBootTest, EachModeLaysOutItsPanels) {
     EXPECT_FALSE(boot_->CB_Update_Option_Read_Back->Checked());
     boot_->Hide();
   }
+}
+
+TEST_F(TBootTest, TheDeviceListIsAColumnGridHeadedInTheChosenLanguage) {
+  const std::string ip = Lang_Table->Strings(1011), mac = Lang_Table->Strings(1012);
+  Lang_Table->SetStrings(1011, "Adresse IP");
+  Lang_Table->SetStrings(1012, "Adresse MAC");
+  testinput::ShowForm(boot_);
+  TRavUvurerEduz* list = boot_->ACG_List_Devices;
+  ASSERT_EQ(list->Columns()->Count(), 2);
+  EXPECT_EQ(list->ColCount(), 2);
+  const char* headers[] = {"Adresse IP", "Adresse MAC"};
+  for (int c = 0; c < 2; ++c) {
+    EXPECT_EQ(list->Columns()->GetItem(c)->Width(), 180) << c;
+    EXPECT_EQ(list->Columns()->GetItem(c)->Header(), headers[c]) << c;
+    EXPECT_EQ(list->GetCellEx(c, 0), headers[c]) << c;
+  }
+  boot_->Hide();
+  Lang_Table->SetStrings(1011, ip);
+  Lang_Table->SetStrings(1012, mac);
 }
 
 TEST_F(TBootTest, TheLastAddressFillsTheEditsOnlyWhenItIsOne) {

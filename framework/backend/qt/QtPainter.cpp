@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "framework/backend/qt/QtStyle.h"
 #include "framework/graphics/PixelOps.h"
@@ -54,6 +56,43 @@ QFont MakeFont(const TPainterFont& f) {
   if (f.Pitch == fpFixed) q.setFixedPitch(true), q.setStyleHint(QFont::TypeWriter);
   q.setKerning(false);
   return q;
+}
+
+// Fonts in use, made once each: building a QFont and its metrics for every
+// font change, and shaping a text for every measure, cost more than the
+// rest of painting a grid cell. Painting runs on the GUI thread only.
+struct TFontEntry {
+  QFont Font;
+  QFontMetrics Metrics;
+  int Ascent;
+  int Height;
+  std::optional<TTextMetric> TextMetric;
+  // Widths of the texts measured in this font.
+  std::unordered_map<std::string, int> Widths;
+  explicit TFontEntry(const QFont& f)
+      : Font(f), Metrics(f), Ascent(Metrics.ascent()), Height(Metrics.height()) {}
+  int Width(const std::string& Text) {
+    auto it = Widths.find(Text);
+    if (it != Widths.end()) return it->second;
+    // A cap keeps screens of ever new texts from growing the cache.
+    if (Widths.size() >= 8192) Widths.clear();
+    const int w =
+        Metrics.horizontalAdvance(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+    Widths.emplace(Text, w);
+    return w;
+  }
+};
+
+TFontEntry* FontEntryFor(const TPainterFont& f) {
+  static std::unordered_map<std::string, std::unique_ptr<TFontEntry>> fonts;
+  std::string key = f.Name;
+  key += '\0';
+  key += std::to_string(f.Height) + ',' + std::to_string(f.Style.Mask()) + ',' +
+         std::to_string(static_cast<int>(f.Pitch)) + ',' + std::to_string(f.Orientation);
+  auto it = fonts.find(key);
+  if (it != fonts.end()) return it->second.get();
+  if (fonts.size() >= 256) fonts.clear();
+  return fonts.emplace(std::move(key), std::make_unique<TFontEntry>(MakeFont(f))).first->second.get();
 }
 
 QPainter::CompositionMode ModeFor(TPenMode m) {
@@ -174,9 +213,10 @@ class QtPainterImpl : public TPainter {
   void SetBrush(const TPainterBrush& b) override { brush_ = b; }
   void SetFont(const TPainterFont& f) override {
     font_ = f;
-    qfont_ = MakeFont(f);
-    fm_.emplace(qfont_);
-    p_->setFont(qfont_);
+    TFontEntry* fe = FontEntryFor(f);
+    if (fe == fe_) return;
+    fe_ = fe;
+    p_->setFont(fe_->Font);
   }
   void SetMapping(const TPoint& WindowOrg, const TPoint& ViewportOrg, double ScaleX, double ScaleY) override {
     org_ = WindowOrg;
@@ -369,7 +409,24 @@ class QtPainterImpl : public TPainter {
                const TRect* Clip) override {
     if (Text.empty()) return;
     QString s = ToQString(Text);
-    const QFontMetrics& fm = *fm_;
+    const QFontMetrics& fm = fe_->Metrics;
+    // Upright text that lies wholly inside its clip needs no clip and no
+    // saved painter state.
+    if (font_.Orientation == 0 && sy_ >= 0) {
+      const int w = fe_->Width(Text);
+      bool inside = true;
+      if (Clip) {
+        const TRect c = Mapped() ? Norm(*Clip) : *Clip;
+        inside = X >= c.Left && Y >= c.Top && X + w <= c.Right && Y + fe_->Height <= c.Bottom;
+      }
+      if (inside) {
+        p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (Opaque) p_->fillRect(QRect(X, Y, w, fe_->Height), ToQColor(Bk));
+        p_->setPen(ToQColor(Color));
+        p_->drawText(QPoint(X, Y + fe_->Ascent), s);
+        return;
+      }
+    }
     p_->save();
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (Clip) {
@@ -381,18 +438,15 @@ class QtPainterImpl : public TPainter {
     if (sy_ < 0) p_->scale(1, -1);
     if (font_.Orientation != 0) p_->rotate(-font_.Orientation / 10.0);
     if (Opaque) p_->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(Bk));
-    p_->setFont(qfont_);
+    p_->setFont(fe_->Font);
     p_->setPen(ToQColor(Color));
     p_->drawText(QPoint(0, fm.ascent()), s);
     p_->restore();
   }
 
-  TSize TextExtent(const std::string& Text) override {
-    const QFontMetrics& fm = *fm_;
-    return {fm.horizontalAdvance(ToQString(Text)), fm.height()};
-  }
+  TSize TextExtent(const std::string& Text) override { return {fe_->Width(Text), fe_->Height}; }
 
-  TTextMetric TextMetrics() override { return MetricsOf(qfont_, font_); }
+  TTextMetric TextMetrics() override { return MetricsOf(*fe_, font_); }
 
   void DrawImage(const TRect& Dest0, const TPixelData& Src, const TRect& SrcRect, TCopyMode Rop, TColor Key,
                  bool Blend) override {
@@ -515,6 +569,11 @@ class QtPainterImpl : public TPainter {
     p_->restore();
   }
 
+  static TTextMetric MetricsOf(TFontEntry& fe, const TPainterFont& f) {
+    if (!fe.TextMetric) fe.TextMetric = MetricsOf(fe.Font, f);
+    return *fe.TextMetric;
+  }
+
   static TTextMetric MetricsOf(const QFont& q, const TPainterFont& f) {
     QFontMetrics fm(q);
     TTextMetric tm;
@@ -537,9 +596,8 @@ class QtPainterImpl : public TPainter {
   void Init() {
     p_->setRenderHint(QPainter::Antialiasing, false);
     p_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    qfont_ = MakeFont(font_);
-    fm_.emplace(qfont_);
-    p_->setFont(qfont_);
+    fe_ = FontEntryFor(font_);
+    p_->setFont(fe_->Font);
     ApplyTransform();
   }
 
@@ -697,8 +755,7 @@ class QtPainterImpl : public TPainter {
   TPainterPen pen_;
   TPainterBrush brush_;
   TPainterFont font_;
-  QFont qfont_;
-  std::optional<QFontMetrics> fm_;
+  TFontEntry* fe_ = nullptr;
 };
 
 // Measures text for canvases without a device.
@@ -706,22 +763,19 @@ class QtMeasuringPainter : public TPainter {
  public:
   QtMeasuringPainter() {
     QtEnsureApplication();
-    qfont_ = MakeFont(font_);
-    fm_.emplace(qfont_);
+    fe_ = FontEntryFor(font_);
   }
   bool CanDraw() const override { return false; }
   void SetPen(const TPainterPen&) override {}
   void SetBrush(const TPainterBrush&) override {}
   void SetFont(const TPainterFont& f) override {
     // Every canvas measures through this one painter and hands it its font
-    // each time it takes the painter over: a font is made once per change.
+    // each time it takes the painter over: the font is looked up only on a change.
     if (f.Name == font_.Name && f.Height == font_.Height && f.Style == font_.Style &&
         f.Pitch == font_.Pitch && f.Orientation == font_.Orientation)
       return;
     font_ = f;
-    qfont_ = MakeFont(f);
-    fm_.emplace(qfont_);
-    metrics_.reset();
+    fe_ = FontEntryFor(f);
   }
   void SetClip(const TRegion*) override {}
   void SetMapping(const TPoint&, const TPoint&, double, double) override {}
@@ -737,23 +791,15 @@ class QtMeasuringPainter : public TPainter {
   bool FloodFill(int, int, TColor, TFillStyle) override { return false; }
   void DrawFocusRect(const TRect&) override {}
   void TextOut(int, int, const std::string&, TColor, bool, TColor, const TRect*) override {}
-  TSize TextExtent(const std::string& Text) override {
-    const QFontMetrics& fm = *fm_;
-    return {fm.horizontalAdvance(ToQString(Text)), fm.height()};
-  }
-  TTextMetric TextMetrics() override {
-    if (!metrics_) metrics_ = QtPainterImpl::MetricsOf(qfont_, font_);
-    return *metrics_;
-  }
+  TSize TextExtent(const std::string& Text) override { return {fe_->Width(Text), fe_->Height}; }
+  TTextMetric TextMetrics() override { return QtPainterImpl::MetricsOf(*fe_, font_); }
   void DrawImage(const TRect&, const TPixelData&, const TRect&, TCopyMode, TColor, bool) override {}
   bool ReadPixels(const TRect&, TPixelData&) override { return false; }
   void DrawThemeElement(const TThemeElement&, const TRect&) override {}
 
  private:
   TPainterFont font_;
-  QFont qfont_;
-  std::optional<QFontMetrics> fm_;
-  std::optional<TTextMetric> metrics_;
+  TFontEntry* fe_ = nullptr;
 };
 }  // namespace
 

@@ -2,6 +2,9 @@
 #include "framework/backend/qt/benchpeers/QtTablePeer.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
 #include <QStandardItemModel>
 #include <QString>
 #include <QTableView>
@@ -20,6 +23,7 @@ void EnsureApplication() {
 struct QtTablePeer::TImpl {
   QStandardItemModel model;
   QTableView view;
+  QImage image;
 };
 
 QtTablePeer::QtTablePeer() {
@@ -56,3 +60,32 @@ std::string QtTablePeer::Text(int Row, int Col) const {
 }
 
 void QtTablePeer::Clear() { impl_->model.clear(); }
+
+void QtTablePeer::SetupView(int Width, int Height, int ColWidth, int RowHeight) {
+  QTableView& v = impl_->view;
+  v.horizontalHeader()->setDefaultSectionSize(ColWidth);
+  v.verticalHeader()->setDefaultSectionSize(RowHeight);
+  v.horizontalHeader()->setMinimumSectionSize(1);
+  v.verticalHeader()->setMinimumSectionSize(1);
+  v.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  v.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  v.resize(Width, Height);
+  v.setAttribute(Qt::WA_DontShowOnScreen);
+  v.show();
+  impl_->image = QImage(Width, Height, QImage::Format_RGB32);
+}
+
+void QtTablePeer::SetCheckColumn(int Col) {
+  QStandardItemModel& m = impl_->model;
+  for (int r = 0; r < m.rowCount(); ++r) {
+    if (QStandardItem* item = m.item(r, Col)) {
+      item->setCheckable(true);
+      item->setCheckState(r % 2 ? Qt::Checked : Qt::Unchecked);
+    }
+  }
+}
+
+void QtTablePeer::Paint() {
+  QPainter p(&impl_->image);
+  impl_->view.render(&p);
+}

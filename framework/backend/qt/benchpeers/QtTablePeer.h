@@ -21,6 +21,13 @@ class QtTablePeer {
   // Drops the model's items (outside the timed part).
   void Clear();
 
+  // Painting: the view at Width x Height with every column ColWidth and
+  // every row RowHeight pixels; the items of column Col carry a check box
+  // (checked in every other row); Paint renders the whole view offscreen.
+  void SetupView(int Width, int Height, int ColWidth, int RowHeight);
+  void SetCheckColumn(int Col);
+  void Paint();
+
  private:
   struct TImpl;
   std::unique_ptr<TImpl> impl_;
