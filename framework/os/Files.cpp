@@ -118,12 +118,23 @@ std::int64_t FileSize(const std::string& FileName) {
 
 bool ReadFileBytes(const std::string& FileName, std::string& Bytes) {
   if (!FileExists(FileName)) return false;
-  std::ifstream in(NativePath(FileName), std::ios::binary);
+  const std::string path = NativePath(FileName);
+  std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::ostringstream ss;
-  ss << in.rdbuf();
+  // Read in one piece at the size the file has, then whatever it gained
+  // meanwhile (or all of it where the system tells no size).
+  std::string data;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    data.resize(static_cast<std::size_t>(st.st_size));
+    in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    data.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  char chunk[16384];
+  while (in && in.read(chunk, sizeof chunk).gcount() > 0)
+    data.append(chunk, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return false;
-  Bytes = std::move(ss).str();
+  Bytes = std::move(data);
   return true;
 }
 
