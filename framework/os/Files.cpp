@@ -118,23 +118,27 @@ std::int64_t FileSize(const std::string& FileName) {
 
 bool ReadFileBytes(const std::string& FileName, std::string& Bytes) {
   if (!FileExists(FileName)) return false;
-  const std::string path = NativePath(FileName);
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath(FileName), std::ios::binary);
   if (!in) return false;
-  // Read in one piece at the size the file has, then whatever it gained
-  // meanwhile (or all of it where the system tells no size).
-  std::string data;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-    data.resize(static_cast<std::size_t>(st.st_size));
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(in.gcount()));
+  // A file of known size is read in one piece; anything else (a pipe, a
+  // file growing meanwhile) to its end.
+  const std::int64_t size = FileSize(FileName);
+  std::string bytes;
+  if (size > 0) {
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return false;
+    if (in.eof()) {
+      Bytes = std::move(bytes);
+      return true;
+    }
+    in.clear();
   }
-  char chunk[16384];
-  while (in && in.read(chunk, sizeof chunk).gcount() > 0)
-    data.append(chunk, static_cast<std::size_t>(in.gcount()));
+  std::ostringstream ss;
+  ss << in.rdbuf();
   if (in.bad()) return false;
-  Bytes = std::move(data);
+  Bytes = std::move(bytes) + std::move(ss).str();
   return true;
 }
 
