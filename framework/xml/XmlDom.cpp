@@ -2,7 +2,6 @@
 
 #include <pugixml.hpp>
 
-#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -320,7 +319,9 @@ TXMLAttributeReader::TXMLAttributeReader(const TXMLNode& Element)
 std::optional<std::string_view> TXMLAttributeReader::Find(std::string_view Name) {
   auto named = [&](pugi::xml_attribute a) {
     const char* n = a.name();
-    return std::strncmp(n, Name.data(), Name.size()) == 0 && n[Name.size()] == 0;
+    std::size_t i = 0;
+    while (i < Name.size() && n[i] == Name[i]) ++i;
+    return i == Name.size() && n[i] == 0;
   };
   auto at = [](void* p) { return pugi::xml_attribute(static_cast<pugi::xml_attribute_struct*>(p)); };
   pugi::xml_attribute start = at(next_ ? next_ : first_);
