@@ -588,6 +588,11 @@ void TCustomGrid::PermuteRows(int First, const std::vector<int>& Order) {
     if (from < First || from >= First + n || seen[static_cast<size_t>(from - First)]) IndexError();
     seen[static_cast<size_t>(from - First)] = true;
   }
+  // Rows all of the default height have no heights to move.
+  if (rowHeights_.empty()) {
+    InvalidateGrid();
+    return;
+  }
   std::vector<int> heights(static_cast<size_t>(n));
   bool changed = false;
   for (int k = 0; k < n; ++k) {
@@ -601,7 +606,7 @@ void TCustomGrid::PermuteRows(int First, const std::vector<int>& Order) {
 
 void TCustomGrid::ExchangeRows(int ARow1, int ARow2) {
   if (ARow1 < 0 || ARow2 < 0 || ARow1 >= rowCount_ || ARow2 >= rowCount_) IndexError();
-  if (ARow1 == ARow2) return;
+  if (ARow1 == ARow2 || rowHeights_.empty()) return;
   auto& h1 = rowHeights_[static_cast<size_t>(ARow1)];
   auto& h2 = rowHeights_[static_cast<size_t>(ARow2)];
   if (h1 != h2) {

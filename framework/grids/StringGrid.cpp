@@ -199,29 +199,39 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
 void TStringGrid::PermuteRows(int First, const std::vector<int>& Order) {
   TDrawGrid::PermuteRows(First, Order);  // checks the order
   const size_t first = static_cast<size_t>(First);
-  auto permute = [&](auto& Lines) {
-    // Rows past the stored ones hold nothing to move.
-    if (Lines.size() <= first) return;
-    Lines.resize(std::max(Lines.size(), first + Order.size()));
-    std::remove_reference_t<decltype(Lines)> moved(Order.size());
-    for (size_t k = 0; k < Order.size(); ++k) moved[k] = std::move(Lines[static_cast<size_t>(Order[k])]);
-    std::move(moved.begin(), moved.end(), Lines.begin() + static_cast<std::ptrdiff_t>(first));
-  };
-  permute(texts_);
-  permute(objects_);
+  // Rows past the stored ones hold nothing to move.
+  if (rows_ > first) {
+    if (rows_ < first + Order.size()) GrowRows(first + Order.size());
+    std::vector<std::string> moved(Order.size() * stride_);
+    for (size_t k = 0; k < Order.size(); ++k) {
+      auto from = texts_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(Order[k]) * stride_);
+      std::move(from, from + static_cast<std::ptrdiff_t>(stride_),
+                moved.begin() + static_cast<std::ptrdiff_t>(k * stride_));
+    }
+    std::move(moved.begin(), moved.end(), texts_.begin() + static_cast<std::ptrdiff_t>(first * stride_));
+  }
+  if (objects_.size() > first) {
+    objects_.resize(std::max(objects_.size(), first + Order.size()));
+    std::vector<std::vector<TObject*>> moved(Order.size());
+    for (size_t k = 0; k < Order.size(); ++k) moved[k] = std::move(objects_[static_cast<size_t>(Order[k])]);
+    std::move(moved.begin(), moved.end(), objects_.begin() + static_cast<std::ptrdiff_t>(first));
+  }
 }
 
 void TStringGrid::ExchangeRows(int ARow1, int ARow2) {
   TDrawGrid::ExchangeRows(ARow1, ARow2);
   if (ARow1 == ARow2) return;
-  auto exchange = [&](auto& Lines) {
-    const size_t hi = static_cast<size_t>(std::max(ARow1, ARow2));
-    if (Lines.size() <= static_cast<size_t>(std::min(ARow1, ARow2))) return;
-    if (Lines.size() <= hi) Lines.resize(hi + 1);
-    std::swap(Lines[static_cast<size_t>(ARow1)], Lines[static_cast<size_t>(ARow2)]);
-  };
-  exchange(texts_);
-  exchange(objects_);
+  const size_t lo = static_cast<size_t>(std::min(ARow1, ARow2));
+  const size_t hi = static_cast<size_t>(std::max(ARow1, ARow2));
+  if (rows_ > lo) {
+    if (rows_ <= hi) GrowRows(hi + 1);
+    auto row = [&](size_t r) { return texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_); };
+    std::swap_ranges(row(lo), row(lo) + static_cast<std::ptrdiff_t>(stride_), row(hi));
+  }
+  if (objects_.size() > lo) {
+    if (objects_.size() <= hi) objects_.resize(hi + 1);
+    std::swap(objects_[lo], objects_[hi]);
+  }
 }
 
 void TStringGrid::DeleteColumn(int ACol) {
