@@ -5,7 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <typeindex>
 #include <typeinfo>
+#include <unordered_map>
+
+#include "framework/rtl/StrUtils.h"
 
 namespace {
 bool SameTextAscii(const std::string& a, const std::string& b) {
@@ -20,16 +25,28 @@ bool SameTextAscii(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-std::string TObject::ClassName() const {
-  const char* mangled = typeid(*this).name();
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> demangled(
-      abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-  std::string name = status == 0 && demangled ? demangled.get() : mangled;
-  // Drop a namespace prefix: the platform reports the bare class name.
-  auto pos = name.rfind("::");
-  return pos == std::string::npos ? name : name.substr(pos + 2);
+const std::string& ClassNameOf(const std::type_info& Type) {
+  // Demangling costs thousands of instructions and layouts ask for class
+  // names of every control many times over: each type is demangled once.
+  static std::mutex lock;
+  static std::unordered_map<std::type_index, std::string> names;
+  std::lock_guard<std::mutex> guard(lock);
+  auto [it, added] = names.try_emplace(std::type_index(Type));
+  if (added) {
+    const char* mangled = Type.name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                     std::free);
+    std::string name = status == 0 && demangled ? demangled.get() : mangled;
+    // Drop a namespace prefix: the platform reports the bare class name.
+    auto pos = name.rfind("::");
+    it->second = pos == std::string::npos ? name : name.substr(pos + 2);
+  }
+  // Elements of an unordered_map stay where they are when it grows.
+  return it->second;
 }
+
+std::string TObject::ClassName() const { return ClassNameOf(typeid(*this)); }
 
 void TPersistent::Assign(TPersistent* Source) {
   if (Source != nullptr) {
@@ -49,8 +66,20 @@ bool IsValidIdent(const std::string& Name) {
   if (Name.empty()) return false;
   auto alpha = [](unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
   if (!alpha(Name[0])) return false;
-  return std::all_of(Name.begin() + 1, Name.end(), [&](unsigned char c) { return alpha(c) || (c >= '0' && c <= '9'); });
+  return std::all_of(Name.begin() + 1, Name.end(),
+                     [&](unsigned char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
+
+struct TComponent::TNameIndex {
+  // Keys view the components' own names; an entry leaves before its name
+  // changes or its component leaves.
+  std::unordered_map<std::string_view, TComponent*, TTextHash, TTextEqual> ByName;
+};
+
+namespace {
+// Owners with fewer components are searched directly.
+constexpr size_t kIndexedFrom = 16;
+}  // namespace
 
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner != nullptr) AOwner->InsertComponent(this);
@@ -85,9 +114,28 @@ int TComponent::ComponentIndex() const {
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty()) return nullptr;
+  if (names_ == nullptr && components_.size() >= kIndexedFrom) {
+    auto* self = const_cast<TComponent*>(this);
+    self->names_ = std::make_unique<TNameIndex>();
+    for (TComponent* c : components_) self->IndexName(c);
+  }
+  if (names_ != nullptr) {
+    auto it = names_->ByName.find(std::string_view(AName));
+    return it == names_->ByName.end() ? nullptr : it->second;
+  }
   for (TComponent* c : components_)
     if (SameTextAscii(c->name_, AName)) return c;
   return nullptr;
+}
+
+void TComponent::IndexName(TComponent* AComponent) {
+  if (names_ != nullptr && !AComponent->name_.empty()) names_->ByName.emplace(AComponent->name_, AComponent);
+}
+
+void TComponent::UnindexName(TComponent* AComponent) {
+  if (names_ == nullptr || AComponent->name_.empty()) return;
+  auto it = names_->ByName.find(std::string_view(AComponent->name_));
+  if (it != names_->ByName.end() && it->second == AComponent) names_->ByName.erase(it);
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
@@ -107,15 +155,19 @@ void TComponent::SetName(const std::string& NewName) {
     owner_->ValidateRename(this, name_, NewName);
   else
     ValidateRename(nullptr, name_, NewName);
+  if (owner_ != nullptr) owner_->UnindexName(this);
   name_ = NewName;
+  if (owner_ != nullptr) owner_->IndexName(this);
 }
 
 void TComponent::Insert(TComponent* AComponent) {
   components_.push_back(AComponent);
   AComponent->owner_ = this;
+  IndexName(AComponent);
 }
 
 void TComponent::Remove(TComponent* AComponent) {
+  UnindexName(AComponent);
   AComponent->owner_ = nullptr;
   components_.erase(std::remove(components_.begin(), components_.end(), AComponent), components_.end());
 }
@@ -159,7 +211,9 @@ void TComponent::FreeNotification(TComponent* AComponent) {
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   if (AComponent == nullptr) return;
-  auto drop = [](std::vector<TComponent*>& v, TComponent* c) { v.erase(std::remove(v.begin(), v.end(), c), v.end()); };
+  auto drop = [](std::vector<TComponent*>& v, TComponent* c) {
+    v.erase(std::remove(v.begin(), v.end(), c), v.end());
+  };
   drop(freeNotifies_, AComponent);
   drop(AComponent->freeNotifies_, this);
 }

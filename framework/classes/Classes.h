@@ -7,7 +7,9 @@
 // tells every component that asked for a free notice.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/rtl/Set.h"
@@ -24,6 +26,10 @@ class TObject {
   // from the C++ type, which carries the same name.
   virtual std::string ClassName() const;
 };
+
+// The C++ name of a type as ClassName reports it: demangled, without its
+// namespaces.
+const std::string& ClassNameOf(const std::type_info& Type);
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
@@ -89,8 +95,11 @@ class TComponent : public TPersistent {
 
   // Runs after a stored layout has been applied to the component.
   virtual void Loaded();
-  // Called by the stream reader around reading this component.
+  // Called by the layout reader before it reads this component's properties
+  // and children, and once they are read and its class's AfterReading step
+  // has run (or the read failed and is rolled back).
   virtual void BeginLoading() { SetComponentStateFlag(csLoading, true); }
+  virtual void EndReading() {}
 
  protected:
   // Tells this component that AComponent was inserted into or removed from
@@ -104,11 +113,17 @@ class TComponent : public TPersistent {
  private:
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
+  void IndexName(TComponent* AComponent);
+  void UnindexName(TComponent* AComponent);
 
   TComponent* owner_ = nullptr;
   std::string name_;
   intptr_t tag_ = 0;
   std::vector<TComponent*> components_;
+  // The named components by name, made once an owner has many (a form's
+  // layout names hundreds, and each new name is checked against the others).
+  struct TNameIndex;
+  std::unique_ptr<TNameIndex> names_;
   std::vector<TComponent*> freeNotifies_;
   TComponentState state_;
 };

@@ -192,7 +192,10 @@ class LayoutReader {
   // A component is read once its properties and children are.
   void EndReading(TComponent* c, const TPublishedClass* cls, int64_t pos) {
     c->SetComponentStateFlag(csReading, false);
-    Guard(pos, Label(c), [&] { cls->AfterReadingOf(c); });
+    Guard(pos, Label(c), [&] {
+      cls->AfterReadingOf(c);
+      c->EndReading();
+    });
   }
 
   // Properties of a component may wait for the end of its reading (handlers
@@ -443,6 +446,11 @@ class LayoutReader {
     for (TComponent* c : loaded_) {
       c->SetComponentStateFlag(csReading, false);
       c->SetComponentStateFlag(csLoading, false);
+      try {
+        c->EndReading();
+      } catch (...) {
+        // The read has failed already; its own error is the one to report.
+      }
     }
     if (root_->Name() != rootName_) {
       try {

@@ -14,7 +14,8 @@
 //    order (an absent one keeps its constructor value);
 //  - once a component's properties and children are read, csReading is
 //    cleared and its class's AfterReading step runs (a control takes its
-//    parent's font and colour there);
+//    parent's font and colour there), then its EndReading (a windowed
+//    control aligns its children there, once for the whole read);
 //  - handlers named in events bind to the root's published methods once the
 //    rest of their component is read (so none runs while the form is built),
 //    as do properties marked AppliedLast (an item index after the items);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 #include "framework/rtl/StrUtils.h"
@@ -55,13 +56,21 @@ class Lexer {
   const Token& Cur() const { return cur_; }
   int64_t Line() const { return cur_.Line; }
   [[noreturn]] void Fail(int64_t line, const std::string& reason) const {
-    throw ELayoutError(src_, line, property_, reason);
+    throw ELayoutError(src_, line, property_ != nullptr ? *property_ : std::string(), reason);
   }
-  void SetProperty(std::string p) { property_ = std::move(p); }
+  // The property being read, named in errors (nullptr between properties).
+  void SetProperty(const std::string* p) { property_ = p; }
+  // The current token's text, handed over instead of copied.
+  std::string TakeText() { return std::move(cur_.Text); }
 
   void Next() {
     SkipSpace();
-    cur_ = Token();
+    cur_.Kind = Tok::End;
+    cur_.Text.clear();
+    cur_.Int = 0;
+    cur_.Float = 0;
+    cur_.FloatType = TLayoutFloatType::Extended;
+    cur_.Sym = 0;
     cur_.Line = line_;
     if (p_ >= t_.size()) return;
     char c = t_[p_];
@@ -69,7 +78,7 @@ class Lexer {
       size_t b = p_;
       while (p_ < t_.size() && (IsAlpha(t_[p_]) || IsDigit(t_[p_]))) ++p_;
       cur_.Kind = Tok::Ident;
-      cur_.Text = std::string(t_.substr(b, p_ - b));
+      cur_.Text.assign(t_.substr(b, p_ - b));
     } else if (c == '\'' || c == '#') {
       String();
     } else if (IsDigit(c) || c == '$' ||
@@ -261,14 +270,14 @@ class Lexer {
   int64_t line_ = 1;
   Token cur_;
   TLayoutSource src_;
-  std::string property_;
+  const std::string* property_ = nullptr;
 };
 
 // ---- parser -------------------------------------------------------------------
 
 class Parser {
  public:
-  Parser(std::string_view text, const TLayoutSource& src) : lx_(text, src) {}
+  Parser(std::string_view text, const TLayoutSource& src) : lx_(text, src), scratch_(kMaxDepth + 1) {}
 
   TLayoutObject Document() {
     TLayoutObject o = Object(0);
@@ -290,7 +299,7 @@ class Parser {
   }
   std::string ExpectIdent(const char* what) {
     if (lx_.Cur().Kind != Tok::Ident) lx_.Fail(lx_.Line(), std::string(what) + " expected");
-    std::string s = lx_.Cur().Text;
+    std::string s = lx_.TakeText();
     lx_.Next();
     return s;
   }
@@ -314,7 +323,7 @@ class Parser {
 
   TLayoutObject Object(int depth) {
     if (depth > kMaxDepth) lx_.Fail(lx_.Line(), "Objects nest too deeply");
-    lx_.SetProperty("");
+    lx_.SetProperty(nullptr);
     TLayoutObject o;
     o.Pos = lx_.Line();
     if (!IsObjectKeyword()) lx_.Fail(lx_.Line(), "'object' expected");
@@ -330,18 +339,30 @@ class Parser {
       o.ClassName = first;
     }
     SkipIndex();  // position of an inherited child: not needed here
+    // Properties gather in a list kept per depth and move once into a list
+    // of their exact size: no regrowing of big entries, object by object.
+    std::vector<TLayoutProperty>& props = scratch_[static_cast<size_t>(depth)];
+    props.clear();
+    auto takeProps = [&] {
+      if (props.empty() || !o.Props.empty()) return;
+      o.Props.reserve(props.size());
+      std::move(props.begin(), props.end(), std::back_inserter(o.Props));
+      props.clear();
+    };
     while (!IsWord("end")) {
       if (lx_.Cur().Kind == Tok::End) lx_.Fail(lx_.Line(), "'end' expected");
       if (IsObjectKeyword()) {
+        takeProps();
         o.Children.push_back(Object(depth + 1));
         continue;
       }
       if (!o.Children.empty())
         lx_.Fail(lx_.Line(), "Properties come before the child objects; 'end' expected");
-      o.Props.push_back(Property(depth));
+      props.push_back(Property(depth));
     }
+    takeProps();
     lx_.Next();
-    lx_.SetProperty("");
+    lx_.SetProperty(nullptr);
     return o;
   }
 
@@ -349,10 +370,10 @@ class Parser {
     TLayoutProperty p;
     p.Pos = lx_.Line();
     p.Name = DottedName("Property name");
-    lx_.SetProperty(p.Name);
+    lx_.SetProperty(&p.Name);
     ExpectSym('=');
     p.Value = Value(depth + 1);
-    lx_.SetProperty("");
+    lx_.SetProperty(nullptr);
     return p;
   }
 
@@ -362,17 +383,20 @@ class Parser {
     int64_t line = t.Line;
     TLayoutValue v;
     switch (t.Kind) {
+      // Simple values are filled in place: a layout holds thousands.
       case Tok::Integer:
-        v = TLayoutValue::Integer(t.Int);
+        v.Kind = TLayoutValueKind::Integer;
+        v.Int = t.Int;
         lx_.Next();
         break;
       case Tok::Float:
-        v = TLayoutValue::FloatValue(t.Float);
+        v.Kind = TLayoutValueKind::Float;
+        v.Float = t.Float;
         v.FloatType = t.FloatType;
         lx_.Next();
         break;
       case Tok::String: {
-        std::string s = t.Text;
+        std::string s = lx_.TakeText();
         lx_.Next();
         while (IsSym('+')) {
           lx_.Next();
@@ -380,19 +404,22 @@ class Parser {
           s += lx_.Cur().Text;
           lx_.Next();
         }
-        v = TLayoutValue::String(std::move(s));
+        v.Kind = TLayoutValueKind::String;
+        v.Str = std::move(s);
         break;
       }
       case Tok::Ident: {
         std::string s = DottedName("Identifier");
-        if (Keyword(s, "true"))
-          v = TLayoutValue::Boolean(true);
-        else if (Keyword(s, "false"))
-          v = TLayoutValue::Boolean(false);
-        else if (Keyword(s, "nil"))
-          v = TLayoutValue::NilValue();
-        else
-          v = TLayoutValue::Ident(std::move(s));
+        if (Keyword(s, "true")) {
+          v.Kind = TLayoutValueKind::True;
+        } else if (Keyword(s, "false")) {
+          v.Kind = TLayoutValueKind::False;
+        } else if (Keyword(s, "nil")) {
+          v.Kind = TLayoutValueKind::Nil;
+        } else {
+          v.Kind = TLayoutValueKind::Ident;
+          v.Str = std::move(s);
+        }
         break;
       }
       case Tok::Symbol:
@@ -467,6 +494,9 @@ class Parser {
   }
 
   Lexer lx_;
+  // One list per nesting depth (never resized, so a list stays put while
+  // the objects inside its object are read).
+  std::vector<std::vector<TLayoutProperty>> scratch_;
 };
 
 // ---- writer -------------------------------------------------------------------

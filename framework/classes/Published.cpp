@@ -1,12 +1,13 @@
 #include "framework/classes/Published.h"
 
-#include <cxxabi.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <string_view>
 #include <typeindex>
 #include <unordered_map>
+
+#include "framework/rtl/StrUtils.h"
 
 // The framework's own tables (PublishedFramework.cpp).
 void RegisterFrameworkPublished();
@@ -20,6 +21,15 @@ bool SameIdent(const std::string& a, const std::string& b) {
   for (size_t i = 0; i < a.size(); ++i)
     if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
   return true;
+}
+
+template <class T>
+using NameMap = std::unordered_map<std::string_view, const T*, TTextHash, TTextEqual>;
+
+template <class T>
+const T* Lookup(const NameMap<T>& m, const std::string& Name) {
+  auto it = m.find(std::string_view(Name));
+  return it == m.end() ? nullptr : it->second;
 }
 
 struct CaseLess {
@@ -78,6 +88,18 @@ int Depth(const TPublishedClass* c) {
   return d;
 }
 
+// A name the index of Self's chain lacks: when the chain is broken, walking
+// up to the missing parent raises its error, as a scan of the chain did.
+template <class T>
+const T* FindNamed(const TPublishedClass* Self, const NameMap<T>& Map, bool Broken, const std::string& Name) {
+  if (const T* hit = Lookup(Map, Name)) return hit;
+  int d = 0;
+  if (Broken)
+    for (const TPublishedClass* c = Self; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d) {
+    }
+  return nullptr;
+}
+
 }  // namespace
 
 bool TEnumIdents::Find(const std::string& Name, int64_t& Value) const {
@@ -134,14 +156,7 @@ const TIntegerIdents* FindIntegerIdents(const std::string& TypeName) {
   return it == m.end() ? nullptr : &it->second;
 }
 
-std::string DemangledClassName(const std::type_info& Type) {
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> d(abi::__cxa_demangle(Type.name(), nullptr, nullptr, &status),
-                                           std::free);
-  std::string name = status == 0 && d ? d.get() : Type.name();
-  auto pos = name.rfind("::");
-  return pos == std::string::npos ? name : name.substr(pos + 2);
-}
+std::string DemangledClassName(const std::type_info& Type) { return ClassNameOf(Type); }
 
 void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class) {
   Registry& r = Reg();
@@ -238,12 +253,48 @@ void TPublishedClass::ClearCache() const {
   definedCached_ = false;
   parent_ = nullptr;
   parentCached_ = false;
+  index_.reset();
+}
+
+struct TPublishedClass::TNameIndex {
+  NameMap<TDefinedProp> Defined;
+  NameMap<TMethodInfo> Methods;
+  NameMap<TFieldInfo> Fields;
+  // A parent table is missing: a name not found here walks the chain again,
+  // which raises the error a walk up to that parent always raised.
+  bool Broken = false;
+  NameMap<TPropInfo> Props;
+  bool PropsBuilt = false;
+};
+
+TPublishedClass::TNameIndex& TPublishedClass::Index() const {
+  if (index_) return *index_;
+  auto index = std::make_shared<TNameIndex>();
+  // The keys view the names held by the tables, which live as long as the
+  // index (a table registered again clears every cache). The nearest class's
+  // entry wins, as a scan from this class up would find.
+  int d = 0;
+  try {
+    for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d) {
+      for (const TDefinedProp& p : c->Defined) index->Defined.emplace(p.Name, &p);
+      for (const TMethodInfo& m : c->Methods) index->Methods.emplace(m.Name, &m);
+      for (const TFieldInfo& f : c->Fields) index->Fields.emplace(f.Name, &f);
+    }
+  } catch (const EComponentError&) {
+    index->Broken = true;
+  }
+  index_ = std::move(index);
+  return *index_;
 }
 
 const TPropInfo* TPublishedClass::FindProp(const std::string& PropName) const {
-  for (const TPropInfo* p : AllProps())
-    if (SameIdent(p->Name, PropName)) return p;
-  return nullptr;
+  const std::vector<const TPropInfo*>& all = AllProps();
+  TNameIndex& index = Index();
+  if (!index.PropsBuilt) {
+    for (const TPropInfo* p : all) index.Props.emplace(p->Name, p);
+    index.PropsBuilt = true;
+  }
+  return Lookup(index.Props, PropName);
 }
 
 const std::vector<const TDefinedProp*>& TPublishedClass::AllDefined() const {
@@ -261,19 +312,13 @@ const std::vector<const TDefinedProp*>& TPublishedClass::AllDefined() const {
 }
 
 const TDefinedProp* TPublishedClass::FindDefined(const std::string& PropName) const {
-  int d = 0;
-  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
-    for (const TDefinedProp& p : c->Defined)
-      if (SameIdent(p.Name, PropName)) return &p;
-  return nullptr;
+  const TNameIndex& index = Index();
+  return FindNamed(this, index.Defined, index.Broken, PropName);
 }
 
 const TMethodInfo* TPublishedClass::FindMethod(const std::string& MethodName) const {
-  int d = 0;
-  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
-    for (const TMethodInfo& m : c->Methods)
-      if (SameIdent(m.Name, MethodName)) return &m;
-  return nullptr;
+  const TNameIndex& index = Index();
+  return FindNamed(this, index.Methods, index.Broken, MethodName);
 }
 
 const TMethodInfo* TPublishedClass::FindMethodFor(const std::any& Handler, TObject* Instance) const {
@@ -286,11 +331,8 @@ const TMethodInfo* TPublishedClass::FindMethodFor(const std::any& Handler, TObje
 }
 
 const TFieldInfo* TPublishedClass::FindField(const std::string& FieldName) const {
-  int d = 0;
-  for (const TPublishedClass* c = this; c != nullptr && d < kMaxDepth; c = c->Parent(), ++d)
-    for (const TFieldInfo& f : c->Fields)
-      if (SameIdent(f.Name, FieldName)) return &f;
-  return nullptr;
+  const TNameIndex& index = Index();
+  return FindNamed(this, index.Fields, index.Broken, FieldName);
 }
 
 bool TPublishedClass::ComponentHasParent(TComponent* Self) const {

@@ -226,6 +226,9 @@ class TPublishedClass {
   void ClearCache() const;
 
  private:
+  struct TNameIndex;
+  TNameIndex& Index() const;
+
   // Built on first use; cleared when any table is registered again.
   mutable std::vector<const TPropInfo*> all_;
   mutable std::vector<const TDefinedProp*> defined_;
@@ -233,6 +236,9 @@ class TPublishedClass {
   mutable bool cached_ = false;
   mutable bool definedCached_ = false;
   mutable bool parentCached_ = false;
+  // Properties, fields, handlers and stored values of the whole chain by
+  // name (a layout names hundreds of them; a scan per name was quadratic).
+  mutable std::shared_ptr<TNameIndex> index_;
 };
 
 // Registers (or replaces) a class table.

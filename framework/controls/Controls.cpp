@@ -1155,6 +1155,20 @@ void TWinControl::EnableAlign() {
 
 void TWinControl::Realign() { AlignControl(nullptr); }
 
+void TWinControl::BeginLoading() {
+  TControl::BeginLoading();
+  if (alignHeldForReading_) return;
+  alignHeldForReading_ = true;
+  DisableAlign();
+}
+
+void TWinControl::EndReading() {
+  TControl::EndReading();
+  if (!alignHeldForReading_) return;
+  alignHeldForReading_ = false;
+  EnableAlign();
+}
+
 void TWinControl::AlignControl(TControl* AControl) {
   if (ComponentState().Contains(csDestroying)) return;
   if (alignLevel_ != 0) {
@@ -1188,6 +1202,15 @@ void TWinControl::AdjustClientRect(TRect& Rect) { InflateRect(Rect, -borderWidth
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
+  // Most windows hold only unaligned controls that keep their place, and
+  // each of their moves asks for a pass: with nothing to place, it ends here.
+  bool anyToPlace = false;
+  for (TControl* c : controls_)
+    if (c->Align() != alNone ? c->Visible() : c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0) {
+      anyToPlace = true;
+      break;
+    }
+  if (!anyToPlace) return;
   auto anchorAlign = [](TAlign a) -> TAnchors {
     switch (a) {
       case alTop:
@@ -1218,12 +1241,23 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
         return false;
     }
   };
+  // The client size anchored children follow, asked once per pass (it
+  // costs a look at the window styles) and again only if our size changed.
+  TPoint clientSize;
+  TPoint clientSizeFor(-1, -1);
+  auto parentSize = [&] {
+    if (clientSizeFor != TPoint(Width(), Height())) {
+      TRect pc = GetClientRect();
+      clientSize = TPoint(pc.Right, pc.Bottom);
+      clientSizeFor = TPoint(Width(), Height());
+    }
+    return clientSize;
+  };
   auto doPosition = [&](TControl* c, TAlign a) {
     if (a == alNone || c->Anchors() != anchorAlign(a)) {
       if (c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0) {
         int nl = c->Left(), nt = c->Top(), nw = c->Width(), nh = c->Height();
-        TRect pc = GetClientRect();
-        TPoint ps(pc.Right, pc.Bottom);
+        TPoint ps = parentSize();
         TAnchors an = c->Anchors();
         if (an.Contains(akRight)) {
           if (an.Contains(akLeft))
@@ -1307,13 +1341,21 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
       }
     }
   };
+  std::vector<TControl*> list;
   auto doAlign = [&](TAlign a) {
-    std::vector<TControl*> list;
+    list.clear();
     if (AControl != nullptr && AControl->Parent() == this && (a == alNone || AControl->Visible()) &&
         AControl->Align() == a)
       list.push_back(AControl);
+    // Only the sides order their controls; the others keep the z-order, and
+    // an unaligned control moves only when its anchors follow our size.
+    const bool ordered = a == alTop || a == alBottom || a == alLeft || a == alRight;
     for (TControl* c : controls_) {
       if (c->Align() != a || (a != alNone && !c->Visible()) || c == AControl) continue;
+      if (!ordered) {
+        if (a != alNone || (c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0)) list.push_back(c);
+        continue;
+      }
       size_t j = 0;
       while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
       list.insert(list.begin() + static_cast<long>(j), c);
@@ -1421,7 +1463,7 @@ void TWinControl::CreateHandle() {
 
 void TWinControl::CreateParams(TCreateParams& Params) {
   Params = TCreateParams();
-  Params.Caption = Text();
+  if (!stylesOnly_) Params.Caption = Text();
   Params.Style = WS_CHILD | WS_CLIPSIBLINGS;
   if (Parent() == nullptr) Params.Style = WS_POPUP;
   if (controlStyle_.Contains(csAcceptsControls)) Params.Style |= WS_CLIPCHILDREN;
@@ -1433,7 +1475,22 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   Params.Height = Height();
   Params.WndParent = Parent() != nullptr && Parent()->HandleAllocated() ? Parent()->handle_ : 0;
   Params.WindowClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  Params.WinClassName = ClassName();
+  if (!stylesOnly_) Params.WinClassName = ClassName();
+}
+
+TCreateParams TWinControl::StyleParams() const {
+  auto* self = const_cast<TWinControl*>(this);
+  TCreateParams p;
+  const bool outer = stylesOnly_;
+  self->stylesOnly_ = true;
+  try {
+    self->CreateParams(p);
+  } catch (...) {
+    self->stylesOnly_ = outer;
+    throw;
+  }
+  self->stylesOnly_ = outer;
+  return p;
 }
 
 void TWinControl::ApplyBorderStyle(TCreateParams& Params, TBorderStyle Style) const {
@@ -1458,9 +1515,7 @@ TRect TWinControl::ComputeNonClientInsets(const TCreateParams& Params) const {
 
 TRect TWinControl::NonClientInsets() const {
   if (handle_ != 0) return ncInsets_;
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
-  return ComputeNonClientInsets(p);
+  return ComputeNonClientInsets(StyleParams());
 }
 
 TPoint TWinControl::PeerToClient(const TPoint& P) const {
@@ -1611,16 +1666,12 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 uint32_t TWinControl::WindowStyle() const {
   if (handle_ != 0) return style_;
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
-  return p.Style;
+  return StyleParams().Style;
 }
 
 uint32_t TWinControl::WindowExStyle() const {
   if (handle_ != 0) return exStyle_;
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
-  return p.ExStyle;
+  return StyleParams().ExStyle;
 }
 
 void TWinControl::SetWindowStyles(uint32_t Style, uint32_t ExStyle) {

@@ -489,6 +489,11 @@ class TWinControl : public TControl {
   void EnableAlign();
   void Realign();
   bool AlignDisabled() const { return alignLevel_ > 0; }
+  // While a layout reads this control and its children, their every bounds
+  // change would align all the children again: alignment waits for the end
+  // of the read and runs once.
+  void BeginLoading() override;
+  void EndReading() override;
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int Value);
 
@@ -573,6 +578,10 @@ class TWinControl : public TControl {
   friend class TControlWindowEvents;
 
   virtual void CreateParams(TCreateParams& Params);
+  // What CreateParams gives but the caption and class name: the styles the
+  // insets and style queries need without a handle, asked many times while
+  // a form is built (the caption is read through window messages).
+  TCreateParams StyleParams() const;
   // A single border is the sunken client edge with 3-D looks, a plain line
   // without them.
   void ApplyBorderStyle(TCreateParams& Params, TBorderStyle Style) const;
@@ -668,6 +677,8 @@ class TWinControl : public TControl {
   bool tabStop_ = false;
   int alignLevel_ = 0;
   bool alignPending_ = false;
+  bool alignHeldForReading_ = false;
+  bool stylesOnly_ = false;
   int borderWidth_ = 0;
   bool showing_ = false;
   bool doubleBuffered_ = false;

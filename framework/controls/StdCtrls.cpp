@@ -361,9 +361,7 @@ TCustomEdit::~TCustomEdit() = default;
 
 bool TCustomEdit::IsMultiLine() const {
   if (HandleAllocated()) return (style_ & ES_MULTILINE) != 0;
-  TCreateParams p;
-  const_cast<TCustomEdit*>(this)->CreateParams(p);
-  return (p.Style & ES_MULTILINE) != 0;
+  return (StyleParams().Style & ES_MULTILINE) != 0;
 }
 
 void TCustomEdit::CreateParams(TCreateParams& Params) {
@@ -704,9 +702,7 @@ const std::vector<TCustomEdit::VisualLine>& TCustomEdit::Layout() {
     if (HandleAllocated()) {
       wrap = !(style_ & ES_AUTOHSCROLL);
     } else {
-      TCreateParams p;
-      CreateParams(p);
-      wrap = !(p.Style & ES_AUTOHSCROLL);
+      wrap = !(StyleParams().Style & ES_AUTOHSCROLL);
     }
   }
   int width = FormatRect().Width();
@@ -789,8 +785,10 @@ int TCustomEdit::LineOfChar(const std::vector<VisualLine>& Lines, int Index) con
 }
 
 int TCustomEdit::XOf(const VisualLine& L, int Index) {
-  std::u32string disp = DisplayChars();
   int i = std::clamp(Index, L.Start, L.End);
+  // Nothing before the caret at the start of a line (an empty edit's case).
+  if (i == L.Start) return 0;
+  std::u32string disp = DisplayChars();
   measure_->Font()->Assign(Font());
   return measure_->TextWidth(
       Utf32ToUtf8(disp.substr(static_cast<size_t>(L.Start), static_cast<size_t>(i - L.Start))));

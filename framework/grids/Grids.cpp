@@ -143,7 +143,6 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   fixedCols_ = 1;
   fixedRows_ = 1;
   ResizeExtents(colWidths_, colCount_, defaultColWidth_);
-  ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
   tabStops_.assign(static_cast<size_t>(colCount_), true);
   topLeft_ = {fixedCols_, fixedRows_};
   current_ = topLeft_;
@@ -215,7 +214,9 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
   colCount_ = NewColCount;
   rowCount_ = NewRowCount;
   ResizeExtents(colWidths_, colCount_, defaultColWidth_);
-  ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
+  // Row heights are kept once one differs from the default (a million rows
+  // of the default height need no list).
+  if (!rowHeights_.empty()) ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
   tabStops_.resize(static_cast<size_t>(colCount_), true);
   ClampCurrent();
   UpdateScrollRange();
@@ -261,7 +262,8 @@ int TCustomGrid::RowHeights(int Index) const {
 void TCustomGrid::SetRowHeights(int Index, int Value) {
   if (Index < 0 || Index >= rowCount_) IndexError();
   if (Value < 0) Value = 0;
-  if (rowHeights_[static_cast<size_t>(Index)] == Value) return;
+  if (RowHeights(Index) == Value) return;
+  if (rowHeights_.empty()) ResizeExtents(rowHeights_, rowCount_, defaultRowHeight_);
   rowHeights_[static_cast<size_t>(Index)] = Value;
   RowHeightsChanged();
 }
@@ -586,6 +588,11 @@ void TCustomGrid::PermuteRows(int First, const std::vector<int>& Order) {
     if (from < First || from >= First + n || seen[static_cast<size_t>(from - First)]) IndexError();
     seen[static_cast<size_t>(from - First)] = true;
   }
+  // Rows all of the default height have no heights to move.
+  if (rowHeights_.empty()) {
+    InvalidateGrid();
+    return;
+  }
   std::vector<int> heights(static_cast<size_t>(n));
   bool changed = false;
   for (int k = 0; k < n; ++k) {
@@ -599,7 +606,7 @@ void TCustomGrid::PermuteRows(int First, const std::vector<int>& Order) {
 
 void TCustomGrid::ExchangeRows(int ARow1, int ARow2) {
   if (ARow1 < 0 || ARow2 < 0 || ARow1 >= rowCount_ || ARow2 >= rowCount_) IndexError();
-  if (ARow1 == ARow2) return;
+  if (ARow1 == ARow2 || rowHeights_.empty()) return;
   auto& h1 = rowHeights_[static_cast<size_t>(ARow1)];
   auto& h2 = rowHeights_[static_cast<size_t>(ARow2)];
   if (h1 != h2) {
@@ -633,7 +640,7 @@ void TCustomGrid::DeleteRow(int ARow) {
     InvalidateGrid();
     return;
   }
-  rowHeights_.erase(rowHeights_.begin() + ARow);
+  if (static_cast<size_t>(ARow) < rowHeights_.size()) rowHeights_.erase(rowHeights_.begin() + ARow);
   if (current_.Y > ARow) --current_.Y;
   if (anchor_.Y > ARow) --anchor_.Y;
   if (rowCount_ - 1 <= fixedRows_) SetFixedRows(rowCount_ - 2);
@@ -648,7 +655,7 @@ void TCustomGrid::DeleteRowRange(int ARow, int Count) {
     return;
   }
   HideEditor();
-  rowHeights_.erase(rowHeights_.begin() + ARow, rowHeights_.begin() + ARow + Count);
+  if (!rowHeights_.empty()) rowHeights_.erase(rowHeights_.begin() + ARow, rowHeights_.begin() + ARow + Count);
   auto follow = [&](int& Y) {
     if (Y > ARow) Y = std::max(ARow, Y - Count);
   };
@@ -662,7 +669,8 @@ void TCustomGrid::InsertRowRange(int ARow, int Count) {
   if (ARow < 0 || ARow > rowCount_) IndexError();
   if (Count <= 0) return;
   if (inplaceRow_ >= ARow) HideEditor();
-  rowHeights_.insert(rowHeights_.begin() + ARow, static_cast<size_t>(Count), defaultRowHeight_);
+  if (!rowHeights_.empty())
+    rowHeights_.insert(rowHeights_.begin() + ARow, static_cast<size_t>(Count), defaultRowHeight_);
   ChangeSize(colCount_, rowCount_ + Count);
 }
 

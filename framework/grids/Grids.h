@@ -525,8 +525,23 @@ class TStringGrid : public TDrawGrid {
 
   // Any index >= 0 (also beyond the counts); a cell never written is empty
   // with no object. Negative indexes raise "Grid index out of range".
-  const std::string& Cells(int ACol, int ARow) const;
-  void SetCells(int ACol, int ARow, const std::string& Value);
+  const std::string& Cells(int ACol, int ARow) const {
+    CheckIndex(ACol, ARow);
+    const auto col = static_cast<size_t>(ACol), row = static_cast<size_t>(ARow);
+    return row < rows_ && col < stride_ ? texts_[row * stride_ + col] : NoText();
+  }
+  void SetCells(int ACol, int ARow, const std::string& Value) {
+    CheckIndex(ACol, ARow);
+    const auto col = static_cast<size_t>(ACol), row = static_cast<size_t>(ARow);
+    // Filling a table writes mostly cells already stored: that path stays
+    // short; the rest goes to SetCellOutside.
+    if (row >= rows_ || col >= stride_) return SetCellOutside(ACol, ARow, Value);
+    std::string& cell = texts_[row * stride_ + col];
+    if (cell == Value) return;
+    cell = Value;
+    // Only a window on screen or the editor over this cell show the change.
+    if (HandleAllocated() || (ACol == InplaceCol() && ARow == InplaceRow())) CellTextChanged(ACol, ARow);
+  }
   TObject* Objects(int ACol, int ARow) const;
   void SetObjects(int ACol, int ARow, TObject* Value);
   // The column's or row's cells within the counts, as a string list that
@@ -546,7 +561,7 @@ class TStringGrid : public TDrawGrid {
   void ExchangeRows(int ARow1, int ARow2) override;
 
   // Rows holding at least one stored text or object (for tests and sizing).
-  int StoredRowCount() const { return static_cast<int>(texts_.size()); }
+  int StoredRowCount() const { return static_cast<int>(rows_); }
 
  protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -556,9 +571,26 @@ class TStringGrid : public TDrawGrid {
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
 
  private:
-  static void CheckIndex(int ACol, int ARow);
+  // Negative indexes raise "Grid index out of range".
+  static void CheckIndex(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) IndexError();
+  }
+  [[noreturn]] static void IndexError();
+  static const std::string& NoText();
+  void SetCellOutside(int ACol, int ARow, const std::string& Value);
+  void CellTextChanged(int ACol, int ARow);
   TStrings* LineList(bool IsColumn, int Index);
-  std::vector<std::vector<std::string>> texts_;
+  // Room for a text in cell (ACol, ARow): a wider row, more rows.
+  void MakeRoom(size_t ACol, size_t ARow);
+  void Restride(size_t Stride);
+  void GrowRows(size_t Rows);
+  // The texts in one block, row after row: cell (C, R) is element
+  // R * stride_ + C. rows_ rows are stored, up to the last that ever held a
+  // text (the block may hold empty rows past them); its room follows
+  // RowCount, so that filling a grid row by row never moves the texts.
+  std::vector<std::string> texts_;
+  size_t stride_ = 0;
+  size_t rows_ = 0;
   // Only rows that ever held an object have an entry here.
   std::vector<std::vector<TObject*>> objects_;
   std::vector<std::unique_ptr<TStringGridStrings>> lists_;

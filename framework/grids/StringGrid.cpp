@@ -1,12 +1,12 @@
 // TCustomDrawGrid (events for the hooks) and TStringGrid (sparse cells).
 #include <algorithm>
+#include <cstddef>
+#include <functional>
 
 #include "framework/grids/Grids.h"
 
 namespace {
 const std::string kEmpty;
-
-[[noreturn]] void IndexError() { throw EInvalidGridOperation("Grid index out of range"); }
 
 // Moves element FromIndex of a stored line to ToIndex, growing the line when
 // either end lies past what it stores.
@@ -63,39 +63,74 @@ void TCustomDrawGrid::SetEditText(int ACol, int ARow, const std::string& Value) 
 
 // ---- TStringGrid ----
 
+void TStringGrid::IndexError() { throw EInvalidGridOperation("Grid index out of range"); }
+
 TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) {}
 
 TStringGrid::~TStringGrid() = default;
 
-void TStringGrid::CheckIndex(int ACol, int ARow) {
-  if (ACol < 0 || ARow < 0) IndexError();
+const std::string& TStringGrid::NoText() { return kEmpty; }
+
+void TStringGrid::SetCellOutside(int ACol, int ARow, const std::string& Value) {
+  // Writing nothing into a cell that holds nothing stores nothing.
+  if (Value.empty()) return;
+  const auto col = static_cast<size_t>(ACol), row = static_cast<size_t>(ARow);
+  // Making room may move the texts: a value read from another cell is
+  // copied first.
+  const std::string* data = texts_.data();
+  if (std::less_equal<const std::string*>()(data, &Value) &&
+      std::less<const std::string*>()(&Value, data + texts_.size())) {
+    const std::string copy = Value;
+    MakeRoom(col, row);
+    texts_[row * stride_ + col] = copy;
+  } else {
+    MakeRoom(col, row);
+    texts_[row * stride_ + col] = Value;
+  }
+  CellTextChanged(ACol, ARow);
 }
 
-const std::string& TStringGrid::Cells(int ACol, int ARow) const {
-  CheckIndex(ACol, ARow);
-  if (static_cast<size_t>(ARow) >= texts_.size()) return kEmpty;
-  const auto& line = texts_[static_cast<size_t>(ARow)];
-  if (static_cast<size_t>(ACol) >= line.size()) return kEmpty;
-  return line[static_cast<size_t>(ACol)];
-}
-
-void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
-  CheckIndex(ACol, ARow);
-  if (static_cast<size_t>(ARow) >= texts_.size()) {
-    // Writing nothing into a cell that holds nothing stores nothing.
-    if (Value.empty()) return;
-    texts_.resize(static_cast<size_t>(ARow) + 1);
-  }
-  auto& line = texts_[static_cast<size_t>(ARow)];
-  if (static_cast<size_t>(ACol) >= line.size()) {
-    if (Value.empty()) return;
-    line.resize(std::max(static_cast<size_t>(ACol) + 1, static_cast<size_t>(ColCount())));
-  }
-  if (line[static_cast<size_t>(ACol)] == Value) return;
-  line[static_cast<size_t>(ACol)] = Value;
+void TStringGrid::CellTextChanged(int ACol, int ARow) {
   InvalidateCell(ACol, ARow);
   // The editor over this cell shows the new text, unless it wrote it.
   if (updatingEdit_ == 0 && ACol == InplaceCol() && ARow == InplaceRow()) InvalidateEditor();
+}
+
+void TStringGrid::MakeRoom(size_t ACol, size_t ARow) {
+  if (ACol >= stride_) Restride(std::max(ACol + 1, static_cast<size_t>(ColCount())));
+  if (ARow >= rows_) GrowRows(ARow + 1);
+}
+
+void TStringGrid::Restride(size_t Stride) {
+  if (rows_ == 0) {
+    stride_ = Stride;
+    texts_.clear();
+    return;
+  }
+  std::vector<std::string> wider;
+  wider.reserve(texts_.capacity() / stride_ * Stride);
+  wider.resize(texts_.size() / stride_ * Stride);
+  for (size_t r = 0; r < rows_; ++r)
+    std::move(texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_),
+              texts_.begin() + static_cast<std::ptrdiff_t>((r + 1) * stride_),
+              wider.begin() + static_cast<std::ptrdiff_t>(r * Stride));
+  texts_.swap(wider);
+  stride_ = Stride;
+}
+
+void TStringGrid::GrowRows(size_t Rows) {
+  const size_t need = Rows * stride_;
+  if (need > texts_.capacity()) {
+    // Room for every row the grid has at once (untouched room costs no
+    // memory), or twice the rows stored past them.
+    const auto counted = static_cast<size_t>(RowCount());
+    texts_.reserve((Rows <= counted ? counted : std::max(Rows, 2 * rows_)) * stride_);
+  }
+  // Empty rows are made ahead, twice as many each time, within that room
+  // (rows past rows_ always hold nothing).
+  if (need > texts_.size())
+    texts_.resize(std::min(texts_.capacity() / stride_ * stride_, std::max(need, 2 * texts_.size())));
+  rows_ = Rows;
 }
 
 TObject* TStringGrid::Objects(int ACol, int ARow) const {
@@ -129,13 +164,34 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 }
 
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-  for (auto& line : texts_) MoveInLine(line, FromIndex, ToIndex);
+  const auto lo = static_cast<size_t>(std::min(FromIndex, ToIndex));
+  const auto hi = static_cast<size_t>(std::max(FromIndex, ToIndex));
+  if (rows_ > 0 && lo < stride_) {
+    if (hi >= stride_) Restride(hi + 1);
+    for (size_t r = 0; r < rows_; ++r) {
+      auto first = texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_);
+      if (FromIndex < ToIndex)
+        std::rotate(first + FromIndex, first + FromIndex + 1, first + ToIndex + 1);
+      else
+        std::rotate(first + ToIndex, first + FromIndex, first + FromIndex + 1);
+    }
+  }
   for (auto& line : objects_) MoveInLine(line, FromIndex, ToIndex);
   TDrawGrid::ColumnMoved(FromIndex, ToIndex);
 }
 
 void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
-  MoveInLine(texts_, FromIndex, ToIndex);
+  const auto lo = static_cast<size_t>(std::min(FromIndex, ToIndex));
+  const auto hi = static_cast<size_t>(std::max(FromIndex, ToIndex));
+  if (rows_ > lo) {
+    if (rows_ <= hi) GrowRows(hi + 1);
+    const auto s = static_cast<std::ptrdiff_t>(stride_);
+    auto first = texts_.begin();
+    if (FromIndex < ToIndex)
+      std::rotate(first + FromIndex * s, first + (FromIndex + 1) * s, first + (ToIndex + 1) * s);
+    else
+      std::rotate(first + ToIndex * s, first + FromIndex * s, first + (FromIndex + 1) * s);
+  }
   MoveInLine(objects_, FromIndex, ToIndex);
   TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
@@ -143,37 +199,52 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
 void TStringGrid::PermuteRows(int First, const std::vector<int>& Order) {
   TDrawGrid::PermuteRows(First, Order);  // checks the order
   const size_t first = static_cast<size_t>(First);
-  auto permute = [&](auto& Lines) {
-    // Rows past the stored ones hold nothing to move.
-    if (Lines.size() <= first) return;
-    Lines.resize(std::max(Lines.size(), first + Order.size()));
-    std::remove_reference_t<decltype(Lines)> moved(Order.size());
-    for (size_t k = 0; k < Order.size(); ++k) moved[k] = std::move(Lines[static_cast<size_t>(Order[k])]);
-    std::move(moved.begin(), moved.end(), Lines.begin() + static_cast<std::ptrdiff_t>(first));
-  };
-  permute(texts_);
-  permute(objects_);
+  // Rows past the stored ones hold nothing to move.
+  if (rows_ > first) {
+    if (rows_ < first + Order.size()) GrowRows(first + Order.size());
+    std::vector<std::string> moved(Order.size() * stride_);
+    for (size_t k = 0; k < Order.size(); ++k) {
+      auto from = texts_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(Order[k]) * stride_);
+      std::move(from, from + static_cast<std::ptrdiff_t>(stride_),
+                moved.begin() + static_cast<std::ptrdiff_t>(k * stride_));
+    }
+    std::move(moved.begin(), moved.end(), texts_.begin() + static_cast<std::ptrdiff_t>(first * stride_));
+  }
+  if (objects_.size() > first) {
+    objects_.resize(std::max(objects_.size(), first + Order.size()));
+    std::vector<std::vector<TObject*>> moved(Order.size());
+    for (size_t k = 0; k < Order.size(); ++k) moved[k] = std::move(objects_[static_cast<size_t>(Order[k])]);
+    std::move(moved.begin(), moved.end(), objects_.begin() + static_cast<std::ptrdiff_t>(first));
+  }
 }
 
 void TStringGrid::ExchangeRows(int ARow1, int ARow2) {
   TDrawGrid::ExchangeRows(ARow1, ARow2);
   if (ARow1 == ARow2) return;
-  auto exchange = [&](auto& Lines) {
-    const size_t hi = static_cast<size_t>(std::max(ARow1, ARow2));
-    if (Lines.size() <= static_cast<size_t>(std::min(ARow1, ARow2))) return;
-    if (Lines.size() <= hi) Lines.resize(hi + 1);
-    std::swap(Lines[static_cast<size_t>(ARow1)], Lines[static_cast<size_t>(ARow2)]);
-  };
-  exchange(texts_);
-  exchange(objects_);
+  const size_t lo = static_cast<size_t>(std::min(ARow1, ARow2));
+  const size_t hi = static_cast<size_t>(std::max(ARow1, ARow2));
+  if (rows_ > lo) {
+    if (rows_ <= hi) GrowRows(hi + 1);
+    auto row = [&](size_t r) { return texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_); };
+    std::swap_ranges(row(lo), row(lo) + static_cast<std::ptrdiff_t>(stride_), row(hi));
+  }
+  if (objects_.size() > lo) {
+    if (objects_.size() <= hi) objects_.resize(hi + 1);
+    std::swap(objects_[lo], objects_[hi]);
+  }
 }
 
 void TStringGrid::DeleteColumn(int ACol) {
   if (ACol < 0 || ACol >= ColCount()) IndexError();
   if (ColCount() > 1) {
     HideEditor();
-    for (auto& line : texts_)
-      if (static_cast<size_t>(ACol) < line.size()) line.erase(line.begin() + ACol);
+    if (static_cast<size_t>(ACol) < stride_)
+      for (size_t r = 0; r < rows_; ++r) {
+        auto first = texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_);
+        auto last = first + static_cast<std::ptrdiff_t>(stride_);
+        std::rotate(first + ACol, first + ACol + 1, last);
+        (last - 1)->clear();
+      }
     for (auto& line : objects_)
       if (static_cast<size_t>(ACol) < line.size()) line.erase(line.begin() + ACol);
   }
@@ -184,7 +255,11 @@ void TStringGrid::DeleteRow(int ARow) {
   if (ARow < 0 || ARow >= RowCount()) IndexError();
   if (RowCount() > 1) {
     HideEditor();
-    if (static_cast<size_t>(ARow) < texts_.size()) texts_.erase(texts_.begin() + ARow);
+    if (static_cast<size_t>(ARow) < rows_) {
+      auto first = texts_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(ARow) * stride_);
+      texts_.erase(first, first + static_cast<std::ptrdiff_t>(stride_));
+      --rows_;
+    }
     if (static_cast<size_t>(ARow) < objects_.size()) objects_.erase(objects_.begin() + ARow);
   }
   TDrawGrid::DeleteRow(ARow);
@@ -195,14 +270,17 @@ void TStringGrid::DeleteRowRange(int ARow, int Count) {
   Count = std::min(Count, std::min(RowCount() - ARow, RowCount() - 1));
   if (Count > 0) {
     HideEditor();
-    auto cut = [&](auto& Lines) {
-      const size_t from = std::min(Lines.size(), static_cast<size_t>(ARow));
-      const size_t to = std::min(Lines.size(), static_cast<size_t>(ARow) + static_cast<size_t>(Count));
-      Lines.erase(Lines.begin() + static_cast<std::ptrdiff_t>(from),
-                  Lines.begin() + static_cast<std::ptrdiff_t>(to));
-    };
-    cut(texts_);
-    cut(objects_);
+    const auto row = static_cast<size_t>(ARow);
+    if (row < rows_) {
+      const size_t n = std::min(rows_ - row, static_cast<size_t>(Count));
+      auto first = texts_.begin() + static_cast<std::ptrdiff_t>(row * stride_);
+      texts_.erase(first, first + static_cast<std::ptrdiff_t>(n * stride_));
+      rows_ -= n;
+    }
+    const size_t from = std::min(objects_.size(), row);
+    const size_t to = std::min(objects_.size(), row + static_cast<size_t>(Count));
+    objects_.erase(objects_.begin() + static_cast<std::ptrdiff_t>(from),
+                   objects_.begin() + static_cast<std::ptrdiff_t>(to));
   }
   TDrawGrid::DeleteRowRange(ARow, Count);
 }
@@ -210,12 +288,13 @@ void TStringGrid::DeleteRowRange(int ARow, int Count) {
 void TStringGrid::InsertRowRange(int ARow, int Count) {
   if (ARow < 0 || ARow > RowCount()) IndexError();
   if (Count > 0) {
-    auto open = [&](auto& Lines) {
-      if (static_cast<size_t>(ARow) < Lines.size())
-        Lines.insert(Lines.begin() + ARow, static_cast<size_t>(Count), {});
-    };
-    open(texts_);
-    open(objects_);
+    const auto row = static_cast<size_t>(ARow);
+    if (row < rows_) {
+      texts_.insert(texts_.begin() + static_cast<std::ptrdiff_t>(row * stride_),
+                    static_cast<size_t>(Count) * stride_, std::string());
+      rows_ += static_cast<size_t>(Count);
+    }
+    if (row < objects_.size()) objects_.insert(objects_.begin() + ARow, static_cast<size_t>(Count), {});
   }
   TDrawGrid::InsertRowRange(ARow, Count);
 }

@@ -237,6 +237,15 @@ bool SameText(std::string_view A, std::string_view B) {
   return A.size() == B.size() && CompareText(A, B) == 0;
 }
 
+std::size_t TTextHash::operator()(std::string_view S) const {
+  std::size_t h = 14695981039346656037ull;
+  for (unsigned char c : S) {
+    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 32);
+    h = (h ^ c) * 1099511628211ull;
+  }
+  return h;
+}
+
 int CompareStr(std::string_view A, std::string_view B) {
   int c = A.compare(B);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);

@@ -31,6 +31,17 @@ int CompareText(std::string_view A, std::string_view B);
 bool SameText(std::string_view A, std::string_view B);
 // Ordinal, case-sensitive comparison: <0, 0 or >0.
 int CompareStr(std::string_view A, std::string_view B);
+// Hash and equality of texts that ignore ASCII case, for unordered
+// containers of names looked up as SameText does (by string_view: a lookup
+// copies nothing).
+struct TTextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view S) const;
+};
+struct TTextEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view A, std::string_view B) const { return SameText(A, B); }
+};
 
 // Case mapping for Latin, Greek and Cyrillic letters (the locale-aware forms).
 std::string AnsiUpperCase(std::string_view S);

@@ -311,10 +311,38 @@ std::string TXMLNode::XML() const {
   return w.out;
 }
 
+// ---- TXMLAttributeReader ---------------------------------------------------
+
+TXMLAttributeReader::TXMLAttributeReader(const TXMLNode& Element)
+    : first_(N(Element.Checked()).first_attribute().internal_object()) {}
+
+std::optional<std::string_view> TXMLAttributeReader::Find(std::string_view Name) {
+  auto named = [&](pugi::xml_attribute a) {
+    const char* n = a.name();
+    std::size_t i = 0;
+    while (i < Name.size() && n[i] == Name[i]) ++i;
+    return i == Name.size() && n[i] == 0;
+  };
+  auto at = [](void* p) { return pugi::xml_attribute(static_cast<pugi::xml_attribute_struct*>(p)); };
+  pugi::xml_attribute start = at(next_ ? next_ : first_);
+  for (int pass = 0; pass < 2; ++pass) {
+    pugi::xml_attribute end = pass == 0 ? pugi::xml_attribute() : start;
+    for (pugi::xml_attribute a = pass == 0 ? start : at(first_); a != end; a = a.next_attribute())
+      if (named(a)) {
+        next_ = a.next_attribute().internal_object();
+        return std::string_view(a.value());
+      }
+    if (start == at(first_)) break;
+  }
+  return std::nullopt;
+}
+
 // ---- TXMLDocument ----------------------------------------------------------
 
 struct TXMLDocument::TImpl {
   pugi::xml_document doc;
+  // The bytes of the file last loaded: the tree's texts point into them.
+  std::string buffer;
   // Holders of nodes made outside the tree.
   std::vector<std::unique_ptr<pugi::xml_document>> loose;
 };
@@ -331,20 +359,24 @@ void TXMLDocument::SetActive(bool Value) {
 void TXMLDocument::LoadFromFile(const std::string& FileName) {
   Clear();
   fileName_ = FileName;
-  std::string bytes;
+  std::string& bytes = impl_->buffer;
   if (!ReadFileBytes(FileName, bytes)) {
     throw EXmlError("Cannot open file \"" + NativePath(FileName) + "\". " +
                     (DirectoryExists(FileName) ? "It is a folder" : "No such file or it cannot be read"));
   }
+  // Parsed where it was read, with no second copy of a big file.
   pugi::xml_parse_result r =
-      impl_->doc.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_auto);
-  if (!r) {
-    impl_->doc.reset();
-    throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(bytes, r.offset) + ": " + r.description());
-  }
-  if (std::ptrdiff_t stray = StrayTopLevelNode(impl_->doc); stray >= 0) {
-    impl_->doc.reset();
-    throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(bytes, stray) +
+      impl_->doc.load_buffer_inplace(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_auto);
+  std::ptrdiff_t stray = r ? StrayTopLevelNode(impl_->doc) : -1;
+  if (!r || stray >= 0) {
+    Clear();
+    // The parse rewrote the bytes in place: the position is told in the file as it stands.
+    std::string original;
+    ReadFileBytes(FileName, original);
+    if (!r)
+      throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, r.offset) + ": " +
+                      r.description());
+    throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, stray) +
                     ": Only one top level element is allowed in an XML document");
   }
   active_ = true;
@@ -381,6 +413,7 @@ TXMLNode TXMLDocument::DocumentElement() const { return TXMLNode(P(impl_->doc.do
 
 void TXMLDocument::Clear() {
   impl_->doc.reset();
+  impl_->buffer = std::string();
   impl_->loose.clear();
 }
 

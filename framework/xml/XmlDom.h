@@ -109,9 +109,26 @@ class TXMLNode {
 
  private:
   friend class TXMLDocument;
+  friend class TXMLAttributeReader;
   explicit TXMLNode(void* node) : node_(node) {}
   void* Checked() const;
   void* node_ = nullptr;
+};
+
+// Reads an element's attributes by name, each look-up going on from the
+// attribute after the one found last: asked in the order they stand in, the
+// n attributes of a table row are read in n steps instead of n*n/2. The
+// values are valid until the document changes.
+class TXMLAttributeReader {
+ public:
+  // Raises EXmlError for a null node.
+  explicit TXMLAttributeReader(const TXMLNode& Element);
+  // Nothing when the attribute is missing.
+  std::optional<std::string_view> Find(std::string_view Name);
+
+ private:
+  void* first_ = nullptr;
+  void* next_ = nullptr;
 };
 
 class TXMLDocument : public TComponent {

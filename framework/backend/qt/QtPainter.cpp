@@ -769,6 +769,11 @@ class QtMeasuringPainter : public TPainter {
   void SetPen(const TPainterPen&) override {}
   void SetBrush(const TPainterBrush&) override {}
   void SetFont(const TPainterFont& f) override {
+    // Every canvas measures through this one painter and hands it its font
+    // each time it takes the painter over: the font is looked up only on a change.
+    if (f.Name == font_.Name && f.Height == font_.Height && f.Style == font_.Style &&
+        f.Pitch == font_.Pitch && f.Orientation == font_.Orientation)
+      return;
     font_ = f;
     fe_ = FontEntryFor(f);
   }

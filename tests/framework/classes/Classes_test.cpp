@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 class TProbe : public TComponent {
  public:
@@ -46,6 +49,35 @@ TEST(Classes, NamesAreUniqueIdentifiersPerOwner) {
   b->SetName("Edit2");
   EXPECT_EQ(owner.FindComponent("edit2"), b);
   EXPECT_THROW(owner.Components(2), EListError);
+}
+
+// An owner of many components (a form) finds them by name through an index
+// that must follow every rename, removal and move to another owner.
+TEST(Classes, AnOwnerOfManyComponentsFindsThemAfterRenamesRemovalsAndMoves) {
+  TComponent owner(nullptr), other(nullptr);
+  std::vector<TComponent*> c;
+  for (int i = 0; i < 40; ++i) {
+    c.push_back(new TComponent(&owner));
+    c.back()->SetName("Comp" + std::to_string(i));
+  }
+  EXPECT_EQ(owner.FindComponent("COMP7"), c[7]);
+  c[5]->SetName("Renamed");
+  EXPECT_EQ(owner.FindComponent("Comp5"), nullptr);
+  EXPECT_EQ(owner.FindComponent("renamed"), c[5]);
+  c[6]->SetName("Comp5");  // the old name is free again
+  EXPECT_EQ(owner.FindComponent("comp5"), c[6]);
+  EXPECT_THROW(c[8]->SetName("RENAMED"), EComponentError);
+  EXPECT_EQ(owner.FindComponent("Comp8"), c[8]);
+  delete c[9];
+  EXPECT_EQ(owner.FindComponent("Comp9"), nullptr);
+  other.InsertComponent(c[10]);
+  EXPECT_EQ(owner.FindComponent("Comp10"), nullptr);
+  EXPECT_EQ(other.FindComponent("Comp10"), c[10]);
+  c[11]->SetName("");
+  EXPECT_EQ(owner.FindComponent("Comp11"), nullptr);
+  auto* late = new TComponent(&owner);
+  late->SetName("Comp11");
+  EXPECT_EQ(owner.FindComponent("comp11"), late);
 }
 
 TEST(Classes, FreeNotificationTellsTheHolder) {

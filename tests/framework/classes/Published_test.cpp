@@ -99,6 +99,56 @@ TEST_F(PublishedTest, InheritanceAddsToTheParentsTableInDeclarationOrder) {
   EXPECT_EQ(panel->AllDefined()[0]->Name, "VyxStyle");
 }
 
+// A derived form publishing a field and a handler of its own.
+class TDerivedTestForm : public TTestForm {
+ public:
+  using TTestForm::TTestForm;
+  TTestPanel* OwnPanel = nullptr;
+  void OwnClick(TObject*) {}
+};
+
+// A form whose table names a parent that has none.
+class TOrphanTestForm : public TTestForm {
+ public:
+  using TTestForm::TTestForm;
+  TTestPanel* Own = nullptr;
+};
+
+TEST_F(PublishedTest, FieldsAndHandlersAreFoundByNameIgnoringCaseNearestClassFirst) {
+  PublishClass<TDerivedTestForm>("TTestForm", [](TPublish<TDerivedTestForm>& P) {
+    P.Field("Panel1", &TDerivedTestForm::OwnPanel);
+    P.Method("OwnClick", &TDerivedTestForm::OwnClick);
+  });
+  const TPublishedClass* c = FindPublishedClass("TDerivedTestForm");
+  ASSERT_NE(c, nullptr);
+  TDerivedTestForm form(nullptr);
+  auto* panel = new TTestPanel(&form);
+  const TFieldInfo* f = c->FindField("PANEL1");
+  ASSERT_NE(f, nullptr);
+  ASSERT_TRUE(f->Bind(&form, panel));
+  EXPECT_EQ(form.OwnPanel, panel);  // the derived class's field, not the inherited one
+  EXPECT_EQ(form.Panel1, nullptr);
+  EXPECT_NE(c->FindField("edit1"), nullptr);
+  EXPECT_NE(c->FindMethod("ownCLICK"), nullptr);
+  EXPECT_NE(c->FindMethod("tick"), nullptr);
+  EXPECT_EQ(c->FindField("Nothing"), nullptr);
+  EXPECT_NE(c->FindProp("CAPTION"), nullptr);
+  // A table registered again is looked up afresh.
+  PublishClass<TDerivedTestForm>(
+      "TTestForm", [](TPublish<TDerivedTestForm>& P) { P.Field("Late", &TDerivedTestForm::OwnPanel); });
+  c = FindPublishedClass("TDerivedTestForm");
+  EXPECT_NE(c->FindField("late"), nullptr);
+  EXPECT_EQ(c->FindMethod("OwnClick"), nullptr);
+  // Its own names are found; any other reports the missing parent table.
+  PublishClass<TOrphanTestForm>("TNoSuchTable",
+                                [](TPublish<TOrphanTestForm>& P) { P.Field("Own", &TOrphanTestForm::Own); });
+  const TPublishedClass* orphan = FindPublishedClass("TOrphanTestForm");
+  ASSERT_NE(orphan, nullptr);
+  EXPECT_NE(orphan->FindField("own"), nullptr);
+  EXPECT_THROW(orphan->FindField("Edit1"), EComponentError);
+  EXPECT_THROW(orphan->FindMethod("Tick"), EComponentError);
+}
+
 TEST_F(PublishedTest, AClassWithoutATableUsesItsNearestPublishedAncestor) {
   TTestForm form(nullptr);
   auto* w = new TUnpublishedWidget(&form);

@@ -205,6 +205,81 @@ TEST(Grids, CellsAreSparseAndLiveBeyondTheCounts) {
   EXPECT_THROW(g.SetCells(0, -1, "x"), EInvalidGridOperation);
 }
 
+// The texts sit in one block of rows: widening it for a column past the
+// others, growing it for far rows, and copying a cell into a cell that makes
+// it grow must leave every text where it was written.
+TEST(Grids, CellsKeepTheirPlacesWhenTheStoreWidensAndGrows) {
+  TStringGrid g(nullptr);
+  g.SetColCount(3);
+  g.SetRowCount(4);
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 3; ++c) g.SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
+  g.SetCells(6, 1, "wide");
+  g.SetCells(0, 5000, g.Cells(2, 3));
+  g.SetCells(9, 7000, g.Cells(6, 1));
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(g.Cells(c, r), std::to_string(c) + ":" + std::to_string(r));
+  EXPECT_EQ(g.Cells(6, 1), "wide");
+  EXPECT_EQ(g.Cells(0, 5000), "2:3");
+  EXPECT_EQ(g.Cells(9, 7000), "wide");
+  EXPECT_EQ(g.Cells(5, 1), "");
+  EXPECT_EQ(g.Cells(0, 4999), "");
+  EXPECT_EQ(g.StoredRowCount(), 7001);
+  // Moving a stored row to a row never stored, then deleting rows.
+  g.SetRowCount(9000);
+  g.MoveRow(3, 8000);
+  EXPECT_EQ(g.Cells(1, 8000), "1:3");
+  EXPECT_EQ(g.Cells(9, 6999), "wide");
+  EXPECT_EQ(g.StoredRowCount(), 8001);
+  g.DeleteRow(0);
+  EXPECT_EQ(g.Cells(1, 0), "1:1");
+  EXPECT_EQ(g.Cells(1, 7999), "1:3");
+  EXPECT_EQ(g.StoredRowCount(), 8000);
+  g.DeleteColumn(0);
+  EXPECT_EQ(g.Cells(0, 0), "1:1");
+  EXPECT_EQ(g.Cells(5, 0), "wide");
+  EXPECT_EQ(g.Cells(8, 6998), "wide");
+  EXPECT_EQ(g.Cells(9, 6998), "");
+}
+
+// Rows inserted or deleted many at a time move the texts, objects and row
+// heights below them as a whole, whether or not a height was ever set.
+TEST(Grids, RowRangesMoveTextsObjectsAndHeightsTogether) {
+  for (bool heights : {false, true}) {
+    SCOPED_TRACE(heights ? "with a row height set" : "default heights only");
+    TStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(10);
+    TObject marker;
+    for (int r = 0; r < 6; ++r) g.SetCells(r % 3, r, "r" + std::to_string(r));
+    g.SetObjects(1, 4, &marker);
+    if (heights) g.SetRowHeights(5, 40);
+    g.InsertRowRange(2, 3);
+    EXPECT_EQ(g.RowCount(), 13);
+    EXPECT_EQ(g.Cells(1, 1), "r1");
+    for (int r = 2; r < 5; ++r) EXPECT_EQ(g.Cells(r % 3, r), "");
+    EXPECT_EQ(g.Cells(2, 5), "r2");
+    EXPECT_EQ(g.Cells(2, 8), "r5");
+    EXPECT_EQ(g.Objects(1, 7), &marker);
+    EXPECT_EQ(g.RowHeights(8), heights ? 40 : g.DefaultRowHeight());
+    EXPECT_EQ(g.RowHeights(5), g.DefaultRowHeight());
+    g.DeleteRowRange(1, 5);
+    EXPECT_EQ(g.RowCount(), 8);
+    EXPECT_EQ(g.Cells(0, 0), "r0");
+    EXPECT_EQ(g.Cells(0, 1), "r3");
+    EXPECT_EQ(g.Objects(1, 2), &marker);
+    EXPECT_EQ(g.Cells(2, 3), "r5");
+    EXPECT_EQ(g.RowHeights(3), heights ? 40 : g.DefaultRowHeight());
+    EXPECT_EQ(g.Cells(0, 4), "");
+    // Past the stored rows nothing moves and nothing breaks.
+    g.DeleteRowRange(6, 100);
+    EXPECT_EQ(g.RowCount(), 6);
+    g.InsertRowRange(6, 2);
+    EXPECT_EQ(g.RowCount(), 8);
+    EXPECT_EQ(g.Cells(2, 3), "r5");
+  }
+}
+
 TEST(Grids, ColsAndRowsAreViewsOfTheCells) {
   TStringGrid g(nullptr);
   g.SetCells(1, 2, "b");

@@ -88,6 +88,40 @@ TEST(XmlDom, MissingAndEmptyAttributesDiffer) {
   EXPECT_FALSE(row.HasAttribute("a"));
 }
 
+// The reader goes on from the last attribute found, so it must still find
+// names asked out of order, again, or missing, wrapping round the element.
+TEST(XmlDom, AttributeReaderFindsNamesInAnyOrder) {
+  TXMLDocument doc;
+  doc.LoadFromXML("<t><row a=\"1\" b=\"\" c=\"3\" d=\"4\"/><row/></t>");
+  TXMLAttributeReader row(doc.DocumentElement().ChildNodes(0));
+  const std::pair<const char*, std::optional<std::string_view>> asks[] = {
+      {"a", "1"},           {"b", ""},          {"d", "4"}, {"c", "3"},
+      {"x", std::nullopt},  {"a", "1"},         {"d", "4"}, {"d", "4"},
+      {"ab", std::nullopt}, {"", std::nullopt}, {"b", ""}};
+  for (const auto& [name, value] : asks) EXPECT_EQ(row.Find(name), value) << name;
+  TXMLAttributeReader empty(doc.DocumentElement().ChildNodes(1));
+  EXPECT_EQ(empty.Find("a"), std::nullopt);
+  EXPECT_THROW(TXMLAttributeReader{TXMLNode()}, EXmlError);
+}
+
+// A file is parsed where it was read: its texts must outlive edits, moves
+// and copies into another document, and a second load.
+TEST(XmlDom, LoadedTextsSurviveEditsCopiesAndReloads) {
+  TTempFolder dir;
+  dir.Write("t.xml", "<t><row a=\"one &amp; two\">text</row><row a=\"x\"/></t>");
+  TXMLDocument doc, other;
+  doc.LoadFromFile(dir.File("t.xml"));
+  TXMLNode first = doc.DocumentElement().ChildNodes(0);
+  first.SetAttribute("a", "a much longer value than before");
+  doc.DocumentElement().ChildNodes(1).SetAttribute("a", "y");
+  other.AddChild("copy").AppendChild(doc.DocumentElement().ChildNodes(1));
+  doc.DocumentElement().AppendChild(first);
+  EXPECT_EQ(doc.SaveToXML(), "<t><row a=\"y\"/><row a=\"a much longer value than before\">text</row></t>");
+  doc.LoadFromFile(dir.File("t.xml"));
+  EXPECT_EQ(other.SaveToXML(), "<copy><row a=\"y\"/></copy>");
+  EXPECT_EQ(doc.DocumentElement().ChildNodes(0).Attributes("a"), "one & two");
+}
+
 TEST(XmlDom, MalformedFilesRaiseNamingFileAndLine) {
   TTempFolder dir;
   dir.Write("bad.xml", "<root>\n  <row a=\"1\">\n  </wrong>\n</root>");
