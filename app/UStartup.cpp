@@ -24,6 +24,9 @@
 #include "grid/base/griddd.h"
 #include "grid/model/VevCGrid.h"
 #include "tables/network/USNMP_MIB.h"
+#include "tables/plc/UReceiveCAN.h"
+#include "tables/plc/US7_Protocol_Set_Access.h"
+#include "tables/plc/UTransmitCAN.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -84,9 +87,11 @@ void Create_Forms() {
   Create(FSoftOptions);
   Create(FParGen);
   Create(FBoot);
-  // The forms of later units follow here, in this order:
-  // FS7_Protocol_Set_Access, FKNXAccess, FIEC61850_Variables,
-  // FTLS_Server_Known_Cert, FReceiveCAN, FTransmitCAN, FSet_PDO_Access,
+  Create(FS7_Protocol_Set_Access);
+  // FKNXAccess, FIEC61850_Variables and FTLS_Server_Known_Cert join here.
+  Create(FReceiveCAN);
+  Create(FTransmitCAN);
+  // The forms of later units follow here, in this order: FSet_PDO_Access,
   // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,
   // FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
   // FBACnetSlaveSetAccess, FOPC_UA_Server_Access.

@@ -6,6 +6,7 @@
 
 #include "framework/rtl/StrUtils.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevEditors.h"
 
 // ---------------------------------------------------------------------------
 // Footers and calculations
@@ -29,7 +30,11 @@ void TDedAdararAdoz::QUnSort() {}
 void TDedAdararAdoz::KeyEditHook() {}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int, int, int, TComponent*) {
+void TDedAdararAdoz::TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int, int, int,
+                                              TComponent*) {
+  // The drop-down of a column's cell offers that column's items as they are
+  // now (code may refill them between edits).
+  if (FEditCombo != nullptr && ComboItems != nullptr) FEditCombo->Items()->Assign(ComboItems);
   FControlLook->SetDropDownCount(DropDownCount);
 }
 

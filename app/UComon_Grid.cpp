@@ -1,0 +1,31 @@
+// The table editors' grid events that act on the grid itself: the header
+// double click and Enter to the next field.
+#include "app/UComon.h"
+#include "grid/model/DivUzev.h"
+
+namespace {
+// The grid sizes a column to its content once its sizing routines are
+// there; until then a double click leaves the width as it is.
+template <class G>
+void Size_To_Content(G& Grid, int Column) {
+  if constexpr (requires { Grid.AutoSizeCol(Column, 0); }) Grid.AutoSizeCol(Column, 0);
+}
+}  // namespace
+
+void Grid_Auto_Size_Column(TDedAdararAdoz* Grid, int Row, int Column) {
+  if (Grid == nullptr || !Opt_Double_Click_Auto_Size || Row != 0) return;
+  Size_To_Content(*Grid, Column);
+}
+
+void Grid_Enter_Next_Field(TDedAdararAdoz* Grid, char32_t& Key) {
+  if (!Opt_Jump_Field_Tables || Key != 13) return;
+  if (Grid != nullptr && Grid->Col() > 0 && Grid->Row() > 0) {
+    if (Grid->Col() < Grid->ColCount() - 1) {
+      Grid->SetCol(Grid->Col() + 1);
+    } else {
+      Grid->SetCol(1);
+      Grid->SetRow(Grid->Row() < Grid->RowCount() - 1 ? Grid->Row() + 1 : 1);
+    }
+  }
+  Key = 0;
+}
