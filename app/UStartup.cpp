@@ -23,9 +23,17 @@
 #include "grid/model/DivUzev.h"
 #include "grid/base/griddd.h"
 #include "grid/model/VevCGrid.h"
+#include "tables/network/UIEC61850_Variables.h"
+#include "tables/network/UKNXAccess.h"
 #include "tables/network/USNMP_MIB.h"
+#include "tables/network/USNMP_Trap_Access.h"
+#include "tables/plc/UEds.h"
+#include "tables/plc/UProfibus_GSD.h"
 #include "tables/plc/UReceiveCAN.h"
 #include "tables/plc/US7_Protocol_Set_Access.h"
+#include "tables/plc/USet_PDO_Access.h"
+#include "tables/plc/USet_SDO_Client_Access.h"
+#include "tables/plc/USet_SDO_Server_Access.h"
 #include "tables/plc/UTransmitCAN.h"
 
 namespace {
@@ -80,6 +88,8 @@ void Initialize_Units() {
 void Create_Forms() {
   // The writers of description files run from the main window's steps.
   On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
+  On_Create_GSD_File = [] { Create_GSD_File(); };
+  On_Write_EDS_File = [](const std::string& FileName) { Write_EDS_File(FileName); };
   Create(FLumetraFirmWare);
   Create(FAbout);
   Create(FNew_Project);
@@ -88,12 +98,16 @@ void Create_Forms() {
   Create(FParGen);
   Create(FBoot);
   Create(FS7_Protocol_Set_Access);
-  // FKNXAccess, FIEC61850_Variables and FTLS_Server_Known_Cert join here.
+  Create(FKNXAccess);
+  Create(FIEC61850_Variables);
+  // FTLS_Server_Known_Cert joins here.
   Create(FReceiveCAN);
   Create(FTransmitCAN);
-  // The forms of later units follow here, in this order: FSet_PDO_Access,
-  // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,
-  // FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
+  Create(FSet_PDO_Access);
+  Create(FSet_SDO_Client_Access);
+  Create(FSet_SDO_Server_Access);
+  Create(FSNMP_Trap_Access);
+  // The forms of later units follow here, in this order: FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
   // FBACnetSlaveSetAccess, FOPC_UA_Server_Access.
 }
 

@@ -1,0 +1,107 @@
+// The KNX and IEC 61850 editors' windows: created and translated with the
+// others, their headers and hints, and a file shown and saved again
+// unchanged through the real grid.
+#include <gtest/gtest.h>
+
+#include "framework/classes/StringList.h"
+#include "framework/controls/PageControl.h"
+#include "tables/network/UIEC61850_Variables.h"
+#include "tables/network/UKNXAccess.h"
+#include "tables/network/USNMP_Trap_Access.h"
+#include "tables/plc/TableFormSupport.h"
+
+namespace {
+
+using TNetworkFormTest = TTableFormTest;
+
+TEST_F(TNetworkFormTest, HeadersAndHintsComeFromTheLanguageInUse) {
+  Lang_Table->SetStrings(1461, "Fattore");
+  Lang_Table->SetStrings(1533, "Conversione");
+  Lang_Table->SetStrings(1464, "Tempo massimo");
+  FLumetraFirmWare->Change_Language();
+  // KNX writes its headers into the header row, IEC through its columns.
+  EXPECT_EQ(FKNXAccess->ACG_KNX_in_Write->Cells(KNX_Col_Mul_Factor, 0), "Fattore");
+  EXPECT_EQ(FKNXAccess->ACG_KNX_in_Write->Cells(KNX_Col_Mnemonic, 0), "Mnemonic");
+  EXPECT_EQ(FIEC61850_Variables->ACG->Columns()->GetItem(IEC_Col_Conversion)->Header(), "Conversione");
+  EXPECT_EQ(FKNXAccess->Caption(), "KNX Set Access");
+  EXPECT_EQ(FKNXAccess->ACG_KNX_in_Write->Columns()->GetItem(KNX_Col_Length)->Width(), 96);
+  EXPECT_EQ(FIEC61850_Variables->ACG->RowCount(), IEC_Table_Rows + 1);
+
+  struct Case {
+    TDedAdararAdoz* grid;
+    int col;
+    const char* hint;
+  };
+  const Case cases[] = {
+      {FKNXAccess->ACG_KNX_in_Write, KNX_Col_TimeOut, "Tempo massimo"},
+      {FKNXAccess->ACG_KNX_in_Write, KNX_Col_Mnemonic, "Insert a description of the KNX Message"},
+      {FIEC61850_Variables->ACG, IEC_Col_Swap, "Enable/Disable the possibility to swap the Byte"},
+      {FSNMP_Trap_Access->ACG_SNMP_Write, 9, Lang_Table->Strings(2259).c_str()},
+  };
+  for (const Case& c : cases) {
+    std::string hint, wide;
+    c.grid->GetCellHint(c.col, 0, hint, wide);
+    EXPECT_EQ(hint, c.hint);
+    hint = "cell text";
+    c.grid->GetCellHint(c.col, 1, hint, wide);
+    EXPECT_EQ(hint, "");
+  }
+}
+
+TEST_F(TNetworkFormTest, AFileShownAndConfirmedIsWrittenBackUnchanged) {
+  struct Case {
+    TTable_Editor_Form* form;
+    const std::string* path;
+    std::string file;
+    int key_col;
+    const char* key;
+  };
+  const Case cases[] = {
+      {FIEC61850_Variables, &Path_IEC61850_Variables,
+       "<IEC61850_Variables><row Enable=\"N\" Name=\"Température\" Type=\"Float\" Length=\"4\" "
+       "ReadOnly=\"Y\" "
+       "Position=\"12\" StartBit=\"0\" Conversion=\"None\" MultiplicationFactor=\"None\" Swap=\"N\" "
+       "SwapWord=\"N\" "
+       "Mnemonic=\"Kessel\"/></IEC61850_Variables><!--SW_VERSION = 1.000-->",
+       IEC_Col_Name, "Température"},
+  };
+  for (const Case& c : cases) {
+    Write_File(*c.path, c.file);
+    TDialogResponder r;
+    r.OnModal([&](TCustomForm*) {
+      EXPECT_EQ(c.form->Grid(0)->Cells(c.key_col, 1), c.key);
+      Press(c.form->Btn_OK);
+      EXPECT_EQ(c.form->ModalResult(), mrOk);
+    });
+    c.form->ShowModal();
+    EXPECT_TRUE(r.Boxes().empty());
+    EXPECT_EQ(Read_File(*c.path), c.file);
+  }
+}
+
+TEST_F(TNetworkFormTest, TheSnmpTablesNumberTheirEnabledRowsAndKeepThePageShown) {
+  TFSNMP_Trap_Access* form = FSNMP_Trap_Access;
+  TDialogResponder r;
+  r.OnModal([&](TCustomForm*) {
+    form->PageControl1->SetActivePage(form->TS_SNMP_Write);
+    TRavUvurerEduz* g = form->ACG_SNMP_Write;
+    // As the grid reports a click that clears row 2's Enable.
+    g->SetCellEx(1, 2, "N");
+    g->OnCheckBoxClick(g, 1, 2, false);
+    EXPECT_EQ(g->Cells(0, 1), "1");
+    EXPECT_EQ(g->Cells(0, 2), "");
+    EXPECT_EQ(g->Cells(0, 3), "2");
+    EXPECT_EQ(form->ACG_SNMP_Read->Cells(0, 3), "3");
+  });
+  form->ShowModal();
+  // The next showing opens on the page shown last, with the rows renumbered
+  // from the file.
+  TDialogResponder again;
+  again.OnModal([&](TCustomForm*) {
+    EXPECT_EQ(form->PageControl1->ActivePage(), form->TS_SNMP_Write);
+    EXPECT_EQ(form->ACG_SNMP_Write->Cells(0, 2), "2");
+  });
+  form->ShowModal();
+}
+
+}  // namespace
