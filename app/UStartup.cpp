@@ -27,6 +27,7 @@
 #include "tables/network/UKNXAccess.h"
 #include "tables/network/USNMP_MIB.h"
 #include "tables/network/USNMP_Trap_Access.h"
+#include "tables/network/UTLS_Server_Known_Cert.h"
 #include "tables/plc/UEds.h"
 #include "tables/plc/UProfibus_GSD.h"
 #include "tables/plc/UReceiveCAN.h"
@@ -100,7 +101,7 @@ void Create_Forms() {
   Create(FS7_Protocol_Set_Access);
   Create(FKNXAccess);
   Create(FIEC61850_Variables);
-  // FTLS_Server_Known_Cert joins here.
+  Create(FTLS_Server_Known_Cert);
   Create(FReceiveCAN);
   Create(FTransmitCAN);
   Create(FSet_PDO_Access);

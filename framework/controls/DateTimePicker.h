@@ -134,6 +134,8 @@ class TDateTimePicker : public TCustomControl {
   bool EndField(bool Last);
   // A digit typed into the active part.
   void TypeDigit(int Digit);
+  // Digits of the active part are being typed (the part is not complete).
+  bool Typing() const { return !typed_.empty(); }
   // Takes Value from the user: refused (beep, false) when it lies outside the
   // bounds; OnChange when it differs.
   bool UserSetDateTime(TDateTime Value);

@@ -120,10 +120,25 @@ bool ReadFileBytes(const std::string& FileName, std::string& Bytes) {
   if (!FileExists(FileName)) return false;
   std::ifstream in(NativePath(FileName), std::ios::binary);
   if (!in) return false;
+  // A file of known size is read in one piece; anything else (a pipe, a
+  // file growing meanwhile) to its end.
+  const std::int64_t size = FileSize(FileName);
+  std::string bytes;
+  if (size > 0) {
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return false;
+    if (in.eof()) {
+      Bytes = std::move(bytes);
+      return true;
+    }
+    in.clear();
+  }
   std::ostringstream ss;
   ss << in.rdbuf();
   if (in.bad()) return false;
-  Bytes = std::move(ss).str();
+  Bytes = std::move(bytes) + std::move(ss).str();
   return true;
 }
 

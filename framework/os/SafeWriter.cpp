@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 
 #include "framework/os/Files.h"
@@ -68,53 +69,105 @@ void SetSafeWriteFailureHook(TSafeWriteFailureHook H) {
   Hook() = std::move(H);
 }
 
-bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error) {
-  const std::string shown = NativePath(FileName);
-  auto failed = [&](int err) {
-    if (Error) *Error = Message(shown, err);
-    return false;
-  };
-  if (shown.empty()) return failed(ENOENT);
-  const std::string target = ResolveTarget(shown);
+struct TSafeFileWriter::TState {
+  std::string Shown;   // the name as given, for messages and hooks
+  std::string Target;  // the file really replaced
+  std::string Temp;
+  std::string Folder;
+  int Fd = -1;
+  bool Exists = false;
+  mode_t Mode = 0644;
+  std::string Error;
+  int Open();
+  int Put(std::string_view Data);
+  int Finish();
+  void Abandon();
+};
+
+int TSafeFileWriter::TState::Open() {
+  if (Shown.empty()) return ENOENT;
+  Target = ResolveTarget(Shown);
   struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists && S_ISDIR(old.st_mode)) return failed(EISDIR);
+  Exists = ::stat(Target.c_str(), &old) == 0;
+  if (Exists && S_ISDIR(old.st_mode)) return EISDIR;
   // A read-only file is not replaced, as the platform refuses to. Its mode
   // says so even to root, whom access() lets write anything.
-  if (exists && (old.st_mode & 0222) == 0) return failed(EACCES);
-  if (exists && ::access(target.c_str(), W_OK) != 0) return failed(errno);
+  if (Exists && (old.st_mode & 0222) == 0) return EACCES;
+  if (Exists && ::access(Target.c_str(), W_OK) != 0) return errno;
+  if (Exists) Mode = old.st_mode & 07777;
 
-  std::string folder = ExtractFileDir(target);
-  std::string tmpl =
-      (folder.empty() ? std::string(".") : folder) + "/." + ExtractFileName(target) + ".XXXXXX";
-  if (int e = Injected(swsCreate, shown)) return failed(e);
-  int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
-  if (fd < 0) return failed(errno);
-  auto abandon = [&](int err) {
-    ::close(fd);
-    ::unlink(tmpl.c_str());
-    return failed(err);
-  };
-  int err = Injected(swsWrite, shown);
-  if (err == 0) err = WriteAll(fd, Data);
-  if (err) return abandon(err);
-  ::fchmod(fd, exists ? (old.st_mode & 07777) : 0644);
-  err = Injected(swsFlush, shown);
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (err) return abandon(err);
-  if (::close(fd) != 0) {
-    int e = errno;
-    ::unlink(tmpl.c_str());
-    return failed(e);
+  Folder = ExtractFileDir(Target);
+  Temp = (Folder.empty() ? std::string(".") : Folder) + "/." + ExtractFileName(Target) + ".XXXXXX";
+  if (int e = Injected(swsCreate, Shown)) return e;
+  Fd = ::mkostemp(Temp.data(), O_CLOEXEC);
+  if (Fd < 0) {
+    Temp.clear();
+    return errno;
   }
-  err = Injected(swsRename, shown);
-  if (err == 0 && ::rename(tmpl.c_str(), target.c_str()) != 0) err = errno;
-  if (err) {
-    ::unlink(tmpl.c_str());
-    return failed(err);
-  }
-  SyncFolder(folder);
-  return true;
+  return 0;
+}
+
+int TSafeFileWriter::TState::Put(std::string_view Data) {
+  int err = Injected(swsWrite, Shown);
+  if (err == 0) err = WriteAll(Fd, Data);
+  return err;
+}
+
+int TSafeFileWriter::TState::Finish() {
+  ::fchmod(Fd, Mode);
+  int err = Injected(swsFlush, Shown);
+  if (err == 0 && ::fsync(Fd) != 0) err = errno;
+  if (err) return err;
+  const int fd = Fd;
+  Fd = -1;
+  if (::close(fd) != 0) return errno;
+  err = Injected(swsRename, Shown);
+  if (err == 0 && ::rename(Temp.c_str(), Target.c_str()) != 0) err = errno;
+  if (err) return err;
+  Temp.clear();
+  SyncFolder(Folder);
+  return 0;
+}
+
+void TSafeFileWriter::TState::Abandon() {
+  if (Fd >= 0) ::close(Fd);
+  Fd = -1;
+  if (!Temp.empty()) ::unlink(Temp.c_str());
+  Temp.clear();
+}
+
+TSafeFileWriter::TSafeFileWriter(const std::string& FileName) : s_(std::make_unique<TState>()) {
+  s_->Shown = NativePath(FileName);
+  if (int err = s_->Open()) Fail(err);
+}
+
+TSafeFileWriter::~TSafeFileWriter() { s_->Abandon(); }
+
+void TSafeFileWriter::Fail(int Err) {
+  s_->Abandon();
+  throw EFCreateError(Message(s_->Shown, Err));
+}
+
+void TSafeFileWriter::Write(std::string_view Data) {
+  if (s_->Fd < 0) throw EFCreateError(Message(s_->Shown, EBADF));
+  if (int err = s_->Put(Data)) Fail(err);
+}
+
+void TSafeFileWriter::Commit() {
+  if (s_->Fd < 0) throw EFCreateError(Message(s_->Shown, EBADF));
+  if (int err = s_->Finish()) Fail(err);
+}
+
+bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error) {
+  TSafeFileWriter::TState s;
+  s.Shown = NativePath(FileName);
+  int err = s.Open();
+  if (err == 0) err = s.Put(Data);
+  if (err == 0) err = s.Finish();
+  if (err == 0) return true;
+  s.Abandon();
+  if (Error) *Error = Message(s.Shown, err);
+  return false;
 }
 
 void SafeWriteFile(const std::string& FileName, std::string_view Data) {

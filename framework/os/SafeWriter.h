@@ -9,6 +9,7 @@
 // as the platform refuses to replace it. The old file's permissions carry
 // over to the new one.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,28 @@ enum TSafeWriteStage { swsCreate, swsWrite, swsFlush, swsRename, swsExchange };
 void SafeWriteFile(const std::string& FileName, std::string_view Data);
 // The same, reporting failure as false with the message in *Error.
 bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error = nullptr);
+
+// The same for a file written piece by piece: the pieces go to the
+// temporary file as they come, and Commit flushes it and puts it in the
+// target's place. A writer freed without Commit (a failure on the way)
+// removes the temporary file; the target stays as it was. Every step raises
+// EFCreateError as SafeWriteFile does, and the writer is done after a
+// failure.
+class TSafeFileWriter {
+ public:
+  explicit TSafeFileWriter(const std::string& FileName);
+  ~TSafeFileWriter();
+  TSafeFileWriter(const TSafeFileWriter&) = delete;
+  TSafeFileWriter& operator=(const TSafeFileWriter&) = delete;
+  void Write(std::string_view Data);
+  void Commit();
+
+  struct TState;
+
+ private:
+  [[noreturn]] void Fail(int Err);
+  std::unique_ptr<TState> s_;
+};
 
 // Files that must only ever be seen together: the named files of one folder
 // are replaced as a set. At any moment, a kill included, the folder holds

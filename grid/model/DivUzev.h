@@ -39,12 +39,14 @@
 // [CreateControlWindow], Paint [PaintControl], CalcSizingState
 // [ComputeSizingState], CreateEditor [CreateInplaceEditor], CanEditShow
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
-// GetEditText/SetEditText [ReadEditorText/WriteEditorText].
+// GetEditText/SetEditText [ReadEditorText/WriteEditorText], ChangeScale
+// [ApplyScaling].
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/classes/Collections.h"
@@ -60,6 +62,14 @@ class TDedAdararAdoz;
 class TDedAdararAdozCheck;
 class TEditLink;
 class TGridCombo;
+class TGridCheckBox;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class ZEveRozoDiva;
 class THintWindow;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -68,6 +78,9 @@ class ZIvoVorazirUded;
 class TScrollBar;
 class TStringList;
 class TStrings;
+namespace gridio {
+struct TTextImage;
+}
 class TIcon;
 class TPicture;
 class TImageList;
@@ -180,6 +193,34 @@ enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
+// What an export or import tells ExportNotification and ImportNotification
+// (grid/io), by row.
+enum TGridExportState {
+  esExportStart,
+  esExportNewRow,
+  esExportDone,
+  esExportSelRow,
+  esExportFail,
+  esExportNextRow
+};
+enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+
+// Print settings (grid/io): where a header or footer text goes, the border
+// scheme, scaling to the page and the page's orientation.
+enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
+enum TPrintBorders {
+  pbNoborder,
+  pbSingle,
+  pbDouble,
+  pbVertical,
+  pbHorizontal,
+  pbAround,
+  pbAroundVertical,
+  pbAroundHorizontal,
+  pbCustom
+};
+enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
+enum TPrinterOrientation { poPortrait, poLandscape };
 // Cell graphics: how a picture fills its cell, the icon of a balloon hint,
 // the sort direction the indicator shows, and a cell scroll bar's extent.
 enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
@@ -231,11 +272,22 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+// The spin editor's buttons (UpDown: the up button).
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TFloatSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
+// The button of an edit-button or button cell: S comes back as the new text.
+using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+// Reads a date cell's text in the application's own way.
+using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 // Events of the configurator's tables and of the column grid.
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TComboChangeEvent =
@@ -653,21 +705,119 @@ class TColumnSize : public TPersistent {
   TDedAdararAdoz* FOwner;
 };
 
-// Print and HTML export options; their fields come with printing and
-// export.
+// Page layout of printing. Lengths are in tenths of a millimetre. The four
+// fonts and the title lines are owned: their writes copy the contents.
 class TPrintSettings : public TPersistent {
  public:
-  explicit TPrintSettings(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TPrintSettings(TDedAdararAdoz* AOwner);
+  ~TPrintSettings() override;
+  // Every published property from another TPrintSettings (fonts and title
+  // lines by content), not FixedCellsAlways; any other source raises
+  // EInvalidCast.
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
 
+  DIVUZEV_PLAIN(TPrintPosition, Time, ppNone)
+  DIVUZEV_PLAIN(TPrintPosition, Date, ppNone)
+  DIVUZEV_PLAIN(TPrintPosition, PageNr, ppNone)
+  DIVUZEV_PLAIN(std::string, PageNumSep, "/")
+  DIVUZEV_PLAIN(std::string, DateFormat, "dd/mm/yyyy")
+  DIVUZEV_PLAIN(TPrintPosition, Title, ppNone)
+
+ public:
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value);
+  TFont* HeaderFont() const { return FHeaderFont.get(); }
+  void SetHeaderFont(TFont* Value);
+  TFont* FooterFont() const { return FFooterFont.get(); }
+  void SetFooterFont(TFont* Value);
+
+  DIVUZEV_PLAIN(TPrintBorders, Borders, pbSingle)
+  DIVUZEV_PLAIN(TPenStyle, BorderStyle, psSolid)
+  DIVUZEV_PLAIN(std::string, TitleText, std::string())
+
+ public:
+  TStringList* TitleLines() const { return FTitleLines.get(); }
+  void SetTitleLines(TStrings* Value);
+
+  DIVUZEV_PLAIN(bool, Centered, true)
+  DIVUZEV_PLAIN(bool, RepeatFixedRows, false)
+  DIVUZEV_PLAIN(bool, RepeatFixedCols, false)
+  DIVUZEV_PLAIN(int, FooterSize, 0)
+  DIVUZEV_PLAIN(int, HeaderSize, 0)
+  DIVUZEV_PLAIN(int, LeftSize, 0)
+  DIVUZEV_PLAIN(int, RightSize, 0)
+  DIVUZEV_PLAIN(int, ColumnSpacing, 0)
+  DIVUZEV_PLAIN(int, RowSpacing, 0)
+  DIVUZEV_PLAIN(int, TitleSpacing, 0)
+  DIVUZEV_PLAIN(TPrinterOrientation, Orientation, poPortrait)
+  DIVUZEV_PLAIN(std::string, PagePrefix, std::string())
+  DIVUZEV_PLAIN(std::string, PageSuffix, std::string())
+  DIVUZEV_PLAIN(int, FixedHeight, 0)
+  DIVUZEV_PLAIN(bool, UseFixedHeight, false)
+  DIVUZEV_PLAIN(int, FixedWidth, 0)
+  DIVUZEV_PLAIN(bool, UseFixedWidth, false)
+  DIVUZEV_PLAIN(TFitToPage, FitToPage, fpNever)
+  DIVUZEV_PLAIN(bool, NoAutoSize, false)
+  DIVUZEV_PLAIN(bool, PrintGraphics, false)
+  DIVUZEV_PLAIN(std::string, JobName, std::string())
+  DIVUZEV_PLAIN(bool, NoAutoSizeRow, false)
+  DIVUZEV_PLAIN(int, PageNumberOffset, 0)
+  DIVUZEV_PLAIN(int, MaxPagesOffset, 0)
+
+ public:
+  TFont* FixedFont() const { return FFixedFont.get(); }
+  void SetFixedFont(TFont* Value);
+
+  DIVUZEV_PLAIN(bool, UseDisplayFont, true)
+  DIVUZEV_PLAIN(bool, UseDefaultOrientation, false)
+  // Public, not stored: fixed rows and columns print with a selection.
+  DIVUZEV_PLAIN(bool, FixedCellsAlways, false)
+  DIVUZEV_PLAIN(TColor, BorderColor, clBlack)
+
  private:
   TDedAdararAdoz* FOwner;
+  std::unique_ptr<TFont> FFont;
+  std::unique_ptr<TFont> FHeaderFont;
+  std::unique_ptr<TFont> FFooterFont;
+  std::unique_ptr<TStringList> FTitleLines;
+  std::unique_ptr<TFont> FFixedFont;
 };
 
+// Options of the HTML export.
 class THTMLSettings : public TPersistent {
  public:
+  THTMLSettings();
+  ~THTMLSettings() override;
+  // From another THTMLSettings: everything but ExportImages and ColWidths;
+  // any other source is ignored.
   void Assign(TPersistent* Source) override;
+
+  DIVUZEV_PLAIN(bool, AutoPreview, false)
+  DIVUZEV_PLAIN(bool, ConvertSpecialChars, false)
+  DIVUZEV_PLAIN(bool, NonBreakingText, false)
+  DIVUZEV_PLAIN(bool, SaveColor, true)
+  DIVUZEV_PLAIN(bool, SaveFonts, true)
+  DIVUZEV_PLAIN(std::string, FooterFile, std::string())
+  DIVUZEV_PLAIN(std::string, HeaderFile, std::string())
+  DIVUZEV_PLAIN(int, BorderSize, 1)
+  DIVUZEV_PLAIN(int, CellSpacing, 0)
+  DIVUZEV_PLAIN(int, CellPadding, 0)
+  DIVUZEV_PLAIN(std::string, TableStyle, std::string())
+  DIVUZEV_PLAIN(std::string, PrefixTag, std::string())
+  DIVUZEV_PLAIN(std::string, SuffixTag, std::string())
+  DIVUZEV_PLAIN(std::string, Summary, std::string())
+  DIVUZEV_PLAIN(int, Width, 100)
+
+ public:
+  // Owned; the property itself cannot be written.
+  TIntList* ColWidths() const { return FColWidths.get(); }
+
+  DIVUZEV_PLAIN(bool, XHTML, false)
+  DIVUZEV_PLAIN(bool, ExportImages, true)
+
+ private:
+  std::unique_ptr<TIntList> FColWidths;
 };
 
 // Scrolling while something is dragged near the grid's edges.
@@ -1427,17 +1577,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void DrawRowSizingLine(int Y);
 
   // Looks the painter reads (each write repaints the grid).
-#define DIVUZEV_PAINT(Type, Name, Default) \
- public:                                   \
-  Type Name() const { return F##Name; }    \
-  void Set##Name(const Type& Value) {      \
-    if (F##Name == Value) return;          \
-    F##Name = Value;                       \
-    InvalidateGrid();                      \
-  }                                        \
-                                           \
- private:                                  \
-  Type F##Name = Default;
+#define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
   DIVUZEV_PAINT(bool, URLFull, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
@@ -1685,6 +1825,51 @@ class TDedAdararAdoz : public TBaseGrid {
   bool SelectionPending() const { return FSelectionPending; }
   void SetSelectionPending(bool Value) { FSelectionPending = Value; }
 
+  // ===== Files, streams and stored settings (grid/io)
+  // Every exchange takes its cells through the export window (SaveStartCol
+  // .. SaveEndCol, SaveStartRow .. SaveEndRow), its texts through SaveCell and
+  // LoadCell, and reports through ExportNotification and OnFileProgress. A
+  // loader reads and checks all of its input before it changes the grid: a
+  // truncated, foreign or crafted file raises and leaves the grid as it was.
+
+  // The grid text file (DivUzev_TextFile.cpp): column widths and non-empty
+  // cells, ANSI or (Unicode) UTF-16 with a byte-order mark. Replaces the file.
+  void SaveToFile(const std::string& FileName, bool Unicode = false);
+  void LoadFromFile(const std::string& FileName);
+  // The number in a cell, 0 for an empty one; EDivUzevError "Error at
+  // position: p in Cell [c, r]." when it is not a number.
+  double CellToReal(int ACol, int ARow);
+
+  // The binary cell stream (DivUzev_BinStream.cpp): cells with their
+  // properties and graphics. Rect holds display columns Left..Right and rows
+  // Top..Bottom.
+  void SaveRectToBinStream(const TRect& Rect, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const std::string& FileName);
+  // Places the stream's first cell at Point (a whole-grid stream: its cells
+  // at their saved places shifted by Point).
+  void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream);
+  void LoadFromBinFile(const std::string& FileName);
+
+  // Column widths, order and visibility as one text (DivUzev_ColStates.cpp):
+  // "n#widths#order#flags". A text that is not such a state changes nothing.
+  std::string ColumnStatesToString();
+  void StringToColumnStates(const std::string& Value);
+
+  // The look file (DivUzev_LookFile.cpp): colours, fonts and looks as
+  // "key=value" lines.
+  void SaveVisualProps(const std::string& FileName);
+  void LoadVisualProps(const std::string& FileName);
+
+  // The print settings in one section of an INI file (DivUzev_PrintFile.cpp).
+  void SavePrintSettings(const std::string& Key, const std::string& Section);
+  void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
+  // Percentage of a long save or load, reported when it changes.
+  TGridProgressEvent OnFileProgress;
+
+ public:
   // ===== Structure edits (DivUzev_Structure.cpp). Rows are display rows
   // and columns real ones unless said otherwise. Every edit keeps the side
   // lists in step with the rows and columns it moves: hidden rows (by
@@ -1845,6 +2030,30 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* EditCtrl() const { return FEditCtrl; }
   TGridCombo* Combobox() const { return FEditCombo; }
   TGridCombo* UniCombo() const { return FEditCombo; }
+  // The other control editors (grid/view/DivUzev_EditKinds.cpp); the spin
+  // editor, the pickers and the rich edit are made on first use.
+  TGridCheckBox* EditCheck() const { return FEditCheck; }
+  TGridEditBtn* BtnEdit() const { return FEditBtn; }
+  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
+  TGridButton* Btn() const { return FGridButton; }
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  ZEveRozoDiva* InplaceRichEdit();
+  // Value given to the date-and-time editor when it opened.
+  TDateTime OriginalDateTime() const { return FOriginalDateTime; }
+  // Reads a date cell's text (OnCustomStrToDate first); false when it is
+  // empty or no date.
+  bool ReadCellDate(const std::string& Text, TDateTime& Value);
+  // The note under the editor that says why a value was refused, when the
+  // grid has one (InvalidEntryTitle, InvalidEntryText).
+  void ShowEntryNote();
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TEllipsClickEvent OnEllipsClick;
+  TCustomStrToDateEvent OnCustomStrToDate;
   // The framework's text editor, once it was made.
   ZIvoVorazirUded* NormalEdit() const;
   TGridTransEdit* FixedEditor() const { return FFixedEdit; }
@@ -1893,7 +2102,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void NotifySelectionListener(int ACol, int ARow);
   // Advancing after an edit (defaults until the keyboard topic lands).
   bool TabAdvance(bool Backward);
-  void EnterAdvance(int ACol, int ARow);
+  // Always: also without Navigation.AdvanceOnEnter.
+  void EnterAdvance(int ACol, int ARow, bool Always = false);
 
   // Validation and the old-cell record.
   const std::string& NewCellText() const { return FNewCellText; }
@@ -2205,6 +2415,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void DestroyWnd() override;
   void Resize() override;
   void WMTimer(TMessage& Message) override;
+  // The fixed and active-cell fonts scale with the grid (grid/io).
+  void ChangeScale(int M, int D) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
 
@@ -2233,6 +2445,14 @@ class TDedAdararAdoz : public TBaseGrid {
 
   friend class ZIvoVorazirUded;
   friend class TGridCombo;
+  friend class TGridCheckBox;
+  friend class TGridSpin;
+  friend class TGridEditBtn;
+  friend class TGridUnitEditBtn;
+  friend class TGridButton;
+  friend class TGridDatePicker;
+  friend class TGridDateTimePicker;
+  friend class ZEveRozoDiva;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
 
@@ -2287,6 +2507,20 @@ class TDedAdararAdoz : public TBaseGrid {
 
   // ---- Selection helpers
   int RowFlagIndex(int DisplayRow) const;
+
+  // ---- Files and streams (grid/io)
+  void ApplyTextImage(gridio::TTextImage& Image, bool Progress);
+  // Hands the stream of the rectangle to Put in pieces.
+  void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
+  class TBinLoad;
+  friend class TBinLoad;
+  // Every cell empty, properties and graphics freed, hidden columns
+  // included (a whole-grid stream replaces everything).
+  void ClearAllCells();
+  // A new graphic in the cell's properties, replacing the cell's own.
+  TCellGraphic* NewCellGraphic(int ACol, int ARow);
+  // The node count from the column-0 node cells, after a stream load.
+  void RecountNodes();
 
   // ---- State
   bool FDesigning = false;
@@ -2533,6 +2767,26 @@ class TDedAdararAdoz : public TBaseGrid {
   TEditLink* FEditLink = nullptr;
   TWinControl* FEditCtrl = nullptr;
   TGridCombo* FEditCombo = nullptr;
+  TGridCheckBox* FEditCheck = nullptr;
+  TGridSpin* FEditSpin = nullptr;
+  TGridEditBtn* FEditBtn = nullptr;
+  TGridUnitEditBtn* FUnitEditBtn = nullptr;
+  TGridButton* FGridButton = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateTimePicker = nullptr;
+  ZEveRozoDiva* FInplaceRichEdit = nullptr;
+  // The control editors' own parts of the editor switch.
+  void CreateKindEditors();
+  void FreeKindEditors();
+  // The date cell's text did not read as a date when its picker opened.
+  bool FDateUnread = false;
+  // The text a spin editor was given as it opened.
+  std::string FKindShownText;
+  // Spin limits and step from the column (set only by a column grid).
+  bool FColumnSpinSet = false;
+  int FColumnSpinMin = 0;
+  int FColumnSpinMax = 100;
+  int FColumnSpinStep = 1;
   bool FShowEditProcess = false;
   bool FNoEditChange = false;
   double FOriginalDateTime = 0;

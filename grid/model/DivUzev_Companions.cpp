@@ -181,9 +181,6 @@ void TColumnSize::Assign(TPersistent* Source) {
   FRows = s->FRows;
 }
 
-void TPrintSettings::Assign(TPersistent*) {}
-void THTMLSettings::Assign(TPersistent*) {}
-
 void TDragScrollOptions::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TDragScrollOptions*>(Source);
   if (s == nullptr) return;

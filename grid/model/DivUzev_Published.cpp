@@ -161,8 +161,7 @@ void PublishSettings() {
     P.Enum("Rows", &C::Rows, &C::SetRows).Default(arAll);
   });
 
-  PublishClass<TPrintSettings>("TPersistent", [](TPublish<TPrintSettings>&) {});
-  PublishClass<THTMLSettings>("TPersistent", [](TPublish<THTMLSettings>&) {});
+  PublishGridFileSettings();
   PublishClass<TGridProgressAppearance>("TPersistent", [](TPublish<TGridProgressAppearance>&) {});
   PublishClass<TFilterDropDown>("TPersistent", [](TPublish<TFilterDropDown>&) {});
   PublishClass<TFilter>("TPersistent", [](TPublish<TFilter>&) {});

@@ -11,6 +11,9 @@ CF_ENUM_IDENTS(TCellType, ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctD
                ctRangeIndicator, ctXPProgress, ctInterface, ctScrollbar, ctRadioButton, ctBalloon, ctShape,
                ctRating, ctTriStateCheckBox, ctExpand)
 CF_ENUM_IDENTS(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
+CF_ENUM_IDENTS(TCellVAlign, vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull)
+CF_ENUM_IDENTS(TCellHAlign, haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull)
+CF_ENUM_IDENTS(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
 CF_ENUM_IDENTS(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase,
                ssShortDateEU, ssShortDateUS, ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw,
                ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase)
@@ -30,3 +33,13 @@ CF_ENUM_IDENTS(TAutoSizeRows, arAll, arNormal, arFixed)
 CF_ENUM_IDENTS(TBackGroundDisplay, bdTile, bdFixed, bdGradientHorz, bdGradientVert)
 CF_ENUM_IDENTS(TBackGroundCells, bcNormal, bcFixed, bcAll)
 CF_ENUM_IDENTS(TNodeType, cnFlat, cn3D, cnGlyph, cnLeaf, cnXP)
+CF_ENUM_IDENTS(TPrintPosition, ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight,
+               ppBottomCenter)
+CF_ENUM_IDENTS(TPrintBorders, pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround,
+               pbAroundVertical, pbAroundHorizontal, pbCustom)
+CF_ENUM_IDENTS(TFitToPage, fpNever, fpGrow, fpShrink, fpAlways, fpCustom)
+CF_ENUM_IDENTS(TPrinterOrientation, poPortrait, poLandscape)
+
+// The tables of the print and HTML settings (grid/io), registered with the
+// grid's own.
+void PublishGridFileSettings();

@@ -6,7 +6,6 @@
 
 #include "framework/rtl/StrUtils.h"
 #include "grid/model/DivUzev.h"
-#include "grid/view/DivUzevEditors.h"
 
 // ---------------------------------------------------------------------------
 // Footers and calculations
@@ -30,29 +29,10 @@ void TDedAdararAdoz::QUnSort() {}
 void TDedAdararAdoz::KeyEditHook() {}
 void TDedAdararAdoz::SelectAllHook(const TGridRect&) {}
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int, int, int,
-                                              TComponent*) {
-  // The drop-down of a column's cell offers that column's items as they are
-  // now (code may refill them between edits).
-  if (FEditCombo != nullptr && ComboItems != nullptr) FEditCombo->Items()->Assign(ComboItems);
-  FControlLook->SetDropDownCount(DropDownCount);
-}
-
 void TDedAdararAdoz::GetCellFloatFormat(int, int, std::string& AFloatFormat) { AFloatFormat = FFloatFormat; }
-void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) { S = Text; }
 void TDedAdararAdoz::InplaceKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::InplaceWMKeyDown(WORD&, TShiftState) {}
 void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditing); }
-
-// ---------------------------------------------------------------------------
-// Editor controls of later topics: until a kind's control comes, its cells
-// are edited as plain text (the editor switch asks HasKindEditControl).
-
-bool TDedAdararAdoz::HasKindEditControl(TEditorType) { return false; }
-TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType, int, int, const TRect&, TColor, TFont*) {
-  return nullptr;
-}
-void TDedAdararAdoz::HideKindEditControl(TEditorType, int, int) {}
 
 // ---------------------------------------------------------------------------
 // ---------------------------------------------------------------------------
@@ -73,11 +53,7 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::SaveColSizes() {}
-void TDedAdararAdoz::LoadColSizes() {}
 void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
-void TDedAdararAdoz::SaveColPositions() {}
-void TDedAdararAdoz::LoadColPositions() {}
 
 void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
   TCustomGrid::MoveColumn(FromIndex, ToIndex);
@@ -105,8 +81,6 @@ void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
 bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
-void TDedAdararAdoz::SaveToStream(TStream*) {}
-void TDedAdararAdoz::LoadFromStream(TStream*) {}
 
 // ---------------------------------------------------------------------------
 // Keyboard, mouse and focus
@@ -142,8 +116,8 @@ bool TDedAdararAdoz::TabAdvance(bool Backward) {
   return true;
 }
 
-void TDedAdararAdoz::EnterAdvance(int ACol, int ARow) {
-  if (!FNavigation->AdvanceOnEnter()) return;
+void TDedAdararAdoz::EnterAdvance(int ACol, int ARow, bool Always) {
+  if (!Always && !FNavigation->AdvanceOnEnter()) return;
   int c = ACol, r = ARow;
   if (FNavigation->AdvanceDirection() == adLeftRight || FNavigation->AdvanceDirection() == adLeftRightInRow) {
     if (++c >= ColCount()) {

@@ -13,9 +13,18 @@
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/grids/Grids.h"
+#include "grid/base/BaseGrid.h"
 #include "grid/base/DudCombo.h"
 
 class TDedAdararAdoz;
+
+// What a typed character does in the text of a number kind (edNumeric,
+// edPositiveNumeric, edFloat, edPositiveFloat): 0 it goes in, 1 it is
+// dropped, 2 it is dropped with a beep. Other kinds take every character.
+int NumberCharVerdict(TEditorType Kind, char32_t Ch, const std::u32string& Text, int SelStart, int SelLen,
+                      bool CtrlDown);
+// Whether a whole text (a paste) is a value of its kind.
+bool KindTextAccepted(TEditorType Kind, const std::string& Text, const std::string& ValidChars);
 
 // The text editor: a masked multi-line edit over the current cell.
 class ZIvoVorazirUded : public TInplaceEdit {

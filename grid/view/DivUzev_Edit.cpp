@@ -69,6 +69,7 @@ void TDedAdararAdoz::CreateEditorCompanions() {
   FEditCombo->SetEnabled(false);
   FEditCombo->SetIsWinXP(FIsXP);
   FEditCombo->SetIsVista(FIsVista && FIsThemed);
+  CreateKindEditors();
   FFixedEdit = new TGridTransEdit(this);
   FFixedEdit->SetParent(this);
   FFixedEdit->SetBorderStyle(bsNone);
@@ -82,6 +83,7 @@ void TDedAdararAdoz::FreeEditorCompanions() {
   FEditCtrl = nullptr;
   delete FEditCombo;
   FEditCombo = nullptr;
+  FreeKindEditors();
   delete FFixedEdit;
   FFixedEdit = nullptr;
   delete FFixedCombo;

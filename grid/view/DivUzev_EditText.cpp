@@ -39,6 +39,63 @@ std::u32string Lower(const std::u32string& S) {
 
 }  // namespace
 
+int NumberCharVerdict(TEditorType Kind, char32_t Ch, const std::u32string& Text, int SelStart, int SelLen,
+                      bool CtrlDown) {
+  const bool control = Ch == 8 || Ch == 9 || Ch == 13 || Ch == 27;
+  switch (Kind) {
+    case edNumeric:
+      if (control || IsDigit(Ch)) return 0;
+      if (Ch == '-' && SelStart == 0 && Text.find(U'-') == std::u32string::npos) return 0;
+      return 2;
+    case edPositiveNumeric:
+      return control || IsDigit(Ch) ? 0 : 2;
+    case edFloat:
+    case edPositiveFloat: {
+      const bool positive = Kind == edPositiveFloat;
+      const bool candidate = control || Ch == ',' || Ch == '.' || IsDigit(Ch) || (Ch == '-' && !positive);
+      if (!candidate) return Ch < 32 && CtrlDown ? 0 : 1;
+      const auto dec = static_cast<char32_t>(LocaleDecimalSeparator());
+      const auto thou = static_cast<char32_t>(LocaleThousandSeparator());
+      const std::u32string selected = Text.substr(static_cast<size_t>(SelStart), static_cast<size_t>(SelLen));
+      if (Ch == dec && Text.find(dec) != std::u32string::npos && selected.find(dec) == std::u32string::npos)
+        return 1;
+      if (Ch == thou && Ch != dec) return 1;
+      if (Ch == '-') {
+        const bool atStart = SelStart == 0 && Text.find(U'-') == std::u32string::npos;
+        if (!atStart && selected.find(U'-') == std::u32string::npos) return 2;
+      }
+      // The other separator is not a number character here.
+      if ((Ch == ',' || Ch == '.') && Ch != dec) return 1;
+      return 0;
+    }
+    default:
+      return 0;
+  }
+}
+
+bool KindTextAccepted(TEditorType Kind, const std::string& Text, const std::string& ValidChars) {
+  const int n = NumberTextKind(Text);
+  const bool minus = Text.find('-') != std::string::npos;
+  switch (Kind) {
+    case edNumeric:
+      return n == ntInteger;
+    case edPositiveNumeric:
+      return n == ntInteger && !minus;
+    case edFloat:
+      return n == ntInteger || n == ntDecimal;
+    case edPositiveFloat:
+      return (n == ntInteger || n == ntDecimal) && !minus;
+    case edValidChars: {
+      const std::u32string valid = Utf8ToUtf32(ValidChars);
+      const std::u32string t = Utf8ToUtf32(Text);
+      return std::all_of(t.begin(), t.end(),
+                         [&](char32_t c) { return valid.find(c) != std::u32string::npos; });
+    }
+    default:
+      return true;
+  }
+}
+
 ZIvoVorazirUded::ZIvoVorazirUded(TComponent* AOwner) : TInplaceEdit(AOwner) {
   FGrid = dynamic_cast<TDedAdararAdoz*>(AOwner);
 }
@@ -228,38 +285,12 @@ void ZIvoVorazirUded::HandleChar(TMessage& Message) {
   bool mixed = false;
   switch (kind) {
     case edNumeric:
-      if (ch == 8 || ch == 9 || ch == 13 || ch == 27 || IsDigit(ch)) break;
-      if (ch == '-' && selStart == 0 && text.find(U'-') == std::u32string::npos) break;
-      beep();
-      return;
     case edPositiveNumeric:
-      if (ch == 8 || ch == 9 || ch == 13 || ch == 27 || IsDigit(ch)) break;
-      beep();
-      return;
     case edFloat:
     case edPositiveFloat: {
-      const bool positive = kind == edPositiveFloat;
-      const bool candidate = ch == 8 || ch == 9 || ch == 13 || ch == 27 || ch == ',' || ch == '.' ||
-                             IsDigit(ch) || (ch == '-' && !positive);
-      if (!candidate) {
-        if (ch < 32 && CtrlHeld()) break;
-        return;
-      }
-      const auto dec = static_cast<char32_t>(LocaleDecimalSeparator());
-      const auto thou = static_cast<char32_t>(LocaleThousandSeparator());
-      const std::u32string selected = text.substr(static_cast<size_t>(selStart), static_cast<size_t>(selLen));
-      if (ch == dec && text.find(dec) != std::u32string::npos && selected.find(dec) == std::u32string::npos)
-        return;
-      if (ch == thou && ch != dec) return;
-      if (ch == '-') {
-        const bool atStart = selStart == 0 && text.find(U'-') == std::u32string::npos;
-        if (!atStart && selected.find(U'-') == std::u32string::npos) {
-          beep();
-          return;
-        }
-      }
-      // The other separator is not a number character here.
-      if ((ch == ',' || ch == '.') && ch != dec) return;
+      const int verdict = NumberCharVerdict(kind, ch, text, selStart, selLen, CtrlHeld());
+      if (verdict == 2) beep();
+      if (verdict != 0) return;
       break;
     }
     case edCapital:
@@ -314,26 +345,8 @@ void ZIvoVorazirUded::HandlePaste() {
   if (FLengthLimit > 0 && static_cast<int>(r.size()) > FLengthLimit) return;
 
   const std::string r8 = Utf32ToUtf8(r);
-  bool ok = true;
+  bool ok = KindTextAccepted(FGrid->FEditControl, r8, FGrid->ValidChars());
   switch (FGrid->FEditControl) {
-    case edNumeric:
-      ok = NumberTextKind(r8) == ntInteger;
-      break;
-    case edPositiveNumeric:
-      ok = NumberTextKind(r8) == ntInteger && r.find(U'-') == std::u32string::npos;
-      break;
-    case edFloat:
-      ok = NumberTextKind(r8) == ntInteger || NumberTextKind(r8) == ntDecimal;
-      break;
-    case edPositiveFloat:
-      ok = (NumberTextKind(r8) == ntInteger || NumberTextKind(r8) == ntDecimal) &&
-           r.find(U'-') == std::u32string::npos;
-      break;
-    case edValidChars: {
-      const std::u32string valid = Utf8ToUtf32(FGrid->ValidChars());
-      ok = std::all_of(r.begin(), r.end(), [&](char32_t c) { return valid.find(c) != std::u32string::npos; });
-      break;
-    }
     case edMixedCase:
       r = Utf8ToUtf32(CapitalizeWords(r8));
       break;

@@ -92,7 +92,7 @@ class TFIEC61850_Variables : public TTable_Editor_Form {
   void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
   void ComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection);
 
-  TRavUvurerEduz* Grid(int) const override { return ACG; }
+  TDedAdararAdoz* Grid(int Index) const override;
 };
 
 extern TFIEC61850_Variables* FIEC61850_Variables;

@@ -74,3 +74,5 @@ void TFIEC61850_Variables::GridHint(TObject*, int ARow, int ACol, std::string& H
 
 // Bound in the layout; a pick needs nothing more than the cell's new text.
 void TFIEC61850_Variables::ComboChange(TObject*, int, int, int, const std::string&) {}
+
+TDedAdararAdoz* TFIEC61850_Variables::Grid(int) const { return ACG; }

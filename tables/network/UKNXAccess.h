@@ -103,7 +103,7 @@ class TFKNXAccess : public TTable_Editor_Form {
   void KeyPress(TObject* Sender, char32_t& Key);
   void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
-  TRavUvurerEduz* Grid(int) const override { return ACG_KNX_in_Write; }
+  TDedAdararAdoz* Grid(int Index) const override;
 };
 
 extern TFKNXAccess* FKNXAccess;

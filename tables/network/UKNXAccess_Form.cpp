@@ -71,3 +71,5 @@ void TFKNXAccess::GridHint(TObject*, int ARow, int ACol, std::string& HintStr) {
   else
     HintStr.clear();
 }
+
+TDedAdararAdoz* TFKNXAccess::Grid(int) const { return ACG_KNX_in_Write; }

@@ -143,9 +143,7 @@ class TFSNMP_Trap_Access : public TTable_Editor_Form {
   void SGA_KeyPress(TObject* Sender, char32_t& Key);
   void SGA_GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
-  TRavUvurerEduz* Grid(int Index) const override {
-    return Index == SNMP_Write_Grid ? ACG_SNMP_Write : ACG_SNMP_Read;
-  }
+  TDedAdararAdoz* Grid(int Index) const override;
   int Active_Grid() const override;
 };
 

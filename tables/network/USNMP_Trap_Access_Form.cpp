@@ -89,3 +89,7 @@ void TFSNMP_Trap_Access::SGA_GridHint(TObject* Sender, int ARow, int ACol, std::
   else
     HintStr.clear();
 }
+
+TDedAdararAdoz* TFSNMP_Trap_Access::Grid(int Index) const {
+  return Index == SNMP_Write_Grid ? ACG_SNMP_Write : ACG_SNMP_Read;
+}

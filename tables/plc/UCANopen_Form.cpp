@@ -82,3 +82,5 @@ void TCANopen_Table_Form::GridHint(TObject*, int ARow, int ACol, std::string& Hi
   else
     HintStr.clear();
 }
+
+TDedAdararAdoz* TCANopen_Table_Form::Grid(int Index) const { return Index == 1 ? sgb : sga; }

@@ -43,7 +43,7 @@ class TCANopen_Table_Form : public TTable_Editor_Form {
   // elsewhere.
   void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
-  TRavUvurerEduz* Grid(int Index) const override { return Index == 1 ? sgb : sga; }
+  TDedAdararAdoz* Grid(int Index) const override;
   int Active_Grid() const override;
 
  protected:

@@ -106,7 +106,7 @@ class TFReceiveCAN : public TTable_Editor_Form {
   void ACG_CAN_ReceiveKeyPress(TObject* Sender, char32_t& Key);
   void ACG_CAN_ReceiveGridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
-  TRavUvurerEduz* Grid(int Index) const override;
+  TDedAdararAdoz* Grid(int Index) const override;
 };
 
 extern TFReceiveCAN* FReceiveCAN;

@@ -30,7 +30,7 @@ TFReceiveCAN::~TFReceiveCAN() {
   if (FReceiveCAN == this) FReceiveCAN = nullptr;
 }
 
-TRavUvurerEduz* TFReceiveCAN::Grid(int) const { return ACG_CAN_Receive; }
+TDedAdararAdoz* TFReceiveCAN::Grid(int) const { return ACG_CAN_Receive; }
 
 void TFReceiveCAN::FormCreate(TObject*) {
   Bind_Grids();

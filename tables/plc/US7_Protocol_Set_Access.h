@@ -132,7 +132,7 @@ class TFS7_Protocol_Set_Access : public TTable_Editor_Form {
   void ACG_S7_KeyPress(TObject* Sender, char32_t& Key);
   void ACG_S7_GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
-  TRavUvurerEduz* Grid(int Index) const override;
+  TDedAdararAdoz* Grid(int Index) const override;
   int Active_Grid() const override;
 };
 

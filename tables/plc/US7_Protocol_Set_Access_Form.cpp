@@ -38,7 +38,7 @@ TFS7_Protocol_Set_Access::~TFS7_Protocol_Set_Access() {
   if (FS7_Protocol_Set_Access == this) FS7_Protocol_Set_Access = nullptr;
 }
 
-TRavUvurerEduz* TFS7_Protocol_Set_Access::Grid(int Index) const {
+TDedAdararAdoz* TFS7_Protocol_Set_Access::Grid(int Index) const {
   return Index == S7_Write_Grid ? ACG_S7_Write : ACG_S7_Read;
 }
 

@@ -79,7 +79,7 @@ void TTable_Editor_Form::Load_Grids() {
   }
   editor_.Load_Tables();
   for (int i = 0; i < editor_.Grid_Count(); ++i) {
-    TRavUvurerEduz* grid = Grid(i);
+    TDedAdararAdoz* grid = Grid(i);
     grid->SetRow(1);
     grid->SetCol(1);
     grid->SetTopRow(1);
@@ -96,7 +96,7 @@ void TTable_Editor_Form::Set_Column_Items(TRavUvurerEduz* Grid, int Col,
 }
 
 void TTable_Editor_Form::Commit_Edit() const {
-  TRavUvurerEduz* grid = Grid(Active_Grid());
+  TDedAdararAdoz* grid = Grid(Active_Grid());
   if (grid->EditMode()) grid->HideInplaceEdit();
 }
 

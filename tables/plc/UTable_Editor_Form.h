@@ -47,7 +47,7 @@ class TTable_Editor_Form : public TForm, public ILangForm {
 
   // The editor's steps and its grids in page order.
   TTable_Editor& Editor() const { return editor_; }
-  virtual TRavUvurerEduz* Grid(int Index) const = 0;
+  virtual TDedAdararAdoz* Grid(int Index) const = 0;
   // The grid the row commands act on: the one on the active page.
   virtual int Active_Grid() const { return 0; }
 

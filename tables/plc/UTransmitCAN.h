@@ -69,7 +69,7 @@ class TFTransmitCAN : public TTable_Editor_Form {
   void ACG_CAN_TransmitKeyPress(TObject* Sender, char32_t& Key);
   void ACG_CAN_TransmitGridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
-  TRavUvurerEduz* Grid(int Index) const override;
+  TDedAdararAdoz* Grid(int Index) const override;
 
  private:
   void Fill_Hints_TransmitCAN();

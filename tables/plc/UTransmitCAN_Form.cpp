@@ -30,7 +30,7 @@ TFTransmitCAN::~TFTransmitCAN() {
   if (FTransmitCAN == this) FTransmitCAN = nullptr;
 }
 
-TRavUvurerEduz* TFTransmitCAN::Grid(int) const { return ACG_CAN_Transmit; }
+TDedAdararAdoz* TFTransmitCAN::Grid(int) const { return ACG_CAN_Transmit; }
 
 void TFTransmitCAN::FormCreate(TObject*) {
   Bind_Grids();

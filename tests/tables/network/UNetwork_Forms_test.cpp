@@ -8,6 +8,7 @@
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
 #include "tables/network/USNMP_Trap_Access.h"
+#include "tables/network/UTLS_Server_Known_Cert.h"
 #include "tables/plc/TableFormSupport.h"
 
 namespace {
@@ -64,6 +65,10 @@ TEST_F(TNetworkFormTest, AFileShownAndConfirmedIsWrittenBackUnchanged) {
        "SwapWord=\"N\" "
        "Mnemonic=\"Kessel\"/></IEC61850_Variables><!--SW_VERSION = 1.000-->",
        IEC_Col_Name, "Température"},
+      {FTLS_Server_Known_Cert, &Path_TLS_Known_Cert,
+       "<TLS_Server_Known_Cert><row Enable=\"Y\" Certificate=\"MIIB\" Mnemonic=\"Büro\"/><row Enable=\"N\" "
+       "Certificate=\"MIIC\" Mnemonic=\"\"/></TLS_Server_Known_Cert><!--SW_VERSION = 1.000-->",
+       2, "MIIB"},
   };
   for (const Case& c : cases) {
     Write_File(*c.path, c.file);
@@ -102,6 +107,34 @@ TEST_F(TNetworkFormTest, TheSnmpTablesNumberTheirEnabledRowsAndKeepThePageShown)
     EXPECT_EQ(form->ACG_SNMP_Write->Cells(0, 2), "2");
   });
   form->ShowModal();
+}
+
+TEST_F(TNetworkFormTest, TheCertificatesGridTicksItsOwnBoxes) {
+  TDedAdararAdoz* g = FTLS_Server_Known_Cert->DUD;
+  EXPECT_EQ(g->ColCount(), 4);
+  EXPECT_EQ(g->RowCount(), 11);
+  EXPECT_EQ(g->Cells(2, 0), "Certificate");
+  Write_File(
+      Path_TLS_Known_Cert,
+      "<TLS_Server_Known_Cert><row Enable=\"N\" Certificate=\"A\" Mnemonic=\"a\"/></TLS_Server_Known_Cert>");
+  TDialogResponder r;
+  r.AnswerBox(mrYes);  // delete row 1
+  r.OnModal([&](TCustomForm*) {
+    bool state = true;
+    ASSERT_TRUE(g->GetCheckBoxState(1, 1, state));
+    EXPECT_FALSE(state);
+    ASSERT_TRUE(g->GetCheckBoxState(1, 2, state));
+    EXPECT_TRUE(state);
+    Goto(g, 2, 1);
+    Press(FTLS_Server_Known_Cert->Btn_DelRow);
+    EXPECT_EQ(g->Cells(2, 1), "");
+    ASSERT_TRUE(g->GetCheckBoxState(1, 1, state));
+    EXPECT_TRUE(state);
+    ASSERT_TRUE(g->GetCheckBoxState(1, 10, state));
+    EXPECT_TRUE(state);
+  });
+  FTLS_Server_Known_Cert->ShowModal();
+  EXPECT_EQ(r.Boxes().size(), 1u);
 }
 
 }  // namespace

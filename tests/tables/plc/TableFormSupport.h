@@ -23,21 +23,21 @@ class TTableFormTest : public TAppFormsTest {
     Start();
   }
 
-  static void Goto(TRavUvurerEduz* Grid, int Col, int Row) {
+  static void Goto(TDedAdararAdoz* Grid, int Col, int Row) {
     if (!Grid->Focused()) Grid->SetFocus();
     Grid->SetCol(Col);
     Grid->SetRow(Row);
     testinput::Pump();
   }
   // Types Text into a text cell and ends the edit with Enter.
-  static void Type_Cell(TRavUvurerEduz* Grid, int Col, int Row, const std::string& Text) {
+  static void Type_Cell(TDedAdararAdoz* Grid, int Col, int Row, const std::string& Text) {
     Goto(Grid, Col, Row);
     testinput::TypeText(Text);
     testinput::PressKey(VK_RETURN);
     testinput::Pump();
   }
   // Picks a drop-down cell's item by its first letters, ending with Enter.
-  void Pick_Cell(TRavUvurerEduz* Grid, int Col, int Row, const std::string& Letters) {
+  void Pick_Cell(TDedAdararAdoz* Grid, int Col, int Row, const std::string& Letters) {
     // Letters typed a while after the last ones start a new search.
     clock_.Advance(2000);
     Goto(Grid, Col, Row);
