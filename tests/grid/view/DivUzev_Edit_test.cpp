@@ -90,7 +90,7 @@ TEST_F(GridEditFixture, CellsThatClickOrAreNotEditableOpenNothing) {
 }
 
 TEST_F(GridEditFixture, AKindWhoseControlHasNotComeIsEditedAsText) {
-  g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edSpinEdit; };
+  g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edCalculatorDropDown; };
   Goto(3, 4);
   TypeText("12");
   ASSERT_TRUE(EditorShown());
