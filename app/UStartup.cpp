@@ -25,6 +25,7 @@
 #include "grid/model/VevCGrid.h"
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
+#include "tables/network/UOPC_UA_Server_Access.h"
 #include "tables/network/USNMP_MIB.h"
 #include "tables/network/USNMP_Trap_Access.h"
 #include "tables/network/UTLS_Server_Known_Cert.h"
@@ -109,7 +110,8 @@ void Create_Forms() {
   Create(FSet_SDO_Server_Access);
   Create(FSNMP_Trap_Access);
   // The forms of later units follow here, in this order: FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
-  // FBACnetSlaveSetAccess, FOPC_UA_Server_Access.
+  // FBACnetSlaveSetAccess.
+  Create(FOPC_UA_Server_Access);
 }
 
 void Destroy_Forms() {

@@ -7,6 +7,7 @@
 #include "framework/controls/PageControl.h"
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
+#include "tables/network/UOPC_UA_Server_Access.h"
 #include "tables/network/USNMP_Trap_Access.h"
 #include "tables/network/UTLS_Server_Known_Cert.h"
 #include "tables/plc/TableFormSupport.h"
@@ -135,6 +136,33 @@ TEST_F(TNetworkFormTest, TheCertificatesGridTicksItsOwnBoxes) {
   });
   FTLS_Server_Known_Cert->ShowModal();
   EXPECT_EQ(r.Boxes().size(), 1u);
+}
+
+TEST_F(TNetworkFormTest, AnOpcUaTypePickedSetsItsLengthAndAccess) {
+  TFOPC_UA_Server_Access* form = FOPC_UA_Server_Access;
+  TDedAdararAdoz* g = form->DUD;
+  EXPECT_EQ(g->RowCount(), OPC_UA_Table_Rows + 1);
+  EXPECT_EQ(g->Cells(OPC_Col_Read_Write, 0), "R/W");
+  TDialogResponder r;
+  r.OnModal([&](TCustomForm*) {
+    struct Case {
+      const char* letters;
+      const char* type;
+      const char* length;
+      bool read_only;
+    };
+    const Case cases[] = {{"Int3", "Int32", "4", true}, {"Str", "String", "10", false}};
+    for (const Case& c : cases) {
+      Pick_Cell(g, OPC_Col_Type, 1, c.letters);
+      EXPECT_EQ(g->Cells(OPC_Col_Type, 1), c.type);
+      EXPECT_EQ(g->Cells(OPC_Col_Length, 1), c.length);
+      EXPECT_EQ(g->GetCellProperties(OPC_Col_Length, 1)->ReadOnly(), c.read_only);
+      EXPECT_EQ(g->Cells(OPC_Col_Read_Write, 1), "Read/Write");
+    }
+    Pick_Cell(g, OPC_Col_Read_Write, 1, "Read O");
+    EXPECT_EQ(g->Cells(OPC_Col_Read_Write, 1), "Read Only");
+  });
+  form->ShowModal();
 }
 
 }  // namespace
