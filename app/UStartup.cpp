@@ -23,6 +23,8 @@
 #include "grid/model/DivUzev.h"
 #include "grid/base/griddd.h"
 #include "grid/model/VevCGrid.h"
+#include "tables/network/UBACnetSlaveSetAccess.h"
+#include "tables/network/UBACnet_Eng_Unit.h"
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
 #include "tables/network/UOPC_UA_Server_Access.h"
@@ -109,8 +111,9 @@ void Create_Forms() {
   Create(FSet_SDO_Client_Access);
   Create(FSet_SDO_Server_Access);
   Create(FSNMP_Trap_Access);
-  // The forms of later units follow here, in this order: FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
-  // FBACnetSlaveSetAccess.
+  // FMQTT_Set_Topic and FTopicTemplate join here.
+  Create(FBACnet_Eng_Unit);
+  Create(FBACnetSlaveSetAccess);
   Create(FOPC_UA_Server_Access);
 }
 

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/StringList.h"
+#include "framework/controls/ComboBox.h"
 #include "framework/controls/PageControl.h"
+#include "framework/controls/StdCtrls.h"
+#include "tables/network/UBACnetSlaveSetAccess.h"
+#include "tables/network/UBACnet_Eng_Unit.h"
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
 #include "tables/network/UOPC_UA_Server_Access.h"
@@ -163,6 +167,41 @@ TEST_F(TNetworkFormTest, AnOpcUaTypePickedSetsItsLengthAndAccess) {
     EXPECT_EQ(g->Cells(OPC_Col_Read_Write, 1), "Read Only");
   });
   form->ShowModal();
+}
+
+TEST_F(TNetworkFormTest, ABACnetUnitIsPickedFromItsCellAndAWriteTypeSetsItsLength) {
+  TFBACnetSlaveSetAccess* form = FBACnetSlaveSetAccess;
+  EXPECT_EQ(form->ACG_BACnet_in_Read->ColCount(), BACnet_Col_Count - 1);
+  EXPECT_EQ(form->ACG_BACnet_in_Read->Cells(BACnet_Col_Eng_Unit, 0), "Eng. Unit");
+  const int code = *Selected_Unit_Code(1, 2);
+  TDialogResponder r;
+  r.OnModal([&](TCustomForm*) {
+    EXPECT_EQ(form->ACG_BACnet_in_Read->RowCount(), 2001);
+    TRavUvurerEduz* read = form->ACG_BACnet_in_Read;
+    read->SetCellEx(BACnet_Col_Eng_Unit, 4, "62");
+    // As the grid reports a double click on the cell: the picker opens on
+    // the cell's unit, and its choice comes back on OK.
+    r.OnModal([&](TCustomForm* picker) {
+      TFBACnet_Eng_Unit* p = FBACnet_Eng_Unit;
+      EXPECT_EQ(picker, p);
+      EXPECT_EQ(p->E_Selected_EU->Text(), "62");
+      EXPECT_EQ(p->Label5->Caption(), Unit_Label(62));
+      p->CB_Select_Type->SetItemIndex(1);
+      p->CB_Select_TypeSelect(p->CB_Select_Type);
+      p->CB_Select_Unit->SetItemIndex(2);
+      Press(p->Btn_Select_Eng_Unit);
+      Press(p->Btn_OK);
+    });
+    read->OnDblClickCell(read, 4, BACnet_Col_Eng_Unit);
+    EXPECT_EQ(read->Cells(BACnet_Col_Eng_Unit, 4), std::to_string(code));
+
+    form->PageControl1->SetActivePage(form->TS_BACnet_in_Write);
+    Pick_Cell(form->ACG_BACnet_in_Write, BACnet_Col_Data_Type, 1, "Large");
+    EXPECT_EQ(form->ACG_BACnet_in_Write->Cells(BACnet_Col_Data_Type, 1), "Large Analog Value");
+    EXPECT_EQ(form->ACG_BACnet_in_Write->Cells(BACnet_Col_Length, 1), "8");
+  });
+  form->ShowModal();
+  EXPECT_EQ(r.ModalForms().size(), 2u);
 }
 
 }  // namespace
