@@ -1,6 +1,7 @@
 #include "framework/classes/Collections.h"
 
 #include <algorithm>
+#include <iterator>
 
 TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
 
@@ -126,8 +127,25 @@ void TCollection::InsertItem(TCollectionItem* Item) {
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
   Notify(Item, cnExtracting);
-  items_.erase(std::remove(items_.begin(), items_.end(), Item), items_.end());
+  // From the back: Clear and stores that drop their newest items stay linear.
+  auto it = std::find(items_.rbegin(), items_.rend(), Item);
+  if (it != items_.rend()) items_.erase(std::next(it).base());
   Item->collection_ = nullptr;
+  Changed();
+}
+
+void TCollection::DeleteWhere(const std::function<bool(TCollectionItem*)>& Pred) {
+  std::vector<TCollectionItem*> gone;
+  auto keep = std::stable_partition(items_.begin(), items_.end(), [&](TCollectionItem* I) { return !Pred(I); });
+  gone.assign(keep, items_.end());
+  if (gone.empty()) return;
+  items_.erase(keep, items_.end());
+  for (TCollectionItem* item : gone) {
+    Notify(item, cnDeleting);
+    Notify(item, cnExtracting);
+    item->collection_ = nullptr;
+    delete item;
+  }
   Changed();
 }
 

@@ -66,6 +66,8 @@ class TCollection : public TPersistent {
   TCollectionItem* Insert(int Index);
   void Delete(int Index);
   void Clear();
+  // Deletes every item Pred picks, in one pass however many there are.
+  void DeleteWhere(const std::function<bool(TCollectionItem*)>& Pred);
   TCollectionItem* FindItemID(int ID) const;
   void Exchange(int Index1, int Index2);
 

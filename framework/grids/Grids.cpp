@@ -578,6 +578,36 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   UpdateEdit();
 }
 
+void TCustomGrid::PermuteRows(int First, const std::vector<int>& Order) {
+  const int n = static_cast<int>(Order.size());
+  if (First < 0 || First + n > rowCount_) IndexError();
+  std::vector<bool> seen(static_cast<size_t>(n), false);
+  for (int from : Order) {
+    if (from < First || from >= First + n || seen[static_cast<size_t>(from - First)]) IndexError();
+    seen[static_cast<size_t>(from - First)] = true;
+  }
+  std::vector<int> heights(static_cast<size_t>(n));
+  bool changed = false;
+  for (int k = 0; k < n; ++k) {
+    heights[static_cast<size_t>(k)] = rowHeights_[static_cast<size_t>(Order[static_cast<size_t>(k)])];
+    changed = changed || heights[static_cast<size_t>(k)] != rowHeights_[static_cast<size_t>(First + k)];
+  }
+  std::copy(heights.begin(), heights.end(), rowHeights_.begin() + First);
+  if (changed) RowHeightsChanged();
+  InvalidateGrid();
+}
+
+void TCustomGrid::ExchangeRows(int ARow1, int ARow2) {
+  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= rowCount_ || ARow2 >= rowCount_) IndexError();
+  if (ARow1 == ARow2) return;
+  auto& h1 = rowHeights_[static_cast<size_t>(ARow1)];
+  auto& h2 = rowHeights_[static_cast<size_t>(ARow2)];
+  if (h1 != h2) {
+    std::swap(h1, h2);
+    RowHeightsChanged();
+  }
+}
+
 void TCustomGrid::ColumnMoved(int, int) {}
 void TCustomGrid::RowMoved(int, int) {}
 

@@ -241,6 +241,13 @@ class TCustomGrid : public TCustomControl {
   TInplaceEdit* InplaceEditor() const { return inplaceEdit_; }
 
   // ---- Rows and columns
+  // Rearranges the rows First .. First + Order.size() - 1 in one step: the
+  // row at index Order[k] goes to First + k (Order names each of those rows
+  // once). Heights travel with their rows; the current cell, the anchor and
+  // the editor keep their indexes. Sorting a large table costs one pass.
+  virtual void PermuteRows(int First, const std::vector<int>& Order);
+  // Exchanges two rows (heights included), as PermuteRows would.
+  virtual void ExchangeRows(int ARow1, int ARow2);
   void MoveColumn(int FromIndex, int ToIndex);
   void MoveRow(int FromIndex, int ToIndex);
   virtual void DeleteColumn(int ACol);
@@ -533,6 +540,10 @@ class TStringGrid : public TDrawGrid {
   void DeleteRow(int ARow) override;
   void DeleteRowRange(int ARow, int Count) override;
   void InsertRowRange(int ARow, int Count) override;
+
+  // Stored texts and objects travel with their rows, beyond ColCount too.
+  void PermuteRows(int First, const std::vector<int>& Order) override;
+  void ExchangeRows(int ARow1, int ARow2) override;
 
   // Rows holding at least one stored text or object (for tests and sizing).
   int StoredRowCount() const { return static_cast<int>(texts_.size()); }

@@ -140,6 +140,34 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
   TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 
+void TStringGrid::PermuteRows(int First, const std::vector<int>& Order) {
+  TDrawGrid::PermuteRows(First, Order);  // checks the order
+  const size_t first = static_cast<size_t>(First);
+  auto permute = [&](auto& Lines) {
+    // Rows past the stored ones hold nothing to move.
+    if (Lines.size() <= first) return;
+    Lines.resize(std::max(Lines.size(), first + Order.size()));
+    std::remove_reference_t<decltype(Lines)> moved(Order.size());
+    for (size_t k = 0; k < Order.size(); ++k) moved[k] = std::move(Lines[static_cast<size_t>(Order[k])]);
+    std::move(moved.begin(), moved.end(), Lines.begin() + static_cast<std::ptrdiff_t>(first));
+  };
+  permute(texts_);
+  permute(objects_);
+}
+
+void TStringGrid::ExchangeRows(int ARow1, int ARow2) {
+  TDrawGrid::ExchangeRows(ARow1, ARow2);
+  if (ARow1 == ARow2) return;
+  auto exchange = [&](auto& Lines) {
+    const size_t hi = static_cast<size_t>(std::max(ARow1, ARow2));
+    if (Lines.size() <= static_cast<size_t>(std::min(ARow1, ARow2))) return;
+    if (Lines.size() <= hi) Lines.resize(hi + 1);
+    std::swap(Lines[static_cast<size_t>(ARow1)], Lines[static_cast<size_t>(ARow2)]);
+  };
+  exchange(texts_);
+  exchange(objects_);
+}
+
 void TStringGrid::DeleteColumn(int ACol) {
   if (ACol < 0 || ACol >= ColCount()) IndexError();
   if (ColCount() > 1) {

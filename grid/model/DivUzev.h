@@ -76,6 +76,7 @@ class TGridTransEdit;
 class TInplaceEdit;
 class ZIvoVorazirUded;
 class TScrollBar;
+class TScrollControl;
 class TStringList;
 class TStrings;
 namespace gridio {
@@ -163,6 +164,12 @@ enum TSortStyle {
 
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 
+enum TSortDirection { sdAscending, sdDescending };
+// Where IgnoreBlanks puts empty cells, whatever the direction.
+enum TSortBlankPosition { blFirst, blLast };
+// The key that adds a column to a multi-column sort on a header click.
+enum TIndexSortKey { ikShift, ikCtrl };
+
 enum TGridLook {
   glStandard,
   glSoft,
@@ -175,6 +182,7 @@ enum TGridLook {
   glOffice2007,
   glCustom
 };
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -225,7 +233,6 @@ enum TPrinterOrientation { poPortrait, poLandscape };
 // the sort direction the indicator shows, and a cell scroll bar's extent.
 enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
-enum TSortDirection { sdAscending, sdDescending };
 struct TScrollProp {
   int PageSize = -1;
   int Range = -1;
@@ -286,8 +293,19 @@ using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow,
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, std::string& hintstr)>;
+using TDragScrollEvent =
+    std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+// Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
+// equal to, before the second in ascending order).
+using TCustomCompareEvent =
+    std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)>;
+using TRawCompareEvent = std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
+// Custom column and group calculations: Res starts 0.
+using TColumnCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+using TGroupCalcEvent = TColumnCalcEvent;
 // Events of the configurator's tables and of the column grid.
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TComboChangeEvent =
@@ -296,6 +314,34 @@ using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& All
 using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
                                               const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, TObject* CheckList)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+
+// Search options, bit i = option i.
+enum TFindOption {
+  fnMatchCase,
+  fnMatchFull,
+  fnMatchRegular,
+  fnDirectionLeftRight,
+  fnMatchStart,
+  fnFindInCurrentRow,
+  fnFindInCurrentCol,
+  fnIncludeFixed,
+  fnAutoGoto,
+  fnIgnoreHTMLTags,
+  fnBackward,
+  fnIncludeHiddenColumns,
+  fnFindInPresetCol,
+  fnFindInPresetRow,
+  fnSelectedCells,
+  fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindOption, 16>;
 // Painting.
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
@@ -895,38 +941,90 @@ class TFilterDropDown : public TPersistent {
   std::unique_ptr<TBitmap> FGlyphActive;
 };
 
-// Sorting options (column, direction, indicator looks).
+// Sorting options: the sort column and direction, how cells compare, and
+// the looks of the sort indicator. Its Assign copies neither
+// SortOnVirtualCells nor IgnoreCase, and repaints nothing.
 class TSortSettings : public TPersistent {
  public:
-  explicit TSortSettings(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TSortSettings(TDedAdararAdoz* AOwner);
+  ~TSortSettings() override;
   void Assign(TPersistent* Source) override;
   TDedAdararAdoz* Owner() const { return FOwner; }
-  DIVUZEV_PLAIN(int, Column, 0)
-  DIVUZEV_PLAIN(bool, Show, false)
-  // What the sort indicator and the sorted header show.
-  DIVUZEV_PLAIN(int, Row, 0)
-  DIVUZEV_PLAIN(bool, FixedCols, false)
+
+  // "u3" / "d3" (ascending / descending on column 3), or "i;" followed by
+  // the sort index list ("i;u1;d5") with IndexShow.
+  std::string SaveToString() const;
+  // Sorts as the text says (nothing for an empty text). Raises
+  // "Invalid sort settings specifier" for a text of one character.
+  void LoadFromString(const std::string& Value);
+  // No sort column and no sort indexes any more.
+  void Remove();
+  void ToggleDirection();
+
   DIVUZEV_PLAIN(bool, IndexShow, false)
-  DIVUZEV_PLAIN(TColor, IndexColor, clYellow)
+  DIVUZEV_PLAIN(bool, Full, true)
+  DIVUZEV_PLAIN(bool, SingleColumn, false)
+  DIVUZEV_PLAIN(bool, IgnoreBlanks, false)
+  DIVUZEV_PLAIN(TSortBlankPosition, BlankPos, blFirst)
+  DIVUZEV_PLAIN(bool, AutoFormat, true)
   DIVUZEV_PLAIN(TSortDirection, Direction, sdAscending)
-  DIVUZEV_PLAIN(TColor, HeaderColor, clNone)
-  DIVUZEV_PLAIN(TColor, HeaderColorTo, clNone)
-  DIVUZEV_PLAIN(TColor, HeaderMirrorColor, clNone)
-  DIVUZEV_PLAIN(TColor, HeaderMirrorColorTo, clNone)
+  DIVUZEV_PLAIN(bool, NormalCellsOnly, false)
+  DIVUZEV_PLAIN(bool, FixedCols, false)
+  // The real column sorted on, -1 for none.
+  DIVUZEV_PLAIN(int, Column, -1)
+  DIVUZEV_PLAIN(bool, AutoColumnMerge, false)
+  DIVUZEV_PLAIN(TColor, IndexColor, clYellow)
+  DIVUZEV_PLAIN(TSortDirection, InitSortDirection, sdAscending)
+  DIVUZEV_PLAIN(bool, UndoSort, false)
+  DIVUZEV_PLAIN(bool, AutoSortForGrouping, true)
+  // Compare the texts the grid shows (GetCellEx), else the stored ones.
+  DIVUZEV_PLAIN(bool, SortOnVirtualCells, true)
+  DIVUZEV_PLAIN(bool, IgnoreCase, false)
+  DIVUZEV_PLAIN(TIndexSortKey, IndexSortKey, ikShift)
 
  public:
-  // Indicator pictures; empty ones draw the outlined triangles.
+  // The sort indicator; a change repaints the grid.
+  bool Show() const { return FShow; }
+  void SetShow(bool Value);
+  // The fixed row that shows the indicator: below FixedRows, else raises
+  // "Sort row should be smaller than number of fixed rows" (not checked
+  // while a stored layout is read, before the fixed rows are).
+  int Row() const { return FRow; }
+  void SetRow(int Value);
+  // Colours of the sorted column's header; a change repaints the last
+  // fixed row.
+  TColor HeaderColor() const { return FHeaderColor; }
+  void SetHeaderColor(TColor Value);
+  TColor HeaderColorTo() const { return FHeaderColorTo; }
+  void SetHeaderColorTo(TColor Value);
+  TColor HeaderMirrorColor() const { return FHeaderMirrorColor; }
+  void SetHeaderMirrorColor(TColor Value);
+  TColor HeaderMirrorColorTo() const { return FHeaderMirrorColorTo; }
+  void SetHeaderMirrorColorTo(TColor Value);
+  // Indicator pictures; empty ones draw the outlined triangles. The setters
+  // copy the picture.
   TBitmap* UpGlyph() const { return FUpGlyph.get(); }
+  void SetUpGlyph(TBitmap* Value);
   TBitmap* DownGlyph() const { return FDownGlyph.get(); }
+  void SetDownGlyph(TBitmap* Value);
   TBitmap* IndexUpGlyph() const { return FIndexUpGlyph.get(); }
+  void SetIndexUpGlyph(TBitmap* Value);
   TBitmap* IndexDownGlyph() const { return FIndexDownGlyph.get(); }
+  void SetIndexDownGlyph(TBitmap* Value);
 
  private:
+  void SetHeaderColorField(TColor& Field, TColor Value);
   TDedAdararAdoz* FOwner;
-  std::unique_ptr<TBitmap> FUpGlyph = std::make_unique<TBitmap>();
-  std::unique_ptr<TBitmap> FDownGlyph = std::make_unique<TBitmap>();
-  std::unique_ptr<TBitmap> FIndexUpGlyph = std::make_unique<TBitmap>();
-  std::unique_ptr<TBitmap> FIndexDownGlyph = std::make_unique<TBitmap>();
+  bool FShow = false;
+  int FRow = 0;
+  TColor FHeaderColor = clNone;
+  TColor FHeaderColorTo = clNone;
+  TColor FHeaderMirrorColor = clNone;
+  TColor FHeaderMirrorColorTo = clNone;
+  std::unique_ptr<TBitmap> FUpGlyph;
+  std::unique_ptr<TBitmap> FDownGlyph;
+  std::unique_ptr<TBitmap> FIndexUpGlyph;
+  std::unique_ptr<TBitmap> FIndexDownGlyph;
 };
 
 // Looks of tree nodes.
@@ -1005,12 +1103,44 @@ class TBackGround : public TPersistent {
   TColor FColorTo = clBtnFace;
 };
 
-// The row filter's conditions; they come with filtering.
-class TFilter : public TPersistent {
+enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
+enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
+enum TFilterMethod { fmExpression, fmLiteral };
+
+// One condition of the row filter.
+class TFilterData : public TCollectionItem {
  public:
-  explicit TFilter(TDedAdararAdoz* AOwner) : FOwner(AOwner) {}
+  explicit TFilterData(TCollection* Collection) : TCollectionItem(Collection) {}
   void Assign(TPersistent* Source) override;
+
+  DIVUZEV_PLAIN(int16_t, Column, 0)
+  DIVUZEV_PLAIN(std::string, Condition, std::string())
+  DIVUZEV_PLAIN(bool, CaseSensitive, true)
+  DIVUZEV_PLAIN(TFilterCells, Data, fcVirtual)
+  DIVUZEV_PLAIN(std::string, Prefix, std::string())
+  DIVUZEV_PLAIN(std::string, Suffix, std::string())
+  DIVUZEV_PLAIN(TFilterOperation, Operation, foSHORT)
+  DIVUZEV_PLAIN(TFilterMethod, Method, fmExpression)
+};
+
+// The row filter's conditions, joined in order.
+class TFilter : public TCollection {
+ public:
+  explicit TFilter(TDedAdararAdoz* AOwner);
   TDedAdararAdoz* Owner() const { return FOwner; }
+  // The only condition joins as foNONE, later ones as foAND.
+  TFilterData* Add();
+  // Appends; the index is not used.
+  TFilterData* Insert(int Index);
+  TFilterData* Items(int Index) const { return static_cast<TFilterData*>(TCollection::Items(Index)); }
+  void SetItems(int Index, TFilterData* Value) { TCollection::SetItems(Index, Value); }
+  bool HasFilter(int Col) const;
+  // The column's first condition, a new one when it has none.
+  TFilterData* GetColFilter(int Col);
+  void RemoveColumnFilter(int Col);
+
+ protected:
+  TPersistent* GetOwner() override;
 
  private:
   TDedAdararAdoz* FOwner;
@@ -1025,9 +1155,81 @@ class TFooterPanel : public TCustomControl {
   explicit TFooterPanel(TComponent* AOwner);
 };
 
+// Told of every change of the cells of the grids it is registered with.
+class TGridChangeNotifier : public TComponent {
+ public:
+  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+  virtual void CellsChanged(const TRect& R);
+};
+
+class TRetEdit;
+class TDivUzevButton;
+class TCheckBox;
+
+// The search footer's strip: find edit, next, previous, highlight and close
+// buttons and a match-case box (grid/view/DivUzev_SearchPanel.cpp).
 class TSearchPanel : public TCustomControl {
  public:
   explicit TSearchPanel(TComponent* AOwner);
+  ~TSearchPanel() override;
+
+  TRetEdit* EditControl() const { return FEditControl; }
+  TDivUzevButton* ExitButton() const { return FExitButton; }
+  TDivUzevButton* ForwardButton() const { return FForwardButton; }
+  TDivUzevButton* BackwardButton() const { return FBackwardButton; }
+  TDivUzevButton* HiliteButton() const { return FHiliteButton; }
+  TCheckBox* MatchCase() const { return FMatchCase; }
+  TColor ColorTo() const { return FColorTo; }
+  void SetColorTo(TColor Value);
+
+  std::string FindNextCaption, FindPrevCaption, MatchCaseCaption, HintFindPrev, HintClose, HintFindNext,
+      HintHighlight, HighLightCaption;
+
+  TNotifyEvent OnForwardClick;
+  TNotifyEvent OnBackwardClick;
+  TNotifyEvent OnEditChange;
+  TNotifyEvent OnExitClick;
+  TNotifyEvent OnHighlightClick;
+
+  // What the grid reads and sets while it searches.
+  std::string EditText() const;
+  bool MatchCaseChecked() const;
+  bool HighlightDown() const;
+  void SetEditColor(TColor Value);
+  // Places the controls as window creation does.
+  void LayoutControls();
+
+ protected:
+  void CreateWnd() override;
+  void Paint() override;
+
+ private:
+  void EditChanged(TObject* Sender);
+  TRetEdit* FEditControl = nullptr;
+  TDivUzevButton* FExitButton = nullptr;
+  TDivUzevButton* FForwardButton = nullptr;
+  TDivUzevButton* FBackwardButton = nullptr;
+  TDivUzevButton* FHiliteButton = nullptr;
+  TCheckBox* FMatchCase = nullptr;
+  TColor FColorTo = clNone;
+};
+
+// ---------------------------------------------------------------------------
+// Listeners the grid tells of changes
+
+// The single selection listener an application registers with the grid.
+class ITDedAdararAdozSelect {
+ public:
+  virtual ~ITDedAdararAdozSelect() = default;
+};
+
+// A component that hears of cells the grid changed (the grid does not own
+// it; freeing it unregisters it).
+class TGridChangeNotifier : public TComponent {
+ public:
+  using TComponent::TComponent;
+  // R: left, top, right and bottom cell of the change.
+  virtual void CellsChanged(const TRect& R) { (void)R; }
 };
 
 // ---------------------------------------------------------------------------
@@ -1162,14 +1364,9 @@ class TDedAdararAdoz : public TBaseGrid {
  private:                                 \
   Type F##Name = Default;
 
-  DIVUZEV_LOOK(bool, ActiveCellShow, false)
-  DIVUZEV_LOOK(TColor, ActiveCellColor, clGray)
-  DIVUZEV_LOOK(TColor, ActiveCellColorTo, clNone)
   DIVUZEV_STORED(bool, AnchorHint, false)
   DIVUZEV_STORED(bool, AutoFilterUpdate, true)
   DIVUZEV_STORED(bool, AutoNumAlign, false)
-  DIVUZEV_STORED(bool, AutoThemeAdapt, false)
-  DIVUZEV_LOOK(TColor, BorderColor, clGray)
   DIVUZEV_LOOK(std::string, CheckTrue, "Y")
   DIVUZEV_LOOK(std::string, CheckFalse, "N")
   DIVUZEV_STORED(bool, ClearTextOnly, false)
@@ -1189,10 +1386,15 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FitCellsInGrid, true)
   DIVUZEV_LOOK(bool, FixedAsButtons, false)
   DIVUZEV_STORED(std::string, FloatFormat, "%.2f")
-  DIVUZEV_STORED(int, GroupColumn, -1)
+ public:
+  int GroupColumn() const { return FGroupColumn; }
+  // -1 ungroups, a column above 0 groups by it; other values do nothing.
+  void SetGroupColumn(int Value);
+
+ private:
+  int FGroupColumn = -1;
+
   DIVUZEV_LOOK(bool, HideFocusRect, false)
-  DIVUZEV_LOOK(TColor, HighlightColor, clHighlight)
-  DIVUZEV_LOOK(TColor, HighlightTextColor, clHighlightText)
   DIVUZEV_STORED(TColor, HintColor, clInfoBk)
   DIVUZEV_STORED(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
   DIVUZEV_STORED(THoverFixedCells, HoverFixedCells, hfNone)
@@ -1218,25 +1420,17 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, SaveHiddenCells, false)
   DIVUZEV_STORED(bool, SaveVirtCells, true)
   DIVUZEV_STORED(bool, SaveWithHTML, true)
-  DIVUZEV_STORED(TScrollBarAlways, ScrollBarAlways, saNone)
-  DIVUZEV_STORED(TColor, ScrollColor, clNone)
   DIVUZEV_STORED(TScrollHintType, ScrollHints, shNone)
-  DIVUZEV_STORED(bool, ScrollProportional, false)
   DIVUZEV_STORED(bool, ScrollSynch, false)
-  DIVUZEV_STORED(TScrollType, ScrollType, ssNormal)
-  DIVUZEV_STORED(int, ScrollWidth, 17)
   DIVUZEV_LOOK(TColor, SelectionColor, static_cast<TColor>(0xEACAB6))
   DIVUZEV_LOOK(TColor, SelectionColorTo, clNone)
   DIVUZEV_LOOK(TColor, SelectionMirrorColor, clNone)
   DIVUZEV_LOOK(TColor, SelectionMirrorColorTo, clNone)
-  DIVUZEV_LOOK(int, SelectionColorMixerFactor, 50)
   DIVUZEV_LOOK(TColor, SelectionTextColor, clBlack)
   DIVUZEV_LOOK(TColor, SelectionRectangleColor, clBlack)
   DIVUZEV_LOOK(bool, ShowDesignHelper, true)
   DIVUZEV_LOOK(bool, ShowNullDates, true)
-  DIVUZEV_LOOK(bool, ShowSelection, true)
   DIVUZEV_STORED(bool, SizeGrowOnly, false)
-  DIVUZEV_LOOK(TColor, URLColor, static_cast<TColor>(0xFF0000))
   DIVUZEV_LOOK(bool, UseDisabledFont, true)
   DIVUZEV_STORED(bool, UseInternalHintClass, true)
   DIVUZEV_LOOK(TVAlignment, VAlignment, vtaTop)
@@ -1248,12 +1442,102 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, FixedColAlways, false)
 
  public:
+  // Scroll bars (grid/view/DivUzev_Scroll.cpp).
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(const TScrollBarAlways& Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(const TColor& Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(const bool& Value);
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(const TScrollType& Value);
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(const int& Value);
+  // Flat scroll bars are set up for the window.
+  bool FlatScrollInit() const { return FFlatInit; }
+  void UninitFlatScrollBars();
+  void ApplyFlatScrollType();
+  void ApplyFlatScrollColor();
+  void ApplyFlatScrollWidth();
+  void SyncFlatVScroll();
+  void SyncFlatHScroll();
+  void FlatShowScrollBar(int Bar, bool Show);
+  // The overlay bars of ssMetro (none otherwise).
+  TScrollControl* VScrollControl() const { return FScrollControls[0]; }
+  TScrollControl* HScrollControl() const { return FScrollControls[1]; }
+  // The text the scroll hint shows for a thumb at Pos (0 .. 127) and the
+  // row or column it aims at.
+  std::string ScrollHintText(bool Vertical, int Pos, int& Target);
+  THintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+  // A drag over the grid (State: 0 enter, 1 leave, 2 move) scrolls near the
+  // edges while DragScrollOptions.Active.
+  void HandleDragOver(TObject* Source, int X, int Y, int State, bool& Accept);
+  void DragScrollTimer();
+  bool DragScrollRunning() const { return FDragScrollRunning; }
+  // Up 1, down 2, left 4, right 8.
+  int DragScrollDirection() const { return FDragScrollDir; }
+  int DragScrollInterval() const { return FDragScrollInterval; }
+  // The cell whose scroll bar the cell scroll bar operates.
+  void SetScrollBarCell(int ACol, int ARow) { FScrollCell = TGridCoord{ACol, ARow}; }
+  TScrollHintEvent OnScrollHint;
+  TDragScrollEvent OnDragScroll;
+
+  // The active cell's header look; every write repaints.
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(const bool& Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(const TColor& Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(const TColor& Value);
+  // On: follows the Office theme and hears of its changes.
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(const bool& Value);
+  // The own border of some looks.
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(const TColor& Value);
+  // Also the markup engine's highlight colours.
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(const TColor& Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(const TColor& Value);
+  // Repaint only while URLShow is on.
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(const TColor& Value);
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(const bool& Value);
+
+  // Selection looks and edit options.
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  // Kept within 0 .. 100.
+  void SetSelectionColorMixerFactor(const int& Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(const bool& Value);
+  // Whatever the value, switches on the selection rectangle and resizer,
+  // the smart clipboard and range selection with editing.
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(const bool& Value);
+
   // The look preset; a new grid starts with glXP without applying it.
+  // Writing another look sets its group of colours, scroll type and border.
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook Value);
+  // The identifier ("glXP") and the display text ("Windows XP") of a look;
+  // glCustom leaves Text as it is.
+  static void GetLookIdent(TGridLook ALook, std::string& Text);
+  static void GetLookName(TGridLook ALook, std::string& Text);
+  // Applies one of the colour presets and repaints.
+  virtual void SetStyle(TVyxStyle AStyle);
+  // SetStyle, remembering the preset; a preset other than tsCustom ends the
+  // overlay scroll bars.
+  void SetComponentStyle(TVyxStyle AStyle);
+  TVyxStyle ComponentStyle() const { return FComponentStyle; }
+  // A reduced scheme after the classic desktop themes (no repaint).
+  void SetTheme(TXPColorScheme Scheme);
+  TOfficeTheme LastOfficeTheme() const { return FOfficeTheme; }
   // Auto-sizes the columns after loading (not the control's own size).
   bool AutoSize() const { return FAutoSizeColumns; }
-  void SetAutoSize(bool Value) override { FAutoSizeColumns = Value; }
+  // Switched on outside loading, sizes the columns to their texts.
+  void SetAutoSize(bool Value) override;
   // Height trimmed to whole default rows by SetBounds.
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value);
@@ -1579,7 +1863,6 @@ class TDedAdararAdoz : public TBaseGrid {
   // Looks the painter reads (each write repaints the grid).
 #define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
-  DIVUZEV_PAINT(bool, URLFull, false)
   DIVUZEV_PAINT(bool, URLShowInText, false)
   DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
   DIVUZEV_PAINT(bool, SelectionRectangle, false)
@@ -1706,6 +1989,132 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetGridCellsEx(int ACol, int ARow, const std::string& Value);
   // GetCellEx with markup removed.
   std::string GetStrippedCell(int ACol, int ARow);
+
+  // ===== Tree nodes (DivUzev_Nodes.cpp)
+
+  // Rows are display rows unless called real. A node covers its span of
+  // real rows (its own included), so rows a filter hides stay counted.
+  void AddNode(int ARow, int Span);  // real
+  void RemoveNode(int ARow);         // real
+  void RemoveAllNodes();
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  void SetSummaryRow(int ARow);  // real
+  // True: contracted.
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARow);    // real
+  void ContractNode(int ARow);  // real
+  void ExpandAll();
+  void ContractAll();
+  int GetParentRow(int ARow);
+  // 0 a node row, 2 the tree goes on below, 1 it ends here.
+  int GetNodeSpanType(int ARow);
+  void InsertNormalRow(int ARow);                // real
+  void RemoveNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);  // real
+  void RemoveChildRow(int ARow);                // real
+  bool IsInNodeButton(int ARow, int X);
+
+  // ===== Row filter (DivUzev_Filter.cpp)
+
+  void FilterRow(int ARow);
+  void ApplyFilter();
+  // True while more than one level remains.
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  // AColumn -1 looks at the whole row.
+  void NarrowDown(const std::string& ACondition, int AColumn);
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value);
+  TCustomFilterEvent OnCustomFilter;
+  TFilterProgressEvent OnFilterProgress;
+  TFilterCheckEvent OnFilterCheck;
+  // The ticks of the filter check list, one per FilterList entry, and the
+  // list itself (handed to OnFilterCheck).
+  std::vector<uint8_t>& FilterChecks() { return FFilterChecks; }
+  TObject* FilterCheckList() const { return FFilterCheckList; }
+  void SetFilterCheckList(TObject* Value) { FFilterCheckList = Value; }
+
+  // ===== Find and replace, the search footer's actions (DivUzev_Find.cpp)
+
+  TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindFirst(const std::string& s, TFindParams FindParams) { return Find(TPoint(-1, -1), s, FindParams); }
+  TPoint FindNext() { return Find(FSearchCell, FFindText, FFindParams); }
+  // The number of cells changed.
+  int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+  // The first row whose text in the search column starts with s (upper case).
+  int Search(const std::string& s);
+  TPoint SearchCell() const { return FSearchCell; }
+  void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+  TFindParams FindParams() const { return FFindParams; }
+  int FindCol() const { return FFindCol; }
+  void SetFindCol(int Value) { FFindCol = Value; }
+  int FindRow() const { return FFindRow; }
+  void SetFindRow(int Value) { FFindRow = Value; }
+  bool FindBusy() const { return FFindBusy; }
+  // The search panel's notifications.
+  void SearchEditChange(TObject* Sender);
+  void SearchForward(TObject* Sender);
+  void SearchBackward(TObject* Sender);
+  void SearchFooterClose(TObject* Sender);
+  void SearchHighlight(TObject* Sender);
+  TSearchEditChangeEvent OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
+
+  // ===== Highlighting and marking, print widths, notifiers (DivUzev_Hilight.cpp)
+
+  static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+  static std::string UnHilightText(const std::string& S);
+  static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+  // Real columns throughout.
+  void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnHilightInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnMarkInCell(int Col, int Row);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnMarkInRow(bool DoFixed, int Row);
+  void UnMarkInGrid(bool DoFixed);
+  int PrintColWidth(int ACol) const;
+  void SetPrintColWidth(int ACol, int Value);
+  int PrintColOffset(int ACol) const;
+  void SetPrintColOffset(int ACol, int Value);
+  void RegisterNotifier(TGridChangeNotifier* Item);
+
+  // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
+
+  // Methods 1..8: sum, average, minimum, maximum, count, custom, distinct,
+  // standard deviation, written into each expanded group's header (its
+  // summary row with Grouping.Summary).
+  void GroupCalc(int ColIndex, int Method);
+  void GroupSum(int ColIndex) { GroupCalc(ColIndex, 1); }
+  void GroupAvg(int ColIndex) { GroupCalc(ColIndex, 2); }
+  void GroupMin(int ColIndex) { GroupCalc(ColIndex, 3); }
+  void GroupMax(int ColIndex) { GroupCalc(ColIndex, 4); }
+  void GroupCount(int ColIndex) { GroupCalc(ColIndex, 5); }
+  void GroupCustomCalc(int ColIndex) { GroupCalc(ColIndex, 6); }
+  void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
+  void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
+  bool IsGrouping() const { return FIsGrouping; }
+  TGroupCalcEvent OnGroupCalc;
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
 
@@ -1868,6 +2277,152 @@ class TDedAdararAdoz : public TBaseGrid {
 
   // Percentage of a long save or load, reported when it changes.
   TGridProgressEvent OnFileProgress;
+  // ===== Sorting (DivUzev_Sort.cpp, DivUzev_SortCompare.cpp)
+  // Rows are display rows, columns real ones. A sort rearranges the shown
+  // rows between the fixed rows and the footer rows; rows hidden in the
+  // hidden-row store keep their places. A row takes along its cells (hidden
+  // columns included) with their properties, its height, its modified and
+  // disabled marks, the controls placed in it and, with disjunct row
+  // selection and Navigation.MoveRowOnSort, its selection mark. The sort
+  // decides the order on prepared copies of the compared cells and then
+  // moves the rows in one pass, so SortSwapRows is the single swap of
+  // SortLine and of callers of their own, not a step of QSort.
+
+  // Sets the sort column and direction and sorts.
+  void Sort(int Column, TSortDirection Direction);
+  // Sets the sort column and sorts when the grid has more than one row.
+  void SortByColumn(int Col);
+  // Sorts rows Left .. Right on Col (ties to the columns right of it with
+  // SortSettings.Full), or by the sort index list.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // Exchanges the two rows when ARow1 comes after ARow2 in the sort
+  // direction (ties to the next columns); true when it exchanged them.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  // The cross-reference of unsorted positions starts again: 0 .. RowCount-1.
+  void InitSortXRef();
+  // The row index position ARow had before the first sort (as a real row).
+  int SortedRowIndex(int ARow);
+  // The position of the row that had index ARow before the first sort.
+  int UnSortedRowIndex(int ARow);
+  std::string GetUnSortedCell(int ACol, int ARow);
+  void SetUnSortedCell(int ACol, int ARow, const std::string& Value);
+  // 1, 0 or -1: Row1 after, equal to or before Row2 in ascending order,
+  // by the column's sort style (blanks placed by IgnoreBlanks/BlankPos,
+  // which Descending turns around so they stay where BlankPos says).
+  int CompareCells(int ACol, int Row1, bool Descending, int Row2);
+  // On ACol, ties to the columns right of it with SortSettings.Full.
+  int CompareRows(int ACol, int Row1, int Row2);
+  // On the sort index list from entry Index.
+  int CompareRowsIndexed(int Index, int Row1, int Row2);
+  // +1 ascending, -1 descending: the direction of the last sort.
+  int SortDir() const { return FSortDir; }
+  // The row that was current when the sort began, followed through it.
+  int SortRow() const { return FSortRow; }
+  // Cell comparisons and row swaps of the sorts so far.
+  int Compares() const { return FCompares; }
+  int Swaps() const { return FSwaps; }
+  TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+
+  // ===== Calculations, numbering and sizing (DivUzev_Calc.cpp)
+  // A column range FromRow .. ToRow (-1 and -1: the normal rows) is read in
+  // display rows, or in real rows with the hidden ones when ToRow lies past
+  // the last row. A cell counts when its row counts (not a node or summary
+  // row of a grouped grid, not inside a merged area but at its base) and
+  // its text is a number; empty and other texts are skipped alike by every
+  // aggregate, so the average is the sum over the counted cells, the
+  // minimum and maximum start from the first counted cell, and no
+  // aggregate raises. Without counted cells they answer 0.
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  // The population standard deviation.
+  double ColumnStdDev(int ACol, int FromRow, int ToRow);
+  // Different shown texts, letter case ignored (an empty text counts).
+  double ColumnDistinct(int ACol, int FromRow, int ToRow);
+  double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+  double GroupCustomCalc(int ACol, int FromRow, int ToRow);
+  // Base cells of one row from FromCol to ToCol (real columns).
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+  // Writes 1, 2, 3 ... (with AutoNumberStart, AutoNumberOffset and
+  // AutoNumberDirection) down a column or across a row.
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  // Display column and row; Padding is added after the fit.
+  void AutoSizeCol(int ACol, int Padding = 0);
+  void AutoSizeRow(int ARow, int Padding = 0);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  // Scales the column widths so that they fill the control.
+  void AutoFitColumns(bool DoFixedCells);
+  // The client width (height) becomes the sum of the widths (heights).
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  // Lines lines of the row's font, plus Extra.
+  void SizeRowToLines(int ARow, int Lines, int Extra);
+  // Grows every column and row by x pixels; ZoomFactor stays in -10 .. 10.
+  void Zoom(int x);
+  void SetZoomFactor(int Value);
+
+  DIVUZEV_STORED(int, AutoNumberStart, 0)
+  DIVUZEV_STORED(int, AutoNumberOffset, 0)
+  // Numbers count down from the top.
+  DIVUZEV_STORED(bool, AutoNumberDirection, false)
+
+ public:
+  TColumnCalcEvent OnColumnCalc;
+  TGroupCalcEvent OnGroupCalc;
+
+  // ===== Footer, listeners and small services (DivUzev_Footer.cpp)
+
+  // Repaints the floating footer's panel.
+  void UpdateFooter();
+  // A write into the last row recalculates nothing by itself: the footer
+  // panel repaints.
+  void LastRowChanged() override;
+  void RegisterSelListener(ITDedAdararAdozSelect* AListener) { FSelListener = AListener; }
+  void UnRegisterSelListener(ITDedAdararAdozSelect*) { FSelListener = nullptr; }
+  ITDedAdararAdozSelect* SelListener() const { return FSelListener; }
+  // Registered notifiers hear of changed cells; a destroyed one drops out.
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+  const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
+  // Editing allowed (goEditing, RangeSelectAndEdit or EditDisable) and the
+  // base cell editable and not fixed by the per-cell queries.
+  bool IsEditable(int ACol, int ARow);
+  bool QueryPasswordCell(int ACol, int ARow);
+  // The cell under a screen point (-1, -1 outside the cells).
+  void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+  // Writing the selection repaints what shows the active cell and row.
+  void SetSelection(const TGridRect& Value);
+
+  TFloatingFooterCalcEvent OnFooterCalc;
+
+  // ===== Text extents (DivUzev_Extent.cpp)
+
+  // The room the text offset takes across and down a cell.
+  int GetXYOffsetWidth() const;
+  int GetXYOffsetHeight() const;
+  // Characters of the longest export-text line of a column.
+  int MaxColumnTextLength(int ACol);
+  // The most lines a shown cell of the row holds (1 without MultilineCells).
+  int MaxLinesInRow(int ARow);
+  // Moves ARect's Left and Top to where a text turned by Angle degrees
+  // starts, measured in the canvas font.
+  void RotatedTextRect(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign,
+                       const std::string& Text);
+  // A = |h cos a|, B = |w sin a|, C = |h sin a|, D = |w cos a|.
+  static void AlignRotatedText(TRect& R, TAlignment HAlign, TVAlignment VAlign, int A, int B, int C, int D,
+                               int Angle);
+
 
  public:
   // ===== Structure edits (DivUzev_Structure.cpp). Rows are display rows
@@ -2279,6 +2834,9 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual bool AllowFmtClipboard();
   virtual void FilterSelect(int ItemIndex);
   virtual void FilterCheck();
+  // Stores a drop-down choice as the column's condition and, with
+  // AutoFilterUpdate, filters again.
+  void FilterChosen(int Column, const std::string& Condition);
   virtual void PaintDesignHelper();
   virtual void DesignHelperClick(int X, int Y);
   virtual void CellChanging(int ACol, int ARow, bool& Allow);
@@ -2417,6 +2975,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void WMTimer(TMessage& Message) override;
   // The fixed and active-cell fonts scale with the grid (grid/io).
   void ChangeScale(int M, int D) override;
+  void WMHScroll(TMessage& Message) override;
+  void WMVScroll(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
 
@@ -2484,6 +3044,44 @@ class TDedAdararAdoz : public TBaseGrid {
   // Takes the shown rows of a real range out into the store, in Idx order
   // or appended.
   void TakeRowsOut(int FromRow, int ToRow, bool Append);
+  // Puts store entries back at their real rows and drops them from the store.
+  void BringBackRows(std::vector<TGridItem*>& Entries);
+  // Level -1: every level.
+  void UnHideRowsOfLevel(int FromRow, int ToRow, int Level);
+  // Tree nodes: the real row after a node's last row, levels of a real
+  // range, expanding one node without the ExpandOne rule.
+  int NodeEndReal(int D);
+  void ChangeNodeLevels(int FromReal, int ToReal, int Delta);
+  void ExpandNodeOnly(int ARow);
+  // The real rows the contracted nodes keep out: [first, end) each.
+  std::vector<std::pair<int, int>> ContractedNodeRanges();
+  // Hides display rows as part of an existing level.
+  void HideRowListAtLevel(TIntList* RowList, int Level);
+  // Find: the cell test, the walk, going to a hit, the footer's options,
+  // highlights and next/previous.
+  bool FindMatches(int ACol, int ARow);
+  TPoint FindCells(TPoint StartCell, const std::string& s, TFindParams P);
+  void GotoHit(TPoint Hit);
+  TFindParams FooterFindParams(bool Incremental);
+  void FooterHighlight(bool On, const std::string& Text, bool DoCase);
+  void FooterFind(bool Backward);
+  // Highlighting: one cell, a block of real columns, the default ranges.
+  void WrapInCell(int ACol, int ARow, const char* Tag, bool DoCase, const std::string& Text);
+  void UnwrapInCell(int ACol, int ARow, const char* Tag);
+  void WrapRange(int C1, int R1, int C2, int R2, const char* Tag, bool Wrapping, bool DoCase,
+                 const std::string& Text);
+  void ColRange(bool DoFixed, int& R1, int& R2);
+  void RowRange(bool DoFixed, int& C1, int& C2);
+  void NotifyCellsChanged(const TRect& R);
+  // Grouping: colours of a header or summary row, the group calculation.
+  void ColourGroupRow(int ARow, bool Header);
+  void UncolourGroupRow(int ARow, bool Header);
+  double GroupValue(int ACol, int FromRow, int ToRow, int Method);
+  // Drops the marks kept by display row of the rows flagged in Gone.
+  void CompactRowMarks(const std::vector<uint8_t>& Gone);
+  // Row filter: the text a condition tests, the fixed rows a filter keeps.
+  std::string FilterText(const TFilterData* F, int ARow);
+  void RestoreFilterFixedRows();
   void EmptyRowSlots(int ARow);
   // Takes RCount display rows from ARow out of the grid (cells kept by the
   // caller or freed with DropProperties).
@@ -2547,6 +3145,36 @@ class TDedAdararAdoz : public TBaseGrid {
   int FMinFixedCols = 0;
   TCursor FLoadedCursor = crDefault;
   TOfficeTheme FOfficeTheme = otUnknown;
+  TVyxStyle FComponentStyle = tsWindowsXP;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  TColor FScrollColor = clNone;
+  bool FScrollProportional = false;
+  TScrollType FScrollType = ssNormal;
+  int FScrollWidth = 17;
+  bool FFlatInit = false;
+  TScrollControl* FScrollControls[2] = {nullptr, nullptr};
+  THintWindow* FScrollHintWnd = nullptr;
+  bool FScrollHintShown = false;
+  bool FDragScrollRunning = false;
+  int FDragScrollDir = 0;
+  int FDragScrollInterval = 0;
+  TGridCoord FScrollCell{-1, -1};
+  void ShowScrollHint(const std::string& Text);
+  void HideScrollHint();
+  void StartDragScroll(int Interval);
+  void StopDragScroll();
+  int FSelectionColorMixerFactor = 50;
+  bool FActiveCellShow = false;
+  TColor FActiveCellColor = clGray;
+  TColor FActiveCellColorTo = clNone;
+  bool FAutoThemeAdapt = false;
+  TColor FBorderColor = clGray;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  TColor FURLColor = static_cast<TColor>(0xFF0000);
+  bool FURLFull = false;
+  bool FShowSelection = true;
+  bool FSpreadSheet = false;
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;
@@ -2606,6 +3234,25 @@ class TDedAdararAdoz : public TBaseGrid {
   std::vector<int> FHiddenCols;
   std::vector<int> FAllColWidths;
   int FFilterLevel = 0;
+  bool FFilterActive = false;
+  int FFilterFixedRows = -1;
+  std::string FLastFilter;
+  int FGroupWidth = 0;
+  std::string FGroupCaption;
+  std::string FGroupFooter;
+  bool FIsGrouping = false;
+  std::vector<uint8_t> FFilterChecks;
+  TObject* FFilterCheckList = nullptr;
+  TFindParams FFindParams;
+  std::string FFindText;
+  std::string FFindTextCase;
+  TPoint FSearchCell{-1, -1};
+  int FFindCol = 0;
+  int FFindRow = 0;
+  bool FFindBusy = false;
+  int FPrintColWidth[512] = {};
+  int FPrintColOffset[512] = {};
+  std::vector<TGridChangeNotifier*> FNotifiers;
 
   // Selection sets.
   std::vector<uint8_t> FRowSelect;
@@ -2664,6 +3311,54 @@ class TDedAdararAdoz : public TBaseGrid {
   TScrollBar* FCellScrollBars[2] = {nullptr, nullptr};
   TDedAdararAdozCheck* FCellChecker = nullptr;
 
+  // ---- Sorting
+  friend class TSortRun;
+  // Moves the rows First .. First + Order.size() - 1 so that the row at
+  // Order[k] comes to First + k, with all a row carries; with SortCol >= 0
+  // (SingleColumn) only that column's cells move.
+  void ApplyRowOrder(int First, const std::vector<int>& Order, int SortCol);
+  // One sort of the normal rows, by a column or by the index list.
+  void SortNormalRows(bool Indexed);
+  void SortGroups(bool Indexed);
+  // What ssImages and ssCheckBox compare.
+  int SortImageIndex(int ACol, int ARow);
+  bool SortCheckState(int ACol, int ARow);
+  int FSortDir = 1;
+  int FSortRow = -1;
+  int FCompares = 0;
+  int FSwaps = 0;
+
+  // ---- Calculations and sizing
+  struct TColumnRange;
+  // Real: 1 real rows, 0 display rows, -1 as ToRow says.
+  TColumnRange ReadColumnRange(int ACol, int FromRow, int ToRow, int Real);
+  double ColumnAggregate(int ACol, int FromRow, int ToRow, int Kind, int Real);
+  double DistinctCount(int ACol, int FromRow, int ToRow, int Real);
+  void DoAutoSizeCol(int ACol, bool GrowOnly);
+  void DoAutoSizeRow(int ARow, bool GrowOnly, int Padding);
+  // Width and height of a cell's text in its font (the measuring of the
+  // painter once it is there).
+  TSize MeasureCellText(int ACol, int DisplCol, int ARow);
+  // Applies the cell's font (grid, fixed or its own) to the canvas; the
+  // canvas keeps its font while the next cell's is the same.
+  void SetCanvasCellFont(int ACol, int ARow, bool Zoomed);
+  // The canvas's "gh" height, kept while its font stays.
+  int CanvasLineHeight();
+  std::unique_ptr<TFont> FMeasureFont;
+  std::unique_ptr<TBrush> FMeasureBrush;
+  int FMeasureLineHeight = -1;
+
+  // ---- Footer and listeners
+  // Footer calculation over real rows when hidden rows count.
+  double FooterValue(int ACol, TColumnCalcType Kind, int FromRow, int ToRow, bool RealRows);
+
+ protected:
+  // Typed characters reach the grid also while it does not edit.
+  void WMGetDlgCode(TMessage& Message) override;
+
+ private:
+  ITDedAdararAdozSelect* FSelListener = nullptr;
+  std::vector<TGridChangeNotifier*> FNotifiers;
   // ---- Painting (grid/view)
  public:
   struct TCellPaint;

@@ -193,27 +193,6 @@ void TDragScrollOptions::Assign(TPersistent* Source) {
   FRepeatDelay = s->FRepeatDelay;
 }
 
-void TSortSettings::Assign(TPersistent* Source) {
-  auto* s = dynamic_cast<TSortSettings*>(Source);
-  if (s == nullptr) return;
-  FColumn = s->FColumn;
-  FShow = s->FShow;
-  FRow = s->FRow;
-  FFixedCols = s->FFixedCols;
-  FIndexShow = s->FIndexShow;
-  FIndexColor = s->FIndexColor;
-  FDirection = s->FDirection;
-  FHeaderColor = s->FHeaderColor;
-  FHeaderColorTo = s->FHeaderColorTo;
-  FHeaderMirrorColor = s->FHeaderMirrorColor;
-  FHeaderMirrorColorTo = s->FHeaderMirrorColorTo;
-  FUpGlyph->Assign(s->FUpGlyph.get());
-  FDownGlyph->Assign(s->FDownGlyph.get());
-  FIndexUpGlyph->Assign(s->FIndexUpGlyph.get());
-  FIndexDownGlyph->Assign(s->FIndexDownGlyph.get());
-}
-
-void TFilter::Assign(TPersistent*) {}
 
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)
     : FOwner(AOwner),

@@ -24,6 +24,7 @@ void LinkDivUzevPublished();
 namespace {
 
 constexpr uintptr_t kGridTimerId = 111;
+constexpr uintptr_t kDragScrollTimerId = 112;
 constexpr UINT kGridTimerInterval = 500;
 constexpr UINT kThemeNotifierMessage = 2993;
 constexpr UINT kWmThemeChanged = 794;
@@ -176,12 +177,6 @@ TFooterPanel::TFooterPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBorderWidth(0);
 }
 
-TSearchPanel::TSearchPanel(TComponent* AOwner) : TCustomControl(AOwner) {
-  SetAlign(alBottom);
-  SetHeight(0);
-  SetBorderWidth(0);
-}
-
 // ---------------------------------------------------------------------------
 // Construction
 
@@ -203,6 +198,11 @@ TDedAdararAdoz::TDedAdararAdoz(TComponent* AOwner) : TBaseGrid(AOwner) {
 
   FFooterPanel = new TFooterPanel(this);
   FSearchPanel = new TSearchPanel(this);
+  FSearchPanel->OnEditChange = [this](TObject* S) { SearchEditChange(S); };
+  FSearchPanel->OnBackwardClick = [this](TObject* S) { SearchBackward(S); };
+  FSearchPanel->OnForwardClick = [this](TObject* S) { SearchForward(S); };
+  FSearchPanel->OnExitClick = [this](TObject* S) { SearchFooterClose(S); };
+  FSearchPanel->OnHighlightClick = [this](TObject* S) { SearchHighlight(S); };
 
   CreateCompanions();
   WireCompanions();
@@ -527,6 +527,10 @@ void TDedAdararAdoz::Notification(TComponent* AComponent, TOperation Operation) 
     if (AComponent == FSearchPanel) FSearchPanel = nullptr;
     for (TScrollBar*& bar : FCellScrollBars)
       if (AComponent == bar) bar = nullptr;
+    // By address: a notifier being destroyed is no longer one by type.
+    std::erase_if(FNotifiers, [AComponent](TGridChangeNotifier* n) { return n == AComponent; });
+    if (!ComponentState().Contains(csDestroying) && FSyncGrid != nullptr && FSyncGrid->Grid() == AComponent)
+      FSyncGrid->SetGrid(nullptr);
   }
   TBaseGrid::Notification(AComponent, Operation);
 }
@@ -668,6 +672,10 @@ void TDedAdararAdoz::WMTimer(TMessage& Message) {
     GridTimer();
     return;
   }
+  if (Message.WParam == kDragScrollTimerId) {
+    DragScrollTimer();
+    return;
+  }
   TBaseGrid::WMTimer(Message);
 }
 
@@ -753,13 +761,6 @@ void TDedAdararAdoz::ShowModifiedChanged(TObject*) { RepaintCol(0); }
 
 // ---------------------------------------------------------------------------
 // Settings with rules of their own
-
-void TDedAdararAdoz::SetLook(TGridLook Value) {
-  if (Value == FLook) return;
-  FLook = Value;
-  // The presets of each look come with the look settings.
-  InvalidateGrid();
-}
 
 void TDedAdararAdoz::SetXYOffset(TPoint Value) {
   FXYOffset = Value;

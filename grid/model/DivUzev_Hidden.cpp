@@ -210,18 +210,28 @@ void TDedAdararAdoz::TakeRowsOut(int FromRow, int ToRow, bool Append) {
   FromRow = std::max(FromRow, 0);
   ToRow = std::min(ToRow, TotalRowCount() - 1);
   if (FromRow > ToRow) return;
+  // Which rows of the range are out already, read once: the store's index
+  // cache is rebuilt after every new entry.
+  std::vector<uint8_t> out(static_cast<size_t>(ToRow - FromRow + 1), 0);
   int hidden = 0;
-  for (int r = FromRow; r <= ToRow; ++r)
-    if (IsHiddenRow(r)) ++hidden;
+  for (int i = 0; i < FGridItems->Count(); ++i) {
+    const int idx = FGridItems->Items(i)->Idx();
+    if (idx < FromRow || idx > ToRow || out[static_cast<size_t>(idx - FromRow)]) continue;
+    out[static_cast<size_t>(idx - FromRow)] = 1;
+    ++hidden;
+  }
   const int taken = ToRow - FromRow + 1 - hidden;
   // A grid keeps at least one row of its own.
   if (taken == 0 || taken >= RowCount()) return;
 
   const int d = DisplRowIndex(FromRow);
+  int pos = Append ? FGridItems->Count() : FGridItems->InsertPosition(FromRow);
   int k = 0;
   for (int r = FromRow; r <= ToRow; ++r) {
-    if (IsHiddenRow(r)) continue;
-    TGridItem* item = Append ? FGridItems->Add() : FGridItems->Insert(FGridItems->InsertPosition(r));
+    if (out[static_cast<size_t>(r - FromRow)]) continue;
+    // Appending is cheap; an insertion moves the entries after it.
+    TGridItem* item = Append || pos >= FGridItems->Count() ? FGridItems->Add() : FGridItems->Insert(pos);
+    ++pos;
     SaveRowInto(item, d + k);
     item->SetIdx(r);
     item->SetLevel(0);
@@ -230,23 +240,58 @@ void TDedAdararAdoz::TakeRowsOut(int FromRow, int ToRow, bool Append) {
   DeleteRowsInternal(d, taken, false);
 }
 
+void TDedAdararAdoz::CompactRowMarks(const std::vector<uint8_t>& Gone) {
+  auto compactList = [&](TIntList* List) {
+    if (List->Count() == 0) return;
+    std::vector<int> keep;
+    keep.reserve(static_cast<size_t>(List->Count()));
+    for (int i = 0; i < List->Count(); ++i)
+      if (i >= static_cast<int>(Gone.size()) || !Gone[static_cast<size_t>(i)]) keep.push_back(List->Items(i));
+    List->Clear();
+    for (int v : keep) List->Add(v);
+  };
+  compactList(FModifiedRows.get());
+  compactList(FDisabledRows.get());
+  // Row flags kept by real row stay where they are.
+  if (FMouseActions->RowSelectPersistent() || FRowSelect.empty()) return;
+  std::vector<uint8_t> keep;
+  keep.reserve(FRowSelect.size());
+  for (size_t i = 0; i < FRowSelect.size(); ++i)
+    if (i >= Gone.size() || !Gone[i]) keep.push_back(FRowSelect[i]);
+  FRowSelect.swap(keep);
+  RebuildSelectedRowList();
+}
+
 void TDedAdararAdoz::HideRowList(TIntList* RowList) {
   if (RowList == nullptr || RowList->Count() == 0) return;
   // Filter levels are numbered from 1, so rows hidden by range (level 0)
-  // never count as the first filter's.
-  const int level = FFilterLevel + 1;
+  // never count as the first filter's. Entries keep real rows like every
+  // other entry, so levels, ranges and nodes share one numbering.
+  ++FFilterLevel;
+  HideRowListAtLevel(RowList, FFilterLevel);
+}
+
+void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
   std::vector<uint8_t> listed(static_cast<size_t>(RowCount()), 0);
+  int n = 0;
   for (int i = 0; i < RowList->Count(); ++i) {
     const int r = RowList->Items(i);
     if (r < 0 || r >= RowCount() || listed[static_cast<size_t>(r)]) continue;
     listed[static_cast<size_t>(r)] = 1;
+    ++n;
+  }
+  if (n == 0) return;
+  std::vector<int> reals(static_cast<size_t>(RowCount()));
+  for (int r = 0; r < RowCount(); ++r) reals[static_cast<size_t>(r)] = RealRowIndex(r);
+  for (int r = 0; r < RowCount(); ++r) {
+    if (!listed[static_cast<size_t>(r)]) continue;
     TGridItem* item = FGridItems->Add();
     SaveRowInto(item, r);
-    item->SetIdx(r);
+    item->SetIdx(reals[static_cast<size_t>(r)]);
     item->SetLevel(level);
   }
-  ++FFilterLevel;
-  // Compact the rows that stay towards the top.
+  // Compact the rows that stay towards the top; the marks kept by display
+  // row go along with them.
   int w = 0;
   const int count = RowCount();
   for (int r = 0; r < count; ++r) {
@@ -255,43 +300,58 @@ void TDedAdararAdoz::HideRowList(TIntList* RowList) {
     ++w;
   }
   for (int r = w; r < count; ++r) EmptyRowSlots(r);
+  CompactRowMarks(listed);
   {
     TCountChange change(FCountChange);
     TCustomGrid::SetRowCount(std::max(w, 1));
   }
+  RowCountChanged();
   CellControlsUpdate(false);
 }
 
 // ---------------------------------------------------------------------------
 // Showing rows
 
+void TDedAdararAdoz::BringBackRows(std::vector<TGridItem*>& Entries) {
+  std::stable_sort(Entries.begin(), Entries.end(),
+                   [](const TGridItem* a, const TGridItem* b) { return a->Idx() < b->Idx(); });
+  // Runs of consecutive rows go back in one insertion each, at the place
+  // the rows shown before them leave for them. Entries already restored
+  // still sit in the store until the end, so they are taken off the count.
+  size_t i = 0;
+  while (i < Entries.size()) {
+    size_t j = i + 1;
+    while (j < Entries.size() && Entries[j]->Idx() == Entries[j - 1]->Idx() + 1) ++j;
+    const int first = Entries[i]->Idx();
+    const int target = first - (FGridItems->CountBelow(first) - static_cast<int>(i));
+    const int n = static_cast<int>(j - i);
+    InsertRowsInternal(target, n, false, false);
+    for (size_t e = i; e < j; ++e) RestoreRowFrom(Entries[e], target + static_cast<int>(e - i));
+    i = j;
+  }
+  std::vector<TGridItem*> gone(Entries);
+  std::sort(gone.begin(), gone.end());
+  FGridItems->DeleteWhere([&](TCollectionItem* I) {
+    return std::binary_search(gone.begin(), gone.end(), static_cast<TGridItem*>(I));
+  });
+  CellControlsUpdate(false);
+}
+
 void TDedAdararAdoz::UnHideRows(int FromRow, int ToRow) {
-  TTrackingOff off(FShowModified.get());
   if (!IsHiddenRow(FromRow)) return;
+  UnHideRowsOfLevel(FromRow, ToRow, -1);
+}
+
+void TDedAdararAdoz::UnHideRowsOfLevel(int FromRow, int ToRow, int Level) {
+  TTrackingOff off(FShowModified.get());
   std::vector<TGridItem*> entries;
   for (int i = 0; i < FGridItems->Count(); ++i) {
     TGridItem* item = FGridItems->Items(i);
-    if (item->Idx() >= FromRow && item->Idx() <= ToRow) entries.push_back(item);
+    if (item->Idx() >= FromRow && item->Idx() <= ToRow && (Level < 0 || item->Level() == Level))
+      entries.push_back(item);
   }
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const TGridItem* a, const TGridItem* b) { return a->Idx() < b->Idx(); });
-  // Runs of consecutive rows go back in one insertion each, at the place
-  // the rows shown before them leave for them.
-  size_t i = 0;
-  while (i < entries.size()) {
-    size_t j = i + 1;
-    while (j < entries.size() && entries[j]->Idx() == entries[j - 1]->Idx() + 1) ++j;
-    const int first = entries[i]->Idx();
-    const int target = first - FGridItems->CountBelow(first);
-    const int n = static_cast<int>(j - i);
-    InsertRowsInternal(target, n, false, false);
-    for (size_t e = i; e < j; ++e) {
-      RestoreRowFrom(entries[e], target + static_cast<int>(e - i));
-      delete entries[e];
-    }
-    i = j;
-  }
-  CellControlsUpdate(false);
+  if (entries.empty()) return;
+  BringBackRows(entries);
 }
 
 void TDedAdararAdoz::UnHideRow(int RowIndex) {
@@ -303,49 +363,33 @@ void TDedAdararAdoz::UnHideRow(int RowIndex) {
 }
 
 void TDedAdararAdoz::UnHideRowsAll() {
-  while (FGridItems->Count() > 0) {
-    const int before = FGridItems->Count();
-    const int first = FGridItems->Items(0)->Idx();
-    int last = first;
-    for (int i = 1; i < FGridItems->Count() && FGridItems->Items(i)->Idx() == last + 1; ++i) ++last;
-    UnHideRows(first, last);
-    if (FGridItems->Count() == before) break;  // nothing came back: never loop
-  }
+  if (FGridItems->Count() == 0) return;
+  TTrackingOff off(FShowModified.get());
+  std::vector<TGridItem*> entries;
+  for (int i = 0; i < FGridItems->Count(); ++i) entries.push_back(FGridItems->Items(i));
+  BringBackRows(entries);
 }
 
 void TDedAdararAdoz::UnHideRowList() {
   if (FFilterLevel <= 0) return;
   const int level = FFilterLevel;
-  std::vector<TGridItem*> entries;
-  for (int i = 0; i < FGridItems->Count(); ++i)
-    if (FGridItems->Items(i)->Level() == level) entries.push_back(FGridItems->Items(i));
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const TGridItem* a, const TGridItem* b) { return a->Idx() < b->Idx(); });
-  const int n = static_cast<int>(entries.size());
   if (Row() >= RowCount()) TCustomGrid::FocusCell(TCustomGrid::FixedCols(), TCustomGrid::FixedRows(), true);
-  // The floating footer keeps the last row.
-  const int k = FFloatingFooter->Visible() ? 2 : 1;
-  int src = RowCount() - k;
-  {
-    TCountChange change(FCountChange);
-    TCustomGrid::SetRowCount(RowCount() + n);
+  TTrackingOff off(FShowModified.get());
+  // Rows inside a contracted node stay in the store with the node's rows.
+  const std::vector<std::pair<int, int>> closed = ContractedNodeRanges();
+  std::vector<TGridItem*> entries;
+  for (int i = 0; i < FGridItems->Count(); ++i) {
+    TGridItem* item = FGridItems->Items(i);
+    if (item->Level() != level) continue;
+    const bool inside = std::any_of(closed.begin(), closed.end(), [&](const std::pair<int, int>& c) {
+      return item->Idx() >= c.first && item->Idx() < c.second;
+    });
+    if (inside)
+      item->SetLevel(0);
+    else
+      entries.push_back(item);
   }
-  int dst = RowCount() - k;
-  if (k == 2) CopyRow(src + 1, dst + 1);
-  int e = n - 1;
-  for (; dst >= 0; --dst) {
-    if (e >= 0 && entries[static_cast<size_t>(e)]->Idx() == dst) {
-      RestoreRowFrom(entries[static_cast<size_t>(e)], dst);
-      --e;
-    } else if (src >= 0 && src < dst) {
-      CopyRow(src, dst);
-      --src;
-    } else {
-      --src;
-    }
-  }
-  for (TGridItem* item : entries) delete item;
-  CellControlsUpdate(false);
+  if (!entries.empty()) BringBackRows(entries);
 }
 
 // ---------------------------------------------------------------------------

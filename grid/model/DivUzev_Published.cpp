@@ -164,7 +164,7 @@ void PublishSettings() {
   PublishGridFileSettings();
   PublishClass<TGridProgressAppearance>("TPersistent", [](TPublish<TGridProgressAppearance>&) {});
   PublishClass<TFilterDropDown>("TPersistent", [](TPublish<TFilterDropDown>&) {});
-  PublishClass<TFilter>("TPersistent", [](TPublish<TFilter>&) {});
+  PublishClass<TFilter>("TCollection", [](TPublish<TFilter>&) {});
 
   PublishClass<TDragScrollOptions>("TPersistent", [](TPublish<TDragScrollOptions>& P) {
     using C = TDragScrollOptions;
@@ -179,8 +179,34 @@ void PublishSettings() {
 
   PublishClass<TSortSettings>("TPersistent", [](TPublish<TSortSettings>& P) {
     using C = TSortSettings;
-    P.Integer("Column", &C::Column, &C::SetColumn).Default(0);
     P.Bool("Show", &C::Show, &C::SetShow).Default(false);
+    P.Bool("IndexShow", &C::IndexShow, &C::SetIndexShow).Default(false);
+    P.Bool("Full", &C::Full, &C::SetFull).Default(true);
+    P.Bool("SingleColumn", &C::SingleColumn, &C::SetSingleColumn).Default(false);
+    P.Bool("IgnoreBlanks", &C::IgnoreBlanks, &C::SetIgnoreBlanks).Default(false);
+    P.Enum("BlankPos", &C::BlankPos, &C::SetBlankPos).Default(blFirst);
+    P.Bool("AutoFormat", &C::AutoFormat, &C::SetAutoFormat).Default(true);
+    P.Enum("Direction", &C::Direction, &C::SetDirection).Default(sdAscending);
+    P.Object("UpGlyph", &C::UpGlyph);
+    P.Object("DownGlyph", &C::DownGlyph);
+    P.Object("IndexUpGlyph", &C::IndexUpGlyph);
+    P.Object("IndexDownGlyph", &C::IndexDownGlyph);
+    P.Bool("NormalCellsOnly", &C::NormalCellsOnly, &C::SetNormalCellsOnly).Default(false);
+    P.Bool("FixedCols", &C::FixedCols, &C::SetFixedCols).Default(false);
+    P.Integer("Column", &C::Column, &C::SetColumn).Default(-1);
+    P.Integer("Row", &C::Row, &C::SetRow).Default(0);
+    P.Bool("AutoColumnMerge", &C::AutoColumnMerge, &C::SetAutoColumnMerge).Default(false);
+    P.Color("IndexColor", &C::IndexColor, &C::SetIndexColor).Default(clYellow);
+    P.Enum("InitSortDirection", &C::InitSortDirection, &C::SetInitSortDirection).Default(sdAscending);
+    P.Bool("UndoSort", &C::UndoSort, &C::SetUndoSort).Default(false);
+    P.Bool("AutoSortForGrouping", &C::AutoSortForGrouping, &C::SetAutoSortForGrouping).Default(true);
+    P.Bool("SortOnVirtualCells", &C::SortOnVirtualCells, &C::SetSortOnVirtualCells).Default(true);
+    P.Bool("IgnoreCase", &C::IgnoreCase, &C::SetIgnoreCase).Default(false);
+    P.Color("HeaderColor", &C::HeaderColor, &C::SetHeaderColor).Default(clNone);
+    P.Color("HeaderColorTo", &C::HeaderColorTo, &C::SetHeaderColorTo).Default(clNone);
+    P.Color("HeaderMirrorColor", &C::HeaderMirrorColor, &C::SetHeaderMirrorColor).Default(clNone);
+    P.Color("HeaderMirrorColorTo", &C::HeaderMirrorColorTo, &C::SetHeaderMirrorColorTo).Default(clNone);
+    P.Enum("IndexSortKey", &C::IndexSortKey, &C::SetIndexSortKey).Default(ikShift);
   });
 
   PublishClass<TCellNode>("TPersistent", [](TPublish<TCellNode>& P) {
@@ -335,6 +361,7 @@ void PublishGrid() {
     P.Object("ShowModified", &C::ShowModified);
     P.Bool("ShowNullDates", &C::ShowNullDates, &C::SetShowNullDates).Default(true);
     P.Bool("ShowSelection", &C::ShowSelection, &C::SetShowSelection).Default(true);
+    P.Bool("SpreadSheet", &C::SpreadSheet, &C::SetSpreadSheet).Default(false);
     P.Bool("SizeGrowOnly", &C::SizeGrowOnly, &C::SetSizeGrowOnly).Default(false);
     P.Object("SizeWhileTyping", &C::SizeWhileTyping);
     P.Object("SortSettings", &C::SortSettings);

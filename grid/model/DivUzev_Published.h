@@ -17,6 +17,9 @@ CF_ENUM_IDENTS(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
 CF_ENUM_IDENTS(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase,
                ssShortDateEU, ssShortDateUS, ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw,
                ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase)
+CF_ENUM_IDENTS(TSortDirection, sdAscending, sdDescending)
+CF_ENUM_IDENTS(TSortBlankPosition, blFirst, blLast)
+CF_ENUM_IDENTS(TIndexSortKey, ikShift, ikCtrl)
 CF_ENUM_IDENTS(TGridLook, glStandard, glSoft, glClassic, glVyx, glXP, glListView, glVista, glWin7,
                glOffice2007, glCustom)
 CF_ENUM_IDENTS(TScrollType, ssNormal, ssFlat, ssEncarta, ssMetro)

@@ -8,22 +8,6 @@
 #include "grid/model/DivUzev.h"
 
 // ---------------------------------------------------------------------------
-// Footers and calculations
-
-void TDedAdararAdoz::DoCalcFooter(int) {}
-void TDedAdararAdoz::CalcFooter(int ACol) { DoCalcFooter(ACol); }
-
-// ---------------------------------------------------------------------------
-// Sorting
-
-void TDedAdararAdoz::SortSwapRows(int, int) {}
-void TDedAdararAdoz::QSort() {}
-void TDedAdararAdoz::QSortIndexed() {}
-void TDedAdararAdoz::QSortGroup() {}
-void TDedAdararAdoz::QSortGroupIndexed() {}
-void TDedAdararAdoz::QUnSort() {}
-
-// ---------------------------------------------------------------------------
 // Editing
 
 void TDedAdararAdoz::KeyEditHook() {}
@@ -38,13 +22,6 @@ void TDedAdararAdoz::DisableEditing(TObject*) { SetOptions(Options() >> goEditin
 // ---------------------------------------------------------------------------
 // Rows, filter and grouping hooks
 
-bool TDedAdararAdoz::RowMatchesFilter(int) { return true; }
-void TDedAdararAdoz::FilterSelect(int) {}
-void TDedAdararAdoz::FilterCheck() {}
-void TDedAdararAdoz::SubGroup(int) {}
-void TDedAdararAdoz::SubUnGroup(int) {}
-void TDedAdararAdoz::Group(int) {}
-void TDedAdararAdoz::UnGroup() {}
 void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 
 // ---------------------------------------------------------------------------
@@ -53,7 +30,6 @@ void TDedAdararAdoz::IncRowCount() { SetRowCount(RowCount() + 1); }
 void TDedAdararAdoz::UpdateColSize(int, int&) {}
 void TDedAdararAdoz::UpdateAutoColSize(int, int&) {}
 void TDedAdararAdoz::SyncColumnHeaders() {}
-void TDedAdararAdoz::AutoSizeColumns(bool, int) {}
 
 void TDedAdararAdoz::ColumnMovedHandling(int FromIndex, int ToIndex) {
   TCustomGrid::MoveColumn(FromIndex, ToIndex);
@@ -140,21 +116,7 @@ void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
 void TDedAdararAdoz::BalloonInit() {}
 void TDedAdararAdoz::BalloonDone() {}
-void TDedAdararAdoz::UpdateScrollBarAlways(bool) {}
-void TDedAdararAdoz::UpdateHScrollProportional() {}
-void TDedAdararAdoz::UpdateVScrollProportional() {}
-void TDedAdararAdoz::UpdateFlatScrollBars() {}
-void TDedAdararAdoz::InitFlatScrollBars() {}
-void TDedAdararAdoz::CreateScrollControls() {}
-void TDedAdararAdoz::FreeScrollControls() {}
 void TDedAdararAdoz::RepaintBorder() {}
-void TDedAdararAdoz::FollowOfficeTheme() {}
-
-void TDedAdararAdoz::UpdateSearchPanel(TObject*) {
-  if (FSearchPanel == nullptr) return;
-  FSearchPanel->SetVisible(FSearchFooter->Visible());
-  FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
-}
 
 uint32_t TDedAdararAdoz::GetVersionNr() const { return 0x01000000u; }
 std::string TDedAdararAdoz::GetVersionString() const { return Version(); }

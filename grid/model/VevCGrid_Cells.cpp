@@ -280,8 +280,9 @@ void TRavUvurerEduz::FilterSelect(int ItemIndex) {
     const std::string friendly = text.substr(0, eq);
     if (FAutoFilterDisplay) item->SetHeader(friendly);
     if (eq != std::string::npos) text = text.substr(eq + 1);
+    if (AutoFilterUpdate()) SetFilterActive(false);
     if (OnFilterSelect) OnFilterSelect(this, column, ItemIndex, friendly, text);
-    if (AutoFilterUpdate()) DoFilterDone();
+    FilterChosen(column, text);
   }
   SetFilterColumn(-1);
 }

@@ -183,6 +183,7 @@ void TDedAdararAdoz::CalcAllFooters() { CalcFooter(-1); }
 
 void TDedAdararAdoz::CellsChanged(const TRect& R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
+  NotifyCellsChanged(R);
   CalcFooter(-1);
 }
 

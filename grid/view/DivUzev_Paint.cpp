@@ -45,11 +45,6 @@ void TDedAdararAdoz::SetGridImages(TImageList* Value) {
   if (Value != nullptr) FreeNotification(Value);
 }
 
-void TDedAdararAdoz::SetColorTones(const TColorTones& Value) {
-  FColorTones = Value;
-  InvalidateGrid();
-}
-
 // ---------------------------------------------------------------------------
 // Passes
 
