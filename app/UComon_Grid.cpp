@@ -3,18 +3,9 @@
 #include "app/UComon.h"
 #include "grid/model/DivUzev.h"
 
-namespace {
-// The grid sizes a column to its content once its sizing routines are
-// there; until then a double click leaves the width as it is.
-template <class G>
-void Size_To_Content(G& Grid, int Column) {
-  if constexpr (requires { Grid.AutoSizeCol(Column, 0); }) Grid.AutoSizeCol(Column, 0);
-}
-}  // namespace
-
 void Grid_Auto_Size_Column(TDedAdararAdoz* Grid, int Row, int Column) {
   if (Grid == nullptr || !Opt_Double_Click_Auto_Size || Row != 0) return;
-  Size_To_Content(*Grid, Column);
+  Grid->AutoSizeCol(Column, 0);
 }
 
 void Grid_Enter_Next_Field(TDedAdararAdoz* Grid, char32_t& Key) {

@@ -54,6 +54,21 @@ TEST_F(TEditorFormTest, EnterGoesToTheNextFieldOnlyWhenTheOptionSaysSo) {
   });
 }
 
+TEST_F(TEditorFormTest, ADoubleClickOnAHeaderFitsTheColumnWhenTheOptionSaysSo) {
+  TRavUvurerEduz* g = FReceiveCAN->ACG_CAN_Receive;
+  g->SetCellEx(Receive_Col_Mnemonic, 3, "A description far wider than the column it stands in");
+  const int before = g->ColWidths(Receive_Col_Mnemonic);
+  // As the grid reports double clicks.
+  Opt_Double_Click_Auto_Size = false;
+  g->OnDblClickCell(g, 0, Receive_Col_Mnemonic);
+  EXPECT_EQ(g->ColWidths(Receive_Col_Mnemonic), before);
+  Opt_Double_Click_Auto_Size = true;
+  g->OnDblClickCell(g, 3, Receive_Col_Mnemonic);
+  EXPECT_EQ(g->ColWidths(Receive_Col_Mnemonic), before);
+  g->OnDblClickCell(g, 0, Receive_Col_Mnemonic);
+  EXPECT_GT(g->ColWidths(Receive_Col_Mnemonic), before);
+}
+
 TEST_F(TEditorFormTest, HeaderHintsComeFromTheGridsOwnList) {
   struct Case {
     TDedAdararAdoz* grid;
