@@ -344,59 +344,9 @@ void TVevUrizazEvuvUduz::UpdateLabel() {
   c->Font()->Assign(label_->Font());
   DrawText(c, label_->Caption(), r, DT_CALCRECT | DT_HIDEPREFIX);
   const int w = r.Width();
-  const int l = Left(), t = Top(), wd = Width(), h = Height();
-  const int lh = label_->Height(), lw = label_->Width(), m = labelMargin_;
-  // Halves are taken toward zero, so a label taller than the control stands
-  // out by the same amount above and below.
-  const int centred = lh < h ? t + (h - lh) / 2 : t - (lh - h) / 2;
-  int top = t, left = l;
-  switch (labelPosition_) {
-    case lpLeftTop:
-      top = t, left = l - w - m;
-      break;
-    case lpLeftCenter:
-      top = centred, left = l - w - m;
-      break;
-    case lpLeftBottom:
-      top = t + h - lh, left = l - w - m;
-      break;
-    case lpTopLeft:
-      top = t - lh - m, left = l;
-      break;
-    case lpBottomLeft:
-      top = t + h + m, left = l;
-      break;
-    case lpLeftTopLeft:
-      top = t, left = l - m;
-      break;
-    case lpLeftCenterLeft:
-      top = centred, left = l - m;
-      break;
-    case lpLeftBottomLeft:
-      top = t + h - lh, left = l - m;
-      break;
-    case lpTopCenter:
-      top = t - lh - m, left = l + (wd - lw) / 2;
-      break;
-    case lpBottomCenter:
-      top = t + h + m, left = l + (wd - lw) / 2;
-      break;
-    case lpRightTop:
-      top = t, left = l + wd + m;
-      break;
-    case lpRightCenter:
-      top = centred, left = l + wd + m;
-      break;
-    case lpRighBottom:
-      top = t + h - lh, left = l + wd + m;
-      break;
-    case lpTopRight:
-      top = t - lh - m, left = l + wd - lw;
-      break;
-    case lpBottomRight:
-      top = t + h + m, left = l + wd - lw;
-      break;
-  }
+  const TPoint p = PlaceLabel(labelPosition_, TRect(Left(), Top(), Left() + Width(), Top() + Height()),
+                              label_->Width(), label_->Height(), w, labelMargin_);
+  const int left = p.X, top = p.Y;
   label_->SetBounds(left, top, label_->Width(), label_->Height());
   label_->SetVisible(Visible());
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "framework/rtl/StrUtils.h"
 
@@ -64,15 +65,24 @@ std::string CodePageToUtf8(std::string_view Bytes, TCodePage Page) {
   const TUpperHalf* t = TableOf(Page);
   std::string out;
   out.reserve(Bytes.size());
-  for (char ch : Bytes) {
-    auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80) {
-      out += ch;
-    } else if (t == nullptr) {
-      AppendUtf8(out, 0xFFFD);  // 7-bit ASCII has no upper half
-    } else {
-      AppendUtf8(out, (*t)[b - 0x80]);
+  const std::size_t n = Bytes.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // ASCII runs are copied whole, eight bytes at a time where they can be.
+    std::size_t j = i;
+    for (std::uint64_t w; j + 8 <= n; j += 8) {
+      std::memcpy(&w, Bytes.data() + j, 8);
+      if (w & UINT64_C(0x8080808080808080)) break;
     }
+    while (j < n && static_cast<unsigned char>(Bytes[j]) < 0x80) ++j;
+    out.append(Bytes.data() + i, j - i);
+    if (j == n) break;
+    const auto b = static_cast<unsigned char>(Bytes[j]);
+    if (t == nullptr)
+      AppendUtf8(out, 0xFFFD);  // 7-bit ASCII has no upper half
+    else
+      AppendUtf8(out, (*t)[b - 0x80]);
+    i = j + 1;
   }
   return out;
 }

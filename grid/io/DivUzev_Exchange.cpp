@@ -4,10 +4,19 @@
 #include <cmath>
 
 #include "framework/rtl/Math.h"
+#include "framework/rtl/TextEncoding.h"
 #include "grid/io/GridExchange.h"
 #include "grid/model/DivUzev.h"
 
 namespace gridio {
+
+std::string_view AsUtf8(const std::string& Bytes, std::string& Buffer) {
+  if (DetectTextEncoding(Bytes) == teAnsi &&
+      std::all_of(Bytes.begin(), Bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return Bytes;
+  Buffer = DecodeText(Bytes);
+  return Buffer;
+}
 
 TExportColumns ExportColumns(TDedAdararAdoz* Grid, bool HonourHiddenCells) {
   TExportColumns cols;

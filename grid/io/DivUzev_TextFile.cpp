@@ -142,9 +142,30 @@ void TDedAdararAdoz::LoadFromFile(const std::string& FileName) {
   target.BaseCol = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
   target.BaseRow = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
   target.Multiline = MultilineCells();
-  gridio::TTextImage image = gridio::ReadTextFile(DecodeText(file.Bytes()), target, FileName);
-  // Everything is read: only now does the grid change.
-  ApplyTextImage(image, true);
+  // The counts are checked before the grid changes; after them nothing in
+  // the file can fail, so the cells go in as they are read.
+  struct TApply : gridio::TTextFileSink {
+    TDedAdararAdoz* G;
+    gridio::TFileProgress Progress;
+    explicit TApply(TDedAdararAdoz* Grid) : G(Grid), Progress(Grid) {}
+    void Begin(bool HasHeader, int64_t Cols, int64_t Rows) override {
+      if (!HasHeader) return;
+      G->SetColCount(static_cast<int>(Cols));
+      G->SetRowCount(static_cast<int>(Rows));
+    }
+    void Width(int Col, int Width) override {
+      if (Col < G->ColCount()) G->SetColWidths(Col, Width);
+    }
+    void Cell(int Col, int Row, std::string& Text) override {
+      // A load handler may have made the grid smaller meanwhile.
+      if (Col < G->ColCount() && Row < G->RowCount()) G->LoadCell(G->RealColIndex(Col), Row, Text);
+      Progress.Report(Row, G->RowCount() - 1);
+    }
+  } apply(this);
+  std::string decoded;
+  gridio::ReadTextFile(gridio::AsUtf8(file.Bytes(), decoded), target, FileName, apply);
+  CellsChanged(TRect(0, 0, ColCount(), RowCount()));
+  CalcAllFooters();
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,8 @@
 // What every file and stream format of the grid shares (grid/io only): the
 // columns of the export window in file order and the progress report.
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class TDedAdararAdoz;
@@ -25,6 +27,10 @@ struct TExportColumns {
   int Count() const { return static_cast<int>(Real.size()); }
 };
 TExportColumns ExportColumns(TDedAdararAdoz* Grid, bool HonourHiddenCells);
+
+// A file's text as UTF-8: ANSI bytes that are all ASCII are that already
+// and are used where they lie; anything else is decoded into Buffer.
+std::string_view AsUtf8(const std::string& Bytes, std::string& Buffer);
 
 // OnFileProgress: 100 * Index / max(1, Divisor), rounded, reported only
 // when it changes (the first value always).

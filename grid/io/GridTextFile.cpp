@@ -76,11 +76,19 @@ std::string SplitOffField(std::string& Text) {
 
 }  // namespace
 
-TTextImage ReadTextFile(std::string_view Text, const TTextTarget& Target, const std::string& FileName) {
-  TTextImage image;
-  image.Cols = Target.Cols;
-  image.Rows = Target.Rows;
+void ReadTextFile(std::string_view Text, const TTextTarget& Target, const std::string& FileName,
+                  TTextFileSink& Sink) {
+  int64_t cols = Target.Cols, rows = Target.Rows;
+  bool hasHeader = false;
+  // The counts come from the first line (an empty one leaves them as they
+  // are) and are checked before anything is handed on.
+  auto begin = [&] {
+    if (cols <= 0 || rows <= 0 || cols > kMaxLoadCols || rows > kMaxLoadRows)
+      throw EDivUzevError("File contains no data or corrupt file " + FileName);
+    Sink.Begin(hasHeader, cols, rows);
+  };
   bool first = true;
+  std::string cell;
   size_t p = 0;
   while (p < Text.size()) {
     size_t e = p;
@@ -91,21 +99,24 @@ TTextImage ReadTextFile(std::string_view Text, const TTextTarget& Target, const 
 
     if (first) {
       first = false;
-      // An empty first line leaves the counts as they are.
-      if (line.empty()) continue;
-      image.HasHeader = true;
-      const size_t comma = line.find(',');
-      image.Cols = Target.BaseCol + LeadingInt(line.substr(0, comma));
-      image.Rows =
-          Target.BaseRow + (comma == std::string_view::npos ? 0 : LeadingInt(line.substr(comma + 1)));
-      if (!CountsFit(image)) throw EDivUzevError("File contains no data or corrupt file " + FileName);
+      if (!line.empty()) {
+        hasHeader = true;
+        const size_t comma = line.find(',');
+        cols = Target.BaseCol + LeadingInt(line.substr(0, comma));
+        rows = Target.BaseRow + (comma == std::string_view::npos ? 0 : LeadingInt(line.substr(comma + 1)));
+      }
+      begin();
       continue;
     }
     if (line.size() >= 2 && line[0] == 'c' && line[1] == 'w') {
       const std::string_view body = line.substr(std::min<size_t>(3, line.size()));
       const size_t comma = body.find(',');
-      if (comma != std::string_view::npos)
-        AddWidth(image, LeadingInt(body.substr(0, comma)), LeadingInt(body.substr(comma + 1, 255)));
+      if (comma == std::string_view::npos) continue;
+      const int64_t index = LeadingInt(body.substr(0, comma));
+      const int64_t width = LeadingInt(body.substr(comma + 1, 255));
+      // Widths for columns the grid does not have are not applied.
+      if (index >= 0 && index < cols && width >= 0 && width <= kMaxWidth)
+        Sink.Width(static_cast<int>(index), static_cast<int>(width));
       continue;
     }
     // A cell line has its two commas; any other line (a blank one) is not
@@ -114,12 +125,31 @@ TTextImage ReadTextFile(std::string_view Text, const TTextTarget& Target, const 
     if (c1 == std::string_view::npos) continue;
     const size_t c2 = line.find(',', c1 + 1);
     if (c2 == std::string_view::npos) continue;
-    AddCell(image, LeadingInt(line.substr(0, c1)), LeadingInt(line.substr(c1 + 1, c2 - c1 - 1)),
-            line.substr(c2 + 1), Target.Multiline);
+    const int64_t col = LeadingInt(line.substr(0, c1));
+    const int64_t row = LeadingInt(line.substr(c1 + 1, c2 - c1 - 1));
+    if (col < 0 || row < 0 || col >= cols || row >= rows) continue;
+    cell = DecodeCellBreaks(line.substr(c2 + 1), Target.Multiline);
+    Sink.Cell(static_cast<int>(col), static_cast<int>(row), cell);
   }
-  if (!CountsFit(image)) throw EDivUzevError("File contains no data or corrupt file " + FileName);
-  image.End = Text.size();
-  return image;
+  if (first) begin();
+}
+
+TTextImage ReadTextFile(std::string_view Text, const TTextTarget& Target, const std::string& FileName) {
+  struct TCollect : TTextFileSink {
+    TTextImage Image;
+    void Begin(bool HasHeader, int64_t Cols, int64_t Rows) override {
+      Image.HasHeader = HasHeader;
+      Image.Cols = Cols;
+      Image.Rows = Rows;
+    }
+    void Width(int Col, int Width) override { Image.Widths.emplace_back(Col, Width); }
+    void Cell(int Col, int Row, std::string& Text) override {
+      Image.Cells.push_back({Col, Row, std::move(Text)});
+    }
+  } collect;
+  ReadTextFile(Text, Target, FileName, collect);
+  collect.Image.End = Text.size();
+  return std::move(collect.Image);
 }
 
 TTextImage ReadTextStream(std::string_view Data, const TTextTarget& Target) {

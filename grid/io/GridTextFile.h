@@ -36,10 +36,25 @@ struct TTextTarget {
   bool Multiline = false;
 };
 
+// What the file form's reader finds, handed on as it is read: Begin once
+// the counts are read and checked, before anything else; then the widths
+// and cells in the file's order, each inside the counts.
+class TTextFileSink {
+ public:
+  virtual ~TTextFileSink() = default;
+  virtual void Begin(bool HasHeader, int64_t Cols, int64_t Rows) = 0;
+  virtual void Width(int Col, int Width) = 0;
+  virtual void Cell(int Col, int Row, std::string& Text) = 0;
+};
+
 // The file form, decoded to UTF-8. Lenient as the format is (a leading
 // number is taken, lines that are no cell are skipped); EDivUzevError
 // "File contains no data or corrupt file <FileName>" when the header gives
-// no columns or rows, or more than a grid can have.
+// no columns or rows, or more than a grid can have. That is the only
+// failure, and it comes before Begin.
+void ReadTextFile(std::string_view Text, const TTextTarget& Target, const std::string& FileName,
+                  TTextFileSink& Sink);
+// The same, collected.
 TTextImage ReadTextFile(std::string_view Text, const TTextTarget& Target, const std::string& FileName);
 
 // The stream form from the start of Data (UTF-16 lines). Numbers are read

@@ -1155,13 +1155,6 @@ class TFooterPanel : public TCustomControl {
   explicit TFooterPanel(TComponent* AOwner);
 };
 
-// Told of every change of the cells of the grids it is registered with.
-class TGridChangeNotifier : public TComponent {
- public:
-  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
-  virtual void CellsChanged(const TRect& R);
-};
-
 class TRetEdit;
 class TDivUzevButton;
 class TCheckBox;
@@ -2096,7 +2089,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetPrintColWidth(int ACol, int Value);
   int PrintColOffset(int ACol) const;
   void SetPrintColOffset(int ACol, int Value);
-  void RegisterNotifier(TGridChangeNotifier* Item);
 
   // ===== Grouping and group summaries (DivUzev_Grouping.cpp)
 
@@ -2113,8 +2105,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
   void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
   bool IsGrouping() const { return FIsGrouping; }
-  TGroupCalcEvent OnGroupCalc;
-  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ===== Counts, fixed areas, current cell (DivUzev_Counts.cpp)
 
@@ -2274,6 +2264,22 @@ class TDedAdararAdoz : public TBaseGrid {
   // The print settings in one section of an INI file (DivUzev_PrintFile.cpp).
   void SavePrintSettings(const std::string& Key, const std::string& Section);
   void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
+  // Delimited text (DivUzev_CSV.cpp): the export window one record a line
+  // (Unicode: UTF-8 with a byte-order mark, else ANSI). AppendToCSV adds to
+  // a file that must exist. The readers start at the window's first cell
+  // (InsertFromCSV below the last row) and read at most MaxRows records
+  // (all when MaxRows <= 0); a Delimiter of 0 is detected from the first
+  // two lines.
+  void SaveToCSV(const std::string& FileName, bool Unicode = false);
+  void AppendToCSV(const std::string& FileName, bool Unicode = false);
+  void LoadFromCSV(const std::string& FileName, int MaxRows = 0);
+  void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
+  void LoadFromCSVStream(TStream* Stream, int MaxRows = 0);
+  // Delimited text is written in and read from the OEM code page.
+  DIVUZEV_STORED(bool, OemConvert, false)
+
+ public:
 
   // Percentage of a long save or load, reported when it changes.
   TGridProgressEvent OnFileProgress;
@@ -3110,6 +3116,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void ApplyTextImage(gridio::TTextImage& Image, bool Progress);
   // Hands the stream of the rectangle to Put in pieces.
   void WriteBinRect(const TRect& Rect, const std::function<void(std::string_view)>& Put);
+  std::string CSVText();
+  void ReadCSV(const std::string& Bytes, int MaxRows, bool Insert);
   class TBinLoad;
   friend class TBinLoad;
   // Every cell empty, properties and graphics freed, hidden columns
@@ -3358,7 +3366,6 @@ class TDedAdararAdoz : public TBaseGrid {
 
  private:
   ITDedAdararAdozSelect* FSelListener = nullptr;
-  std::vector<TGridChangeNotifier*> FNotifiers;
   // ---- Painting (grid/view)
  public:
   struct TCellPaint;

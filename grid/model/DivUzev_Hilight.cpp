@@ -214,18 +214,6 @@ void TDedAdararAdoz::SetPrintColOffset(int ACol, int Value) {
 // ---------------------------------------------------------------------------
 // Change notifiers
 
-void TGridChangeNotifier::CellsChanged(const TRect&) {}
-
-void TDedAdararAdoz::RegisterNotifier(TGridChangeNotifier* Item) {
-  if (Item == nullptr || std::find(FNotifiers.begin(), FNotifiers.end(), Item) != FNotifiers.end()) return;
-  FNotifiers.push_back(Item);
-}
-
-void TDedAdararAdoz::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {
-  auto it = std::find(FNotifiers.begin(), FNotifiers.end(), ANotifier);
-  if (it != FNotifiers.end()) FNotifiers.erase(it);
-}
-
 void TDedAdararAdoz::NotifyCellsChanged(const TRect& R) {
   // A notifier may unregister itself while it is told.
   const std::vector<TGridChangeNotifier*> all(FNotifiers);

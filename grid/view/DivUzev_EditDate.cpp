@@ -2,6 +2,7 @@
 // Escape and focus loss become grid actions, and a digit that completes a
 // part moves on to the next part.
 #include "framework/controls/Forms.h"
+#include "framework/controls/MonthCalendar.h"
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/model/DivUzev.h"
@@ -41,6 +42,7 @@ void TGridDatePicker::CMWantSpecialKey(TMessage& Message) {
 
 void TGridDatePicker::DropDown() {
   FOldDropped = true;
+  if (Calendar() != nullptr) Calendar()->SetShowToday(FShowToday);
   TDudDateTimePicker::DropDown();
   if (FGrid != nullptr && FGrid->OnDatePickerDropDown)
     FGrid->OnDatePickerDropDown(FGrid, FGrid->Col(), FGrid->Row());

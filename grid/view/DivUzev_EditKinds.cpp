@@ -32,6 +32,15 @@ int LeadingInt(const std::string& Text) {
   return v;
 }
 
+// An editor opens on the first part of the date (or time).
+void FirstPart(TDateTimePicker* P) {
+  for (int i = 0; i < static_cast<int>(P->Fields().size()); ++i)
+    if (P->Fields()[static_cast<size_t>(i)].Kind != fkLiteral) {
+      P->SetActiveField(i);
+      return;
+    }
+}
+
 template <class T>
 void Place(T* C, const TRect& R, int W, int H) {
   C->SetBounds(R.Left, R.Top, W, H);
@@ -354,6 +363,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       }
       p->SetChecked(true);
       p->SetUserChanged(false);
+      FirstPart(p);
       p->SetBounds(Rect.Left, Rect.Top, w, h);
       p->SetEnabled(true);
       p->SetVisible(true);
@@ -382,6 +392,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       }
       p->SetChecked(true);
       p->SetUserChanged(false);
+      FirstPart(p);
       p->SetBorderStyle(bsNone);
       p->SetBounds(Rect.Left, Rect.Top, w, std::max(h, p->Height()));
       GetEditorProp(ACol, ARow, FEditLink);
@@ -416,6 +427,8 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
 
 void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
   const bool write = !FEditCancelled;
+  // EditMode is off before a control lets go of the focus: its exit then
+  // does not end the edit a second time.
   auto hide = [this](TWinControl* C) {
     // The grid keeps the focus when its editor goes.
     if (C->Focused() && CanFocus()) SetFocus();
@@ -461,19 +474,19 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
       if (FUnitEditBtn == nullptr) return;
+      FEditMode = false;
       if (write) WriteEditText(ACol, ARow, FUnitEditBtn->Text() + FUnitEditBtn->UnitID());
       hide(FUnitEditBtn);
-      FEditMode = false;
       break;
     case edCheckBox:
       if (FEditCheck == nullptr) return;
-      hide(FEditCheck);
       FEditMode = false;
+      hide(FEditCheck);
       break;
     case edButton:
       if (FGridButton == nullptr) return;
-      hide(FGridButton);
       FEditMode = false;
+      hide(FGridButton);
       break;
     case edDateEdit:
     case edDateEditUpDown:
@@ -505,9 +518,9 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
     }
     case edRichEdit:
       if (FInplaceRichEdit == nullptr) return;
+      FEditMode = false;
       if (write) WriteEditText(ACol, ARow, RichToString(FInplaceRichEdit));
       hide(FInplaceRichEdit);
-      FEditMode = false;
       break;
     default:
       break;

@@ -12,7 +12,7 @@
 //     framework/graphics/Colors.cpp \
 //     $(ls framework/classes/*.cpp | grep -v PublishedFramework) framework/rtl/*.cpp \
 //     framework/os/Files.cpp framework/os/SafeWriter.cpp -o gridfiles_fuzz
-//   ./gridfiles_fuzz -runs=1000000 -max_len=4096 tests/fuzz/corpus/gridfiles
+//   mkdir -p corpus && ./gridfiles_fuzz -runs=1000000 -max_len=4096 corpus
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -58,9 +58,13 @@ TEST_F(KindFixture, EachKindWritesItsValueOnEnterAndKeepsTheCellOnEscape) {
     std::string written;
   };
   const std::vector<Case> cases = {
-      {edSpinEdit, "5", "42", "42"},        {edEditBtn, "abc", "xyz", "xyz"},
-      {edNumericEditBtn, "7", "1a2", "12"}, {edMaskEditBtn, "m", "é Щ", "é Щ"},
-      {edUnitEditBtn, "12mm", "7", "7mm"},  {edNumericUnitEditBtn, "3cm", "4x5", "45cm"},
+      {edSpinEdit, "5", "42", "42"},
+      {edTimeSpinEdit, "10:00", "11:15", "11:15"},
+      {edEditBtn, "abc", "xyz", "xyz"},
+      {edNumericEditBtn, "7", "1a2", "12"},
+      {edMaskEditBtn, "m", "é Щ", "é Щ"},
+      {edUnitEditBtn, "12mm", "7", "7mm"},
+      {edNumericUnitEditBtn, "3cm", "4x5", "45cm"},
   };
   props = [this] {
     g->BtnUnitEdit()->Units()->Clear();
@@ -92,15 +96,55 @@ TEST_F(KindFixture, EachKindWritesItsValueOnEnterAndKeepsTheCellOnEscape) {
   }
 }
 
-TEST_F(KindFixture, TheEditEventsComeInTheirOrder) {
-  g->SetCells(1, 2, "5");
-  Open(edSpinEdit);
-  Record();
-  TypeText("8");
-  PressKey(VK_RETURN);
-  Pump();
-  const std::vector<std::string> expected = {"change 1,2 8", "validate 1,2 8", "done", "celldone 1,2"};
-  EXPECT_EQ(events, expected);
+TEST_F(KindFixture, TheEditEventsComeInTheirOrderAndTheEditEndsOnce) {
+  props = [this] {
+    g->BtnUnitEdit()->Units()->Clear();
+    g->BtnUnitEdit()->Units()->Add("mm");
+  };
+  struct Case {
+    TEditorType kind;
+    std::function<void()> end;
+    std::vector<std::string> events;
+  };
+  const std::vector<Case> cases = {
+      {edSpinEdit, [] { PressKey(VK_RETURN); }, {"change 1,2 8", "validate 1,2 8", "done", "celldone 1,2"}},
+      {edEditBtn,
+       // The editor ends as it loses the focus; the move then validates.
+       [this] { ClickCell(3, 5); },
+       {"change 1,2 8", "done", "validate 1,2 8", "row 2>5", "celldone 1,2"}},
+      {edUnitEditBtn, [] { PressKey(VK_RETURN); }, {"validate 1,2 8mm", "done", "celldone 1,2"}},
+      {edCheckBox, [] { PressKey(VK_RETURN); }, {"done", "celldone 1,2"}},
+      {edButton, [] { PressKey(VK_ESCAPE); }, {"done", "celldone 1,2"}},
+      {edRichEdit, [this] { other->SetFocus(); }, {"done", "celldone 1,2"}},
+      {edDateTimeEdit, [] { PressKey(VK_ESCAPE); }, {"done", "celldone 1,2"}},
+  };
+  for (const Case& c : cases) {
+    g->SetCells(1, 2, "5mm");
+    g->SetFocus();
+    Open(c.kind);
+    Record();
+    events.clear();
+    if (c.kind != edCheckBox && c.kind != edButton && c.kind != edDateTimeEdit && c.kind != edRichEdit)
+      TypeText("8");
+    c.end();
+    Pump();
+    EXPECT_EQ(events, c.events) << c.kind;
+    EXPECT_FALSE(g->EditMode()) << c.kind;
+  }
+}
+
+TEST_F(KindFixture, TypingOnACellOpensItsControlWithTheTypedCharacter) {
+  for (TEditorType k : {edSpinEdit, edEditBtn}) {
+    kind = k;
+    g->SetCells(1, 2, "5");
+    Goto(1, 2);
+    TypeText("7");
+    Pump();
+    ASSERT_NE(Shown(), nullptr) << k;
+    EXPECT_EQ(static_cast<TCustomEdit*>(Shown())->Text(), "7") << k;
+    PressKey(VK_RETURN);
+    EXPECT_EQ(g->Cells(1, 2), "7") << k;
+  }
 }
 
 TEST_F(KindFixture, LeavingByAClickElsewhereWritesTheValue) {
@@ -437,23 +481,57 @@ TEST_F(KindFixture, ADateCellOpensOnItsDateAndEnterWritesThePickedOne) {
 }
 
 TEST_F(KindFixture, ADigitThatCompletesAPartMovesOnButNeverPastTheLastPart) {
-  props = [this] { g->DateTimePicker()->SetFormat("dd/MM/yyyy"); };
-  g->SetCells(1, 2, Date(2024, 3, 4));
-  Open(edDateEdit);
+  // The locale's own order too (no format).
+  for (const std::string format : {"dd/MM/yyyy", "yyyy-MM-dd", ""}) {
+    props = [this, format] { g->DateTimePicker()->SetFormat(format); };
+    g->SetCells(1, 2, Date(2024, 3, 4));
+    Open(edDateEdit);
+    TGridDatePicker* p = g->DateTimePicker();
+    std::vector<int> parts;
+    for (int i = 0; i < static_cast<int>(p->Fields().size()); ++i)
+      if (p->Fields()[static_cast<size_t>(i)].Kind != fkLiteral) parts.push_back(i);
+    ASSERT_EQ(parts.size(), 3u) << format;
+    for (size_t n = 0; n < parts.size(); ++n) {
+      ASSERT_EQ(p->ActiveField(), parts[n]) << format << " part " << n;
+      const TDTFieldKind k = p->Fields()[static_cast<size_t>(parts[n])].Kind;
+      // The first digit of a part that takes more does not move on yet.
+      TypeText(k == fkYear ? "20" : "1");
+      Pump();
+      EXPECT_EQ(p->ActiveField(), parts[n]) << format << " part " << n;
+      TypeText(k == fkYear ? "27" : "2");
+      Pump();
+      EXPECT_EQ(p->ActiveField(), parts[std::min(n + 1, parts.size() - 1)]) << format << " part " << n;
+    }
+    EXPECT_EQ(p->Date(), EncodeDate(2027, 12, 12)) << format;
+    PressKey(VK_RETURN);
+    EXPECT_EQ(g->Cells(1, 2), FormatDateTime(format.empty() ? FormatSettings().ShortDateFormat : format,
+                                             EncodeDate(2027, 12, 12)))
+        << format;
+  }
+}
+
+TEST_F(KindFixture, TimeCellsAndTheApplicationsOwnDateReading) {
+  g->SetCells(1, 2, TimeToStr(EncodeTime(8, 30, 0, 0)));
+  Open(edTimeEdit);
   TGridDatePicker* p = g->DateTimePicker();
-  ASSERT_EQ(p->Fields()[static_cast<size_t>(p->ActiveField())].Kind, fkDay);
-  TypeText("15");
-  Pump();
-  EXPECT_EQ(p->Fields()[static_cast<size_t>(p->ActiveField())].Kind, fkMonth);
-  TypeText("06");
-  Pump();
-  EXPECT_EQ(p->Fields()[static_cast<size_t>(p->ActiveField())].Kind, fkYear);
-  TypeText("2027");
-  Pump();
-  EXPECT_EQ(p->Fields()[static_cast<size_t>(p->ActiveField())].Kind, fkYear);
-  EXPECT_EQ(p->Date(), EncodeDate(2027, 6, 15));
+  EXPECT_EQ(p->Kind(), dtkTime);
+  PressKey(VK_UP);
   PressKey(VK_RETURN);
-  EXPECT_EQ(g->Cells(1, 2), "15/06/2027");
+  TDateTime t = 0;
+  ASSERT_TRUE(TryStrToTime(g->Cells(1, 2), t)) << g->Cells(1, 2);
+  EXPECT_NEAR(t, EncodeTime(9, 30, 0, 0), 1e-6);
+
+  std::vector<std::string> asked;
+  g->OnCustomStrToDate = [&](TObject*, const std::string& v, TDateTime& d) {
+    asked.push_back(v);
+    d = EncodeDate(2025, 1, 1);
+  };
+  g->SetCells(1, 3, "new year");
+  Open(edDateEdit, 3);
+  EXPECT_EQ(p->Date(), EncodeDate(2025, 1, 1));
+  EXPECT_EQ(asked, std::vector<std::string>{"new year"});
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(g->Cells(1, 3), "new year");
 }
 
 TEST_F(KindFixture, EscapeInADateAndTimeCellRestoresDateAndTimeAndTheCell) {
