@@ -15,6 +15,7 @@
 #include <vector>
 
 class TStringList;
+class TDedAdararAdoz;
 class TTable_Grid_View;
 class TXMLNode;
 
@@ -149,6 +150,15 @@ void Check_Grid_Copy_Row(TTable_Grid_View& Grid, int Row);
 bool Check_Grid_Paste_Row(TTable_Grid_View& Grid, int Row, bool Copied_Here);
 // True when a cell without a check box holds a text, blanks included.
 bool Check_Grid_Row_Used(const TTable_Grid_View& Grid, int Row);
+
+// Grid events of the table editors (app/UComon_Grid.cpp).
+// A double click on the header row fits that column to its content, when
+// the user's option asks for it.
+void Grid_Auto_Size_Column(TDedAdararAdoz* Grid, int Row, int Column);
+// With the user's option on, Enter moves to the next column, from the last
+// column to column 1 of the next row, from the last row back to row 1, and
+// goes no further (Key := 0). Other keys pass unchanged.
+void Grid_Enter_Next_Field(TDedAdararAdoz* Grid, char32_t& Key);
 
 // Value routines.
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,

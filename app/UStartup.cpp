@@ -24,7 +24,22 @@
 #include "grid/base/griddd.h"
 #include "grid/model/VevCGrid.h"
 #include "grid/view/DivUzevHint.h"
+#include "tables/network/UBACnetSlaveSetAccess.h"
+#include "tables/network/UBACnet_Eng_Unit.h"
+#include "tables/network/UIEC61850_Variables.h"
+#include "tables/network/UKNXAccess.h"
+#include "tables/network/UOPC_UA_Server_Access.h"
 #include "tables/network/USNMP_MIB.h"
+#include "tables/network/USNMP_Trap_Access.h"
+#include "tables/network/UTLS_Server_Known_Cert.h"
+#include "tables/plc/UEds.h"
+#include "tables/plc/UProfibus_GSD.h"
+#include "tables/plc/UReceiveCAN.h"
+#include "tables/plc/US7_Protocol_Set_Access.h"
+#include "tables/plc/USet_PDO_Access.h"
+#include "tables/plc/USet_SDO_Client_Access.h"
+#include "tables/plc/USet_SDO_Server_Access.h"
+#include "tables/plc/UTransmitCAN.h"
 
 namespace {
 // The forms Create_Forms made, in creation order.
@@ -83,6 +98,8 @@ void Initialize_Units() {
 void Create_Forms() {
   // The writers of description files run from the main window's steps.
   On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
+  On_Create_GSD_File = [] { Create_GSD_File(); };
+  On_Write_EDS_File = [](const std::string& FileName) { Write_EDS_File(FileName); };
   Create(FLumetraFirmWare);
   Create(FAbout);
   Create(FNew_Project);
@@ -90,12 +107,20 @@ void Create_Forms() {
   Create(FSoftOptions);
   Create(FParGen);
   Create(FBoot);
-  // The forms of later units follow here, in this order:
-  // FS7_Protocol_Set_Access, FKNXAccess, FIEC61850_Variables,
-  // FTLS_Server_Known_Cert, FReceiveCAN, FTransmitCAN, FSet_PDO_Access,
-  // FSet_SDO_Client_Access, FSet_SDO_Server_Access, FSNMP_Trap_Access,
-  // FMQTT_Set_Topic, FTopicTemplate, FBACnet_Eng_Unit,
-  // FBACnetSlaveSetAccess, FOPC_UA_Server_Access.
+  Create(FS7_Protocol_Set_Access);
+  Create(FKNXAccess);
+  Create(FIEC61850_Variables);
+  Create(FTLS_Server_Known_Cert);
+  Create(FReceiveCAN);
+  Create(FTransmitCAN);
+  Create(FSet_PDO_Access);
+  Create(FSet_SDO_Client_Access);
+  Create(FSet_SDO_Server_Access);
+  Create(FSNMP_Trap_Access);
+  // FMQTT_Set_Topic and FTopicTemplate join here.
+  Create(FBACnet_Eng_Unit);
+  Create(FBACnetSlaveSetAccess);
+  Create(FOPC_UA_Server_Access);
 }
 
 void Destroy_Forms() {

@@ -12,6 +12,7 @@
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevEditors.h"
 #include "grid/view/DivUzevKindEditors.h"
 
 namespace {
@@ -136,8 +137,11 @@ void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) {
   if (OnEllipsClick) OnEllipsClick(this, RealCol(), Row(), S);
 }
 
-void TDedAdararAdoz::TakeColumnEditorSettings(TStrings*, int DropDownCount, int SpinMin, int SpinMax,
-                                              int SpinStep, TComponent*) {
+void TDedAdararAdoz::TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int SpinMin,
+                                              int SpinMax, int SpinStep, TComponent*) {
+  // The drop-down of a column's cell offers that column's items as they are
+  // now (code may refill them between edits).
+  if (FEditCombo != nullptr && ComboItems != nullptr) FEditCombo->Items()->Assign(ComboItems);
   FControlLook->SetDropDownCount(DropDownCount);
   FColumnSpinSet = true;
   FColumnSpinMin = SpinMin;

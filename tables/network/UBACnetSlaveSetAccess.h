@@ -14,12 +14,14 @@
 // (TBACnetSlave_Tables), which the form TFBACnetSlaveSetAccess drives with
 // its column grids ACG_BACnet_in_Read and ACG_BACnet_in_Write.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -122,3 +124,47 @@ class TBACnetSlave_Tables : private TBACnet_Slave_File_Holder, public TTable_Edi
   std::string Grid_Name(int Index) const override;
   void Before_Load() override;
 };
+
+class TPageControl;
+class TTabSheet;
+
+// The editor's window; its step stays hidden in this model, but it is
+// created and translated with the others
+// (tables/network/UBACnetSlaveSetAccess_Form.cpp).
+class TFBACnetSlaveSetAccess : public TTable_Editor_Form {
+ public:
+  explicit TFBACnetSlaveSetAccess(TComponent* AOwner);
+  ~TFBACnetSlaveSetAccess() override;
+
+  TPageControl* PageControl1 = nullptr;
+  TTabSheet* TS_BACnet_in_Read = nullptr;
+  TTabSheet* TS_BACnet_in_Write = nullptr;
+  TRavUvurerEduz* ACG_BACnet_in_Read = nullptr;
+  TRavUvurerEduz* ACG_BACnet_in_Write = nullptr;
+  TBACnetSlave_Tables Tables;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Tables.Controllo_dati(); }
+  void bitbtn1Click(TObject* Sender) { Btn_OKClick(Sender); }
+  void Btn_DelRow_Click(TObject* Sender) { Btn_DelRowClick(Sender); }
+
+  void ClickCell(TObject* Sender, int ARow, int ACol);
+  void KeyPress(TObject* Sender, char32_t& Key);
+  // This editor shows no column hints.
+  void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+  void ACG_BACnet_in_ReadDblClickCell(TObject* Sender, int ARow, int ACol);
+  void ACG_BACnet_in_WriteDblClickCell(TObject* Sender, int ARow, int ACol);
+  void ACG_BACnet_in_WriteComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                      const std::string& ASelection);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+  int Active_Grid() const override;
+
+ private:
+  // The unit picker on an Eng. Unit cell, then the header auto-size.
+  void Double_Click(int Index, int ARow, int ACol);
+};
+
+extern TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess;

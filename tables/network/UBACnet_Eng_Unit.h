@@ -41,3 +41,45 @@ std::vector<std::string> Category_Unit_Names(int Category);
 // category's list, nothing when no unit of the list is selected (the edit
 // and the label then keep what they show).
 std::optional<int> Selected_Unit_Code(int Category, int Unit_Index);
+
+#include "app/ULumetraFirmWare.h"
+#include "framework/controls/Forms.h"
+
+class TPanel;
+class TLabel;
+class TEdit;
+class TComboBox;
+class TLbButton;
+
+// The unit picker, opened by the BACnet objects editor on an Eng. Unit cell
+// (tables/network/UBACnet_Eng_Unit_Form.cpp).
+class TFBACnet_Eng_Unit : public TForm, public ILangForm {
+ public:
+  explicit TFBACnet_Eng_Unit(TComponent* AOwner);
+  ~TFBACnet_Eng_Unit() override;
+
+  TPanel* P_Title = nullptr;
+  TLabel* L_SW_Code = nullptr;
+  TLabel* L_SW_Desc = nullptr;
+  TLabel* Label1 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TLabel* Label4 = nullptr;
+  TLabel* Label5 = nullptr;
+  TEdit* E_Selected_EU = nullptr;
+  TComboBox* CB_Select_Type = nullptr;
+  TComboBox* CB_Select_Unit = nullptr;
+  TLbButton* Btn_Select_Eng_Unit = nullptr;
+  TPanel* P_Button = nullptr;
+  TLbButton* Btn_OK = nullptr;
+  TLbButton* Btn_Cancel = nullptr;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void CB_Select_TypeSelect(TObject* Sender);
+  void Btn_Select_Eng_UnitClick(TObject* Sender);
+  void Set_Lang() override;
+  std::string Desc_Unit(int Code) const { return ::Desc_Unit(Code); }
+};
+
+extern TFBACnet_Eng_Unit* FBACnet_Eng_Unit;

@@ -8,11 +8,13 @@
 // This is the editor's part that needs no window: the file's shape, the
 // check, and the editor's state and steps (TIEC61850_Variables_Table), which
 // the form TFIEC61850_Variables drives with its column grid ACG.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -65,3 +67,32 @@ class TIEC61850_Variables_Table : public TTable_Editor {
   std::string Delete_Question() const override;
   void Before_Load() override { NByte_IN = IEC_Data_Array_Size; }
 };
+
+// The editor's window; its step stays hidden in this model, but it is
+// created and translated with the others
+// (tables/network/UIEC61850_Variables_Form.cpp).
+class TFIEC61850_Variables : public TTable_Editor_Form {
+ public:
+  explicit TFIEC61850_Variables(TComponent* AOwner);
+  ~TFIEC61850_Variables() override;
+
+  TRavUvurerEduz* ACG = nullptr;
+  // Header hints, entry c - 1 for column c.
+  std::unique_ptr<TStringList> Hint_List;
+  TIEC61850_Variables_Table Table;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Table.Controllo_dati(); }
+
+  void ClickCell(TObject* Sender, int ARow, int ACol);
+  void DblClickCell(TObject* Sender, int ARow, int ACol);
+  void KeyPress(TObject* Sender, char32_t& Key);
+  void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+  void ComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+};
+
+extern TFIEC61850_Variables* FIEC61850_Variables;

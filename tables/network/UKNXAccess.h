@@ -8,11 +8,13 @@
 // This is the editor's part that needs no window: the file's shape, the
 // check, and the editor's state and steps (TKNXAccess_Table), which the form
 // TFKNXAccess drives with its column grid ACG_KNX_in_Write.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -78,3 +80,30 @@ class TKNXAccess_Table : public TTable_Editor {
   std::string Delete_Question() const override;
   void Before_Load() override { Max_Num_Byte = KNX_Data_Array_Size; }
 };
+
+// The editor's window; its step stays hidden in this model, but it is
+// created and translated with the others (tables/network/UKNXAccess_Form.cpp).
+class TFKNXAccess : public TTable_Editor_Form {
+ public:
+  explicit TFKNXAccess(TComponent* AOwner);
+  ~TFKNXAccess() override;
+
+  TRavUvurerEduz* ACG_KNX_in_Write = nullptr;
+  // Header hints, entry c - 1 for column c.
+  std::unique_ptr<TStringList> Hint;
+  TKNXAccess_Table Table;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Table.Controllo_dati(); }
+
+  void ACG_KNX_in_WriteClickCell(TObject* Sender, int ARow, int ACol);
+  void DblClickCell(TObject* Sender, int ARow, int ACol);
+  void KeyPress(TObject* Sender, char32_t& Key);
+  void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+};
+
+extern TFKNXAccess* FKNXAccess;

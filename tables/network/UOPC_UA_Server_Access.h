@@ -12,11 +12,14 @@
 // The check walks the rows the save writes: up to the first row without a
 // Type.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "grid/base/BaseGrid.h"  // TEditorType of the editor-type event
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -82,3 +85,35 @@ class TOPC_UA_Server_Table : public TTable_Editor {
   // is none); the cells keep the texts read.
   void After_Load() override;
 };
+
+// The editor's window, over a plain grid whose column 1 holds check boxes of
+// their own; its step stays hidden in this model, but it is created and
+// translated with the others (tables/network/UOPC_UA_Server_Access_Form.cpp).
+class TFOPC_UA_Server_Access : public TTable_Editor_Form {
+ public:
+  explicit TFOPC_UA_Server_Access(TComponent* AOwner);
+  ~TFOPC_UA_Server_Access() override;
+
+  TDedAdararAdoz* DUD = nullptr;
+  // Header hints, entry c - 1 for column c (the grid shows none).
+  std::unique_ptr<TStringList> Hint;
+  // The items of the Type and the R/W drop-downs.
+  std::unique_ptr<TStringList> VarType;
+  std::unique_ptr<TStringList> RWType;
+  TOPC_UA_Server_Table Table;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  // Shapes the grid: its columns, rows, check boxes and colours.
+  void Init_Table();
+  bool Controllo_dati() { return Table.Controllo_dati(); }
+  void VarSetLength(const std::string& Type, int Row) { Table.VarSetLength(Type, Row); }
+
+  void DUDGetEditorType(TObject* Sender, int ACol, int ARow, TEditorType& AEditor);
+  void DUDComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection);
+
+  TDedAdararAdoz* Grid(int) const override { return DUD; }
+};
+
+extern TFOPC_UA_Server_Access* FOPC_UA_Server_Access;

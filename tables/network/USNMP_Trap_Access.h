@@ -11,11 +11,13 @@
 // of the enabled rows, and the editor's state and steps
 // (TSNMP_Trap_Tables), which the form TFSNMP_Trap_Access drives with its
 // column grids ACG_SNMP_Read and ACG_SNMP_Write.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -109,3 +111,40 @@ class TSNMP_Trap_Tables : public TTable_Editor {
   void Before_Load() override;
   void After_Load() override;
 };
+
+class TPageControl;
+class TTabSheet;
+
+// The editor's window; its step stays hidden in this model, but it is
+// created and translated with the others
+// (tables/network/USNMP_Trap_Access_Form.cpp).
+class TFSNMP_Trap_Access : public TTable_Editor_Form {
+ public:
+  explicit TFSNMP_Trap_Access(TComponent* AOwner);
+  ~TFSNMP_Trap_Access() override;
+
+  TPageControl* PageControl1 = nullptr;
+  TTabSheet* TS_SNMP_Read = nullptr;
+  TTabSheet* TS_SNMP_Write = nullptr;
+  TRavUvurerEduz* ACG_SNMP_Read = nullptr;
+  TRavUvurerEduz* ACG_SNMP_Write = nullptr;
+  // Header hints, entry k for real column k + 1.
+  std::unique_ptr<TStringList> Hint_SNMP_Read;
+  std::unique_ptr<TStringList> Hint_SNMP_Write;
+  TSNMP_Trap_Tables Tables;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Tables.Controllo_dati(); }
+
+  void ACG_SNMP_ReadCheckBoxClick(TObject* Sender, int ACol, int ARow, bool State);
+  void Grid_DblClickCell(TObject* Sender, int ARow, int ACol);
+  void SGA_KeyPress(TObject* Sender, char32_t& Key);
+  void SGA_GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+  int Active_Grid() const override;
+};
+
+extern TFSNMP_Trap_Access* FSNMP_Trap_Access;

@@ -7,10 +7,12 @@
 // editor's state and steps (TTLS_Known_Cert_Table), which the form
 // TFTLS_Server_Known_Cert drives with its string grid DUD, whose Enable
 // column holds check boxes of their own.
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -42,3 +44,33 @@ class TTLS_Known_Cert_Table : public TTable_Editor {
  protected:
   std::string Delete_Question() const override;
 };
+
+// The editor's window, over a plain grid whose column 1 holds check boxes of
+// their own; its step stays hidden in this model, but it is created and
+// translated with the others (tables/network/UTLS_Server_Known_Cert_Form.cpp).
+class TFTLS_Server_Known_Cert : public TTable_Editor_Form {
+ public:
+  explicit TFTLS_Server_Known_Cert(TComponent* AOwner);
+  ~TFTLS_Server_Known_Cert() override;
+
+  TDedAdararAdoz* DUD = nullptr;
+  // Header hints, entry c - 1 for column c.
+  std::unique_ptr<TStringList> Hint_List;
+  TTLS_Known_Cert_Table Table;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  // Shapes the grid: its columns, rows, check boxes and colours.
+  void Init_Table();
+  bool Controllo_dati() { return Table.Controllo_dati(); }
+
+  void ClickCell(TObject* Sender, int ARow, int ACol);
+  void DblClickCell(TObject* Sender, int ARow, int ACol);
+  void KeyPress(TObject* Sender, char32_t& Key);
+  void GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+
+  TDedAdararAdoz* Grid(int) const override { return DUD; }
+};
+
+extern TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert;

@@ -4,15 +4,17 @@
 // position in the converter's internal data array that receives it; kept in
 // the project file CAN_Rec_Frames.xml.
 //
-// This is the editor's part that needs no window: the file's shape, the
+// The editor's part that needs no window: the file's shape, the
 // check, and the editor's state and steps (TReceiveCAN_Table), which the form
 // TFReceiveCAN drives with its column grid ACG_CAN_Receive. The checks of
 // the identifier, the Dimension and the data bytes are shared with the
 // transmit editor, its twin.
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -82,3 +84,29 @@ class TReceiveCAN_Table : public TTable_Editor {
   std::string Delete_Question() const override;
   void Before_Load() override { MAX_Byte = Receive_Data_Array_Size; }
 };
+
+// The editor's window (tables/plc/UReceiveCAN_Form.cpp).
+class TFReceiveCAN : public TTable_Editor_Form {
+ public:
+  explicit TFReceiveCAN(TComponent* AOwner);
+  ~TFReceiveCAN() override;
+
+  TRavUvurerEduz* ACG_CAN_Receive = nullptr;
+  // Header hints, entry k for column k + 1.
+  std::unique_ptr<TStringList> Hint_ReceiveCAN;
+  // The table's state and steps: MAX_Byte and Do_Copy.
+  TReceiveCAN_Table Table;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Table.Controllo_dati(); }
+
+  void ACG_CAN_ReceiveDblClickCell(TObject* Sender, int ARow, int ACol);
+  void ACG_CAN_ReceiveKeyPress(TObject* Sender, char32_t& Key);
+  void ACG_CAN_ReceiveGridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+};
+
+extern TFReceiveCAN* FReceiveCAN;

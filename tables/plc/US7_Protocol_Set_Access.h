@@ -4,15 +4,17 @@
 // and the write table (which bytes of that array it writes to which PLC
 // data), kept in the project file S7_Protocol.xml.
 //
-// This is the editor's part that needs no window: the file's shape, the
+// The editor's part that needs no window: the file's shape, the
 // check of both tables with its connection counting, and the editor's state
 // and steps (TS7_Protocol_Tables), which the form TFS7_Protocol_Set_Access
 // drives with its two column grids ACG_S7_Read and ACG_S7_Write.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -93,3 +95,45 @@ class TS7_Protocol_Tables : public TTable_Editor {
   std::string Grid_Name(int Index) const override;
   void Before_Load() override;
 };
+
+class TPageControl;
+class TTabSheet;
+
+// The editor's window: the read table on the first page, the write table on
+// the second (tables/plc/US7_Protocol_Set_Access_Form.cpp).
+class TFS7_Protocol_Set_Access : public TTable_Editor_Form {
+ public:
+  explicit TFS7_Protocol_Set_Access(TComponent* AOwner);
+  ~TFS7_Protocol_Set_Access() override;
+
+  TPageControl* PageControl1 = nullptr;
+  TTabSheet* TS_S7_Read = nullptr;
+  TTabSheet* TS_S7_Write = nullptr;
+  TRavUvurerEduz* ACG_S7_Read = nullptr;
+  TRavUvurerEduz* ACG_S7_Write = nullptr;
+
+  // Header hints, entry k for column k + 1.
+  std::unique_ptr<TStringList> Hint_S7_Set_Access_Read;
+  std::unique_ptr<TStringList> Hint_S7_Set_Access_Write;
+  // The tables' state and steps: NByte_IN, NByte_OUT, array_ip_Port and the
+  // copy flags.
+  TS7_Protocol_Tables Tables;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Tables.Controllo_dati(); }
+  int Check_IP_Port(int IP1, int IP2, int IP3, int IP4, int Port) {
+    return Tables.Check_IP_Port(IP1, IP2, IP3, IP4, Port);
+  }
+
+  void ACG_S7_ClickCell(TObject* Sender, int ARow, int ACol);
+  void ACG_S7_DblClickCell(TObject* Sender, int ARow, int ACol);
+  void ACG_S7_KeyPress(TObject* Sender, char32_t& Key);
+  void ACG_S7_GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+  int Active_Grid() const override;
+};
+
+extern TFS7_Protocol_Set_Access* FS7_Protocol_Set_Access;

@@ -10,6 +10,9 @@
 // check and the editor's state and steps (TSet_PDO_Access_Tables), which the
 // form TFSet_PDO_Access drives with its column grids sga (receive) and sgb
 // (transmit).
+#include <memory>
+
+#include "tables/plc/UCANopen_Form.h"
 #include "tables/plc/UCANopen_Tables.h"
 
 enum : int {
@@ -37,3 +40,28 @@ class TSet_PDO_Access_Tables : public TCANopen_Tables {
   bool Do_Copy_Receive_PDO() const { return Copied_Here(PDO_Receive_Grid); }
   bool Do_Copy_Transmit_PDO() const { return Copied_Here(PDO_Transmit_Grid); }
 };
+
+// The PDO editor's window; its step stays hidden in this model, but it is created
+// and translated with the others.
+class TFSet_PDO_Access : public TCANopen_Table_Form {
+ public:
+  explicit TFSet_PDO_Access(TComponent* AOwner);
+  ~TFSet_PDO_Access() override;
+
+  TTabSheet* TS_Receive_PDO = nullptr;
+  TTabSheet* TS_Transmit_PDO = nullptr;
+  // Header hints, entry c - 1 for column c.
+  std::unique_ptr<TStringList> Hint_PDO_Receive;
+  std::unique_ptr<TStringList> Hint_PDO_Transmit;
+  TSet_PDO_Access_Tables Tables;
+
+  bool Controllo_dati() { return Tables.Controllo_dati(); }
+
+ protected:
+  TTabSheet* Page(int Index) const override { return Index == 1 ? TS_Transmit_PDO : TS_Receive_PDO; }
+  TStringList& Hint_List(int Index) const override {
+    return Index == 1 ? *Hint_PDO_Transmit : *Hint_PDO_Receive;
+  }
+};
+
+extern TFSet_PDO_Access* FSet_PDO_Access;

@@ -9,6 +9,9 @@
 // check and the editor's state and steps (TSet_SDO_Client_Access_Tables),
 // which the form TFSet_SDO_Client_Access drives with its column grids sga
 // (read) and sgb (write).
+#include <memory>
+
+#include "tables/plc/UCANopen_Form.h"
 #include "tables/plc/UCANopen_Tables.h"
 
 enum : int {
@@ -38,3 +41,28 @@ class TSet_SDO_Client_Access_Tables : public TCANopen_Tables {
   bool Do_Copy_SDO_Read() const { return Copied_Here(SDO_Read_Grid); }
   bool Do_Copy_SDO_Write() const { return Copied_Here(SDO_Write_Grid); }
 };
+
+// The SDO client editor's window; its step stays hidden in this model, but it is created
+// and translated with the others.
+class TFSet_SDO_Client_Access : public TCANopen_Table_Form {
+ public:
+  explicit TFSet_SDO_Client_Access(TComponent* AOwner);
+  ~TFSet_SDO_Client_Access() override;
+
+  TTabSheet* TS_SDO_Read = nullptr;
+  TTabSheet* TS_SDO_Write = nullptr;
+  // Header hints, entry c - 1 for column c.
+  std::unique_ptr<TStringList> Hint_SDO_Client_Read;
+  std::unique_ptr<TStringList> Hint_SDO_Client_Write;
+  TSet_SDO_Client_Access_Tables Tables;
+
+  bool Controllo_dati() { return Tables.Controllo_dati(); }
+
+ protected:
+  TTabSheet* Page(int Index) const override { return Index == 1 ? TS_SDO_Write : TS_SDO_Read; }
+  TStringList& Hint_List(int Index) const override {
+    return Index == 1 ? *Hint_SDO_Client_Write : *Hint_SDO_Client_Read;
+  }
+};
+
+extern TFSet_SDO_Client_Access* FSet_SDO_Client_Access;

@@ -5,13 +5,14 @@
 // position in the converter's internal data array whose value it carries;
 // kept in the project file CAN_Send_Frames.xml.
 //
-// This is the editor's part that needs no window: the file's shape, the
+// The editor's part that needs no window: the file's shape, the
 // check, and the editor's state and steps (TTransmitCAN_Table), which the
 // form TFTransmitCAN drives with its column grid ACG_CAN_Transmit.
 #include <optional>
 #include <string>
 
 #include "tables/plc/UReceiveCAN.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 enum : int {
   Transmit_Col_OnChange = 5,
@@ -46,3 +47,32 @@ class TTransmitCAN_Table : public TTable_Editor {
   std::string Delete_Question() const override;
   void Before_Load() override { MAX_Byte = Transmit_Data_Array_Size; }
 };
+
+// The editor's window (tables/plc/UTransmitCAN_Form.cpp).
+class TFTransmitCAN : public TTable_Editor_Form {
+ public:
+  explicit TFTransmitCAN(TComponent* AOwner);
+  ~TFTransmitCAN() override;
+
+  TRavUvurerEduz* ACG_CAN_Transmit = nullptr;
+  // Header hints, entry k for column k + 1.
+  std::unique_ptr<TStringList> Hint_TransmitCAN;
+  // The table's state and steps: MAX_Byte and Do_Copy.
+  TTransmitCAN_Table Table;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Table.Controllo_dati(); }
+
+  void ACG_CAN_TransmitDblClickCell(TObject* Sender, int ARow, int ACol);
+  void ACG_CAN_TransmitKeyPress(TObject* Sender, char32_t& Key);
+  void ACG_CAN_TransmitGridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+
+ private:
+  void Fill_Hints_TransmitCAN();
+};
+
+extern TFTransmitCAN* FTransmitCAN;

@@ -1,0 +1,154 @@
+// What the editors' windows share: Enter to the next field, the header
+// hints, the row selection by its number, the texts of the language in use
+// and a damaged file.
+#include <gtest/gtest.h>
+
+#include "framework/classes/StringList.h"
+#include "framework/controls/PageControl.h"
+#include "tables/plc/TableFormSupport.h"
+#include "tables/plc/UReceiveCAN.h"
+#include "tables/plc/US7_Protocol_Set_Access.h"
+#include "tables/plc/UTransmitCAN.h"
+
+namespace {
+
+using TEditorFormTest = TTableFormTest;
+
+void Show(TCustomForm* Form, std::function<void()> Steps) {
+  TDialogResponder r;
+  r.OnModal([Steps](TCustomForm*) { Steps(); });
+  Form->ShowModal();
+}
+
+TEST_F(TEditorFormTest, EnterGoesToTheNextFieldOnlyWhenTheOptionSaysSo) {
+  TRavUvurerEduz* g = FReceiveCAN->ACG_CAN_Receive;
+  Show(FReceiveCAN, [&] {
+    struct Case {
+      int col, row;
+      int to_col, to_row;
+    };
+    // From the last column to the next row; from the last row back to row 1.
+    const Case cases[] = {{2, 3, 3, 3}, {14, 3, 1, 4}, {14, 512, 1, 1}};
+    Opt_Jump_Field_Tables = true;
+    for (const Case& c : cases) {
+      Goto(g, c.col, c.row);
+      testinput::PressKey(VK_RETURN);
+      EXPECT_EQ(g->Col(), c.to_col) << c.col << "," << c.row;
+      EXPECT_EQ(g->Row(), c.to_row) << c.col << "," << c.row;
+    }
+    // A value typed and ended with Enter is kept, and the cursor moves on.
+    Type_Cell(g, CAN_Col_Dimension, 2, "8");
+    EXPECT_EQ(g->Cells(CAN_Col_Dimension, 2), "8");
+    EXPECT_EQ(g->Col(), CAN_Col_Dimension + 1);
+    EXPECT_EQ(g->Row(), 2);
+
+    // Without the option the key goes on as it came.
+    Opt_Jump_Field_Tables = false;
+    char32_t key = 13;
+    FReceiveCAN->ACG_CAN_ReceiveKeyPress(g, key);
+    EXPECT_EQ(key, 13u);
+    Opt_Jump_Field_Tables = true;
+    key = 'a';
+    FReceiveCAN->ACG_CAN_ReceiveKeyPress(g, key);
+    EXPECT_EQ(key, U'a');
+  });
+}
+
+TEST_F(TEditorFormTest, ADoubleClickOnAHeaderFitsTheColumnWhenTheOptionSaysSo) {
+  TRavUvurerEduz* g = FReceiveCAN->ACG_CAN_Receive;
+  g->SetCellEx(Receive_Col_Mnemonic, 3, "A description far wider than the column it stands in");
+  const int before = g->ColWidths(Receive_Col_Mnemonic);
+  // As the grid reports double clicks.
+  Opt_Double_Click_Auto_Size = false;
+  g->OnDblClickCell(g, 0, Receive_Col_Mnemonic);
+  EXPECT_EQ(g->ColWidths(Receive_Col_Mnemonic), before);
+  Opt_Double_Click_Auto_Size = true;
+  g->OnDblClickCell(g, 3, Receive_Col_Mnemonic);
+  EXPECT_EQ(g->ColWidths(Receive_Col_Mnemonic), before);
+  g->OnDblClickCell(g, 0, Receive_Col_Mnemonic);
+  EXPECT_GT(g->ColWidths(Receive_Col_Mnemonic), before);
+}
+
+TEST_F(TEditorFormTest, HeaderHintsComeFromTheGridsOwnList) {
+  struct Case {
+    TDedAdararAdoz* grid;
+    int col;
+    const char* hint;
+  };
+  const Case cases[] = {
+      {FS7_Protocol_Set_Access->ACG_S7_Read, 13,
+       "Insert the Time between two requests, expressed in milliseconds"},
+      {FS7_Protocol_Set_Access->ACG_S7_Write, 14,
+       "Enable or Disable the Possibility to Send the Write S7 Request when Data Change"},
+      {FReceiveCAN->ACG_CAN_Receive, 5,
+       "Insert the TimeOut in milliseconds of data for each CAN frames, insert 0 do disable the function"},
+      {FTransmitCAN->ACG_CAN_Transmit, 6,
+       "Enable or Disable the possibility to send the CAN Frame by Command"},
+  };
+  for (const Case& c : cases) {
+    std::string hint, wide;
+    c.grid->GetCellHint(c.col, 0, hint, wide);
+    EXPECT_EQ(hint, c.hint) << c.grid->Name();
+    // Over a data cell the hint stays what the grid made it; over the row
+    // numbers of the header there is none of the editor's own.
+    hint = "cell text";
+    c.grid->GetCellHint(c.col, 3, hint, wide);
+    EXPECT_EQ(hint, "cell text");
+    hint.clear();
+    c.grid->GetCellHint(0, 0, hint, wide);
+    EXPECT_EQ(hint, "");
+  }
+  // The read grid shows its cells' texts as hints, the write grid does not.
+  EXPECT_TRUE(FS7_Protocol_Set_Access->ACG_S7_Read->HintShowCells());
+  EXPECT_FALSE(FS7_Protocol_Set_Access->ACG_S7_Write->HintShowCells());
+}
+
+TEST_F(TEditorFormTest, AClickOnARowNumberSelectsThatRowOfTheGridClicked) {
+  TRavUvurerEduz* write = FS7_Protocol_Set_Access->ACG_S7_Write;
+  // As the grid reports a click.
+  write->OnClickCell(write, 7, 0);
+  EXPECT_TRUE(write->RowSelect(7));
+  EXPECT_EQ(write->Selection().Left, 1);
+  EXPECT_EQ(write->Selection().Right, write->ColCount() - 1);
+  write->OnClickCell(write, 9, 3);
+  EXPECT_TRUE(write->RowSelect(7));
+  EXPECT_FALSE(write->RowSelect(9));
+}
+
+TEST_F(TEditorFormTest, EveryEditorTakesTheTextsOfTheLanguageInUse) {
+  Lang_Table->SetStrings(1200, "Accesso S7comm");
+  Lang_Table->SetStrings(1215, "Scrittura S7comm");
+  Lang_Table->SetStrings(1710, "Identificatore");
+  Lang_Table->SetStrings(1805, "Inserisci riga");
+  Lang_Table->SetStrings(1863, "Invio su comando");
+  FLumetraFirmWare->Change_Language();
+  EXPECT_EQ(FS7_Protocol_Set_Access->Caption(), "Accesso S7comm");
+  EXPECT_EQ(FS7_Protocol_Set_Access->TS_S7_Write->Caption(), "Scrittura S7comm");
+  EXPECT_EQ(FReceiveCAN->ACG_CAN_Receive->Columns()->GetItem(2)->Header(), "Identificatore");
+  EXPECT_EQ(FReceiveCAN->ACG_CAN_Receive->Cells(2, 0), "Identificatore");
+  EXPECT_EQ(FTransmitCAN->Btn_InsRow->Caption(), "Inserisci riga");
+  EXPECT_EQ(FTransmitCAN->Hint_TransmitCAN->Strings(5), "Invio su comando");
+}
+
+TEST_F(TEditorFormTest, ADamagedFileOpensWithTheRowsReadAndIsReplacedOnlyWhenAsked) {
+  const std::string damaged =
+      "<S7_Protocol><S7_Protocol_Read><row Enable=\"Y\" PLC_Address=\"10.0.0.1\"/></S7_Protocol_Read>"
+      "</S7_Protocol>";
+  Write_File(Path_S7_Protocol, damaged);
+  TDialogResponder r;
+  r.AnswerBox(mrOk);  // the load report
+  r.AnswerBox(mrNo);  // replace the file?
+  r.OnModal([this](TCustomForm* f) {
+    auto* form = dynamic_cast<TFS7_Protocol_Set_Access*>(f);
+    EXPECT_EQ(form->ACG_S7_Read->Cells(S7_Col_PLC_Address, 1), "");
+    Press(form->Btn_OK);
+    EXPECT_EQ(form->ModalResult(), mrNone);
+  });
+  FLumetraFirmWare->Btn_S7_Protocol_Access->Click();
+  ASSERT_EQ(r.Boxes().size(), 2u);
+  EXPECT_NE(r.Boxes()[0].Text.find("could not be read completely"), std::string::npos);
+  EXPECT_EQ(r.Boxes()[1].Icon, diQuestion);
+  EXPECT_EQ(Read_File(Path_S7_Protocol), damaged);
+}
+
+}  // namespace
