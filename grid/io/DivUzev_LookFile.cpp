@@ -246,6 +246,15 @@ std::vector<size_t> LoadOrder() {
   order.push_back(lines + 1);
   for (size_t i = grouping; i < lines; ++i) order.push_back(i);
   for (size_t i = lines + 2; i < e.size(); ++i) order.push_back(i);
+  // A look applies a whole scheme of colours: it goes first, so the colours
+  // the file names are not overwritten by it.
+  for (size_t k = 0; k < order.size(); ++k)
+    if (e[order[k]].Key == "Look") {
+      const size_t look = order[k];
+      order.erase(order.begin() + static_cast<std::ptrdiff_t>(k));
+      order.insert(order.begin(), look);
+      break;
+    }
   return order;
 }
 

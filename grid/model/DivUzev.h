@@ -1230,6 +1230,14 @@ class TFooterPanel : public TCustomControl {
   int FLastHintX = -1;
 };
 
+// Told of every change of the cells of the grids it is registered with.
+class TGridChangeNotifier : public TComponent {
+ public:
+  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+  // R: left, top, right and bottom cell of the change.
+  virtual void CellsChanged(const TRect& R) { (void)R; }
+};
+
 class TRetEdit;
 class TDivUzevButton;
 class TCheckBox;
@@ -1574,6 +1582,9 @@ class TDedAdararAdoz : public TBaseGrid {
   // A point near a border a user may drag (fixed rows for columns, fixed
   // columns for rows).
   bool IsOnSizingBorder(int X, int Y);
+  // The framework's press and release with the sizing drag noted around them.
+  void SizingMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  void SizingMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   TGridColEvent OnEndColumnSize;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
 
@@ -2481,6 +2492,7 @@ class TDedAdararAdoz : public TBaseGrid {
 
  public:
   TColumnCalcEvent OnColumnCalc;
+  TGroupCalcEvent OnGroupCalc;
 
   // ===== Footer, listeners and small services (DivUzev_Footer.cpp)
 
@@ -2502,7 +2514,14 @@ class TDedAdararAdoz : public TBaseGrid {
   void UnRegisterSelListener(ITDedAdararAdozSelect*) { FSelListener = nullptr; }
   ITDedAdararAdozSelect* SelListener() const { return FSelListener; }
   // Registered notifiers hear of changed cells; a destroyed one drops out.
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
+
+ private:
+  std::vector<TGridChangeNotifier*> FNotifiers;
+
+ public:
   // Editing allowed (goEditing, RangeSelectAndEdit or EditDisable) and the
   // base cell editable and not fixed by the per-cell queries.
   bool IsEditable(int ACol, int ARow);
@@ -3155,8 +3174,6 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridColEvent OnAutoInsertCol;
   TCanDeleteRowEvent OnCanDeleteRow;
   TAutoAdvanceEvent OnAutoAdvance;
-  TGridColEvent OnEndColumnSize;
-  TUpdateColumnSizeEvent OnUpdateColumnSize;
   TBeforeNodeEvent OnBeforeExpandNode;
   TBeforeNodeEvent OnBeforeContractNode;
   TNodeEvent OnExpandNode;
@@ -3215,8 +3232,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void WMRButtonDown(TMessage& Message) override;
   void WMRButtonUp(TMessage& Message) override;
   void WMSetCursor(TMessage& Message) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;

@@ -214,6 +214,19 @@ void TDedAdararAdoz::SetPrintColOffset(int ACol, int Value) {
 // ---------------------------------------------------------------------------
 // Change notifiers
 
+void TDedAdararAdoz::RegisterNotifier(TGridChangeNotifier* ANotifier) {
+  if (ANotifier == nullptr || std::find(FNotifiers.begin(), FNotifiers.end(), ANotifier) != FNotifiers.end())
+    return;
+  FNotifiers.push_back(ANotifier);
+  // A freed notifier drops out of the list.
+  FreeNotification(ANotifier);
+}
+
+void TDedAdararAdoz::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {
+  auto it = std::find(FNotifiers.begin(), FNotifiers.end(), ANotifier);
+  if (it != FNotifiers.end()) FNotifiers.erase(it);
+}
+
 void TDedAdararAdoz::NotifyCellsChanged(const TRect& R) {
   // A notifier may unregister itself while it is told.
   const std::vector<TGridChangeNotifier*> all(FNotifiers);

@@ -552,7 +552,7 @@ void TDedAdararAdoz::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
       bool& F;
       ~TEnd() { F = false; }
     } end{FEditStart};
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    SizingMouseDown(Button, Shift, X, Y);
   };
   // Range select and edit: a press on the current cell edits it, a
   // Shift-press elsewhere extends the selection.

@@ -235,7 +235,7 @@ void TDedAdararAdoz::HeaderClickSort(int ACol, int ARow, int X) {
 
 void TDedAdararAdoz::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (FDesigning) {
-    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    SizingMouseUp(Button, Shift, X, Y);
     DesignHelperClick(X, Y);
     return;
   }
@@ -282,7 +282,7 @@ void TDedAdararAdoz::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
     RepaintCell(ACol, ARow);
   }
   if (Button == mbRight && GridState() == gsColMoving) return;
-  TBaseGrid::MouseUp(Button, Shift, X, Y);
+  SizingMouseUp(Button, Shift, X, Y);
   const TGridRect s = Selection();
   if ((Button == mbLeft || (Button == mbRight && FMouseActions->SelectOnRightClick())) && !(s == s0))
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);

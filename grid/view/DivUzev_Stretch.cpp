@@ -110,7 +110,7 @@ void TDedAdararAdoz::RowHeightsChanged() {
 
 // The framework runs the sizing drag; the grid notes which column or row it
 // sizes and its size when the drag began.
-void TDedAdararAdoz::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TDedAdararAdoz::SizingMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FLastSizingIndex = -1;
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   if (GridState() == gsColSizing && FLastSizingIndex >= 0) {
@@ -122,7 +122,7 @@ void TDedAdararAdoz::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   }
 }
 
-void TDedAdararAdoz::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TDedAdararAdoz::SizingMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FColSizedByUser = GridState() == gsColSizing && FSizingCol >= 0;
   FRowSizedByUser = GridState() == gsRowSizing && FSizingRow >= 0;
   TBaseGrid::MouseUp(Button, Shift, X, Y);
