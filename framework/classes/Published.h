@@ -36,6 +36,7 @@
 // the value the constructor gave it.
 #include <any>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -190,7 +191,8 @@ class TPublishedClass {
  public:
   std::string Name;
   std::string ParentName;
-  std::vector<TPropInfo> Props;  // own, in declaration order
+  // A deque: growing it never moves the (large) entries or the pointers to them.
+  std::deque<TPropInfo> Props;  // own, in declaration order
   std::vector<TDefinedProp> Defined;
   std::vector<TMethodInfo> Methods;
   std::vector<TFieldInfo> Fields;
