@@ -3234,6 +3234,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void WMSetCursor(TMessage& Message) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  // The framework's wheel step of either direction, as the grid takes it.
+  bool DoMouseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
   void CMHintShow(TMessage& Message) override;

@@ -104,39 +104,21 @@ bool TDedAdararAdoz::WheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
 
 // The framework's wheel steps (a wheel message the grid did not take).
 bool TDedAdararAdoz::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  if (FMouseActions->WheelAction() == waScroll || !FEnableWheel) {
-    bool handled = false;
-    if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
-    return handled;
-  }
-  const bool direct = FMouseActions->DirectEdit();
-  FMouseActions->SetDirectEdit(false);
-  struct TBack {
-    TMouseActions* M;
-    bool V;
-    ~TBack() { M->SetDirectEdit(V); }
-  } back{FMouseActions.get(), direct};
-  const bool editing = FEditMode;
-  bool handled;
-  if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
-    const int left = LeftCol();
-    TGridUpdate lock(this);
-    handled = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-    SetLeftCol(left);
-  } else {
-    handled = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-  }
-  if (editing && CanFocus()) SetFocus();
-  return handled;
+  return DoMouseWheelStep(true, Shift, MousePos);
 }
 
 bool TDedAdararAdoz::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  return DoMouseWheelStep(false, Shift, MousePos);
+}
+
+bool TDedAdararAdoz::DoMouseWheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
   if (FMouseActions->WheelAction() == waScroll || !FEnableWheel) {
     bool handled = false;
-    if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+    const auto& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+    if (event) event(this, Shift, MousePos, handled);
     return handled;
   }
-  if (Row() >= RowCount() || Col() >= ColCount()) return true;
+  if (!Down && (Row() >= RowCount() || Col() >= ColCount())) return true;
   const bool direct = FMouseActions->DirectEdit();
   FMouseActions->SetDirectEdit(false);
   struct TBack {
@@ -145,14 +127,17 @@ bool TDedAdararAdoz::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     ~TBack() { M->SetDirectEdit(V); }
   } back{FMouseActions.get(), direct};
   const bool editing = FEditMode;
+  auto step = [&] {
+    return Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos) : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+  };
   bool handled;
   if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
     const int left = LeftCol();
     TGridUpdate lock(this);
-    handled = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    handled = step();
     SetLeftCol(left);
   } else {
-    handled = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    handled = step();
   }
   if (editing && CanFocus()) SetFocus();
   return handled;
