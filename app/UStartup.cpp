@@ -20,8 +20,8 @@
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
-#include "grid/model/DivUzev.h"
 #include "grid/base/griddd.h"
+#include "grid/model/DivUzev.h"
 #include "grid/model/VevCGrid.h"
 #include "grid/view/DivUzevHint.h"
 #include "tables/network/UBACnetSlaveSetAccess.h"
@@ -95,12 +95,15 @@ void Initialize_Units() {
   (void)done;
 }
 
-void Create_Forms() {
+void Create_Main_Form() {
   // The writers of description files run from the main window's steps.
   On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
   On_Create_GSD_File = [] { Create_GSD_File(); };
   On_Write_EDS_File = [](const std::string& FileName) { Write_EDS_File(FileName); };
   Create(FLumetraFirmWare);
+}
+
+void Create_Other_Forms() {
   Create(FAbout);
   Create(FNew_Project);
   Create(FOpenConf);
@@ -123,6 +126,20 @@ void Create_Forms() {
   Create(FOPC_UA_Server_Access);
 }
 
+void Create_Forms() {
+  Create_Main_Form();
+  Create_Other_Forms();
+}
+
+void Show_Main_Window() {
+  Create_Main_Form();
+  TCustomForm* main = Application->MainForm();
+  if (main == nullptr || !Application->ShowMainForm()) return;
+  main->Show();
+  main->Update();
+  Application->ProcessPaintMessages();
+}
+
 void Destroy_Forms() {
   std::vector<TCustomForm*>& forms = Created_Forms();
   while (!forms.empty()) {
@@ -137,7 +154,10 @@ int Run_Configurator() {
   Application->Initialize();
   Application->SetMainFormOnTaskbar(true);
   try {
-    Create_Forms();
+    // The main window is on screen while the other forms are built; input
+    // waits until they all exist, so no step can reach a missing form.
+    Show_Main_Window();
+    Create_Other_Forms();
   } catch (const std::exception& e) {
     // A form that cannot be built (a damaged stored layout) ends the program
     // with its reason on screen rather than with a crash.

@@ -16,6 +16,13 @@ void Initialize_Units();
 
 // Creates the forms, each owned by the application, in the fixed order.
 void Create_Forms();
+// The same in two steps: the main window, then the others in their order.
+void Create_Main_Form();
+void Create_Other_Forms();
+
+// Creates the main window and shows it painted, with mouse and key input
+// left queued (start-up then builds the other forms before the loop runs).
+void Show_Main_Window();
 
 // Frees the forms Create_Forms made, last first (tests and benchmarks start
 // again from nothing; the program leaves them to the application).

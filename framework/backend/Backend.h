@@ -190,6 +190,8 @@ class IBackend {
 
   // Handles what the window system has pending, without waiting.
   virtual void ProcessEvents() = 0;
+  // The same, but mouse and key input stays queued for a later pass.
+  virtual void ProcessEventsWithoutInput() = 0;
   // Waits until something arrives (and handles it) or TimeoutMs pass
   // (-1: no limit).
   virtual void WaitForEvents(int TimeoutMs) = 0;

@@ -1362,6 +1362,10 @@ void TApplication::ProcessMessages() {
   drain();
 }
 
+void TApplication::ProcessPaintMessages() {
+  if (IBackend* b = Backend()) b->ProcessEventsWithoutInput();
+}
+
 void TApplication::HandleMessage() {
   if (PostedMessageCount() == 0 && MillisecondsToNextTimer() != 0) {
     if (OnIdle) OnIdle(this);

@@ -256,6 +256,9 @@ class TApplication : public TComponent {
   // Handles everything pending: window-system input, posted messages, due
   // timers and calls queued for the GUI thread; returns without waiting.
   void ProcessMessages();
+  // Lets the window system map and paint what is shown, leaving mouse and
+  // key input queued; posted messages and timers wait too.
+  void ProcessPaintMessages();
   // Waits for one thing to happen and handles it (the modal loops).
   void HandleMessage();
   // Runs a message through the loop's filters (hints, keys) and dispatches.

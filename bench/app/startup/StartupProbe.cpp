@@ -1,8 +1,9 @@
 // The configurator's start-up up to its main window on screen, as a program
-// of its own: the same libraries as cf30406, the same units' start-up and
-// forms, then the main window shown and painted, and the process ends there
-// (tearing down is not part of start-up). The folder of the settings comes
-// as the first argument.
+// of its own: the same libraries as cf30406, the same units' start-up, then
+// the main window built, shown and painted as the program does it, and the
+// process ends there (the program then builds its other forms before it
+// takes input; tearing down is not part of start-up). The folder of the
+// settings comes as the first argument.
 #include <unistd.h>
 
 #include "app/ULumetraFirmWare.h"
@@ -15,9 +16,6 @@ int main(int argc, char** argv) {
   Initialize_Units();
   Application->Initialize();
   Application->SetMainFormOnTaskbar(true);
-  Create_Forms();
-  FLumetraFirmWare->Show();
-  FLumetraFirmWare->Update();
-  Application->ProcessMessages();
+  Show_Main_Window();
   _exit(FLumetraFirmWare->Showing() ? 0 : 1);
 }

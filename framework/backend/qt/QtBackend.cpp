@@ -543,6 +543,10 @@ class TQtBackend : public IBackend {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
+  void ProcessEventsWithoutInput() override {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+
   void WaitForEvents(int TimeoutMs) override {
     QTimer timer;
     timer.setSingleShot(true);
