@@ -261,7 +261,7 @@ TEST_F(TMainWindowTest, AStepWhoseFormIsNotBuiltYetSaysSo) {
   Start();
   TDialogResponder r;
   r.AnswerBox(mrOk);
-  FLumetraFirmWare->Btn_Click(FLumetraFirmWare->Btn_MQTT_Set_Topic);
+  EXPECT_FALSE(FLumetraFirmWare->Show_Step_Form("FNo_Such_Form"));
   ASSERT_EQ(r.Boxes().size(), 1u);
   EXPECT_EQ(r.Boxes()[0].Icon, diInformation);
   // The writers of the sibling models' files do nothing without their unit.
