@@ -165,13 +165,27 @@ TEST_F(TMQTTFormTest, ATemplateIsEditedInItsOwnWindowAndTakenBackOnOK) {
     Double_Click_Real(sub, MQTT_Sub_Col_Template, 1);
     EXPECT_EQ(sub->GetCellEx(MQTT_Sub_Col_Template, 1), "$VALUE$ °C $UNIT");
 
+    // A double click on the header while the current cell is a template
+    // opens the current row's; an empty editor empties the cell on OK.
+    sub->SetCellEx(MQTT_Sub_Col_Template, 2, "$TIME$");
+    r.OnModal([](TCustomForm*) {
+      EXPECT_EQ(FTopicTemplate->RE_TopicTemplate->Text(), "$TIME$");
+      FTopicTemplate->RE_TopicTemplate->SetText("");
+      FTopicTemplate->Btn_OK->Click();
+      testinput::Pump();
+    });
+    Goto(sub, Shown_Col(sub, MQTT_Sub_Col_Template), 2);
+    sub->OnDblClickCell(sub, 0, Shown_Col(sub, MQTT_Sub_Col_Topic));
+    EXPECT_EQ(sub->GetCellEx(MQTT_Sub_Col_Template, 2), "");
+    EXPECT_EQ(sub->GetCellEx(MQTT_Sub_Col_Template, 1), "$VALUE$ °C $UNIT");
+
     // A double click elsewhere opens nothing.
     Double_Click_Real(sub, MQTT_Sub_Col_Mnemonic, 1);
     Press(form->Btn_OK);
     EXPECT_EQ(form->ModalResult(), mrNone);
     Press(form->Btn_Cancel);
   });
-  EXPECT_EQ(r.ModalForms().size(), 3u);
+  EXPECT_EQ(r.ModalForms().size(), 4u);
   ASSERT_EQ(r.Boxes().size(), 1u);
   EXPECT_EQ(r.Boxes()[0].Text, "Error row 1!! [MQTT Subscribe] Template not Correct, Check the Keywords");
   EXPECT_EQ(Read_File(Path_MQTT_Set_Topic), File_Of(Publish_Row, Subscribe_Row));
