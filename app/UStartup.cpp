@@ -28,10 +28,12 @@
 #include "tables/network/UBACnet_Eng_Unit.h"
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
+#include "tables/network/UMQTT_Set_Topic.h"
 #include "tables/network/UOPC_UA_Server_Access.h"
 #include "tables/network/USNMP_MIB.h"
 #include "tables/network/USNMP_Trap_Access.h"
 #include "tables/network/UTLS_Server_Known_Cert.h"
+#include "tables/network/UTopicTemplate.h"
 #include "tables/plc/UEds.h"
 #include "tables/plc/UProfibus_GSD.h"
 #include "tables/plc/UReceiveCAN.h"
@@ -120,7 +122,8 @@ void Create_Other_Forms() {
   Create(FSet_SDO_Client_Access);
   Create(FSet_SDO_Server_Access);
   Create(FSNMP_Trap_Access);
-  // FMQTT_Set_Topic and FTopicTemplate join here.
+  Create(FMQTT_Set_Topic);
+  Create(FTopicTemplate);
   Create(FBACnet_Eng_Unit);
   Create(FBACnetSlaveSetAccess);
   Create(FOPC_UA_Server_Access);

@@ -1080,6 +1080,13 @@ int TCustomForm::ShowModal() {
   HWND activeBefore = GetActiveWindow();
   HWND focusBefore = GetFocus();
   TCustomForm* focusedFormBefore = Screen != nullptr ? Screen->focusedForm_ : nullptr;
+  // A dialog opened from a modal one was set waiting by it; while it is the
+  // modal one itself it takes input.
+  const bool waitingBefore = modalDisabled_;
+  if (waitingBefore) {
+    modalDisabled_ = false;
+    if (peer_) peer_->SetEnabled(Enabled());
+  }
   // Every other form waits while this one is up.
   std::vector<TCustomForm*> disabled;
   if (Screen != nullptr)
@@ -1098,6 +1105,10 @@ int TCustomForm::ShowModal() {
         continue;
       f->modalDisabled_ = false;
       if (f->peer_) f->peer_->SetEnabled(f->Enabled());
+    }
+    if (waitingBefore) {
+      modalDisabled_ = true;
+      if (peer_) peer_->SetEnabled(false);
     }
     formState_ >> fsModal;
     if (Application) Application->ModalFinished();

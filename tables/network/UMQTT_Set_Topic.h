@@ -13,12 +13,14 @@
 // cell through the topic template editor. The form TFMQTT_Set_Topic drives
 // it with its column grids ACG_Pub and ACG_Sub.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTable_Editor_Form.h"
 
 class TTable_Grid_View;
 
@@ -144,3 +146,49 @@ int MQTT_Template_Col(int Grid);
 // true when it did.
 bool Edit_Topic_Cell(TTable_Grid_View& View, int Grid, int Col, int Row, int Working_Mode,
                      const std::function<std::optional<std::string>(const TTopic_Template_Request&)>& Show);
+
+class TPageControl;
+class TTabSheet;
+
+// The editor's window; its step stays hidden in this model, but it is
+// created and translated with the others
+// (tables/network/UMQTT_Set_Topic_Form.cpp).
+class TFMQTT_Set_Topic : public TTable_Editor_Form {
+ public:
+  explicit TFMQTT_Set_Topic(TComponent* AOwner);
+  ~TFMQTT_Set_Topic() override;
+
+  TPageControl* PageControl1 = nullptr;
+  TTabSheet* TS_MQTT_Publish = nullptr;
+  TTabSheet* TS_MQTT_Subscribe = nullptr;
+  TRavUvurerEduz* ACG_Pub = nullptr;
+  TRavUvurerEduz* ACG_Sub = nullptr;
+  // Header hints, entry k for real column k + 1.
+  std::unique_ptr<TStringList> Hint_MQTT_Set_Topic_Pub;
+  std::unique_ptr<TStringList> Hint_MQTT_Set_Topic_Sub;
+  TMQTT_Set_Topic_Tables Tables;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  bool Controllo_dati() { return Tables.Controllo_dati(); }
+  bool Error_In_Topic_Template(const std::string& Text) const { return ::Error_In_Topic_Template(Text); }
+
+  // Opens the topic template editor on the cell (ACol, ARow) of grid
+  // Sender, both real indexes; OK there puts its text in the cell.
+  void Show_Form_Topic(TObject* Sender, int ARow, int ACol);
+
+  void ACG_MQTT_KeyPress(TObject* Sender, char32_t& Key);
+  void ACG_MQTT_GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+  void ACG_MQTT_DblClickCell(TObject* Sender, int ARow, int ACol);
+
+  TDedAdararAdoz* Grid(int Index) const override;
+  int Active_Grid() const override;
+
+ private:
+  // Shows and hides the columns as the working mode lays them out.
+  void Apply_Layout();
+  int Grid_Index(TObject* Sender) const;
+};
+
+extern TFMQTT_Set_Topic* FMQTT_Set_Topic;

@@ -5,10 +5,14 @@
 // takes it back on OK (Edit_Topic_Cell in UMQTT_Set_Topic); the form itself
 // neither checks nor stores anything.
 //
-// This is the part that needs no window: which captions a showing takes and
-// the rows of the keyword legend.
+// The part that needs no window: which captions a showing takes and the
+// rows of the keyword legend; the window is TFTopicTemplate
+// (tables/network/UTopicTemplate_Form.cpp).
 #include <string>
 #include <vector>
+
+#include "app/ULumetraFirmWare.h"
+#include "framework/controls/Forms.h"
 
 // The text ids of the window caption and of L_SW_Desc.
 struct TTopic_Template_Captions {
@@ -33,3 +37,45 @@ std::vector<TTopic_Keyword> Topic_Keywords(int Working_Mode, int Pub_Sub);
 // The rows of the legend grid below its header: one per keyword, or a single
 // empty row when there is none. The description cells are read-only.
 std::vector<TTopic_Keyword> Keyword_Legend_Rows(const std::vector<TTopic_Keyword>& Keywords);
+
+class TPanel;
+class TLabel;
+class TRichEdit;
+class TSplitter;
+class TDedAdararAdoz;
+class TLbButton;
+
+class TFTopicTemplate : public TForm, public ILangForm {
+ public:
+  explicit TFTopicTemplate(TComponent* AOwner);
+  ~TFTopicTemplate() override;
+
+  TPanel* P_Title = nullptr;
+  TLabel* L_SW_Code = nullptr;
+  TLabel* L_SW_Desc = nullptr;
+  TPanel* Panel1 = nullptr;
+  TRichEdit* RE_TopicTemplate = nullptr;
+  TSplitter* Splitter1 = nullptr;
+  TPanel* P_Legend = nullptr;
+  TLabel* L_List_Keywords = nullptr;
+  TDedAdararAdoz* DUD_Keywords = nullptr;
+  TPanel* P_Button = nullptr;
+  // Both close the form with their modal result and do nothing else.
+  TLbButton* Btn_OK = nullptr;
+  TLbButton* Btn_Cancel = nullptr;
+
+  // Set by the MQTT editor before each showing: non-zero when the text is a
+  // template (it picks the captions), the working mode, and 0 from the
+  // publish table, 1 from the subscribe table.
+  int TopicTemplate = 0;
+  int Working_Mode = 1;
+  int Pub_Sub = 0;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Set_Lang() override;
+  // Fills the legend grid.
+  void Laod_Keywords();
+};
+
+extern TFTopicTemplate* FTopicTemplate;

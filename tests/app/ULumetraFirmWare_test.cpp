@@ -255,13 +255,45 @@ TEST_F(TMainWindowTest, UpdateDeviceOpensTheUpdateDialogInEthernetModeOnceTheIma
   EXPECT_EQ(FileSize(Projects("Line 1") + "/bin/bank2.bin"), 61440);
 }
 
+// The main window first, whose creation the others read; then the rest in
+// their fixed order, the MQTT editor and its template editor after the SNMP
+// editor.
+TEST_F(TMainWindowTest, TheFormsAreCreatedInTheirFixedOrder) {
+  Start();
+  std::vector<std::string> names;
+  for (int i = 0; i < Application->ComponentCount(); ++i)
+    if (auto* form = dynamic_cast<TCustomForm*>(Application->Components(i))) names.push_back(form->Name());
+  EXPECT_EQ(names, (std::vector<std::string>{"FLumetraFirmWare",
+                                             "FAbout",
+                                             "FNew_Project",
+                                             "FOpenConf",
+                                             "FSoftOptions",
+                                             "FParGen",
+                                             "FBoot",
+                                             "FS7_Protocol_Set_Access",
+                                             "FKNXAccess",
+                                             "FIEC61850_Variables",
+                                             "FTLS_Server_Known_Cert",
+                                             "FReceiveCAN",
+                                             "FTransmitCAN",
+                                             "FSet_PDO_Access",
+                                             "FSet_SDO_Client_Access",
+                                             "FSet_SDO_Server_Access",
+                                             "FSNMP_Trap_Access",
+                                             "FMQTT_Set_Topic",
+                                             "FTopicTemplate",
+                                             "FBACnet_Eng_Unit",
+                                             "FBACnetSlaveSetAccess",
+                                             "FOPC_UA_Server_Access"}));
+}
+
 TEST_F(TMainWindowTest, AStepWhoseFormIsNotBuiltYetSaysSo) {
   Make_Project_Folder("Line 1");
   Write_Settings("Line 1");
   Start();
   TDialogResponder r;
   r.AnswerBox(mrOk);
-  FLumetraFirmWare->Btn_Click(FLumetraFirmWare->Btn_MQTT_Set_Topic);
+  EXPECT_FALSE(FLumetraFirmWare->Show_Step_Form("FNo_Such_Form"));
   ASSERT_EQ(r.Boxes().size(), 1u);
   EXPECT_EQ(r.Boxes()[0].Icon, diInformation);
   // The writers of the sibling models' files do nothing without their unit.

@@ -66,6 +66,33 @@ TEST(Forms, ModalFormClosedByItsButtonsModalResult) {
   EXPECT_EQ(form.ShowModal(), mrOk);
 }
 
+// A dialog that already exists when another one goes modal, and is then
+// opened from it, takes the keyboard; afterwards it waits again until the
+// first one closes.
+TEST(Forms, ADialogOpenedFromAModalOneTakesInput) {
+  ResetKeyboardState();
+  TDialogResponder r;
+  TOkCancelForm outer(nullptr);
+  TOkCancelForm inner(nullptr);
+  r.OnModal([&](TCustomForm*) {
+    r.OnModal([&](TCustomForm*) {
+      EXPECT_TRUE(inner.AcceptsInput());
+      EXPECT_FALSE(outer.AcceptsInput());
+      TypeText("inner");
+      Click(inner.ok, 5, 5);
+    });
+    EXPECT_EQ(inner.ShowModal(), mrOk);
+    EXPECT_FALSE(inner.AcceptsInput());
+    EXPECT_TRUE(outer.AcceptsInput());
+    TypeText("outer");
+    Click(outer.ok, 5, 5);
+  });
+  EXPECT_EQ(outer.ShowModal(), mrOk);
+  EXPECT_EQ(inner.edit->Text(), "inner");
+  EXPECT_EQ(outer.edit->Text(), "outer");
+  EXPECT_TRUE(inner.AcceptsInput());
+}
+
 TEST(Forms, CloseQueryVetoKeepsModalFormOpenUntilAllowed) {
   TDialogResponder r;
   TOkCancelForm form(nullptr);
