@@ -348,6 +348,8 @@ void TGridDropTarget::DropStream(const TPoint& pt, TMemoryStream* ms) {
   g->LoadAtPointFromBinStream(TPoint(c, r), ms);
   FDropped = true;
   NoteDrop(FStreamBlock);
+  // The dropped cells are selected, as dropped text is.
+  g->SetSelection(FStreamBlock);
   g->HideDropArrows();
   if (g->OnOleDropped) g->OnOleDropped(g, g->Selection());
 }

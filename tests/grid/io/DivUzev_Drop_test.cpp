@@ -276,6 +276,7 @@ TEST_F(GridToGridFixture, AMoveCarriesTheCellsAndEmptiesTheSource) {
   EXPECT_EQ(Row(dst, 3), "|s11|s21|");
   EXPECT_EQ(Row(dst, 4), "|s12|s22|");
   EXPECT_EQ(dst->Colors(2, 3), static_cast<TColor>(0x00FFEE)) << "the cells' looks come along";
+  EXPECT_EQ(dst->Selection(), TGridRect(2, 3, 3, 4));
   EXPECT_EQ(Row(src, 1), "|||");
   EXPECT_EQ(Row(src, 2), "|||");
   EXPECT_EQ(events, (std::vector<std::string>{"start 1,1", "stop 2"}));
