@@ -340,8 +340,8 @@ void TDedAdararAdoz::MouseMove(TShiftState Shift, int X, int Y) {
     if (!FDesigning) CursorModeAt(ACol, ARow, X, Y);
   }
   if (FMouseSelectMode == msResize) SetGridCursor(crSizeNWSE);
-  if (valid && !FDesigning) LinkMove(ACol, ARow, X, Y);
-  if (!FCursorTaken && Cursor() != FOldCursor) {
+  if (valid && !FDesigning && !FWheelPan) LinkMove(ACol, ARow, X, Y);
+  if (!FCursorTaken && !FWheelPan && Cursor() != FOldCursor) {
     Invokedchange = true;
     SetCursor(FOldCursor);
     Invokedchange = false;

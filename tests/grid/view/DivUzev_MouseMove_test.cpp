@@ -73,6 +73,26 @@ TEST_F(GridMoveFixture, LinksShowTheHandAndTheApplicationsCursorComesBack) {
   }
 }
 
+TEST_F(GridMoveFixture, PanningAndLinksLeaveTheApplicationsCursorAlone) {
+  g->SetRowCount(40);
+  g->SetIntelliPan(ipVertical);
+  g->SetURLShow(true);
+  g->SetCells(2, 3, "https://example.invalid");
+  g->SetCursor(crCross);
+  MoveToCell(2, 3);
+  EXPECT_EQ(g->Cursor(), crHandPoint);
+  const TPoint p = CellCentre(2, 3);
+  MouseDown(g, p.X, p.Y, mbMiddle);
+  MouseUp(g, p.X, p.Y, mbMiddle);
+  ASSERT_TRUE(g->WheelPanning());
+  Move(p.X, p.Y + 1);
+  EXPECT_EQ(g->Cursor(), crSizeAll) << "no link look while panning";
+  PressKey(VK_ESCAPE);
+  ASSERT_FALSE(g->WheelPanning());
+  MoveToCell(3, 5);
+  EXPECT_EQ(g->Cursor(), crCross);
+}
+
 TEST_F(GridMoveFixture, AnchorsAreEnteredAndLeftOnce) {
   std::vector<std::string> log;
   g->OnAnchorEnter = [&](TObject*, int r, int c, const std::string& a) {
