@@ -409,6 +409,7 @@ HRESULT TCellDropSource::GiveFeedback(DWORD Effect) {
 void TCellDropSource::DragEnded() {}
 void TCellDropSource::CurrentEffect(DWORD) {}
 void TCellDropSource::QueryDrag() {}
+void TCellDropSource::DragDropStop() {}
 
 // ---- Drag starters ----
 
@@ -417,6 +418,7 @@ HRESULT BeginTextDragDrop(const std::shared_ptr<TCellDropSource>& DropSource, co
   auto data = std::make_shared<TSourceDataObject>(Text, RTF, -1, Stream);
   HRESULT r = DoDragDrop(data, DropSource, OkEffects, Effect);
   if (DropSource && DropSource->NoAccept()) r = DRAGDROP_S_CANCEL;
+  if (DropSource) DropSource->DragDropStop();
   return r;
 }
 
@@ -425,5 +427,6 @@ HRESULT BeginColumnDragDrop(const std::shared_ptr<TCellDropSource>& DropSource, 
   auto data = std::make_shared<TSourceDataObject>(std::string(), std::string(), Column, nullptr);
   HRESULT r = DoDragDrop(data, DropSource, OkEffects, Effect);
   if (DropSource && DropSource->NoAccept()) r = DRAGDROP_S_CANCEL;
+  if (DropSource) DropSource->DragDropStop();
   return r;
 }

@@ -226,6 +226,9 @@ class TCellDropSource : public IDropSource {
   virtual void CurrentEffect(DWORD dwEffect);
   // Each step of the drag loop (the grid moves its drag picture here).
   virtual void QueryDrag();
+  // The drag loop has returned (dropped or not): what was shown for the
+  // drag goes.
+  virtual void DragDropStop();
 
  private:
   bool FNoAccept = false;

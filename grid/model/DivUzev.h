@@ -590,13 +590,15 @@ class TDragDropSettings : public TPersistent {
   bool OleDropRTF() const { return FOleDropRTF; }
   // Rich text is taken by drops (and offered by drags) process-wide.
   void SetOleDropRTF(bool Value);
-  // Dropping onto the grid's window; the drop target itself comes with the
-  // grid's drag and drop.
-  DIVUZEV_PLAIN(bool, OleDropTarget, false)
+  // Registers the grid's window for drops (or revokes it) when the window
+  // exists; else when it is made.
+  bool OleDropTarget() const { return FOleDropTarget; }
+  void SetOleDropTarget(const bool& Value);
 
  private:
   TDedAdararAdoz* FOwner;
   bool FOleDropRTF = false;
+  bool FOleDropTarget = false;
 };
 
 class TBalloonSettings : public TPersistent {
@@ -1241,6 +1243,22 @@ class TGridChangeNotifier : public TComponent {
 class TRetEdit;
 class TDivUzevButton;
 class TCheckBox;
+class TArrowWindow;
+class TGridDropTarget;
+class TGridDropSource;
+class TMemoryStream;
+
+// Drag and drop and the mouse moving over the grid.
+using TOleDragDropEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& data, bool& Allow)>;
+using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;
+using TOleDropColEvent = std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
+using TGridMoveEvent = std::function<void(TObject* Sender, int Index, bool& Allow)>;
+using TGridSizingEvent = std::function<void(TObject* Sender, int Index, int Size)>;
+using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Anchor)>;
 
 // The search footer's strip: find edit, next, previous, highlight and close
 // buttons and a match-case box (grid/view/DivUzev_SearchPanel.cpp).
@@ -3179,6 +3197,54 @@ class TDedAdararAdoz : public TBaseGrid {
   TNodeEvent OnExpandNode;
   TNodeEvent OnContractNode;
 
+  // ===== Drag and drop with other windows, grids and programs
+  // (grid/io/DivUzev_Drop.cpp, grid/view/DivUzev_DragStart.cpp) and the
+  // mouse moving over the grid (grid/view/DivUzev_MouseMove.cpp).
+
+  // The drop target DragDropSettings.OleDropTarget made (kept once made).
+  TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
+  bool DropTargetRegistered() const { return FDropTargetRegistered; }
+  // Registers or revokes the window as DragDropSettings.OleDropTarget says.
+  void UpdateDropTarget();
+  // The arrow marks of a drop or move position, made on first use: up and
+  // down above and below a column's edge, left and right beside a row.
+  TArrowWindow* ArwU();
+  TArrowWindow* ArwD();
+  TArrowWindow* ArwL();
+  TArrowWindow* ArwR();
+  void HideDropArrows();
+  // The cells a drag of this grid took (a move within the grid shifts it).
+  TGridRect DropSelection() const { return FDropSelection; }
+  void SetDropSelection(const TGridRect& Value) { FDropSelection = Value; }
+  // The drop position of enhanced moving (-1 none).
+  int MoveColInd() const { return FMoveColInd; }
+  int MoveRowInd() const { return FMoveRowInd; }
+  // Hover state of the mouse handling.
+  const std::string& HoveredAnchor() const { return FAnchor; }
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  bool InFixedSizingZone() const { return FSizeFixed || FSizeFixedR; }
+  // A drag of cells or of a column starts at (ACol, ARow) (display cell);
+  // the move handling calls it once the mouse moved far enough.
+  void StartOleDrag(int ACol, int ARow);
+
+  TOleDragDropEvent OnOleDrag;
+  TOleDragStartEvent OnOleDragStart;
+  TOleDragStopEvent OnOleDragStop;
+  TOleDragOverEvent OnOleDragOver;
+  TOleDragDropEvent OnOleDrop;
+  TOleDragDropEvent OnOleDropURL;
+  TOleDragDropEvent OnOleDropFile;
+  TOleDropColEvent OnOleDropCol;
+  TOleDroppedEvent OnOleDropped;
+  TGridMoveEvent OnColumnMove;
+  TGridMoveEvent OnRowMove;
+  TGridMoveEvent OnColumnMoving;
+  TGridMoveEvent OnRowMoving;
+  TGridSizingEvent OnColumnSizing;
+  TGridSizingEvent OnRowSizing;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+
   // The window procedure: "GridEditDone" and the grid timer.
   void WndProc(TMessage& Message) override;
 
@@ -3195,6 +3261,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void CMMouseLeave(TMessage& Message) override;
   void WMVScroll(TMessage& Message) override;
   // OnColumnSize and OnRowSize may refuse the sizing the cursor offers.
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
@@ -3868,6 +3936,40 @@ class TDedAdararAdoz : public TBaseGrid {
   uint32_t SortTime = 0;
   TPoint FWheelPanPos;
   TCursor FPrevCursor = crDefault;
+  // ---- Drag and drop, mouse movement (grid/io/DivUzev_Drop.cpp, grid/view)
+  friend class TGridDropTarget;
+  friend class TGridDropSource;
+  void HoverMove(int ACol, int ARow, int X, int Y);
+  bool LinkMove(int ACol, int ARow, int X, int Y);
+  void FixedSizingZones(int ACol, int ARow, int X, int Y);
+  bool OnSelectionResizer(int X, int Y);
+  void CursorModeAt(int ACol, int ARow, int X, int Y);
+  void SizingFeedback(int X, int Y);
+  void CancelStaleHints(int ACol, int ARow);
+  bool DragStartMove(int ACol, int ARow, int X, int Y, bool OnResizer);
+  void EnhancedMoveFeedback(int ACol, int ARow, int X, int Y);
+  void SetGridCursor(TCursor Value);
+  std::shared_ptr<TGridDropTarget> FDropTarget;
+  bool FDropTargetRegistered = false;
+  TArrowWindow* FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
+  std::string FAnchor;
+  std::string FLastAnchorHint;
+  TGridCoord FHotFixedCell{-1, -1};
+  TGridCoord FLastBalloonPos{-1, -1};
+  TCursor FOldCursor = crDefault;
+  bool FCursorTaken = false;
+  bool FSizeFixed = false;
+  bool FSizeFixedR = false;
+  bool FSizingFixed = false;
+  bool FSizingFixedR = false;
+  int FSizeFixedX = -1;
+  int FSizeFixedY = -1;
+  TGridRect FSizeSelection;
+  int FMoveColInd = -1;
+  int FMoveRowInd = -1;
+  bool ColSized = false;
+  bool Rowsized = false;
+  bool FOleDragging = false;
 };
 
 #undef DIVUZEV_STORED

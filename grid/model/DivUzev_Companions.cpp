@@ -119,7 +119,7 @@ void TDragDropSettings::Assign(TPersistent* Source) {
   FOleInsertRows = s->FOleInsertRows;
   FOleRemoveRows = s->FOleRemoveRows;
   FOleDropRTF = s->FOleDropRTF;
-  FOleDropTarget = s->FOleDropTarget;
+  SetOleDropTarget(s->FOleDropTarget);
 }
 
 void TBalloonSettings::SetEnable(bool Value) {

@@ -7,6 +7,7 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Clipbrd.h"
+#include "framework/controls/DragDrop.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/WinApi.h"
@@ -16,6 +17,7 @@
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/PictureContainer.h"
 #include "grid/base/UndoRedo.h"
+#include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
 
 // DivUzev_Published.cpp: referenced here so its tables come along.
@@ -115,6 +117,9 @@ void InitializeDivUzevUnit() {
   RegisterGridClasses();
   u.ComCtl470Available = GetFileVersion("comctl32.dll") >= 0x00040046;
   u.GridCellsClipboardFormat = RegisterClipboardFormat("TDedAdararAdoz Cells");
+  // The drag formats are known before the first drag, whatever the
+  // clipboard is doing then.
+  RegisterGridDragFormats();
   u.GridEditDoneMessage = RegisterWindowMessage("GridEditDone");
   u.DTPShiftFocusMessage = RegisterWindowMessage("DTPShiftFocus");
 }
@@ -642,6 +647,7 @@ void TDedAdararAdoz::CreateWnd() {
   if (FColumnSize->Save()) LoadColSizes();
 
   FTimerStarted = SetTimer(Handle(), kGridTimerId, kGridTimerInterval) != 0;
+  UpdateDropTarget();
 
   if (FDesigning && !FGridLoaded && !ComponentState().Contains(csLoading)) Font()->SetName("Tahoma");
 
@@ -664,6 +670,8 @@ void TDedAdararAdoz::DestroyWnd() {
   EndPanning();
   if (FTimerStarted && HandleAllocated()) KillTimer(Handle(), kGridTimerId);
   FTimerStarted = false;
+  if (FDropTargetRegistered && HandleAllocated()) RevokeDragDrop(Handle());
+  FDropTargetRegistered = false;
   TBaseGrid::DestroyWnd();
 }
 

@@ -399,6 +399,8 @@ void TDedAdararAdoz::CMColorChanged(TMessage& Message) {
 
 void TDedAdararAdoz::CMCursorChanged(TMessage& Message) {
   TBaseGrid::CMCursorChanged(Message);
+  // A cursor the application sets is the one the grid goes back to.
+  if (!Invokedchange) FOldCursor = Cursor();
   Invokedchange = false;
 }
 

@@ -33,6 +33,13 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   // 1. What the press started ends.
   ColMoveFlg = ColSizeFlg = false;
   FMouseDown = FMouseKeepDown = FMouseDownMove = false;
+  // The marks and the cursor of a row or column move go with it.
+  if (FMoveColInd >= 0 || FMoveRowInd >= 0) {
+    HideDropArrows();
+    FMoveColInd = FMoveRowInd = -1;
+    if (Screen->Cursor() == crDrag || Screen->Cursor() == crNoDrop) Screen->SetCursor(crDefault);
+  }
+  ColSized = Rowsized = false;
   FMouseSelectMode = msNormal;
   FMouseSelectStart = -1;
   // 4. A pushed fixed cell comes up.
@@ -439,6 +446,12 @@ void TDedAdararAdoz::WMRButtonUp(TMessage& Message) {
 // Cursor
 
 void TDedAdararAdoz::WMSetCursor(TMessage& Message) {
+  // The borders of the fixed cells that the mouse may drag.
+  if (GridState() == gsNormal && (FSizeFixed || FSizeFixedR)) {
+    if (Peer() != nullptr) Peer()->SetCursor(FSizeFixed ? crHSplit : crVSplit);
+    Message.Result = 1;
+    return;
+  }
   if (GridState() != gsRowSizing && GridState() != gsColSizing && FMouseSelectMode != msNormal &&
       FMouseSelectMode != msURL) {
     // Rows, columns and the whole grid from the fixed cells.

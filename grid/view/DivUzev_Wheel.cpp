@@ -28,7 +28,10 @@ bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
       FWheelPanPos = TPoint(Message.XPos(), Message.YPos());
       SetTimer(Handle(), kPanTimerId, 10);
       SetMouseCapture(true);
+      // The panning cursor is the grid's own, not the application's.
+      Invokedchange = true;
       SetCursor(crSizeAll);
+      Invokedchange = false;
     }
     return false;
   }
@@ -151,7 +154,9 @@ void TDedAdararAdoz::EndPanning() {
   FWheelPan = false;
   SetMouseCapture(false);
   if (HandleAllocated()) KillTimer(Handle(), kPanTimerId);
+  Invokedchange = true;
   SetCursor(FPrevCursor);
+  Invokedchange = false;
 }
 
 void TDedAdararAdoz::PanTick() {
