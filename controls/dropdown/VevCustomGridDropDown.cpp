@@ -289,6 +289,8 @@ void TVevColGrid::WndProc(TMessage& Message) {
 // ---------------------------------------------------------------------------
 // The drop-down
 
+void LinkVevTableDropDownsPublished();
+
 TCustomDivUzevDropDown::TCustomDivUzevDropDown(TComponent* AOwner)
     : TVevUrizazEvuvUduz(AOwner),
       FHeaderFont(std::make_unique<TFont>()),
@@ -297,6 +299,7 @@ TCustomDivUzevDropDown::TCustomDivUzevDropDown(TComponent* AOwner)
       FBands(std::make_unique<TBands>()),
       FNavigation(std::make_unique<TNavigation>()),
       FMouseActions(std::make_unique<TMouseActions>(this)) {
+  LinkVevTableDropDownsPublished();
   FDesignTime = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csReading) &&
                 !ComponentState().Contains(csLoading);
   FItems.reset(CreateItems(this));

@@ -125,12 +125,15 @@ void TVevColGrid::WndProc(TMessage& Message) {
 // ---------------------------------------------------------------------------
 // The drop-down
 
+void LinkVevTableDropDownsPublished();
+
 TVevMultiColumnDropDown::TVevMultiColumnDropDown(TComponent* AOwner)
     : TVevUrizazEvuvUduz(AOwner),
       FItems(std::make_unique<TDropDownItems>(this)),
       FColumns(std::make_unique<TDropDownColumns>(this)),
       FHeaderFont(std::make_unique<TFont>()),
       FLookupItems(std::make_unique<TStringList>()) {
+  LinkVevTableDropDownsPublished();
   SetDropDownColor(clWhite);
   SetDropDownHeight(200);
   SetSelectionColorStyle(scOffice2007);

@@ -7,10 +7,12 @@
 
 #include "controls/dropdown/VevCalculatorDropdown.h"
 #include "controls/dropdown/VevColorPickerDropDown.h"
+#include "controls/dropdown/VevCustomGridDropDown.h"
 #include "controls/dropdown/VevDateTimePicker.h"
 #include "controls/dropdown/VevDetailDropDown.h"
 #include "controls/dropdown/VevImagePickerDropDown.h"
 #include "controls/dropdown/VevMemoDropDown.h"
+#include "controls/dropdown/VevMultiColumnDropDown.h"
 #include "controls/dropdown/VevTimePickerDropDown.h"
 #include "controls/dropdown/VevTrackBarDropDown.h"
 #include "framework/classes/ComponentFiler.h"
@@ -120,6 +122,55 @@ const char* const kLayout = R"(object F: TForm
       end>
     ItemIndex = 1
   end
+  object DD_Grid: TCustomDivUzevDropDown
+    Left = 8
+    Top = 250
+    Width = 160
+    Height = 21
+    Columns = <
+      item
+        Header = 'Code'
+        Width = 60
+      end
+      item
+        Header = 'Name'
+        AutoSize = True
+      end>
+    Items = <
+      item
+        Text.Strings = (
+          'A1'
+          'Pump')
+      end
+      item
+        Text.Strings = (
+          'B2'
+          'Valve')
+      end>
+    LookupColumn = 1
+    LookupMethod = lmNarrowDown
+    ItemIndex = 1
+  end
+  object DD_Multi: TVevMultiColumnDropDown
+    Left = 8
+    Top = 280
+    Width = 160
+    Height = 21
+    Columns = <
+      item
+        Header = 'City'
+      end>
+    Items = <
+      item
+        Text.Strings = (
+          'Milan')
+      end
+      item
+        Text.Strings = (
+          'Munich')
+      end>
+    ItemIndex = 0
+  end
   object DTP_Start: TVevDateTimePicker
     Left = 8
     Top = 220
@@ -196,6 +247,27 @@ void CheckLoaded(TForm& F) {
   ASSERT_EQ(image->Items()->Count(), 2);
   EXPECT_EQ(image->ItemIndex(), 1);
   EXPECT_EQ(image->ImageIndex(), 7);
+
+  auto* grid = Find<TCustomDivUzevDropDown>(&F, "DD_Grid");
+  ASSERT_NE(grid, nullptr);
+  ASSERT_EQ(grid->Columns()->Count(), 2);
+  EXPECT_EQ(grid->Columns()->Items(0)->Width(), 60);
+  EXPECT_TRUE(grid->Columns()->Items(1)->AutoSize());
+  ASSERT_EQ(grid->Items()->Count(), 2);
+  EXPECT_EQ(grid->Items()->Items(1)->TextAt(0), "B2");
+  EXPECT_EQ(grid->LookupMethod(), lmNarrowDown);
+  EXPECT_EQ(grid->ItemIndex(), 1);
+  EXPECT_EQ(grid->Text(), "Valve");
+  std::string full;
+  int row = -1;
+  EXPECT_TRUE(grid->LookupText("pu", full, row));
+  EXPECT_EQ(row, 0);
+
+  auto* multi = Find<TVevMultiColumnDropDown>(&F, "DD_Multi");
+  ASSERT_NE(multi, nullptr);
+  ASSERT_EQ(multi->Items()->Count(), 2);
+  EXPECT_EQ(multi->Text(), "Milan");
+  EXPECT_EQ(multi->GetItemIndex("Munich"), 1);
 
   auto* dtp = Find<TVevDateTimePicker>(&F, "DTP_Start");
   ASSERT_NE(dtp, nullptr);
