@@ -17,6 +17,7 @@
 #include "app/USoftOptions.h"
 #include "controls/button/LbButton.h"
 #include "controls/dropdown/ATXPVS.h"
+#include "controls/dropdown/GridDropDownEditors.h"
 #include "framework/controls/Forms.h"
 #include "framework/os/Files.h"
 #include "grid/base/VevXPVS.h"
@@ -81,6 +82,8 @@ void Initialize_Units() {
     // The grid units first: the visual-styles binding before anything draws.
     LoadUxTheme();
     InitializeATXPVSUnit();
+    // The grid's drop-down editor kinds are the drop-down controls.
+    RegisterGridDropDownEditors();
     // The grid's drag and clipboard formats are known from the start,
     // whatever the clipboard is doing.
     RegisterGridDragFormats();

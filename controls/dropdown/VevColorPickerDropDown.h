@@ -187,7 +187,7 @@ class TVevColorPickerDropDown : public TVevUrizazEvuvUduz {
 
   TNotifyEvent OnSelect;
   TOnDrawSelectedItem OnDrawSelectedColor;
-  TDrawItemEvent OnDrawColor;
+  TSelectorDrawItemEvent OnDrawColor;
 
   void SetSelectionColorStyle(TSelectionColorStyle Style) override;
   void SetComponentStyle(TVyxStyle AStyle) override;

@@ -10,6 +10,7 @@
 #include "framework/graphics/ImgList.h"
 
 void LinkVevDropDownPublished();
+void LinkVevDropDownKindsPublished();
 
 std::string VersionText(uint32_t Version) {
   return std::to_string((Version >> 24) & 0xFF) + "." + std::to_string((Version >> 16) & 0xFF) + "." +
@@ -20,6 +21,7 @@ std::string VersionText(uint32_t Version) {
 
 TVevUrizazEvuvUduz::TVevUrizazEvuvUduz(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   LinkVevDropDownPublished();
+  LinkVevDropDownKindsPublished();
   // The look presets and kinds decide the height; the edit must not.
   SetAutoSize(false);
   SetBounds(Left(), Top(), 200, 21);

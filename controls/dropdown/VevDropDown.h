@@ -50,7 +50,8 @@ enum TButtonStyle { bsButton, bsDropDown };
 
 using TDropDown = std::function<void(TObject* Sender, bool& acceptdrop)>;
 using TDropUp = std::function<void(TObject* Sender, bool Cancelled)>;
-using TClipboardEvent = std::function<void(TObject* Sender, const std::string& value, bool& allow)>;
+// (Named apart from the grid's clipboard event, which has no value.)
+using TDropDownClipboardEvent = std::function<void(TObject* Sender, const std::string& value, bool& allow)>;
 using TDropDownButtonItemClick = std::function<void(TObject* Sender, int ButtonIndex)>;
 
 // The speed button inside the drop-down's button part: the arrow face or a
@@ -321,9 +322,9 @@ class TVevUrizazEvuvUduz : public TCustomMaskEdit, public IVyxStyle, public IVyx
   TDropUp OnDropUp;
   TNotifyEvent OnBeforeDropDown;
   TNotifyEvent OnBeforeDropUp;
-  TClipboardEvent OnClipboardCopy;
-  TClipboardEvent OnClipboardPaste;
-  TClipboardEvent OnClipboardCut;
+  TDropDownClipboardEvent OnClipboardCopy;
+  TDropDownClipboardEvent OnClipboardPaste;
+  TDropDownClipboardEvent OnClipboardCut;
   TDropDownButtonItemClick OnDropDownFooterButtonClick;
   TDropDownButtonItemClick OnDropDownHeaderButtonClick;
   TDrawBackGroundEvent OnDrawHeader;

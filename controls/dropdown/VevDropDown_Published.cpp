@@ -1,21 +1,12 @@
 // Published tables of the drop-down unit: what stored layouts carry of the
 // base control (the kinds publish their own selection of its properties),
 // of the pop-up settings and of the item selector.
-#include "controls/dropdown/VevDropDown.h"
+#include "controls/dropdown/VevDropDown_Published.h"
 #include "controls/dropdown/VevItemSelector.h"
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/controls/Controls_Published.h"
 #include "framework/graphics/ImgList.h"
 #include "grid/base/LabelPosition_Published.h"
-
-CF_ENUM_IDENTS(TDropPosition, dpAuto, dpDown, dpUp)
-CF_ENUM_IDENTS(TSelectionColorStyle, scCustom, scOffice2007, scWindowsVista, scWindows7)
-CF_ENUM_IDENTS(TDropDownEditType, etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase,
-               etPassword, etMoney, etRange, etHex, etAlphaNumeric, etValidChars)
-CF_ENUM_IDENTS(TButtonAlignment, baLeft, baRight)
-CF_ENUM_IDENTS(TButtonStyle, bsButton, bsDropDown)
-CF_ENUM_IDENTS(TSelectorType, stImage, stColor)
-CF_ENUM_IDENTS(TItemLayout, ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom)
 
 namespace {
 

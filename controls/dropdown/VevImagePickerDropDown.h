@@ -82,7 +82,7 @@ class TVevImagePickerDropDown : public TVevUrizazEvuvUduz {
 
   TNotifyEvent OnSelect;
   TOnDrawSelectedItem OnDrawSelectedImage;
-  TDrawItemEvent OnDrawItem;
+  TSelectorDrawItemEvent OnDrawItem;
 
   void SetSelectionColorStyle(TSelectionColorStyle Style) override;
   void SetComponentStyle(TVyxStyle AStyle) override;

@@ -22,7 +22,9 @@ class TVevCustomItemSelector;
 enum TSelectorType { stImage, stColor };
 enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
+// (Named apart from the combo box's item drawing event.)
+using TSelectorDrawItemEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
 class TSelectorItem : public TCollectionItem {
@@ -214,7 +216,7 @@ class TVevCustomItemSelector : public TScrollingWinControl {
   void ScrollItemInView(int Index);
 
   TNotifyEvent OnItemSelect;
-  TDrawItemEvent OnDrawItem;
+  TSelectorDrawItemEvent OnDrawItem;
   TItemSizeEvent OnItemSize;
 
   void WndProc(TMessage& Message) override;

@@ -7,11 +7,13 @@
 // leaving such a cell keeps it as it was.
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevDropDownEditors.h"
 #include "grid/view/DivUzevEditors.h"
 #include "grid/view/DivUzevKindEditors.h"
 
@@ -87,6 +89,13 @@ void TDedAdararAdoz::FreeKindEditors() {
   FDateTimePicker = nullptr;
   delete FInplaceRichEdit;
   FInplaceRichEdit = nullptr;
+  // The drop-down editors go with the others, before the grid itself.
+  if (TDropDownEditorProvider* p = DropDownEditorProvider()) {
+    std::vector<TComponent*> dropDowns;
+    for (int i = 0; i < ComponentCount(); ++i)
+      if (p->KindOf(Components(i)) != edNone) dropDowns.push_back(Components(i));
+    for (TComponent* c : dropDowns) delete c;
+  }
 }
 
 TGridSpin* TDedAdararAdoz::SpinEdit() {
@@ -185,6 +194,16 @@ bool TDedAdararAdoz::HasKindEditControl(TEditorType Kind) {
       return true;
     case edCustom:
       return FEditLink != nullptr;
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edDetailDropDown:
+    case edGridDropDown:
+    case edColorPickerDropDown:
+    case edImagePickerDropDown:
+    case edDivUzevDropDown:
+      return DropDownEditorProvider() != nullptr;
     case edDateEdit:
     case edDateEditUpDown:
     case edTimeEdit:
@@ -424,8 +443,19 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
     }
     case edCustom:
       return FEditLink != nullptr ? OpenEditLink(ACol, ARow, Rect, Color, AFont) : nullptr;
-    default:
-      return nullptr;
+    default: {
+      TDropDownEditorProvider* p = DropDownEditorProvider();
+      if (p == nullptr || !IsDropDownEditorKind(Kind) || FEditorsFreed) return nullptr;
+      TWinControl* d = FindDropDownEditor(this, Kind);
+      if (d == nullptr) d = p->Create(this, Kind);
+      if (d == nullptr) return nullptr;
+      p->Prepare(d, Kind, FComponentStyle, Color);
+      // The application fills the editor (items, columns, ranges) here.
+      GetEditorProp(ACol, ARow, FEditLink);
+      p->Open(d, Kind, TRect(Rect.Left, Rect.Top, Rect.Left + w, Rect.Top + h), GetEditText(dc, ARow),
+              Colors(ACol, ARow), FMouseActions->DirectComboDrop());
+      return d;
+    }
   }
 }
 
@@ -529,7 +559,19 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
     case edCustom:
       if (FEditLink != nullptr) CloseEditLink(ACol, ARow);
       break;
-    default:
+    default: {
+      TDropDownEditorProvider* p = DropDownEditorProvider();
+      TWinControl* d = p != nullptr && IsDropDownEditorKind(Kind) ? FindDropDownEditor(this, Kind) : nullptr;
+      if (d == nullptr) return;
+      FEditMode = false;
+      p->ClosePopup(d);
+      if (write) {
+        WriteEditText(ACol, ARow, p->Value(d, Kind));
+        TColor c = clNone;
+        if (p->CellColor(d, Kind, c)) SetColors(ACol, ARow, c);
+      }
+      hide(d);
       break;
+    }
   }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GridEditFixture.h"
+#include "grid/view/DivUzevDropDownEditors.h"
 
 namespace {
 
@@ -90,6 +91,13 @@ TEST_F(GridEditFixture, CellsThatClickOrAreNotEditableOpenNothing) {
 }
 
 TEST_F(GridEditFixture, AKindWhoseControlHasNotComeIsEditedAsText) {
+  // Without the drop-down library's provider the drop-down kinds have none.
+  TDropDownEditorProvider* provider = DropDownEditorProvider();
+  SetDropDownEditorProvider(nullptr);
+  struct TBack {
+    TDropDownEditorProvider* p;
+    ~TBack() { SetDropDownEditorProvider(p); }
+  } back{provider};
   g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edCalculatorDropDown; };
   Goto(3, 4);
   TypeText("12");
