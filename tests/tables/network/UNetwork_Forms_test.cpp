@@ -38,11 +38,13 @@ TEST_F(TNetworkFormTest, HeadersAndHintsComeFromTheLanguageInUse) {
     int col;
     const char* hint;
   };
+  // Held here: the cases point into it.
+  const std::string snmp_hint = Lang_Table->Strings(2259);
   const Case cases[] = {
       {FKNXAccess->ACG_KNX_in_Write, KNX_Col_TimeOut, "Tempo massimo"},
       {FKNXAccess->ACG_KNX_in_Write, KNX_Col_Mnemonic, "Insert a description of the KNX Message"},
       {FIEC61850_Variables->ACG, IEC_Col_Swap, "Enable/Disable the possibility to swap the Byte"},
-      {FSNMP_Trap_Access->ACG_SNMP_Write, 9, Lang_Table->Strings(2259).c_str()},
+      {FSNMP_Trap_Access->ACG_SNMP_Write, 9, snmp_hint.c_str()},
   };
   for (const Case& c : cases) {
     std::string hint, wide;
