@@ -127,7 +127,10 @@ void TClipboard::SetAsBytes(unsigned Format, const std::vector<uint8_t>& Data) {
   std::string mime;
   std::vector<uint8_t> bytes;
   MimeOfBlock(Format, Data, mime, bytes);
+  Open();
   Put(mime, bytes);
+  for (const std::string& alias : FormatMimeAliases(Format)) Put(alias, bytes);
+  Close();
 }
 
 std::vector<unsigned> TClipboard::Formats() const {
