@@ -326,10 +326,11 @@ void TDedAdararAdoz::CopyRTFToClipboard(int ACol, int ARow) {
 }
 
 void TDedAdararAdoz::CopyCellsToClipboard(const TGridRect& Rect) {
-  TMemoryStream ms;
-  SaveRectToBinStream(TRect(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom), &ms);
-  const std::string& b = ms.Bytes();
-  Clipboard()->SetAsBytes(GridCellsClipboardFormat(), std::vector<uint8_t>(b.begin(), b.end()));
+  // Written straight into the block the clipboard takes.
+  std::vector<uint8_t> block;
+  WriteBinRect(TRect(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom),
+               [&block](std::string_view Bytes) { block.insert(block.end(), Bytes.begin(), Bytes.end()); });
+  Clipboard()->SetAsBytes(GridCellsClipboardFormat(), block);
 }
 
 void TDedAdararAdoz::CopyToClipboardFormats(const TGridRect& Rect, bool Disjunct) {
