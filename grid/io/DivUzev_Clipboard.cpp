@@ -300,6 +300,7 @@ std::string TDedAdararAdoz::SelectionToText(const TGridRect& Rect, bool Disjunct
       const int rc = real[static_cast<size_t>(k)];
       t.clear();
       SaveCell(rc, r, t);
+      if (t.size() >= 2 && t[0] == '|' && t[1] == '\\') t = DecodeWideCellText(t);
       if (!t.empty()) {
         if (t.find("</") != std::string::npos) {
           if (stripTags) t = MarkupToPlainText(t);
