@@ -70,15 +70,15 @@ void TClipboard::Adding() {
   }
 }
 
-void TClipboard::Put(const std::string& Mime, const std::vector<uint8_t>& Data) {
+void TClipboard::Put(const std::string& Mime, std::vector<uint8_t> Data) {
   Open();
   Adding();
   auto it = std::find_if(pending_.begin(), pending_.end(),
                          [&](const TClipboardItem& i) { return i.first == Mime; });
   if (it != pending_.end())
-    it->second = Data;
+    it->second = std::move(Data);
   else
-    pending_.push_back({Mime, Data});
+    pending_.emplace_back(Mime, std::move(Data));
   Close();
 }
 
@@ -127,7 +127,10 @@ void TClipboard::SetAsBytes(unsigned Format, const std::vector<uint8_t>& Data) {
   std::string mime;
   std::vector<uint8_t> bytes;
   MimeOfBlock(Format, Data, mime, bytes);
-  Put(mime, bytes);
+  Open();
+  for (const std::string& alias : FormatMimeAliases(Format)) Put(alias, bytes);
+  Put(mime, std::move(bytes));
+  Close();
 }
 
 std::vector<unsigned> TClipboard::Formats() const {

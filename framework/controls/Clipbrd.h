@@ -51,7 +51,7 @@ class TClipboard {
  private:
   TMimeReader Reader() const;
   void Adding();
-  void Put(const std::string& Mime, const std::vector<uint8_t>& Data);
+  void Put(const std::string& Mime, std::vector<uint8_t> Data);
   bool Get(const std::string& Mime, std::vector<uint8_t>& Data) const;
   int openCount_ = 0;
   bool emptied_ = false;

@@ -1,6 +1,7 @@
 #include "framework/controls/DataFormats.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "framework/rtl/CodePage.h"
 #include "framework/rtl/StrUtils.h"
@@ -148,6 +149,75 @@ bool ReadLink(const TMimeReader& Read, std::string& Link) {
   return false;
 }
 
+// "HTML Format" blocks: a header of byte offsets ("StartHTML:", ...) in
+// front of UTF-8 markup. The desktop's "text/html" is the markup alone.
+long HeaderValue(std::string_view Block, std::string_view Key) {
+  std::size_t p = Block.find(Key);
+  if (p == std::string_view::npos || p > 400) return -1;
+  p += Key.size();
+  long v = 0;
+  bool any = false;
+  while (p < Block.size() && Block[p] >= '0' && Block[p] <= '9' && v < 100000000) {
+    v = v * 10 + (Block[p++] - '0');
+    any = true;
+  }
+  return any ? v : -1;
+}
+
+std::string MarkupOfHtmlBlock(std::string_view Block) {
+  const long start = HeaderValue(Block, "StartHTML:");
+  long end = HeaderValue(Block, "EndHTML:");
+  if (start < 0 || static_cast<std::size_t>(start) > Block.size()) {
+    // No header: the markup as it is (a zero ends it).
+    return std::string(Block.substr(0, Block.find('\0')));
+  }
+  if (end < start || static_cast<std::size_t>(end) > Block.size()) end = static_cast<long>(Block.size());
+  std::string_view m = Block.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+  return std::string(m.substr(0, m.find('\0')));
+}
+
+// Markup as the desktop hands it: UTF-8, or UTF-16 with a byte-order mark.
+std::string HtmlAsUtf8(const std::vector<uint8_t>& B) {
+  if (B.size() >= 2 && B[0] == 0xFF && B[1] == 0xFE) return Utf16BytesToUtf8(B.data() + 2, B.size() - 2);
+  if (B.size() >= 3 && B[0] == 0xEF && B[1] == 0xBB && B[2] == 0xBF)
+    return CutAtZero({B.begin() + 3, B.end()});
+  return CutAtZero(B);
+}
+
+std::vector<uint8_t> HtmlBlockOfMarkup(const std::string& Markup) {
+  // The fragment is the body's content (the whole text without a body).
+  std::string lower = LowerCase(Markup);
+  std::size_t fragStart = 0, fragEnd = Markup.size();
+  const std::size_t mark = Markup.find("<!--StartFragment-->");
+  const std::size_t markEnd = Markup.find("<!--EndFragment-->");
+  if (mark != std::string::npos && markEnd != std::string::npos && markEnd >= mark + 20) {
+    fragStart = mark + 20;
+    fragEnd = markEnd;
+  } else if (std::size_t b = lower.find("<body"); b != std::string::npos) {
+    std::size_t gt = lower.find('>', b);
+    if (gt != std::string::npos) fragStart = gt + 1;
+    std::size_t e = lower.find("</body", fragStart);
+    if (e != std::string::npos) fragEnd = e;
+  }
+  auto line = [](const char* Label, std::size_t Value) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%010zu", Value);
+    return std::string(Label) + digits + "\r\n";
+  };
+  // Fixed-width numbers: the header's length does not depend on them.
+  const std::size_t header = line("Version:0.9\r\nStartHTML:", 0).size() + line("EndHTML:", 0).size() +
+                             line("StartFragment:", 0).size() + line("EndFragment:", 0).size();
+  std::string out = line("Version:0.9\r\nStartHTML:", header);
+  out += line("EndHTML:", header + Markup.size());
+  out += line("StartFragment:", header + fragStart);
+  out += line("EndFragment:", header + fragEnd);
+  out += Markup;
+  return std::vector<uint8_t>(out.begin(), out.end());
+}
+
+const char* kRtfMime = "text/rtf";
+const char* kRtfAlias = "application/rtf";
+
 void AddOnce(std::vector<unsigned>& Out, unsigned Format) {
   if (Format != 0 && std::find(Out.begin(), Out.end(), Format) == Out.end()) Out.push_back(Format);
 }
@@ -178,6 +248,11 @@ std::string FormatMime(unsigned Format) {
   return mime;
 }
 
+std::vector<std::string> FormatMimeAliases(unsigned Format) {
+  if (ClipboardFormatName(Format) == "Rich Text Format") return {kRtfAlias};
+  return {};
+}
+
 std::vector<unsigned> OfferedFormats(const std::vector<std::string>& Mimes, const TMimeReader& Read) {
   std::vector<unsigned> out;
   std::vector<unsigned> registered = RegisteredClipboardFormats();
@@ -193,6 +268,8 @@ std::vector<unsigned> OfferedFormats(const std::vector<std::string>& Mimes, cons
       if (!LinksOfUriList(list).empty()) AddOnce(out, url);
     } else if (m == kMozUrl || m == kNetscapeUrl) {
       AddOnce(out, url);
+    } else if (m == kRtfAlias) {
+      AddOnce(out, RegisteredId("Rich Text Format"));
     } else {
       for (unsigned id : registered)
         if (FormatMime(id) == m) AddOnce(out, id);
@@ -233,9 +310,14 @@ bool FormatBlock(unsigned Format, const TMimeReader& Read, std::vector<uint8_t>&
     Block = WithZero(Utf8ToCp1252(link));
     return true;
   }
-  if (!Read(FormatMime(Format), b)) return false;
-  if (name == "Rich Text Format")
+  if (name == "Rich Text Format") {
+    if (!Read(kRtfMime, b) && !Read(kRtfAlias, b)) return false;
     Block = WithZero(CutAtZero(b));
+    return true;
+  }
+  if (!Read(FormatMime(Format), b)) return false;
+  if (name == "HTML Format")
+    Block = HtmlBlockOfMarkup(HtmlAsUtf8(b));
   else
     Block = std::move(b);
   return true;
@@ -268,6 +350,10 @@ void MimeOfBlock(unsigned Format, const std::vector<uint8_t>& Block, std::string
       }
       if (name == "Rich Text Format") {
         text = CutAtZero(Block);
+        break;
+      }
+      if (name == "HTML Format") {
+        text = MarkupOfHtmlBlock(std::string_view(reinterpret_cast<const char*>(Block.data()), Block.size()));
         break;
       }
       Bytes = Block;

@@ -8,7 +8,9 @@
 // CF_UNICODETEXT blocks UTF-16, both ending in a zero. A file list is
 // "text/uri-list" with file: URIs and the platform's file-drop block. Links
 // ("UniformResourceLocator") come as "text/x-moz-url" or as other URIs in a
-// URI list. "Rich Text Format" is "text/rtf", "HTML Format" "text/html"; any
+// URI list. "Rich Text Format" is "text/rtf" (or "application/rtf"), "HTML
+// Format" "text/html" (the markup alone; the block's header of byte offsets
+// is made and dropped at the border); any
 // other registered name N is the fixed type "application/x-cf30406-N" (blanks
 // as dashes), the same in every run and every copy of the program.
 #include <cstddef>
@@ -23,6 +25,9 @@
 
 // The MIME type the desktop knows Format by.
 std::string FormatMime(unsigned Format);
+// Further MIME types the same data is offered under ("application/rtf"
+// beside "text/rtf"); read under any of them.
+std::vector<std::string> FormatMimeAliases(unsigned Format);
 
 // The formats data under these MIME types offers, each once, in the order
 // of the types. A URI list is read to tell files from links.

@@ -172,7 +172,7 @@ struct TPlacement {
   int64_t Rows = 0;
 
   void Prop(const TGridPropData& P, TDedAdararAdoz* Grid) {
-    if (P.FullGrid) {
+    if (P.FullGrid && !Grid->BinPasteEditableOnly()) {
       HaveOrigin = true;
       Cols = P.ColCount;
       Rows = P.RowCount;
@@ -203,7 +203,7 @@ class TCheckSink : public gridio::TCellStreamSink {
   TCheckSink(TDedAdararAdoz* Grid, TPoint Point) : grid_(Grid) { place_.Point = Point; }
 
   void Prop(const TGridPropData& P) override {
-    if (P.FullGrid) {
+    if (P.FullGrid && !grid_->BinPasteEditableOnly()) {
       if (P.ColCount < 1 || P.RowCount < 1 || P.ColCount > gridio::kMaxLoadCols ||
           P.RowCount > gridio::kMaxLoadRows)
         throw EReadError("Invalid cell stream: a grid of " + std::to_string(P.ColCount) + " x " +
@@ -262,7 +262,8 @@ class TDedAdararAdoz::TBinLoad : public gridio::TCellStreamSink {
   }
 
   void Prop(const TGridPropData& P) override {
-    if (P.FullGrid) {
+    // A paste puts the cells at its point and never replaces the grid.
+    if (P.FullGrid && !grid_->FBinPasteEditableOnly) {
       grid_->ClearAllCells();
       grid_->SetRowCount(static_cast<int>(P.RowCount));
       grid_->SetColCount(static_cast<int>(P.ColCount));
@@ -275,6 +276,8 @@ class TDedAdararAdoz::TBinLoad : public gridio::TCellStreamSink {
   void Cell(int64_t Col, int64_t Row, std::string& Text, bool) override {
     int col = 0, row = 0;
     inside_ = place_.Target(Col, Row, col, row);
+    if (inside_ && grid_->FBinPasteEditableOnly)
+      inside_ = grid_->Navigation()->AllowClipboardAlways() || grid_->IsEditable(col, row);
     if (!inside_) return;
     real_ = grid_->RealColIndex(col);
     row_ = row;

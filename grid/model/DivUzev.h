@@ -212,6 +212,7 @@ enum TGridExportState {
   esExportNextRow
 };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+enum TClipOperation { coCut, coCopy };
 
 // Print settings (grid/io): where a header or footer text goes, the border
 // scheme, scaling to the page and the page's orientation.
@@ -2401,6 +2402,62 @@ class TDedAdararAdoz : public TBaseGrid {
   void LoadFromCSV(const std::string& FileName, int MaxRows = 0);
   void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
   void LoadFromCSVStream(TStream* Stream, int MaxRows = 0);
+
+  // The clipboard (DivUzev_Clipboard.cpp). A copy puts the cells up as
+  // tab-separated text, the top-left cell's rich text (AllowRTFClipboard)
+  // and the cell stream "TDedAdararAdoz Cells" (AllowFmtClipboard); a paste
+  // takes the richest of these the grid allows. Every paste writes only
+  // inside the grid (growing it first where allowed) and only into cells
+  // that are editable, or any cell with AllowClipboardAlways. Line breaks
+  // inside a cell survive a copy and paste.
+  void CopyToClipBoard();
+  void CutToClipboard();
+  void CopyToClipBoardAsHTML();
+  void PasteFromClipboard();
+  std::string GetSelectionAsText();
+  void SetSelectionAsText(const std::string& Value);
+  // Rect in display columns; Disjunct skips rows (columns) not selected.
+  std::string SelectionToText(const TGridRect& Rect, bool Disjunct);
+  void CopyToClipboardFormats(const TGridRect& Rect, bool Disjunct);
+  void CopyRTFToClipboard(int ACol, int ARow);
+  void CopyCellsToClipboard(const TGridRect& Rect);
+  // The number of cells pasted; Rows and Cols the size pasted.
+  int PasteFromFormats(int ACol, int ARow, int& Rows, int& Cols);
+  int TextToCells(int ACol, int ARow, int& Rows, int& Cols, const std::string& Text);
+  // The most TAB-separated fields of a line and the non-empty lines - 1.
+  static void TextBlockSize(const std::string& Text, int& Cols, int& Rows);
+  TClipOperation ClipLastOp() const { return FClipLastOp; }
+  // While a paste loads a cell stream: only into cells a paste may write.
+  bool BinPasteEditableOnly() const { return FBinPasteEditableOnly; }
+
+  // Aligned plain text and fixed-width records (DivUzev_ASCII.cpp). ASCII
+  // text is UTF-16 with a byte-order mark (Unicode) or ANSI; fixed-width
+  // records are ANSI. Positions: field widths for a save (completed in
+  // place from the longest texts), 1-based start positions for a load
+  // (sorted in place), the last one ending the last field.
+  void SaveToASCII(const std::string& FileName, bool Unicode = false);
+  void AppendToASCII(const std::string& FileName, bool Unicode = false);
+  void SaveToFixed(const std::string& FileName, TIntList* Positions);
+  void LoadFromFixed(const std::string& FileName, TIntList* Positions, bool DoTrim = true, int MaxRows = -1);
+
+  // An HTML table that looks like the grid (DivUzev_HTML.cpp). The markup
+  // is well-formed; the file is UTF-8 with a byte-order mark (Unicode) or
+  // ASCII with every other character as a numeric reference. Dir is the
+  // folder ("/" separated, with a trailing "/") that gets the "images"
+  // folder of the cell pictures; empty: pictures are left out.
+  void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+  void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+  std::string SaveToHTMLString(const std::string& Dir);
+  // Web and mail addresses as anchors (with URLShow), the rest escaped.
+  std::string HTMLLinkText(const std::string& Text);
+
+  // Rows as an XML list of records (DivUzev_XML.cpp), written in the
+  // encoding XMLEncoding names (UTF-8 for one it cannot write). Fields are
+  // "FIELD" + index or the FieldDescr names, and are read back into the
+  // column their name gives.
+  void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                 TStrings* FieldDescr = nullptr, bool ExportEmptyCells = true);
+  void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
   // Delimited text is written in and read from the OEM code page.
   DIVUZEV_STORED(bool, OemConvert, false)
 
@@ -3161,7 +3218,7 @@ class TDedAdararAdoz : public TBaseGrid {
   // mail links (never a local path or program).
   bool OpenLinks() const { return FOpenLinks; }
   void SetOpenLinks(bool Value) { FOpenLinks = Value; }
-  // The clipboard keys act through these (the clipboard topic fills them).
+  // The clipboard keys act through these (DivUzev_Clipboard.cpp).
   virtual void CopySelectionToClipboard();
   virtual void CutSelectionToClipboard();
   virtual void PasteSelectionFromClipboard();
@@ -3516,6 +3573,10 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCoord FPushedCellButton{-1, -1};
   TGridCoord FLastHintPos{-1, -1};
   TGridCoord FClipTopLeft{-1, -1};
+  TClipOperation FClipLastOp = coCopy;
+  bool FPasteAll = false;
+  // A cell stream loads only into cells a paste may write.
+  bool FBinPasteEditableOnly = false;
   TGridCoord FHoveredFixedCell{-1, -1};
   int FFilterColumn = -1;
   int FComboIndex = -1;

@@ -32,13 +32,6 @@ void TDedAdararAdoz::SyncColumnHeaders() {}
 // ---------------------------------------------------------------------------
 // Clipboard, import and export
 
-void TDedAdararAdoz::PasteInCell(int ACol, int ARow, const std::string& Value) {
-  SetCellEx(ACol, ARow, Value);
-}
-void TDedAdararAdoz::PasteBegin() {}
-void TDedAdararAdoz::PasteDone() {}
-void TDedAdararAdoz::MarkPastedRows(const TGridRect&) {}
-bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard(); }
 void TDedAdararAdoz::SpecialClickHook(int, int) {}
 bool TDedAdararAdoz::EditFormulaState() { return false; }
 
@@ -62,4 +55,3 @@ void TDedAdararAdoz::PaintDesignHelper() {}
 void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
 void TDedAdararAdoz::RepaintBorder() {}
-

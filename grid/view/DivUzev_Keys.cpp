@@ -708,10 +708,3 @@ void TDedAdararAdoz::KeyUp(WORD& Key, TShiftState Shift) {
     RepaintCell(Col(), Row());
   }
 }
-
-// ---------------------------------------------------------------------------
-// The clipboard keys reach these (the clipboard topic fills them in).
-
-void TDedAdararAdoz::CopySelectionToClipboard() {}
-void TDedAdararAdoz::CutSelectionToClipboard() {}
-void TDedAdararAdoz::PasteSelectionFromClipboard() {}

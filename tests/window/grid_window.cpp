@@ -1,8 +1,9 @@
 // A window for checking the grid's keyboard and mouse by hand or by script
 // under a real display: a table with a header row, a row-number column, a
 // check box column, editing, Tab moves, header sorting, border double
-// clicks, appending on arrow down and the insert and delete row keys. Each
-// click, toggle, sort and double click is printed as a line.
+// clicks, appending on arrow down, the insert and delete row keys and the
+// clipboard keys (copy, cut and paste with the desktop). Each
+// click, toggle, sort, double click and pasted cell is printed as a line.
 #include <cstdio>
 #include <string>
 
@@ -43,6 +44,7 @@ int main() {
   g->Navigation()->SetAppendOnArrowDown(true);
   g->Navigation()->SetAllowInsertRow(true);
   g->Navigation()->SetAllowDeleteRow(true);
+  g->Navigation()->SetAllowClipboardShortCuts(true);
   g->OnClickCell = [g](TObject*, int r, int c) {
     Say("click " + std::to_string(r) + "," + std::to_string(c) + " current " + std::to_string(g->Row()) +
         "," + std::to_string(g->Col()));
@@ -61,6 +63,9 @@ int main() {
   g->OnSelectionChanged = [](TObject*, int l, int t, int r, int b) {
     Say("selection " + std::to_string(l) + "," + std::to_string(t) + "-" + std::to_string(r) + "," +
         std::to_string(b));
+  };
+  g->OnClipboardAfterPasteCell = [](TObject*, int c, int r, const std::string& v) {
+    Say("pasted " + std::to_string(c) + "," + std::to_string(r) + " " + v);
   };
   form->Show();
   g->SetFocus();

@@ -729,9 +729,13 @@ class TQtBackend : public IBackend {
   }
   void ClipboardSet(const std::vector<TClipboardItem>& Items) override {
     auto* d = new QMimeData();
-    for (const auto& [fmt, bytes] : Items)
-      d->setData(QString::fromStdString(fmt), QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                                         static_cast<qsizetype>(bytes.size())));
+    for (const auto& [fmt, bytes] : Items) {
+      QByteArray b(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+      if (fmt == "text/plain")
+        d->setText(QString::fromUtf8(b));  // offered in every charset the desktop asks for
+      else
+        d->setData(QString::fromStdString(fmt), b);
+    }
     QGuiApplication::clipboard()->setMimeData(d);
   }
 

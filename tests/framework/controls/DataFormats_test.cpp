@@ -142,4 +142,33 @@ TEST(DataFormats, ClipboardReadsFileListsAsTheDropBlock) {
   c->Clear();
 }
 
+// "HTML Format" is the markup alone on the desktop; its header of byte
+// offsets is made at the border and points at the fragment. Rich text reads
+// under either of its MIME types.
+TEST(DataFormats, HtmlBlocksAndRichTextAliases) {
+  const unsigned html = RegisterClipboardFormat("HTML Format");
+  const unsigned rtf = RegisterClipboardFormat("Rich Text Format");
+  EXPECT_EQ(FormatMime(html), "text/html");
+  const std::string page =
+      "<html><body><!--StartFragment--><b>\xE2\x82\xAC</b><!--EndFragment--></body></html>";
+  for (const std::string& desk : {page, std::string("\xEF\xBB\xBF") + page}) {
+    std::vector<uint8_t> block;
+    ASSERT_TRUE(FormatBlock(html, ReaderOf({{"text/html", desk}}), block));
+    const std::string b(block.begin(), block.end());
+    auto at = [&b](const std::string& Key) { return std::stoul(b.substr(b.find(Key) + Key.size(), 10)); };
+    EXPECT_EQ(b.substr(at("StartHTML:"), at("EndHTML:") - at("StartHTML:")), page);
+    EXPECT_EQ(b.substr(at("StartFragment:"), at("EndFragment:") - at("StartFragment:")),
+              "<b>\xE2\x82\xAC</b>");
+    std::string mime;
+    std::vector<uint8_t> bytes;
+    MimeOfBlock(html, block, mime, bytes);
+    EXPECT_EQ(mime, "text/html");
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), page);
+  }
+  std::vector<uint8_t> block;
+  ASSERT_TRUE(FormatBlock(rtf, ReaderOf({{"application/rtf", "{\\rtf1 x}"}}), block));
+  EXPECT_EQ(block, Bytes(std::string("{\\rtf1 x}") + '\0'));
+  EXPECT_EQ(OfferedFormats({"application/rtf"}, nullptr), std::vector<unsigned>{rtf});
+}
+
 }  // namespace
