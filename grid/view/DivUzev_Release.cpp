@@ -34,6 +34,11 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   ColMoveFlg = ColSizeFlg = false;
   FMouseDown = FMouseKeepDown = FMouseDownMove = false;
   FMouseSelectMode = msNormal;
+  if (FCtrlDown) {
+    // A held BUTTON control of a markup cell comes up.
+    FCtrlDown = false;
+    RepaintCell(DisplColIndexOf(FCtrlXY.X), FCtrlXY.Y);
+  }
   FMouseSelectStart = -1;
   // 4. A pushed fixed cell comes up.
   if (FFixedCellPushed) {
