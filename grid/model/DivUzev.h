@@ -374,9 +374,9 @@ using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol,
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
 using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
                                               const std::string& CtrlType, const std::string& CtrlVal)>;
-using TControlComboListEvent =
-    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
-                       const std::string& CtrlVal, TStrings* Values, bool& Edit, int& DropCount)>;
+using TControlComboListEvent = std::function<void(
+    TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+    const std::string& CtrlVal, TStrings* Values, bool& Edit, int& DropCount)>;
 using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
                                                     const std::string& CtrlID, const std::string& CtrlValue)>;
 using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
@@ -3195,7 +3195,8 @@ class TDedAdararAdoz : public TBaseGrid {
   // the value goes back into the control's VALUE when the editor is left.
   // ACol is the real column, DisplayCol the shown one, R the control's box.
   void StartControlEdit(const std::string& CellText, const std::string& CtrlType, int ARow, int ACol,
-                        int DisplayCol, const TRect& R, const std::string& CtrlValue, const std::string& CtrlID);
+                        int DisplayCol, const TRect& R, const std::string& CtrlValue,
+                        const std::string& CtrlID);
   void EndControlEdit();
   void ControlComboSelect(TObject* Sender);
   bool ControlEditing() const { return FCtrlEditing; }
