@@ -73,6 +73,9 @@ class ZEveRozoDiva;
 class THintWindow;
 class TGridTransCombo;
 class TGridTransEdit;
+class TControlEdit;
+class TControlCombo;
+struct TMarkupResult;
 class TInplaceEdit;
 class ZIvoVorazirUded;
 class TScrollBar;
@@ -370,6 +373,13 @@ using TAnchorClickEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Anchor, bool& AutoHandle)>;
 using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, std::string& Anchor)>;
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                                              const std::string& CtrlType, const std::string& CtrlVal)>;
+using TControlComboListEvent = std::function<void(
+    TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+    const std::string& CtrlVal, TStrings* Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                    const std::string& CtrlID, const std::string& CtrlValue)>;
 using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
 using TCanDeleteRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanDelete)>;
 using TAutoAdvanceEvent =
@@ -3301,6 +3311,23 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridSizingEvent OnRowSizing;
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
+  // ---- Form controls inside markup cells (grid/view/DivUzev_FormControls.cpp)
+  // EDIT, PASSWORD and MASK controls are edited in the grid's control edit
+  // box, COMBO controls in its control combo box, placed over the control;
+  // the value goes back into the control's VALUE when the editor is left.
+  // ACol is the real column, DisplayCol the shown one, R the control's box.
+  void StartControlEdit(const std::string& CellText, const std::string& CtrlType, int ARow, int ACol,
+                        int DisplayCol, const TRect& R, const std::string& CtrlValue,
+                        const std::string& CtrlID);
+  void EndControlEdit();
+  void ControlComboSelect(TObject* Sender);
+  bool ControlEditing() const { return FCtrlEditing; }
+  TControlEdit* ControlEditBox() const { return FControlEdit; }
+  TControlCombo* ControlComboBox() const { return FControlCombo; }
+  TControlClickEvent OnControlClick;
+  TControlComboListEvent OnControlComboList;
+  TControlClickEvent OnControlEditDone;
+  TControlComboSelectEvent OnControlComboSelect;
 
   // The window procedure: "GridEditDone" and the grid timer.
   void WndProc(TMessage& Message) override;
@@ -3378,6 +3405,8 @@ class TDedAdararAdoz : public TBaseGrid {
   friend class ZEveRozoDiva;
   friend class TGridTransEdit;
   friend class TGridTransCombo;
+  friend class TControlEdit;
+  friend class TControlCombo;
   friend class TEditLink;
 
   // Grows the flag lists of the selection sets.
@@ -3861,6 +3890,24 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridDatePicker* FDatePicker = nullptr;
   TGridDateTimePicker* FDateTimePicker = nullptr;
   ZEveRozoDiva* FInplaceRichEdit = nullptr;
+  // Form controls of markup cells: their two editors, the cell (real
+  // column, row) and ID of the control edited, and a held BUTTON control.
+  TControlEdit* FControlEdit = nullptr;
+  TControlCombo* FControlCombo = nullptr;
+  TGridCoord FCtrlXY{-1, -1};
+  std::string FCtrlID;
+  std::string FCtrlType;
+  bool FCtrlEditing = false;
+  bool FCtrlDown = false;
+  // The markup hit test of the cell (display column) at a point, or of its
+  // control ControlID wherever it is; the rectangle the mouse uses.
+  bool CellMarkupHitTest(int ACol, int ARow, int X, int Y, const std::string& ControlID, TMarkupResult& Res);
+  // Whether the form controls of a cell (real column) take input.
+  bool FormControlsEditable(int RC, int ARow);
+  // A press on a form control found by the hit test.
+  void FormControlClick(int ACol, int ARow, int RC, const TMarkupResult& Hit);
+  // Enter and Tab in a control editor.
+  void ControlEditorKey(WORD Key);
   // The control editors' own parts of the editor switch.
   void CreateKindEditors();
   void FreeKindEditors();

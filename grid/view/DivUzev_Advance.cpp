@@ -500,9 +500,3 @@ int TDedAdararAdoz::IncrementalSearchRow(const std::string& Text) {
   }
   return -1;
 }
-
-// The focus to the cell's first form control: the form controls come with
-// the markup topic; until then the grid keeps it.
-void TDedAdararAdoz::FocusCellControl(int, int, const std::string&) {
-  if (CanFocus()) SetFocus();
-}

@@ -14,6 +14,7 @@
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevEditors.h"
+#include "grid/view/DivUzevFormControls.h"
 
 namespace {
 
@@ -75,6 +76,17 @@ void TDedAdararAdoz::CreateEditorCompanions() {
   FFixedEdit->SetBorderStyle(bsNone);
   FFixedCombo = new TGridTransCombo(this);
   FFixedCombo->SetParent(this);
+  FControlEdit = new TControlEdit(this);
+  FControlEdit->SetParent(this);
+  FControlEdit->OnExit = [this](TObject*) {
+    if (FCtrlType != "COMBO") EndControlEdit();
+  };
+  FControlCombo = new TControlCombo(this);
+  FControlCombo->SetParent(this);
+  FControlCombo->OnExit = [this](TObject*) {
+    if (FCtrlType == "COMBO") EndControlEdit();
+  };
+  FControlCombo->OnSelect = [this](TObject* Sender) { ControlComboSelect(Sender); };
 }
 
 void TDedAdararAdoz::FreeEditorCompanions() {
@@ -88,6 +100,11 @@ void TDedAdararAdoz::FreeEditorCompanions() {
   FFixedEdit = nullptr;
   delete FFixedCombo;
   FFixedCombo = nullptr;
+  FCtrlEditing = false;
+  delete FControlEdit;
+  FControlEdit = nullptr;
+  delete FControlCombo;
+  FControlCombo = nullptr;
   delete InplaceEditor();
 }
 

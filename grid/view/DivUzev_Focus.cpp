@@ -237,6 +237,10 @@ void TDedAdararAdoz::WMKillFocus(TMessage& Message) {
   TBaseGrid::WMKillFocus(Message);
   const TGridCoord b = BaseCell(RealCol(), Row());
   if (IsMergedCell(b.X, b.Y)) RepaintCell(Col(), Row());
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    RepaintCell(DisplColIndexOf(FCtrlXY.X), FCtrlXY.Y);
+  }
 }
 
 void TDedAdararAdoz::DoEnter() {

@@ -315,6 +315,9 @@ void TDedAdararAdoz::HandleWmKeyDown(TMessage& Message) {
     return;
   }
   if (enterOrF2 && formCell) {
+    // The key belongs to the cell's controls: the first editable one opens.
+    SaveOldCell(Col(), Row());
+    if (FormControlsEditable(rc, Row())) FocusCellControl(Col(), Row(), std::string());
     Message.Result = 1;
     return;
   }

@@ -46,36 +46,18 @@ bool TDedAdararAdoz::LinkClick(int ACol, int ARow, int RC, int X, int Y) {
   const int kind = ClassifyCellText(t, FEnableHTML);
   if (!URLShow() && kind != 1) return false;
   std::string anchor;
-  std::string controlID;
   if (kind != 1) {
     if (IsURL(t)) anchor = t;
   } else {
     // The anchor or form control under the pointer, by the markup layout.
-    TRect r = CellRect(ACol, ARow);
-    r.Left += FXYOffset.X + 1;
-    if (HasCheckBox(RC, ARow)) r.Left += FControlLook->CheckSize();
-    r.Top += FXYOffset.Y + 1;
-    r.Right -= FXYOffset.X;
-    TMarkupParams mp;
-    mp.XPos = X;
-    mp.YPos = Y;
-    mp.CheckHotSpot = true;
-    mp.ImageList = FGridImages;
-    mp.PictureContainer = FPictureContainer;
     TMarkupResult res;
-    Canvas()->Font()->Assign(GetCellFont(RC, ARow));
-    if (DrawMarkup(Canvas(), t, r, mp, res)) {
-      if (!res.ControlID.empty())
-        controlID = res.ControlID;
-      else
-        anchor = res.Anchor;
+    if (CellMarkupHitTest(ACol, ARow, X, Y, std::string(), res)) {
+      if (!res.ControlID.empty() && FormControlsEditable(RC, ARow)) {
+        FormControlClick(ACol, ARow, RC, res);
+        return true;
+      }
+      anchor = res.Anchor;
     }
-  }
-  if (!controlID.empty()) {
-    // Form controls inside cells come with the markup topic: the press
-    // reports the click and leaves the cell as it is.
-    if (OnClickCell) OnClickCell(this, ARow, ACol);
-    return true;
   }
   if (anchor.empty()) {
     if (kind == 1 && UpperCase(t).find("<CONTROL") != std::string::npos) {

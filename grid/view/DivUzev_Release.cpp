@@ -41,6 +41,11 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   }
   ColSized = Rowsized = false;
   FMouseSelectMode = msNormal;
+  if (FCtrlDown) {
+    // A held BUTTON control of a markup cell comes up.
+    FCtrlDown = false;
+    RepaintCell(DisplColIndexOf(FCtrlXY.X), FCtrlXY.Y);
+  }
   FMouseSelectStart = -1;
   // 4. A pushed fixed cell comes up.
   if (FFixedCellPushed) {
