@@ -401,8 +401,9 @@ using TFitToPageEvent = std::function<void(TObject* Sender, double& ScaleFactor,
 using TPrintPageEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)>;
 using TPrintNewPageEvent = std::function<void(TObject* Sender, int ARow, bool& NewPage)>;
-using TPrintPageDoneEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset,
-                                               int LastPage, int PageXSize, int PageYSize)>;
+using TPrintPageDoneEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset, int LastPage,
+                       int PageXSize, int PageYSize)>;
 using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;
 using TCustomCellSizeEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TPoint& ASize, bool Printing)>;
