@@ -51,6 +51,7 @@
 
 #include "framework/classes/Collections.h"
 #include "framework/controls/CheckBox.h"
+#include "framework/graphics/Printers.h"
 #include "framework/rtl/DateUtils.h"
 #include "grid/base/BaseGrid.h"
 #include "grid/base/VevDraw.h"
@@ -232,7 +233,7 @@ enum TPrintBorders {
   pbCustom
 };
 enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
-enum TPrinterOrientation { poPortrait, poLandscape };
+// TPrinterOrientation comes with the printer (framework/graphics/Printers.h).
 // Cell graphics: how a picture fills its cell, the icon of a balloon hint,
 // the sort direction the indicator shows, and a cell scroll bar's extent.
 enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
@@ -403,6 +404,20 @@ using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int Ne
 using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
 using TGridPrintPageEvent =
     std::function<void(TObject* Sender, int PageNum, int PageColNum, std::string& PageNumString)>;
+// Printing and preview (grid/io/DivUzev_Print*.cpp).
+using TPrintStartEvent = std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
+using TPrintColumnWidthEvent = std::function<void(TObject* Sender, int ACol, int& Width)>;
+using TPrintRowHeightEvent = std::function<void(TObject* Sender, int ARow, int& Height)>;
+using TFitToPageEvent = std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)>;
+using TPrintPageEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)>;
+using TPrintNewPageEvent = std::function<void(TObject* Sender, int ARow, bool& NewPage)>;
+using TPrintPageDoneEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset, int LastPage,
+                       int PageXSize, int PageYSize)>;
+using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;
+using TCustomCellSizeEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TPoint& ASize, bool Printing)>;
 using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition,
                                             int ScrollMin, int ScrollMax)>;
 using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
@@ -4078,6 +4093,57 @@ class TDedAdararAdoz : public TBaseGrid {
   bool ColSized = false;
   bool Rowsized = false;
   bool FOleDragging = false;
+
+  // ===== Printing and preview (grid/io/DivUzev_Print*.cpp). Rectangles of
+  // cells are display indexes; page lengths are tenths of a millimetre.
+ public:
+  // On the printer (Printer()).
+  void Print();
+  void PrintSelection();
+  void PrintRect(const TGridRect& Gridrect);
+  void PrintSelectedRows();
+  void PrintSelectedCols();
+  // Page PreviewPage into Canvas, laid out on a page of Displayrect's size.
+  void PrintPreview(TCanvas* Canvas, const TRect& Displayrect);
+  void PrintPreviewRect(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+  void PrintPreviewSelection(TCanvas* Canvas, const TRect& Displayrect);
+  void PrintPreviewSelectedRows(TCanvas* Canvas, const TRect& Displayrect);
+  void PrintPreviewSelectedCols(TCanvas* Canvas, const TRect& Displayrect);
+  // The first page into the canvas's clip area.
+  void PrintDraw(TCanvas* Canvas, const TRect& DrawRect);
+  void PrintDrawRect(TCanvas* Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+  // Font height on the page for a point size, and back.
+  int MapFontHeight(int PointSize);
+  static int MapFontSize(int Height);
+  int PrintNrOfPages() const;
+  bool IsPrintPreview() const;
+  // Printing skips the counting pass (the page count is then unknown).
+  bool FastPrint() const;
+  void SetFastPrint(bool Value);
+  TRect PrintPageRect() const;
+  int PrintPageWidth() const;
+  int PrintColStart() const;
+  int PrintColEnd() const;
+
+  TPrintStartEvent OnPrintStart;
+  TPrintColumnWidthEvent OnPrintSetColumnWidth;
+  TPrintRowHeightEvent OnPrintSetRowHeight;
+  TFitToPageEvent OnFitToPage;
+  TPrintPageEvent OnPrintPage;
+  TPrintNewPageEvent OnPrintNewPage;
+  TPrintPageDoneEvent OnPrintPageDone;
+  TPrintCancelEvent OnPrintCancel;
+  TCustomCellSizeEvent OnCustomCellSize;
+
+  struct TPrintState;
+  struct TPrintRender;
+
+ private:
+  TPrintState& PrintState() const;
+  void DoPrint(const TGridRect& Cells, bool SelectedOnly);
+  void DoPrintPreview(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Cells, bool SelectedOnly);
+  // Made on first use (the class is complete only in grid/io).
+  mutable std::shared_ptr<TPrintState> FPrintState;
 };
 
 #undef DIVUZEV_STORED
