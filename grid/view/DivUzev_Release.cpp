@@ -92,7 +92,8 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
     TGridState s;
     int index, pos, ofs;
     CalcSizingState(X, Y, s, index, pos, ofs);
-    onBorder = s == gsColSizing;
+    // While a border is dragged the sizing cursor shows wherever the release is.
+    onBorder = s == gsColSizing || GridState() == gsColSizing;
   }
   if (!onBorder && !fixedSized && OnClick && FDoOnClick && inFixed) OnClick(this);
   FDoOnClick = false;

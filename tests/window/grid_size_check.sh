@@ -5,7 +5,7 @@
 #   2. drags the border of the row-number column along a data row;
 #   3. drags the border under row 4 in the row-number column;
 # and prints what the window reported, with a screenshot after the drags.
-# Needs Xvfb, openbox, xdotool and ImageMagick's import.
+# Needs Xvfb, openbox, xdotool, xwininfo and ImageMagick's import.
 # Usage: tests/window/grid_size_check.sh BUILD_DIR [DISPLAY_NUMBER] [SHOT.png]
 set -u
 BUILD=${1:?build folder}
@@ -45,8 +45,10 @@ drag() {  # x0 y0 x1 y1, window coordinates
 wait_for "$OUT/log" ready || { echo "no window"; cat "$OUT/log"; exit 1; }
 sleep 1
 WIN=$(xdotool search --name "grid keyboard and mouse" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-WX=$X WY=$Y
+# xwininfo's absolute corner is the client area's, without the frame.
+WX=$(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {print $4}')
+WY=$(xwininfo -id "$WIN" | awk '/Absolute upper-left Y/ {print $4}')
+echo "window at $WX,$WY"
 # Default sizes: columns 64 wide, rows 22 high, grid lines 1 pixel.
 drag 194 10 260 10
 drag 64 150 110 150

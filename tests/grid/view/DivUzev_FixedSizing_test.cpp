@@ -196,7 +196,7 @@ TEST_F(GridSizingFixture, SwitchedOffOptionsLeaveTheBordersAlone) {
   for (const std::string& s : log) EXPECT_EQ(s.find("siz"), std::string::npos) << s;
 }
 
-TEST_F(GridSizingFixture, AFixedBorderDraggedInTheHeaderNeitherClicksNorSorts) {
+TEST_F(GridSizingFixture, BordersDraggedInTheHeaderNeitherClickNorSort) {
   g->MouseActions()->SetSizeFixedCol(true);
   g->SortSettings()->SetShow(true);
   g->OnClick = [this](TObject*) { log.push_back("click"); };
@@ -211,6 +211,18 @@ TEST_F(GridSizingFixture, AFixedBorderDraggedInTheHeaderNeitherClicksNorSorts) {
   EXPECT_EQ(Without("colsizing"),
             (std::vector<std::string>{"endcol 0", "updatecol 0:" + std::to_string(to - 2)}));
   EXPECT_EQ(g->Cells(1, 1), "8") << "nothing was sorted";
+  // A header border dragged far: the release lands where another column's
+  // header was before the drag.
+  g->SetOptions(g->Options() << goColSizing);
+  g->SetColWidths(0, 64);
+  for (int r = 1; r < 8; ++r) g->SetCells(4, r, std::to_string(9 - r));
+  const TRect h2 = g->CellRect(2, 0), h4 = g->CellRect(4, 0);
+  log.clear();
+  Drag(TPoint(h2.Right, h2.Top + 5), TPoint(h4.Left + 10, h2.Top + 5));
+  EXPECT_EQ(g->ColWidths(2), h4.Left + 10 - h2.Left);
+  EXPECT_EQ(Without("colsizing"),
+            (std::vector<std::string>{"endcol 2", "updatecol 2:" + std::to_string(h4.Left + 10 - h2.Left)}));
+  EXPECT_EQ(g->Cells(4, 1), "8") << "nothing was sorted";
 }
 
 TEST_F(GridSizingFixture, ADragTheWindowSystemEndsChangesNoSize) {
