@@ -3305,6 +3305,8 @@ class TDedAdararAdoz : public TBaseGrid {
   const std::string& HoveredAnchor() const { return FAnchor; }
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
   bool InFixedSizingZone() const { return FSizeFixed || FSizeFixedR; }
+  // A fixed column (row) border is being dragged by the grid itself.
+  bool FixedSizingActive() const { return FSizingFixed || FSizingFixedR; }
   // A drag of cells or of a column starts at (ACol, ARow) (display cell);
   // the move handling calls it once the mouse moved far enough.
   void StartOleDrag(int ACol, int ARow);
@@ -4087,6 +4089,12 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FSizingFixedR = false;
   int FSizeFixedX = -1;
   int FSizeFixedY = -1;
+  int FSizingFixedCol = -1;
+  int FSizingFixedRow = -1;
+  int FSizingFixedOfs = 0;
+  bool BeginFixedSizing(int X, int Y);
+  void EndFixedSizing(int X, int Y);
+  void CancelSizingDrag();
   TGridRect FSizeSelection;
   int FMoveColInd = -1;
   int FMoveRowInd = -1;

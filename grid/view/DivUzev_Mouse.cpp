@@ -255,6 +255,8 @@ void TDedAdararAdoz::HandleWmLButtonDown(TMessage& Message) {
   }
   const TRect baseRect = CellRect(ACol, ARow);
   if (FMouseActions->CaretPositioning()) LButFlg = true;
+  // 10, 11. A fixed column's or row's border dragged by the grid itself.
+  if (BeginFixedSizing(X, Y)) return;
   // 12.
   const bool inFixedArea = ARow < FixedRows() || ACol < FixedCols();
   const bool fixed = IsFixed(ACol, ARow);

@@ -47,6 +47,10 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
     RepaintCell(DisplColIndexOf(FCtrlXY.X), FCtrlXY.Y);
   }
   FMouseSelectStart = -1;
+  // 2, 3. A fixed column or row dragged to its new size; the drag is no
+  // click and sorts nothing.
+  const bool fixedSized = FSizingFixed || FSizingFixedR;
+  EndFixedSizing(X, Y);
   // 4. A pushed fixed cell comes up.
   if (FFixedCellPushed) {
     FFixedCellPushed = false;
@@ -93,9 +97,10 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
     TGridState s;
     int index, pos, ofs;
     CalcSizingState(X, Y, s, index, pos, ofs);
-    onBorder = s == gsColSizing;
+    // While a border is dragged the sizing cursor shows wherever the release is.
+    onBorder = s == gsColSizing || GridState() == gsColSizing;
   }
-  if (!onBorder && OnClick && FDoOnClick && inFixed) OnClick(this);
+  if (!onBorder && !fixedSized && OnClick && FDoOnClick && inFixed) OnClick(this);
   FDoOnClick = false;
   // 10. A press kept back for a drag that did not come.
   if (FSelectionClick) {
@@ -141,7 +146,7 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   if (flagCleared) FSelChange = false;
   if (GridState() == gsSelecting) SetGridState(gsNormal);
   // 17.
-  if (ColMoveFlg || ColSizeFlg || moving || ACol < 0 || ARow < 0) return;
+  if (ColMoveFlg || ColSizeFlg || fixedSized || moving || ACol < 0 || ARow < 0) return;
   // 18. Header clicks.
   HeaderClickSort(ACol, ARow, X);
 }
@@ -452,8 +457,8 @@ void TDedAdararAdoz::WMRButtonUp(TMessage& Message) {
 
 void TDedAdararAdoz::WMSetCursor(TMessage& Message) {
   // The borders of the fixed cells that the mouse may drag.
-  if (GridState() == gsNormal && (FSizeFixed || FSizeFixedR)) {
-    if (Peer() != nullptr) Peer()->SetCursor(FSizeFixed ? crHSplit : crVSplit);
+  if (GridState() == gsNormal && (FSizeFixed || FSizeFixedR || FSizingFixed || FSizingFixedR)) {
+    if (Peer() != nullptr) Peer()->SetCursor(FSizeFixed || FSizingFixed ? crHSplit : crVSplit);
     Message.Result = 1;
     return;
   }

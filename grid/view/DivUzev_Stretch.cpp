@@ -69,6 +69,8 @@ void TDedAdararAdoz::ColWidthsChanged() {
   if (FColSizedByUser && FSizingCol >= 0) {
     const int col = FSizingCol;
     FColSizedByUser = false;
+    // The release that ended the drag sorts nothing.
+    ColSizeFlg = true;
     if (FMouseActions->AllColumnSize() && FSizingColWidth > 0) {
       const double r = static_cast<double>(ColWidths(col)) / FSizingColWidth;
       for (int c = FixedCols(); c < ColCount(); ++c)

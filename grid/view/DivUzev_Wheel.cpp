@@ -1,5 +1,6 @@
 // The grid's own wheel handling (scrolling or moving the current row by
-// the lines of a notch, Ctrl+wheel zooming) and middle-button panning.
+// the lines of a notch, Ctrl+wheel zooming) and middle-button panning; and
+// sizing drags the window system ends.
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,14 @@ constexpr int kPanDeadZone = 5;
 }  // namespace
 
 bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
+  // A sizing drag the window system ends changes no size: cancel mode ends
+  // it with a release far outside the grid, another window may take the mouse.
+  const bool sizing =
+      FSizingFixed || FSizingFixedR || GridState() == gsColSizing || GridState() == gsRowSizing;
+  if (sizing && Message.Msg == WM_CANCELMODE) CancelSizingDrag();
+  if (sizing && Message.Msg == WM_CAPTURECHANGED && Message.LParam != 0 &&
+      Message.LParam != static_cast<LPARAM>(Handle()))
+    CancelSizingDrag();
   if (Message.Msg == WM_TIMER && Message.WParam == kPanTimerId) {
     if (FWheelPan) PanTick();
     return true;

@@ -1,9 +1,11 @@
 // A window for checking the grid's keyboard and mouse by hand or by script
 // under a real display: a table with a header row, a row-number column, a
 // check box column, editing, Tab moves, header sorting, border double
-// clicks, appending on arrow down, the insert and delete row keys and the
-// clipboard keys (copy, cut and paste with the desktop). Each
-// click, toggle, sort, double click and pasted cell is printed as a line.
+// clicks, border drags (header, row-number column, and the fixed column and
+// row anywhere along them), appending on arrow down, the insert and delete
+// row keys and the clipboard keys (copy, cut and paste with the desktop).
+// Each click, toggle, sort, double click, sizing and pasted cell is printed
+// as a line.
 #include <cstdio>
 #include <string>
 
@@ -28,7 +30,9 @@ int main() {
   g->SetAlign(alClient);
   g->SetColCount(6);
   g->SetRowCount(12);
-  g->SetOptions(g->Options() << goEditing << goTabs << goColSizing << goRangeSelect);
+  g->SetOptions(g->Options() << goEditing << goTabs << goColSizing << goRowSizing << goRangeSelect);
+  g->MouseActions()->SetSizeFixedCol(true);
+  g->MouseActions()->SetSizeFixedRow(true);
   const char* heads[] = {"", "Name", "Address", "Value", "Active", "Note"};
   for (int c = 0; c < 6; ++c) g->SetCells(c, 0, heads[c]);
   for (int r = 1; r < 12; ++r) {
@@ -56,7 +60,10 @@ int main() {
     Say("dblclick " + std::to_string(r) + "," + std::to_string(c));
   };
   g->OnEndColumnSize = [g](TObject*, int c) {
-    Say("autosize " + std::to_string(c) + " width " + std::to_string(g->ColWidths(c)));
+    Say("sized column " + std::to_string(c) + " width " + std::to_string(g->ColWidths(c)));
+  };
+  g->OnEndRowSize = [g](TObject*, int r) {
+    Say("sized row " + std::to_string(r) + " height " + std::to_string(g->RowHeights(r)));
   };
   g->OnClickSort = [](TObject*, int c) { Say("sort " + std::to_string(c)); };
   g->OnAutoAddRow = [](TObject*, int r) { Say("appended " + std::to_string(r)); };
