@@ -43,6 +43,13 @@ constexpr int64_t kMaxSheetCells = 64ll << 20;
   throw EOfficeFileError("Cannot open " + FileName + ": " + Why);
 }
 
+// The text of a libzip error, which is then released.
+std::string ZipErrorText(zip_error_t& Err) {
+  std::string text = zip_error_strerror(&Err);
+  zip_error_fini(&Err);
+  return text;
+}
+
 [[noreturn]] void Incorrect() { throw Exception("Incorrect XLS file"); }
 
 std::string_view Local(const char* Name) {
@@ -310,12 +317,11 @@ TZipPackage TZipPackage::FromBytes(const std::string& Bytes, const std::string& 
   zip_error_t err;
   zip_error_init(&err);
   zip_source_t* src = zip_source_buffer_create(Bytes.data(), Bytes.size(), 0, &err);
-  if (src == nullptr) Bad(FileName, zip_error_strerror(&err));
+  if (src == nullptr) Bad(FileName, ZipErrorText(err));
   zip_t* za = zip_open_from_source(src, ZIP_RDONLY, &err);
   if (za == nullptr) {
     zip_source_free(src);
-    const std::string why = zip_error_strerror(&err);
-    zip_error_fini(&err);
+    const std::string why = ZipErrorText(err);
     Bad(FileName, "not an Office Open XML file (" + why + ")");
   }
   struct TClose {
@@ -371,11 +377,11 @@ std::string TZipPackage::ToBytes() const {
   zip_error_t err;
   zip_error_init(&err);
   zip_source_t* src = zip_source_buffer_create(nullptr, 0, 0, &err);
-  if (src == nullptr) throw Exception(std::string("Cannot build the file: ") + zip_error_strerror(&err));
+  if (src == nullptr) throw Exception("Cannot build the file: " + ZipErrorText(err));
   zip_t* za = zip_open_from_source(src, ZIP_TRUNCATE, &err);
   if (za == nullptr) {
     zip_source_free(src);
-    throw Exception(std::string("Cannot build the file: ") + zip_error_strerror(&err));
+    throw Exception("Cannot build the file: " + ZipErrorText(err));
   }
   zip_source_keep(src);
   struct TFree {
