@@ -2487,6 +2487,25 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, OemConvert, false)
 
  public:
+  // Spreadsheet and word-processor files and database queries
+  // (DivUzev_Office.cpp): workbooks as .xlsx, documents as .docx, queries
+  // through ODBC. A workbook that exists is changed in place: its other
+  // sheets and cells stay as they were.
+  void LoadFromXLS(const std::string& FileName);
+  void LoadFromXLSSheet(const std::string& FileName, const std::string& SheetName);
+  std::unique_ptr<TStringList> GetXLSSheets(const std::string& FileName);
+  // Without CreateNewSheet an existing workbook takes the block in its
+  // active sheet from the row of its active cell on.
+  void SaveToXLS(const std::string& FileName, bool CreateNewSheet = true);
+  void SaveToXLSSheet(const std::string& FileName, const std::string& SheetName);
+  void SaveToDOC(const std::string& FileName, bool CreateNewDocument = true);
+  void AppendToDoc(const std::string& FileName, const std::string& Bookmark);
+  // FileName is a database file for the default ODBC driver or a whole
+  // connection string ("DRIVER=...;..." or "DSN=...").
+  void LoadFromMDBTable(const std::string& FileName, const std::string& Table);
+  void LoadFromMDBSQL(const std::string& FileName, const std::string& SQL);
+
+ public:
 
   // Percentage of a long save or load, reported when it changes.
   TGridProgressEvent OnFileProgress;
