@@ -74,6 +74,9 @@ void TGridDropDownEditor<Base>::KeyDown(WORD& Key, TShiftState Shift) {
       this->SelectAll();
       this->Invalidate();
       Key = 0;
+      // The refused value stays in the editor: no editor opens on the next
+      // cell either.
+      g->SetNoAutoAdvance(true);
       return;
     }
     LoadCellText(g->ReadCurrentCell());
@@ -134,8 +137,23 @@ void TGridDropDownEditor<Base>::DoExit() {
 }
 
 template <class Base>
+void TGridDropDownEditor<Base>::CaretToClick() {
+  if (!CaretUnderMouseOnFocus() || FGrid == nullptr || !FGrid->EditOpenedByClick()) return;
+  const TPoint p = this->ScreenToClient(::CursorPos());
+  if (PtInRect(this->ClientRect(), p)) {
+    const int i = this->CharFromPoint(p);
+    this->SetSelection(i, i);
+  }
+  FGrid->ClearEditOpenedByClick();
+}
+
+template <class Base>
 void TGridDropDownEditor<Base>::WndProc(TMessage& Message) {
+  // Like the grid's other editors, the stop lasts until the key comes up.
+  if (Message.Msg == WM_KEYUP && FGrid != nullptr) FGrid->SetNoAutoAdvance(false);
   Base::WndProc(Message);
+  // After the drop-down's own focus handling, which selects the text.
+  if (Message.Msg == WM_SETFOCUS) CaretToClick();
   if (Message.Msg != CM_WANTSPECIALKEY || FGrid == nullptr) return;
   const auto key = static_cast<WORD>(Message.WParam);
   if ((key == VK_TAB && FGrid->EditorWantsTab()) ||
@@ -200,6 +218,15 @@ class TProvider : public TDropDownEditorProvider {
     }
     // The colour editor starts with the sixteen standard colours.
     if (auto* c = dynamic_cast<TGridColorDropDown*>(d)) c->AddDefaultColors();
+    // The strips' buttons report to the grid, with its current cell.
+    d->OnDropDownHeaderButtonClick = [Grid](TObject*, int Index) {
+      if (Grid->OnDropDownHeaderButtonClick)
+        Grid->OnDropDownHeaderButtonClick(Grid, Grid->Col(), Grid->Row(), Index);
+    };
+    d->OnDropDownFooterButtonClick = [Grid](TObject*, int Index) {
+      if (Grid->OnDropDownFooterButtonClick)
+        Grid->OnDropDownFooterButtonClick(Grid, Grid->Col(), Grid->Row(), Index);
+    };
     d->SetParent(Grid);
     d->SetVisible(false);
     d->SetEnabled(false);

@@ -38,6 +38,9 @@ class TGridDropDownEditor : public Base {
   virtual bool IsSpecialKey(WORD Key) const;
   virtual bool IsValidatedKey(WORD Key) const { return Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN; }
   virtual void BeforeValidate(WORD) {}
+  // The editors with free typing put the caret under the click that opened
+  // them.
+  virtual bool CaretUnderMouseOnFocus() const { return false; }
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void Change() override;
@@ -46,6 +49,7 @@ class TGridDropDownEditor : public Base {
   TDedAdararAdoz* FGrid = nullptr;
 
  private:
+  void CaretToClick();
   bool loading_ = false;
 };
 
@@ -55,11 +59,15 @@ class TGridTrackbarDropDown : public TGridDropDownEditor<TVevTrackBarDropDown> {
 
  protected:
   bool ClaimsEnterAndEscape() const override { return true; }
+  bool CaretUnderMouseOnFocus() const override { return true; }
 };
 
 class TGridMemoDropDown : public TGridDropDownEditor<TVevMemoDropDown> {
  public:
   using TGridDropDownEditor::TGridDropDownEditor;
+
+ protected:
+  bool CaretUnderMouseOnFocus() const override { return true; }
 };
 
 class TGridCalculatorDropDown : public TGridDropDownEditor<TVevCalculatorDropdown> {
@@ -71,6 +79,7 @@ class TGridCalculatorDropDown : public TGridDropDownEditor<TVevCalculatorDropdow
   void BeforeValidate(WORD Key) override {
     if (Key == VK_RETURN) CalcResult();
   }
+  bool CaretUnderMouseOnFocus() const override { return true; }
 };
 
 class TGridTimepickerDropDown : public TGridDropDownEditor<TVevTimePickerDropDown> {

@@ -20,6 +20,14 @@
 CF_ENUM_IDENTS(TColorSelectionStyle, csList, csDiscrete, csColorCube, csSpectrum)
 CF_ENUM_IDENTS(TColorValueText, cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML)
 CF_ENUM_IDENTS(TVevDateTimeKind, dkDate, dkTime, dkDateTime)
+CF_ENUM_IDENTS(TWatchShape, wsCircle, wsRect, wsRoundRect)
+CF_ENUM_IDENTS(TWatchGradient, wgRadial, wgVertical, wgDiagonalForward, wgDiagonalBackward)
+CF_ENUM_IDENTS(THourMarkStyle, hmsLine, hmsQuartDblLine)
+CF_ENUM_IDENTS(TTickMarks, tmAll, tmHours, tmQuartHours, tmNone)
+CF_ENUM_IDENTS(TPointerStyle, psLine, psShortLine, psPointer, psLineArrow)
+CF_ENUM_IDENTS(TAMPMFrame, apRect, apRoundRect)
+CF_ENUM_IDENTS(TWatchStyle, wsClassic, wsTower, wsFluorescent, wsEmerald, wsBlueStar, wsFuchsia, wsBlack,
+               wsBlackWhite, wsGray, wsSuperNova, wsSports, wsSmooth)
 
 namespace {
 
@@ -69,6 +77,65 @@ const TPublishedRegistrar kKindTables([] {
     P.Float(
         "Value", [](C* c) { return c->Value(); }, &C::SetValue);
   });
+  PublishClass<TWatchSettings>("TPersistent", [](TPublish<TWatchSettings>& P) {
+    using C = TWatchSettings;
+    P.Bool("Auto", &C::Auto, &C::SetAuto).Default(false);
+    P.Bool("Second", &C::Second, &C::SetSecond).Default(true);
+    P.Integer("TimeOffset", &C::TimeOffset, &C::SetTimeOffset).Default(0);
+  });
+  PublishClass<TWatchAppearance>("TPersistent", [](TPublish<TWatchAppearance>& P) {
+    using C = TWatchAppearance;
+    P.Integer("Size", &C::Size, &C::SetSize).Default(0);
+    P.Color("HourPointer", &C::HourPointer, &C::SetHourPointer).Default(0);
+    P.Color("MinutePointer", &C::MinutePointer, &C::SetMinutePointer).Default(0);
+    P.Color("SecondPointer", &C::SecondPointer, &C::SetSecondPointer).Default(0x0000FF);
+    P.Color("HourPointerShadow", &C::HourPointerShadow, &C::SetHourPointerShadow).Default(clBtnShadow);
+    P.Color("MinutePointerShadow", &C::MinutePointerShadow, &C::SetMinutePointerShadow).Default(clBtnShadow);
+    P.Integer("HourPointerSize", &C::HourPointerSize, &C::SetHourPointerSize).Default(4);
+    P.Integer("MinutePointerSize", &C::MinutePointerSize, &C::SetMinutePointerSize).Default(3);
+    P.Integer("SecondPointerSize", &C::SecondPointerSize, &C::SetSecondPointerSize).Default(1);
+    P.Enum("PointerStyle", &C::PointerStyle, &C::SetPointerStyle).Default(psLine);
+    P.Color("BackgroundColor", &C::BackgroundColor, &C::SetBackgroundColor).Default(0xFFFFFF);
+    P.Color("BackgroundColorTo", &C::BackgroundColorTo, &C::SetBackgroundColorTo).Default(clNone);
+    P.Enum("BackgroundGradient", &C::BackgroundGradient, &C::SetBackgroundGradient).Default(wgVertical);
+    P.Color("BorderColor", &C::BorderColor, &C::SetBorderColor).Default(0);
+    P.Integer("BorderWidth", &C::BorderWidth, &C::SetBorderWidth).Default(4);
+    P.Enum("Shape", &C::Shape, &C::SetShape).Default(wsCircle);
+    P.Color("HourColor", &C::HourColor, &C::SetHourColor).Default(0);
+    P.Color("MinuteColor", &C::MinuteColor, &C::SetMinuteColor).Default(0x808080);
+    P.Integer("HourMarkLength", &C::HourMarkLength, &C::SetHourMarkLength).Default(0);
+    P.Integer("MinuteMarkLength", &C::MinuteMarkLength, &C::SetMinuteMarkLength).Default(0);
+    P.Integer("HourMarkWidth", &C::HourMarkWidth, &C::SetHourMarkWidth).Default(1);
+    P.Integer("MinuteMarkWidth", &C::MinuteMarkWidth, &C::SetMinuteMarkWidth).Default(1);
+    P.Enum("HourMarkStyle", &C::HourMarkStyle, &C::SetHourMarkStyle).Default(hmsLine);
+    P.Enum("TickMarks", &C::TickMarks, &C::SetTickMarks).Default(tmAll);
+    P.Object("HourFont", &C::HourFont);
+    P.Object("AMPMFont", &C::AMPMFont);
+    P.Color("AMPMColor", &C::AMPMColor, &C::SetAMPMColor).Default(0xFFFFFF);
+    P.Color("AMPMBorderColor", &C::AMPMBorderColor, &C::SetAMPMBorderColor).Default(0);
+    P.Enum("AMPMFrame", &C::AMPMFrame, &C::SetAMPMFrame).Default(apRect);
+    P.Integer("CenterPointSize", &C::CenterPointSize, &C::SetCenterPointSize).Default(4);
+    P.Color("CenterPointColor", &C::CenterPointColor, &C::SetCenterPointColor).Default(0);
+    P.Color("CenterPointBorderColor", &C::CenterPointBorderColor, &C::SetCenterPointBorderColor)
+        .Default(clNone);
+    P.Color("CenterPointOuterBorderColor", &C::CenterPointOuterBorderColor,
+            &C::SetCenterPointOuterBorderColor)
+        .Default(clNone);
+    P.Object("Picture", &C::Picture);
+  });
+  PublishClass<TVevWatch>("TCustomControl", [](TPublish<TVevWatch>& P) {
+    using C = TVevWatch;
+    // The style first: its preset would overwrite stored appearance values.
+    P.Enum("Style", &C::Style, &C::SetStyle).Default(wsClassic);
+    P.Object("Appearance", &C::Appearance);
+    P.Object("Settings", &C::Settings);
+    P.Float("Time", &C::Time, &C::SetTime);
+    P.Bool("Animation", &C::Animation, &C::SetAnimation).Default(true);
+    P.Integer("AnimationFactor", &C::AnimationFactor, &C::SetAnimationFactor).Default(10);
+    P.Bool("ShowAMPM", &C::ShowAMPM, &C::SetShowAMPM).Default(true);
+    P.Bool("ShowNumbers", &C::ShowNumbers, &C::SetShowNumbers).Default(true);
+    P.Event("OnChange", &C::OnChange);
+  });
   PublishClass<TVevTimePickerDropDown>("TVevUrizazEvuvUduz", [](TPublish<TVevTimePickerDropDown>& P) {
     using C = TVevTimePickerDropDown;
     PublishDropDown(P);
@@ -79,6 +146,8 @@ const TPublishedRegistrar kKindTables([] {
     P.Integer("AnimationFactor", &C::AnimationFactor, &C::SetAnimationFactor);
     P.Bool("ShowSeconds", &C::ShowSeconds, &C::SetShowSeconds);
     P.Float("Time", &C::Time, &C::SetTime);
+    P.Object("WatchAppearance", &C::WatchAppearance);
+    P.Object("WatchSettings", &C::WatchSettings);
     P.Event("OnTimeChange", &C::OnTimeChange);
   });
   PublishClass<TColorItem>("TCollectionItem", [](TPublish<TColorItem>& P) {

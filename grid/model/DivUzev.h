@@ -2905,6 +2905,12 @@ class TDedAdararAdoz : public TBaseGrid {
   bool TabAdvance(bool Backward);
   // Always: also without Navigation.AdvanceOnEnter.
   void EnterAdvance(int ACol, int ARow, bool Always = false);
+  // For editors outside the grid's own units: the refused-value stop on
+  // advancing, and the click that opened the editor (caret positioning).
+  bool NoAutoAdvance() const { return FNoAutoAdvance; }
+  void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
+  bool EditOpenedByClick() const { return LButFlg; }
+  void ClearEditOpenedByClick() { LButFlg = false; }
 
   // Validation and the old-cell record.
   const std::string& NewCellText() const { return FNewCellText; }
@@ -3283,6 +3289,10 @@ class TDedAdararAdoz : public TBaseGrid {
   TClickCellEvent OnRightClickCell;
   TAnchorClickEvent OnAnchorClick;
   TAnchorHintEvent OnAnchorHint;
+  // A button of a drop-down editor's header or footer strip, with the
+  // current cell.
+  std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
+  std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
   TRadioClickEvent OnRadioClick;
   TGridColRowEvent OnRadioButtonClick;
   TCheckBoxClickEvent OnCheckBoxMouseUp;

@@ -255,4 +255,42 @@ TEST_F(GridDropFixture, ReturnIsTabMovesTheFocusOn) {
   EXPECT_TRUE(other->Focused());
 }
 
+TEST_F(GridDropFixture, ThePopupGridsAnchorSizingAndMovingEventsReachTheDropDown) {
+  Items({{"a"}, {"b"}, {"c"}});
+  std::vector<std::string> got;
+  auto note = [&](const std::string& What, int A, int B) {
+    got.push_back(What + " " + std::to_string(A) + "," + std::to_string(B));
+  };
+  dd->OnGridAnchorEnter = [&](TObject*, int r, int c, const std::string& a) { note("enter " + a, r, c); };
+  dd->OnGridAnchorExit = [&](TObject*, int r, int c, const std::string& a) { note("exit " + a, r, c); };
+  dd->OnGridColumnSizing = [&](TObject*, int c, int s) { note("colsizing", c, s); };
+  dd->OnGridRowSizing = [&](TObject*, int r, int s) { note("rowsizing", r, s); };
+  // The moves are refused: the refusal must reach the grid.
+  auto refuse = [&](const char* What) {
+    return [&, What](TObject*, int i, bool& Allow) {
+      note(What, i, 0);
+      Allow = false;
+    };
+  };
+  dd->OnGridRowMove = refuse("rowmove");
+  dd->OnGridRowMoving = refuse("rowmoving");
+  dd->OnGridColumnMove = refuse("colmove");
+  dd->OnGridColumnMoving = refuse("colmoving");
+  PressKey(VK_F4);
+  ASSERT_TRUE(dd->DroppedDown());
+  auto* g = Grid();
+  g->OnAnchorEnter(g, 1, 0, "x.htm");
+  g->OnAnchorExit(g, 1, 0, "x.htm");
+  g->OnColumnSizing(g, 0, 40);
+  g->OnRowSizing(g, 2, 18);
+  for (auto* e : {&g->OnRowMove, &g->OnRowMoving, &g->OnColumnMove, &g->OnColumnMoving}) {
+    bool allow = true;
+    (*e)(g, 1, allow);
+    EXPECT_FALSE(allow);
+  }
+  EXPECT_EQ(got,
+            (std::vector<std::string>{"enter x.htm 1,0", "exit x.htm 1,0", "colsizing 0,40", "rowsizing 2,18",
+                                      "rowmove 1,0", "rowmoving 1,0", "colmove 1,0", "colmoving 1,0"}));
+}
+
 }  // namespace

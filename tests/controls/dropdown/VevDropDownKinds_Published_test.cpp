@@ -286,4 +286,86 @@ TEST(VevDropDownKindsPublished, EachKindLoadsFromALayoutAndWritesWhatLoadsAgain)
   CheckLoaded(again);
 }
 
+const char* const kWatchLayout = R"(object F: TForm
+  Left = 0
+  Top = 0
+  Width = 400
+  Height = 400
+  object W: TVevWatch
+    Left = 8
+    Top = 8
+    Width = 150
+    Height = 150
+    Style = wsTower
+    Appearance.Size = 120
+    Appearance.SecondPointer = clGreen
+    Appearance.HourPointerShadow = clNone
+    Appearance.PointerStyle = psLineArrow
+    Appearance.Shape = wsRoundRect
+    Appearance.TickMarks = tmQuartHours
+    Appearance.AMPMColor = clSilver
+    Appearance.AMPMFrame = apRoundRect
+    Appearance.HourFont.Name = 'Arial'
+    Appearance.HourFont.Size = 11
+    Settings.Second = False
+    Settings.TimeOffset = 90
+    Animation = False
+    AnimationFactor = 4
+    ShowNumbers = False
+  end
+  object TP: TVevTimePickerDropDown
+    Left = 8
+    Top = 170
+    Width = 120
+    Height = 21
+    WatchAppearance.BorderWidth = 7
+    WatchAppearance.BackgroundGradient = wgRadial
+    WatchAppearance.MinuteMarkWidth = 3
+    WatchSettings.TimeOffset = -30
+  end
+end
+)";
+
+void CheckWatches(TForm& F) {
+  auto* w = Find<TVevWatch>(&F, "W");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Style(), wsTower);
+  TWatchAppearance* a = w->Appearance();
+  EXPECT_EQ(a->Size(), 120);
+  EXPECT_EQ(a->SecondPointer(), clGreen);
+  EXPECT_EQ(a->HourPointerShadow(), clNone);
+  EXPECT_EQ(a->PointerStyle(), psLineArrow);
+  EXPECT_EQ(a->Shape(), wsRoundRect);
+  EXPECT_EQ(a->TickMarks(), tmQuartHours);
+  EXPECT_EQ(a->AMPMColor(), clSilver);
+  EXPECT_EQ(a->AMPMFrame(), apRoundRect);
+  EXPECT_EQ(a->HourFont()->Name(), "Arial");
+  EXPECT_EQ(a->HourFont()->Size(), 11);
+  // The tower preset's values that the layout does not override stay.
+  EXPECT_EQ(a->BackgroundColorTo(), static_cast<TColor>(0x5BCCE8));
+  EXPECT_FALSE(w->Settings()->Second());
+  EXPECT_EQ(w->Settings()->TimeOffset(), 90);
+  EXPECT_FALSE(w->Settings()->Auto());
+  EXPECT_FALSE(w->Animation());
+  EXPECT_EQ(w->AnimationFactor(), 4);
+  EXPECT_FALSE(w->ShowNumbers());
+  EXPECT_TRUE(w->ShowAMPM());
+  auto* tp = Find<TVevTimePickerDropDown>(&F, "TP");
+  ASSERT_NE(tp, nullptr);
+  EXPECT_EQ(tp->WatchAppearance()->BorderWidth(), 7);
+  EXPECT_EQ(tp->WatchAppearance()->BackgroundGradient(), wgRadial);
+  EXPECT_EQ(tp->WatchAppearance()->MinuteMarkWidth(), 3);
+  EXPECT_EQ(tp->WatchSettings()->TimeOffset(), -30);
+}
+
+TEST(VevDropDownKindsPublished, TheWatchAndItsLooksLoadFromALayoutAndWriteWhatLoadsAgain) {
+  TForm form(nullptr);
+  ReadComponentText(&form, kWatchLayout, "forms/Watch.dfm");
+  CheckWatches(form);
+  const std::string saved = WriteComponentText(&form);
+  TForm again(nullptr);
+  ReadComponentText(&again, saved, "saved.dfm");
+  CheckWatches(again);
+}
+
 }  // namespace

@@ -227,4 +227,85 @@ TEST_F(DropDownKindFixture, AGridDropDownInACellNarrowsAndPicks) {
   EXPECT_EQ(g->Cells(1, 2), "Blackberry");
 }
 
+TEST_F(DropDownKindFixture, ARefusedValueStaysAndStopsTheAdvanceUntilTheKeyComesUp) {
+  props = [this] { Cities(GridDropDown(g)); };
+  g->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) {
+    valid = v != "Munich";
+    if (!valid) v = "Rome";
+  };
+  g->SetCells(1, 2, "Milan");
+  Open(edGridDropDown);
+  ReplaceText("mu");
+  KeyDown(VK_RETURN);
+  Pump();
+  EXPECT_TRUE(g->EditMode()) << "the editor stays open";
+  EXPECT_EQ(GridDropDown(g)->Text(), "Rome");
+  EXPECT_EQ(g->Row(), 2);
+  EXPECT_TRUE(g->NoAutoAdvance());
+  KeyUp(VK_RETURN);
+  Pump();
+  EXPECT_FALSE(g->NoAutoAdvance());
+  // An accepted value does not set it.
+  ReplaceText("mi");
+  KeyDown(VK_RETURN);
+  Pump();
+  EXPECT_FALSE(g->EditMode());
+  EXPECT_FALSE(g->NoAutoAdvance());
+  KeyUp(VK_RETURN);
+  EXPECT_EQ(g->Cells(1, 2), "Milan");
+}
+
+TEST_F(DropDownKindFixture, HeaderAndFooterButtonsReportToTheGridWithTheCurrentCell) {
+  std::vector<std::string> got;
+  g->OnDropDownHeaderButtonClick = [&](TObject* s, int c, int r, int i) {
+    EXPECT_EQ(s, g);
+    got.push_back("header " + std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(i));
+  };
+  g->OnDropDownFooterButtonClick = [&](TObject*, int c, int r, int i) {
+    got.push_back("footer " + std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(i));
+  };
+  for (TEditorType k : {edMemoDropDown, edColorPickerDropDown, edDivUzevDropDown}) {
+    SCOPED_TRACE(static_cast<int>(k));
+    got.clear();
+    Open(k, 3);
+    auto* d = Shown();
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(d->OnDropDownHeaderButtonClick);
+    d->OnDropDownHeaderButtonClick(d, 2);
+    d->OnDropDownFooterButtonClick(d, 0);
+    EXPECT_EQ(got, (std::vector<std::string>{"header 1,3 2", "footer 1,3 0"}));
+    PressKey(VK_ESCAPE);
+  }
+}
+
+TEST_F(DropDownKindFixture, TheTypingEditorsPutTheCaretUnderTheClickThatOpenedThem) {
+  g->MouseActions()->SetCaretPositioning(true);
+  g->SetColWidths(1, 200);
+  for (TEditorType k : {edMemoDropDown, edCalculatorDropDown, edTrackbarDropDown}) {
+    SCOPED_TRACE(static_cast<int>(k));
+    kind = k;
+    const std::string text = k == edTrackbarDropDown ? "10" : "123456789";
+    g->SetCells(1, 2, text);
+    Goto(1, 2);
+    const TRect r = g->CellRect(1, 2);
+    // Near the text's middle (the track bar's two digits: between them).
+    const int x = r.Left + (k == edTrackbarDropDown ? 8 : 30);
+    MouseDown(g, x, r.Top + 4);
+    MouseUp(g, x, r.Top + 4);
+    Pump();
+    if (!g->EditMode()) {
+      PressKey(VK_F2);
+      Pump();
+    }
+    auto* d = Shown();
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(d->Focused());
+    EXPECT_EQ(d->SelLength(), 0);
+    EXPECT_GT(d->SelStart(), 0);
+    EXPECT_LT(d->SelStart(), static_cast<int>(text.size()));
+    EXPECT_FALSE(g->EditOpenedByClick());
+    PressKey(VK_ESCAPE);
+  }
+}
+
 }  // namespace
