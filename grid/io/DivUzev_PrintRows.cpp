@@ -343,7 +343,8 @@ void TDedAdararAdoz::TPrintRender::PrintCell(int D, int ACol, int ARow, int Pitc
       TPoint gs = G.GetCellGraphicSize(u, ARow);
       // A data image's cell text is its index and is not printed, so the
       // image keeps its whole size beside it.
-      if (gt == ctDataImage) G.GetGraphicExtent(u, ARow, gs, 1.0, 0, 0);
+      // A bar has no size of its own beside text; it takes its extent.
+      if (gt == ctDataImage || gt == ctProgress) G.GetGraphicExtent(u, ARow, gs, 1.0, 0, 0);
       const int gw = Round(gs.X * Sc), gh = Round(gs.Y * Sc);
       TCellHAlign hal = g->CellHAlign;
       TCellVAlign val = g->CellVAlign;
@@ -390,6 +391,11 @@ void TDedAdararAdoz::TPrintRender::PrintCell(int D, int ACol, int ARow, int Pitc
           break;
       }
       gbox = TRect(gx, gy, gx + (hal == haFull ? box.Width() : gw), gy + (val == vaFull ? box.Height() : gh));
+      // A bar never reaches past its cell.
+      if (gt == ctProgress) {
+        gbox.Right = std::min(gbox.Right, area.Right);
+        gbox.Bottom = std::min(gbox.Bottom, area.Bottom);
+      }
     }
 
     // The text, over a clear brush.

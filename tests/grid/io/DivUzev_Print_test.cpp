@@ -572,6 +572,35 @@ TEST_F(PrintTest, RadioGroupsPrintOneButtonPerItemAndMarkTheChosenOne) {
   }
 }
 
+TEST_F(PrintTest, AProgressBarPrintsItsScreenExtentInsideItsCell) {
+  SetFixedTextMetrics(true);
+  UseStandIn(1000, 1049);
+  const double sc = 254.0 / 96;
+  auto rnd = [](double v) { return static_cast<int>(std::lround(v)); };
+  for (int printWidth : {600, 100}) {
+    SCOPED_TRACE(printWidth);
+    auto g = FixedGrid(1, 1, printWidth, 300);
+    g->PrintSettings()->SetPrintGraphics(true);
+    g->SetColWidths(0, 64);
+    g->SetRowHeights(0, 24);
+    g->SetCells(0, 0, "40");
+    g->AddProgressEx(0, 0, clRed, clWhite, clWhite, clBlack);
+    TCanvasRecorder rec;
+    Printer()->Canvas()->SetRecorder(&rec);
+    g->Print();
+    Printer()->Canvas()->SetRecorder(nullptr);
+    std::vector<TRect> fills;
+    for (const TCanvasCall& f : rec.AllCalls())
+      if (f.Op == "FillRect") fills.push_back(Upright(f.Rect));
+    ASSERT_GE(fills.size(), 3u) << "the cell's background, the bar and its part done";
+    const TRect cell = fills[0], bar = fills[fills.size() - 2];
+    const int left = cell.Left + rnd(sc), top = cell.Top - 5;
+    const int right = std::min(left + rnd(64 * sc), cell.Right);
+    EXPECT_EQ(bar, TRect(left, top - rnd(2 * sc), right, top - rnd(24 * sc) + rnd(4 * sc)));
+    EXPECT_EQ(fills.back().Right, bar.Left + (right - left) * 40 / 100) << "40 % done";
+  }
+}
+
 // --- PDF ------------------------------------------------------------------------
 
 bool Have(const char* Tool) {
