@@ -96,6 +96,8 @@ struct TDedAdararAdoz::TPrintRender {
   TRect CellBox(int D, int ACol, int ARow, int Pitch);
   // The cell's graphic into Box (depths).
   void PrintGraphic(int ACol, int ARow, TCellGraphic* G0, const TRect& Box, TAlignment HA);
+  void PrintImage(int Index, const TRect& R);
+  void PrintRadio(int ACol, int ARow, TCellGraphic* G0, const TRect& R);
 
   // Page furniture (DivUzev_PrintPage.cpp).
   void ComputeHeaderFooter();

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/graphics/ImgList.h"
+#include "grid/base/VevDraw.h"
+#include "grid/base/VevObj.h"
 #include "grid/base/VevUtil.h"
 #include "grid/io/DivUzev_Print.h"
 #include "grid/view/DivUzev_Paint.h"
@@ -337,7 +340,11 @@ void TDedAdararAdoz::TPrintRender::PrintCell(int D, int ACol, int ARow, int Pitc
     if (area.Right > W) area.Right = std::max(area.Left, bandRight);
     TRect gbox;
     if (PS.PrintGraphics() && g != nullptr) {
-      const TPoint gs = G.GetCellGraphicSize(u, ARow);
+      TPoint gs = G.GetCellGraphicSize(u, ARow);
+      // A data image's cell text is its index and is not printed, so the
+      // image keeps its whole size beside it.
+      // A bar has no size of its own beside text; it takes its extent.
+      if (gt == ctDataImage || gt == ctProgress) G.GetGraphicExtent(u, ARow, gs, 1.0, 0, 0);
       const int gw = Round(gs.X * Sc), gh = Round(gs.Y * Sc);
       TCellHAlign hal = g->CellHAlign;
       TCellVAlign val = g->CellVAlign;
@@ -384,6 +391,11 @@ void TDedAdararAdoz::TPrintRender::PrintCell(int D, int ACol, int ARow, int Pitc
           break;
       }
       gbox = TRect(gx, gy, gx + (hal == haFull ? box.Width() : gw), gy + (val == vaFull ? box.Height() : gh));
+      // A bar never reaches past its cell.
+      if (gt == ctProgress) {
+        gbox.Right = std::min(gbox.Right, area.Right);
+        gbox.Bottom = std::min(gbox.Bottom, area.Bottom);
+      }
     }
 
     // The text, over a clear brush.
@@ -439,9 +451,11 @@ void TDedAdararAdoz::TPrintRender::PrintCell(int D, int ACol, int ARow, int Pitc
       }
     }
 
-    // The graphic.
-    if (PS.PrintGraphics() && g != nullptr && gbox.Right > gbox.Left && gbox.Bottom > gbox.Top)
+    // The graphic, over the cell's own colour.
+    if (PS.PrintGraphics() && g != nullptr && gbox.Right > gbox.Left && gbox.Bottom > gbox.Top) {
+      C->Brush()->SetColor(brush.Color());
       PrintGraphic(u, ARow, g, gbox, ha);
+    }
 
     C->Font()->Assign(&keepFont);
     C->Brush()->Assign(&keepBrush);
@@ -560,7 +574,94 @@ void TDedAdararAdoz::TPrintRender::PrintGraphic(int ACol, int ARow, TCellGraphic
       C->Polyline(frame, 5);
       break;
     }
+    case ctImageList:
+      PrintImage(G0->CellIndex, r);
+      break;
+    case ctDataImage:
+      PrintImage(G.PaintInt(ACol, ARow), r);
+      break;
+    case ctImages: {
+      TImageList* images = G.GetGraphicImages();
+      auto* list = dynamic_cast<TIntList*>(G0->CellBitmap);
+      if (images == nullptr || list == nullptr) break;
+      // Each image at its own size, side by side or stacked downward.
+      const int iw = Round(images->Width() * Sc), ih = Round(images->Height() * Sc);
+      for (int i = 0; i < list->Count(); ++i) {
+        const int x = G0->CellBoolean ? r.Left + i * iw : r.Left;
+        const int y = G0->CellBoolean ? r.Top : r.Top - i * ih;
+        PrintImage(list->Items(i), TRect(x, y, x + iw, y - ih));
+      }
+      break;
+    }
+    case ctRadio:
+      PrintRadio(ACol, ARow, G0, r);
+      break;
+    case ctProgressPie:
+      DrawProgressPie(C, r, static_cast<TColor>(reinterpret_cast<intptr_t>(G0->CellBitmap)), true,
+                      G0->CellAngle);
+      break;
+    case ctInterface:
+      if (auto* obj = dynamic_cast<TInterfacedPersistent*>(G0->CellBitmap)) {
+        // Drawn at screen size on a bitmap that is stretched to the box.
+        TPoint size = obj->GetSize(ACol, ARow);
+        if (size.X <= 0) size.X = std::max(1, Round((r.Right - r.Left) / Sc));
+        if (size.Y <= 0) size.Y = std::max(1, Round((r.Top - r.Bottom) / Sc));
+        TBitmap b(size.X, size.Y);
+        b.Canvas()->Brush()->SetStyle(bsSolid);
+        b.Canvas()->Brush()->SetColor(C->Brush()->Color());
+        b.Canvas()->FillRect(TRect(0, 0, size.X, size.Y));
+        obj->Draw(b.Canvas(), TRect(0, 0, size.X, size.Y), ACol, ARow, false, &G);
+        C->StretchDraw(r, &b);
+      }
+      break;
     default:
       break;
+  }
+}
+
+void TDedAdararAdoz::TPrintRender::PrintImage(int Index, const TRect& R) {
+  TImageList* images = G.GetGraphicImages();
+  if (images == nullptr || Index < 0 || Index >= images->Count()) return;
+  TBitmap b(images->Width(), images->Height());
+  b.Canvas()->Brush()->SetStyle(bsSolid);
+  b.Canvas()->Brush()->SetColor(C->Brush()->Color());
+  b.Canvas()->FillRect(TRect(0, 0, images->Width(), images->Height()));
+  images->Draw(b.Canvas(), 0, 0, Index);
+  C->StretchDraw(R, &b);
+}
+
+void TDedAdararAdoz::TPrintRender::PrintRadio(int ACol, int ARow, TCellGraphic* G0, const TRect& R) {
+  // The buttons at the check size scaled to the page, one a text line
+  // downward or side by side, each followed by its text.
+  auto* items = dynamic_cast<TStrings*>(G0->CellBitmap);
+  const int count = items != nullptr ? items->Count() : std::max(0, G0->CellAngle);
+  const std::string cellText = items != nullptr ? G.GetCellEx(ACol, ARow) : std::string();
+  const int glyph = std::max(1, Round(G.ControlLook()->RadioSize() * Sc));
+  const int lineH = std::max(C->TextHeight("gh"), glyph);
+  const int spacing = Round(2 * Sc);
+  int x = R.Left, y = R.Top;
+  for (int i = 0; i < count; ++i) {
+    const std::string text = items != nullptr && i < items->Count() ? items->Strings(i) : std::string();
+    const bool checked = i == G0->CellIndex || (G0->CellIndex == -1 && items != nullptr && text == cellText);
+    const int gy = y - (lineH - glyph) / 2;
+    const TRect button(x, gy, x + glyph, gy - glyph);
+    C->Brush()->SetStyle(bsClear);
+    C->Ellipse(button);
+    if (checked) {
+      const int inset = glyph / 4;
+      C->Brush()->SetStyle(bsSolid);
+      C->Brush()->SetColor(C->Pen()->Color());
+      C->Ellipse(TRect(button.Left + inset, button.Top - inset, button.Right - inset, button.Bottom + inset));
+    }
+    int next = x + glyph + spacing;
+    if (!text.empty()) {
+      C->Brush()->SetStyle(bsClear);
+      C->TextOut(next, y, text);
+      next += C->TextWidth(text) + 2 * spacing;
+    }
+    if (G0->CellBoolean)
+      x = next;
+    else
+      y -= lineH;
   }
 }

@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -17,7 +19,9 @@
 
 #include "framework/backend/Painter.h"
 #include "framework/backend/PrintDevice.h"
+#include "framework/graphics/ImgList.h"
 #include "framework/graphics/Printers.h"
+#include "framework/graphics/RecordingCanvas.h"
 #include "framework/os/SafeWriter.h"
 #include "grid/model/DivUzev.h"
 
@@ -401,6 +405,199 @@ TEST_F(PrintTest, WideGridsScaleToThePageWhenAsked) {
     g->PrintSettings()->SetFitToPage(c.Fit);
     g->Print();
     EXPECT_EQ(g->PrintNrOfPages(), c.Bands) << c.Fit;
+  }
+}
+
+// --- printed graphics -------------------------------------------------------------
+
+// An application object drawn in its cell; it reports 30 by 12 pixels.
+class TBadge : public TInterfacedPersistent {
+ public:
+  void Draw(TCanvas*, const TRect& R, int, int, bool, TDedAdararAdoz*) override { Drawn.push_back(R); }
+  TPoint GetSize(int, int) override { return TPoint(30, 12); }
+  std::vector<TRect> Drawn;
+};
+
+// A page rectangle with Top the upper (larger) y, whichever way it came.
+TRect Upright(const TRect& R) {
+  return TRect(std::min(R.Left, R.Right), std::max(R.Top, R.Bottom), std::max(R.Left, R.Right),
+               std::min(R.Top, R.Bottom));
+}
+
+struct TGraphicCase {
+  const char* Name;
+  std::function<void(TDedAdararAdoz&)> Add;
+  const char* Op;  // the canvas call that draws each piece
+  // Each piece as (slot across, slot down, width, height): its size in
+  // screen pixels, scaled to the page, and its slot in steps of that size.
+  std::vector<TRect> Pieces;
+};
+
+TEST_F(PrintTest, ImageRadioPieAndInterfaceCellsPrintInTheirGraphicBox) {
+  SetFixedTextMetrics(true);
+  UseStandIn(1000, 1049);
+  TImageList images(nullptr, 16, 16);
+  for (TColor c : {clRed, clLime, clBlue}) {
+    TBitmap b(16, 16);
+    b.Canvas()->Brush()->SetColor(c);
+    b.Canvas()->FillRect(TRect(0, 0, 16, 16));
+    images.Add(&b, nullptr);
+  }
+  TBadge badge;
+  auto multi = [](int Dir) {
+    return [Dir](TDedAdararAdoz& g) {
+      g.SetCells(0, 0, "");
+      g.AddMultiImage(0, 0, Dir, haLeft, vaTop);
+      for (int i : {2, 0, 1}) g.GetCellImages(0, 0)->Add(i);
+    };
+  };
+  TBitmap bitmap(16, 16);
+  const TGraphicCase cases[] = {
+      {"bitmap (for reference)",
+       [&bitmap](TDedAdararAdoz& g) {
+         g.SetCells(0, 0, "");
+         g.AddBitmap(0, 0, &bitmap, true, haLeft, vaTop);
+       },
+       "StretchDraw",
+       {TRect(0, 0, 16, 16)}},
+      {"image list",
+       [](TDedAdararAdoz& g) {
+         g.SetCells(0, 0, "");
+         g.AddImageIdx(0, 0, 1, haLeft, vaTop);
+       },
+       "StretchDraw",
+       {TRect(0, 0, 16, 16)}},
+      {"data image, its number unprinted",
+       [](TDedAdararAdoz& g) {
+         g.SetCells(0, 0, "");
+         g.AddDataImage(0, 0, 2, haLeft, vaTop);
+       },
+       "StretchDraw",
+       {TRect(0, 0, 16, 16)}},
+      {"images side by side",
+       multi(0),
+       "StretchDraw",
+       {TRect(0, 0, 16, 16), TRect(1, 0, 16, 16), TRect(2, 0, 16, 16)}},
+      {"images stacked",
+       multi(1),
+       "StretchDraw",
+       {TRect(0, 0, 16, 16), TRect(0, 1, 16, 16), TRect(0, 2, 16, 16)}},
+      {"progress pie",
+       [](TDedAdararAdoz& g) {
+         g.SetCells(0, 0, "");
+         g.AddProgressPie(0, 0, clRed, 40);
+       },
+       "Ellipse",
+       {TRect(0, 0, 20, 20)}},
+      {"interface",
+       [&badge](TDedAdararAdoz& g) { g.SetCells(0, 0, ""), g.AddInterfacedCell(0, 0, &badge); },
+       "StretchDraw",
+       {TRect(0, 0, 30, 12)}},
+  };
+  const double sc = 254.0 / 96;
+  auto rnd = [](double v) { return static_cast<int>(std::lround(v)); };
+  for (const TGraphicCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto g = FixedGrid(1, 1, 600, 300);
+    g->SetGridImages(&images);
+    g->PrintSettings()->SetPrintGraphics(true);
+    g->GetCellProperties(0, 0)->SetBrushColor(clYellow);
+    c.Add(*g);
+    if (TCellGraphic* gr = g->GetCellGraphic(0, 0)) {
+      gr->CellHAlign = haLeft;
+      gr->CellVAlign = vaTop;
+    }
+    TCanvasRecorder rec;
+    Printer()->Canvas()->SetRecorder(&rec);
+    g->Print();
+    Printer()->Canvas()->SetRecorder(nullptr);
+
+    // The cell's box is its yellow background.
+    TRect box;
+    for (const TCanvasCall& f : rec.AllCalls())
+      if (f.Op == "FillRect" && f.BrushColor == clYellow) box = Upright(f.Rect);
+    ASSERT_GT(box.Right, box.Left);
+    // The graphic's corner: one screen pixel in from the left, pad (5) down.
+    const int left0 = box.Left + rnd(sc), top0 = box.Top - 5;
+    std::vector<TRect> drawn;
+    for (const TCanvasCall& d : rec.AllCalls())
+      if (d.Op == c.Op) drawn.push_back(Upright(d.Rect));
+    ASSERT_GE(drawn.size(), c.Pieces.size());
+    for (size_t i = 0; i < c.Pieces.size(); ++i) {
+      const TRect& p = c.Pieces[i];
+      const int w = rnd(p.Right * sc), h = rnd(p.Bottom * sc);
+      const int x = left0 + p.Left * w, y = top0 - p.Top * h;
+      const TRect want(x, y, x + w, y - h);
+      EXPECT_EQ(drawn[i], want) << "piece " << i;
+    }
+  }
+  EXPECT_EQ(badge.Drawn, std::vector<TRect>{TRect(0, 0, 30, 12)}) << "drawn once at its own size";
+}
+
+TEST_F(PrintTest, RadioGroupsPrintOneButtonPerItemAndMarkTheChosenOne) {
+  SetFixedTextMetrics(true);
+  UseStandIn(1000, 1049);
+  for (int dir : {0, 1}) {
+    SCOPED_TRACE(dir == 1 ? "side by side" : "stacked");
+    auto g = FixedGrid(1, 1, 600, 400);
+    g->PrintSettings()->SetPrintGraphics(true);
+    g->SetCells(0, 0, "");
+    g->CreateRadio(0, 0, dir, 1)->SetText("Alpha\nBeta\nGamma");
+    TCanvasRecorder rec;
+    Printer()->Canvas()->SetRecorder(&rec);
+    g->Print();
+    Printer()->Canvas()->SetRecorder(nullptr);
+    std::vector<TRect> rings;
+    for (const TCanvasCall& e : rec.AllCalls())
+      if (e.Op == "Ellipse") rings.push_back(Upright(e.Rect));
+    ASSERT_EQ(rings.size(), 4u) << "three buttons and the mark of the chosen one";
+    const TRect &a = rings[0], &b = rings[1], &mark = rings[2], &c = rings[3];
+    EXPECT_TRUE(mark.Left > b.Left && mark.Right < b.Right && mark.Top < b.Top && mark.Bottom > b.Bottom)
+        << "the second item is marked";
+    if (dir == 1) {
+      EXPECT_EQ(a.Top, b.Top);
+      EXPECT_EQ(b.Top, c.Top);
+      EXPECT_LT(a.Right, b.Left);
+      EXPECT_LT(b.Right, c.Left);
+    } else {
+      EXPECT_EQ(a.Left, b.Left);
+      EXPECT_EQ(b.Left, c.Left);
+      EXPECT_LT(b.Top, a.Bottom + 1) << "each next item lower on the page";
+      EXPECT_LT(c.Top, b.Bottom + 1);
+    }
+    int texts = 0;
+    for (const TCanvasCall& t : rec.AllCalls())
+      if (t.Op == "TextOut" && (t.Text == "Alpha" || t.Text == "Beta" || t.Text == "Gamma")) ++texts;
+    EXPECT_EQ(texts, 3);
+  }
+}
+
+TEST_F(PrintTest, AProgressBarPrintsItsScreenExtentInsideItsCell) {
+  SetFixedTextMetrics(true);
+  UseStandIn(1000, 1049);
+  const double sc = 254.0 / 96;
+  auto rnd = [](double v) { return static_cast<int>(std::lround(v)); };
+  for (int printWidth : {600, 100}) {
+    SCOPED_TRACE(printWidth);
+    auto g = FixedGrid(1, 1, printWidth, 300);
+    g->PrintSettings()->SetPrintGraphics(true);
+    g->SetColWidths(0, 64);
+    g->SetRowHeights(0, 24);
+    g->SetCells(0, 0, "40");
+    g->AddProgressEx(0, 0, clRed, clWhite, clWhite, clBlack);
+    TCanvasRecorder rec;
+    Printer()->Canvas()->SetRecorder(&rec);
+    g->Print();
+    Printer()->Canvas()->SetRecorder(nullptr);
+    std::vector<TRect> fills;
+    for (const TCanvasCall& f : rec.AllCalls())
+      if (f.Op == "FillRect") fills.push_back(Upright(f.Rect));
+    ASSERT_GE(fills.size(), 3u) << "the cell's background, the bar and its part done";
+    const TRect cell = fills[0], bar = fills[fills.size() - 2];
+    const int left = cell.Left + rnd(sc), top = cell.Top - 5;
+    const int right = std::min(left + rnd(64 * sc), cell.Right);
+    EXPECT_EQ(bar, TRect(left, top - rnd(2 * sc), right, top - rnd(24 * sc) + rnd(4 * sc)));
+    EXPECT_EQ(fills.back().Right, bar.Left + (right - left) * 40 / 100) << "40 % done";
   }
 }
 
