@@ -332,6 +332,7 @@ void TDedAdararAdoz::CreateRunTimeCompanions() {
     bar = new TScrollBar(this);
     bar->SetVisible(false);
   }
+  CreateFilterLists();
   CreateEditorCompanions();
 }
 
