@@ -1,7 +1,8 @@
 // A window for checking the grid's keyboard and mouse by hand or by script
 // under a real display: a table with a header row, a row-number column, a
 // check box column, editing, Tab moves, header sorting, border double
-// clicks, appending on arrow down and the insert and delete row keys. Each
+// clicks, appending on arrow down, the insert and delete row keys and, asked
+// for, the filter lists of the header row. Each
 // click, toggle, sort and double click is printed as a line.
 #include <cstdio>
 #include <string>
@@ -16,7 +17,7 @@ void Say(const std::string& Line) {
 }
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   Application->Initialize();
   InitializeDivUzevUnit();
   auto* form = Application->CreateForm<TForm>();
@@ -61,6 +62,15 @@ int main() {
   g->OnSelectionChanged = [](TObject*, int l, int t, int r, int b) {
     Say("selection " + std::to_string(l) + "," + std::to_string(t) + "-" + std::to_string(r) + "," +
         std::to_string(b));
+  };
+  // --filter: the header row offers filter lists; --filter-check ticks.
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--filter" || a == "--filter-check") g->SetFilterDropDownAuto(true);
+    if (a == "--filter-check") g->SetFilterDropDownCheck(true);
+  }
+  g->OnFilterCheck = [](TObject*, int c, int, const std::string& name, std::string&, TObject*) {
+    Say("filter check " + std::to_string(c) + " " + name);
   };
   form->Show();
   g->SetFocus();
