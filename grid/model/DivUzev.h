@@ -2186,6 +2186,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void UpdateSubNodeCount(int ARow, int Delta);
   void ExpandNode(int ARow);    // real
   void ContractNode(int ARow);  // real
+  // A click on a node's glyph: the Before event may refuse.
+  void ToggleNodeByUser(int ARow);
   void ExpandAll();
   void ContractAll();
   int GetParentRow(int ARow);
@@ -2298,6 +2300,9 @@ class TDedAdararAdoz : public TBaseGrid {
     std::string Title;
   };
   const TBalloonTip* BalloonTip() const { return FBalloonTip.get(); }
+  // The picture of the cells from corner ARect.Left, Top to Right, Bottom
+  // on a hidden form that never takes activation; the caller owns it.
+  TCustomForm* SelectionToForm(const TRect& ARect);
   // A column dragged in from a list box, for the drop handling.
   void OleColumnDragStart(int ACol, int AIndex, TObject* AList);
   int OleDragCol() const { return FOleDragCol; }
