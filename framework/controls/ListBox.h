@@ -140,6 +140,8 @@ class TCustomListBox : public TScrollBarsWindow {
     TObject* Object = nullptr;
     bool Selected = false;
     int Height = 0;
+    // The check state, for list kinds that show one.
+    uint8_t State = 0;
   };
 
   // Draws one row; the default fills it and writes the text. Owner-drawn

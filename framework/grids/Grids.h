@@ -563,6 +563,20 @@ class TStringGrid : public TDrawGrid {
   // Rows holding at least one stored text or object (for tests and sizing).
   int StoredRowCount() const { return static_cast<int>(rows_); }
 
+  // Bulk row moves for callers that repaint once afterwards; none of these
+  // notifies. MoveRowCells puts the texts and objects of FromRow in place
+  // of ToRow's and leaves FromRow empty; ClearRowCells empties a row (its
+  // objects are dropped, not freed). TakeCellText empties a cell and
+  // answers its text; PutCellText stores one.
+  void MoveRowCells(int FromRow, int ToRow);
+  void ClearRowCells(int ARow);
+  std::string TakeCellText(int ACol, int ARow);
+  void PutCellText(int ACol, int ARow, std::string&& Value);
+  bool RowHasObjects(int ARow) const {
+    return ARow >= 0 && static_cast<size_t>(ARow) < objects_.size() &&
+           !objects_[static_cast<size_t>(ARow)].empty();
+  }
+
  protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;

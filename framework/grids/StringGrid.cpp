@@ -218,6 +218,59 @@ void TStringGrid::PermuteRows(int First, const std::vector<int>& Order) {
   }
 }
 
+void TStringGrid::MoveRowCells(int FromRow, int ToRow) {
+  CheckIndex(0, FromRow);
+  CheckIndex(0, ToRow);
+  if (FromRow == ToRow) return;
+  const auto from = static_cast<size_t>(FromRow), to = static_cast<size_t>(ToRow);
+  if (from < rows_) {
+    if (to >= rows_) GrowRows(to + 1);
+    auto src = texts_.begin() + static_cast<std::ptrdiff_t>(from * stride_);
+    auto dst = texts_.begin() + static_cast<std::ptrdiff_t>(to * stride_);
+    for (size_t c = 0; c < stride_; ++c) {
+      dst[static_cast<std::ptrdiff_t>(c)] = std::move(src[static_cast<std::ptrdiff_t>(c)]);
+      src[static_cast<std::ptrdiff_t>(c)].clear();
+    }
+  } else if (to < rows_) {
+    auto dst = texts_.begin() + static_cast<std::ptrdiff_t>(to * stride_);
+    for (size_t c = 0; c < stride_; ++c) dst[static_cast<std::ptrdiff_t>(c)].clear();
+  }
+  if (from < objects_.size()) {
+    if (to >= objects_.size()) objects_.resize(to + 1);
+    objects_[to] = std::move(objects_[from]);
+    objects_[from].clear();
+  } else if (to < objects_.size()) {
+    objects_[to].clear();
+  }
+}
+
+void TStringGrid::ClearRowCells(int ARow) {
+  CheckIndex(0, ARow);
+  const auto row = static_cast<size_t>(ARow);
+  if (row < rows_)
+    for (size_t c = 0; c < stride_; ++c) texts_[row * stride_ + c].clear();
+  if (row < objects_.size()) objects_[row].clear();
+}
+
+std::string TStringGrid::TakeCellText(int ACol, int ARow) {
+  CheckIndex(ACol, ARow);
+  const auto col = static_cast<size_t>(ACol), row = static_cast<size_t>(ARow);
+  if (row >= rows_ || col >= stride_) return std::string();
+  std::string s = std::move(texts_[row * stride_ + col]);
+  texts_[row * stride_ + col].clear();
+  return s;
+}
+
+void TStringGrid::PutCellText(int ACol, int ARow, std::string&& Value) {
+  CheckIndex(ACol, ARow);
+  const auto col = static_cast<size_t>(ACol), row = static_cast<size_t>(ARow);
+  if (row >= rows_ || col >= stride_) {
+    if (Value.empty()) return;
+    MakeRoom(col, row);
+  }
+  texts_[row * stride_ + col] = std::move(Value);
+}
+
 void TStringGrid::ExchangeRows(int ARow1, int ARow2) {
   TDrawGrid::ExchangeRows(ARow1, ARow2);
   if (ARow1 == ARow2) return;

@@ -58,6 +58,8 @@
 #include "grid/base/VevObj.h"
 
 class TCustomForm;
+class TDropList;
+class TDropCheckList;
 class TCustomRichEdit;
 class TDedAdararAdoz;
 class TDedAdararAdozCheck;
@@ -220,7 +222,15 @@ enum TClipOperation { coCut, coCopy };
 
 // Print settings (grid/io): where a header or footer text goes, the border
 // scheme, scaling to the page and the page's orientation.
-enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
+enum TPrintPosition {
+  ppNone,
+  ppTopLeft,
+  ppTopRight,
+  ppTopCenter,
+  ppBottomLeft,
+  ppBottomRight,
+  ppBottomCenter
+};
 enum TPrintBorders {
   pbNoborder,
   pbSingle,
@@ -293,7 +303,8 @@ using TDateTimeSpinClickEvent =
 // The button of an edit-button or button cell: S comes back as the new text.
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
 // Reads a date cell's text in the application's own way.
-using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
+using TCustomStrToDateEvent =
+    std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
@@ -303,8 +314,7 @@ using TDragScrollEvent =
     std::function<void(TObject* Sender, int TopRow, int LeftCol, int& DragScrollDir, bool& CanScroll)>;
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 class TFooterPanel;
-using TFooterPaintEvent =
-    std::function<void(TObject* Sender, int ACol, TCanvas* Canvas, const TRect& ARect)>;
+using TFooterPaintEvent = std::function<void(TObject* Sender, int ACol, TCanvas* Canvas, const TRect& ARect)>;
 using TFloatingFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 // Sorting: Res starts 0 and may be set to 1, 0 or -1 (the first row after,
@@ -328,7 +338,8 @@ using TFilterCheckEvent =
                        std::string& FilterCondition, TObject* CheckList)>;
 using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
 using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
-using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+using TSearchEditChangeEvent =
+    std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
 
 // Search options, bit i = option i.
 enum TFindOption {
@@ -459,12 +470,61 @@ class TGridItem : public TCollectionItem {
 // The store: entries in the order they were put there (rows hidden by range
 // in ascending Idx). Keeps a sorted copy of the Idx values so the row maps
 // cost a binary search, not a walk over the grid.
+//
+// A filter level of many rows goes in as one block (its rows' texts in one
+// run, not one entry and string list each): the level is taken out and put
+// back as a whole. Anything that looks at single entries turns the blocks
+// into entries first, in the order they were put there, so the store reads
+// the same either way.
 class TGridItemCollection : public TCollection {
  public:
+  // One level's rows: ascending Idx, Cols texts (and object slots) per row.
+  struct TRowBlock {
+    TRowBlock() = default;
+    ~TRowBlock();
+    TRowBlock(const TRowBlock&) = delete;
+    TRowBlock& operator=(const TRowBlock&) = delete;
+    int Level = 0;
+    int Cols = 0;
+    std::vector<int> Idx;
+    std::vector<int> Heights;
+    // The texts one after another; cell i ends at Ends[i] (row k, column c
+    // is cell k * Cols + c).
+    std::string Text;
+    std::vector<size_t> Ends;
+    std::string_view Cell(size_t i) const {
+      const size_t from = i == 0 ? 0 : Ends[i - 1];
+      return std::string_view(Text).substr(from, Ends[i] - from);
+    }
+    // Empty unless a row had cell properties; then Cols slots per row.
+    std::vector<TObject*> Objects;
+    int Count() const { return static_cast<int>(Idx.size()); }
+  };
+
   TGridItemCollection();
-  TGridItem* Items(int Index) const { return static_cast<TGridItem*>(TCollection::Items(Index)); }
-  TGridItem* Add() { return static_cast<TGridItem*>(TCollection::Add()); }
-  TGridItem* Insert(int Index) { return static_cast<TGridItem*>(TCollection::Insert(Index)); }
+  ~TGridItemCollection() override;
+  int Count() const { return TCollection::Count() + FBlockRows; }
+  TGridItem* Items(int Index) const {
+    Flatten();
+    return static_cast<TGridItem*>(TCollection::Items(Index));
+  }
+  TGridItem* Add() {
+    Flatten();
+    return static_cast<TGridItem*>(TCollection::Add());
+  }
+  TGridItem* Insert(int Index) {
+    Flatten();
+    return static_cast<TGridItem*>(TCollection::Insert(Index));
+  }
+  void Delete(int Index) {
+    Flatten();
+    TCollection::Delete(Index);
+  }
+  void Clear();
+  void DeleteWhere(const std::function<bool(TCollectionItem*)>& Pred) {
+    Flatten();
+    TCollection::DeleteWhere(Pred);
+  }
 
   // Number of entries with Idx < Value; number of distinct Idx values
   // <= Value; whether an entry has Idx Value; the first such entry.
@@ -477,6 +537,18 @@ class TGridItemCollection : public TCollection {
   int InsertPosition(int Value) const;
   void IdxChanged() { FSortedValid = false; }
 
+  // Blocks go in after every entry; the last one comes out whole while no
+  // entry came after it.
+  void AddBlock(std::unique_ptr<TRowBlock> Block);
+  TRowBlock* LastBlock() const { return FBlocks.empty() ? nullptr : FBlocks.back().get(); }
+  std::unique_ptr<TRowBlock> TakeLastBlock();
+  // Every hidden row's text of a column, blocks read in place.
+  void ForEachHiddenText(int Column, const std::function<void(const std::string&)>& Fn) const;
+  // Whether the rows of Level are all in the last block.
+  bool LevelOnlyInLastBlock(int Level) const;
+  // Turns every block into entries.
+  void Flatten() const;
+
  protected:
   void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
 
@@ -485,6 +557,8 @@ class TGridItemCollection : public TCollection {
   mutable std::vector<int> FSorted;
   mutable std::vector<int> FDistinct;
   mutable bool FSortedValid = false;
+  mutable std::vector<std::unique_ptr<TRowBlock>> FBlocks;
+  mutable int FBlockRows = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -1018,8 +1092,28 @@ class TFilterDropDown : public TPersistent {
   void SetGlyph(TBitmap* Value);
   TBitmap* GlyphActive() const { return FGlyphActive.get(); }
   void SetGlyphActive(TBitmap* Value);
+  // The list sized to its entries instead of Width x Height.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value) { FAutoSize = Value; }
+  int Height() const { return FHeight; }
+  void SetHeight(int Value) { FHeight = Value; }
+  int Width() const { return FWidth; }
+  void SetWidth(int Value) { FWidth = Value; }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value) { FColor = Value; }
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value);
+  // The list exactly over the column's cell.
+  bool ColumnWidth() const { return FColumnWidth; }
+  void SetColumnWidth(bool Value) { FColumnWidth = Value; }
 
  private:
+  bool FAutoSize = false;
+  int FHeight = 150;
+  int FWidth = 150;
+  TColor FColor = clWindow;
+  std::unique_ptr<TFont> FFont;
+  bool FColumnWidth = false;
   std::unique_ptr<TBitmap> FGlyph;
   std::unique_ptr<TBitmap> FGlyphActive;
 };
@@ -1342,7 +1436,6 @@ class ITDedAdararAdozSelect {
  public:
   virtual ~ITDedAdararAdozSelect() = default;
 };
-
 
 // ---------------------------------------------------------------------------
 // The grid control
@@ -2137,12 +2230,14 @@ class TDedAdararAdoz : public TBaseGrid {
   void UpdateSubNodeCount(int ARow, int Delta);
   void ExpandNode(int ARow);    // real
   void ContractNode(int ARow);  // real
+  // A click on a node's glyph: the Before event may refuse.
+  void ToggleNodeByUser(int ARow);
   void ExpandAll();
   void ContractAll();
   int GetParentRow(int ARow);
   // 0 a node row, 2 the tree goes on below, 1 it ends here.
   int GetNodeSpanType(int ARow);
-  void InsertNormalRow(int ARow);                // real
+  void InsertNormalRow(int ARow);  // real
   void RemoveNormalRow(int ARow);
   void InsertChildRow(int ARow, int InsertAt);  // real
   void RemoveChildRow(int ARow);                // real
@@ -2167,12 +2262,26 @@ class TDedAdararAdoz : public TBaseGrid {
   std::vector<uint8_t>& FilterChecks() { return FFilterChecks; }
   TObject* FilterCheckList() const { return FFilterCheckList; }
   void SetFilterCheckList(TObject* Value) { FFilterCheckList = Value; }
+  // The filter drop-down's two lists (made with the grid, hidden until a
+  // filter button opens one) and which of them the buttons open.
+  TDropList* FilterDropList() const { return FFilterDropList; }
+  TDropCheckList* FilterDropCheckList() const { return FFilterDropCheckList; }
+  bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+  void SetFilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
+  // Opens the filter list of display cell (ACol, ARow) for real column RC.
+  void ShowFilterDropDown(int ACol, int ARow, int RC);
+  void HideFilterDropDown();
+  // The check list's marks changed: the filter follows them.
+  void FilterCheckListClicked(TObject* Sender, int ItemIndex);
+  void CreateFilterLists();
 
   // ===== Find and replace, the search footer's actions (DivUzev_Find.cpp)
 
   TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
   TPoint FindWide(TPoint StartCell, const std::string& s, TFindParams FindParams);
-  TPoint FindFirst(const std::string& s, TFindParams FindParams) { return Find(TPoint(-1, -1), s, FindParams); }
+  TPoint FindFirst(const std::string& s, TFindParams FindParams) {
+    return Find(TPoint(-1, -1), s, FindParams);
+  }
   TPoint FindNext() { return Find(FSearchCell, FFindText, FFindParams); }
   // The number of cells changed.
   int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
@@ -2235,6 +2344,9 @@ class TDedAdararAdoz : public TBaseGrid {
     std::string Title;
   };
   const TBalloonTip* BalloonTip() const { return FBalloonTip.get(); }
+  // The picture of the cells from corner ARect.Left, Top to Right, Bottom
+  // on a hidden form that never takes activation; the caller owns it.
+  TCustomForm* SelectionToForm(const TRect& ARect);
   // A column dragged in from a list box, for the drop handling.
   void OleColumnDragStart(int ACol, int AIndex, TObject* AList);
   int OleDragCol() const { return FOleDragCol; }
@@ -2668,7 +2780,6 @@ class TDedAdararAdoz : public TBaseGrid {
   // A = |h cos a|, B = |w sin a|, C = |h sin a|, D = |w cos a|.
   static void AlignRotatedText(TRect& R, TAlignment HAlign, TVAlignment VAlign, int A, int B, int C, int D,
                                int Angle);
-
 
  public:
   // ===== Structure edits (DivUzev_Structure.cpp). Rows are display rows
@@ -3486,6 +3597,12 @@ class TDedAdararAdoz : public TBaseGrid {
   // Puts store entries back at their real rows and drops them from the store.
   void BringBackRows(std::vector<TGridItem*>& Entries);
   void MergeRowsBack(const std::vector<TGridItem*>& Entries);
+  // The last filter level, kept as one block, back in one pass.
+  void MergeBlockBack();
+  // Marks kept by display row open up at the rows coming back.
+  void OpenRowMarks(const std::vector<int>& target);
+  // The cell properties of a row moved in bulk learn their new place.
+  void RefreshRowOwners(int ARow);
   void BringBackRuns(const std::vector<TGridItem*>& Entries);
   // Level -1: every level.
   void UnHideRowsOfLevel(int FromRow, int ToRow, int Level);
@@ -3711,6 +3828,9 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FIsGrouping = false;
   std::vector<uint8_t> FFilterChecks;
   TObject* FFilterCheckList = nullptr;
+  TDropList* FFilterDropList = nullptr;
+  TDropCheckList* FFilterDropCheckList = nullptr;
+  bool FFilterDropDownCheck = false;
   TFindParams FFindParams;
   std::string FFindText;
   std::string FFindTextCase;

@@ -31,15 +31,110 @@ void TGridItem::SetIdx(int Value) {
 
 TGridItemCollection::TGridItemCollection() : TCollection(TCollection::ItemClass<TGridItem>()) {}
 
+namespace {
+// Frees cell properties (and the graphics they made) as a stored entry does.
+void FreeStoredProperties(TObject* Object) {
+  auto* props = dynamic_cast<TCellProperties*>(Object);
+  if (props == nullptr) return;
+  TObject* graphic = props->GraphicObject();
+  if (graphic != nullptr && graphic->ClassName() == "TCellGraphic") delete graphic;
+  delete props;
+}
+}  // namespace
+
+TGridItemCollection::TRowBlock::~TRowBlock() {
+  for (TObject* o : Objects)
+    if (o != nullptr) FreeStoredProperties(o);
+}
+
+TGridItemCollection::~TGridItemCollection() = default;
+
 void TGridItemCollection::Notify(TCollectionItem*, TCollectionNotification) { FSortedValid = false; }
+
+void TGridItemCollection::Clear() {
+  FBlocks.clear();
+  FBlockRows = 0;
+  FSortedValid = false;
+  TCollection::Clear();
+}
+
+void TGridItemCollection::AddBlock(std::unique_ptr<TRowBlock> Block) {
+  if (Block == nullptr || Block->Count() == 0) return;
+  FBlockRows += Block->Count();
+  FBlocks.push_back(std::move(Block));
+  FSortedValid = false;
+}
+
+std::unique_ptr<TGridItemCollection::TRowBlock> TGridItemCollection::TakeLastBlock() {
+  if (FBlocks.empty()) return nullptr;
+  std::unique_ptr<TRowBlock> b = std::move(FBlocks.back());
+  FBlocks.pop_back();
+  FBlockRows -= b->Count();
+  FSortedValid = false;
+  return b;
+}
+
+void TGridItemCollection::ForEachHiddenText(int Column,
+                                            const std::function<void(const std::string&)>& Fn) const {
+  if (Column < 0) return;
+  for (int i = 0; i < TCollection::Count(); ++i) {
+    TStringList* cells = static_cast<TGridItem*>(TCollection::Items(i))->Items();
+    if (Column < cells->Count()) Fn(cells->Strings(Column));
+  }
+  for (const auto& b : FBlocks)
+    if (Column < b->Cols)
+      for (size_t k = 0; k < b->Idx.size(); ++k)
+        Fn(std::string(b->Cell(k * static_cast<size_t>(b->Cols) + static_cast<size_t>(Column))));
+}
+
+bool TGridItemCollection::LevelOnlyInLastBlock(int Level) const {
+  if (FBlocks.empty() || FBlocks.back()->Level != Level) return false;
+  for (size_t b = 0; b + 1 < FBlocks.size(); ++b)
+    if (FBlocks[b]->Level == Level) return false;
+  for (int i = 0; i < TCollection::Count(); ++i)
+    if (static_cast<TGridItem*>(TCollection::Items(i))->Level() == Level) return false;
+  return true;
+}
+
+void TGridItemCollection::Flatten() const {
+  if (FBlocks.empty()) return;
+  auto* self = const_cast<TGridItemCollection*>(this);
+  std::vector<std::unique_ptr<TRowBlock>> blocks;
+  blocks.swap(FBlocks);
+  FBlockRows = 0;
+  for (auto& b : blocks) {
+    const size_t cols = static_cast<size_t>(b->Cols);
+    for (size_t k = 0; k < b->Idx.size(); ++k) {
+      auto* item = static_cast<TGridItem*>(self->TCollection::Add());
+      TStringList* cells = item->Items();
+      for (size_t c = 0; c < cols; ++c) {
+        TObject* o = b->Objects.empty() ? nullptr : b->Objects[k * cols + c];
+        cells->AddObject(std::string(b->Cell(k * cols + c)), o);
+      }
+      item->SetHeight(b->Heights[k]);
+      item->SetIdx(b->Idx[k]);
+      item->SetLevel(b->Level);
+    }
+    // The entries own the properties now.
+    b->Objects.clear();
+  }
+  FSortedValid = false;
+}
 
 void TGridItemCollection::Refresh() const {
   if (FSortedValid) return;
   FSorted.clear();
   FSorted.reserve(static_cast<size_t>(Count()));
-  for (int i = 0; i < Count(); ++i) FSorted.push_back(Items(i)->Idx());
+  for (int i = 0; i < TCollection::Count(); ++i)
+    FSorted.push_back(static_cast<TGridItem*>(TCollection::Items(i))->Idx());
   std::sort(FSorted.begin(), FSorted.end());
-  FDistinct = FSorted;
+  // A block's rows are ascending already: merging costs one pass.
+  for (const auto& b : FBlocks) {
+    const auto mid = static_cast<std::ptrdiff_t>(FSorted.size());
+    FSorted.insert(FSorted.end(), b->Idx.begin(), b->Idx.end());
+    std::inplace_merge(FSorted.begin(), FSorted.begin() + mid, FSorted.end());
+  }
+  FDistinct.assign(FSorted.begin(), FSorted.end());
   FDistinct.erase(std::unique(FDistinct.begin(), FDistinct.end()), FDistinct.end());
   FSortedValid = true;
 }
@@ -182,7 +277,6 @@ void TDragScrollOptions::Assign(TPersistent* Source) {
   FInitialDelay = s->FInitialDelay;
   FRepeatDelay = s->FRepeatDelay;
 }
-
 
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)
     : FOwner(AOwner),

@@ -337,6 +337,7 @@ void TDedAdararAdoz::CreateRunTimeCompanions() {
     bar = new TScrollBar(this);
     bar->SetVisible(false);
   }
+  CreateFilterLists();
   CreateEditorCompanions();
 }
 

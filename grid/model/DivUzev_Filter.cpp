@@ -179,6 +179,7 @@ void TDedAdararAdoz::ApplyFilter() {
   const int last = RowCount() - FFixedFooters - 1;
   const int total = last - first + 1;
   TIntList rows(-1, -1);
+  rows.SetCapacity(std::max(total, 0));
   int n = 0;
   int reported = -1;
   auto report = [&]() {
@@ -297,6 +298,7 @@ void TDedAdararAdoz::FilterChosen(int Column, const std::string& Condition) {
 }
 
 void TDedAdararAdoz::FilterSelect(int ItemIndex) {
+  if (HandleAllocated() && CanFocus()) SetFocus();
   const int column = FFilterColumn;
   if (column < 0 || column >= TotalColCount() || ItemIndex < 0) return;
   GetColumnFilter(column);

@@ -272,34 +272,69 @@ void TDedAdararAdoz::HideRowList(TIntList* RowList) {
 }
 
 void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
-  std::vector<uint8_t> listed(static_cast<size_t>(RowCount()), 0);
+  const int count = RowCount();
+  std::vector<uint8_t> listed(static_cast<size_t>(count), 0);
   int n = 0;
   for (int i = 0; i < RowList->Count(); ++i) {
     const int r = RowList->Items(i);
-    if (r < 0 || r >= RowCount() || listed[static_cast<size_t>(r)]) continue;
+    if (r < 0 || r >= count || listed[static_cast<size_t>(r)]) continue;
     listed[static_cast<size_t>(r)] = 1;
     ++n;
   }
   if (n == 0) return;
-  std::vector<int> reals(static_cast<size_t>(RowCount()));
-  for (int r = 0; r < RowCount(); ++r) reals[static_cast<size_t>(r)] = RealRowIndex(r);
-  for (int r = 0; r < RowCount(); ++r) {
+  // The level goes into the store as one block: its rows' texts move out
+  // of the grid in one run, with no entry or string list per row.
+  auto block = std::make_unique<TGridItemCollection::TRowBlock>();
+  const int cols = TotalColCount();
+  block->Level = level;
+  block->Cols = cols;
+  block->Idx.reserve(static_cast<size_t>(n));
+  block->Heights.reserve(static_cast<size_t>(n));
+  block->Ends.reserve(static_cast<size_t>(n) * static_cast<size_t>(cols));
+  {
+    size_t bytes = 0;
+    for (int r = 0; r < count; ++r)
+      if (listed[static_cast<size_t>(r)])
+        for (int c = 0; c < cols; ++c) bytes += GetGridCell(c, r).size();
+    block->Text.reserve(bytes);
+  }
+  const bool props = HasCellProps();
+  int real = 0;
+  const bool anyHidden = FGridItems->Count() > 0;
+  for (int r = 0; r < count; ++r) {
     if (!listed[static_cast<size_t>(r)]) continue;
-    TGridItem* item = FGridItems->Add();
-    SaveRowInto(item, r);
-    item->SetIdx(reals[static_cast<size_t>(r)]);
-    item->SetLevel(level);
+    // Rows are visited in ascending order, so their real rows are too.
+    real = anyHidden ? RealRowIndex(r) : r;
+    const size_t k = block->Idx.size();
+    block->Idx.push_back(real);
+    block->Heights.push_back(RowHeights(r));
+    for (int c = 0; c < cols; ++c) {
+      block->Text += GetGridCell(c, r);
+      block->Ends.push_back(block->Text.size());
+    }
+    if (props && RowHasObjects(r)) {
+      if (block->Objects.empty())
+        block->Objects.resize(static_cast<size_t>(n) * static_cast<size_t>(cols), nullptr);
+      for (int c = 0; c < cols; ++c) {
+        block->Objects[k * static_cast<size_t>(cols) + static_cast<size_t>(c)] = GetGridObject(c, r);
+        SetGridObject(c, r, nullptr);
+      }
+    }
+    ClearRowCells(r);
   }
   // Compact the rows that stay towards the top; the marks kept by display
   // row go along with them.
   int w = 0;
-  const int count = RowCount();
   for (int r = 0; r < count; ++r) {
     if (listed[static_cast<size_t>(r)]) continue;
-    if (w != r) CopyRow(r, w);
+    if (w != r) {
+      MoveRowCells(r, w);
+      if (props && RowHasObjects(w)) RefreshRowOwners(w);
+      SetRowHeights(w, RowHeights(r));
+    }
     ++w;
   }
-  for (int r = w; r < count; ++r) EmptyRowSlots(r);
+  FGridItems->AddBlock(std::move(block));
   CompactRowMarks(listed);
   {
     TCountChange change(FCountChange);
@@ -307,6 +342,15 @@ void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
   }
   RowCountChanged();
   CellControlsUpdate(false);
+}
+
+void TDedAdararAdoz::RefreshRowOwners(int ARow) {
+  const int cols = TotalColCount();
+  for (int c = 0; c < cols; ++c)
+    if (TCellProperties* p = GetGridObject(c, ARow)) {
+      p->SetOwnerCol(c);
+      p->SetOwnerRow(ARow);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -359,7 +403,15 @@ void TDedAdararAdoz::MergeRowsBack(const std::vector<TGridItem*>& Entries) {
       --src;
     }
   }
-  // The marks kept by display row open up at the same places.
+  OpenRowMarks(target);
+  RowCountChanged();
+  CellsChanged(TRect(0, 0, ColCount() - 1, RowCount()));
+}
+
+void TDedAdararAdoz::OpenRowMarks(const std::vector<int>& target) {
+  const size_t n = target.size();
+  const int total = RowCount();
+  // The marks kept by display row open up where the rows come back.
   auto openList = [&](TIntList* List) {
     if (List->Count() == 0) return;
     std::vector<int> all;
@@ -393,8 +445,64 @@ void TDedAdararAdoz::MergeRowsBack(const std::vector<TGridItem*>& Entries) {
     FRowSelect.swap(all);
     RebuildSelectedRowList();
   }
+}
+
+void TDedAdararAdoz::MergeBlockBack() {
+  TGridItemCollection::TRowBlock* b = FGridItems->LastBlock();
+  const size_t n = static_cast<size_t>(b->Count());
+  // Where each row lands: its real row less the hidden rows that stay
+  // above it (rows of the block before it come back too).
+  std::vector<int> target(n);
+  for (size_t i = 0; i < n; ++i)
+    target[i] = b->Idx[i] - (FGridItems->CountBelow(b->Idx[i]) - static_cast<int>(i));
+  std::unique_ptr<TGridItemCollection::TRowBlock> block = FGridItems->TakeLastBlock();
+  const int old = RowCount();
+  const int total = old + static_cast<int>(n);
+  {
+    TCountChange change(FCountChange);
+    TCustomGrid::SetRowCount(total);
+  }
+  FMaxRowCount = std::max(FMaxRowCount, RowCount());
+  const bool props = HasCellProps();
+  const size_t cols = static_cast<size_t>(block->Cols);
+  // From the bottom up, every shown row moves down past the rows that land
+  // above it.
+  int e = static_cast<int>(n) - 1;
+  int src = old - 1;
+  for (int dst = total - 1; dst >= 0; --dst) {
+    if (e >= 0 && target[static_cast<size_t>(e)] == dst) {
+      const size_t k = static_cast<size_t>(e);
+      // Rows below the old count may keep texts from before; rows above
+      // it were moved down and left empty.
+      if (dst >= old) ClearRowCells(dst);
+      for (size_t c = 0; c < cols; ++c)
+        PutCellText(static_cast<int>(c), dst, std::string(block->Cell(k * cols + c)));
+      if (!block->Objects.empty()) {
+        for (size_t c = 0; c < cols; ++c) {
+          TObject*& o = block->Objects[k * cols + c];
+          if (o == nullptr) continue;
+          auto* p = static_cast<TCellProperties*>(o);
+          p->SetOwnerCol(static_cast<int>(c));
+          p->SetOwnerRow(dst);
+          SetGridObject(static_cast<int>(c), dst, p);
+          o = nullptr;
+        }
+      }
+      SetRowHeights(dst, block->Heights[k]);
+      --e;
+    } else {
+      if (src != dst && src >= 0) {
+        MoveRowCells(src, dst);
+        if (props && RowHasObjects(dst)) RefreshRowOwners(dst);
+        SetRowHeights(dst, RowHeights(src));
+      }
+      --src;
+    }
+  }
+  OpenRowMarks(target);
   RowCountChanged();
   CellsChanged(TRect(0, 0, ColCount() - 1, RowCount()));
+  CellControlsUpdate(false);
 }
 
 void TDedAdararAdoz::BringBackRuns(const std::vector<TGridItem*>& Entries) {
@@ -454,6 +562,10 @@ void TDedAdararAdoz::UnHideRowList() {
   TTrackingOff off(FShowModified.get());
   // Rows inside a contracted node stay in the store with the node's rows.
   const std::vector<std::pair<int, int>> closed = ContractedNodeRanges();
+  if (closed.empty() && FGridItems->LevelOnlyInLastBlock(level)) {
+    MergeBlockBack();
+    return;
+  }
   std::vector<TGridItem*> entries;
   for (int i = 0; i < FGridItems->Count(); ++i) {
     TGridItem* item = FGridItems->Items(i);

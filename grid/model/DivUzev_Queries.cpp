@@ -220,10 +220,8 @@ bool TDedAdararAdoz::GetColumnFilter(int Column) {
     for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r)
       AddFilterValue(FFilterList.get(), Trim(GetCellEx(Column, r)));
     if (!FFilterIncremental) {
-      for (int i = 0; i < FGridItems->Count(); ++i) {
-        TStringList* cells = FGridItems->Items(i)->Items();
-        if (Column >= 0 && Column < cells->Count()) AddFilterValue(FFilterList.get(), cells->Strings(Column));
-      }
+      FGridItems->ForEachHiddenText(
+          Column, [&](const std::string& Text) { AddFilterValue(FFilterList.get(), Text); });
     }
     FFilterList->SetSorted(false);
     if (!FFilterDropDownClear.empty()) FFilterList->Insert(0, FFilterDropDownClear);

@@ -179,13 +179,29 @@ void TGridProgressAppearance::Assign(TPersistent* Source) {
 // TFilterDropDown
 
 TFilterDropDown::TFilterDropDown()
-    : FGlyph(std::make_unique<TBitmap>()), FGlyphActive(std::make_unique<TBitmap>()) {}
+    : FFont(std::make_unique<TFont>()),
+      FGlyph(std::make_unique<TBitmap>()),
+      FGlyphActive(std::make_unique<TBitmap>()) {
+  // A glyph changed through its own bitmap repaints the grid too.
+  FGlyph->OnChange = [this](TObject*) {
+    if (OnChange) OnChange(this);
+  };
+  FGlyphActive->OnChange = FGlyph->OnChange;
+}
 
 TFilterDropDown::~TFilterDropDown() = default;
+
+void TFilterDropDown::SetFont(TFont* Value) { FFont->Assign(Value); }
 
 void TFilterDropDown::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TFilterDropDown*>(Source);
   if (s == nullptr || s == this) return;
+  // AutoSize stays.
+  FColor = s->FColor;
+  FColumnWidth = s->FColumnWidth;
+  FFont->Assign(s->FFont.get());
+  FHeight = s->FHeight;
+  FWidth = s->FWidth;
   FGlyph->Assign(s->FGlyph.get());
   FGlyphActive->Assign(s->FGlyphActive.get());
 }

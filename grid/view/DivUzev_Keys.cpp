@@ -339,6 +339,13 @@ void TDedAdararAdoz::HandleWmKeyDown(TMessage& Message) {
     fireCopy();
     return;
   }
+  // 9. Right opens and Left closes a node whose current cell is merged.
+  if ((key == VK_RIGHT || key == VK_LEFT) && IsNode(Row()) && IsMergedCell(rc, Row())) {
+    if (key == VK_RIGHT && GetNodeState(Row()))
+      ExpandNode(RealRowIndex(Row()));
+    else if (key == VK_LEFT && !GetNodeState(Row()))
+      ContractNode(RealRowIndex(Row()));
+  }
   // 10. Horizontal scrolling in row-select mode.
   if (Options().Contains(goRowSelect) && !IsNodeRow(Row()) && VisibleColCount() < ColCount() &&
       (key == VK_LEFT || key == VK_RIGHT)) {
@@ -544,6 +551,9 @@ void TDedAdararAdoz::InsertRowKey() {
   if (!can) return;
   int target = Row();
   const int real = RealRowIndex(Row());
+  // The row goes in with the filter off and the filter comes back after.
+  const bool filtered = FFilterActive;
+  SetFilterActive(false);
   if (real < RowCount()) SetRow(real);
   int at;
   if (FNavigation->InsertPosition() == pInsertAfter) {
@@ -562,6 +572,7 @@ void TDedAdararAdoz::InsertRowKey() {
   AutoInsertRow(at);
   if (OnAutoInsertRow) OnAutoInsertRow(this, at);
   SetGridModified(true);
+  SetFilterActive(filtered);
   SetRow(std::min(target, RowCount() - 1));
   CalcAllFooters();
 }
@@ -569,10 +580,16 @@ void TDedAdararAdoz::InsertRowKey() {
 void TDedAdararAdoz::DeleteRowKey() {
   if (RowCount() - FixedRows() - FFixedFooters <= 0) return;
   const int real = RealRowIndex(Row());
+  const bool filtered = FFilterActive;
+  SetFilterActive(false);
   bool can = true;
   if (OnCanDeleteRow) OnCanDeleteRow(this, real, can);
-  if (!can) return;
+  if (!can) {
+    SetFilterActive(filtered);
+    return;
+  }
   AutoDeleteRow(real);
+  SetFilterActive(filtered);
   if (FFloatingFooter->Visible() && Row() == RowCount() - 1) SetRow(RowCount() - 2);
   SaveOldCell(Col(), Row());
   SetGridModified(true);

@@ -279,6 +279,23 @@ void TDedAdararAdoz::HandleWmLButtonDown(TMessage& Message) {
       else
         FSpinUpClick = true;
     }
+    // 14.2 The header's node glyph opens or closes every node.
+    const bool nodeGlyph = ACol == 0 && IsNode(ARow) && IsInNodeButton(ARow, X) && !FFixedCellPushed;
+    if (nodeGlyph && ARow < FixedRows() && FMouseActions->NodeAllExpandContract()) {
+      if (GetNodeState(ARow))
+        ExpandAll();
+      else
+        ContractAll();
+      SetNodeState(ARow, !GetNodeState(ARow));
+    }
+    // 14.3 A data node's glyph expands or contracts that node.
+    if (nodeGlyph && ARow >= FixedRows()) {
+      if (OnMouseDown) OnMouseDown(this, mbLeft, shift1, X, Y);
+      if (OnClickCell) OnClickCell(this, ARow, ACol);
+      ToggleNodeByUser(ARow);
+      if (FMouseActions->MoveRowOnNodeClick() && ARow < RowCount()) SetRow(ARow);
+      return;
+    }
     // 14.4 Radio groups pick the item under the pointer.
     if (IsRadio(RC, ARow) && (IsEditableCell(RC, ARow) || FControlLook->RadioAlwaysActive())) {
       HideInplaceEdit();
@@ -690,4 +707,20 @@ void TDedAdararAdoz::ClearModifiedRows() {
 void TDedAdararAdoz::InvalidateSelectionCorners(const TGridRect& R) {
   RepaintCell(R.Left, R.Top);
   RepaintCell(R.Right, R.Bottom);
+}
+
+void TDedAdararAdoz::ToggleNodeByUser(int ARow) {
+  const int R = RealRowIndex(ARow);
+  bool allow = true;
+  if (GetNodeState(ARow)) {
+    if (OnBeforeExpandNode) OnBeforeExpandNode(this, ARow, R, allow);
+    if (!allow) return;
+    ExpandNode(R);
+    if (OnExpandNode) OnExpandNode(this, ARow, R);
+  } else {
+    if (OnBeforeContractNode) OnBeforeContractNode(this, ARow, R, allow);
+    if (!allow) return;
+    ContractNode(R);
+    if (OnContractNode) OnContractNode(this, ARow, R);
+  }
 }

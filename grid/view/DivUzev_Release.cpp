@@ -10,6 +10,7 @@
 #include "framework/rtl/Tick.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevFilterLists.h"
 
 namespace {
 
@@ -259,6 +260,16 @@ void TDedAdararAdoz::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
   const TGridRect s0 = Selection();
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
+  // The filter row's buttons open their column's list; a release anywhere
+  // else, or on the open column again, closes it.
+  const int rc = ACol >= 0 ? RealColIndex(ACol) : -1;
+  if (ARow != FilterDropDownRow() || rc == FFilterColumn) {
+    HideFilterDropDown();
+  } else if (ACol >= 0) {
+    const TRect r = CellRect(ACol, ARow);
+    if (X > r.Right - 16 && X < r.Right - 3 && Y < r.Top + 19 && GetColumnFilter(rc))
+      ShowFilterDropDown(ACol, ARow, rc);
+  }
   FDropDownDown = false;
   // A sizing drag released outside the grid is cancelled.
   if ((X > Width() && GridState() == gsColSizing) || (Y > Height() && GridState() == gsRowSizing)) {

@@ -3,9 +3,9 @@
 // check box column, editing, Tab moves, header sorting, border double
 // clicks, border drags (header, row-number column, and the fixed column and
 // row anywhere along them), appending on arrow down, the insert and delete
-// row keys and the clipboard keys (copy, cut and paste with the desktop).
-// Each click, toggle, sort, double click, sizing and pasted cell is printed
-// as a line.
+// row keys, the clipboard keys (copy, cut and paste with the desktop) and,
+// asked for, the filter lists of the header row. Each click, toggle, sort,
+// double click, sizing and pasted cell is printed as a line.
 #include <cstdio>
 #include <string>
 
@@ -19,7 +19,7 @@ void Say(const std::string& Line) {
 }
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   Application->Initialize();
   InitializeDivUzevUnit();
   auto* form = Application->CreateForm<TForm>();
@@ -73,6 +73,15 @@ int main() {
   };
   g->OnClipboardAfterPasteCell = [](TObject*, int c, int r, const std::string& v) {
     Say("pasted " + std::to_string(c) + "," + std::to_string(r) + " " + v);
+  };
+  // --filter: the header row offers filter lists; --filter-check ticks.
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--filter" || a == "--filter-check") g->SetFilterDropDownAuto(true);
+    if (a == "--filter-check") g->SetFilterDropDownCheck(true);
+  }
+  g->OnFilterCheck = [](TObject*, int c, int, const std::string& name, std::string&, TObject*) {
+    Say("filter check " + std::to_string(c) + " " + name);
   };
   form->Show();
   g->SetFocus();
