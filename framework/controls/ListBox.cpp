@@ -372,6 +372,15 @@ int TCustomListBox::ItemAtPos(const TPoint& Pos, bool Existing) const {
 }
 
 void TCustomListBox::UpdateScrollRange() {
+  // A bar shown or hidden here sizes the view and comes back through WMSize;
+  // deciding again there, on a view too small for both bars, would flip them
+  // for ever.
+  if (updatingRange_) return;
+  updatingRange_ = true;
+  struct TDone {
+    bool& Flag;
+    ~TDone() { Flag = false; }
+  } done{updatingRange_};
   int n = Count();
   // The view without bars; each bar that shows takes room from the other.
   const int fullW = ClientWidth() + (VertBarShown() ? ScrollBarSize() : 0);

@@ -184,6 +184,8 @@ class TCustomListBox : public TScrollBarsWindow {
   bool sorted_ = false;
   int topIndex_ = 0;
   int scrollWidth_ = 0;
+  // Showing a bar resizes the view, which asks for the range again.
+  bool updatingRange_ = false;
   int scrollLeft_ = 0;
   int itemHeight_ = 16;
   TListBoxStyle style_ = lbStandard;

@@ -281,3 +281,20 @@ TEST_F(ListBoxFixture, ItemsWiderThanTheListScrollSideways) {
 }
 
 }  // namespace
+
+// A list made with no room yet (as lists are before they are placed) takes
+// items and settles its bars once it gets a size.
+TEST_F(ListBoxFixture, AListWithNoRoomTakesItemsAndSettlesWhenSized) {
+  auto* empty = new TListBox(form);
+  empty->SetVisible(false);
+  empty->SetParent(form);
+  empty->SetBounds(0, 0, 0, 0);
+  empty->SetScrollWidth(50);
+  for (int i = 0; i < 40; ++i) empty->Items()->Add("Item " + std::to_string(i));
+  EXPECT_EQ(empty->Count(), 40);
+  empty->SetBounds(10, 10, 120, 100);
+  EXPECT_TRUE(empty->VertBarShown());
+  EXPECT_FALSE(empty->HorzBarShown());
+  empty->SetScrollWidth(400);
+  EXPECT_TRUE(empty->HorzBarShown());
+}
