@@ -687,23 +687,9 @@ void TCustomDivUzevDropDown::SizeColumnsToDropDown() {
   TVevColGrid* g = FVevColGrid;
   if (!FColumnSizeWithDropDown || g == nullptr || FColumns->Count() == 0 || DropDownForm() == nullptr) return;
   g->SetScrollBars(ssVertical);
-  double total = 1;
-  for (int i = 0; i < FColumns->Count(); ++i) total += FColumns->Items(i)->Width();
   double avail = DropDownForm()->Width();
   if (g->RowCount() - g->FixedRows() > g->VisibleRowCount()) avail -= GetSystemMetrics(SM_CXVSCROLL);
-  const double ratio = avail / total;
-  double rem = 0;
-  for (int i = 0; i < g->ColCount() && i < FColumns->Count(); ++i) {
-    const double w = ratio * FColumns->Items(i)->Width();
-    const int n = static_cast<int>(std::nearbyint(w));
-    rem += w - n;
-    if (rem > 1) {
-      g->SetColWidths(i, n + 1);
-      rem -= 1;
-    } else {
-      g->SetColWidths(i, n);
-    }
-  }
+  SpreadColumnWidths(g, FColumns.get(), avail);
 }
 
 void TCustomDivUzevDropDown::DropDownSizing(TObject* Sender) {

@@ -276,13 +276,11 @@ void TCustomDivUzevDropDown::Change() {
   if (typed.empty()) return;
   const std::string key = FMatchCase ? typed : AnsiUpperCase(typed);
   const int kn = Len(key);
-  for (int i = 0; i < FLookupItems->Count(); ++i) {
-    const std::string entry = FLookupItems->Strings(i);
-    if (!StartsWith(FMatchCase ? entry : AnsiUpperCase(entry), key)) continue;
-    const std::string completed = Head(text, kn) + Tail(entry, kn, 255);
+  if (const int hit = FirstCompletion(FLookupItems.get(), key, FMatchCase); hit >= 0) {
+    const std::string completed = Head(text, kn) + Tail(FLookupItems->Strings(hit), kn, 255);
     WriteQuiet(completed);
-    FItemIndex = i;
-    FItemIdx = i;
+    FItemIndex = hit;
+    FItemIdx = hit;
     FItemSel = kn;
     FItemChange = true;
     Perform(EM_SETSEL, p + Len(completed), p + kn);

@@ -2,6 +2,7 @@
 // Columns and items of the drop-downs whose pop-up is a table: the grid
 // drop-down and the multi-column drop-down. Each of the two has classes of
 // its own under the same names (its own namespace); they share this code.
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "framework/classes/StringList.h"
 #include "framework/controls/Controls.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/rtl/StrUtils.h"
 
 enum TColumnType { ctText, ctImage };
 
@@ -132,3 +134,34 @@ class TDropDownItemsT : public TOwnedCollection {
     return -1;
   }
 };
+
+// Spreads Avail pixels over the pop-up's columns in the ratio of their set
+// widths, carrying the rounding over so that together they fill it.
+template <class TGrid, class TColumns>
+void SpreadColumnWidths(TGrid* Grid, TColumns* Columns, double Avail) {
+  double total = 1;
+  for (int i = 0; i < Columns->Count(); ++i) total += Columns->Items(i)->Width();
+  const double ratio = Avail / total;
+  double rem = 0;
+  for (int i = 0; i < Grid->ColCount() && i < Columns->Count(); ++i) {
+    const double w = ratio * Columns->Items(i)->Width();
+    const int n = static_cast<int>(std::nearbyint(w));
+    rem += w - n;
+    if (rem > 1) {
+      Grid->SetColWidths(i, n + 1);
+      rem -= 1;
+    } else {
+      Grid->SetColWidths(i, n);
+    }
+  }
+}
+
+// The first lookup item that begins with Key (already upper case unless
+// MatchCase), or -1.
+inline int FirstCompletion(TStringList* Items, const std::string& Key, bool MatchCase) {
+  for (int i = 0; i < Items->Count(); ++i) {
+    const std::string entry = Items->Strings(i);
+    if ((MatchCase ? entry : AnsiUpperCase(entry)).starts_with(Key)) return i;
+  }
+  return -1;
+}

@@ -373,21 +373,7 @@ void TVevMultiColumnDropDown::SizeColumns() {
   double avail = DropDownForm()->Width();
   if (FList->VisibleRowCount() + FList->FixedRows() < FList->RowCount())
     avail -= GetSystemMetrics(SM_CXVSCROLL);
-  double total = 1;
-  for (int i = 0; i < FColumns->Count(); ++i) total += FColumns->Items(i)->Width();
-  const double factor = avail / total;
-  double rem = 0;
-  for (int i = 0; i < FColumns->Count() && i < FList->ColCount(); ++i) {
-    const double w = factor * FColumns->Items(i)->Width();
-    const int n = static_cast<int>(std::nearbyint(w));
-    rem += w - n;
-    if (rem > 1) {
-      FList->SetColWidths(i, n + 1);
-      rem -= 1;
-    } else {
-      FList->SetColWidths(i, n);
-    }
-  }
+  SpreadColumnWidths(FList, FColumns.get(), avail);
 }
 
 void TVevMultiColumnDropDown::DropDownSizing(TObject* Sender) {
@@ -588,13 +574,11 @@ void TVevMultiColumnDropDown::Change() {
   if (typed.empty()) return;
   const std::string key = FMatchCase ? typed : AnsiUpperCase(typed);
   const int kn = Len(key);
-  for (int i = 0; i < FLookupItems->Count(); ++i) {
-    const std::string entry = FLookupItems->Strings(i);
-    if (!StartsWith(FMatchCase ? entry : AnsiUpperCase(entry), key)) continue;
-    const std::string completed = Head(text, kn) + Tail(entry, kn, 255);
+  if (const int hit = FirstCompletion(FLookupItems.get(), key, FMatchCase); hit >= 0) {
+    const std::string completed = Head(text, kn) + Tail(FLookupItems->Strings(hit), kn, 255);
     WriteQuiet(completed);
-    FItemIndex = i;
-    FPendingItem = i;
+    FItemIndex = hit;
+    FPendingItem = hit;
     FPendingStart = kn;
     FPending = true;
     Perform(EM_SETSEL, p + Len(completed), p + kn);
