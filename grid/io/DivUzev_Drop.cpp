@@ -520,8 +520,13 @@ void TGridDropTarget::DropFiles(const TPoint& pt, TStrings* files) {
       FDropped = true;
       break;
     case dfkXLS:
-      // Spreadsheet files open only through their own program, which this
-      // system does not have: the drop is refused.
+      // A workbook the spreadsheet reader cannot read (an old binary one)
+      // fails the drop and leaves the grid as it was.
+      if (g->OnOleDrop) g->OnOleDrop(g, -1, -1, name, allow);
+      if (!allow) return;
+      g->LoadFromXLS(name);
+      FDropped = true;
+      break;
     case dfkNone:
       break;
   }

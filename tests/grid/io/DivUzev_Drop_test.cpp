@@ -17,6 +17,7 @@
 #include "grid/base/VevCtrls.h"
 #include "support/DragDriver.h"
 #include "support/Input.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -193,7 +194,7 @@ TEST_F(GridDropFixture, AFileIsLoadedByItsFinalExtensionAlone) {
   };
   const Case cases[] = {
       {"table.csv", true},      {"TABLE.CSV", true},   {"table.xls.csv", true},
-      {"table.csv.bak", false}, {"table.csvx", false}, {"table.xls", false},
+      {"table.csv.bak", false}, {"table.csvx", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -214,6 +215,30 @@ TEST_F(GridDropFixture, AFileIsLoadedByItsFinalExtensionAlone) {
     else
       EXPECT_EQ(dst->Cells(1, 1), "before");
   }
+}
+
+TEST_F(GridDropFixture, ADroppedWorkbookIsReadIntoTheGrid) {
+  src->SetCells(0, 0, "Pump");
+  src->SetCells(1, 0, "Läuft");
+  src->SetCells(0, 1, "3");
+  const std::string path = WriteFile("plant.xlsx", "");
+  src->SaveToXLS(path);
+  dst->SetCells(1, 1, "before");
+  int loads = 0;
+  dst->OnOleDrop = [&](TObject*, int, int, const std::string& s, bool&) { loads += s == path; };
+  EXPECT_NE(DropOn(dst, 1, 1, {{"text/uri-list", "file://" + path + "\r\n"}}), DROPEFFECT_NONE);
+  EXPECT_EQ(loads, 1);
+  EXPECT_EQ(dst->Cells(1, 0), "Läuft");
+  EXPECT_EQ(dst->Cells(0, 1), "3");
+
+  // A file named as a workbook that is none is refused with its reason.
+  const std::string fake = WriteFile("table.xls", "1;2\r\n3;4\r\n");
+  TDialogResponder answers;
+  answers.AnswerBox(mrOk);
+  EXPECT_EQ(DropOn(dst, 1, 1, {{"text/uri-list", "file://" + fake + "\r\n"}}), DROPEFFECT_NONE);
+  ASSERT_EQ(answers.Boxes().size(), 1u);
+  EXPECT_NE(answers.Boxes()[0].Text.find("table.xls"), std::string::npos);
+  EXPECT_EQ(dst->Cells(1, 0), "Läuft");
 }
 
 TEST_F(GridDropFixture, TwoFilesOrAReadOnlyGridLoadNothing) {
