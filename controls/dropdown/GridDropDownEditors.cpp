@@ -11,8 +11,6 @@ void FocusGrid(TDedAdararAdoz* G) {
   if (G != nullptr && G->CanFocus() && !G->Focused()) G->SetFocus();
 }
 
-bool AltHeld() { return GetKeyState(VK_MENU) < 0; }
-
 }  // namespace
 
 // ---------------------------------------------------------------------------

@@ -281,7 +281,6 @@ TGridRect ExpandToMerged(TDedAdararAdoz* G, TGridRect S) {
 std::string TDedAdararAdoz::SelectionToText(const TGridRect& Rect, bool Disjunct) {
   FClipTopLeft = TGridCoord(Rect.Left, Rect.Top);
   ExportNotification(esExportStart, -1);
-  const bool disRows = FMouseActions->DisjunctRowSelect();
   const bool disCols = FMouseActions->DisjunctColSelect();
   const bool persistent = FMouseActions->RowSelectPersistent();
   const bool partial = Rect.Top > FixedRows() || Rect.Bottom < RowCount() - 1 - FFixedFooters;

@@ -132,11 +132,6 @@ void TDedAdararAdoz::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRe
 // Small helpers
 
 namespace {
-bool IsCheckKind(TCellType K) {
-  return K == ctCheckBox || K == ctDataCheckBox || K == ctVirtCheckBox || K == ctRowCheckBox ||
-         K == ctTriStateCheckBox;
-}
-
 void Line(TCanvas* C, int X1, int Y1, int X2, int Y2) {
   C->MoveTo(X1, Y1);
   C->LineTo(X2, Y2);

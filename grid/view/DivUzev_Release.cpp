@@ -12,18 +12,6 @@
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevFilterLists.h"
 
-namespace {
-
-TShiftState KeyboardShift() {
-  TShiftState s;
-  if (GetKeyState(VK_SHIFT) < 0) s << ssShift;
-  if (GetKeyState(VK_CONTROL) < 0) s << ssCtrl;
-  if (GetKeyState(VK_MENU) < 0) s << ssAlt;
-  return s;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 // Left button up
 
