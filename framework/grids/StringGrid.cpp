@@ -122,9 +122,11 @@ void TStringGrid::GrowRows(size_t Rows) {
   const size_t need = Rows * stride_;
   if (need > texts_.capacity()) {
     // Room for every row the grid has at once (untouched room costs no
-    // memory), or twice the rows stored past them.
+    // memory), and never less than twice the rows stored: a grid that grows
+    // a row at a time (a reader appending rows) must not move every text
+    // for each new row.
     const auto counted = static_cast<size_t>(RowCount());
-    texts_.reserve((Rows <= counted ? counted : std::max(Rows, 2 * rows_)) * stride_);
+    texts_.reserve(std::max({Rows, counted, 2 * rows_}) * stride_);
   }
   // Empty rows are made ahead, twice as many each time, within that room
   // (rows past rows_ always hold nothing).
