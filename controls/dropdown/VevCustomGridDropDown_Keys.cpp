@@ -9,19 +9,6 @@
 using namespace VevCustomGridDropDown;
 
 namespace {
-int Len(const std::string& S) { return static_cast<int>(Utf8ToUtf32(S).size()); }
-std::string Head(const std::string& S, int N) {
-  const std::u32string u = Utf8ToUtf32(S);
-  return Utf32ToUtf8(u.substr(0, static_cast<size_t>(std::clamp(N, 0, static_cast<int>(u.size())))));
-}
-std::string Tail(const std::string& S, int From, int Max) {
-  const std::u32string u = Utf8ToUtf32(S);
-  if (From >= static_cast<int>(u.size())) return "";
-  return Utf32ToUtf8(u.substr(static_cast<size_t>(From), static_cast<size_t>(Max)));
-}
-bool StartsWith(const std::string& S, const std::string& Prefix) {
-  return S.size() >= Prefix.size() && S.compare(0, Prefix.size(), Prefix) == 0;
-}
 bool AltHeld() { return GetKeyState(VK_MENU) < 0; }
 bool IsNavigationKey(WORD Key) {
   return Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || Key == VK_HOME || Key == VK_UP ||
@@ -29,7 +16,7 @@ bool IsNavigationKey(WORD Key) {
 }
 }  // namespace
 
-int TCustomDivUzevDropDown::PrefixChars() const { return Len(Prefix()); }
+int TCustomDivUzevDropDown::PrefixChars() const { return Utf8Length(Prefix()); }
 
 void TCustomDivUzevDropDown::WriteQuiet(const std::string& Value) {
   const bool was = FInChange;
@@ -65,7 +52,7 @@ bool TCustomDivUzevDropDown::LookupText(const std::string& AText, std::string& F
   FullText.clear();
   if (AText.empty() || FLookupColumn < 0) return false;
   const std::string t = FCaseSensitive ? AText : AnsiUpperCase(AText);
-  auto match = [&](const std::string& C) { return StartsWith(FCaseSensitive ? C : AnsiUpperCase(C), t); };
+  auto match = [&](const std::string& C) { return (FCaseSensitive ? C : AnsiUpperCase(C)).starts_with(t); };
   if (FUseItems) {
     for (int i = 0; i < FItems->Count(); ++i) {
       const std::string c = FItems->Items(i)->TextAt(FLookupColumn);
@@ -106,7 +93,7 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
       FLookupEntry = Utf32ToUtf8(e);
       WriteQuiet(FLookupEntry);
     }
-    const int end = p + Len(Text());
+    const int end = p + Utf8Length(Text());
     Perform(EM_SETSEL, end, end);
     return -1;
   }
@@ -134,7 +121,7 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
         FLookupColumn < g->ColCount()) {
       const std::string t = g->Cells(FLookupColumn, g->FixedRows());
       WriteQuiet(t);
-      Perform(EM_SETSEL, p + Len(FLookupEntry), p + Len(t));
+      Perform(EM_SETSEL, p + Utf8Length(FLookupEntry), p + Utf8Length(t));
     }
     return g->FixedRows();
   }
@@ -142,7 +129,7 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
   auto found = [&](const std::string& Full, int Row) {
     FItemIndex = FUseItems || FVevColGrid == nullptr ? Row : Row - FVevColGrid->FixedRows();
     WriteQuiet(Full);
-    if (FStyle == dsDropDown) Perform(EM_SETSEL, p + Len(FLookupEntry), p + Len(Full));
+    if (FStyle == dsDropDown) Perform(EM_SETSEL, p + Utf8Length(FLookupEntry), p + Utf8Length(Full));
     return Row;
   };
   std::string full;
@@ -222,7 +209,7 @@ void TCustomDivUzevDropDown::NarrowItems(const std::string& S) {
   }
   const std::string key = AnsiUpperCase(S);
   // A longer text keeps a part of the rows shown now.
-  const bool within = FNarrowActive && StartsWith(S, FNarrowed);
+  const bool within = FNarrowActive && S.starts_with(FNarrowed);
   std::vector<int> kept;
   if (within) {
     for (int i : FNarrowRows)
@@ -271,24 +258,24 @@ void TCustomDivUzevDropDown::Change() {
   SetIsModified(!text.empty());
   if (FLookupItems->Count() == 0) return;
   const int p = PrefixChars();
-  const std::string typed = Head(text, SelStart() - p);
+  const std::string typed = Utf8Copy(text, 0, SelStart() - p);
   // Nothing typed completes nothing.
   if (typed.empty()) return;
   const std::string key = FMatchCase ? typed : AnsiUpperCase(typed);
-  const int kn = Len(key);
+  const int kn = Utf8Length(key);
   if (const int hit = FirstCompletion(FLookupItems.get(), key, FMatchCase); hit >= 0) {
-    const std::string completed = Head(text, kn) + Tail(FLookupItems->Strings(hit), kn, 255);
+    const std::string completed = Utf8Copy(text, 0, kn) + Utf8Copy(FLookupItems->Strings(hit), kn, 255);
     WriteQuiet(completed);
     FItemIndex = hit;
     FItemIdx = hit;
     FItemSel = kn;
     FItemChange = true;
-    Perform(EM_SETSEL, p + Len(completed), p + kn);
+    Perform(EM_SETSEL, p + Utf8Length(completed), p + kn);
     return;
   }
   if (typed != text) {
     WriteQuiet(typed);
-    const int end = p + Len(typed);
+    const int end = p + Utf8Length(typed);
     Perform(EM_SETSEL, end, end);
   }
 }
@@ -354,7 +341,7 @@ void TCustomDivUzevDropDown::KeyUp(WORD& Key, TShiftState Shift) {
     SetItemIndex(FItemIdx);
     FInChange = was;
     const int p = PrefixChars();
-    Perform(EM_SETSEL, p + FItemSel, p + Len(Text()));
+    Perform(EM_SETSEL, p + FItemSel, p + Utf8Length(Text()));
     FItemChange = false;
   }
 }

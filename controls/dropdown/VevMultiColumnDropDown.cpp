@@ -14,19 +14,6 @@
 using namespace VevMultiColumnDropDown;
 
 namespace {
-int Len(const std::string& S) { return static_cast<int>(Utf8ToUtf32(S).size()); }
-std::string Head(const std::string& S, int N) {
-  const std::u32string u = Utf8ToUtf32(S);
-  return Utf32ToUtf8(u.substr(0, static_cast<size_t>(std::clamp(N, 0, static_cast<int>(u.size())))));
-}
-std::string Tail(const std::string& S, int From, int Max) {
-  const std::u32string u = Utf8ToUtf32(S);
-  if (From >= static_cast<int>(u.size())) return "";
-  return Utf32ToUtf8(u.substr(static_cast<size_t>(From), static_cast<size_t>(Max)));
-}
-bool StartsWith(const std::string& S, const std::string& Prefix) {
-  return S.size() >= Prefix.size() && S.compare(0, Prefix.size(), Prefix) == 0;
-}
 bool AltHeld() { return GetKeyState(VK_MENU) < 0; }
 }  // namespace
 
@@ -569,24 +556,24 @@ void TVevMultiColumnDropDown::Change() {
   const std::string text = Text();
   // The reference is the empty text: any text counts as a change.
   SetIsModified(!text.empty());
-  const int p = Len(Prefix());
-  const std::string typed = Head(text, SelStart() - p);
+  const int p = Utf8Length(Prefix());
+  const std::string typed = Utf8Copy(text, 0, SelStart() - p);
   if (typed.empty()) return;
   const std::string key = FMatchCase ? typed : AnsiUpperCase(typed);
-  const int kn = Len(key);
+  const int kn = Utf8Length(key);
   if (const int hit = FirstCompletion(FLookupItems.get(), key, FMatchCase); hit >= 0) {
-    const std::string completed = Head(text, kn) + Tail(FLookupItems->Strings(hit), kn, 255);
+    const std::string completed = Utf8Copy(text, 0, kn) + Utf8Copy(FLookupItems->Strings(hit), kn, 255);
     WriteQuiet(completed);
     FItemIndex = hit;
     FPendingItem = hit;
     FPendingStart = kn;
     FPending = true;
-    Perform(EM_SETSEL, p + Len(completed), p + kn);
+    Perform(EM_SETSEL, p + Utf8Length(completed), p + kn);
     return;
   }
   if (typed != text) {
     WriteQuiet(typed);
-    Perform(EM_SETSEL, p + Len(typed), p + Len(typed));
+    Perform(EM_SETSEL, p + Utf8Length(typed), p + Utf8Length(typed));
   }
 }
 
@@ -629,8 +616,8 @@ void TVevMultiColumnDropDown::KeyUp(WORD& Key, TShiftState Shift) {
   if (!(Key == VK_RETURN && FReturnIsTab)) TVevUrizazEvuvUduz::KeyUp(Key, Shift);
   if (FPending) {
     SetItemIndex(FPendingItem);
-    const int p = Len(Prefix());
-    Perform(EM_SETSEL, p + FPendingStart, p + Len(Text()));
+    const int p = Utf8Length(Prefix());
+    Perform(EM_SETSEL, p + FPendingStart, p + Utf8Length(Text()));
     FPending = false;
   }
 }
@@ -671,7 +658,7 @@ void TVevMultiColumnDropDown::WndProc(TMessage& Message) {
 }
 
 int TVevMultiColumnDropDown::LookupKey(char32_t Key) {
-  const int p = Len(Prefix());
+  const int p = Utf8Length(Prefix());
   if (Key == 8) {
     if (SelLength() == 0) {
       std::u32string e = Utf8ToUtf32(FLookupEntry);
@@ -685,7 +672,7 @@ int TVevMultiColumnDropDown::LookupKey(char32_t Key) {
               static_cast<size_t>(std::min<int>(SelLength(), static_cast<int>(t.size()) - s)));
       WriteQuiet(Utf32ToUtf8(t));
     }
-    Perform(EM_SETSEL, p + Len(Text()), p + Len(Text()));
+    Perform(EM_SETSEL, p + Utf8Length(Text()), p + Utf8Length(Text()));
     return -1;
   }
   if (Key != 9) FLookupEntry += Utf32ToUtf8(std::u32string(1, Key));
@@ -693,7 +680,7 @@ int TVevMultiColumnDropDown::LookupKey(char32_t Key) {
     const std::string k = FCaseSensitive ? E : AnsiUpperCase(E);
     for (int i = 0; i < FItems->Count(); ++i) {
       const std::string t = FItems->Items(i)->TextAt(FLookupColumn);
-      if (StartsWith(FCaseSensitive ? t : AnsiUpperCase(t), k)) return i;
+      if ((FCaseSensitive ? t : AnsiUpperCase(t)).starts_with(k)) return i;
     }
     return -1;
   };
@@ -701,7 +688,7 @@ int TVevMultiColumnDropDown::LookupKey(char32_t Key) {
     FItemIndex = i;
     const std::string t = FItems->Items(i)->TextAt(FLookupColumn);
     WriteQuiet(t);
-    Perform(EM_SETSEL, p + Len(FLookupEntry), p + Len(t));
+    Perform(EM_SETSEL, p + Utf8Length(FLookupEntry), p + Utf8Length(t));
     return i;
   };
   int i = search(FLookupEntry);
