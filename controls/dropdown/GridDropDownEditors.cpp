@@ -247,6 +247,12 @@ class TProvider : public TDropDownEditorProvider {
   void Prepare(TWinControl* Editor, TEditorType Kind, TVyxStyle Style, TColor Color) override {
     auto* d = dynamic_cast<TVevUrizazEvuvUduz*>(Editor);
     if (d == nullptr) return;
+    // The grid's header and footer first: the look preset then gives them
+    // its colours, as it does to any drop-down.
+    if (auto* g = dynamic_cast<TDedAdararAdoz*>(d->Owner())) {
+      d->SetDropDownFooter(g->ControlLook()->DropDownFooter());
+      d->SetDropDownHeader(g->ControlLook()->DropDownHeader());
+    }
     d->SetComponentStyle(Style);
     d->SetColor(Color);
     // Typing goes into the edit part of the list kinds, the track bar and

@@ -21,7 +21,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/dropdown/VevDropDownAppearance.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "controls/dropdown/VevDropDownPopup.h"
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Mask.h"

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/dropdown/VevDropDownAppearance.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "framework/classes/Lists.h"
 #include "framework/controls/PopupForm.h"
 

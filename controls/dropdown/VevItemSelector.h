@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/dropdown/VevDropDownAppearance.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "framework/classes/Collections.h"
 #include "framework/controls/ScrollBars.h"
 #include "grid/base/VevStyleIF.h"

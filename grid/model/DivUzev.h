@@ -72,6 +72,8 @@ class TGridUnitEditBtn;
 class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class THeaderAppearance;
+class TFooterAppearance;
 class ZEveRozoDiva;
 class THintWindow;
 class TGridTransCombo;
@@ -819,10 +821,18 @@ class TControlLook : public TPersistent {
   void SetRadioOnGlyph(TBitmap* Value);
   TBitmap* RadioOffGlyph() const { return FRadioOffGlyph.get(); }
   void SetRadioOffGlyph(TBitmap* Value);
+  // Header and footer of the grid's drop-down editors, owned; the setters
+  // copy without repainting.
+  THeaderAppearance* DropDownHeader() const { return FDropDownHeader.get(); }
+  void SetDropDownHeader(THeaderAppearance* Value);
+  TFooterAppearance* DropDownFooter() const { return FDropDownFooter.get(); }
+  void SetDropDownFooter(TFooterAppearance* Value);
 
  private:
   void Repaint();
   TDedAdararAdoz* FOwner;
+  std::unique_ptr<THeaderAppearance> FDropDownHeader;
+  std::unique_ptr<TFooterAppearance> FDropDownFooter;
   std::unique_ptr<TBitmap> FCheckedGlyph;
   std::unique_ptr<TBitmap> FUnCheckedGlyph;
   std::unique_ptr<TBitmap> FRadioOnGlyph;

@@ -12,6 +12,7 @@
 #include "grid/base/BaseGrid_Published.h"
 #include "grid/base/PictureContainer.h"
 #include "grid/base/UndoRedo.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "grid/base/VevObj_Published.h"
 
 namespace {
@@ -89,6 +90,8 @@ void PublishSettings() {
     P.Color("CommentColor", &C::CommentColor, &C::SetCommentColor).Default(static_cast<TColor>(255));
     P.Enum("ControlStyle", &C::ControlStyle, &C::SetControlStyle).Default(csTheme);
     P.Integer("DropDownCount", &C::DropDownCount, &C::SetDropDownCount).Default(8);
+    P.Object("DropDownHeader", &C::DropDownHeader);
+    P.Object("DropDownFooter", &C::DropDownFooter);
     P.Bool("DropDownAlwaysVisible", &C::DropDownAlwaysVisible, &C::SetDropDownAlwaysVisible).Default(false);
     P.Bool("FixedDropDownButton", &C::FixedDropDownButton, &C::SetFixedDropDownButton).Default(false);
     P.Color("FixedGradientFrom", &C::FixedGradientFrom, &C::SetFixedGradientFrom).Default(clNone);

@@ -2,6 +2,7 @@
 // buttons, progress bars, comment marks, the fixed cells' hover and
 // pressed gradients) and the small settings objects the painter reads:
 // progress-bar looks and the filter button's glyphs.
+#include "grid/base/VevDropDownAppearance.h"
 #include "grid/model/DivUzev.h"
 
 // ---------------------------------------------------------------------------
@@ -14,6 +15,8 @@ TControlLook::TControlLook(TDedAdararAdoz* AOwner)
       FRadioOnGlyph(std::make_unique<TBitmap>()),
       FRadioOffGlyph(std::make_unique<TBitmap>()) {
   Init();
+  FDropDownHeader = std::make_unique<THeaderAppearance>(AOwner);
+  FDropDownFooter = std::make_unique<TFooterAppearance>(AOwner);
 }
 
 TControlLook::~TControlLook() = default;
@@ -106,6 +109,10 @@ void TControlLook::SetRadioOffGlyph(TBitmap* Value) {
   Repaint();
 }
 
+void TControlLook::SetDropDownHeader(THeaderAppearance* Value) { FDropDownHeader->Assign(Value); }
+
+void TControlLook::SetDropDownFooter(TFooterAppearance* Value) { FDropDownFooter->Assign(Value); }
+
 void TControlLook::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TControlLook*>(Source);
   if (s == nullptr || s == this) return;
@@ -142,6 +149,8 @@ void TControlLook::Assign(TPersistent* Source) {
   FDropDownAlwaysVisible = s->FDropDownAlwaysVisible;
   FSpinButtonsAlwaysVisible = s->FSpinButtonsAlwaysVisible;
   FDropDownCount = s->FDropDownCount;
+  FDropDownFooter->Assign(s->FDropDownFooter.get());
+  FDropDownHeader->Assign(s->FDropDownHeader.get());
   FHintMaxWidth = s->FHintMaxWidth;
 }
 

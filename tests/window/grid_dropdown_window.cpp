@@ -1,12 +1,15 @@
 // A grid whose column 1 edits with the grid drop-down (narrowing its rows
 // while typing) and column 2 with the multi-column drop-down, for checking
-// them by keyboard under a real display. Every finished edit is written as
-// a line "done <col> <row> <text>".
+// them by keyboard under a real display. Both take the grid's drop-down
+// header (a caption) and footer (two buttons). Every finished edit is
+// written as a line "done <col> <row> <text>", every footer button click as
+// "footer <col> <row> <index>".
 #include <cstdio>
 #include <string>
 
 #include "controls/dropdown/GridDropDownEditors.h"
 #include "framework/controls/Forms.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
@@ -68,6 +71,12 @@ int main() {
       d->Columns()->Add()->SetHeader("Fruit");
       for (const char* f : kFruits) d->Items()->Add()->Text()->Add(f);
     }
+  };
+  g->ControlLook()->DropDownHeader()->SetCaption("<b>Pick a fruit</b>");
+  g->ControlLook()->DropDownFooter()->Buttons()->Add()->SetCaption("Clear");
+  g->ControlLook()->DropDownFooter()->Buttons()->Add()->SetCaption("Help");
+  g->OnDropDownFooterButtonClick = [](TObject*, int c, int r, int i) {
+    Say("footer " + std::to_string(c) + " " + std::to_string(r) + " " + std::to_string(i));
   };
   g->OnEditCellDone = [g](TObject*, int c, int r) {
     Say("done " + std::to_string(c) + " " + std::to_string(r) + " " + g->Cells(c, r));

@@ -1,12 +1,14 @@
 // The grid's control look: its initial values, which setters hand their
-// colour on to the grid, what Assign copies, and how a stored layout sets
-// the fixed cells' hover and pressed gradients.
+// colour on to the grid, what Assign copies, how a stored layout sets the
+// fixed cells' hover and pressed gradients, and the drop-down editors'
+// header and footer it keeps.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "framework/classes/ComponentFiler.h"
 #include "framework/controls/Forms.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
@@ -71,6 +73,103 @@ TEST(DivUzevControlLook, AssignCopiesTheLookButTellsTheGridNothing) {
   TFont font;
   b.ControlLook()->Assign(&font);
   EXPECT_EQ(b.ControlLook()->CheckSize(), 13);
+}
+
+TEST(DivUzevControlLook, TheDropDownHeaderAndFooterAreOwnedCopies) {
+  TDedAdararAdoz a(nullptr), b(nullptr);
+  THeaderAppearance* h = a.ControlLook()->DropDownHeader();
+  TFooterAppearance* f = a.ControlLook()->DropDownFooter();
+  ASSERT_NE(h, nullptr);
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(h->Visible());
+  EXPECT_EQ(h->Height(), 22);
+  EXPECT_EQ(h->Font()->Name(), "Tahoma");
+  EXPECT_TRUE(f->SizeGrip());
+  h->SetCaption("Pick");
+  h->Buttons()->Add()->SetCaption("Clear");
+  f->SetSizeGrip(false);
+  f->Buttons()->Add()->SetCaption("Done");
+  // Assign copies both by their own assign.
+  b.ControlLook()->Assign(a.ControlLook());
+  EXPECT_NE(b.ControlLook()->DropDownHeader(), h);
+  EXPECT_EQ(b.ControlLook()->DropDownHeader()->Caption(), "Pick");
+  ASSERT_EQ(b.ControlLook()->DropDownHeader()->Buttons()->Count(), 1);
+  EXPECT_EQ(b.ControlLook()->DropDownHeader()->Buttons()->Items(0)->Caption(), "Clear");
+  EXPECT_FALSE(b.ControlLook()->DropDownFooter()->SizeGrip());
+  ASSERT_EQ(b.ControlLook()->DropDownFooter()->Buttons()->Count(), 1);
+  // The setters copy: the look keeps its own object, the source stays the
+  // caller's.
+  THeaderAppearance given(nullptr);
+  given.SetCaption("Other");
+  given.SetVisible(false);
+  b.ControlLook()->SetDropDownHeader(&given);
+  EXPECT_NE(b.ControlLook()->DropDownHeader(), &given);
+  EXPECT_EQ(b.ControlLook()->DropDownHeader()->Caption(), "Other");
+  EXPECT_FALSE(b.ControlLook()->DropDownHeader()->Visible());
+  EXPECT_EQ(b.ControlLook()->DropDownHeader()->Buttons()->Count(), 0);
+  given.SetCaption("Later");
+  EXPECT_EQ(b.ControlLook()->DropDownHeader()->Caption(), "Other");
+  TFooterAppearance footer(nullptr);
+  b.ControlLook()->SetDropDownFooter(&footer);
+  EXPECT_TRUE(b.ControlLook()->DropDownFooter()->SizeGrip());
+  EXPECT_EQ(b.ControlLook()->DropDownFooter()->Buttons()->Count(), 0);
+}
+
+TEST(DivUzevControlLook, AStoredLayoutCarriesTheDropDownHeaderAndFooter) {
+  const char* layout = R"(object Form1: TForm
+  object Grid1: TDedAdararAdoz
+    ControlLook.DropDownHeader.Visible = False
+    ControlLook.DropDownHeader.Caption = 'Choose a <b>unit</b>'
+    ControlLook.DropDownHeader.Color = clYellow
+    ControlLook.DropDownHeader.Buttons = <
+      item
+        Caption = 'Clear'
+        Width = 40
+      end>
+    ControlLook.DropDownFooter.Height = 30
+    ControlLook.DropDownFooter.SizeGrip = False
+    ControlLook.DropDownFooter.Buttons = <
+      item
+        Caption = 'OK'
+        ModalResult = 1
+      end
+      item
+        Caption = 'More'
+      end>
+  end
+end
+)";
+  auto check = [](TForm& Form, const std::string& Text) {
+    auto* g = dynamic_cast<TDedAdararAdoz*>(Form.FindComponent("Grid1"));
+    ASSERT_NE(g, nullptr);
+    THeaderAppearance* h = g->ControlLook()->DropDownHeader();
+    TFooterAppearance* f = g->ControlLook()->DropDownFooter();
+    EXPECT_FALSE(h->Visible()) << Text;
+    EXPECT_EQ(h->Caption(), "Choose a <b>unit</b>") << Text;
+    EXPECT_EQ(h->Color(), clYellow) << Text;
+    ASSERT_EQ(h->Buttons()->Count(), 1) << Text;
+    EXPECT_EQ(h->Buttons()->Items(0)->Caption(), "Clear");
+    EXPECT_EQ(h->Buttons()->Items(0)->Width(), 40);
+    EXPECT_EQ(f->Height(), 30) << Text;
+    EXPECT_FALSE(f->SizeGrip()) << Text;
+    ASSERT_EQ(f->Buttons()->Count(), 2) << Text;
+    EXPECT_EQ(f->Buttons()->Items(0)->ModalResult(), mrOk);
+    EXPECT_EQ(f->Buttons()->Items(1)->Caption(), "More");
+    // What the layout leaves out keeps its default.
+    EXPECT_TRUE(f->Visible());
+    EXPECT_EQ(h->Height(), 22);
+  };
+  TForm first(nullptr);
+  ReadComponentText(&first, layout, "grid.dfm");
+  check(first, layout);
+  // Written out and read back into a new form, the two looks are the same.
+  const std::string text = WriteComponentText(&first);
+  EXPECT_NE(text.find("ControlLook.DropDownHeader.Caption = 'Choose a <b>unit</b>'"), std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("ControlLook.DropDownHeader.Height"), std::string::npos) << text;
+  TForm second(nullptr);
+  ReadComponentText(&second, text, "grid.dfm");
+  check(second, text);
 }
 
 TEST(DivUzevControlLook, AStoredLayoutSetsTheGridsHoverAndPressedLook) {

@@ -2,8 +2,10 @@
 // Settings of the drop-down pop-ups: the header and footer strips
 // (THeaderAppearance, TFooterAppearance) with their button collections, and
 // the colour set of the strip buttons (TVevButtonAppearance). Plain
-// persistent data with change notices; the strips and buttons read them
-// each time they are built or paint (VevDropDownPopup.h).
+// persistent data with change notices; the strips and buttons of the
+// drop-down controls read them each time they are built or paint. They live
+// here, below the drop-down controls, because the grid's control look keeps
+// the header and footer its drop-down editors take.
 #include <memory>
 #include <string>
 

@@ -1,7 +1,9 @@
 // Settings of the drop-down pop-ups' strips and strip buttons.
-#include "controls/dropdown/VevDropDownAppearance.h"
+#include "grid/base/VevDropDownAppearance.h"
 
 #include "grid/base/VevDropDownUtil.h"
+
+void LinkVevDropDownAppearancePublished();
 
 // ---- Strip buttons ----
 
@@ -74,7 +76,9 @@ void TFooterButton::Assign(TPersistent* Source) {
 
 // ---- Strip settings ----
 
-TStripAppearance::TStripAppearance(TPersistent* AOwner) : owner_(AOwner), font_(std::make_unique<TFont>()) {}
+TStripAppearance::TStripAppearance(TPersistent* AOwner) : owner_(AOwner), font_(std::make_unique<TFont>()) {
+  LinkVevDropDownAppearancePublished();
+}
 
 TStripAppearance::~TStripAppearance() = default;
 
@@ -151,6 +155,7 @@ void TFooterAppearance::AssignColors(TPersistent* Source) {
 // ---- Strip button colours ----
 
 TVevButtonAppearance::TVevButtonAppearance() : font_(std::make_unique<TFont>()) {
+  LinkVevDropDownAppearancePublished();
   font_->SetName("Tahoma");
   // The latched face: the hot face with red and green 10 % darker.
   colorChecked_ = ShadeColor(colorHot_, -10, -10, 0);
