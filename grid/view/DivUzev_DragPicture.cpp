@@ -177,7 +177,8 @@ void TDedAdararAdoz::ShowFloating(TWinControl* Window, const TPoint& At) {
 
 void TDedAdararAdoz::SetMoveButtonCell(int ACol, int ARow, int Width, int Height) {
   if (FMoveButton == nullptr) return;
-  FMoveButton->SetCaption(GetCellEx(RealColIndex(ACol), ARow));
+  const std::string text = GetCellEx(RealColIndex(ACol), ARow);
+  if (FMoveButton->Caption() != text) FMoveButton->SetCaption(text);
   FMoveButton->SetBounds(FMoveButton->Left(), FMoveButton->Top(), std::max(Width, 1), std::max(Height, 1));
 }
 

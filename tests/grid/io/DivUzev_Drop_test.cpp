@@ -492,6 +492,7 @@ TEST_F(GridToGridFixture, TheCellsPictureFollowsThePointerAndGoesWithTheDrag) {
           ASSERT_NE(f, nullptr);
           seen = f;
           EXPECT_TRUE(f->Visible());
+          EXPECT_EQ(GetActiveWindow(), form->Handle()) << "the picture takes no activation";
           EXPECT_EQ(f->Width(), z.Right - a.Left + 1);
           EXPECT_EQ(f->Height(), z.Bottom - a.Top + 1);
           // The cells as they look unselected.

@@ -71,6 +71,26 @@ TEST_F(DragPictureFixture, TheHeadersFaceIsMadeWithTheGridHiddenAndDisabled) {
   EXPECT_NE(dynamic_cast<THeaderDragButton*>(made.get()), nullptr);
 }
 
+TEST_F(DragPictureFixture, TheFaceDrawsAMarkupCaptionAsMarkupAndAPlainOneAsText) {
+  THeaderDragButton* b = g->MoveButton();
+  b->SetBounds(0, 0, 120, 24);
+  // Pixels in the red of a font tag.
+  auto reds = [&](const std::string& Caption) {
+    b->SetCaption(Caption);
+    std::unique_ptr<TBitmap> pic = b->GrabToBitmap();
+    int n = 0;
+    for (int y = 0; y < pic->Height(); ++y)
+      for (int x = 0; x < pic->Width(); ++x) {
+        const TColor c = pic->Canvas()->Pixels(x, y);
+        if ((c & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) < 0x40 && ((c >> 16) & 0xFF) < 0x40) ++n;
+      }
+    return n;
+  };
+  EXPECT_GT(reds("<font color=\"clred\">Name</font>"), 0);
+  EXPECT_EQ(reds("Name"), 0);
+  EXPECT_EQ(reds("<font color=\"clred\">Name"), 0) << "no closing tag: plain text";
+}
+
 TEST_F(DragPictureFixture, AMovedColumnsHeaderFollowsTheMouseAndTheColumnLandsWhereLetGo) {
   g->DragDropSettings()->SetShowCells(false);
   THeaderDragButton* b = g->MoveButton();
