@@ -28,6 +28,7 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   EndMovePicture();
   if (FMoveColInd >= 0 || FMoveRowInd >= 0) {
     refusedMove = FEnhRowColMove && Screen->Cursor() == crNoDrop;
+    DoEndBlockFocus();
     HideDropArrows();
     FMoveColInd = FMoveRowInd = -1;
     if (Screen->Cursor() == crDrag || Screen->Cursor() == crNoDrop) Screen->SetCursor(crDefault);

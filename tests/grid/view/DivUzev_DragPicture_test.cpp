@@ -93,6 +93,8 @@ TEST_F(DragPictureFixture, TheFaceDrawsAMarkupCaptionAsMarkupAndAPlainOneAsText)
 
 TEST_F(DragPictureFixture, AMovedColumnsHeaderFollowsTheMouseAndTheColumnLandsWhereLetGo) {
   g->DragDropSettings()->SetShowCells(false);
+  int blockEnds = 0;
+  g->OnEndBlockFocus = [&](TObject*) { ++blockEnds; };
   THeaderDragButton* b = g->MoveButton();
   const TRect cell = g->CellRect(1, 0);
   // Pressed off the cell's centre: the face keeps the offset.
@@ -115,6 +117,7 @@ TEST_F(DragPictureFixture, AMovedColumnsHeaderFollowsTheMouseAndTheColumnLandsWh
   MouseUp(g, to.X, to.Y);
   EXPECT_FALSE(b->Visible());
   EXPECT_FALSE(b->Enabled());
+  EXPECT_EQ(blockEnds, 1) << "the move's end is told once";
   EXPECT_EQ(g->Cells(3, 0), "h1");
   EXPECT_EQ(g->Cells(1, 0), "h2");
 }
