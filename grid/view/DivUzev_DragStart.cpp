@@ -1,7 +1,8 @@
 // Drags that start in the grid while the mouse moves: cells or a column
 // header dragged out to other windows, grids and programs, and the feedback
-// of a row or column moved within the grid (the move events, the arrow marks
-// at the drop place, scrolling and the drag cursor).
+// of a row or column moved within the grid (the move events, the picture
+// following the mouse, the arrow marks at the drop place, scrolling and the
+// drag cursor).
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
