@@ -7,10 +7,13 @@
 
 #include "framework/classes/Streams.h"
 #include "framework/classes/StringList.h"
+#include "framework/controls/Forms.h"
 #include "framework/controls/ListBox.h"
+#include "framework/controls/WinApi.h"
 #include "grid/base/VevCtrls.h"
 #include "grid/io/GridCellStream.h"
 #include "grid/io/GridDrop.h"
+#include "grid/view/DivUzevHeaderDragButton.h"
 
 namespace {
 
@@ -172,9 +175,27 @@ void TGridDropSource::CurrentEffect(DWORD dwEffect) {
   if (dwEffect == kCopy || dwEffect == kMove) FLastEffect = static_cast<int>(dwEffect);
 }
 
+void TGridDropSource::QueryDrag() {
+  TPoint p;
+  GetCursorPos(p);
+  if (FGrid->DragDropSettings()->ShowCells()) {
+    if (TCustomForm* f = FGrid->FMoveForm) f->SetBounds(p.X + 4, p.Y + 4, f->Width(), f->Height());
+  } else if (THeaderDragButton* b = FGrid->FMoveButton) {
+    b->SetBounds(p.X, p.Y - b->Height(), b->Width(), b->Height());
+  }
+}
+
+void TGridDropSource::DragEnded() {
+  TCellDropSource::DragEnded();
+  if (FGrid->FMoveForm != nullptr) FGrid->FMoveForm->SetVisible(false);
+  if (FGrid->FMoveButton != nullptr) FGrid->FMoveButton->SetVisible(false);
+}
+
 void TGridDropSource::DragDropStop() {
   TCellDropSource::DragDropStop();
   FGrid->HideDropArrows();
+  // Whatever the settings say now: the picture belongs to this drag.
+  FGrid->FreeMoveForm();
 }
 
 // ---------------------------------------------------------------------------

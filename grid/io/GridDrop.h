@@ -73,6 +73,13 @@ class TGridDropSource : public TCellDropSource {
   // The last copy (1) or move (2) feedback; 0 before any.
   int LastEffect() const { return FLastEffect; }
   void CurrentEffect(DWORD dwEffect) override;
+  // The drag's picture follows the pointer: the cells' picture 4 pixels
+  // right of and below it, the header's face with its bottom-left corner
+  // at it.
+  void QueryDrag() override;
+  // The button went up: the picture goes before the drop is handled.
+  void DragEnded() override;
+  // The picture of the cells is freed.
   void DragDropStop() override;
 
  private:

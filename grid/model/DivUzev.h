@@ -80,6 +80,7 @@ class TGridTransCombo;
 class TGridTransEdit;
 class TControlEdit;
 class TControlCombo;
+class THeaderDragButton;
 struct TMarkupResult;
 class TInplaceEdit;
 class ZIvoVorazirUded;
@@ -3451,6 +3452,11 @@ class TDedAdararAdoz : public TBaseGrid {
   // The drop position of enhanced moving (-1 none).
   int MoveColInd() const { return FMoveColInd; }
   int MoveRowInd() const { return FMoveRowInd; }
+  // The pictures following the mouse while a header or cells are dragged
+  // or a row or column is moved: the header's face (made with the grid,
+  // hidden between drags) and the cells' picture (only while one is shown).
+  THeaderDragButton* MoveButton() const { return FMoveButton; }
+  TCustomForm* MoveForm() const { return FMoveForm; }
   // Hover state of the mouse handling.
   const std::string& HoveredAnchor() const { return FAnchor; }
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
@@ -4260,6 +4266,26 @@ class TDedAdararAdoz : public TBaseGrid {
   bool ColSized = false;
   bool Rowsized = false;
   bool FOleDragging = false;
+  // ---- Drag pictures (grid/view/DivUzev_DragPicture.cpp)
+  THeaderDragButton* FMoveButton = nullptr;
+  TCustomForm* FMoveForm = nullptr;
+  void CreateMoveButton();
+  void FreeMoveButton();
+  // Area cut to the cells in view.
+  TGridRect VisibleDragArea(const TGridRect& Area) const;
+  // The cells' picture of Area (display cells), once per drag or move.
+  void MakeMoveForm(const TGridRect& Area);
+  // Shows Window at screen point At above everything without activating
+  // it, or moves it there when shown.
+  void ShowFloating(TWinControl* Window, const TPoint& At);
+  // The header button shows the text of cell (ACol, ARow) at that size.
+  void SetMoveButtonCell(int ACol, int ARow, int Width, int Height);
+  void FreeMoveForm();
+  // A move has ended: the button goes, disabled, and the picture is freed.
+  void EndMovePicture();
+  // The window system ends a row or column move that shows the drag
+  // cursor; true when one was ended.
+  bool CancelEnhancedMove();
 
   // ===== Printing and preview (grid/io/DivUzev_Print*.cpp). Rectangles of
   // cells are display indexes; page lengths are tenths of a millimetre.

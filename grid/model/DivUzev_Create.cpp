@@ -19,6 +19,7 @@
 #include "grid/base/UndoRedo.h"
 #include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevHeaderDragButton.h"
 
 // DivUzev_Published.cpp: referenced here so its tables come along.
 void LinkDivUzevPublished();
@@ -89,6 +90,7 @@ LRESULT CallWndProcHook(int Code, WPARAM WParam, LPARAM LParam) {
 void RegisterGridClasses() {
   try {
     RegisterClass<TDedAdararAdoz>();
+    RegisterClass<THeaderDragButton>();
     RegisterClass<TScrollBar>();
     RegisterClass<TFooterPanel>();
     RegisterClass<TSearchPanel>();

@@ -1,7 +1,8 @@
 // Drags that start in the grid while the mouse moves: cells or a column
 // header dragged out to other windows, grids and programs, and the feedback
-// of a row or column moved within the grid (the move events, the arrow marks
-// at the drop place, scrolling and the drag cursor).
+// of a row or column moved within the grid (the move events, the picture
+// following the mouse, the arrow marks at the drop place, scrolling and the
+// drag cursor).
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "grid/base/VevCtrls.h"
 #include "grid/io/GridDrop.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevHeaderDragButton.h"
 
 namespace {
 
@@ -48,12 +50,25 @@ void TDedAdararAdoz::StartOleDrag(int ACol, int ARow) {
       G->FMouseSelectMode = msNormal;
       G->FMouseSelectStart = -1;
       G->HideDropArrows();
+      if (G->FMoveButton != nullptr) G->FMoveButton->SetVisible(false);
+      G->FreeMoveForm();
     }
   } end{this};
   FOleDragging = true;
   if (FDropTarget) FDropTarget->ForgetLastDrop();
   DWORD effect = DROPEFFECT_NONE;
-  if (inHeader && set->OleColumnDragDrop()) {
+  const bool columnDrag = inHeader && set->OleColumnDragDrop();
+  // The picture of what is dragged, where the drop source moves it.
+  const TPoint cursor = CursorPos();
+  if (set->ShowCells() && FMoveForm == nullptr) {
+    MakeMoveForm(columnDrag ? TGridRect(ACol, 0, ACol, RowCount() - 1) : Selection());
+    ShowFloating(FMoveForm, TPoint(cursor.X + 4, cursor.Y + 4));
+  }
+  if (columnDrag) {
+    if (!set->ShowCells() && FMoveButton != nullptr) {
+      SetMoveButtonCell(ACol, 0, ColWidths(ACol), RowHeights(0));
+      ShowFloating(FMoveButton, TPoint(cursor.X, cursor.Y - FMoveButton->Height()));
+    }
     const HRESULT r = BeginColumnDragDrop(source, rc, kCopyOrMove, effect);
     if (r != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
     return;
@@ -149,6 +164,21 @@ void TDedAdararAdoz::EnhancedMoveFeedback(int ACol, int ARow, int X, int Y) {
     return;
   bool allow = true;
   DoStartBlockFocus();
+  const bool showCells = FDragDropSettings->ShowCells();
+  if (Movecell >= 0) {
+    // Made on the first move: the moved cells' picture, and the header's
+    // face with its text and size.
+    const bool cols = state == gsColMoving;
+    const int c = cols ? Movecell : 0, r = cols ? 0 : Movecell;
+    if (showCells && FMoveForm == nullptr)
+      MakeMoveForm(cols ? TGridRect(c, 0, c, RowCount() - 1) : TGridRect(0, r, ColCount() - 1, r));
+    if (FMoveButton != nullptr && !FMoveButton->Visible()) {
+      const TRect cell = CellRect(c, r);
+      SetMoveButtonCell(c, r, cell.Right - cell.Left, cell.Bottom - cell.Top);
+    }
+    // Both follow the mouse where the press held the cell.
+    if (FMoveForm != nullptr) ShowFloating(FMoveForm, ClientToScreen(TPoint(X - MoveOfsX, Y - MoveOfsY)));
+  }
   if (state == gsColMoving) {
     const bool shown = ACol >= FixedCols() && ACol >= LeftCol() && ACol <= LeftCol() + VisibleColCount();
     if (shown) {
@@ -195,5 +225,7 @@ void TDedAdararAdoz::EnhancedMoveFeedback(int ACol, int ARow, int X, int Y) {
     scrolled = true;
   }
   if (scrolled) Repaint();
+  if (!showCells && Movecell >= 0)
+    ShowFloating(FMoveButton, ClientToScreen(TPoint(X - MoveOfsX, Y - MoveOfsY)));
   Screen->SetCursor(allow ? crDrag : crNoDrop);
 }

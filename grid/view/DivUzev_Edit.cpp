@@ -76,6 +76,7 @@ void TDedAdararAdoz::CreateEditorCompanions() {
   FFixedEdit->SetBorderStyle(bsNone);
   FFixedCombo = new TGridTransCombo(this);
   FFixedCombo->SetParent(this);
+  CreateMoveButton();
   FControlEdit = new TControlEdit(this);
   FControlEdit->SetParent(this);
   FControlEdit->OnExit = [this](TObject*) {
@@ -100,6 +101,8 @@ void TDedAdararAdoz::FreeEditorCompanions() {
   FFixedEdit = nullptr;
   delete FFixedCombo;
   FFixedCombo = nullptr;
+  FreeMoveButton();
+  FreeMoveForm();
   FCtrlEditing = false;
   delete FControlEdit;
   FControlEdit = nullptr;

@@ -22,8 +22,13 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   // 1. What the press started ends.
   ColMoveFlg = ColSizeFlg = false;
   FMouseDown = FMouseKeepDown = FMouseDownMove = false;
-  // The marks and the cursor of a row or column move go with it.
+  // The marks, the pictures and the cursor of a row or column move go with
+  // it; a move the no-drop cursor showed refused moves nothing.
+  bool refusedMove = false;
+  EndMovePicture();
   if (FMoveColInd >= 0 || FMoveRowInd >= 0) {
+    refusedMove = FEnhRowColMove && Screen->Cursor() == crNoDrop;
+    DoEndBlockFocus();
     HideDropArrows();
     FMoveColInd = FMoveRowInd = -1;
     if (Screen->Cursor() == crDrag || Screen->Cursor() == crNoDrop) Screen->SetCursor(crDefault);
@@ -131,6 +136,10 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   // 15. The framework's release handling.
   const TGridState state = GridState();
   const bool moving = state == gsColMoving || state == gsRowMoving;
+  if (moving && refusedMove) {
+    SetGridState(gsNormal);
+    InvalidateGrid();
+  }
   TBaseGrid::WMLButtonUp(Message);
   if (flagCleared) FSelChange = false;
   if (GridState() == gsSelecting) SetGridState(gsNormal);

@@ -18,6 +18,7 @@ bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
   const bool sizing =
       FSizingFixed || FSizingFixedR || GridState() == gsColSizing || GridState() == gsRowSizing;
   if (sizing && Message.Msg == WM_CANCELMODE) CancelSizingDrag();
+  if (Message.Msg == WM_CANCELMODE) CancelEnhancedMove();
   if (sizing && Message.Msg == WM_CAPTURECHANGED && Message.LParam != 0 &&
       Message.LParam != static_cast<LPARAM>(Handle()))
     CancelSizingDrag();

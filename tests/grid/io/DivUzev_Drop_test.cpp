@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,7 +15,9 @@
 
 #include "framework/classes/Streams.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/Image.h"
 #include "grid/base/VevCtrls.h"
+#include "grid/view/DivUzevHeaderDragButton.h"
 #include "support/DragDriver.h"
 #include "support/Input.h"
 #include "support/Responder.h"
@@ -449,6 +452,116 @@ TEST_F(GridDropFixture, AColumnDraggedOverTheHeaderMarksItsPlaceAndMoves) {
   other.MoveTo(src, p.X, p.Y);
   other.Drop();
   EXPECT_EQ(src->Cells(1, 0), "h2");
+}
+
+// ---------------------------------------------------------------------------
+// The pictures following a drag out of the grid
+
+TEST_F(GridToGridFixture, TheCellsPictureFollowsThePointerAndGoesWithTheDrag) {
+  struct Case {
+    const char* name;
+    bool showCells;
+    int rows;
+    TGridRect selection;
+  };
+  const std::vector<Case> cases = {
+      {"the selection", true, 8, TGridRect(1, 1, 2, 2)},
+      {"a selection running past the view, cut to it", true, 40, TGridRect(1, 1, 2, 39)},
+      {"no cells shown", false, 8, TGridRect(1, 1, 2, 2)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    src->DragDropSettings()->SetShowCells(c.showCells);
+    src->SetRowCount(c.rows);
+    src->SetSelection(c.selection);
+    src->SetSelectionColor(static_cast<TColor>(0x00FF00));
+    const int lastRow = std::min(c.selection.Bottom, src->TopRow() + src->VisibleRowCount() - 1);
+    const TRect a = src->CellRect(1, 1), z = src->CellRect(2, lastRow);
+    TDragDriver driver;
+    TCustomForm* seen = nullptr;
+    DragFrom(
+        1, 1,
+        [&](TDragRun& run) {
+          EXPECT_FALSE(src->MoveButton()->Visible()) << "cells show no header";
+          TCustomForm* f = src->MoveForm();
+          if (!c.showCells) {
+            EXPECT_EQ(f, nullptr);
+            run.Cancel();
+            return;
+          }
+          ASSERT_NE(f, nullptr);
+          seen = f;
+          EXPECT_TRUE(f->Visible());
+          EXPECT_EQ(GetActiveWindow(), form->Handle()) << "the picture takes no activation";
+          EXPECT_EQ(f->Width(), z.Right - a.Left + 1);
+          EXPECT_EQ(f->Height(), z.Bottom - a.Top + 1);
+          // The cells as they look unselected.
+          auto* image = dynamic_cast<TImage*>(f->Controls(0));
+          ASSERT_NE(image, nullptr);
+          const TRect second = src->CellRect(2, 2);
+          EXPECT_NE(
+              image->Picture()->Bitmap()->Canvas()->Pixels(second.Left - a.Left + 3, second.Top - a.Top + 3),
+              static_cast<TColor>(0x00FF00));
+          for (const TPoint& p : {Centre(dst, 1, 3), Centre(dst, 3, 5)}) {
+            run.MoveTo(dst, p.X, p.Y);
+            const TPoint s = dst->ClientToScreen(p);
+            EXPECT_EQ(f->Left(), s.X + 4);
+            EXPECT_EQ(f->Top(), s.Y + 4);
+          }
+          run.Drop();
+          EXPECT_FALSE(f->Visible()) << "gone once the button is up";
+        },
+        driver);
+    EXPECT_EQ(src->MoveForm(), nullptr);
+    if (c.showCells) EXPECT_NE(seen, nullptr);
+    const TPoint p = Centre(src, 1, 1);
+    MouseUp(src, p.X + 5, p.Y);
+  }
+}
+
+TEST_F(GridDropFixture, ADraggedHeaderShowsItsFaceOrItsColumnAtThePointer) {
+  src->DragDropSettings()->SetOleDropSource(true);
+  src->DragDropSettings()->SetOleColumnDragDrop(true);
+  src->SetEnhRowColMove(false);
+  src->SetCells(1, 0, "Name");
+  for (const bool showCells : {false, true}) {
+    SCOPED_TRACE(showCells ? "the column's picture" : "the header's face");
+    src->DragDropSettings()->SetShowCells(showCells);
+    THeaderDragButton* b = src->MoveButton();
+    TDragDriver driver;
+    driver.OnDrag([&](TDragRun& run) {
+      for (const TPoint& p : {Centre(dst, 2, 0), Centre(dst, 3, 4)}) {
+        run.MoveTo(dst, p.X, p.Y);
+        const TPoint s = dst->ClientToScreen(p);
+        if (showCells) {
+          TCustomForm* f = src->MoveForm();
+          ASSERT_NE(f, nullptr);
+          const int lastRow = src->TopRow() + src->VisibleRowCount() - 1;
+          EXPECT_EQ(f->Height(), src->CellRect(1, lastRow).Bottom - src->CellRect(1, 0).Top + 1);
+          EXPECT_EQ(f->Left(), s.X + 4);
+          EXPECT_FALSE(b->Visible());
+        } else {
+          ASSERT_TRUE(b->Visible());
+          EXPECT_EQ(b->Caption(), "Name");
+          EXPECT_EQ(b->Width(), src->ColWidths(1));
+          EXPECT_EQ(b->Height(), src->RowHeights(0));
+          // Its bottom-left corner at the pointer.
+          EXPECT_EQ(b->Left(), s.X);
+          EXPECT_EQ(b->Top() + b->Height(), s.Y);
+          EXPECT_EQ(src->MoveForm(), nullptr);
+        }
+      }
+      run.Cancel();
+    });
+    const TPoint h = Centre(src, 1, 0);
+    src->SetSelection(TGridRect(1, 1, 1, 1));
+    MouseDown(src, h.X, h.Y);
+    MouseMove(src, h.X + 6, h.Y);
+    ASSERT_EQ(driver.Drags().size(), 1u);
+    EXPECT_FALSE(b->Visible());
+    EXPECT_EQ(src->MoveForm(), nullptr);
+    MouseUp(src, h.X + 6, h.Y);
+  }
 }
 
 TEST(GridDropText, BlockSizeCountsFieldsAndNonEmptyLines) {
