@@ -64,14 +64,46 @@ void TArrowWindow::Paint() {
 // TGridFocusWindow
 
 TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetVisible(false);
   SetBounds(0, 0, 0, 0);
   SetColor(static_cast<TColor>(0x0000FF));
 }
 
+TGridFocusWindow::~TGridFocusWindow() = default;
+
 void TGridFocusWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_DISABLED;
-  Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  // Showing the frame must not take the activation from the editor's form.
+  Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+}
+
+void TGridFocusWindow::CreateWnd() {
+  TCustomControl::CreateWnd();
+  ApplyLooks();
+}
+
+void TGridFocusWindow::SetFrame(const TGridAlphaMask& Picture, const std::vector<TPoint>& Region) {
+  FPicture = std::make_unique<TBitmap>();
+  FPicture->Assign(const_cast<TGridAlphaMask*>(&Picture));
+  FPicture->SetAlphaFormat(Picture.AlphaFormat());
+  FOpacity = Picture.Opacity();
+  FRegion = Region;
+  ApplyLooks();
+  Invalidate();
+}
+
+void TGridFocusWindow::ApplyLooks() {
+  if (Peer() == nullptr) return;
+  Peer()->SetOpacity(FOpacity);
+  Peer()->SetShape(FRegion);
+}
+
+void TGridFocusWindow::Paint() {
+  Canvas()->Brush()->SetStyle(bsSolid);
+  Canvas()->Brush()->SetColor(Color());
+  Canvas()->FillRect(ClientRect());
+  if (FPicture != nullptr && !FPicture->Empty()) Canvas()->Draw(0, 0, FPicture.get());
 }
 
 // ---------------------------------------------------------------------------

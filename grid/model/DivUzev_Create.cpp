@@ -690,6 +690,13 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   }
   if ((Message.Msg == kWmThemeChanged || Message.Msg == kThemeNotifierMessage) && FAutoThemeAdapt)
     FollowOfficeTheme();
+  if (Message.Msg == WM_NCPAINT) {
+    // The grid's own border goes over the edge the framework drew.
+    TBaseGrid::WndProc(Message);
+    if (FUpdateCount == 0) PaintBorder(reinterpret_cast<TCanvas*>(Message.WParam));
+    Message.Result = 0;
+    return;
+  }
   if (InputWindowMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }

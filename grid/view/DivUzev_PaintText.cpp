@@ -411,7 +411,10 @@ void TDedAdararAdoz::PaintSelectionRectangle(TCellPaint& P) {
     c->Brush()->SetStyle(bsSolid);
     const TColor b = c->Brush()->Color();
     c->Brush()->SetColor(FSelectionRectangleColor);
-    c->FillRect(TRect(r.Right - 4, r.Bottom - 4, r.Right, r.Bottom));
+    // The corner where the selection ends: bottom left when the text runs
+    // right to left (the mouse finds it there too).
+    const int x = UseRightToLeftAlignment() ? r.Left : r.Right - 4;
+    c->FillRect(TRect(x, r.Bottom - 4, x + 4, r.Bottom));
     c->Brush()->SetColor(b);
   }
   c->Pen()->SetWidth(1);
