@@ -84,9 +84,25 @@ void TGridFocusWindow::CreateWnd() {
 }
 
 void TGridFocusWindow::SetFrame(const TGridAlphaMask& Picture, const std::vector<TPoint>& Region) {
+  // The canvas blends by straight alpha: premultiplied colours go back to
+  // their full strength first.
+  TPixelData px = Picture.PixelData();
+  if (px.BytesPerPixel == 4 && Picture.AlphaFormat() == afPremultiplied) {
+    for (int y = 0; y < px.Height; ++y) {
+      uint8_t* row = px.Row(y);
+      for (int x = 0; x < px.Width; ++x) {
+        uint8_t* p = row + x * 4;
+        if (p[3] == 0) continue;
+        for (int ch = 0; ch < 3; ++ch)
+          p[ch] = static_cast<uint8_t>(std::min(255L, std::lround(p[ch] * 255.0 / p[3])));
+      }
+    }
+  }
+  px.HasAlpha = true;
   FPicture = std::make_unique<TBitmap>();
-  FPicture->Assign(const_cast<TGridAlphaMask*>(&Picture));
-  FPicture->SetAlphaFormat(Picture.AlphaFormat());
+  FPicture->SetPixelFormat(pf32bit);
+  FPicture->SetPixelData(std::move(px));
+  FPicture->SetAlphaFormat(afDefined);
   FOpacity = Picture.Opacity();
   FRegion = Region;
   ApplyLooks();
@@ -132,8 +148,9 @@ void TGridAlphaMask::MergeMask(TBitmap* Mask, TBitmap* Bitmap, TColor Color) {
     }
   }
   SetPixelFormat(pf32bit);
-  SetAlphaFormat(afPremultiplied);
+  // Marked after the pixels go in: taking them marks them straight.
   SetPixelData(std::move(out));
+  SetAlphaFormat(afPremultiplied);
 }
 
 void TGridAlphaMask::Assign(TPersistent* Source) {

@@ -85,8 +85,15 @@ void TDedAdararAdoz::ShowFocusWindow() {
   // One grid at a time shows a frame.
   if (TDedAdararAdoz* other = FocusFrameGrid(); other != nullptr && other != this) other->HideFocusWindow();
   if (FFocusWindow == nullptr) FFocusWindow = new TGridFocusWindow(this);
-  FFocusWindow->SetVisible(false);
   const int w = cell.Width() + kFrameGrow, h = cell.Height() + kFrameGrow;
+  // The framework asks again whether its editor may show as the editor
+  // moves along: a frame that fits only moves.
+  if (FocusFrameGrid() == this && FFocusWindow->Visible() && FFocusWindow->Width() == w &&
+      FFocusWindow->Height() == h) {
+    MoveFocusWindow();
+    return;
+  }
+  FFocusWindow->SetVisible(false);
   TBitmap mask;
   TGridAlphaMask::MakeRoundRectMask(&mask, w, h, 5, 3, 4);
   TBitmap fill;

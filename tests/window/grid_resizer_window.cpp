@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/controls/ExtCtrls.h"
 #include "framework/controls/Forms.h"
 #include "grid/base/VevCtrls.h"
 #include "grid/model/DivUzev.h"
@@ -68,12 +69,21 @@ int main() {
           std::to_string(Y) + " cursor " + std::to_string(g->Cursor()));
     }
   };
-  g->OnKeyUp = [g](TObject*, WORD&, TShiftState) {
+  // The frame's state, each time it changes.
+  auto* watch = new TTimer(form);
+  watch->SetInterval(100);
+  watch->OnTimer = [g](TObject*) {
+    static std::string last;
     TGridFocusWindow* f = g->FocusWindow();
-    if (f == nullptr) return;
-    Say(std::string("frame ") + (f->Visible() ? "shown" : "hidden") + " at " + std::to_string(f->Left()) +
-        "," + std::to_string(f->Top()) + " size " + std::to_string(f->Width()) + "x" +
-        std::to_string(f->Height()));
+    const std::string now =
+        f == nullptr || !f->Visible()
+            ? std::string("frame hidden")
+            : "frame shown at " + std::to_string(f->Left()) + "," + std::to_string(f->Top()) + " size " +
+                  std::to_string(f->Width()) + "x" + std::to_string(f->Height()) + " cell at " +
+                  std::to_string(g->ClientToScreen(TPoint(g->CellRect(g->Col(), g->Row()).Left, 0)).X) + "," +
+                  std::to_string(g->ClientToScreen(TPoint(0, g->CellRect(g->Col(), g->Row()).Top)).Y);
+    if (now != last) Say(now);
+    last = now;
   };
   form->Show();
   g->SetFocus();
@@ -84,6 +94,9 @@ int main() {
   const TRect t = g->CellRect(2, 4);
   const TPoint q = g->ClientToScreen(TPoint((t.Left + t.Right) / 2, (t.Top + t.Bottom) / 2));
   Say("target " + std::to_string(q.X - o.X) + "," + std::to_string(q.Y - o.Y));
+  const TRect e = g->CellRect(3, 2);
+  const TPoint ep = g->ClientToScreen(TPoint((e.Left + e.Right) / 2, (e.Top + e.Bottom) / 2));
+  Say("edit " + std::to_string(ep.X - o.X) + "," + std::to_string(ep.Y - o.Y));
   Say("ready");
   Application->Run();
   return 0;

@@ -166,9 +166,10 @@ TEST_F(FrameFixture, OpeningAnEditorShowsTheFrameAroundTheCell) {
   const uint8_t* outside = px.Row(h / 2);
   EXPECT_GT(edge[3], 100);
   EXPECT_LT(outside[3], edge[3]);
-  // Premultiplied light blue: blue above green above red.
-  EXPECT_GT(edge[0], edge[1]);
-  EXPECT_GT(edge[1], edge[2]);
+  // Light blue (red 151, green 211, blue 253), drawn by its alpha.
+  EXPECT_NEAR(edge[0], 253, 3);
+  EXPECT_NEAR(edge[1], 211, 3);
+  EXPECT_NEAR(edge[2], 151, 3);
   // The editor keeps the focus.
   EXPECT_TRUE(Editor()->Focused());
 }
