@@ -697,6 +697,9 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
     Message.Result = 0;
     return;
   }
+  // A resizer drag the window system cancels pastes nothing, also not at a
+  // later release.
+  if (Message.Msg == WM_CANCELMODE) FMouseResize = false;
   if (InputWindowMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }

@@ -10,6 +10,7 @@
 
 #include "GridEditFixture.h"
 #include "framework/controls/Clipbrd.h"
+#include "framework/graphics/RecordingCanvas.h"
 
 namespace {
 
@@ -133,6 +134,24 @@ TEST_F(ResizerFixture, AnOrdinaryPressBesideTheHandleSelectsAsUsual) {
   EXPECT_EQ(g->Cells(2, 3), "");
 }
 
+TEST_F(ResizerFixture, ACancelledDragPastesNothing) {
+  RecordResize();
+  g->Navigation()->SetAllowSmartClipboard(true);
+  const TPoint from = Handle();
+  MouseMove(g, from.X, from.Y);
+  MouseDown(g, from.X, from.Y);
+  EXPECT_TRUE(g->MouseResize());
+  const TPoint to = CellCentre(2, 4);
+  MouseMove(g, to.X, to.Y);
+  // A modal window opening takes the mouse away.
+  SendMessage(g->Handle(), WM_CANCELMODE, 0, 0);
+  EXPECT_FALSE(g->MouseResize());
+  MouseUp(g, to.X, to.Y);
+  Pump();
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(g->Cells(1, 3), "");
+}
+
 TEST_F(ResizerFixture, TheHandleIsTheSixPixelCornerOfTheSelection) {
   struct Case {
     bool rightToLeft;
@@ -158,6 +177,43 @@ TEST_F(ResizerFixture, TheHandleIsTheSixPixelCornerOfTheSelection) {
     EXPECT_EQ(g->Cursor() == crGridSelectAll, k.on);
   }
   EXPECT_TRUE(Screen->HasCursor(crGridSelectAll));
+}
+
+TEST_F(ResizerFixture, TheHandleIsPaintedWhereTheMouseFindsIt) {
+  constexpr TColor kMark = 0x00C80000;
+  g->SetSelectionRectangleColor(kMark);
+  for (bool rtl : {false, true}) {
+    SCOPED_TRACE(rtl ? "right to left" : "left to right");
+    g->SetBiDiMode(rtl ? bdRightToLeft : bdLeftToRight);
+    g->SetSelection(TGridRect(1, 1, 2, 2));
+    TRecordingCanvas canvas(g->Width(), g->Height());
+    g->PaintGrid(&canvas);
+    // A filled 3 x 3 block of the mark in the 6 x 6 square from X: the
+    // handle, not the (narrower) lines of the rectangle.
+    auto filled = [&](int X, int Bottom) {
+      for (int y = Bottom - 6; y + 2 < Bottom; ++y)
+        for (int x = X; x + 2 < X + 6; ++x) {
+          bool all = true;
+          for (int dy = 0; dy < 3; ++dy)
+            for (int dx = 0; dx < 3; ++dx) all = all && canvas.Pixels(x + dx, y + dy) == kMark;
+          if (all) return true;
+        }
+      return false;
+    };
+    const TRect r = g->CellRect(2, 2);
+    EXPECT_TRUE(filled(rtl ? r.Left : r.Right - 6, r.Bottom));
+    EXPECT_FALSE(filled(rtl ? r.Right - 6 : r.Left, r.Bottom));
+    // The rectangle's side lines: where the selection ends and starts.
+    auto lineNear = [&](int X, const TRect& Cell) {
+      const int y = (Cell.Top + Cell.Bottom) / 2;
+      return canvas.Pixels(X - 1, y) == kMark || canvas.Pixels(X, y) == kMark ||
+             canvas.Pixels(X + 1, y) == kMark;
+    };
+    const TRect first = g->CellRect(1, 1);
+    EXPECT_TRUE(lineNear(rtl ? r.Left + 1 : r.Right - 2, r));
+    EXPECT_TRUE(lineNear(rtl ? first.Right - 2 : first.Left + 1, first));
+    EXPECT_FALSE(lineNear(rtl ? r.Right - 2 : r.Left + 1, r));
+  }
 }
 
 TEST_F(ResizerFixture, RightToLeftTheHandleAtTheBottomLeftDragsToo) {
