@@ -700,6 +700,8 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   // A resizer drag the window system cancels pastes nothing, also not at a
   // later release.
   if (Message.Msg == WM_CANCELMODE) FMouseResize = false;
+  // A frame of its own on the screen must not outlive the grid there.
+  if (Message.Msg == CM_SHOWINGCHANGED && !Showing()) HideFocusWindow();
   if (InputWindowMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }

@@ -189,6 +189,13 @@ TEST_F(FrameFixture, TheFrameGoesWhenTheEditEnds) {
   ASSERT_TRUE(FrameShown());
   ClickCell(3, 5);
   EXPECT_FALSE(FrameShown());
+  // The form closing with an edit open takes the frame off the screen.
+  Edit(2, 3);
+  ASSERT_TRUE(FrameShown());
+  form->Hide();
+  Pump();
+  EXPECT_FALSE(FrameShown());
+  EXPECT_EQ(FocusFrameGrid(), nullptr);
 }
 
 TEST_F(FrameFixture, TheFrameFollowsTheCellWhenWindowsMove) {
