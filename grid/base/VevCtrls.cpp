@@ -64,14 +64,62 @@ void TArrowWindow::Paint() {
 // TGridFocusWindow
 
 TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetVisible(false);
   SetBounds(0, 0, 0, 0);
   SetColor(static_cast<TColor>(0x0000FF));
 }
 
+TGridFocusWindow::~TGridFocusWindow() = default;
+
 void TGridFocusWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_DISABLED;
-  Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  // Showing the frame must not take the activation from the editor's form.
+  Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+}
+
+void TGridFocusWindow::CreateWnd() {
+  TCustomControl::CreateWnd();
+  ApplyLooks();
+}
+
+void TGridFocusWindow::SetFrame(const TGridAlphaMask& Picture, const std::vector<TPoint>& Region) {
+  // The canvas blends by straight alpha: premultiplied colours go back to
+  // their full strength first.
+  TPixelData px = Picture.PixelData();
+  if (px.BytesPerPixel == 4 && Picture.AlphaFormat() == afPremultiplied) {
+    for (int y = 0; y < px.Height; ++y) {
+      uint8_t* row = px.Row(y);
+      for (int x = 0; x < px.Width; ++x) {
+        uint8_t* p = row + x * 4;
+        if (p[3] == 0) continue;
+        for (int ch = 0; ch < 3; ++ch)
+          p[ch] = static_cast<uint8_t>(std::min(255L, std::lround(p[ch] * 255.0 / p[3])));
+      }
+    }
+  }
+  px.HasAlpha = true;
+  FPicture = std::make_unique<TBitmap>();
+  FPicture->SetPixelFormat(pf32bit);
+  FPicture->SetPixelData(std::move(px));
+  FPicture->SetAlphaFormat(afDefined);
+  FOpacity = Picture.Opacity();
+  FRegion = Region;
+  ApplyLooks();
+  Invalidate();
+}
+
+void TGridFocusWindow::ApplyLooks() {
+  if (Peer() == nullptr) return;
+  Peer()->SetOpacity(FOpacity);
+  Peer()->SetShape(FRegion);
+}
+
+void TGridFocusWindow::Paint() {
+  Canvas()->Brush()->SetStyle(bsSolid);
+  Canvas()->Brush()->SetColor(Color());
+  Canvas()->FillRect(ClientRect());
+  if (FPicture != nullptr && !FPicture->Empty()) Canvas()->Draw(0, 0, FPicture.get());
 }
 
 // ---------------------------------------------------------------------------
@@ -100,8 +148,9 @@ void TGridAlphaMask::MergeMask(TBitmap* Mask, TBitmap* Bitmap, TColor Color) {
     }
   }
   SetPixelFormat(pf32bit);
-  SetAlphaFormat(afPremultiplied);
+  // Marked after the pixels go in: taking them marks them straight.
   SetPixelData(std::move(out));
+  SetAlphaFormat(afPremultiplied);
 }
 
 void TGridAlphaMask::Assign(TPersistent* Source) {

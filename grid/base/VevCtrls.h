@@ -7,6 +7,7 @@
 // picture loaded from its file only when it is drawn.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/classes/StringList.h"
 #include "framework/controls/CheckBox.h"
@@ -41,14 +42,33 @@ class TArrowWindow : public TCustomPanel {
 // ---------------------------------------------------------------------------
 // The focus frame's window
 
-// A disabled, top-most tool window that draws nothing itself: the grid
-// gives it its picture and shape.
+class TGridAlphaMask;
+
+// A disabled, top-most tool window that is never activated and draws
+// nothing of its own: the grid gives it its picture, opacity and shape.
 class TGridFocusWindow : public TCustomControl {
  public:
   explicit TGridFocusWindow(TComponent* AOwner);
+  ~TGridFocusWindow() override;
+
+  // Picture (drawn over the window colour by its alpha), the opacity of the
+  // whole window (255 opaque) and its region (window coordinates; a hole
+  // goes in as a second outline joined to the first).
+  void SetFrame(const TGridAlphaMask& Picture, const std::vector<TPoint>& Region);
+  int Opacity() const { return FOpacity; }
+  const std::vector<TPoint>& Region() const { return FRegion; }
+  TBitmap* Picture() const { return FPicture.get(); }
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void Paint() override;
+
+ private:
+  void ApplyLooks();
+  std::unique_ptr<TBitmap> FPicture;
+  std::vector<TPoint> FRegion;
+  int FOpacity = 255;
 };
 
 // A 32-bit picture with premultiplied alpha, made from a colour picture and

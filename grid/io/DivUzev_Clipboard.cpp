@@ -489,7 +489,7 @@ int TDedAdararAdoz::TextToCells(int ACol, int ARow, int& Rows, int& Cols, const 
   Cols = 0;
   if (ACol < 0 || ARow < 0) return 0;
   if (!Options().Contains(goEditing) && !FNavigation->AllowClipboardAlways() &&
-      !FMouseActions->RangeSelectAndEdit())
+      !FMouseActions->RangeSelectAndEdit() && !FEditDisable)
     return 0;
   const std::vector<TClipLine> lines = ParseClipText(Text);
   if (UndoRedo() != nullptr) UndoRedo()->StartSequence();
@@ -581,7 +581,7 @@ int TDedAdararAdoz::PasteFromFormats(int ACol, int ARow, int& Rows, int& Cols) {
   Cols = 0;
   TClipboard* cb = Clipboard();
   const bool anyEditing = Options().Contains(goEditing) || FNavigation->AllowClipboardAlways() ||
-                          FMouseActions->RangeSelectAndEdit();
+                          FMouseActions->RangeSelectAndEdit() || FEditDisable;
   if (AllowFmtClipboard() && cb->HasFormat(GridCellsClipboardFormat())) {
     if (!anyEditing || ACol < 0 || ARow < 0) return 0;
     PasteBegin();
@@ -771,6 +771,20 @@ void TDedAdararAdoz::PasteSelectionFromClipboard() {
       for (int r = s.Top + 1; r <= s.Bottom; ++r) PasteFromFormats(s.Left, r, R, C);
     } else if (C == 1) {
       for (int c = s.Left + 1; c <= s.Right; ++c) PasteFromFormats(c, s.Top, R, C);
+    } else if (R > 1 && C > 1) {
+      // A block repeats over the selection, as far as the selection goes,
+      // with the values it came with (a read-only cell under its first copy
+      // kept its own).
+      std::vector<TClipLine> block;
+      if (Clipboard()->HasFormat(CF_TEXT)) block = ParseClipText(Clipboard()->AsText());
+      auto value = [&](int c, int r) {
+        const size_t bc = static_cast<size_t>((c - s.Left) % C), br = static_cast<size_t>((r - s.Top) % R);
+        if (br < block.size() && bc < block[br].Fields.size()) return block[br].Fields[bc];
+        return GetCellEx(RealColIndex(s.Left + static_cast<int>(bc)), s.Top + static_cast<int>(br));
+      };
+      for (int r = s.Top; r <= s.Bottom; ++r)
+        for (int c = s.Left; c <= s.Right; ++c)
+          if (r >= s.Top + R || c >= s.Left + C) fill(c, r, value(c, r));
     }
     SetSelection(s);
   }

@@ -440,6 +440,8 @@ using TSelectionChangedEvent =
     std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 using TFixedEditEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>;
+using TSelectionResizeEvent =
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
 
 // ---------------------------------------------------------------------------
 // The hidden-row store
@@ -1375,6 +1377,7 @@ class TRetEdit;
 class TDivUzevButton;
 class TCheckBox;
 class TArrowWindow;
+class TGridFocusWindow;
 class TGridDropTarget;
 class TGridDropSource;
 class TMemoryStream;
@@ -3131,6 +3134,10 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCellTextEvent OnLoadCell;
   TGridRowEvent OnAutoDeleteRow;
   TSelectionChangedEvent OnSelectionChanged;
+  // The selection resizer was let go: before and after the copied block is
+  // pasted into the new selection.
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
   TFixedEditEvent OnFixedEdit;
   TNotifyEvent OnFilterDone;
 
@@ -3265,8 +3272,17 @@ class TDedAdararAdoz : public TBaseGrid {
   void CreateScrollControls();
   void FreeScrollControls();
   void RepaintBorder();
+  // The grid's own one-pixel border over the non-client edge, for the looks
+  // that have one (on the window's device context).
+  void PaintBorder(TCanvas* DC);
   // Puts the focus frame over the current cell.
   void MoveFocusWindow();
+  // The glowing frame around the edited cell: shown when an editor opens
+  // (this grid becomes the one the window hook keeps it in place for),
+  // hidden when the edit ends.
+  void ShowFocusWindow();
+  void HideFocusWindow();
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
   void FollowOfficeTheme();
   // The grid timer's tick (every 500 ms while the window exists).
   void GridTimer();
@@ -3460,6 +3476,8 @@ class TDedAdararAdoz : public TBaseGrid {
   // Hover state of the mouse handling.
   const std::string& HoveredAnchor() const { return FAnchor; }
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // A drag of the selection resizer is under way.
+  bool MouseResize() const { return FMouseResize; }
   bool InFixedSizingZone() const { return FSizeFixed || FSizeFixedR; }
   // A fixed column (row) border is being dragged by the grid itself.
   bool FixedSizingActive() const { return FSizingFixed || FSizingFixedR; }
@@ -4203,6 +4221,8 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FMouseDownMove = false;
   bool FMouseResize = false;
   TGridRect FDropSelection;
+  TGridFocusWindow* FFocusWindow = nullptr;
+  void BeginSelectionResize(TMessage& Message, bool SelectBase);
   bool FFixedCellPushed = false;
   TRect FPushedFixedCell;
   bool FSelectionClick = false;
@@ -4358,6 +4378,14 @@ UINT GridEditDoneMessage();
 UINT DTPShiftFocusMessage();
 bool ComCtl470Available();
 TCursor GridLinkCursor();
+// The grid's own cursors by number, their pictures registered on first use:
+// 8010 row selection, 8011 column selection, 8012 select all and the
+// selection resizer, 8014 the cell selector.
+constexpr TCursor crGridRowSelect = 8010;
+constexpr TCursor crGridColSelect = 8011;
+constexpr TCursor crGridSelectAll = 8012;
+constexpr TCursor crGridCellSelector = 8014;
+TCursor GridCursor(TCursor Id);
 // The grid whose focus frame follows window moves; none at start.
 TDedAdararAdoz* FocusFrameGrid();
 void SetFocusFrameGrid(TDedAdararAdoz* Grid);

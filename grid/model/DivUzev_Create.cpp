@@ -692,6 +692,18 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   }
   if ((Message.Msg == kWmThemeChanged || Message.Msg == kThemeNotifierMessage) && FAutoThemeAdapt)
     FollowOfficeTheme();
+  if (Message.Msg == WM_NCPAINT) {
+    // The grid's own border goes over the edge the framework drew.
+    TBaseGrid::WndProc(Message);
+    if (FUpdateCount == 0) PaintBorder(reinterpret_cast<TCanvas*>(Message.WParam));
+    Message.Result = 0;
+    return;
+  }
+  // A resizer drag the window system cancels pastes nothing, also not at a
+  // later release.
+  if (Message.Msg == WM_CANCELMODE) FMouseResize = false;
+  // A frame of its own on the screen must not outlive the grid there.
+  if (Message.Msg == CM_SHOWINGCHANGED && !Showing()) HideFocusWindow();
   if (InputWindowMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }

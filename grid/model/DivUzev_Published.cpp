@@ -498,6 +498,8 @@ void PublishGrid() {
     P.Event("OnSaveCell", &C::OnSaveCell);
     P.Event("OnScrollCell", &C::OnScrollCell);
     P.Event("OnSelectionChanged", &C::OnSelectionChanged);
+    P.Event("OnSelectionResize", &C::OnSelectionResize);
+    P.Event("OnSelectionResized", &C::OnSelectionResized);
     P.Event("OnStartBlockFocus", &C::OnStartBlockFocus);
     // Keyboard and mouse.
     P.Enum("IntelliPan", &C::IntelliPan, &C::SetIntelliPan).Default(ipVertical);

@@ -46,12 +46,9 @@ void TDedAdararAdoz::GetDesigning(TObject*, bool& IsDesigning) { IsDesigning = F
 void TDedAdararAdoz::InvalidateGridSender(TObject*) { InvalidateGrid(); }
 void TDedAdararAdoz::NotifySelectionListener(int, int) {}
 
-void TDedAdararAdoz::MoveFocusWindow() {}
-
 // ---------------------------------------------------------------------------
 // Looks, scroll bars, hints and the design helper
 
 void TDedAdararAdoz::PaintDesignHelper() {}
 void TDedAdararAdoz::DesignHelperClick(int, int) {}
 void TDedAdararAdoz::CellControlsUpdate(bool) {}
-void TDedAdararAdoz::RepaintBorder() {}

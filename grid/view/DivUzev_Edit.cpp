@@ -198,13 +198,13 @@ bool TDedAdararAdoz::AdmitEditor(bool R) {
       ShowEditControl(DisplColIndexOf(b.X), b.Y);
       FEntered = true;
       R = false;
-      if (FFocusHelper->Enabled()) MoveFocusWindow();
+      if (FFocusHelper->Enabled()) ShowFocusWindow();
     }
   }
   if (R) {
     FEntered = true;
     FEditing = true;
-    if (FFocusHelper->Enabled()) MoveFocusWindow();
+    if (FFocusHelper->Enabled()) ShowFocusWindow();
   }
   return R;
 }
@@ -397,6 +397,9 @@ void TDedAdararAdoz::HideEditControl(int ACol, int ARow) {
 
 void TDedAdararAdoz::HideEditor() {
   TBaseGrid::HideEditor();
+  // The frame goes with the framework's editor; a refused value reopens
+  // both.
+  if (!FSpecialEditor) HideFocusWindow();
   if (FEditMode && FSpecialEditor && !FValidating) {
     // The framework closes its editor (a move, options, a structure
     // change): a control editor closes with it, its value kept.
@@ -432,6 +435,7 @@ void TDedAdararAdoz::HideInplaceEdit() {
   FSpecialEditor = special;
   HideEditControl(cell.X, cell.Y);
   FEditMode = false;
+  HideFocusWindow();
   if (!FSelectHide) SelectCell(Col(), Row());
 }
 

@@ -105,6 +105,7 @@ bool TDedAdararAdoz::ValidateCell(const std::string& NewValue) {
     }
     FOldCellText = GetGridCell(c, r);
   }
+  if (valid) HideFocusWindow();
   return valid;
 }
 

@@ -218,6 +218,13 @@ void TDedAdararAdoz::HandleWmLButtonDown(TMessage& Message) {
     Message.LParam = MakeLParam(X, Y);
     TBaseGrid::WMLButtonDown(Message);
   };
+  // 2. The handle at the selection's corner drags the selection bigger.
+  if (FSelectionResizer && FSelectionRectangle && OnSelectionResizer(X, Y)) {
+    SetGridState(gsSelecting);
+    BeginSelectionResize(Message, !Options().Contains(goEditing) && !FMouseActions->RangeSelectAndEdit());
+    Message.Result = 1;
+    return;
+  }
   // 3.
   if (Options().Contains(goEditing) && FMouseActions->RangeSelectAndEdit() && ACol >= 0 && ARow >= 0 &&
       !PointInGridRect(ACol, ARow, entrySel))
@@ -226,6 +233,11 @@ void TDedAdararAdoz::HandleWmLButtonDown(TMessage& Message) {
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
   if (!allow) return;
+  // 6. The pointer was over the handle when it last moved.
+  if (FMouseSelectMode == msResize) {
+    BeginSelectionResize(Message, !Options().Contains(goEditing));
+    return;
+  }
   // 7. Preparing the press.
   const TShiftState shift1 = OneModifierShift();
   if (FMouseActions->DisjunctCellSelect() && !shift1.Contains(ssCtrl) && !shift1.Contains(ssShift) &&
@@ -538,6 +550,28 @@ void TDedAdararAdoz::HandleWmLButtonDown(TMessage& Message) {
   }
   // 38.
   if (selecting && inside) SetGridState(gsSelecting);
+}
+
+// ---------------------------------------------------------------------------
+// The selection resizer
+
+void TDedAdararAdoz::BeginSelectionResize(TMessage& Message, bool SelectBase) {
+  const int X = Message.XPos(), Y = Message.YPos();
+  FDropSelection = Selection();
+  CopySelectionToClipboard();
+  FMouseResize = true;
+  const TGridRect s = Selection();
+  if (SelectBase) {
+    // The framework's press starts its range selection (and its scrolling
+    // at the edges); it also makes the pressed cell the selection.
+    Message.LParam = MakeLParam(X, Y);
+    TBaseGrid::WMLButtonDown(Message);
+  }
+  // The selection's top-left corner stays, the bottom-right one follows
+  // the pointer. The current cell is that corner: putting back an earlier
+  // current cell would shrink the selection to it.
+  SetSelection(s);
+  MouseMove(TShiftState{}, X, Y);
 }
 
 // ---------------------------------------------------------------------------

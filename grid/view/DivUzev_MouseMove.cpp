@@ -8,6 +8,7 @@
 // (DivUzev_DragStart.cpp).
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
@@ -20,7 +21,64 @@ namespace {
 
 bool SameRect(const TGridRect& A, const TGridRect& B) { return A == B; }
 
+// A 32 x 32 cursor: Shape drawn black with a white edge on a see-through
+// ground.
+void RegisterGridCursor(TCursor Id, const std::vector<TPoint>& Shape, TPoint HotSpot) {
+  constexpr TColor kSeeThrough = 0x00FF00FF;
+  TBitmap bmp;
+  bmp.SetPixelFormat(pf24bit);
+  bmp.SetSize(32, 32);
+  TCanvas* c = bmp.Canvas();
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(kSeeThrough);
+  c->FillRect(TRect(0, 0, 32, 32));
+  c->Pen()->SetColor(clWhite);
+  c->Pen()->SetWidth(1);
+  c->Brush()->SetColor(clBlack);
+  c->Polygon(Shape);
+  bmp.SetTransparentColor(kSeeThrough);
+  bmp.SetTransparent(true);
+  Screen->SetCursors(Id, &bmp, HotSpot);
+}
+
 }  // namespace
+
+TCursor GridCursor(TCursor Id) {
+  if (Screen == nullptr || Screen->HasCursor(Id)) return Id;
+  switch (Id) {
+    case crGridRowSelect:  // a fat arrow pointing right, at the row
+      RegisterGridCursor(Id, {{4, 12}, {14, 12}, {14, 7}, {23, 16}, {14, 25}, {14, 20}, {4, 20}},
+                         TPoint(23, 16));
+      break;
+    case crGridColSelect:  // a fat arrow pointing down, at the column
+      RegisterGridCursor(Id, {{12, 4}, {20, 4}, {20, 14}, {25, 14}, {16, 23}, {7, 14}, {12, 14}},
+                         TPoint(16, 23));
+      break;
+    case crGridSelectAll:  // a plus: the block grows or everything is taken
+      RegisterGridCursor(Id,
+                         {{14, 6},
+                          {18, 6},
+                          {18, 14},
+                          {26, 14},
+                          {26, 18},
+                          {18, 18},
+                          {18, 26},
+                          {14, 26},
+                          {14, 18},
+                          {6, 18},
+                          {6, 14},
+                          {14, 14}},
+                         TPoint(16, 16));
+      break;
+    case crGridCellSelector:  // a small square with a tail
+      RegisterGridCursor(Id, {{4, 4}, {16, 4}, {16, 12}, {26, 22}, {22, 26}, {12, 16}, {4, 16}},
+                         TPoint(4, 4));
+      break;
+    default:
+      break;
+  }
+  return Id;
+}
 
 void TDedAdararAdoz::SetGridCursor(TCursor Value) {
   FCursorTaken = true;
@@ -339,7 +397,7 @@ void TDedAdararAdoz::MouseMove(TShiftState Shift, int X, int Y) {
     FMouseSelectMode = onResizer ? msResize : msNormal;
     if (!FDesigning) CursorModeAt(ACol, ARow, X, Y);
   }
-  if (FMouseSelectMode == msResize) SetGridCursor(crSizeNWSE);
+  if (FMouseSelectMode == msResize) SetGridCursor(GridCursor(crGridSelectAll));
   if (valid && !FDesigning && !FWheelPan) LinkMove(ACol, ARow, X, Y);
   if (!FCursorTaken && !FWheelPan && Cursor() != FOldCursor) {
     Invokedchange = true;

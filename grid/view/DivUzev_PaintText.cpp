@@ -402,16 +402,24 @@ void TDedAdararAdoz::PaintSelectionRectangle(TCellPaint& P) {
   c->Pen()->SetWidth(2);
   const TGridRect area = FullCell(base.X, base.Y);
   const int lastCol = col + (area.Right - area.Left), lastRow = row + (area.Bottom - area.Top);
+  // Right to left the columns run the other way: the selection starts at
+  // a cell's right side and ends at its left one.
+  const bool rtl = UseRightToLeftAlignment();
+  const int startX = rtl ? r.Right - 1 : r.Left, endX = rtl ? r.Left : r.Right - 1;
   const int stop = lastCol >= s.Right ? 1 : 0;
-  if (col <= s.Left) Line(c, r.Left, r.Top, r.Left, r.Bottom);
-  if (lastCol >= s.Right) Line(c, r.Right - 1, r.Top, r.Right - 1, r.Bottom);
-  if (row <= s.Top) Line(c, r.Left, r.Top, r.Right - stop, r.Top);
-  if (lastRow >= s.Bottom) Line(c, r.Left, r.Bottom - 1, r.Right - stop, r.Bottom - 1);
+  const int left = rtl ? r.Left + stop : r.Left, right = rtl ? r.Right : r.Right - stop;
+  if (col <= s.Left) Line(c, startX, r.Top, startX, r.Bottom);
+  if (lastCol >= s.Right) Line(c, endX, r.Top, endX, r.Bottom);
+  if (row <= s.Top) Line(c, left, r.Top, right, r.Top);
+  if (lastRow >= s.Bottom) Line(c, left, r.Bottom - 1, right, r.Bottom - 1);
   if (FSelectionResizer && lastCol >= s.Right && lastRow >= s.Bottom) {
     c->Brush()->SetStyle(bsSolid);
     const TColor b = c->Brush()->Color();
     c->Brush()->SetColor(FSelectionRectangleColor);
-    c->FillRect(TRect(r.Right - 4, r.Bottom - 4, r.Right, r.Bottom));
+    // The corner where the selection ends: bottom left right to left (the
+    // mouse finds it there too).
+    const int x = rtl ? r.Left : r.Right - 4;
+    c->FillRect(TRect(x, r.Bottom - 4, x + 4, r.Bottom));
     c->Brush()->SetColor(b);
   }
   c->Pen()->SetWidth(1);

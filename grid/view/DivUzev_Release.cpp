@@ -143,6 +143,25 @@ void TDedAdararAdoz::HandleWmLButtonUp(TMessage& Message) {
   TBaseGrid::WMLButtonUp(Message);
   if (flagCleared) FSelChange = false;
   if (GridState() == gsSelecting) SetGridState(gsNormal);
+  // 16. The selection resizer let go: the copied block goes into the new
+  // selection, also into its editable cells while the grid does not edit.
+  if (FMouseResize) {
+    if (OnSelectionResize) OnSelectionResize(this, FDropSelection, Selection());
+    {
+      // A paste that fails still ends the drag.
+      struct TEnd {
+        TDedAdararAdoz* G;
+        bool EditDisable;
+        ~TEnd() {
+          G->FEditDisable = EditDisable;
+          G->FMouseResize = false;
+        }
+      } end{this, FEditDisable};
+      FEditDisable = true;
+      PasteSelectionFromClipboard();
+    }
+    if (OnSelectionResized) OnSelectionResized(this, FDropSelection, Selection());
+  }
   // 17.
   if (ColMoveFlg || ColSizeFlg || fixedSized || moving || ACol < 0 || ARow < 0) return;
   // 18. Header clicks.
@@ -472,8 +491,12 @@ void TDedAdararAdoz::WMSetCursor(TMessage& Message) {
   }
   if (GridState() != gsRowSizing && GridState() != gsColSizing && FMouseSelectMode != msNormal &&
       FMouseSelectMode != msURL) {
-    // Rows, columns and the whole grid from the fixed cells.
-    if (Peer() != nullptr) Peer()->SetCursor(FMouseSelectMode == msRow ? crHandPoint : crHandPoint);
+    // Rows, columns and the whole grid from the fixed cells; the selection
+    // resizer.
+    const TCursor c = FMouseSelectMode == msRow      ? crGridRowSelect
+                      : FMouseSelectMode == msColumn ? crGridColSelect
+                                                     : crGridSelectAll;
+    if (Peer() != nullptr) Peer()->SetCursor(GridCursor(c));
     Message.Result = 1;
     return;
   }
