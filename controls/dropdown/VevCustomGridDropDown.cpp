@@ -408,7 +408,9 @@ void TCustomDivUzevDropDown::SetItemIndex(int Value) {
   // An open pop-up follows the choice, so that closing it takes this row.
   if (DroppedDown() && FVevColGrid != nullptr && FItemIndex >= 0 && !FInGridSelect) {
     const int r = FUseItems ? RowOfItem(FItemIndex) : FItemIndex + FVevColGrid->FixedRows();
-    if (r >= FVevColGrid->FixedRows() && r < FVevColGrid->RowCount() && r != FVevColGrid->Row()) {
+    // RowOfItem falls back on the item index, no row of a narrowed grid.
+    if (r >= FVevColGrid->FixedRows() && r < FVevColGrid->RowCount() && r != FVevColGrid->Row() &&
+        (!FUseItems || ItemOfRow(r) == FItemIndex)) {
       FVevColGrid->SetRow(r);
       FSelRow = r;
     }
@@ -630,7 +632,10 @@ void TCustomDivUzevDropDown::BeforeDropDown() {
       g->FillFromItems();
       if (narrowed) NarrowItems(Trim(FLookupEntry));
       const int r = RowOfItem(FItemIndex);
-      if (r >= g->FixedRows() && r < g->RowCount()) g->SetRow(r);
+      if (r >= g->FixedRows() && r < g->RowCount() && ItemOfRow(r) == FItemIndex)
+        g->SetRow(r);
+      else if (narrowed && g->RowCount() > g->FixedRows())
+        g->SetRow(g->FixedRows());
     }
   } else if (g != nullptr) {
     std::string full;
