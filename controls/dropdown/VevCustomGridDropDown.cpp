@@ -377,7 +377,14 @@ void TCustomDivUzevDropDown::Notification(TComponent* AComponent, TOperation Ope
 void TCustomDivUzevDropDown::DoEnter() {
   TVevUrizazEvuvUduz::DoEnter();
   ShowAllItems();
-  if (FVevColGrid != nullptr) FVevColGrid->RemoveAllFilters();
+  if (TVevColGrid* g = FVevColGrid; g != nullptr) {
+    // A grid source's index counts the rows shown: it follows its row when
+    // the filters go.
+    const int fixed = g->FixedRows();
+    const int real = !FUseItems && FItemIndex >= 0 ? g->RealRowIndex(FItemIndex + fixed) : -1;
+    g->RemoveAllFilters();
+    if (real >= 0) FItemIndex = g->DisplRowIndex(real) - fixed;
+  }
   FNarrowed.clear();
   FLookupEntry.clear();
 }
@@ -736,7 +743,8 @@ void TCustomDivUzevDropDown::GridSelectCell(int ARow) {
 
 void TCustomDivUzevDropDown::GridSelect(TObject*) {
   TVevColGrid* g = FVevColGrid;
-  if (g != nullptr && g->ConfirmSelection()) {
+  // A grid narrowed down to no rows has no row to take.
+  if (g != nullptr && g->ConfirmSelection() && g->Row() >= g->FixedRows() && g->Row() < g->RowCount()) {
     FSelRow = g->Row();
     SetItemIndex(FUseItems ? ItemOfRow(g->Row()) : g->Row() - 1);
   }

@@ -128,14 +128,18 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
     // row shown: the edit, ItemIndex and the grid's row name that row.
     FItemChange = false;
     const int first = g->FixedRows();
-    if (s.empty()) {
-      WriteQuiet(FLookupEntry);
-      FItemIndex = -1;
-      const int end = p + Utf8Length(Text());
-      Perform(EM_SETSEL, end, end);
-      return -1;
+    if (s.empty() || g->RowCount() <= first) {
+      // No entry, or no row holds it: no item is chosen, and a closing
+      // Return takes no row of rows that are gone.
+      if (!s.empty()) FSelRow = -1;
+      if (FStyle == dsDropDown || s.empty()) {
+        WriteQuiet(FLookupEntry);
+        FItemIndex = -1;
+        const int end = p + Utf8Length(Text());
+        Perform(EM_SETSEL, end, end);
+      }
+      return s.empty() ? -1 : first;
     }
-    if (g->RowCount() <= first) return first;
     // Moving the row may run GridSelectCell; the text is written after.
     if (g->Row() != first) g->SetRow(first);
     FSelRow = first;
@@ -145,7 +149,7 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
       if (FStyle == dsDropDown) {
         WriteQuiet(t);
         Perform(EM_SETSEL, p + Utf8Length(FLookupEntry), p + Utf8Length(t));
-      } else if (FUseItems) {
+      } else {
         WriteQuiet(t);
       }
     }

@@ -357,6 +357,10 @@ TEST_F(NarrowFixture, TheEditTheItemIndexAndTheHighlightedRowAgree) {
       {false, {"F4", "edit", "bl", "Back"}, "Banana", 2, true},
       {false, {"F4", "edit", "ch"}, "Cherry", 5, true},
       {false, {"F4", "edit", "b", "Esc"}, "", -1, false},
+      // No row holds the entry: no item, and Return takes none.
+      {false, {"F4", "edit", "bx"}, "bx", -1, true},
+      {true, {"bx"}, "bx", -1, true},
+      {false, {"bx"}, "bx", -1, false},
   };
   for (const Case& c : cases) {
     std::string name;
@@ -373,7 +377,10 @@ TEST_F(NarrowFixture, TheEditTheItemIndexAndTheHighlightedRowAgree) {
     EXPECT_EQ(dd->ItemIndex(), c.index);
     ASSERT_EQ(dd->DroppedDown(), c.open);
     if (!c.open) continue;
-    EXPECT_EQ(CurrentRow(), c.text);
+    if (c.index >= 0)
+      EXPECT_EQ(CurrentRow(), c.text);
+    else
+      EXPECT_EQ(Grid()->RowCount(), Grid()->FixedRows());
     // Return takes the item shown, wherever the focus is.
     PressKey(VK_RETURN);
     EXPECT_FALSE(dd->DroppedDown());
@@ -417,6 +424,14 @@ TEST_F(NarrowFixture, AGridSourceNarrowsItsOwnRowsTheSameWay) {
   EXPECT_EQ(CurrentRow(), "Blackberry");
   PressKey(VK_RETURN);
   EXPECT_FALSE(dd->DroppedDown());
+  EXPECT_EQ(dd->Text(), "Blackberry");
+  EXPECT_EQ(dd->ItemIndex(), 1) << "the second row shown";
+  // Entering again shows every row: the index follows Blackberry's row.
+  other->SetFocus();
+  dd->SetFocus();
+  Pump();
+  EXPECT_EQ(g->RowCount(), 1 + static_cast<int>(std::size(kFruits)));
+  EXPECT_EQ(dd->ItemIndex(), 3);
   EXPECT_EQ(dd->Text(), "Blackberry");
   // A click on a narrowed row takes that row's text.
   other->SetFocus();
