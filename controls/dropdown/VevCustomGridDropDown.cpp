@@ -377,7 +377,14 @@ void TCustomDivUzevDropDown::Notification(TComponent* AComponent, TOperation Ope
 void TCustomDivUzevDropDown::DoEnter() {
   TVevUrizazEvuvUduz::DoEnter();
   ShowAllItems();
-  if (FVevColGrid != nullptr) FVevColGrid->RemoveAllFilters();
+  if (TVevColGrid* g = FVevColGrid; g != nullptr) {
+    // A grid source's index counts the rows shown: it follows its row when
+    // the filters go.
+    const int fixed = g->FixedRows();
+    const int real = !FUseItems && FItemIndex >= 0 ? g->RealRowIndex(FItemIndex + fixed) : -1;
+    g->RemoveAllFilters();
+    if (real >= 0) FItemIndex = g->DisplRowIndex(real) - fixed;
+  }
   FNarrowed.clear();
   FLookupEntry.clear();
 }
@@ -408,7 +415,9 @@ void TCustomDivUzevDropDown::SetItemIndex(int Value) {
   // An open pop-up follows the choice, so that closing it takes this row.
   if (DroppedDown() && FVevColGrid != nullptr && FItemIndex >= 0 && !FInGridSelect) {
     const int r = FUseItems ? RowOfItem(FItemIndex) : FItemIndex + FVevColGrid->FixedRows();
-    if (r >= FVevColGrid->FixedRows() && r < FVevColGrid->RowCount() && r != FVevColGrid->Row()) {
+    // RowOfItem falls back on the item index, no row of a narrowed grid.
+    if (r >= FVevColGrid->FixedRows() && r < FVevColGrid->RowCount() && r != FVevColGrid->Row() &&
+        (!FUseItems || ItemOfRow(r) == FItemIndex)) {
       FVevColGrid->SetRow(r);
       FSelRow = r;
     }
@@ -630,7 +639,10 @@ void TCustomDivUzevDropDown::BeforeDropDown() {
       g->FillFromItems();
       if (narrowed) NarrowItems(Trim(FLookupEntry));
       const int r = RowOfItem(FItemIndex);
-      if (r >= g->FixedRows() && r < g->RowCount()) g->SetRow(r);
+      if (r >= g->FixedRows() && r < g->RowCount() && ItemOfRow(r) == FItemIndex)
+        g->SetRow(r);
+      else if (narrowed && g->RowCount() > g->FixedRows())
+        g->SetRow(g->FixedRows());
     }
   } else if (g != nullptr) {
     std::string full;
@@ -731,7 +743,8 @@ void TCustomDivUzevDropDown::GridSelectCell(int ARow) {
 
 void TCustomDivUzevDropDown::GridSelect(TObject*) {
   TVevColGrid* g = FVevColGrid;
-  if (g != nullptr && g->ConfirmSelection()) {
+  // A grid narrowed down to no rows has no row to take.
+  if (g != nullptr && g->ConfirmSelection() && g->Row() >= g->FixedRows() && g->Row() < g->RowCount()) {
     FSelRow = g->Row();
     SetItemIndex(FUseItems ? ItemOfRow(g->Row()) : g->Row() - 1);
   }

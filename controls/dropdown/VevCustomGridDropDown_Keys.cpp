@@ -80,7 +80,14 @@ bool TCustomDivUzevDropDown::LookupText(const std::string& AText, std::string& F
 int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
   if (FLookupMethod == lmNone) return -1;
   const int p = PrefixChars();
-  if (Key == 8) {
+  // Narrowing selects the tail of the first row's text itself: Backspace
+  // takes a character off the entry and widens the rows back.
+  const bool widen = Key == 8 && FLookupMethod == lmNarrowDown;
+  if (widen) {
+    std::u32string e = Utf8ToUtf32(FLookupEntry);
+    if (!e.empty()) e.pop_back();
+    FLookupEntry = Utf32ToUtf8(e);
+  } else if (Key == 8) {
     if (SelLength() > 0) {
       std::u32string t = Utf8ToUtf32(Text());
       const int s = std::clamp(SelStart() - p, 0, static_cast<int>(t.size()));
@@ -99,8 +106,8 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
   }
   // Control characters are no typed text (Return and Escape have their own
   // meaning and would spoil the entry).
-  if (Key < 32 && Key != 9) return -1;
-  if (Key != 9) FLookupEntry += Utf32ToUtf8(std::u32string(1, Key));
+  if (Key < 32 && Key != 9 && !widen) return -1;
+  if (Key != 9 && !widen) FLookupEntry += Utf32ToUtf8(std::u32string(1, Key));
   const std::string s = Trim(FLookupEntry);
 
   if (FLookupMethod == lmNarrowDown) {
@@ -117,13 +124,36 @@ int TCustomDivUzevDropDown::LookupKey(char32_t Key) {
       NarrowItems(s);
     else
       NarrowTo(s);
-    if (FStyle == dsDropDown && g->RowCount() > g->FixedRows() && FLookupColumn >= 0 &&
-        FLookupColumn < g->ColCount()) {
-      const std::string t = g->Cells(FLookupColumn, g->FixedRows());
-      WriteQuiet(t);
-      Perform(EM_SETSEL, p + Utf8Length(FLookupEntry), p + Utf8Length(t));
+    // The first item beginning with the typed text gives way to the first
+    // row shown: the edit, ItemIndex and the grid's row name that row.
+    FItemChange = false;
+    const int first = g->FixedRows();
+    if (s.empty() || g->RowCount() <= first) {
+      // No entry, or no row holds it: no item is chosen, and a closing
+      // Return takes no row of rows that are gone.
+      if (!s.empty()) FSelRow = -1;
+      if (FStyle == dsDropDown || s.empty()) {
+        WriteQuiet(FLookupEntry);
+        FItemIndex = -1;
+        const int end = p + Utf8Length(Text());
+        Perform(EM_SETSEL, end, end);
+      }
+      return s.empty() ? -1 : first;
     }
-    return g->FixedRows();
+    // Moving the row may run GridSelectCell; the text is written after.
+    if (g->Row() != first) g->SetRow(first);
+    FSelRow = first;
+    FItemIndex = FUseItems ? ItemOfRow(first) : 0;
+    if (FLookupColumn >= 0 && FLookupColumn < g->ColCount()) {
+      const std::string t = g->Cells(FLookupColumn, first);
+      if (FStyle == dsDropDown) {
+        WriteQuiet(t);
+        Perform(EM_SETSEL, p + Utf8Length(FLookupEntry), p + Utf8Length(t));
+      } else {
+        WriteQuiet(t);
+      }
+    }
+    return first;
   }
 
   auto found = [&](const std::string& Full, int Row) {

@@ -293,4 +293,156 @@ TEST_F(GridDropFixture, ThePopupGridsAnchorSizingAndMovingEventsReachTheDropDown
                                       "rowmove 1,0", "rowmoving 1,0", "colmove 1,0", "colmoving 1,0"}));
 }
 
+// Narrowing the pop-up down by typing: the edit's text, ItemIndex and the
+// grid's current row must name the same item on every path, and Return
+// takes that item.
+struct NarrowFixture : GridDropFixture {
+  static constexpr const char* kFruits[] = {
+      "Apple",      "Apricot", "Banana", "Blackberry", "Blueberry", "Cherry",    "Damson",    "Fig",
+      "Gooseberry", "Grape",   "Kiwi",   "Lemon",      "Lime",      "Mango",     "Melon",     "Nectarine",
+      "Orange",     "Peach",   "Pear",   "Plum",       "Quince",    "Raspberry", "Strawberry"};
+  void SetUp() override {
+    GridDropFixture::SetUp();
+    dd->Columns()->Add()->SetHeader("Fruit");
+    for (const char* f : kFruits) dd->Items()->Add()->Text()->Add(f);
+    dd->EndUpdate();
+    dd->SetLookupMethod(lmNarrowDown);
+  }
+  // Named keys, "edit" (the edit takes the focus back) or typed text.
+  void Step(const std::string& S) {
+    if (S == "Down")
+      PressKey(VK_DOWN);
+    else if (S == "Back")
+      PressKey(VK_BACK);
+    else if (S == "Esc")
+      PressKey(VK_ESCAPE);
+    else if (S == "F4")
+      PressKey(VK_F4);
+    else if (S == "edit") {
+      dd->SetFocus();
+      Pump();
+    } else
+      TypeText(S);
+  }
+  std::string CurrentRow() const { return Grid()->Cells(0, Grid()->Row()); }
+};
+
+TEST_F(NarrowFixture, TheEditTheItemIndexAndTheHighlightedRowAgree) {
+  struct Case {
+    bool autoShow;
+    std::vector<std::string> steps;
+    std::string text;  // also the current row's text while open
+    int index;
+    bool open;
+  };
+  const std::vector<Case> cases = {
+      // Opened by the first character: the grid takes the keys.
+      {true, {"b"}, "Banana", 2, true},
+      {true, {"b", "Down"}, "Blackberry", 3, true},
+      {true, {"bl"}, "Blackberry", 3, true},
+      {true, {"bl", "Down"}, "Blueberry", 4, true},
+      // The first row holding "r" wins over the first item beginning with it.
+      {true, {"r"}, "Apricot", 1, true},
+      {true, {"ra"}, "Grape", 9, true},
+      {true, {"bl", "Back"}, "Banana", 2, true},
+      // The completion chose Banana before the pop-up opened: Escape keeps it.
+      {true, {"b", "Esc"}, "Banana", 2, false},
+      // Typed before opening.
+      {false, {"b"}, "Banana", 2, false},
+      {false, {"r", "F4"}, "Apricot", 1, true},
+      {false, {"b", "F4", "Down"}, "Blackberry", 3, true},
+      // Typed in the edit while the pop-up is open.
+      {false, {"F4", "edit", "b"}, "Banana", 2, true},
+      {false, {"F4", "edit", "r"}, "Apricot", 1, true},
+      {false, {"F4", "edit", "bl", "Back"}, "Banana", 2, true},
+      {false, {"F4", "edit", "ch"}, "Cherry", 5, true},
+      {false, {"F4", "edit", "b", "Esc"}, "", -1, false},
+      // No row holds the entry: no item, and Return takes none.
+      {false, {"F4", "edit", "bx"}, "bx", -1, true},
+      {true, {"bx"}, "bx", -1, true},
+      {false, {"bx"}, "bx", -1, false},
+  };
+  for (const Case& c : cases) {
+    std::string name;
+    for (const auto& s : c.steps) name += s + " ";
+    SCOPED_TRACE(name + (c.autoShow ? "(auto show)" : ""));
+    dd->HideDropDown(true);
+    dd->SetItemIndex(-1);
+    dd->SetAutoShowDropDown(c.autoShow);
+    other->SetFocus();
+    dd->SetFocus();
+    Pump();
+    for (const auto& s : c.steps) Step(s);
+    EXPECT_EQ(dd->Text(), c.text);
+    EXPECT_EQ(dd->ItemIndex(), c.index);
+    ASSERT_EQ(dd->DroppedDown(), c.open);
+    if (!c.open) continue;
+    if (c.index >= 0)
+      EXPECT_EQ(CurrentRow(), c.text);
+    else
+      EXPECT_EQ(Grid()->RowCount(), Grid()->FixedRows());
+    // Return takes the item shown, wherever the focus is.
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->Text(), c.text);
+    EXPECT_EQ(dd->ItemIndex(), c.index);
+  }
+}
+
+TEST_F(NarrowFixture, AClickOnANarrowedRowChoosesItsItem) {
+  dd->SetAutoShowDropDown(true);
+  TypeText("b");
+  ASSERT_TRUE(dd->DroppedDown());
+  auto* g = Grid();
+  ASSERT_EQ(g->Cells(0, 3), "Blueberry");
+  TRect r = g->CellRect(0, 3);
+  Click(g, r.Left + 3, r.Top + 3);
+  EXPECT_FALSE(dd->DroppedDown());
+  EXPECT_EQ(dd->ItemIndex(), 4);
+  EXPECT_EQ(dd->Text(), "Blueberry");
+  // Opening again narrows to the same rows with the chosen one current.
+  PressKey(VK_F4);
+  ASSERT_TRUE(dd->DroppedDown());
+  EXPECT_EQ(CurrentRow(), "Blueberry");
+  dd->HideDropDown(true);
+}
+
+TEST_F(NarrowFixture, AGridSourceNarrowsItsOwnRowsTheSameWay) {
+  dd->SetUseItems(false);
+  auto* g = Grid();
+  g->SetColCount(1);
+  g->SetRowCount(1 + static_cast<int>(std::size(kFruits)));
+  g->SetCells(0, 0, "Fruit");
+  for (size_t i = 0; i < std::size(kFruits); ++i) g->SetCells(0, static_cast<int>(i) + 1, kFruits[i]);
+  dd->SetAutoShowDropDown(true);
+  TypeText("b");
+  ASSERT_TRUE(dd->DroppedDown());
+  EXPECT_EQ(dd->Text(), "Banana");
+  EXPECT_EQ(CurrentRow(), "Banana");
+  PressKey(VK_DOWN);
+  EXPECT_EQ(dd->Text(), "Blackberry");
+  EXPECT_EQ(CurrentRow(), "Blackberry");
+  PressKey(VK_RETURN);
+  EXPECT_FALSE(dd->DroppedDown());
+  EXPECT_EQ(dd->Text(), "Blackberry");
+  EXPECT_EQ(dd->ItemIndex(), 1) << "the second row shown";
+  // Entering again shows every row: the index follows Blackberry's row.
+  other->SetFocus();
+  dd->SetFocus();
+  Pump();
+  EXPECT_EQ(g->RowCount(), 1 + static_cast<int>(std::size(kFruits)));
+  EXPECT_EQ(dd->ItemIndex(), 3);
+  EXPECT_EQ(dd->Text(), "Blackberry");
+  // A click on a narrowed row takes that row's text.
+  other->SetFocus();
+  dd->SetFocus();
+  Pump();
+  TypeText("b");
+  ASSERT_TRUE(dd->DroppedDown());
+  TRect r = g->CellRect(0, 3);
+  Click(g, r.Left + 3, r.Top + 3);
+  EXPECT_FALSE(dd->DroppedDown());
+  EXPECT_EQ(dd->Text(), "Blueberry");
+}
+
 }  // namespace
