@@ -43,13 +43,20 @@ struct CaseLess {
   }
 };
 
+// A table registered but not built yet.
+struct Pending {
+  void (*Register)();
+  bool Built = false;
+};
+
 struct Registry {
   std::map<std::string, std::unique_ptr<TPublishedClass>, CaseLess> classes;
   std::map<std::string, TIntegerIdents, CaseLess> idents;
   std::unordered_map<std::type_index, const TPublishedClass*> byType;
-  std::vector<void (*)()> pending;
+  std::vector<Pending> pending;  // in registration order
+  // The pending tables of one class each, by that class's name.
+  std::map<std::string, size_t, CaseLess> pendingByName;
   bool frameworkDone = false;
-  bool flushing = false;
 };
 
 Registry& Reg() {
@@ -57,26 +64,36 @@ Registry& Reg() {
   return r;
 }
 
-// Builds the tables registered so far but not yet built.
-void Flush() {
+void BuildFramework() {
   Registry& r = Reg();
-  if (r.flushing) return;
-  r.flushing = true;
-  try {
-    if (!r.frameworkDone) {
-      r.frameworkDone = true;
-      RegisterFrameworkPublished();
-    }
-    while (!r.pending.empty()) {
-      auto todo = std::move(r.pending);
-      r.pending.clear();
-      for (auto fn : todo) fn();
-    }
-  } catch (...) {
-    r.flushing = false;
-    throw;
-  }
-  r.flushing = false;
+  if (r.frameworkDone) return;
+  r.frameworkDone = true;
+  RegisterFrameworkPublished();
+}
+
+void Build(size_t Index) {
+  Registry& r = Reg();
+  if (r.pending[Index].Built) return;
+  r.pending[Index].Built = true;
+  r.pending[Index].Register();
+}
+
+// Builds the table registered under Name, if it is still to be built. A
+// window needs a few dozen of the hundreds of tables: building them all
+// before it shows cost the start of the program more than reading its layout.
+void BuildNamed(const std::string& Name) {
+  BuildFramework();
+  Registry& r = Reg();
+  auto it = r.pendingByName.find(Name);
+  if (it != r.pendingByName.end()) Build(it->second);
+}
+
+// Builds every table registered so far but not yet built.
+void BuildAll() {
+  BuildFramework();
+  Registry& r = Reg();
+  // A table built here may register more.
+  for (size_t i = 0; i < r.pending.size(); ++i) Build(i);
 }
 
 // Parent chains longer than this are taken for a loop.
@@ -150,9 +167,13 @@ void RegisterIntegerIdents(const std::string& TypeName, TIntegerIdents Idents) {
 }
 
 const TIntegerIdents* FindIntegerIdents(const std::string& TypeName) {
-  Flush();
+  BuildFramework();
   auto& m = Reg().idents;
   auto it = m.find(TypeName);
+  if (it == m.end()) {
+    BuildAll();
+    it = m.find(TypeName);
+  }
   return it == m.end() ? nullptr : &it->second;
 }
 
@@ -168,21 +189,32 @@ void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class) {
 }
 
 const TPublishedClass* FindPublishedClass(const std::string& Name) {
-  Flush();
+  BuildNamed(Name);
   auto& m = Reg().classes;
   auto it = m.find(Name);
+  if (it == m.end()) {
+    // Tables of several classes say which only once built.
+    BuildAll();
+    it = m.find(Name);
+  }
   return it == m.end() ? nullptr : it->second.get();
 }
 
 const TPublishedClass* PublishedClassOf(const TObject* Obj) {
   if (Obj == nullptr) return nullptr;
-  Flush();
   Registry& r = Reg();
   std::type_index key(typeid(*Obj));
+  // Building a table forgets these, so a hit is never stale.
   auto hit = r.byType.find(key);
   if (hit != r.byType.end()) return hit->second;
+  const std::string name = Obj->ClassName();
+  BuildNamed(name);
+  auto exact = r.classes.find(name);
+  if (exact == r.classes.end() || !exact->second->IsInstance || !exact->second->IsInstance(Obj)) {
+    BuildAll();
+    exact = r.classes.find(name);
+  }
   const TPublishedClass* found = nullptr;
-  auto exact = r.classes.find(Obj->ClassName());
   if (exact != r.classes.end() && exact->second->IsInstance && exact->second->IsInstance(Obj)) {
     found = exact->second.get();
   } else {
@@ -201,7 +233,13 @@ const TPublishedClass* PublishedClassOf(const TObject* Obj) {
   return found;
 }
 
-TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back(Register); }
+TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back({Register}); }
+
+TPublishedRegistrar::TPublishedRegistrar(const char* ClassName, void (*Register)()) {
+  Registry& r = Reg();
+  r.pending.push_back({Register});
+  r.pendingByName.emplace(ClassName, r.pending.size() - 1);
+}
 
 const TPublishedClass* TPublishedClass::Parent() const {
   if (parentCached_) return parent_;
