@@ -9,7 +9,8 @@
 
 #include "framework/rtl/StrUtils.h"
 
-// The framework's own tables (PublishedFramework.cpp).
+// The framework's own tables (PublishedFramework.cpp): queues them with
+// QueueFrameworkTables.
 void RegisterFrameworkPublished();
 
 namespace {
@@ -53,10 +54,12 @@ struct Registry {
   std::map<std::string, std::unique_ptr<TPublishedClass>, CaseLess> classes;
   std::map<std::string, TIntegerIdents, CaseLess> idents;
   std::unordered_map<std::type_index, const TPublishedClass*> byType;
+  // The framework's own tables, built before the others, in this order.
+  std::vector<Pending> framework;
   std::vector<Pending> pending;  // in registration order
   // The pending tables of one class each, by that class's name.
   std::map<std::string, size_t, CaseLess> pendingByName;
-  bool frameworkDone = false;
+  bool frameworkQueued = false;
 };
 
 Registry& Reg() {
@@ -64,36 +67,39 @@ Registry& Reg() {
   return r;
 }
 
-void BuildFramework() {
-  Registry& r = Reg();
-  if (r.frameworkDone) return;
-  r.frameworkDone = true;
-  RegisterFrameworkPublished();
+void Build(std::vector<Pending>& Tables, size_t Index) {
+  if (Tables[Index].Built) return;
+  Tables[Index].Built = true;
+  // Building may register more tables, which moves the list.
+  void (*build)() = Tables[Index].Register;
+  build();
 }
 
-void Build(size_t Index) {
+void QueueFramework() {
   Registry& r = Reg();
-  if (r.pending[Index].Built) return;
-  r.pending[Index].Built = true;
-  r.pending[Index].Register();
+  if (r.frameworkQueued) return;
+  r.frameworkQueued = true;
+  RegisterFrameworkPublished();
 }
 
 // Builds the table registered under Name, if it is still to be built. A
 // window needs a few dozen of the hundreds of tables: building them all
 // before it shows cost the start of the program more than reading its layout.
 void BuildNamed(const std::string& Name) {
-  BuildFramework();
+  QueueFramework();
   Registry& r = Reg();
   auto it = r.pendingByName.find(Name);
-  if (it != r.pendingByName.end()) Build(it->second);
+  if (it != r.pendingByName.end()) Build(r.pending, it->second);
 }
 
-// Builds every table registered so far but not yet built.
-void BuildAll() {
-  BuildFramework();
+// Builds the tables still to be built, in order, until Found holds (the
+// tables of several classes each say which only once built).
+template <class F>
+void BuildUntil(const F& Found) {
+  QueueFramework();
   Registry& r = Reg();
-  // A table built here may register more.
-  for (size_t i = 0; i < r.pending.size(); ++i) Build(i);
+  for (size_t i = 0; i < r.framework.size() && !Found(); ++i) Build(r.framework, i);
+  for (size_t i = 0; i < r.pending.size() && !Found(); ++i) Build(r.pending, i);
 }
 
 // Parent chains longer than this are taken for a loop.
@@ -167,13 +173,9 @@ void RegisterIntegerIdents(const std::string& TypeName, TIntegerIdents Idents) {
 }
 
 const TIntegerIdents* FindIntegerIdents(const std::string& TypeName) {
-  BuildFramework();
   auto& m = Reg().idents;
+  BuildUntil([&] { return m.find(TypeName) != m.end(); });
   auto it = m.find(TypeName);
-  if (it == m.end()) {
-    BuildAll();
-    it = m.find(TypeName);
-  }
   return it == m.end() ? nullptr : &it->second;
 }
 
@@ -191,12 +193,8 @@ void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class) {
 const TPublishedClass* FindPublishedClass(const std::string& Name) {
   BuildNamed(Name);
   auto& m = Reg().classes;
+  BuildUntil([&] { return m.find(Name) != m.end(); });
   auto it = m.find(Name);
-  if (it == m.end()) {
-    // Tables of several classes say which only once built.
-    BuildAll();
-    it = m.find(Name);
-  }
   return it == m.end() ? nullptr : it->second.get();
 }
 
@@ -208,12 +206,15 @@ const TPublishedClass* PublishedClassOf(const TObject* Obj) {
   auto hit = r.byType.find(key);
   if (hit != r.byType.end()) return hit->second;
   const std::string name = Obj->ClassName();
-  BuildNamed(name);
-  auto exact = r.classes.find(name);
-  if (exact == r.classes.end() || !exact->second->IsInstance || !exact->second->IsInstance(Obj)) {
-    BuildAll();
+  auto exact = r.classes.end();
+  auto own = [&] {
     exact = r.classes.find(name);
-  }
+    return exact != r.classes.end() && exact->second->IsInstance && exact->second->IsInstance(Obj);
+  };
+  BuildNamed(name);
+  // Without a table of its own every table is needed to find its ancestor's.
+  BuildUntil(own);
+  own();
   const TPublishedClass* found = nullptr;
   if (exact != r.classes.end() && exact->second->IsInstance && exact->second->IsInstance(Obj)) {
     found = exact->second.get();
@@ -232,6 +233,8 @@ const TPublishedClass* PublishedClassOf(const TObject* Obj) {
   r.byType[key] = found;
   return found;
 }
+
+void QueueFrameworkTables(void (*Register)()) { Reg().framework.push_back({Register}); }
 
 TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back({Register}); }
 
