@@ -11,7 +11,7 @@
 #include "framework/os/Files.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "grid/io/LoadedLibrary.h"
+#include "framework/os/LoadedLibrary.h"
 #include "grid/io/OfficeFiles.h"
 
 namespace office {

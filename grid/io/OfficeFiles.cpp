@@ -18,7 +18,7 @@
 
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "grid/io/LoadedLibrary.h"
+#include "framework/os/LoadedLibrary.h"
 
 namespace office {
 

@@ -1,4 +1,4 @@
-// Libraries the grid's file formats need only when such a file is read or
+// Libraries the program needs only when a file of their format is read or
 // written. Linked into the program they would be loaded and bound, with
 // the libraries under them, at every start, before the main window shows.
 #pragma once

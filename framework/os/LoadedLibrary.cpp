@@ -1,4 +1,4 @@
-#include "grid/io/LoadedLibrary.h"
+#include "framework/os/LoadedLibrary.h"
 
 #include <dlfcn.h>
 
