@@ -66,6 +66,7 @@ int Lang_Table_Size = 0;
 
 void Load_Default_Language() {
   Lang_Table_List.Clear();
+  Lang_Table_List.SetCapacity(Table_Size);
   Append_Default_Texts(0, First_Table_Id);
   Load_Default_Language_Tables();
   Lang_Table_Size = Table_Size;

@@ -9,7 +9,8 @@
 
 #include "framework/rtl/StrUtils.h"
 
-// The framework's own tables (PublishedFramework.cpp).
+// The framework's own tables (PublishedFramework.cpp): queues them with
+// QueueFrameworkTables.
 void RegisterFrameworkPublished();
 
 namespace {
@@ -43,13 +44,22 @@ struct CaseLess {
   }
 };
 
+// A table registered but not built yet.
+struct Pending {
+  void (*Register)();
+  bool Built = false;
+};
+
 struct Registry {
   std::map<std::string, std::unique_ptr<TPublishedClass>, CaseLess> classes;
   std::map<std::string, TIntegerIdents, CaseLess> idents;
   std::unordered_map<std::type_index, const TPublishedClass*> byType;
-  std::vector<void (*)()> pending;
-  bool frameworkDone = false;
-  bool flushing = false;
+  // The framework's own tables, built before the others, in this order.
+  std::vector<Pending> framework;
+  std::vector<Pending> pending;  // in registration order
+  // The pending tables of one class each, by that class's name.
+  std::map<std::string, size_t, CaseLess> pendingByName;
+  bool frameworkQueued = false;
 };
 
 Registry& Reg() {
@@ -57,26 +67,39 @@ Registry& Reg() {
   return r;
 }
 
-// Builds the tables registered so far but not yet built.
-void Flush() {
+void Build(std::vector<Pending>& Tables, size_t Index) {
+  if (Tables[Index].Built) return;
+  Tables[Index].Built = true;
+  // Building may register more tables, which moves the list.
+  void (*build)() = Tables[Index].Register;
+  build();
+}
+
+void QueueFramework() {
   Registry& r = Reg();
-  if (r.flushing) return;
-  r.flushing = true;
-  try {
-    if (!r.frameworkDone) {
-      r.frameworkDone = true;
-      RegisterFrameworkPublished();
-    }
-    while (!r.pending.empty()) {
-      auto todo = std::move(r.pending);
-      r.pending.clear();
-      for (auto fn : todo) fn();
-    }
-  } catch (...) {
-    r.flushing = false;
-    throw;
-  }
-  r.flushing = false;
+  if (r.frameworkQueued) return;
+  r.frameworkQueued = true;
+  RegisterFrameworkPublished();
+}
+
+// Builds the table registered under Name, if it is still to be built. A
+// window needs a few dozen of the hundreds of tables: building them all
+// before it shows cost the start of the program more than reading its layout.
+void BuildNamed(const std::string& Name) {
+  QueueFramework();
+  Registry& r = Reg();
+  auto it = r.pendingByName.find(Name);
+  if (it != r.pendingByName.end()) Build(r.pending, it->second);
+}
+
+// Builds the tables still to be built, in order, until Found holds (the
+// tables of several classes each say which only once built).
+template <class F>
+void BuildUntil(const F& Found) {
+  QueueFramework();
+  Registry& r = Reg();
+  for (size_t i = 0; i < r.framework.size() && !Found(); ++i) Build(r.framework, i);
+  for (size_t i = 0; i < r.pending.size() && !Found(); ++i) Build(r.pending, i);
 }
 
 // Parent chains longer than this are taken for a loop.
@@ -150,8 +173,8 @@ void RegisterIntegerIdents(const std::string& TypeName, TIntegerIdents Idents) {
 }
 
 const TIntegerIdents* FindIntegerIdents(const std::string& TypeName) {
-  Flush();
   auto& m = Reg().idents;
+  BuildUntil([&] { return m.find(TypeName) != m.end(); });
   auto it = m.find(TypeName);
   return it == m.end() ? nullptr : &it->second;
 }
@@ -168,21 +191,31 @@ void RegisterPublishedClass(std::unique_ptr<TPublishedClass> Class) {
 }
 
 const TPublishedClass* FindPublishedClass(const std::string& Name) {
-  Flush();
+  BuildNamed(Name);
   auto& m = Reg().classes;
+  BuildUntil([&] { return m.find(Name) != m.end(); });
   auto it = m.find(Name);
   return it == m.end() ? nullptr : it->second.get();
 }
 
 const TPublishedClass* PublishedClassOf(const TObject* Obj) {
   if (Obj == nullptr) return nullptr;
-  Flush();
   Registry& r = Reg();
   std::type_index key(typeid(*Obj));
+  // Building a table forgets these, so a hit is never stale.
   auto hit = r.byType.find(key);
   if (hit != r.byType.end()) return hit->second;
+  const std::string name = Obj->ClassName();
+  auto exact = r.classes.end();
+  auto own = [&] {
+    exact = r.classes.find(name);
+    return exact != r.classes.end() && exact->second->IsInstance && exact->second->IsInstance(Obj);
+  };
+  BuildNamed(name);
+  // Without a table of its own every table is needed to find its ancestor's.
+  BuildUntil(own);
+  own();
   const TPublishedClass* found = nullptr;
-  auto exact = r.classes.find(Obj->ClassName());
   if (exact != r.classes.end() && exact->second->IsInstance && exact->second->IsInstance(Obj)) {
     found = exact->second.get();
   } else {
@@ -201,7 +234,15 @@ const TPublishedClass* PublishedClassOf(const TObject* Obj) {
   return found;
 }
 
-TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back(Register); }
+void QueueFrameworkTables(void (*Register)()) { Reg().framework.push_back({Register}); }
+
+TPublishedRegistrar::TPublishedRegistrar(void (*Register)()) { Reg().pending.push_back({Register}); }
+
+TPublishedRegistrar::TPublishedRegistrar(const char* ClassName, void (*Register)()) {
+  Registry& r = Reg();
+  r.pending.push_back({Register});
+  r.pendingByName.emplace(ClassName, r.pending.size() - 1);
+}
 
 const TPublishedClass* TPublishedClass::Parent() const {
   if (parentCached_) return parent_;

@@ -256,6 +256,9 @@ std::string DemangledClassName(const std::type_info& Type);
 class TPublishedRegistrar {
  public:
   explicit TPublishedRegistrar(void (*Register)());
+  // Register builds the table of ClassName alone: it runs when that class is
+  // first looked up.
+  TPublishedRegistrar(const char* ClassName, void (*Register)());
 };
 
 namespace published_detail {
@@ -735,10 +738,10 @@ void PublishClass(const std::string& ParentName, F&& Build) {
 }
 
 // Declares the table of Class in its own .cpp; the body fills P.
-#define CF_PUBLISH(Class, Parent)                                                                  \
-  static void CfPublishBody_##Class(TPublish<Class>& P);                                           \
-  static const TPublishedRegistrar CfPublishReg_##Class(                                           \
-      [] { PublishClass<Class>(#Parent, [](TPublish<Class>& p) { CfPublishBody_##Class(p); }); }); \
+#define CF_PUBLISH(Class, Parent)                                                                          \
+  static void CfPublishBody_##Class(TPublish<Class>& P);                                                   \
+  static const TPublishedRegistrar CfPublishReg_##Class(                                                   \
+      #Class, [] { PublishClass<Class>(#Parent, [](TPublish<Class>& p) { CfPublishBody_##Class(p); }); }); \
   static void CfPublishBody_##Class([[maybe_unused]] TPublish<Class>& P)
 
 // Sets Field to Owner's component named Name; EComponentError when there is

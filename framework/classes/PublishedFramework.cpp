@@ -17,7 +17,12 @@ void RegisterListBoxPublished();
 void RegisterScrollBarsPublished();
 void RegisterButtonsPublished();
 
-void RegisterFrameworkPublished() {
+// Queues a group of tables to be built when a lookup first needs it
+// (Published.cpp).
+void QueueFrameworkTables(void (*Register)());
+
+namespace {
+void RegisterClassesPublished() {
   PublishClass<TPersistent>("", [](TPublish<TPersistent>&) {});
   PublishClass<TComponent>("TPersistent", [](TPublish<TComponent>& P) {
     // The name is stored in the object header, not as a property.
@@ -29,14 +34,21 @@ void RegisterFrameworkPublished() {
   PublishClass<TCollection>("TPersistent", [](TPublish<TCollection>&) {});
   PublishClass<TCollectionItem>("TPersistent", [](TPublish<TCollectionItem>&) {});
   PublishClass<TStrings>("TPersistent", [](TPublish<TStrings>&) {});
-  RegisterGraphicsPublished();
-  RegisterControlsPublished();
-  RegisterStdCtrlsPublished();
-  RegisterExtCtrlsPublished();
-  RegisterComCtrlsPublished();
-  RegisterMaskPublished();
-  RegisterCheckBoxPublished();
-  RegisterScrollBarsPublished();
-  RegisterListBoxPublished();
-  RegisterButtonsPublished();
+}
+}  // namespace
+
+void RegisterFrameworkPublished() {
+  // In the order a window's layout usually needs them: the groups after
+  // the standard and extra controls are seldom built at all.
+  QueueFrameworkTables(RegisterClassesPublished);
+  QueueFrameworkTables(RegisterGraphicsPublished);
+  QueueFrameworkTables(RegisterControlsPublished);
+  QueueFrameworkTables(RegisterStdCtrlsPublished);
+  QueueFrameworkTables(RegisterExtCtrlsPublished);
+  QueueFrameworkTables(RegisterComCtrlsPublished);
+  QueueFrameworkTables(RegisterMaskPublished);
+  QueueFrameworkTables(RegisterCheckBoxPublished);
+  QueueFrameworkTables(RegisterScrollBarsPublished);
+  QueueFrameworkTables(RegisterListBoxPublished);
+  QueueFrameworkTables(RegisterButtonsPublished);
 }

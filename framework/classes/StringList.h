@@ -150,6 +150,13 @@ class TStringList : public TStrings {
   void SetDuplicates(TDuplicates Value) { duplicates_ = Value; }
   bool CaseSensitive() const { return caseSensitive_; }
   void SetCaseSensitive(bool Value);
+  // Room for this many items: a list filled item by item to a size known
+  // beforehand is then not moved each time it outgrows its storage. Less
+  // than Count leaves the room as it is.
+  int Capacity() const { return static_cast<int>(items_.capacity()); }
+  void SetCapacity(int Value) {
+    if (Value > Count()) items_.reserve(static_cast<std::size_t>(Value));
+  }
   // When set, the list frees the objects of deleted items and its own.
   bool OwnsObjects() const { return ownsObjects_; }
   void SetOwnsObjects(bool Value) { ownsObjects_ = Value; }

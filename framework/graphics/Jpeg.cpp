@@ -13,8 +13,40 @@
 #include <jerror.h>
 
 #include "framework/backend/Painter.h"
+#include "framework/os/LoadedLibrary.h"
 
 namespace {
+// libjpeg is loaded the first time a picture is read or written as JPEG:
+// the program's windows show none at start.
+// clang-format off
+#define CF_JPEG_FUNCTIONS(X)                                                                     \
+  X(jpeg_std_error) X(jpeg_CreateDecompress) X(jpeg_CreateCompress) X(jpeg_destroy_decompress)   \
+  X(jpeg_destroy_compress) X(jpeg_mem_src) X(jpeg_mem_dest) X(jpeg_read_header)                  \
+  X(jpeg_start_decompress) X(jpeg_read_scanlines) X(jpeg_finish_decompress) X(jpeg_set_defaults) \
+  X(jpeg_set_quality) X(jpeg_simple_progression) X(jpeg_start_compress) X(jpeg_write_scanlines)  \
+  X(jpeg_finish_compress)
+// clang-format on
+#define CF_JPEG_FIELD(Name) decltype(&::Name) Name = nullptr;
+#define CF_JPEG_BIND(Name) &&BindLoadedSymbol(lib, #Name, l.Name)
+
+struct TJpegLibrary {
+  CF_JPEG_FUNCTIONS(CF_JPEG_FIELD)
+};
+
+// Null when the library cannot be loaded.
+const TJpegLibrary* Jpeg() {
+  static const TJpegLibrary* library = [] {
+    static TJpegLibrary l;
+    void* lib = OpenLoadedLibrary({"libjpeg.so.62", "libjpeg.so"});
+    return lib != nullptr CF_JPEG_FUNCTIONS(CF_JPEG_BIND) ? &l : nullptr;
+  }();
+  return library;
+}
+
+#undef CF_JPEG_BIND
+#undef CF_JPEG_FIELD
+#undef CF_JPEG_FUNCTIONS
+
 struct ErrorMgr {
   jpeg_error_mgr pub;
   std::jmp_buf jump;
@@ -33,6 +65,13 @@ void OnMessage(j_common_ptr cinfo, int level) {
   if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
 }
 
+// False, with the reason in Err, when libjpeg cannot be loaded.
+bool Loaded(ErrorMgr& Err) {
+  if (Jpeg() != nullptr) return true;
+  std::snprintf(Err.message, sizeof Err.message, "The JPEG library could not be loaded");
+  return false;
+}
+
 struct DecodeState {
   jpeg_decompress_struct cinfo;
   ErrorMgr err;
@@ -47,35 +86,37 @@ struct EncodeState {
 
 // Returns false (with err.message) when libjpeg failed.
 bool RunDecode(DecodeState& s, const uint8_t* data, size_t size, bool gray, int denom, TPixelData& out) {
-  s.cinfo.err = jpeg_std_error(&s.err.pub);
+  if (!Loaded(s.err)) return false;
+  const TJpegLibrary& lib = *Jpeg();
+  s.cinfo.err = lib.jpeg_std_error(&s.err.pub);
   s.err.pub.error_exit = OnError;
   s.err.pub.emit_message = OnMessage;
   s.err.message[0] = 0;
   if (setjmp(s.err.jump)) {
-    jpeg_destroy_decompress(&s.cinfo);
+    lib.jpeg_destroy_decompress(&s.cinfo);
     return false;
   }
-  jpeg_create_decompress(&s.cinfo);
-  jpeg_mem_src(&s.cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
-  jpeg_read_header(&s.cinfo, TRUE);
+  lib.jpeg_CreateDecompress(&s.cinfo, JPEG_LIB_VERSION, sizeof s.cinfo);
+  lib.jpeg_mem_src(&s.cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
+  lib.jpeg_read_header(&s.cinfo, TRUE);
   // A few bytes can declare any size: refuse before anything is reserved.
   if (static_cast<std::int64_t>(s.cinfo.image_width) * s.cinfo.image_height > MaxPicturePixels) {
     std::snprintf(s.err.message, sizeof s.err.message, "Image of %u x %u pixels is too large",
                   static_cast<unsigned>(s.cinfo.image_width), static_cast<unsigned>(s.cinfo.image_height));
-    jpeg_destroy_decompress(&s.cinfo);
+    lib.jpeg_destroy_decompress(&s.cinfo);
     return false;
   }
   s.cinfo.out_color_space = gray ? JCS_GRAYSCALE : JCS_RGB;
   s.cinfo.scale_num = 1;
   s.cinfo.scale_denom = denom;
-  jpeg_start_decompress(&s.cinfo);
+  lib.jpeg_start_decompress(&s.cinfo);
   out.Resize(static_cast<int>(s.cinfo.output_width), static_cast<int>(s.cinfo.output_height), 3);
   int comps = s.cinfo.output_components;
   JSAMPARRAY row = (*s.cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&s.cinfo), JPOOL_IMAGE,
                                                 s.cinfo.output_width * comps, 1);
   while (s.cinfo.output_scanline < s.cinfo.output_height) {
     int y = static_cast<int>(s.cinfo.output_scanline);
-    jpeg_read_scanlines(&s.cinfo, row, 1);
+    lib.jpeg_read_scanlines(&s.cinfo, row, 1);
     uint8_t* d = out.Row(y);
     for (unsigned x = 0; x < s.cinfo.output_width; ++x) {
       const uint8_t* p = row[0] + x * comps;
@@ -85,31 +126,33 @@ bool RunDecode(DecodeState& s, const uint8_t* data, size_t size, bool gray, int 
         d[3 * x] = p[2], d[3 * x + 1] = p[1], d[3 * x + 2] = p[0];
     }
   }
-  jpeg_finish_decompress(&s.cinfo);
-  jpeg_destroy_decompress(&s.cinfo);
+  lib.jpeg_finish_decompress(&s.cinfo);
+  lib.jpeg_destroy_decompress(&s.cinfo);
   return true;
 }
 
 bool RunEncode(EncodeState& s, const TPixelData& px, int quality, bool gray, bool progressive,
                std::vector<uint8_t>& rowBuf) {
-  s.cinfo.err = jpeg_std_error(&s.err.pub);
+  if (!Loaded(s.err)) return false;
+  const TJpegLibrary& lib = *Jpeg();
+  s.cinfo.err = lib.jpeg_std_error(&s.err.pub);
   s.err.pub.error_exit = OnError;
   s.err.pub.emit_message = OnMessage;
   s.err.message[0] = 0;
   if (setjmp(s.err.jump)) {
-    jpeg_destroy_compress(&s.cinfo);
+    lib.jpeg_destroy_compress(&s.cinfo);
     return false;
   }
-  jpeg_create_compress(&s.cinfo);
-  jpeg_mem_dest(&s.cinfo, &s.mem, &s.memSize);
+  lib.jpeg_CreateCompress(&s.cinfo, JPEG_LIB_VERSION, sizeof s.cinfo);
+  lib.jpeg_mem_dest(&s.cinfo, &s.mem, &s.memSize);
   s.cinfo.image_width = static_cast<JDIMENSION>(px.Width);
   s.cinfo.image_height = static_cast<JDIMENSION>(px.Height);
   s.cinfo.input_components = gray ? 1 : 3;
   s.cinfo.in_color_space = gray ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&s.cinfo);
-  jpeg_set_quality(&s.cinfo, quality, TRUE);
-  if (progressive) jpeg_simple_progression(&s.cinfo);
-  jpeg_start_compress(&s.cinfo, TRUE);
+  lib.jpeg_set_defaults(&s.cinfo);
+  lib.jpeg_set_quality(&s.cinfo, quality, TRUE);
+  if (progressive) lib.jpeg_simple_progression(&s.cinfo);
+  lib.jpeg_start_compress(&s.cinfo, TRUE);
   JSAMPROW row = rowBuf.data();
   while (s.cinfo.next_scanline < s.cinfo.image_height) {
     const uint8_t* src = px.Row(static_cast<int>(s.cinfo.next_scanline));
@@ -120,10 +163,10 @@ bool RunEncode(EncodeState& s, const TPixelData& px, int quality, bool gray, boo
       else
         rowBuf[3 * x] = p[2], rowBuf[3 * x + 1] = p[1], rowBuf[3 * x + 2] = p[0];
     }
-    jpeg_write_scanlines(&s.cinfo, &row, 1);
+    lib.jpeg_write_scanlines(&s.cinfo, &row, 1);
   }
-  jpeg_finish_compress(&s.cinfo);
-  jpeg_destroy_compress(&s.cinfo);
+  lib.jpeg_finish_compress(&s.cinfo);
+  lib.jpeg_destroy_compress(&s.cinfo);
   return true;
 }
 }  // namespace

@@ -11,11 +11,39 @@
 #include "framework/os/Files.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/StrUtils.h"
+#include "framework/os/LoadedLibrary.h"
 #include "grid/io/OfficeFiles.h"
 
 namespace office {
 
 namespace {
+
+// The ODBC driver manager is loaded the first time a database is queried.
+// clang-format off
+#define CF_ODBC_FUNCTIONS(X)                                                                       \
+  X(SQLAllocHandle) X(SQLDescribeCol) X(SQLDisconnect) X(SQLDriverConnect) X(SQLExecDirect)        \
+  X(SQLFetch) X(SQLFreeHandle) X(SQLGetData) X(SQLGetDiagRec) X(SQLNumResultCols) X(SQLSetEnvAttr)
+// clang-format on
+#define CF_ODBC_FIELD(Name) decltype(&::Name) Name = nullptr;
+#define CF_ODBC_BIND(Name) &&BindLoadedSymbol(lib, #Name, l.Name)
+
+struct TOdbcLibrary {
+  CF_ODBC_FUNCTIONS(CF_ODBC_FIELD)
+};
+
+const TOdbcLibrary& Odbc() {
+  static const TOdbcLibrary* library = [] {
+    static TOdbcLibrary l;
+    void* lib = OpenLoadedLibrary({"libodbc.so.2", "libodbc.so"});
+    return lib != nullptr CF_ODBC_FUNCTIONS(CF_ODBC_BIND) ? &l : nullptr;
+  }();
+  if (library == nullptr) throw Exception("The ODBC driver manager cannot be used");
+  return *library;
+}
+
+#undef CF_ODBC_BIND
+#undef CF_ODBC_FIELD
+#undef CF_ODBC_FUNCTIONS
 
 bool IsConnectionString(const std::string& S) {
   for (const char* key : {"DRIVER=", "DSN=", "FILEDSN="})
@@ -30,7 +58,7 @@ std::string Diagnostics(SQLSMALLINT Type, SQLHANDLE Handle) {
   SQLINTEGER native = 0;
   SQLSMALLINT len = 0;
   for (SQLSMALLINT i = 1;
-       SQLGetDiagRec(Type, Handle, i, state, &native, text, sizeof text, &len) == SQL_SUCCESS; ++i) {
+       Odbc().SQLGetDiagRec(Type, Handle, i, state, &native, text, sizeof text, &len) == SQL_SUCCESS; ++i) {
     if (!out.empty()) out += "\n";
     out += reinterpret_cast<const char*>(text);
   }
@@ -40,14 +68,14 @@ std::string Diagnostics(SQLSMALLINT Type, SQLHANDLE Handle) {
 class THandle {
  public:
   THandle(SQLSMALLINT Type, SQLHANDLE Parent) : type_(Type) {
-    if (!SQL_SUCCEEDED(SQLAllocHandle(Type, Parent, &h_))) {
+    if (!SQL_SUCCEEDED(Odbc().SQLAllocHandle(Type, Parent, &h_))) {
       h_ = SQL_NULL_HANDLE;
       throw Exception("The ODBC driver manager cannot be used");
     }
   }
   ~THandle() {
-    if (type_ == SQL_HANDLE_DBC && connected_) SQLDisconnect(h_);
-    SQLFreeHandle(type_, h_);
+    if (type_ == SQL_HANDLE_DBC && connected_) Odbc().SQLDisconnect(h_);
+    Odbc().SQLFreeHandle(type_, h_);
   }
   THandle(const THandle&) = delete;
   THandle& operator=(const THandle&) = delete;
@@ -109,36 +137,38 @@ TQueryResult RunQuery(const std::string& Database, const std::string& SQL) {
   if (!IsConnectionString(Database) && !FileExists(Database))
     throw EFOpenError("Cannot open file \"" + Database + "\". " + std::strerror(ENOENT));
   THandle env(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
-  env.Check(SQLSetEnvAttr(env.Get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
-            "ODBC");
+  env.Check(
+      Odbc().SQLSetEnvAttr(env.Get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
+      "ODBC");
   THandle dbc(SQL_HANDLE_DBC, env.Get());
   std::string conn = ConnectionString(Database);
   SQLSMALLINT outLen = 0;
-  dbc.Check(SQLDriverConnect(dbc.Get(), nullptr, reinterpret_cast<SQLCHAR*>(conn.data()), SQL_NTS, nullptr, 0,
-                             &outLen, SQL_DRIVER_NOPROMPT),
+  dbc.Check(Odbc().SQLDriverConnect(dbc.Get(), nullptr, reinterpret_cast<SQLCHAR*>(conn.data()), SQL_NTS,
+                                    nullptr, 0, &outLen, SQL_DRIVER_NOPROMPT),
             "Cannot connect to the database " + Database);
   dbc.SetConnected();
   THandle stmt(SQL_HANDLE_STMT, dbc.Get());
   std::string sql = SQL;
-  stmt.Check(
-      SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(sql.data()), static_cast<SQLINTEGER>(sql.size())),
-      "The query failed");
+  stmt.Check(Odbc().SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(sql.data()),
+                                  static_cast<SQLINTEGER>(sql.size())),
+             "The query failed");
   SQLSMALLINT n = 0;
-  stmt.Check(SQLNumResultCols(stmt.Get(), &n), "The query failed");
+  stmt.Check(Odbc().SQLNumResultCols(stmt.Get(), &n), "The query failed");
   TQueryResult result;
   std::vector<SQLSMALLINT> types;
   for (SQLSMALLINT i = 1; i <= n; ++i) {
     SQLCHAR name[512];
     SQLSMALLINT nameLen = 0, type = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    stmt.Check(SQLDescribeCol(stmt.Get(), i, name, sizeof name, &nameLen, &type, &size, &digits, &nullable),
-               "The query failed");
+    stmt.Check(
+        Odbc().SQLDescribeCol(stmt.Get(), i, name, sizeof name, &nameLen, &type, &size, &digits, &nullable),
+        "The query failed");
     result.Names.emplace_back(reinterpret_cast<const char*>(name));
     types.push_back(type);
   }
   if (n == 0) return result;
   for (;;) {
-    const SQLRETURN r = SQLFetch(stmt.Get());
+    const SQLRETURN r = Odbc().SQLFetch(stmt.Get());
     if (r == SQL_NO_DATA) break;
     stmt.Check(r, "The query failed");
     std::vector<std::string>& record = result.Records.emplace_back();
@@ -147,7 +177,7 @@ TQueryResult RunQuery(const std::string& Database, const std::string& SQL) {
       char buf[4096];
       for (;;) {
         SQLLEN ind = 0;
-        const SQLRETURN g = SQLGetData(stmt.Get(), i, SQL_C_CHAR, buf, sizeof buf, &ind);
+        const SQLRETURN g = Odbc().SQLGetData(stmt.Get(), i, SQL_C_CHAR, buf, sizeof buf, &ind);
         if (g == SQL_NO_DATA || ind == SQL_NULL_DATA) break;
         stmt.Check(g, "The query failed");
         // A long value comes in pieces, each but the last filling the buffer.

@@ -18,10 +18,61 @@
 
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/StrUtils.h"
+#include "framework/os/LoadedLibrary.h"
 
 namespace office {
 
 namespace {
+
+// libzip and libxlsxwriter, with the crypto library under them, are loaded
+// the first time an office file is read or written.
+// clang-format off
+#define CF_ZIP_FUNCTIONS(X)                                                                     \
+  X(zip_close) X(zip_discard) X(zip_error_fini) X(zip_error_init) X(zip_error_strerror)         \
+  X(zip_fclose) X(zip_file_add) X(zip_fopen_index) X(zip_fread) X(zip_get_num_entries)          \
+  X(zip_open_from_source) X(zip_source_buffer) X(zip_source_buffer_create) X(zip_source_close)  \
+  X(zip_source_free) X(zip_source_keep) X(zip_source_open) X(zip_source_read) X(zip_stat_index) \
+  X(zip_stat_init) X(zip_strerror)
+#define CF_XLSX_FUNCTIONS(X)                                                         \
+  X(workbook_new) X(workbook_add_worksheet) X(workbook_add_format) X(workbook_close) \
+  X(format_set_num_format_index) X(format_set_text_wrap) X(worksheet_write_number)   \
+  X(worksheet_write_string) X(lxw_strerror)
+// clang-format on
+#define CF_OFFICE_FIELD(Name) decltype(&::Name) Name = nullptr;
+#define CF_OFFICE_BIND(Name) &&BindLoadedSymbol(lib, #Name, l.Name)
+
+struct TZipLibrary {
+  CF_ZIP_FUNCTIONS(CF_OFFICE_FIELD)
+};
+
+struct TXlsxLibrary {
+  CF_XLSX_FUNCTIONS(CF_OFFICE_FIELD)
+};
+
+const TZipLibrary& Zip() {
+  static const TZipLibrary* library = [] {
+    static TZipLibrary l;
+    void* lib = OpenLoadedLibrary({"libzip.so.4", "libzip.so.5", "libzip.so"});
+    return lib != nullptr CF_ZIP_FUNCTIONS(CF_OFFICE_BIND) ? &l : nullptr;
+  }();
+  if (library == nullptr) throw Exception("The zip library could not be loaded");
+  return *library;
+}
+
+const TXlsxLibrary& Xlsx() {
+  static const TXlsxLibrary* library = [] {
+    static TXlsxLibrary l;
+    void* lib = OpenLoadedLibrary({"libxlsxwriter.so.4", "libxlsxwriter.so.5", "libxlsxwriter.so"});
+    return lib != nullptr CF_XLSX_FUNCTIONS(CF_OFFICE_BIND) ? &l : nullptr;
+  }();
+  if (library == nullptr) throw Exception("The workbook library could not be loaded");
+  return *library;
+}
+
+#undef CF_OFFICE_BIND
+#undef CF_OFFICE_FIELD
+#undef CF_XLSX_FUNCTIONS
+#undef CF_ZIP_FUNCTIONS
 
 constexpr const char* kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 constexpr const char* kRelType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
@@ -45,8 +96,9 @@ constexpr int64_t kMaxSheetCells = 64ll << 20;
 
 // The text of a libzip error, which is then released.
 std::string ZipErrorText(zip_error_t& Err) {
-  std::string text = zip_error_strerror(&Err);
-  zip_error_fini(&Err);
+  const TZipLibrary& z = Zip();
+  std::string text = z.zip_error_strerror(&Err);
+  z.zip_error_fini(&Err);
   return text;
 }
 
@@ -312,39 +364,40 @@ void CheckBlock(int FirstRow, const std::vector<std::vector<std::string>>& Rows)
 // Zip packages
 
 TZipPackage TZipPackage::FromBytes(const std::string& Bytes, const std::string& FileName) {
+  const TZipLibrary& z = Zip();
   TZipPackage pkg;
   pkg.file_ = FileName;
   zip_error_t err;
-  zip_error_init(&err);
-  zip_source_t* src = zip_source_buffer_create(Bytes.data(), Bytes.size(), 0, &err);
+  z.zip_error_init(&err);
+  zip_source_t* src = z.zip_source_buffer_create(Bytes.data(), Bytes.size(), 0, &err);
   if (src == nullptr) Bad(FileName, ZipErrorText(err));
-  zip_t* za = zip_open_from_source(src, ZIP_RDONLY, &err);
+  zip_t* za = z.zip_open_from_source(src, ZIP_RDONLY, &err);
   if (za == nullptr) {
-    zip_source_free(src);
+    z.zip_source_free(src);
     const std::string why = ZipErrorText(err);
     Bad(FileName, "not an Office Open XML file (" + why + ")");
   }
   struct TClose {
     zip_t* Z;
-    ~TClose() { zip_discard(Z); }
+    ~TClose() { Zip().zip_discard(Z); }
   } close{za};
   uint64_t total = 0;
-  const zip_int64_t n = zip_get_num_entries(za, 0);
+  const zip_int64_t n = z.zip_get_num_entries(za, 0);
   for (zip_int64_t i = 0; i < n; ++i) {
     zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_stat_index(za, static_cast<zip_uint64_t>(i), 0, &st) != 0) Bad(FileName, zip_strerror(za));
+    z.zip_stat_init(&st);
+    if (z.zip_stat_index(za, static_cast<zip_uint64_t>(i), 0, &st) != 0) Bad(FileName, z.zip_strerror(za));
     const std::string name = st.name != nullptr ? st.name : "";
     if (name.empty() || name.back() == '/' || pkg.Has(name)) continue;
     if (st.size > kMaxPartSize || (total += st.size) > kMaxPackageSize)
       Bad(FileName, "the parts are too large");
-    zip_file_t* f = zip_fopen_index(za, static_cast<zip_uint64_t>(i), 0);
-    if (f == nullptr) Bad(FileName, zip_strerror(za));
+    zip_file_t* f = z.zip_fopen_index(za, static_cast<zip_uint64_t>(i), 0);
+    if (f == nullptr) Bad(FileName, z.zip_strerror(za));
     std::string data(static_cast<size_t>(st.size), '\0');
-    const zip_int64_t got = data.empty() ? 0 : zip_fread(f, data.data(), data.size());
+    const zip_int64_t got = data.empty() ? 0 : z.zip_fread(f, data.data(), data.size());
     char extra;
-    const zip_int64_t more = zip_fread(f, &extra, 1);
-    zip_fclose(f);
+    const zip_int64_t more = z.zip_fread(f, &extra, 1);
+    z.zip_fclose(f);
     if (got != static_cast<zip_int64_t>(data.size()) || more != 0)
       Bad(FileName, "part " + name + " is damaged");
     pkg.order_.push_back(name);
@@ -374,40 +427,41 @@ void TZipPackage::RemovePart(const std::string& Name) {
 }
 
 std::string TZipPackage::ToBytes() const {
+  const TZipLibrary& z = Zip();
   zip_error_t err;
-  zip_error_init(&err);
-  zip_source_t* src = zip_source_buffer_create(nullptr, 0, 0, &err);
+  z.zip_error_init(&err);
+  zip_source_t* src = z.zip_source_buffer_create(nullptr, 0, 0, &err);
   if (src == nullptr) throw Exception("Cannot build the file: " + ZipErrorText(err));
-  zip_t* za = zip_open_from_source(src, ZIP_TRUNCATE, &err);
+  zip_t* za = z.zip_open_from_source(src, ZIP_TRUNCATE, &err);
   if (za == nullptr) {
-    zip_source_free(src);
+    z.zip_source_free(src);
     throw Exception("Cannot build the file: " + ZipErrorText(err));
   }
-  zip_source_keep(src);
+  z.zip_source_keep(src);
   struct TFree {
     zip_source_t* S;
-    ~TFree() { zip_source_free(S); }
+    ~TFree() { Zip().zip_source_free(S); }
   } keep{src};
   auto fail = [&](const std::string& why) {
-    zip_discard(za);
+    z.zip_discard(za);
     throw Exception("Cannot build the file: " + why);
   };
   for (const std::string& name : order_) {
     const std::string& data = parts_.at(name);
-    zip_source_t* s = zip_source_buffer(za, data.data(), data.size(), 0);
-    if (s == nullptr) fail(zip_strerror(za));
-    if (zip_file_add(za, name.c_str(), s, ZIP_FL_ENC_UTF_8) < 0) {
-      zip_source_free(s);
-      fail(zip_strerror(za));
+    zip_source_t* s = z.zip_source_buffer(za, data.data(), data.size(), 0);
+    if (s == nullptr) fail(z.zip_strerror(za));
+    if (z.zip_file_add(za, name.c_str(), s, ZIP_FL_ENC_UTF_8) < 0) {
+      z.zip_source_free(s);
+      fail(z.zip_strerror(za));
     }
   }
-  if (zip_close(za) != 0) fail(zip_strerror(za));
+  if (z.zip_close(za) != 0) fail(z.zip_strerror(za));
   std::string out;
-  if (zip_source_open(src) != 0) throw Exception("Cannot build the file");
+  if (z.zip_source_open(src) != 0) throw Exception("Cannot build the file");
   char buf[65536];
   zip_int64_t got;
-  while ((got = zip_source_read(src, buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(got));
-  zip_source_close(src);
+  while ((got = z.zip_source_read(src, buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(got));
+  z.zip_source_close(src);
   if (got < 0) throw Exception("Cannot build the file");
   return out;
 }
@@ -1027,20 +1081,21 @@ class TMemoryFile {
 }  // namespace
 
 std::string NewWorkbook(const std::string& SheetName, const std::vector<std::vector<std::string>>& Rows) {
+  const TXlsxLibrary& x = Xlsx();
   CheckBlock(1, Rows);
   if (!SheetName.empty() && !ValidSheetName(SheetName))
     throw Exception("Invalid worksheet name " + SheetName);
   TMemoryFile file;
-  lxw_workbook* wb = workbook_new(file.Path().c_str());
+  lxw_workbook* wb = x.workbook_new(file.Path().c_str());
   if (wb == nullptr) throw Exception("Cannot build the workbook");
   lxw_error err = LXW_NO_ERROR;
-  lxw_worksheet* ws = workbook_add_worksheet(wb, SheetName.empty() ? nullptr : SheetName.c_str());
-  lxw_format* date = workbook_add_format(wb);
-  format_set_num_format_index(date, 14);
-  lxw_format* dateTime = workbook_add_format(wb);
-  format_set_num_format_index(dateTime, 22);
-  lxw_format* wrap = workbook_add_format(wb);
-  format_set_text_wrap(wrap);
+  lxw_worksheet* ws = x.workbook_add_worksheet(wb, SheetName.empty() ? nullptr : SheetName.c_str());
+  lxw_format* date = x.workbook_add_format(wb);
+  x.format_set_num_format_index(date, 14);
+  lxw_format* dateTime = x.workbook_add_format(wb);
+  x.format_set_num_format_index(dateTime, 22);
+  lxw_format* wrap = x.workbook_add_format(wb);
+  x.format_set_text_wrap(wrap);
   for (size_t r = 0; ws != nullptr && r < Rows.size() && err == LXW_NO_ERROR; ++r)
     for (size_t c = 0; c < Rows[r].size() && err == LXW_NO_ERROR; ++c) {
       const std::string& text = Rows[r][c];
@@ -1049,25 +1104,25 @@ std::string NewWorkbook(const std::string& SheetName, const std::vector<std::vec
       double v = 0;
       switch (ExportKind(text, v)) {
         case ekNumber:
-          err = worksheet_write_number(ws, row, col, v, nullptr);
+          err = x.worksheet_write_number(ws, row, col, v, nullptr);
           break;
         case ekDate:
-          err = worksheet_write_number(ws, row, col, v, date);
+          err = x.worksheet_write_number(ws, row, col, v, date);
           break;
         case ekDateTime:
-          err = worksheet_write_number(ws, row, col, v, dateTime);
+          err = x.worksheet_write_number(ws, row, col, v, dateTime);
           break;
         case ekText:
           if (!text.empty())
-            err = worksheet_write_string(ws, row, col, KeepLiteralEscapes(text).c_str(),
-                                         text.find('\n') != std::string::npos ? wrap : nullptr);
+            err = x.worksheet_write_string(ws, row, col, KeepLiteralEscapes(text).c_str(),
+                                           text.find('\n') != std::string::npos ? wrap : nullptr);
           break;
       }
     }
-  const lxw_error closed = workbook_close(wb);
+  const lxw_error closed = x.workbook_close(wb);
   if (ws == nullptr) throw Exception("Invalid worksheet name " + SheetName);
   if (err == LXW_NO_ERROR) err = closed;
-  if (err != LXW_NO_ERROR) throw Exception(std::string("Cannot build the workbook: ") + lxw_strerror(err));
+  if (err != LXW_NO_ERROR) throw Exception(std::string("Cannot build the workbook: ") + x.lxw_strerror(err));
   return file.Bytes();
 }
 

@@ -57,6 +57,26 @@ CF_PUBLISH(TMacroProbe, TComponent) {
   P.Integer("Level", &TMacroProbe::Level, &TMacroProbe::Level).Default(2);
 }
 
+// Two classes whose tables one registration builds, as a unit's table
+// file does; it counts how often it runs.
+class TGroupProbeA : public TComponent {
+ public:
+  using TComponent::TComponent;
+};
+class TGroupProbeB : public TGroupProbeA {
+ public:
+  using TGroupProbeA::TGroupProbeA;
+  int Depth = 1;
+};
+int groupBuilds = 0;
+const TPublishedRegistrar kGroupProbeTables([] {
+  ++groupBuilds;
+  PublishClass<TGroupProbeA>("TComponent", [](TPublish<TGroupProbeA>&) {});
+  PublishClass<TGroupProbeB>("TGroupProbeA", [](TPublish<TGroupProbeB>& P) {
+    P.Integer("Depth", &TGroupProbeB::Depth, &TGroupProbeB::Depth).Default(1);
+  });
+});
+
 class PublishedTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -174,6 +194,24 @@ TEST_F(PublishedTest, ATableDeclaredBesideItsClassIsFoundWhenFirstNeeded) {
   // Its constructor makes it creatable from layouts.
   TComponent owner(nullptr);
   EXPECT_NE(dynamic_cast<TMacroProbe*>(c->Create(&owner)), nullptr);
+}
+
+TEST_F(PublishedTest, TablesRegisteredTogetherAreFoundByClassAndByObjectAndBuiltOnce) {
+  TGroupProbeB b(nullptr);
+  const TPublishedClass* byObject = PublishedClassOf(&b);
+  ASSERT_NE(byObject, nullptr);
+  EXPECT_EQ(byObject->Name, "TGroupProbeB");
+  EXPECT_EQ(FindPublishedClass("tgroupprobeb"), byObject);
+  ASSERT_NE(byObject->Parent(), nullptr);
+  EXPECT_EQ(byObject->Parent(), FindPublishedClass("TGroupProbeA"));
+  EXPECT_TRUE(byObject->InheritsFrom("TComponent"));
+  ReadComponentText(&b, "object B: TGroupProbeB\n  Depth = 4\nend\n", "t");
+  EXPECT_EQ(b.Depth, 4);
+  EXPECT_EQ(groupBuilds, 1);
+  // Neither a missing class nor the framework's own tables build it again.
+  EXPECT_EQ(FindPublishedClass("TNoSuchClassAnywhere"), nullptr);
+  EXPECT_NE(FindPublishedClass("TComponent"), nullptr);
+  EXPECT_EQ(groupBuilds, 1);
 }
 
 TEST_F(PublishedTest, EnumerationIdentifiersKeepTheirValues) {
