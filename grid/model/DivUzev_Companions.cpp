@@ -52,6 +52,7 @@ TGridItemCollection::~TGridItemCollection() = default;
 void TGridItemCollection::Notify(TCollectionItem*, TCollectionNotification) { FSortedValid = false; }
 
 void TGridItemCollection::Clear() {
+  if (!FBlocks.empty() && FParkGrid != nullptr) FParkGrid->DropParkedRows();
   FBlocks.clear();
   FBlockRows = 0;
   FSortedValid = false;
@@ -74,6 +75,30 @@ std::unique_ptr<TGridItemCollection::TRowBlock> TGridItemCollection::TakeLastBlo
   return b;
 }
 
+namespace {
+// Where each row of a block lies among its parked rows: the parking gathers
+// the marked rows in a run that every kept row after them rotates by one,
+// so replaying that queue over the rows it went over gives the order.
+std::vector<int> ParkedSlots(const std::vector<int>& Rows, int Span) {
+  const size_t n = Rows.size();
+  std::vector<int> queue(n);
+  size_t head = 0, size = 0, next = 0;
+  for (int r = 0; r < Span; ++r) {
+    if (next < n && Rows[next] == r) {
+      queue[(head + size) % n] = static_cast<int>(next++);
+      ++size;
+    } else if (size > 0) {
+      const int first = queue[head];
+      head = (head + 1) % n;
+      queue[(head + size - 1) % n] = first;
+    }
+  }
+  std::vector<int> slot(n);
+  for (size_t j = 0; j < n; ++j) slot[static_cast<size_t>(queue[(head + j) % n])] = static_cast<int>(j);
+  return slot;
+}
+}  // namespace
+
 void TGridItemCollection::ForEachHiddenText(int Column,
                                             const std::function<void(const std::string&)>& Fn) const {
   if (Column < 0) return;
@@ -81,10 +106,15 @@ void TGridItemCollection::ForEachHiddenText(int Column,
     TStringList* cells = static_cast<TGridItem*>(TCollection::Items(i))->Items();
     if (Column < cells->Count()) Fn(cells->Strings(Column));
   }
-  for (const auto& b : FBlocks)
-    if (Column < b->Cols)
-      for (size_t k = 0; k < b->Idx.size(); ++k)
-        Fn(std::string(b->Cell(k * static_cast<size_t>(b->Cols) + static_cast<size_t>(Column))));
+  if (FParkGrid == nullptr) return;
+  // Parked rows in the order they lie (the newest block's first).
+  int at = 0;
+  for (size_t b = FBlocks.size(); b-- > 0;) {
+    const int n = FBlocks[b]->Count();
+    if (Column < FBlocks[b]->Cols)
+      for (int k = 0; k < n; ++k) Fn(FParkGrid->ParkedCell(at + k, Column));
+    at += n;
+  }
 }
 
 bool TGridItemCollection::LevelOnlyInLastBlock(int Level) const {
@@ -102,22 +132,34 @@ void TGridItemCollection::Flatten() const {
   std::vector<std::unique_ptr<TRowBlock>> blocks;
   blocks.swap(FBlocks);
   FBlockRows = 0;
-  for (auto& b : blocks) {
+  // The newest block's rows lie first among the parked ones.
+  std::vector<int> first(blocks.size());
+  int at = 0;
+  for (size_t b = blocks.size(); b-- > 0;) {
+    first[b] = at;
+    at += blocks[b]->Count();
+  }
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    TRowBlock* b = blocks[i].get();
     const size_t cols = static_cast<size_t>(b->Cols);
+    const std::vector<int> slot = ParkedSlots(b->Rows(), b->Span);
     for (size_t k = 0; k < b->Idx.size(); ++k) {
       auto* item = static_cast<TGridItem*>(self->TCollection::Add());
       TStringList* cells = item->Items();
+      const int parked = first[i] + slot[k];
       for (size_t c = 0; c < cols; ++c) {
         TObject* o = b->Objects.empty() ? nullptr : b->Objects[k * cols + c];
-        cells->AddObject(std::string(b->Cell(k * cols + c)), o);
+        cells->AddObject(
+            FParkGrid != nullptr ? FParkGrid->TakeParkedCell(parked, static_cast<int>(c)) : std::string(), o);
       }
-      item->SetHeight(b->Heights[k]);
+      item->SetHeight(b->Heights.empty() ? b->Height : b->Heights[k]);
       item->SetIdx(b->Idx[k]);
       item->SetLevel(b->Level);
     }
     // The entries own the properties now.
     b->Objects.clear();
   }
+  if (FParkGrid != nullptr) FParkGrid->DropParkedRows();
   FSortedValid = false;
 }
 

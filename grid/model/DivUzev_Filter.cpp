@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "framework/classes/StringList.h"
 #include "framework/rtl/StrUtils.h"
@@ -178,8 +179,9 @@ void TDedAdararAdoz::ApplyFilter() {
   const int first = FixedRows();
   const int last = RowCount() - FFixedFooters - 1;
   const int total = last - first + 1;
-  TIntList rows(-1, -1);
-  rows.SetCapacity(std::max(total, 0));
+  // The rows to hide, marked by display row.
+  std::vector<uint8_t> marked(static_cast<size_t>(RowCount()), 0);
+  int hide = 0;
   int n = 0;
   int reported = -1;
   auto report = [&]() {
@@ -194,11 +196,15 @@ void TDedAdararAdoz::ApplyFilter() {
       const TCellType kind = GetCellType(0, r);
       if (kind == ctNode || kind == ctSummary) continue;
     }
-    if (!RowMatchesFilter(r)) rows.Add(r);
+    if (!RowMatchesFilter(r)) {
+      marked[static_cast<size_t>(r)] = 1;
+      ++hide;
+    }
     ++n;
     report();
   }
-  HideRowList(&rows);
+  // As a list of rows would: no rows, no level.
+  if (hide > 0) HideMarkedRows(marked, ++FFilterLevel);
   reported = -1;
   report();
 }
