@@ -187,6 +187,9 @@ class TCustomGrid : public TCustomControl {
   void SetColWidths(int Index, int Value);
   int RowHeights(int Index) const;
   void SetRowHeights(int Index, int Value);
+  // False while every row has the default height (rows moved in bulk then
+  // need no heights moved).
+  bool RowHeightsSet() const { return !rowHeights_.empty(); }
   int DefaultColWidth() const { return defaultColWidth_; }
   virtual void SetDefaultColWidth(int Value);
   int DefaultRowHeight() const { return defaultRowHeight_; }

@@ -203,7 +203,9 @@ void TDedAdararAdoz::ApplyFilter() {
     ++n;
     report();
   }
-  // As a list of rows would: no rows, no level.
+  // As a list of rows would: no rows, no level; an event that changed the
+  // row count leaves only rows that are still there.
+  marked.resize(static_cast<size_t>(RowCount()), 0);
   if (hide > 0) HideMarkedRows(marked, ++FFilterLevel);
   reported = -1;
   report();

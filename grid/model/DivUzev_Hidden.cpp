@@ -328,14 +328,17 @@ void TDedAdararAdoz::HideMarkedRows(const std::vector<uint8_t>& Marked, int leve
   block->Span = std::max(StoredRowCount(), count);
   block->Shown = count - n >= 1 ? count - n : -1;
   ParkRows(Marked);
-  int w = 0;
-  for (int r = 0; r < count; ++r) {
-    if (Marked[static_cast<size_t>(r)] != 0) continue;
-    if (w != r) {
-      if (props && RowHasObjects(w)) RefreshRowOwners(w);
-      SetRowHeights(w, RowHeights(r));
+  const int w = count - n;
+  if (props || RowHeightsSet()) {
+    int to = 0;
+    for (int r = 0; r < count; ++r) {
+      if (Marked[static_cast<size_t>(r)] != 0) continue;
+      if (to != r) {
+        if (props && RowHasObjects(to)) RefreshRowOwners(to);
+        SetRowHeights(to, RowHeights(r));
+      }
+      ++to;
     }
-    ++w;
   }
   FGridItems->AddBlock(std::move(block));
   CompactRowMarks(Marked);
@@ -472,10 +475,13 @@ bool TDedAdararAdoz::MergeBlockBack() {
   const bool props = HasCellProps();
   const size_t cols = static_cast<size_t>(block->Cols);
   // The texts are back in place; from the bottom up, heights and objects
-  // follow.
+  // follow (nothing to do while every row has the default height and no
+  // cell has properties).
+  const bool walk = props || !block->Objects.empty() || RowHeightsSet() ||
+                    block->Height != DefaultRowHeight() || !block->Heights.empty();
   int e = static_cast<int>(n) - 1;
   int src = old - 1;
-  for (int dst = total - 1; dst >= 0; --dst) {
+  for (int dst = total - 1; dst >= 0 && walk; --dst) {
     if (e >= 0 && rows[static_cast<size_t>(e)] == dst) {
       const size_t k = static_cast<size_t>(e);
       if (!block->Objects.empty()) {
