@@ -586,11 +586,11 @@ class TStringGrid : public TDrawGrid {
   // rows marked in Gone (the others, and any stored past Gone's size, close
   // up in order); objects stay with the grid, so the caller takes those of
   // the marked rows first. Parkings stack: the rows parked last lie first.
-  // UnparkRows undoes the last parking: Rows are the ascending rows the
-  // parked ones had; it does nothing and answers false once rows were
-  // stored, inserted or deleted around the parked ones since.
+  // UnparkRows undoes the last parking given the same marks; it does
+  // nothing and answers false once rows were stored, inserted or deleted
+  // around the parked ones since.
   void ParkRows(const std::vector<uint8_t>& Gone);
-  bool UnparkRows(const std::vector<int>& Rows);
+  bool UnparkRows(const std::vector<uint8_t>& Gone);
   int ParkBase() const { return static_cast<int>(parkBase_); }
   int ParkedRowCount() const { return static_cast<int>(parked_); }
   // Text of a parked row, counted from the first parked one; Take leaves

@@ -328,20 +328,17 @@ void TStringGrid::ParkRows(const std::vector<uint8_t>& Gone) {
   parked_ += n;
 }
 
-bool TStringGrid::UnparkRows(const std::vector<int>& Rows) {
-  const size_t n = Rows.size();
+bool TStringGrid::UnparkRows(const std::vector<uint8_t>& Gone) {
+  const auto n =
+      static_cast<size_t>(std::count_if(Gone.begin(), Gone.end(), [](uint8_t g) { return g != 0; }));
   if (n == 0 || n > parked_ || rows_ != parkBase_) return false;
   const size_t end = parkBase_ + n;
-  for (size_t k = 0; k < n; ++k)
-    if (Rows[k] < 0 || static_cast<size_t>(Rows[k]) >= end || (k > 0 && Rows[k] <= Rows[k - 1])) return false;
+  for (size_t r = end; r < Gone.size(); ++r)
+    if (Gone[r] != 0) return false;
   // The parking's swaps, undone in reverse order.
   size_t w = parkBase_;
-  size_t k = n;
   for (size_t r = end; r-- > 0;) {
-    if (k > 0 && static_cast<size_t>(Rows[k - 1]) == r) {
-      --k;
-      continue;
-    }
+    if (r < Gone.size() && Gone[r] != 0) continue;
     --w;
     if (w != r) SwapStoredRows(w, r);
   }

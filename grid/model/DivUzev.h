@@ -478,7 +478,9 @@ class TGridItem : public TCollectionItem {
 // there, so the store reads the same either way.
 class TGridItemCollection : public TCollection {
  public:
-  // One level's rows: ascending Idx, Cols object slots per row.
+  // One level's rows: the display rows they had, marked, their real rows
+  // (ascending; listed when first asked for while they equal the display
+  // rows), Cols object slots per row.
   struct TRowBlock {
     TRowBlock() = default;
     ~TRowBlock();
@@ -486,10 +488,10 @@ class TGridItemCollection : public TCollection {
     TRowBlock& operator=(const TRowBlock&) = delete;
     int Level = 0;
     int Cols = 0;
-    std::vector<int> Idx;
-    // The display rows they had, when those differ from Idx.
-    std::vector<int> Disp;
-    const std::vector<int>& Rows() const { return Disp.empty() ? Idx : Disp; }
+    int Rows = 0;
+    std::vector<uint8_t> Marked;
+    mutable std::vector<int> Idx;
+    const std::vector<int>& RealRows() const;
     // Heights; empty while every row had Height.
     std::vector<int> Heights;
     int Height = 0;
@@ -499,7 +501,7 @@ class TGridItemCollection : public TCollection {
     int Shown = -1;
     // Empty unless a row had cell properties; then Cols slots per row.
     std::vector<TObject*> Objects;
-    int Count() const { return static_cast<int>(Idx.size()); }
+    int Count() const { return Rows; }
   };
 
   TGridItemCollection();
@@ -3604,7 +3606,7 @@ class TDedAdararAdoz : public TBaseGrid {
   // the rows around it changed so that it must go back entry by entry.
   bool MergeBlockBack();
   // Hides the marked display rows as one block of Level.
-  void HideMarkedRows(const std::vector<uint8_t>& Marked, int Level);
+  void HideMarkedRows(std::vector<uint8_t> Marked, int Level);
   // Marks kept by display row open up at the rows coming back.
   void OpenRowMarks(const std::vector<int>& target);
   // The cell properties of a row moved in bulk learn their new place.

@@ -42,6 +42,15 @@ void FreeStoredProperties(TObject* Object) {
 }
 }  // namespace
 
+const std::vector<int>& TGridItemCollection::TRowBlock::RealRows() const {
+  if (Idx.empty() && Rows > 0) {
+    Idx.reserve(static_cast<size_t>(Rows));
+    for (size_t r = 0; r < Marked.size(); ++r)
+      if (Marked[r] != 0) Idx.push_back(static_cast<int>(r));
+  }
+  return Idx;
+}
+
 TGridItemCollection::TRowBlock::~TRowBlock() {
   for (TObject* o : Objects)
     if (o != nullptr) FreeStoredProperties(o);
@@ -79,12 +88,11 @@ namespace {
 // Where each row of a block lies among its parked rows: the parking gathers
 // the marked rows in a run that every kept row after them rotates by one,
 // so replaying that queue over the rows it went over gives the order.
-std::vector<int> ParkedSlots(const std::vector<int>& Rows, int Span) {
-  const size_t n = Rows.size();
+std::vector<int> ParkedSlots(const std::vector<uint8_t>& Marked, size_t n, int Span) {
   std::vector<int> queue(n);
   size_t head = 0, size = 0, next = 0;
   for (int r = 0; r < Span; ++r) {
-    if (next < n && Rows[next] == r) {
+    if (static_cast<size_t>(r) < Marked.size() && Marked[static_cast<size_t>(r)] != 0) {
       queue[(head + size) % n] = static_cast<int>(next++);
       ++size;
     } else if (size > 0) {
@@ -142,8 +150,9 @@ void TGridItemCollection::Flatten() const {
   for (size_t i = 0; i < blocks.size(); ++i) {
     TRowBlock* b = blocks[i].get();
     const size_t cols = static_cast<size_t>(b->Cols);
-    const std::vector<int> slot = ParkedSlots(b->Rows(), b->Span);
-    for (size_t k = 0; k < b->Idx.size(); ++k) {
+    const std::vector<int>& idx = b->RealRows();
+    const std::vector<int> slot = ParkedSlots(b->Marked, idx.size(), b->Span);
+    for (size_t k = 0; k < idx.size(); ++k) {
       auto* item = static_cast<TGridItem*>(self->TCollection::Add());
       TStringList* cells = item->Items();
       const int parked = first[i] + slot[k];
@@ -153,7 +162,7 @@ void TGridItemCollection::Flatten() const {
             FParkGrid != nullptr ? FParkGrid->TakeParkedCell(parked, static_cast<int>(c)) : std::string(), o);
       }
       item->SetHeight(b->Heights.empty() ? b->Height : b->Heights[k]);
-      item->SetIdx(b->Idx[k]);
+      item->SetIdx(idx[k]);
       item->SetLevel(b->Level);
     }
     // The entries own the properties now.
@@ -173,7 +182,8 @@ void TGridItemCollection::Refresh() const {
   // A block's rows are ascending already: merging costs one pass.
   for (const auto& b : FBlocks) {
     const auto mid = static_cast<std::ptrdiff_t>(FSorted.size());
-    FSorted.insert(FSorted.end(), b->Idx.begin(), b->Idx.end());
+    const std::vector<int>& idx = b->RealRows();
+    FSorted.insert(FSorted.end(), idx.begin(), idx.end());
     std::inplace_merge(FSorted.begin(), FSorted.begin() + mid, FSorted.end());
   }
   FDistinct.assign(FSorted.begin(), FSorted.end());

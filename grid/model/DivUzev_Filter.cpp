@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/classes/StringList.h"
@@ -206,7 +207,7 @@ void TDedAdararAdoz::ApplyFilter() {
   // As a list of rows would: no rows, no level; an event that changed the
   // row count leaves only rows that are still there.
   marked.resize(static_cast<size_t>(RowCount()), 0);
-  if (hide > 0) HideMarkedRows(marked, ++FFilterLevel);
+  if (hide > 0) HideMarkedRows(std::move(marked), ++FFilterLevel);
   reported = -1;
   report();
 }

@@ -282,10 +282,10 @@ void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
     ++n;
   }
   if (n == 0) return;
-  HideMarkedRows(listed, level);
+  HideMarkedRows(std::move(listed), level);
 }
 
-void TDedAdararAdoz::HideMarkedRows(const std::vector<uint8_t>& Marked, int level) {
+void TDedAdararAdoz::HideMarkedRows(std::vector<uint8_t> Marked, int level) {
   const int count = static_cast<int>(Marked.size());
   int n = 0;
   for (uint8_t m : Marked) n += m != 0 ? 1 : 0;
@@ -296,31 +296,36 @@ void TDedAdararAdoz::HideMarkedRows(const std::vector<uint8_t>& Marked, int leve
   const int cols = TotalColCount();
   block->Level = level;
   block->Cols = cols;
-  block->Idx.reserve(static_cast<size_t>(n));
+  block->Rows = n;
+  block->Height = DefaultRowHeight();
   const bool anyHidden = FGridItems->Count() > 0;
-  if (anyHidden) block->Disp.reserve(static_cast<size_t>(n));
   const bool props = HasCellProps();
-  for (int r = 0; r < count; ++r) {
-    if (Marked[static_cast<size_t>(r)] == 0) continue;
-    // Rows are visited in ascending order, so their real rows are too.
-    const size_t k = block->Idx.size();
-    block->Idx.push_back(anyHidden ? RealRowIndex(r) : r);
-    if (anyHidden) block->Disp.push_back(r);
-    const int h = RowHeights(r);
-    if (k == 0) {
-      block->Height = h;
-    } else if (block->Heights.empty() && h != block->Height) {
-      block->Heights.reserve(static_cast<size_t>(n));
-      block->Heights.assign(k, block->Height);
-    }
-    if (!block->Heights.empty()) block->Heights.push_back(h);
-    if (props && RowHasObjects(r)) {
-      if (block->Objects.empty())
-        block->Objects.resize(static_cast<size_t>(n) * static_cast<size_t>(cols), nullptr);
-      for (int c = 0; c < cols; ++c) {
-        block->Objects[k * static_cast<size_t>(cols) + static_cast<size_t>(c)] = GetGridObject(c, r);
-        SetGridObject(c, r, nullptr);
+  // Real rows other than the display rows, heights of their own and cell
+  // properties need a look at each row; without them the marks say it all.
+  if (anyHidden || props || RowHeightsSet()) {
+    if (anyHidden) block->Idx.reserve(static_cast<size_t>(n));
+    size_t k = 0;
+    for (int r = 0; r < count; ++r) {
+      if (Marked[static_cast<size_t>(r)] == 0) continue;
+      // Rows are visited in ascending order, so their real rows are too.
+      if (anyHidden) block->Idx.push_back(RealRowIndex(r));
+      const int h = RowHeights(r);
+      if (k == 0) {
+        block->Height = h;
+      } else if (block->Heights.empty() && h != block->Height) {
+        block->Heights.reserve(static_cast<size_t>(n));
+        block->Heights.assign(k, block->Height);
       }
+      if (!block->Heights.empty()) block->Heights.push_back(h);
+      if (props && RowHasObjects(r)) {
+        if (block->Objects.empty())
+          block->Objects.resize(static_cast<size_t>(n) * static_cast<size_t>(cols), nullptr);
+        for (int c = 0; c < cols; ++c) {
+          block->Objects[k * static_cast<size_t>(cols) + static_cast<size_t>(c)] = GetGridObject(c, r);
+          SetGridObject(c, r, nullptr);
+        }
+      }
+      ++k;
     }
   }
   // The rows that stay close up towards the top, their objects with them;
@@ -340,8 +345,9 @@ void TDedAdararAdoz::HideMarkedRows(const std::vector<uint8_t>& Marked, int leve
       ++to;
     }
   }
-  FGridItems->AddBlock(std::move(block));
   CompactRowMarks(Marked);
+  block->Marked = std::move(Marked);
+  FGridItems->AddBlock(std::move(block));
   {
     TCountChange change(FCountChange);
     TCustomGrid::SetRowCount(std::max(w, 1));
@@ -456,14 +462,21 @@ void TDedAdararAdoz::OpenRowMarks(const std::vector<int>& target) {
 bool TDedAdararAdoz::MergeBlockBack() {
   TGridItemCollection::TRowBlock* b = FGridItems->LastBlock();
   if (b == nullptr || b->Shown < 1 || RowCount() != b->Shown) return false;
-  const std::vector<int>& rows = b->Rows();
+  const std::vector<uint8_t>& marked = b->Marked;
   const size_t n = static_cast<size_t>(b->Count());
   // Each row lands at its real row less the hidden rows that stay above
   // it; the parking is undone only where that is where it was.
-  if (FGridItems->Count() != b->Count() || !b->Disp.empty())
-    for (size_t i = 0; i < n; ++i)
-      if (b->Idx[i] - (FGridItems->CountBelow(b->Idx[i]) - static_cast<int>(i)) != rows[i]) return false;
-  if (!UnparkRows(rows)) return false;
+  if (FGridItems->Count() != b->Count() || !b->Idx.empty()) {
+    const std::vector<int>& idx = b->RealRows();
+    size_t i = 0;
+    for (size_t d = 0; d < marked.size(); ++d) {
+      if (marked[d] == 0) continue;
+      if (idx[i] - (FGridItems->CountBelow(idx[i]) - static_cast<int>(i)) != static_cast<int>(d))
+        return false;
+      ++i;
+    }
+  }
+  if (!UnparkRows(marked)) return false;
   std::unique_ptr<TGridItemCollection::TRowBlock> block = FGridItems->TakeLastBlock();
   const int old = RowCount();
   const int total = old + static_cast<int>(n);
@@ -479,10 +492,13 @@ bool TDedAdararAdoz::MergeBlockBack() {
   // cell has properties).
   const bool walk = props || !block->Objects.empty() || RowHeightsSet() ||
                     block->Height != DefaultRowHeight() || !block->Heights.empty();
+  auto isMarked = [&](int d) {
+    return static_cast<size_t>(d) < marked.size() && marked[static_cast<size_t>(d)] != 0;
+  };
   int e = static_cast<int>(n) - 1;
   int src = old - 1;
   for (int dst = total - 1; dst >= 0 && walk; --dst) {
-    if (e >= 0 && rows[static_cast<size_t>(e)] == dst) {
+    if (e >= 0 && isMarked(dst)) {
       const size_t k = static_cast<size_t>(e);
       if (!block->Objects.empty()) {
         for (size_t c = 0; c < cols; ++c) {
@@ -505,7 +521,15 @@ bool TDedAdararAdoz::MergeBlockBack() {
       --src;
     }
   }
-  OpenRowMarks(rows);
+  // The marks kept by display row open up where the rows come back.
+  if (FModifiedRows->Count() > 0 || FDisabledRows->Count() > 0 ||
+      (!FMouseActions->RowSelectPersistent() && !FRowSelect.empty())) {
+    std::vector<int> rows;
+    rows.reserve(n);
+    for (size_t d = 0; d < marked.size(); ++d)
+      if (marked[d] != 0) rows.push_back(static_cast<int>(d));
+    OpenRowMarks(rows);
+  }
   RowCountChanged();
   CellsChanged(TRect(0, 0, ColCount() - 1, RowCount()));
   CellControlsUpdate(false);
