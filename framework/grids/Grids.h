@@ -187,6 +187,9 @@ class TCustomGrid : public TCustomControl {
   void SetColWidths(int Index, int Value);
   int RowHeights(int Index) const;
   void SetRowHeights(int Index, int Value);
+  // False while every row has the default height (rows moved in bulk then
+  // need no heights moved).
+  bool RowHeightsSet() const { return !rowHeights_.empty(); }
   int DefaultColWidth() const { return defaultColWidth_; }
   virtual void SetDefaultColWidth(int Value);
   int DefaultRowHeight() const { return defaultRowHeight_; }
@@ -577,6 +580,26 @@ class TStringGrid : public TDrawGrid {
            !objects_[static_cast<size_t>(ARow)].empty();
   }
 
+  // Parking: rows a caller takes out of the grid for a while keep their
+  // texts where the storage holds them, past every stored row, and read as
+  // empty until they come back; nothing is copied. ParkRows takes out the
+  // rows marked in Gone (the others, and any stored past Gone's size, close
+  // up in order); objects stay with the grid, so the caller takes those of
+  // the marked rows first. Parkings stack: the rows parked last lie first.
+  // UnparkRows undoes the last parking given the same marks; it does
+  // nothing and answers false once rows were stored, inserted or deleted
+  // around the parked ones since.
+  void ParkRows(const std::vector<uint8_t>& Gone);
+  bool UnparkRows(const std::vector<uint8_t>& Gone);
+  int ParkBase() const { return static_cast<int>(parkBase_); }
+  int ParkedRowCount() const { return static_cast<int>(parked_); }
+  // Text of a parked row, counted from the first parked one; Take leaves
+  // the cell empty.
+  const std::string& ParkedCell(int Index, int ACol) const;
+  std::string TakeParkedCell(int Index, int ACol);
+  // Every parked row is emptied and forgotten.
+  void DropParkedRows();
+
  protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
@@ -598,6 +621,9 @@ class TStringGrid : public TDrawGrid {
   void MakeRoom(size_t ACol, size_t ARow);
   void Restride(size_t Stride);
   void GrowRows(size_t Rows);
+  // Rows physically held, parked ones included.
+  size_t HeldRows() const { return parked_ > 0 ? parkBase_ + parked_ : rows_; }
+  void SwapStoredRows(size_t A, size_t B);
   // The texts in one block, row after row: cell (C, R) is element
   // R * stride_ + C. rows_ rows are stored, up to the last that ever held a
   // text (the block may hold empty rows past them); its room follows
@@ -605,6 +631,10 @@ class TStringGrid : public TDrawGrid {
   std::vector<std::string> texts_;
   size_t stride_ = 0;
   size_t rows_ = 0;
+  // Parked rows: parked_ rows from parkBase_ (>= rows_; the rows between
+  // hold nothing).
+  size_t parkBase_ = 0;
+  size_t parked_ = 0;
   // Only rows that ever held an object have an entry here.
   std::vector<std::vector<TObject*>> objects_;
   std::vector<std::unique_ptr<TStringGridStrings>> lists_;

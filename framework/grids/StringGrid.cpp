@@ -102,7 +102,8 @@ void TStringGrid::MakeRoom(size_t ACol, size_t ARow) {
 }
 
 void TStringGrid::Restride(size_t Stride) {
-  if (rows_ == 0) {
+  const size_t held = HeldRows();
+  if (held == 0) {
     stride_ = Stride;
     texts_.clear();
     return;
@@ -110,7 +111,7 @@ void TStringGrid::Restride(size_t Stride) {
   std::vector<std::string> wider;
   wider.reserve(texts_.capacity() / stride_ * Stride);
   wider.resize(texts_.size() / stride_ * Stride);
-  for (size_t r = 0; r < rows_; ++r)
+  for (size_t r = 0; r < held; ++r)
     std::move(texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_),
               texts_.begin() + static_cast<std::ptrdiff_t>((r + 1) * stride_),
               wider.begin() + static_cast<std::ptrdiff_t>(r * Stride));
@@ -119,6 +120,19 @@ void TStringGrid::Restride(size_t Stride) {
 }
 
 void TStringGrid::GrowRows(size_t Rows) {
+  if (parked_ > 0) {
+    // The rows up to the parked ones are there; past them the parked rows
+    // move down, with room to spare, so that a grid growing a row at a time
+    // does not move them for each row.
+    if (Rows > parkBase_) {
+      const size_t more = std::max(Rows - parkBase_, parkBase_ / 2 + 16);
+      texts_.insert(texts_.begin() + static_cast<std::ptrdiff_t>(parkBase_ * stride_), more * stride_,
+                    std::string());
+      parkBase_ += more;
+    }
+    rows_ = Rows;
+    return;
+  }
   const size_t need = Rows * stride_;
   if (need > texts_.capacity()) {
     // Room for every row the grid has at once (untouched room costs no
@@ -273,6 +287,86 @@ void TStringGrid::PutCellText(int ACol, int ARow, std::string&& Value) {
   texts_[row * stride_ + col] = std::move(Value);
 }
 
+void TStringGrid::SwapStoredRows(size_t A, size_t B) {
+  auto a = texts_.begin() + static_cast<std::ptrdiff_t>(A * stride_);
+  auto b = texts_.begin() + static_cast<std::ptrdiff_t>(B * stride_);
+  for (size_t c = 0; c < stride_; ++c)
+    a[static_cast<std::ptrdiff_t>(c)].swap(b[static_cast<std::ptrdiff_t>(c)]);
+  const size_t lo = std::min(A, B), hi = std::max(A, B);
+  if (hi < objects_.size()) {
+    std::swap(objects_[A], objects_[B]);
+  } else if (lo < objects_.size() && !objects_[lo].empty()) {
+    objects_.resize(hi + 1);
+    std::swap(objects_[A], objects_[B]);
+  }
+}
+
+void TStringGrid::ParkRows(const std::vector<uint8_t>& Gone) {
+  const size_t count = Gone.size();
+  const auto n =
+      static_cast<size_t>(std::count_if(Gone.begin(), Gone.end(), [](uint8_t g) { return g != 0; }));
+  if (n == 0) return;
+  if (rows_ < count) GrowRows(count);
+  const size_t end = rows_;
+  // One pass: the marked rows gather in a run behind the kept ones, and
+  // each kept row swaps places with the first row of that run.
+  size_t w = 0;
+  for (size_t r = 0; r < end; ++r) {
+    if (r < count && Gone[r] != 0) continue;
+    if (w != r) SwapStoredRows(w, r);
+    ++w;
+  }
+  if (parked_ > 0 && end < parkBase_) {
+    // The rows parked before lie further down: these join them.
+    auto at = [&](size_t r) { return texts_.begin() + static_cast<std::ptrdiff_t>(r * stride_); };
+    std::rotate(at(w), at(end), at(parkBase_));
+    parkBase_ -= n;
+  } else {
+    parkBase_ = w;
+  }
+  rows_ = w;
+  parked_ += n;
+}
+
+bool TStringGrid::UnparkRows(const std::vector<uint8_t>& Gone) {
+  const auto n =
+      static_cast<size_t>(std::count_if(Gone.begin(), Gone.end(), [](uint8_t g) { return g != 0; }));
+  if (n == 0 || n > parked_ || rows_ != parkBase_) return false;
+  const size_t end = parkBase_ + n;
+  for (size_t r = end; r < Gone.size(); ++r)
+    if (Gone[r] != 0) return false;
+  // The parking's swaps, undone in reverse order.
+  size_t w = parkBase_;
+  for (size_t r = end; r-- > 0;) {
+    if (r < Gone.size() && Gone[r] != 0) continue;
+    --w;
+    if (w != r) SwapStoredRows(w, r);
+  }
+  rows_ = end;
+  parked_ -= n;
+  parkBase_ = parked_ > 0 ? end : 0;
+  return true;
+}
+
+const std::string& TStringGrid::ParkedCell(int Index, int ACol) const {
+  if (Index < 0 || ACol < 0 || static_cast<size_t>(Index) >= parked_ || static_cast<size_t>(ACol) >= stride_)
+    return NoText();
+  return texts_[(parkBase_ + static_cast<size_t>(Index)) * stride_ + static_cast<size_t>(ACol)];
+}
+
+std::string TStringGrid::TakeParkedCell(int Index, int ACol) {
+  if (Index < 0 || ACol < 0 || static_cast<size_t>(Index) >= parked_ || static_cast<size_t>(ACol) >= stride_)
+    return std::string();
+  return std::move(texts_[(parkBase_ + static_cast<size_t>(Index)) * stride_ + static_cast<size_t>(ACol)]);
+}
+
+void TStringGrid::DropParkedRows() {
+  for (size_t i = parkBase_ * stride_; i < (parkBase_ + parked_) * stride_ && i < texts_.size(); ++i)
+    std::string().swap(texts_[i]);
+  parked_ = 0;
+  parkBase_ = 0;
+}
+
 void TStringGrid::ExchangeRows(int ARow1, int ARow2) {
   TDrawGrid::ExchangeRows(ARow1, ARow2);
   if (ARow1 == ARow2) return;
@@ -314,6 +408,7 @@ void TStringGrid::DeleteRow(int ARow) {
       auto first = texts_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(ARow) * stride_);
       texts_.erase(first, first + static_cast<std::ptrdiff_t>(stride_));
       --rows_;
+      if (parked_ > 0) --parkBase_;
     }
     if (static_cast<size_t>(ARow) < objects_.size()) objects_.erase(objects_.begin() + ARow);
   }
@@ -331,6 +426,7 @@ void TStringGrid::DeleteRowRange(int ARow, int Count) {
       auto first = texts_.begin() + static_cast<std::ptrdiff_t>(row * stride_);
       texts_.erase(first, first + static_cast<std::ptrdiff_t>(n * stride_));
       rows_ -= n;
+      if (parked_ > 0) parkBase_ -= n;
     }
     const size_t from = std::min(objects_.size(), row);
     const size_t to = std::min(objects_.size(), row + static_cast<size_t>(Count));
@@ -348,6 +444,7 @@ void TStringGrid::InsertRowRange(int ARow, int Count) {
       texts_.insert(texts_.begin() + static_cast<std::ptrdiff_t>(row * stride_),
                     static_cast<size_t>(Count) * stride_, std::string());
       rows_ += static_cast<size_t>(Count);
+      if (parked_ > 0) parkBase_ += static_cast<size_t>(Count);
     }
     if (row < objects_.size()) objects_.insert(objects_.begin() + ARow, static_cast<size_t>(Count), {});
   }

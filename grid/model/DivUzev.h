@@ -476,14 +476,16 @@ class TGridItem : public TCollectionItem {
 // in ascending Idx). Keeps a sorted copy of the Idx values so the row maps
 // cost a binary search, not a walk over the grid.
 //
-// A filter level of many rows goes in as one block (its rows' texts in one
-// run, not one entry and string list each): the level is taken out and put
-// back as a whole. Anything that looks at single entries turns the blocks
-// into entries first, in the order they were put there, so the store reads
-// the same either way.
+// A filter level of many rows goes in as one block: its rows' texts stay
+// parked in the grid's own storage (no entry or string list each), and the
+// level is taken out and put back as a whole. Anything that looks at single
+// entries turns the blocks into entries first, in the order they were put
+// there, so the store reads the same either way.
 class TGridItemCollection : public TCollection {
  public:
-  // One level's rows: ascending Idx, Cols texts (and object slots) per row.
+  // One level's rows: the display rows they had, marked, their real rows
+  // (ascending; listed when first asked for while they equal the display
+  // rows), Cols object slots per row.
   struct TRowBlock {
     TRowBlock() = default;
     ~TRowBlock();
@@ -491,23 +493,26 @@ class TGridItemCollection : public TCollection {
     TRowBlock& operator=(const TRowBlock&) = delete;
     int Level = 0;
     int Cols = 0;
-    std::vector<int> Idx;
+    int Rows = 0;
+    std::vector<uint8_t> Marked;
+    mutable std::vector<int> Idx;
+    const std::vector<int>& RealRows() const;
+    // Heights; empty while every row had Height.
     std::vector<int> Heights;
-    // The texts one after another; cell i ends at Ends[i] (row k, column c
-    // is cell k * Cols + c).
-    std::string Text;
-    std::vector<size_t> Ends;
-    std::string_view Cell(size_t i) const {
-      const size_t from = i == 0 ? 0 : Ends[i - 1];
-      return std::string_view(Text).substr(from, Ends[i] - from);
-    }
+    int Height = 0;
+    // The stored rows the parking went over, and the rows shown after it
+    // (-1: none of its own).
+    int Span = 0;
+    int Shown = -1;
     // Empty unless a row had cell properties; then Cols slots per row.
     std::vector<TObject*> Objects;
-    int Count() const { return static_cast<int>(Idx.size()); }
+    int Count() const { return Rows; }
   };
 
   TGridItemCollection();
   ~TGridItemCollection() override;
+  // The grid whose storage holds the blocks' parked texts.
+  void SetParkGrid(TStringGrid* Grid) { FParkGrid = Grid; }
   int Count() const { return TCollection::Count() + FBlockRows; }
   TGridItem* Items(int Index) const {
     Flatten();
@@ -564,6 +569,7 @@ class TGridItemCollection : public TCollection {
   mutable bool FSortedValid = false;
   mutable std::vector<std::unique_ptr<TRowBlock>> FBlocks;
   mutable int FBlockRows = 0;
+  TStringGrid* FParkGrid = nullptr;
 };
 
 // ---------------------------------------------------------------------------
@@ -2632,7 +2638,6 @@ class TDedAdararAdoz : public TBaseGrid {
   void LoadFromMDBSQL(const std::string& FileName, const std::string& SQL);
 
  public:
-
   // Percentage of a long save or load, reported when it changes.
   TGridProgressEvent OnFileProgress;
   // ===== Sorting (DivUzev_Sort.cpp, DivUzev_SortCompare.cpp)
@@ -3631,8 +3636,11 @@ class TDedAdararAdoz : public TBaseGrid {
   // Puts store entries back at their real rows and drops them from the store.
   void BringBackRows(std::vector<TGridItem*>& Entries);
   void MergeRowsBack(const std::vector<TGridItem*>& Entries);
-  // The last filter level, kept as one block, back in one pass.
-  void MergeBlockBack();
+  // The last filter level, kept as one block, back in one pass; false when
+  // the rows around it changed so that it must go back entry by entry.
+  bool MergeBlockBack();
+  // Hides the marked display rows as one block of Level.
+  void HideMarkedRows(std::vector<uint8_t> Marked, int Level);
   // Marks kept by display row open up at the rows coming back.
   void OpenRowMarks(const std::vector<int>& target);
   // The cell properties of a row moved in bulk learn their new place.

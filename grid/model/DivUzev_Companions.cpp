@@ -42,6 +42,15 @@ void FreeStoredProperties(TObject* Object) {
 }
 }  // namespace
 
+const std::vector<int>& TGridItemCollection::TRowBlock::RealRows() const {
+  if (Idx.empty() && Rows > 0) {
+    Idx.reserve(static_cast<size_t>(Rows));
+    for (size_t r = 0; r < Marked.size(); ++r)
+      if (Marked[r] != 0) Idx.push_back(static_cast<int>(r));
+  }
+  return Idx;
+}
+
 TGridItemCollection::TRowBlock::~TRowBlock() {
   for (TObject* o : Objects)
     if (o != nullptr) FreeStoredProperties(o);
@@ -52,6 +61,7 @@ TGridItemCollection::~TGridItemCollection() = default;
 void TGridItemCollection::Notify(TCollectionItem*, TCollectionNotification) { FSortedValid = false; }
 
 void TGridItemCollection::Clear() {
+  if (!FBlocks.empty() && FParkGrid != nullptr) FParkGrid->DropParkedRows();
   FBlocks.clear();
   FBlockRows = 0;
   FSortedValid = false;
@@ -74,6 +84,29 @@ std::unique_ptr<TGridItemCollection::TRowBlock> TGridItemCollection::TakeLastBlo
   return b;
 }
 
+namespace {
+// Where each row of a block lies among its parked rows: the parking gathers
+// the marked rows in a run that every kept row after them rotates by one,
+// so replaying that queue over the rows it went over gives the order.
+std::vector<int> ParkedSlots(const std::vector<uint8_t>& Marked, size_t n, int Span) {
+  std::vector<int> queue(n);
+  size_t head = 0, size = 0, next = 0;
+  for (int r = 0; r < Span; ++r) {
+    if (static_cast<size_t>(r) < Marked.size() && Marked[static_cast<size_t>(r)] != 0) {
+      queue[(head + size) % n] = static_cast<int>(next++);
+      ++size;
+    } else if (size > 0) {
+      const int first = queue[head];
+      head = (head + 1) % n;
+      queue[(head + size - 1) % n] = first;
+    }
+  }
+  std::vector<int> slot(n);
+  for (size_t j = 0; j < n; ++j) slot[static_cast<size_t>(queue[(head + j) % n])] = static_cast<int>(j);
+  return slot;
+}
+}  // namespace
+
 void TGridItemCollection::ForEachHiddenText(int Column,
                                             const std::function<void(const std::string&)>& Fn) const {
   if (Column < 0) return;
@@ -81,10 +114,15 @@ void TGridItemCollection::ForEachHiddenText(int Column,
     TStringList* cells = static_cast<TGridItem*>(TCollection::Items(i))->Items();
     if (Column < cells->Count()) Fn(cells->Strings(Column));
   }
-  for (const auto& b : FBlocks)
-    if (Column < b->Cols)
-      for (size_t k = 0; k < b->Idx.size(); ++k)
-        Fn(std::string(b->Cell(k * static_cast<size_t>(b->Cols) + static_cast<size_t>(Column))));
+  if (FParkGrid == nullptr) return;
+  // Parked rows in the order they lie (the newest block's first).
+  int at = 0;
+  for (size_t b = FBlocks.size(); b-- > 0;) {
+    const int n = FBlocks[b]->Count();
+    if (Column < FBlocks[b]->Cols)
+      for (int k = 0; k < n; ++k) Fn(FParkGrid->ParkedCell(at + k, Column));
+    at += n;
+  }
 }
 
 bool TGridItemCollection::LevelOnlyInLastBlock(int Level) const {
@@ -102,22 +140,35 @@ void TGridItemCollection::Flatten() const {
   std::vector<std::unique_ptr<TRowBlock>> blocks;
   blocks.swap(FBlocks);
   FBlockRows = 0;
-  for (auto& b : blocks) {
+  // The newest block's rows lie first among the parked ones.
+  std::vector<int> first(blocks.size());
+  int at = 0;
+  for (size_t b = blocks.size(); b-- > 0;) {
+    first[b] = at;
+    at += blocks[b]->Count();
+  }
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    TRowBlock* b = blocks[i].get();
     const size_t cols = static_cast<size_t>(b->Cols);
-    for (size_t k = 0; k < b->Idx.size(); ++k) {
+    const std::vector<int>& idx = b->RealRows();
+    const std::vector<int> slot = ParkedSlots(b->Marked, idx.size(), b->Span);
+    for (size_t k = 0; k < idx.size(); ++k) {
       auto* item = static_cast<TGridItem*>(self->TCollection::Add());
       TStringList* cells = item->Items();
+      const int parked = first[i] + slot[k];
       for (size_t c = 0; c < cols; ++c) {
         TObject* o = b->Objects.empty() ? nullptr : b->Objects[k * cols + c];
-        cells->AddObject(std::string(b->Cell(k * cols + c)), o);
+        cells->AddObject(
+            FParkGrid != nullptr ? FParkGrid->TakeParkedCell(parked, static_cast<int>(c)) : std::string(), o);
       }
-      item->SetHeight(b->Heights[k]);
-      item->SetIdx(b->Idx[k]);
+      item->SetHeight(b->Heights.empty() ? b->Height : b->Heights[k]);
+      item->SetIdx(idx[k]);
       item->SetLevel(b->Level);
     }
     // The entries own the properties now.
     b->Objects.clear();
   }
+  if (FParkGrid != nullptr) FParkGrid->DropParkedRows();
   FSortedValid = false;
 }
 
@@ -131,7 +182,8 @@ void TGridItemCollection::Refresh() const {
   // A block's rows are ascending already: merging costs one pass.
   for (const auto& b : FBlocks) {
     const auto mid = static_cast<std::ptrdiff_t>(FSorted.size());
-    FSorted.insert(FSorted.end(), b->Idx.begin(), b->Idx.end());
+    const std::vector<int>& idx = b->RealRows();
+    FSorted.insert(FSorted.end(), idx.begin(), idx.end());
     std::inplace_merge(FSorted.begin(), FSorted.begin() + mid, FSorted.end());
   }
   FDistinct.assign(FSorted.begin(), FSorted.end());

@@ -306,6 +306,7 @@ void TDedAdararAdoz::CreateCompanions() {
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FSyncGrid = std::make_unique<TSyncGrid>(this);
   FGridItems = std::make_unique<TGridItemCollection>();
+  FGridItems->SetParkGrid(this);
   FFilter = std::make_unique<TFilter>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
   FShowModified = std::make_unique<TShowModified>();

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/classes/StringList.h"
 #include "framework/rtl/StrUtils.h"
@@ -178,8 +180,9 @@ void TDedAdararAdoz::ApplyFilter() {
   const int first = FixedRows();
   const int last = RowCount() - FFixedFooters - 1;
   const int total = last - first + 1;
-  TIntList rows(-1, -1);
-  rows.SetCapacity(std::max(total, 0));
+  // The rows to hide, marked by display row.
+  std::vector<uint8_t> marked(static_cast<size_t>(RowCount()), 0);
+  int hide = 0;
   int n = 0;
   int reported = -1;
   auto report = [&]() {
@@ -194,11 +197,17 @@ void TDedAdararAdoz::ApplyFilter() {
       const TCellType kind = GetCellType(0, r);
       if (kind == ctNode || kind == ctSummary) continue;
     }
-    if (!RowMatchesFilter(r)) rows.Add(r);
+    if (!RowMatchesFilter(r)) {
+      marked[static_cast<size_t>(r)] = 1;
+      ++hide;
+    }
     ++n;
     report();
   }
-  HideRowList(&rows);
+  // As a list of rows would: no rows, no level; an event that changed the
+  // row count leaves only rows that are still there.
+  marked.resize(static_cast<size_t>(RowCount()), 0);
+  if (hide > 0) HideMarkedRows(std::move(marked), ++FFilterLevel);
   reported = -1;
   report();
 }

@@ -282,60 +282,72 @@ void TDedAdararAdoz::HideRowListAtLevel(TIntList* RowList, int level) {
     ++n;
   }
   if (n == 0) return;
-  // The level goes into the store as one block: its rows' texts move out
-  // of the grid in one run, with no entry or string list per row.
+  HideMarkedRows(std::move(listed), level);
+}
+
+void TDedAdararAdoz::HideMarkedRows(std::vector<uint8_t> Marked, int level) {
+  const int count = static_cast<int>(Marked.size());
+  int n = 0;
+  for (uint8_t m : Marked) n += m != 0 ? 1 : 0;
+  if (n == 0) return;
+  // The level goes into the store as one block: its rows' texts stay
+  // parked in the grid's storage, with no entry or string list per row.
   auto block = std::make_unique<TGridItemCollection::TRowBlock>();
   const int cols = TotalColCount();
   block->Level = level;
   block->Cols = cols;
-  block->Idx.reserve(static_cast<size_t>(n));
-  block->Heights.reserve(static_cast<size_t>(n));
-  block->Ends.reserve(static_cast<size_t>(n) * static_cast<size_t>(cols));
-  {
-    size_t bytes = 0;
-    for (int r = 0; r < count; ++r)
-      if (listed[static_cast<size_t>(r)])
-        for (int c = 0; c < cols; ++c) bytes += GetGridCell(c, r).size();
-    block->Text.reserve(bytes);
-  }
-  const bool props = HasCellProps();
-  int real = 0;
+  block->Rows = n;
+  block->Height = DefaultRowHeight();
   const bool anyHidden = FGridItems->Count() > 0;
-  for (int r = 0; r < count; ++r) {
-    if (!listed[static_cast<size_t>(r)]) continue;
-    // Rows are visited in ascending order, so their real rows are too.
-    real = anyHidden ? RealRowIndex(r) : r;
-    const size_t k = block->Idx.size();
-    block->Idx.push_back(real);
-    block->Heights.push_back(RowHeights(r));
-    for (int c = 0; c < cols; ++c) {
-      block->Text += GetGridCell(c, r);
-      block->Ends.push_back(block->Text.size());
-    }
-    if (props && RowHasObjects(r)) {
-      if (block->Objects.empty())
-        block->Objects.resize(static_cast<size_t>(n) * static_cast<size_t>(cols), nullptr);
-      for (int c = 0; c < cols; ++c) {
-        block->Objects[k * static_cast<size_t>(cols) + static_cast<size_t>(c)] = GetGridObject(c, r);
-        SetGridObject(c, r, nullptr);
+  const bool props = HasCellProps();
+  // Real rows other than the display rows, heights of their own and cell
+  // properties need a look at each row; without them the marks say it all.
+  if (anyHidden || props || RowHeightsSet()) {
+    if (anyHidden) block->Idx.reserve(static_cast<size_t>(n));
+    size_t k = 0;
+    for (int r = 0; r < count; ++r) {
+      if (Marked[static_cast<size_t>(r)] == 0) continue;
+      // Rows are visited in ascending order, so their real rows are too.
+      if (anyHidden) block->Idx.push_back(RealRowIndex(r));
+      const int h = RowHeights(r);
+      if (k == 0) {
+        block->Height = h;
+      } else if (block->Heights.empty() && h != block->Height) {
+        block->Heights.reserve(static_cast<size_t>(n));
+        block->Heights.assign(k, block->Height);
       }
+      if (!block->Heights.empty()) block->Heights.push_back(h);
+      if (props && RowHasObjects(r)) {
+        if (block->Objects.empty())
+          block->Objects.resize(static_cast<size_t>(n) * static_cast<size_t>(cols), nullptr);
+        for (int c = 0; c < cols; ++c) {
+          block->Objects[k * static_cast<size_t>(cols) + static_cast<size_t>(c)] = GetGridObject(c, r);
+          SetGridObject(c, r, nullptr);
+        }
+      }
+      ++k;
     }
-    ClearRowCells(r);
   }
-  // Compact the rows that stay towards the top; the marks kept by display
-  // row go along with them.
-  int w = 0;
-  for (int r = 0; r < count; ++r) {
-    if (listed[static_cast<size_t>(r)]) continue;
-    if (w != r) {
-      MoveRowCells(r, w);
-      if (props && RowHasObjects(w)) RefreshRowOwners(w);
-      SetRowHeights(w, RowHeights(r));
+  // The rows that stay close up towards the top, their objects with them;
+  // heights and the marks kept by display row follow.
+  block->Span = std::max(StoredRowCount(), count);
+  block->Shown = count - n >= 1 ? count - n : -1;
+  ParkRows(Marked);
+  const int w = count - n;
+  if (props || RowHeightsSet()) {
+    int to = 0;
+    for (int r = 0; r < count; ++r) {
+      if (Marked[static_cast<size_t>(r)] != 0) continue;
+      if (to != r) {
+        if (props && RowHasObjects(to)) RefreshRowOwners(to);
+        SetRowHeights(to, RowHeights(r));
+      }
+      ++to;
     }
-    ++w;
   }
+  CompactRowMarks(Marked);
+  block->Marked = std::move(Marked);
   FGridItems->AddBlock(std::move(block));
-  CompactRowMarks(listed);
   {
     TCountChange change(FCountChange);
     TCustomGrid::SetRowCount(std::max(w, 1));
@@ -447,14 +459,24 @@ void TDedAdararAdoz::OpenRowMarks(const std::vector<int>& target) {
   }
 }
 
-void TDedAdararAdoz::MergeBlockBack() {
+bool TDedAdararAdoz::MergeBlockBack() {
   TGridItemCollection::TRowBlock* b = FGridItems->LastBlock();
+  if (b == nullptr || b->Shown < 1 || RowCount() != b->Shown) return false;
+  const std::vector<uint8_t>& marked = b->Marked;
   const size_t n = static_cast<size_t>(b->Count());
-  // Where each row lands: its real row less the hidden rows that stay
-  // above it (rows of the block before it come back too).
-  std::vector<int> target(n);
-  for (size_t i = 0; i < n; ++i)
-    target[i] = b->Idx[i] - (FGridItems->CountBelow(b->Idx[i]) - static_cast<int>(i));
+  // Each row lands at its real row less the hidden rows that stay above
+  // it; the parking is undone only where that is where it was.
+  if (FGridItems->Count() != b->Count() || !b->Idx.empty()) {
+    const std::vector<int>& idx = b->RealRows();
+    size_t i = 0;
+    for (size_t d = 0; d < marked.size(); ++d) {
+      if (marked[d] == 0) continue;
+      if (idx[i] - (FGridItems->CountBelow(idx[i]) - static_cast<int>(i)) != static_cast<int>(d))
+        return false;
+      ++i;
+    }
+  }
+  if (!UnparkRows(marked)) return false;
   std::unique_ptr<TGridItemCollection::TRowBlock> block = FGridItems->TakeLastBlock();
   const int old = RowCount();
   const int total = old + static_cast<int>(n);
@@ -465,18 +487,19 @@ void TDedAdararAdoz::MergeBlockBack() {
   FMaxRowCount = std::max(FMaxRowCount, RowCount());
   const bool props = HasCellProps();
   const size_t cols = static_cast<size_t>(block->Cols);
-  // From the bottom up, every shown row moves down past the rows that land
-  // above it.
+  // The texts are back in place; from the bottom up, heights and objects
+  // follow (nothing to do while every row has the default height and no
+  // cell has properties).
+  const bool walk = props || !block->Objects.empty() || RowHeightsSet() ||
+                    block->Height != DefaultRowHeight() || !block->Heights.empty();
+  auto isMarked = [&](int d) {
+    return static_cast<size_t>(d) < marked.size() && marked[static_cast<size_t>(d)] != 0;
+  };
   int e = static_cast<int>(n) - 1;
   int src = old - 1;
-  for (int dst = total - 1; dst >= 0; --dst) {
-    if (e >= 0 && target[static_cast<size_t>(e)] == dst) {
+  for (int dst = total - 1; dst >= 0 && walk; --dst) {
+    if (e >= 0 && isMarked(dst)) {
       const size_t k = static_cast<size_t>(e);
-      // Rows below the old count may keep texts from before; rows above
-      // it were moved down and left empty.
-      if (dst >= old) ClearRowCells(dst);
-      for (size_t c = 0; c < cols; ++c)
-        PutCellText(static_cast<int>(c), dst, std::string(block->Cell(k * cols + c)));
       if (!block->Objects.empty()) {
         for (size_t c = 0; c < cols; ++c) {
           TObject*& o = block->Objects[k * cols + c];
@@ -488,21 +511,29 @@ void TDedAdararAdoz::MergeBlockBack() {
           o = nullptr;
         }
       }
-      SetRowHeights(dst, block->Heights[k]);
+      SetRowHeights(dst, block->Heights.empty() ? block->Height : block->Heights[k]);
       --e;
     } else {
-      if (src != dst && src >= 0) {
-        MoveRowCells(src, dst);
+      if (src != dst) {
         if (props && RowHasObjects(dst)) RefreshRowOwners(dst);
         SetRowHeights(dst, RowHeights(src));
       }
       --src;
     }
   }
-  OpenRowMarks(target);
+  // The marks kept by display row open up where the rows come back.
+  if (FModifiedRows->Count() > 0 || FDisabledRows->Count() > 0 ||
+      (!FMouseActions->RowSelectPersistent() && !FRowSelect.empty())) {
+    std::vector<int> rows;
+    rows.reserve(n);
+    for (size_t d = 0; d < marked.size(); ++d)
+      if (marked[d] != 0) rows.push_back(static_cast<int>(d));
+    OpenRowMarks(rows);
+  }
   RowCountChanged();
   CellsChanged(TRect(0, 0, ColCount() - 1, RowCount()));
   CellControlsUpdate(false);
+  return true;
 }
 
 void TDedAdararAdoz::BringBackRuns(const std::vector<TGridItem*>& Entries) {
@@ -562,10 +593,7 @@ void TDedAdararAdoz::UnHideRowList() {
   TTrackingOff off(FShowModified.get());
   // Rows inside a contracted node stay in the store with the node's rows.
   const std::vector<std::pair<int, int>> closed = ContractedNodeRanges();
-  if (closed.empty() && FGridItems->LevelOnlyInLastBlock(level)) {
-    MergeBlockBack();
-    return;
-  }
+  if (closed.empty() && FGridItems->LevelOnlyInLastBlock(level) && MergeBlockBack()) return;
   std::vector<TGridItem*> entries;
   for (int i = 0; i < FGridItems->Count(); ++i) {
     TGridItem* item = FGridItems->Items(i);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -277,6 +278,78 @@ TEST(Grids, RowRangesMoveTextsObjectsAndHeightsTogether) {
     g.InsertRowRange(6, 2);
     EXPECT_EQ(g.RowCount(), 8);
     EXPECT_EQ(g.Cells(2, 3), "r5");
+  }
+}
+
+// Parked rows leave the grid's rows with nothing copied: they read as
+// empty, the rest close up with their objects, and undoing the parkings in
+// reverse order puts every row back where it was, edits and a wider store
+// included. Once rows were stored past them the way back is refused.
+TEST(Grids, ParkedRowsLeaveTheRowsAndComeBackInTheirPlaces) {
+  auto text = [](int c, int r) { return std::to_string(c) + ":" + std::to_string(r); };
+  auto makeGrid = [&](TStringGrid& g) {
+    g.SetColCount(3);
+    g.SetRowCount(8);
+    for (int r = 0; r < 8; ++r)
+      for (int c = 0; c < 3; ++c) g.SetCells(c, r, text(c, r));
+  };
+  const std::vector<uint8_t> gone = {0, 1, 1, 0, 0, 1, 0, 0};
+  TObject tag;
+  {
+    TStringGrid g(nullptr);
+    makeGrid(g);
+    g.SetObjects(1, 6, &tag);
+    g.ParkRows(gone);
+    EXPECT_EQ(g.StoredRowCount(), 5);
+    EXPECT_EQ(g.ParkedRowCount(), 3);
+    const int kept[] = {0, 3, 4, 6, 7};
+    for (int d = 0; d < 5; ++d) EXPECT_EQ(g.Cells(2, d), text(2, kept[d])) << d;
+    for (int d = 5; d < 8; ++d) EXPECT_EQ(g.Cells(0, d), "") << d;
+    EXPECT_EQ(g.Objects(1, 3), &tag);
+    std::vector<std::string> parked;
+    for (int i = 0; i < 3; ++i) parked.push_back(g.ParkedCell(i, 0));
+    std::sort(parked.begin(), parked.end());
+    EXPECT_EQ(parked, (std::vector<std::string>{"0:1", "0:2", "0:5"}));
+    // Edits, a swap and a wider store while parked; a second parking on top.
+    g.SetCells(1, 0, "edited");
+    g.ExchangeRows(1, 2);      // rows 3 and 4
+    g.SetCells(5, 4, "wide");  // row 7
+    g.ParkRows({1, 0, 0, 0, 0});
+    EXPECT_EQ(g.Cells(0, 0), "0:4");
+    EXPECT_EQ(g.ParkedRowCount(), 4);
+    EXPECT_TRUE(g.UnparkRows({1}));
+    EXPECT_TRUE(g.UnparkRows(gone));
+    EXPECT_EQ(g.ParkedRowCount(), 0);
+    EXPECT_EQ(g.StoredRowCount(), 8);
+    const int order[] = {0, 1, 2, 4, 3, 5, 6, 7};
+    for (int r = 0; r < 8; ++r)
+      for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(g.Cells(c, r), r == 0 && c == 1 ? "edited" : text(c, order[r])) << c << "," << r;
+    EXPECT_EQ(g.Cells(5, 7), "wide");
+    EXPECT_EQ(g.Objects(1, 6), &tag);
+  }
+  {
+    TStringGrid g(nullptr);
+    makeGrid(g);
+    g.ParkRows(gone);
+    g.SetRowCount(5);
+    // Rows inserted above move the parked ones along; a text stored past
+    // the rows lands in a row of its own, never in a parked one.
+    g.InsertRowRange(0, 1);
+    g.SetCells(0, 9, "past");
+    EXPECT_EQ(g.Cells(0, 1), "0:0");
+    EXPECT_EQ(g.Cells(0, 9), "past");
+    EXPECT_EQ(g.Cells(0, 6), "");
+    EXPECT_FALSE(g.UnparkRows(gone));
+    EXPECT_EQ(g.ParkedRowCount(), 3);
+    std::vector<std::string> parked;
+    for (int i = 0; i < 3; ++i) parked.push_back(g.TakeParkedCell(i, 2));
+    std::sort(parked.begin(), parked.end());
+    EXPECT_EQ(parked, (std::vector<std::string>{"2:1", "2:2", "2:5"}));
+    g.DropParkedRows();
+    EXPECT_EQ(g.ParkedRowCount(), 0);
+    EXPECT_EQ(g.Cells(0, 9), "past");
+    EXPECT_EQ(g.Cells(2, 5), "2:7");
   }
 }
 

@@ -124,6 +124,51 @@ TEST(DivUzevFilter, LevelsStackAndComeOffOneByOne) {
   EXPECT_EQ(Shown(g, 2), (std::vector<std::string>{"1", "2", "3", "4", "5"})) << "rows in their places";
 }
 
+// What is done to the shown rows while a level is on stays with them when
+// the level comes off, whichever way its rows come back.
+TEST(DivUzevFilter, EditsWhileALevelIsOnStayWithTheirRows) {
+  struct Case {
+    const char* name;
+    void (*edit)(TDedAdararAdoz&);
+    std::vector<std::string> numbers;
+  };
+  const Case cases[] = {
+      {"nothing", [](TDedAdararAdoz&) {}, {"1", "2", "3", "4", "5"}},
+      {"a shown cell edited", [](TDedAdararAdoz& g) { g.SetCellEx(2, 2, "x"); }, {"1", "2", "x", "4", "5"}},
+      {"a text stored past the rows",
+       [](TDedAdararAdoz& g) { g.SetGridCell(0, g.RowCount() + 2, "past"); },
+       {"1", "2", "3", "4", "5"}},
+      {"a column hidden and shown",
+       [](TDedAdararAdoz& g) {
+         g.HideColumn(1);
+         g.UnHideColumn(1);
+       },
+       {"1", "2", "3", "4", "5"}},
+      {"a row hidden by range",
+       [](TDedAdararAdoz& g) {
+         g.HideRow(g.RealRowIndex(3));
+         g.UnHideRowsAll();
+         AddCondition(g, 1, "*a*", foNONE);
+         g.ApplyFilter();
+       },
+       {"1", "2", "3", "4", "5"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TDedAdararAdoz g(nullptr);
+    Fill(g, {"ab", "bc", "ac", "c", "abc"});
+    AddCondition(g, 1, "*a*", foNONE);
+    g.ApplyFilter();
+    ASSERT_EQ(Shown(g), (std::vector<std::string>{"ab", "ac", "abc"}));
+    c.edit(g);
+    g.RemoveLastFilter();
+    EXPECT_EQ(Shown(g), (std::vector<std::string>{"ab", "bc", "ac", "c", "abc"}));
+    EXPECT_EQ(Shown(g, 2), c.numbers);
+    if (std::string(c.name) == "a text stored past the rows")
+      EXPECT_EQ(g.GetGridCell(0, g.RowCount() + 2), "past");
+  }
+}
+
 TEST(DivUzevFilter, NarrowDownStepsAndClearingKeepsOtherHiddenRows) {
   TDedAdararAdoz g(nullptr);
   Fill(g, {"xa", "ab", "b", "cab", "zz", "kept apart"});
