@@ -691,6 +691,7 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   if ((Message.Msg == kWmThemeChanged || Message.Msg == kThemeNotifierMessage) && FAutoThemeAdapt)
     FollowOfficeTheme();
   if (InputWindowMessage(Message)) return;
+  if (Message.Msg == WM_NOTIFY && BalloonNotify(Message)) return;
   TBaseGrid::WndProc(Message);
 }
 
