@@ -36,6 +36,8 @@ int DoubleClickMs() {
 // with the tip gone it only passes messages on.
 struct TBalloonToolTip::THookState {
   TBalloonToolTip* Tip = nullptr;
+  // Messages the hook is passing on right now.
+  int Depth = 0;
 };
 
 struct TBalloonToolTip::TToolHook {
@@ -45,10 +47,17 @@ struct TBalloonToolTip::TToolHook {
   void operator()(TMessage& Message) const {
     // Kept before the tool runs: the tool may drop this hook meanwhile.
     const std::shared_ptr<THookState> state = State;
-    if (Prev)
-      Prev(Message);
-    else
-      Tool->WndProc(Message);
+    ++state->Depth;
+    try {
+      if (Prev)
+        Prev(Message);
+      else
+        Tool->WndProc(Message);
+    } catch (...) {
+      --state->Depth;
+      throw;
+    }
+    --state->Depth;
     // After the tool, so a tip the tool popped for this move is asked again.
     if (state->Tip != nullptr) state->Tip->RelayEvent(Message);
   }
@@ -106,6 +115,13 @@ void TBalloonToolTip::SetTool(TWinControl* Value) {
 }
 
 void TBalloonToolTip::Hook() {
+  // A hook of a tip gone before is taken over: a tip made again while the
+  // tool handles a message must not replace the hook that is running.
+  if (TToolHook* h = tool_->WindowProc.target<TToolHook>(); h != nullptr && h->State->Tip == nullptr) {
+    hook_ = h->State;
+    hook_->Tip = this;
+    return;
+  }
   hook_ = std::make_shared<THookState>();
   hook_->Tip = this;
   TToolHook h;
@@ -118,9 +134,9 @@ void TBalloonToolTip::Hook() {
 void TBalloonToolTip::Unhook() {
   if (!hook_) return;
   hook_->Tip = nullptr;
-  // Taken out only while it is the last hook; otherwise it stays, passing
-  // messages on.
-  if (tool_ != nullptr) {
+  // Taken out only while it is the last hook and not running; otherwise it
+  // stays, passing messages on.
+  if (tool_ != nullptr && hook_->Depth == 0) {
     const TToolHook* h = tool_->WindowProc.target<TToolHook>();
     if (h != nullptr && h->State == hook_) tool_->WindowProc = h->Prev;
   }

@@ -198,4 +198,23 @@ TEST_F(BalloonFixture, MovingToAnotherCellAsksForThatCellsText) {
   EXPECT_FALSE(Tip()->Shown());
 }
 
+TEST_F(BalloonFixture, BalloonsTurnedOffAndOnWhileTheMouseMovesStillShow) {
+  // As the grid drop-down does on the first move over its grid.
+  g->SetCells(1, 1, "again");
+  g->Balloon()->SetInitialDelay(1);
+  g->Balloon()->SetAutoHideDelay(0);
+  int toggles = 0;
+  g->OnMouseMove = [&](TObject*, TShiftState, int, int) {
+    if (toggles++ > 1) return;
+    g->Balloon()->SetEnable(false);
+    g->Balloon()->SetEnable(true);
+  };
+  for (int i = 0; i < 3; ++i) MouseMove(g, Middle(1, 1).X + i, Middle(1, 1).Y);
+  EXPECT_EQ(TipWindows(), 1);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (!Tip()->Shown() && std::chrono::steady_clock::now() < end) Pump();
+  EXPECT_TRUE(Tip()->Shown());
+  EXPECT_EQ(Tip()->Text(), "again");
+}
+
 }  // namespace
