@@ -2617,6 +2617,7 @@ class TDedAdararAdoz : public TBaseGrid {
   void LoadFromMDBSQL(const std::string& FileName, const std::string& SQL);
 
  public:
+
   // Percentage of a long save or load, reported when it changes.
   TGridProgressEvent OnFileProgress;
   // ===== Sorting (DivUzev_Sort.cpp, DivUzev_SortCompare.cpp)
