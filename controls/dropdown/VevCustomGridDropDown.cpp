@@ -502,6 +502,7 @@ void TCustomDivUzevDropDown::BindGridEvents() {
   };
   CF_FORWARD_BLOCKED(AnchorClick)
   CF_FORWARD(AnchorHint)
+  CF_FORWARD(CellBalloon)
   CF_FORWARD(AnchorEnter)
   CF_FORWARD(AnchorExit)
   CF_FORWARD_BLOCKED(ButtonClick)

@@ -225,6 +225,7 @@ class TCustomDivUzevDropDown : public TVevUrizazEvuvUduz {
   // unless the grid's event says otherwise).
 #define CF_GRID_EVENT(Name) decltype(TDedAdararAdoz::On##Name) OnGrid##Name;
   CF_GRID_EVENT(AnchorClick)
+  CF_GRID_EVENT(CellBalloon)
   CF_GRID_EVENT(AnchorHint)
   CF_GRID_EVENT(AnchorEnter)
   CF_GRID_EVENT(AnchorExit)

@@ -12,3 +12,7 @@ struct TPixelData;
 
 // False when the shell has no icon for it (an empty source).
 bool ShellIcon(const std::string& Source, bool Large, TPixelData& Out);
+
+// The desktop's icon of a message of Kind 1 (information), 2 (warning) or 3
+// (error), Size x Size pixels with alpha; false for other kinds.
+bool MessageIcon(int Kind, int Size, TPixelData& Out);

@@ -76,6 +76,8 @@ class THeaderAppearance;
 class TFooterAppearance;
 class ZEveRozoDiva;
 class THintWindow;
+class TBalloonToolTip;
+struct NMTTDISPINFO;
 class TGridTransCombo;
 class TGridTransEdit;
 class TControlEdit;
@@ -297,6 +299,8 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+using TCellBalloonEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle,
+                                             std::string& AText, TBalloonIcon& AIcon)>;
 // The spin editor's buttons (UpDown: the up button).
 using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
 using TFloatSpinClickEvent =
@@ -2357,13 +2361,8 @@ class TDedAdararAdoz : public TBaseGrid {
   // The grid follows its form's size changes.
   bool SizeWithForm() const { return FSizeWithForm; }
   void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
-  // The balloon tool tip while balloons are set up; none otherwise.
-  struct TBalloonTip {
-    int Alpha = 255;
-    int InitialDelay = -1, ReshowDelay = -1, AutoHideDelay = -1;
-    std::string Title;
-  };
-  const TBalloonTip* BalloonTip() const { return FBalloonTip.get(); }
+  // The balloon tool tip window while balloons are set up; none otherwise.
+  TBalloonToolTip* BalloonTip() const { return FBalloonTip; }
   // The picture of the cells from corner ARect.Left, Top to Right, Bottom
   // on a hidden form that never takes activation; the caller owns it.
   TCustomForm* SelectionToForm(const TRect& ARect);
@@ -3087,7 +3086,7 @@ class TDedAdararAdoz : public TBaseGrid {
   TCanvas* FooterCanvas() const;
   // The note that says why a value was refused (InvalidEntryTitle and
   // InvalidEntryText), none until one was shown.
-  THintWindow* InvalidEntryHint() const { return FEntryHint; }
+  TBalloonToolTip* InvalidEntryHint() const { return FEntryHint; }
   bool HasCellBorders() override;
   bool GetUseVCLStyles() override { return FUseVCLStyles; }
 
@@ -3269,6 +3268,13 @@ class TDedAdararAdoz : public TBaseGrid {
   void AutoSizeColumns(bool DoFixedCols, int Padding);
   void BalloonInit();
   void BalloonDone();
+  // The tool tip's notifications; true when handled.
+  bool BalloonNotify(TMessage& Message);
+  // What the balloon over the point of Info says (Info.Text), and its title
+  // and icon, which go to the tool tip.
+  void BalloonTextRequest(NMTTDISPINFO& Info);
+  // A cell's text as the balloon shows it (display column).
+  std::string BalloonCellText(int ACol, int ARow);
   void UpdateScrollBarAlways(bool ForceHide);
   void UpdateHScrollProportional();
   void UpdateVScrollProportional();
@@ -3334,6 +3340,8 @@ class TDedAdararAdoz : public TBaseGrid {
   TColorSelectEvent OnColorSelect;
   TImageSelectEvent OnImageSelect;
   TDateTimeChangeEvent OnDateTimeChange;
+  // The balloon of a cell: title, text and icon may be changed.
+  TCellBalloonEvent OnCellBalloon;
   TEditChangeEvent OnEditChange;
   TGridRowColEvent OnDatePickerCloseUp;
   TGridRowColEvent OnDatePickerDropDown;
@@ -3860,7 +3868,7 @@ class TDedAdararAdoz : public TBaseGrid {
   int FFilterFixedRows = -1;
   std::string FLastFilter;
   bool FSizeWithForm = false;
-  std::unique_ptr<TBalloonTip> FBalloonTip;
+  TBalloonToolTip* FBalloonTip = nullptr;
   int FOleDragCol = -1;
   int FOleDragIndex = -1;
   TObject* FOleDragList = nullptr;
@@ -4183,7 +4191,7 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridTransCombo* FFixedCombo = nullptr;
   TGridCoord FFixedEditCell{-1, -1};
   bool FFillingFixedEdit = false;
-  THintWindow* FEntryHint = nullptr;
+  TBalloonToolTip* FEntryHint = nullptr;
   int FEntryHintTicks = 0;
   // ---- Keyboard and mouse (grid/view)
   bool IsEditableCell(int RCol, int ARow);

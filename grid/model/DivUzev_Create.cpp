@@ -706,6 +706,7 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   // A frame of its own on the screen must not outlive the grid there.
   if (Message.Msg == CM_SHOWINGCHANGED && !Showing()) HideFocusWindow();
   if (InputWindowMessage(Message)) return;
+  if (Message.Msg == WM_NOTIFY && BalloonNotify(Message)) return;
   TBaseGrid::WndProc(Message);
 }
 

@@ -398,6 +398,7 @@ void PublishGrid() {
     P.Event("OnDatePickerCloseUp", &C::OnDatePickerCloseUp);
     P.Event("OnDatePickerDropDown", &C::OnDatePickerDropDown);
     P.Event("OnDateTimeChange", &C::OnDateTimeChange);
+    P.Event("OnCellBalloon", &C::OnCellBalloon);
     P.Event("OnEditCellDone", &C::OnEditCellDone);
     P.Event("OnEditChange", &C::OnEditChange);
     P.Event("OnEditingDone", &C::OnEditingDone);

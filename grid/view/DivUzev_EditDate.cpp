@@ -58,6 +58,8 @@ void TGridDatePicker::CloseUp() {
 void TGridDatePicker::Change() {
   FUserChanged = true;
   TDudDateTimePicker::Change();
+  // The grid hears every date the user picks.
+  if (FGrid != nullptr) FGrid->DoDateTimeChange(DateTime());
 }
 
 void TGridDatePicker::KeyPress(char32_t& Key) {
@@ -225,6 +227,8 @@ void TGridDateTimePicker::CMWantSpecialKey(TMessage& Message) {
 void TGridDateTimePicker::Change() {
   FUserChanged = true;
   TDudDateTimePicker::Change();
+  // The grid hears every date the user picks.
+  if (FGrid != nullptr) FGrid->DoDateTimeChange(DateTime());
 }
 
 void TGridDateTimePicker::KeyDown(WORD& Key, TShiftState Shift) {

@@ -7,6 +7,7 @@
 
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
+#include "framework/controls/ToolTips.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/UndoRedo.h"
 #include "grid/base/VevUtil.h"
@@ -161,19 +162,22 @@ void TDedAdararAdoz::ShowInvalidEntryBalloon() {
   TWinControl* editor = FEditCtrl;
   if (editor == nullptr || !editor->Visible()) editor = NormalEdit();
   if (editor == nullptr || !editor->Visible() || !editor->HandleAllocated()) editor = this;
-  if (FEntryHint == nullptr) FEntryHint = new THintWindow(this);
-  std::string text = FInvalidEntryTitle;
-  if (!FInvalidEntryText.empty()) text += (text.empty() ? "" : "\r\n") + FInvalidEntryText;
-  TRect r = FEntryHint->CalcHintRect(300, text, nullptr);
-  const TPoint p = editor->ClientToScreen(TPoint(0, editor->Height()));
-  OffsetRect(r, p.X, p.Y);
-  FEntryHint->ActivateHint(r, text);
+  if (FEntryHint == nullptr) {
+    FEntryHint = new TBalloonToolTip(this);
+    // The grid's own ticks take it down.
+    FEntryHint->SetAutoHideDelay(0);
+    FEntryHint->SetMaxTipWidth(300);
+  }
+  FEntryHint->SetTitle(FInvalidEntryIcon, FInvalidEntryTitle);
+  // The stem points into the editor from below, near where typing starts.
+  FEntryHint->ShowAt(editor->ClientToScreen(TPoint(std::min(16, editor->Width() / 2), editor->Height())),
+                     FInvalidEntryText);
   FEntryHintTicks = kEntryHintTicks;
 }
 
 void TDedAdararAdoz::HideEntryHint() {
   FEntryHintTicks = 0;
-  if (FEntryHint != nullptr && FEntryHint->Active()) FEntryHint->ReleaseHandle();
+  if (FEntryHint != nullptr && FEntryHint->Shown()) FEntryHint->Pop();
 }
 
 // ---------------------------------------------------------------------------

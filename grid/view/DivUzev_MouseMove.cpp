@@ -12,6 +12,7 @@
 
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
+#include "framework/controls/ToolTips.h"
 #include "grid/base/DudHTMLE.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
@@ -304,7 +305,11 @@ void TDedAdararAdoz::CancelStaleHints(int ACol, int ARow) {
     Application->CancelHint();
     FLastHintPos = TGridCoord(-1, -1);
   }
-  if (FLastBalloonPos.X >= 0 && !(FLastBalloonPos == here)) FLastBalloonPos = TGridCoord(-1, -1);
+  if (FLastBalloonPos.X >= 0 && !(FLastBalloonPos == here)) {
+    // The balloon of another cell goes; the tip asks again for this one.
+    if (FBalloon->Enable() && FBalloonTip != nullptr) FBalloonTip->Pop();
+    FLastBalloonPos = TGridCoord(-1, -1);
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -33,6 +33,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cmath>
 #include <unordered_map>
 
 #include "framework/backend/Backend.h"
@@ -1139,6 +1140,10 @@ bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts) {
   Facts.MinHeight = w->minimumHeight();
   Facts.MaxWidth = w->maximumWidth() >= QWIDGETSIZE_MAX ? 0 : w->maximumWidth();
   Facts.MaxHeight = w->maximumHeight() >= QWIDGETSIZE_MAX ? 0 : w->maximumHeight();
+  Facts.Visible = w->isVisible();
+  Facts.Alpha = static_cast<int>(std::lround(w->windowOpacity() * 255.0));
+  Facts.Shaped = !w->mask().isEmpty();
+  Facts.StayOnTop = (w->windowFlags() & Qt::WindowStaysOnTopHint) != 0;
   return true;
 }
 

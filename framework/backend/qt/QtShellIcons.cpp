@@ -54,3 +54,18 @@ bool ShellIcon(const std::string& Source, bool Large, TPixelData& Out) {
   Out.HasAlpha = true;
   return true;
 }
+
+bool MessageIcon(int Kind, int Size, TPixelData& Out) {
+  if (Kind < 1 || Kind > 3 || Size <= 0) return false;
+  QtEnsureApplication();
+  if (!QApplication::style()) return false;
+  static const QStyle::StandardPixmap kIcons[] = {
+      QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical};
+  QImage image = QApplication::style()->standardIcon(kIcons[Kind - 1]).pixmap(Size, Size).toImage();
+  if (image.isNull()) return false;
+  if (image.width() != Size || image.height() != Size)
+    image = image.scaled(Size, Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QtImageToPixels(image.convertToFormat(QImage::Format_ARGB32), Out);
+  Out.HasAlpha = true;
+  return true;
+}

@@ -24,6 +24,12 @@ struct TQtWindowFacts {
   bool Dialog = false;
   // The sizes the window system lets the user give it (0: no limit).
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  // Shown on the screen; its opacity (255 opaque); it has a shape of its
+  // own; it stays above other windows.
+  bool Visible = false;
+  int Alpha = 255;
+  bool Shaped = false;
+  bool StayOnTop = false;
 };
 // False when Wnd has no top-level Qt window.
 bool QtWindowFacts(HWND Wnd, TQtWindowFacts& Facts);

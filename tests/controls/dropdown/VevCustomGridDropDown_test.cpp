@@ -445,4 +445,26 @@ TEST_F(NarrowFixture, AGridSourceNarrowsItsOwnRowsTheSameWay) {
   EXPECT_EQ(dd->Text(), "Blueberry");
 }
 
+TEST_F(GridDropFixture, ThePopupGridsCellBalloonReachesTheDropDownWhichMayChangeIt) {
+  Items({{"a"}, {"b"}});
+  std::string seen;
+  dd->OnGridCellBalloon = [&](TObject* Sender, int ACol, int ARow, std::string& ATitle, std::string& AText,
+                              TBalloonIcon& AIcon) {
+    EXPECT_EQ(Sender, Grid());
+    seen = std::to_string(ACol) + "," + std::to_string(ARow) + " " + ATitle + "|" + AText;
+    ATitle = "Choice";
+    AIcon = biWarning;
+  };
+  PressKey(VK_F4);
+  ASSERT_TRUE(dd->DroppedDown());
+  auto* g = Grid();
+  ASSERT_TRUE(static_cast<bool>(g->OnCellBalloon));
+  std::string title = " ", text = "b";
+  TBalloonIcon icon = biInfo;
+  g->OnCellBalloon(g, 0, 1, title, text, icon);
+  EXPECT_EQ(seen, "0,1  |b");
+  EXPECT_EQ(title, "Choice");
+  EXPECT_EQ(icon, biWarning);
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "GridEditFixture.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/ToolTips.h"
 
 namespace {
 
@@ -185,14 +186,14 @@ TEST_F(ComboKeysFixture, ARefusedValueStaysInTheComboAndSaysWhy) {
   EXPECT_EQ(Combo()->Text(), "Both");
   EXPECT_EQ(g->Cells(2, 3), "Read");
   ASSERT_NE(g->InvalidEntryHint(), nullptr);
-  EXPECT_TRUE(g->InvalidEntryHint()->Active());
-  EXPECT_NE(g->InvalidEntryHint()->HintText().find("Both is not allowed"), std::string::npos);
+  EXPECT_TRUE(g->InvalidEntryHint()->Shown());
+  EXPECT_EQ(g->InvalidEntryHint()->Text(), "Both is not allowed in this row");
   // Another item goes in, and the note goes.
   PressKey(VK_UP);
   PressKey(VK_RETURN);
   EXPECT_FALSE(Combo()->Visible());
   EXPECT_EQ(g->Cells(2, 3), "Write");
-  EXPECT_FALSE(g->InvalidEntryHint()->Active());
+  EXPECT_FALSE(g->InvalidEntryHint()->Shown());
 }
 
 }  // namespace

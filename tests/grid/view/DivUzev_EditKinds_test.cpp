@@ -9,6 +9,7 @@
 
 #include "GridEditFixture.h"
 #include "framework/controls/Clipbrd.h"
+#include "framework/controls/ToolTips.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
@@ -263,7 +264,7 @@ TEST_F(KindFixture, OutOfRangeOrBrokenSpinTextIsRefusedNeverWrittenAsAnother) {
     EXPECT_TRUE(g->SpinEdit()->Visible()) << c.typed;
     EXPECT_EQ(g->Cells(1, 2), c.cell) << c.typed;
     ASSERT_NE(g->InvalidEntryHint(), nullptr);
-    EXPECT_TRUE(g->InvalidEntryHint()->Active()) << c.typed;
+    EXPECT_TRUE(g->InvalidEntryHint()->Shown()) << c.typed;
     // Leaving by a click puts back the text it had.
     ClickCell(3, 5);
     Pump();
@@ -480,6 +481,27 @@ TEST_F(KindFixture, ADateCellOpensOnItsDateAndEnterWritesThePickedOne) {
   PressKey(VK_RETURN);
   EXPECT_EQ(g->Cells(1, 3), Date(2026, 12, 10));
   SetNowProvider(nullptr);
+}
+
+TEST_F(KindFixture, EveryDateTheUserPicksReachesOnDateTimeChange) {
+  std::vector<std::string> got;
+  g->OnDateTimeChange = [&](TObject* Sender, int ACol, int ARow, TDateTime D) {
+    EXPECT_EQ(Sender, g);
+    got.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + DateToStr(D));
+  };
+  for (TEditorType k : {edDateEdit, edDateTimeEdit}) {
+    got.clear();
+    g->SetCells(1, 2, Date(2024, 2, 28));
+    Open(k);
+    ASSERT_NE(Shown(), nullptr) << k;
+    EXPECT_TRUE(got.empty()) << "opening on the cell's date is no change";
+    PressKey(VK_UP);
+    ASSERT_EQ(got.size(), 1u) << k;
+    EXPECT_EQ(got[0].substr(0, 4), "1,2 ");
+    EXPECT_NE(got[0], "1,2 " + Date(2024, 2, 28)) << k;
+    PressKey(VK_ESCAPE);
+    Pump();
+  }
 }
 
 TEST_F(KindFixture, ADigitThatCompletesAPartMovesOnButNeverPastTheLastPart) {

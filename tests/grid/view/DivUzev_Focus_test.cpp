@@ -8,6 +8,7 @@
 
 #include "GridEditFixture.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/ToolTips.h"
 #include "grid/base/UndoRedo.h"
 
 namespace {
@@ -84,8 +85,10 @@ TEST_F(GridEditFixture, ARefusedValueSaysWhyUnderTheEditor) {
   PressKey(VK_RETURN);
   Pump();
   ASSERT_NE(g->InvalidEntryHint(), nullptr);
-  EXPECT_TRUE(g->InvalidEntryHint()->Active());
-  EXPECT_EQ(g->InvalidEntryHint()->HintText(), "Port\r\nEnter a number from 1 to 65535");
+  EXPECT_TRUE(g->InvalidEntryHint()->Shown());
+  EXPECT_EQ(g->InvalidEntryHint()->Title(), "Port");
+  EXPECT_EQ(g->InvalidEntryHint()->Text(), "Enter a number from 1 to 65535");
+  EXPECT_EQ(g->InvalidEntryHint()->Icon(), ttiWarning) << "the default icon";
   ASSERT_TRUE(EditorShown());
   EXPECT_GE(g->InvalidEntryHint()->Top(), Editor()->ClientToScreen(TPoint(0, 0)).Y);
   // The refused text is all selected, ready to be typed over or mended.
@@ -94,7 +97,7 @@ TEST_F(GridEditFixture, ARefusedValueSaysWhyUnderTheEditor) {
   PressKey(VK_BACK);
   PressKey(VK_RETURN);
   EXPECT_EQ(g->Cells(2, 3), "80");
-  EXPECT_FALSE(g->InvalidEntryHint()->Active());
+  EXPECT_FALSE(g->InvalidEntryHint()->Shown());
 }
 
 TEST_F(GridEditFixture, AnAcceptedChangeIsRegisteredOnceAndAnnounced) {

@@ -8,6 +8,7 @@
 
 #include "framework/controls/CheckBox.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/ToolTips.h"
 #include "grid/base/gridcheck.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevSearchPanel.h"
@@ -118,7 +119,7 @@ TEST(DivUzevBalloon, BalloonsVersionAndTheFormsSize) {
   g->Balloon()->SetEnable(true);
   const auto* tip = g->BalloonTip();
   ASSERT_NE(tip, nullptr);
-  EXPECT_EQ(tip->Alpha, 191);
+  EXPECT_EQ(tip->Alpha(), 191);
   g->Balloon()->SetEnable(true);
   EXPECT_EQ(g->BalloonTip(), tip) << "one tool tip";
   g->Balloon()->SetEnable(false);
