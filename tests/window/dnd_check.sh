@@ -11,21 +11,8 @@ set -u
 BUILD=${1:?build folder}
 NUM=${2:-30}
 OUT=$(mktemp -d)
-export DISPLAY=:$NUM
 HERE=$(cd "$(dirname "$0")" && pwd)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
-trap cleanup EXIT
-
-Xvfb ":$NUM" -screen 0 1280x1024x24 >/dev/null 2>&1 & pids+=($!)
-sleep 1
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
-
-wait_for() {  # file pattern: waits up to 10 s for a line
-  for _ in $(seq 100); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
+. "$(dirname "$0")/display.sh"
 
 drag() {  # x0 y0 x1 y1
   xdotool mousemove "$1" "$2"; sleep 0.3

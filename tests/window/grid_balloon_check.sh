@@ -16,24 +16,11 @@ BUILD=${1:?build folder}
 NUM=${2:-61}
 SHOT=${3:-/tmp/grid_balloon_check.png}
 OUT=$(mktemp -d)
-export DISPLAY=:$NUM
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
-trap cleanup EXIT
-
-Xvfb ":$NUM" -screen 0 1280x1024x24 >/dev/null 2>&1 & pids+=($!)
-sleep 1
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+. "$(dirname "$0")/display.sh"
 
 failed=0
 check() {  # name condition-result
   if [ "$2" = 0 ]; then echo "PASS $1"; else echo "FAIL $1"; failed=1; fi
-}
-wait_for() {  # file pattern [count]: waits up to 10 s for the count-th matching line
-  local n=${3:-1}
-  for _ in $(seq 100); do [ "$(grep -c "$2" "$1" 2>/dev/null)" -ge "$n" ] && return 0; sleep 0.1; done
-  return 1
 }
 pixel() {  # x y: the colour of a screenshot pixel as rrggbb
   convert "$SHOT" -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -1 | tr -d '#'

@@ -15,20 +15,7 @@ BUILD=${1:?build folder}
 NUM=${2:-62}
 SHOT=${3:-/tmp/grid_resizer_check}
 OUT=$(mktemp -d)
-export DISPLAY=:$NUM
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
-trap cleanup EXIT
-
-Xvfb ":$NUM" -screen 0 1280x1024x24 >/dev/null 2>&1 & pids+=($!)
-sleep 1
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
-
-wait_for() {  # file pattern: waits up to 10 s for a line
-  for _ in $(seq 100); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
+. "$(dirname "$0")/display.sh"
 
 "$BUILD/tests/grid_resizer_window" >"$OUT/log" 2>&1 & pids+=($!)
 wait_for "$OUT/log" ready || { echo "no window"; cat "$OUT/log"; exit 1; }

@@ -12,20 +12,7 @@ BUILD=${1:?build folder}
 NUM=${2:-31}
 SHOT=${3:-/tmp/grid_size_check.png}
 OUT=$(mktemp -d)
-export DISPLAY=:$NUM
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
-trap cleanup EXIT
-
-Xvfb ":$NUM" -screen 0 1280x1024x24 >/dev/null 2>&1 & pids+=($!)
-sleep 1
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
-
-wait_for() {  # file pattern: waits up to 10 s for a line
-  for _ in $(seq 100); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
+. "$(dirname "$0")/display.sh"
 
 drag() {  # x0 y0 x1 y1, window coordinates
   local x0=$((WX + $1)) y0=$((WY + $2)) x1=$((WX + $3)) y1=$((WY + $4))
