@@ -47,6 +47,8 @@ class TEditLink : public TComponent {
   void RestoreWinProc();
 
   TDedAdararAdoz* Grid() const { return FOwner; }
+  // A grid freed before its link must not be reached from the link.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   TGridCoord EditCell() const { return FEditCell; }
   // The link's own pop-up form (esPopup), made on first use; never shared
   // with another link.

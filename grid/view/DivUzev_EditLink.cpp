@@ -38,8 +38,17 @@ TEditLink::~TEditLink() {
   if (FOwner != nullptr && FOwner->EditLink() == this) FOwner->SetEditLink(nullptr);
 }
 
+void TEditLink::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FOwner) FOwner = nullptr;
+}
+
 void TEditLink::Open(TDedAdararAdoz* Grid, int ACol, int ARow, const TRect& CellRect, TColor Color,
                      TFont* AFont, const std::string& Value, char32_t StartChar) {
+  if (FOwner != Grid) {
+    if (FOwner != nullptr) FOwner->RemoveFreeNotification(this);
+    if (Grid != nullptr) Grid->FreeNotification(this);
+  }
   FOwner = Grid;
   FEditCell = TGridCoord(ACol, ARow);
   if (FEditStyle == esPopup) {

@@ -447,9 +447,7 @@ TEST_F(DivUzevBinStreamBadInput, ForeignAndCraftedStreamsAreRefused) {
 
   // A picture whose bytes are no picture.
   TDedAdararAdoz pics(nullptr);
-  TCellGraphic* g = gridfiles::AddGraphic(pics, 1, 1, ctBitmap);
-  g->CellBitmap = gridfiles::SmallBitmap(clRed).release();
-  g->CellCreated = true;
+  gridfiles::AddOwnedBitmap(pics, 1, 1, clRed);
   std::string withPicture = SaveBin(pics);
   const size_t bm = withPicture.find("BM", withPicture.find("Bitmap.Data"));
   ASSERT_NE(bm, std::string::npos);

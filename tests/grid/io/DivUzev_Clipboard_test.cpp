@@ -265,7 +265,7 @@ TEST(DivUzevClipboard, HtmlFormatIsUtf8WithByteOffsetsAndNoFiles) {
   TDedAdararAdoz g(nullptr);
   Plain(g, 2, 1);
   g.SetCells(0, 0, "\xC3\x9Cml\xC3\xA4ut \xE2\x82\xAC <tag>");
-  gridfiles::AddGraphic(g, 1, 0, ctBitmap)->CellBitmap = gridfiles::SmallBitmap(clRed).release();
+  gridfiles::AddOwnedBitmap(g, 1, 0, clRed);
   g.CopyToClipBoardAsHTML();
   const unsigned html = RegisterClipboardFormat("HTML Format");
   const std::vector<uint8_t> block = Clipboard()->GetAsBytes(html);

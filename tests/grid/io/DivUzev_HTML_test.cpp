@@ -133,8 +133,8 @@ TEST(DivUzevHTML, PicturesAreJpegFilesBesideThePage) {
   TDedAdararAdoz g(nullptr);
   Plain(g, 2, 1);
   g.SetCells(0, 0, "one");
-  gridfiles::AddGraphic(g, 0, 0, ctBitmap)->CellBitmap = gridfiles::SmallBitmap(clRed).release();
-  gridfiles::AddGraphic(g, 1, 0, ctBitmap)->CellBitmap = gridfiles::SmallBitmap(clBlue).release();
+  gridfiles::AddOwnedBitmap(g, 0, 0, clRed);
+  gridfiles::AddOwnedBitmap(g, 1, 0, clBlue);
   g.SaveToHTML(dir.File("p.html"));
   const std::string h = dir.Read("p.html");
   for (const char* n : {"images/img1.jpg", "images/img2.jpg"}) {

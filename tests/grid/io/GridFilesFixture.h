@@ -51,6 +51,14 @@ inline TCellGraphic* AddGraphic(TDedAdararAdoz& G, int C, int R, TCellType Type)
   return g;
 }
 
+// A bitmap cell that owns its picture, as the grid's own bitmap cells do.
+inline TCellGraphic* AddOwnedBitmap(TDedAdararAdoz& G, int C, int R, TColor Color) {
+  TCellGraphic* g = AddGraphic(G, C, R, ctBitmap);
+  g->CellBitmap = SmallBitmap(Color).release();
+  g->CellCreated = true;
+  return g;
+}
+
 // A 9 x 8 grid with a fixed row and column, every text above, properties,
 // a merged block, graphics of every kind with an object of their own, and
 // (Hide) a hidden column and a hidden row.

@@ -420,7 +420,8 @@ TEST(DivUzevPaint, TheTextStepDrawsByAlignmentWrapAndKind) {
     TFixture f;
     c.setup(f.g);
     f.g->SetCellEx(2, 2, c.text);
-    const TCanvasCall* t = FirstText(f.Paint(2, 2));
+    const std::vector<TCanvasCall> calls = f.Paint(2, 2);
+    const TCanvasCall* t = FirstText(calls);
     ASSERT_NE(t, nullptr) << c.what;
     EXPECT_EQ(t->Flags & c.set, c.set) << c.what;
     EXPECT_EQ(t->Flags & c.clear, 0u) << c.what;
