@@ -106,20 +106,7 @@ std::string PathOfFileUri(const std::string& Uri) {
 bool IsFileUri(const std::string& Uri) { return Uri.size() >= 5 && LowerCase(Uri.substr(0, 5)) == "file:"; }
 
 std::string FileUriOfPath(const std::string& Path) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string out = "file://";
-  for (unsigned char c : Path) {
-    bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                 std::string_view("-._~/!$&'()*+,;=:@").find(static_cast<char>(c)) != std::string_view::npos;
-    if (plain) {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += hex[c >> 4];
-      out += hex[c & 15];
-    }
-  }
-  return out;
+  return "file://" + PercentEncode(Path, "-._~/!$&'()*+,;=:@");
 }
 
 // The link of a "text/x-moz-url" (UTF-16: the address, a line break and the

@@ -5,6 +5,8 @@
 
 #include <mutex>
 
+#include "framework/rtl/StrUtils.h"
+
 namespace {
 // libcurl and the couple of dozen libraries it pulls in are loaded the first
 // time a request is made, not at start: only the version check needs them,
@@ -113,18 +115,4 @@ THttpResponse TCurlHttpClient::Get(const THttpRequest& Request) {
   return r;
 }
 
-std::string UrlEncode(const std::string& Value) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : Value) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-        c == '.' || c == '~') {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    }
-  }
-  return out;
-}
+std::string UrlEncode(const std::string& Value) { return PercentEncode(Value, "-_.~"); }

@@ -623,3 +623,20 @@ std::string QuotedStr(std::string_view S, char Quote) {
   r += Quote;
   return r;
 }
+
+std::string PercentEncode(std::string_view S, std::string_view Plain) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(S.size());
+  for (unsigned char c : S) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+        Plain.find(static_cast<char>(c)) != std::string_view::npos) {
+      out += static_cast<char>(c);
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
+}

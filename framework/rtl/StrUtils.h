@@ -26,6 +26,9 @@ std::string TrimRight(std::string_view S);
 
 std::string UpperCase(std::string_view S);
 std::string LowerCase(std::string_view S);
+// Percent-encodes every byte but ASCII letters, digits and the characters in
+// Plain (upper-case hex digits), for URLs and URIs.
+std::string PercentEncode(std::string_view S, std::string_view Plain);
 // Ordinal comparison ignoring ASCII case: <0, 0 or >0.
 int CompareText(std::string_view A, std::string_view B);
 bool SameText(std::string_view A, std::string_view B);

@@ -486,12 +486,12 @@ void TGridDropTarget::DropText(const TPoint& pt, const std::string& s) {
   if (g->OnOleDropped) g->OnOleDropped(g, dropped);
 }
 
-void TGridDropTarget::DropRTF(const TPoint& pt, const std::string& s) {
+void TGridDropTarget::DropIntoCell(const TPoint& pt, const std::string& s, const TOleDragDropEvent& Event) {
   TDedAdararAdoz* g = FGrid;
   int c = -1, r = -1;
   g->ScreenToCell(pt, c, r);
   bool allow = true;
-  if (g->OnOleDrop) g->OnOleDrop(g, r, c >= 0 ? g->RealColIndex(c) : c, s, allow);
+  if (Event) Event(g, r, c >= 0 ? g->RealColIndex(c) : c, s, allow);
   if (allow && CellTakesDrop(c, r)) {
     g->SetCellEx(g->RealColIndex(c), r, s);
     NoteDrop(TGridRect(c, r, c, r));
@@ -501,19 +501,12 @@ void TGridDropTarget::DropRTF(const TPoint& pt, const std::string& s) {
   g->ArwD()->SetVisible(false);
 }
 
+void TGridDropTarget::DropRTF(const TPoint& pt, const std::string& s) {
+  DropIntoCell(pt, s, FGrid->OnOleDrop);
+}
+
 void TGridDropTarget::DropURL(const TPoint& pt, const std::string& s) {
-  TDedAdararAdoz* g = FGrid;
-  int c = -1, r = -1;
-  g->ScreenToCell(pt, c, r);
-  bool allow = true;
-  if (g->OnOleDropURL) g->OnOleDropURL(g, r, c >= 0 ? g->RealColIndex(c) : c, s, allow);
-  if (allow && CellTakesDrop(c, r)) {
-    g->SetCellEx(g->RealColIndex(c), r, s);
-    NoteDrop(TGridRect(c, r, c, r));
-    FDropped = true;
-  }
-  g->ArwL()->SetVisible(false);
-  g->ArwD()->SetVisible(false);
+  DropIntoCell(pt, s, FGrid->OnOleDropURL);
 }
 
 void TGridDropTarget::DropFiles(const TPoint& pt, TStrings* files) {

@@ -108,23 +108,6 @@ bool WellFormed(const std::string& Markup) {
   }
 }
 
-std::string PercentPath(std::string_view Path) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : Path) {
-    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                       std::string_view("-._~/:").find(static_cast<char>(c)) != std::string_view::npos;
-    if (plain) {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += hex[c >> 4];
-      out += hex[c & 15];
-    }
-  }
-  return out;
-}
-
 // The declarations of a cell's class.
 std::string CellStyle(const TFont* F, TColor Color, TAlignment HA, TVAlignment VA, bool SaveColor) {
   std::vector<std::string> d;
@@ -178,7 +161,7 @@ class TImageWriter {
     if (!DirectoryExists(folder) && !ForceDirectories(folder)) throw Exception("Cannot create " + folder);
     const std::string path = folder + "/img" + std::to_string(++n_) + ".jpg";
     SafeWriteFile(path, std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.size()));
-    return std::string(XHTML ? "<img" : "<IMG") + " src=\"file://" + Escaped(PercentPath(path)) +
+    return std::string(XHTML ? "<img" : "<IMG") + " src=\"file://" + Escaped(PercentEncode(path, "-._~/:")) +
            "\" alt=\"\" />";
   }
 

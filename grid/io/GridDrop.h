@@ -54,6 +54,9 @@ class TGridDropTarget : public TCellDropTarget {
   bool CellTakesDrop(int ACol, int ARow) const;
   bool GridTakesDrops() const;
   bool StreamTakesDrop(const TPoint& Cell, TMemoryStream* ms);
+  // A rich text or link dropped into the one cell under the point, as the
+  // handler lets it.
+  void DropIntoCell(const TPoint& pt, const std::string& s, const TOleDragDropEvent& Event);
   TGridRect FStreamBlock;
   TDedAdararAdoz* FGrid;
   // The current drop wrote something; otherwise it reports no effect.
