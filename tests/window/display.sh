@@ -15,3 +15,14 @@ wait_for() {  # file pattern [count]: waits up to 10 s for the count-th matching
   for _ in $(seq 100); do [ "$(grep -c "$2" "$1" 2>/dev/null)" -ge "$n" ] && return 0; sleep 0.1; done
   return 1
 }
+
+drag_in_steps() {  # x0 y0 x1 y1, screen coordinates: a drag with ten moves between
+  xdotool mousemove "$1" "$2"; sleep 0.3
+  xdotool mousedown 1; sleep 0.3
+  local i
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $(( $1 + ($3 - $1) * i / 10 )) $(( $2 + ($4 - $2) * i / 10 )); sleep 0.1
+  done
+  sleep 0.3
+  xdotool mouseup 1; sleep 0.8
+}

@@ -14,17 +14,6 @@ OUT=$(mktemp -d)
 HERE=$(cd "$(dirname "$0")" && pwd)
 . "$(dirname "$0")/display.sh"
 
-drag() {  # x0 y0 x1 y1
-  xdotool mousemove "$1" "$2"; sleep 0.3
-  xdotool mousedown 1; sleep 0.3
-  local i
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $(( $1 + ($3 - $1) * i / 10 )) $(( $2 + ($4 - $2) * i / 10 )); sleep 0.1
-  done
-  sleep 0.3
-  xdotool mouseup 1; sleep 0.8
-}
-
 fail=0
 check() {  # file pattern what
   if wait_for "$1" "$2"; then echo "ok   $3"; else echo "FAIL $3"; fail=1; fi
@@ -34,21 +23,21 @@ check() {  # file pattern what
 wait_for "$OUT/ours.log" '^ready' || { echo "FAIL the check window did not start"; cat "$OUT/ours.log"; exit 1; }
 read -r _ _ ex ey _ mx my < <(grep '^ready' "$OUT/ours.log")
 
-drag "$ex" "$ey" "$mx" "$my"
+drag_in_steps "$ex" "$ey" "$mx" "$my"
 check "$OUT/ours.log" '^dropped text: dragged text' "text from our edit into our memo"
 check "$OUT/ours.log" '^drag dropped effect' "the edit's drag reports the drop"
 
 /usr/bin/python3 "$HERE/desktop_peer.py" files "/tmp/peer file.csv" > "$OUT/peer.log" 2>&1 & peer=$!; pids+=($peer)
 wait_for "$OUT/peer.log" '^ready' || { echo "FAIL the GTK program did not start"; cat "$OUT/peer.log"; exit 1; }
 read -r _ _ sx sy _ dx dy < <(grep '^ready' "$OUT/peer.log")
-drag "$sx" "$sy" "$mx" "$my"
+drag_in_steps "$sx" "$sy" "$mx" "$my"
 check "$OUT/ours.log" '^dropped file: /tmp/peer file.csv' "a file from a GTK program"
 check "$OUT/ours.log" '^dropped text: /tmp/peer file.csv' "the file's text from a GTK program"
 
 # Our edit's text into the GTK program (the edit has the focus back first).
 xdotool mousemove "$ex" "$ey" click 1; sleep 0.3
 xdotool key ctrl+a; sleep 0.3
-drag "$ex" "$ey" "$dx" "$dy"
+drag_in_steps "$ex" "$ey" "$dx" "$dy"
 check "$OUT/peer.log" '^peer got dragged text' "text from our edit into a GTK program"
 import -window root "$OUT/after_drags.png" 2>/dev/null
 kill "$peer" 2>/dev/null; sleep 0.5
@@ -56,7 +45,7 @@ kill "$peer" 2>/dev/null; sleep 0.5
 /usr/bin/python3 "$HERE/desktop_peer.py" link > "$OUT/peer2.log" 2>&1 & pids+=($!)
 wait_for "$OUT/peer2.log" '^ready' || { echo "FAIL the GTK program did not start"; exit 1; }
 read -r _ _ sx sy _ _ _ < <(grep '^ready' "$OUT/peer2.log")
-drag "$sx" "$sy" "$mx" "$my"
+drag_in_steps "$sx" "$sy" "$mx" "$my"
 check "$OUT/ours.log" '^dropped link: https://example.invalid/page' "a link from a GTK program"
 import -window root "$OUT/after_link.png" 2>/dev/null
 

@@ -15,17 +15,6 @@ OUT=$(mktemp -d)
 HERE=$(cd "$(dirname "$0")" && pwd)
 . "$(dirname "$0")/display.sh"
 
-drag() {  # x0 y0 x1 y1
-  xdotool mousemove "$1" "$2"; sleep 0.3
-  xdotool mousedown 1; sleep 0.3
-  local i
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $(( $1 + ($3 - $1) * i / 10 )) $(( $2 + ($4 - $2) * i / 10 )); sleep 0.1
-  done
-  sleep 0.3
-  xdotool mouseup 1; sleep 0.8
-}
-
 fail=0
 check() {  # file pattern what
   if wait_for "$1" "$2"; then echo "ok   $3"; else echo "FAIL $3"; fail=1; fi
@@ -43,7 +32,7 @@ xdotool mousemove "$px" "$py"; sleep 0.3
 check "$OUT/grid.log" '^cursor 0 hover row 5' "the cursor comes back off the link"
 
 # The left grid's selected cells into the right grid.
-drag "$sx" "$sy" "$dx" "$dy"
+drag_in_steps "$sx" "$sy" "$dx" "$dy"
 check "$OUT/grid.log" '^dropped at 2,3 .*||s11|s21|| ||s12|s22||' "cells from one grid into another"
 check "$OUT/grid.log" '^drag stopped effect 2' "the move is reported to the source"
 import -window root "$OUT/after_cells.png" 2>/dev/null
@@ -53,7 +42,7 @@ printf 'a;b\r\nc;d\r\n' > "/tmp/peer grid.csv"
 /usr/bin/python3 "$HERE/desktop_peer.py" files "/tmp/peer grid.csv" > "$OUT/peer.log" 2>&1 & peer=$!; pids+=($peer)
 wait_for "$OUT/peer.log" '^ready' || { echo "FAIL the GTK program did not start"; cat "$OUT/peer.log"; exit 1; }
 read -r _ _ fx fy _ _ _ < <(grep '^ready' "$OUT/peer.log")
-drag "$fx" "$fy" "$dx" "$dy"
+drag_in_steps "$fx" "$fy" "$dx" "$dy"
 check "$OUT/grid.log" '^file /tmp/peer grid.csv' "a file from a GTK program"
 import -window root "$OUT/after_file.png" 2>/dev/null
 # The GTK window goes, so that the pointer finds the grid again.
