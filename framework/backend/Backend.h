@@ -37,6 +37,8 @@ struct TPeerParams {
   bool ToolWindow = false;
   bool StayOnTop = false;
   bool NoActivate = false;
+  // The pointer passes through the window to whatever lies under it.
+  bool TransparentForInput = false;
   bool SystemMenu = true;
   bool MinimizeBox = true;
   bool MaximizeBox = true;

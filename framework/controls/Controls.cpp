@@ -1206,7 +1206,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   // each of their moves asks for a pass: with nothing to place, it ends here.
   bool anyToPlace = false;
   for (TControl* c : controls_)
-    if (c->Align() != alNone ? c->Visible() : c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0) {
+    if (c->Align() != alNone ? c->Visible()
+                             : c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0) {
       anyToPlace = true;
       break;
     }
@@ -1353,7 +1354,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     for (TControl* c : controls_) {
       if (c->Align() != a || (a != alNone && !c->Visible()) || c == AControl) continue;
       if (!ordered) {
-        if (a != alNone || (c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0)) list.push_back(c);
+        if (a != alNone || (c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0))
+          list.push_back(c);
         continue;
       }
       size_t j = 0;
@@ -1530,6 +1532,7 @@ void TWinControl::FillPeerParams(const TCreateParams& Params, TPeerParams& Peer)
   Peer.StayOnTop = (Params.ExStyle & WS_EX_TOPMOST) != 0;
   Peer.ToolWindow = (Params.ExStyle & WS_EX_TOOLWINDOW) != 0;
   Peer.NoActivate = (Params.ExStyle & WS_EX_NOACTIVATE) != 0;
+  Peer.TransparentForInput = (Params.ExStyle & WS_EX_TRANSPARENT) != 0;
   Peer.Frameless = true;
   Peer.Sizeable = (Params.Style & WS_THICKFRAME) != 0;
 }
@@ -1636,7 +1639,8 @@ TRect TWinControl::PeerBounds() const {
   // its parent's peer, which holds the parent's frame unless that is drawn by
   // the window system.
   TRect pins = Parent() == nullptr || Parent()->peerIsClient_ ? TRect(0, 0, 0, 0) : Parent()->ncInsets_;
-  return TRect(Left() + pins.Left, Top() + pins.Top, Left() + pins.Left + Width(), Top() + pins.Top + Height());
+  return TRect(Left() + pins.Left, Top() + pins.Top, Left() + pins.Left + Width(),
+               Top() + pins.Top + Height());
 }
 
 void TWinControl::UpdatePeerBounds() {
@@ -2318,7 +2322,7 @@ TControl* FindDragTarget(const TPoint& P, bool AllowDisabled) {
   if (Screen == nullptr) return nullptr;
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* f = Screen->Forms(i);
-    if (!f->Showing()) continue;
+    if (!f->Showing() || (f->WindowExStyle() & WS_EX_TRANSPARENT) != 0) continue;
     TPoint o = f->ClientOrigin();
     TRect client = f->ClientRect();
     OffsetRect(client, o.X, o.Y);

@@ -18,8 +18,9 @@ TNoActiveForm::TNoActiveForm(TComponent* AOwner) : TForm(AOwner) {}
 void TNoActiveForm::CreateParams(TCreateParams& Params) {
   TForm::CreateParams(Params);
   Params.Style = WS_POPUP | WS_DISABLED | WS_BORDER;
-  // Showing it must not take the activation from the form being dragged over.
-  Params.ExStyle |= WS_EX_NOACTIVATE;
+  // Showing it must not take the activation from the form being dragged
+  // over, and a drop must land on what lies under it, not on the picture.
+  Params.ExStyle |= WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
   Params.WindowClassStyle |= CS_SAVEBITS;
 }
 
@@ -77,7 +78,8 @@ THeaderDragButton::THeaderDragButton(TComponent* AOwner) : TCustomControl(AOwner
 void THeaderDragButton::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_BORDER | (Enabled() ? 0 : WS_DISABLED);
-  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+  // A drop lands on what lies under it, not on the header's face.
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
   Params.WindowClassStyle |= CS_SAVEBITS;
   // Kept above the grid's form, whose window owns it.
   if (FGrid != nullptr)

@@ -491,6 +491,7 @@ class TQtBackend : public IBackend {
       }
       if (P.StayOnTop) flags |= Qt::WindowStaysOnTopHint;
       if (P.NoActivate) flags |= Qt::WindowDoesNotAcceptFocus;
+      if (P.TransparentForInput) flags |= Qt::WindowTransparentForInput;
     }
     auto* w = new TPeerWidget(this, P.Handle, top ? nullptr : parentWidget, flags);
     if (top && P.NoActivate) w->setAttribute(Qt::WA_ShowWithoutActivating);

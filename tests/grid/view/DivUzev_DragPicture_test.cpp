@@ -12,6 +12,7 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/Image.h"
+#include "framework/controls/WinApi.h"
 #include "grid/view/DivUzevHeaderDragButton.h"
 
 namespace {
@@ -47,6 +48,21 @@ TEST_F(DragPictureFixture, ThePictureCoversTheAreaAndIsHandedBackHidden) {
   std::unique_ptr<TCustomForm> swapped(g->SelectionToForm(TRect(2, 3, 1, 1)));
   EXPECT_EQ(swapped->Width(), form->Width());
   EXPECT_EQ(swapped->Height(), form->Height());
+}
+
+// A picture the pointer overtakes must not catch the drop: what lies under
+// it is the target.
+TEST_F(DragPictureFixture, ThePicturesLetThePointerThroughToTheGridUnderThem) {
+  std::unique_ptr<TCustomForm> form(g->SelectionToForm(TRect(1, 1, 2, 3)));
+  const TRect cell = g->CellRect(2, 2);
+  const TPoint at = g->ClientToScreen(TPoint(cell.Left + 2, cell.Top + 2));
+  form->SetBounds(at.X - 10, at.Y - 10, form->Width(), form->Height());
+  form->Show();
+  ASSERT_TRUE(form->Showing());
+  EXPECT_NE(GetWindowLong(form->Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+  EXPECT_EQ(FindDragTarget(at, true), g);
+  ASSERT_NE(g->MoveButton(), nullptr);
+  EXPECT_NE(GetWindowLong(g->MoveButton()->Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
 }
 
 TEST_F(DragPictureFixture, AnAreaStartingInTheFixedColumnKeepsItsDarkEdge) {
