@@ -313,12 +313,14 @@ void TCustomComboBox::SetItemIndex(int Value) {
     return;
   }
   list_->SetItemIndex(Value);
+  typed_.clear();
   // The field shows the chosen item, or nothing when none is chosen.
   SyncTextToSelection();
   if (!IsListStyle() && ItemIndex() >= 0 && Focused()) SelectAll();
 }
 
 void TCustomComboBox::ItemsChanged() {
+  typed_.clear();
   if (IsListStyle()) {
     SyncTextToSelection();
   } else {
@@ -579,6 +581,13 @@ void TCustomComboBox::WndProc(TMessage& Message) {
       }
     case WM_KILLFOCUS:
       if (droppedDown_) HideDropList(false);
+      typed_.clear();
+      break;
+    case WM_SETFOCUS:
+    case CM_VISIBLECHANGED:
+      // A search by typing belongs to one visit of the field: a grid's
+      // editor moved to the next cell starts afresh, however soon.
+      typed_.clear();
       break;
     case CM_ENABLEDCHANGED:
       if (!Enabled() && droppedDown_) HideDropList(false);

@@ -240,6 +240,7 @@ void TCustomListBox::DeleteItem(int Index) {
 }
 
 void TCustomListBox::ItemsChanged() {
+  typed_.clear();
   if (updateCount_ > 0) return;
   UpdateScrollRange();
   Invalidate();
@@ -704,6 +705,11 @@ void TCustomListBox::WndProc(TMessage& Message) {
       TScrollBarsWindow::WndProc(Message);
       ItemsChanged();
       return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // A search by typing belongs to one visit of the list.
+      typed_.clear();
+      break;
     case CM_ENABLEDCHANGED:
       TScrollBarsWindow::WndProc(Message);
       Invalidate();

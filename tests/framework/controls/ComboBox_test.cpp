@@ -2,6 +2,7 @@
 // list and its notices, and the text of each style.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,42 @@ TEST_F(ComboFixture, TypingFindsByPrefixInTheListStyle) {
   EXPECT_EQ(combo->Text(), "1000K");  // a new search starts after the current item
   TypeText("2");
   EXPECT_EQ(combo->Text(), "125K");
+}
+
+// What was typed belongs to one visit of the field: leaving it, hiding it or
+// choosing from code starts the next search afresh, however soon it comes.
+TEST_F(ComboFixture, TypedTextStartsAfreshOnEachVisit) {
+  struct Case {
+    const char* Name;
+    std::function<void(TComboBox*, TEdit*)> Between;
+  };
+  const Case cases[] = {
+      {"focus left and back",
+       [](TComboBox* c, TEdit* e) {
+         e->SetFocus();
+         c->SetFocus();
+       }},
+      {"hidden and shown",
+       [](TComboBox* c, TEdit*) {
+         c->SetVisible(false);
+         c->SetVisible(true);
+         c->SetFocus();
+       }},
+      {"item chosen from code", [](TComboBox* c, TEdit*) { c->SetItemIndex(-1); }},
+      {"items replaced", [](TComboBox* c, TEdit*) { c->Items()->Add("75K"); }},
+  };
+  for (const Case& k : cases) {
+    TTestClock clock;
+    combo->SetStyle(csDropDownList);
+    combo->SetItemIndex(-1);
+    combo->SetFocus();
+    TypeText("1");
+    ASSERT_EQ(combo->Text(), "10K") << k.Name;
+    k.Between(combo, edit);
+    clock.Advance(300);
+    TypeText("2");
+    EXPECT_EQ(combo->Text(), "20K") << k.Name;  // not 125K, a search for "12"
+  }
 }
 
 TEST_F(ComboFixture, DropDownOpensAndClosesWithNotices) {

@@ -90,6 +90,18 @@ TEST_F(ListBoxFixture, TypingFindsItemsByPrefix) {
   EXPECT_EQ(list->ItemIndex(), 1);  // nothing begins with "bx" or "x"
 }
 
+TEST_F(ListBoxFixture, TypedTextStartsAfreshAfterTheFocusLeaves) {
+  TTestClock clock;
+  list->SetFocus();
+  TypeText("b");
+  ASSERT_EQ(list->ItemIndex(), 1);  // Beta
+  edit->SetFocus();
+  list->SetFocus();
+  clock.Advance(300);
+  TypeText("r");
+  EXPECT_EQ(list->ItemIndex(), 1);  // nothing begins with "r": no search for "br"
+}
+
 TEST_F(ListBoxFixture, ItemChangesKeepTheSelectionOnItsItem) {
   list->SetItemIndex(3);  // Delta
   list->Items()->Delete(0);

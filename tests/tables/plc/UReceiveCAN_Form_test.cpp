@@ -1,6 +1,7 @@
 // The CAN receive editor in its window.
 #include <gtest/gtest.h>
 
+#include "app/UComon.h"
 #include "tables/plc/TableFormSupport.h"
 #include "tables/plc/UReceiveCAN.h"
 
@@ -39,6 +40,38 @@ TEST_F(TReceiveCANFormTest, TypedRowsAreSavedAndCompiled) {
   EXPECT_EQ(e.Frame_Time_Out, 500u);
   EXPECT_EQ(e.Frame_Byte_Pos[0], 10);
   EXPECT_EQ(e.Frame_Byte_Pos[1], 11);
+}
+
+// As a person types a row: "10", Enter to the next byte cell, "11" a moment
+// later. Each drop-down cell takes what was typed in it, never the letters
+// of the cell before (which would give the in-range but wrong 1011).
+TEST_F(TReceiveCANFormTest, DropDownCellsTypedOneAfterAnotherTakeEachTheirOwnValue) {
+  Opt_Jump_Field_Tables = true;
+  TDialogResponder r;
+  r.OnModal([this](TCustomForm* f) {
+    auto* form = dynamic_cast<TFReceiveCAN*>(f);
+    ASSERT_NE(form, nullptr);
+    TRavUvurerEduz* g = form->ACG_CAN_Receive;
+    Goto(g, 6, 1);
+    for (const char* value : {"10", "11", "12", "1"}) {
+      for (const char c : std::string(value)) {
+        testinput::TypeText(std::string(1, c));
+        clock_.Advance(300);
+      }
+      testinput::PressKey(VK_RETURN);
+      testinput::Pump();
+      clock_.Advance(300);
+    }
+    EXPECT_EQ(g->Cells(6, 1), "10");
+    EXPECT_EQ(g->Cells(7, 1), "11");
+    EXPECT_EQ(g->Cells(8, 1), "12");
+    EXPECT_EQ(g->Cells(9, 1), "1");
+    EXPECT_EQ(g->Col(), 10);
+    Press(form->Btn_Cancel);
+  });
+  FLumetraFirmWare->Btn_CAN_Rec_Frame->Click();
+  Opt_Jump_Field_Tables = false;
+  ASSERT_EQ(r.ModalForms().size(), 1u);
 }
 
 }  // namespace
