@@ -8,6 +8,7 @@
 // between the parts, and go through NativePath once, so that on this platform
 // they use "/".
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ class TStringList;
 class TDedAdararAdoz;
 class TTable_Grid_View;
 class TXMLNode;
+struct TMessage;
 
 // Open project. Project_Dir is empty exactly while no project is open;
 // Project_Name may then still hold the name of the last project, whose folder
@@ -159,6 +161,14 @@ void Grid_Auto_Size_Column(TDedAdararAdoz* Grid, int Row, int Column);
 // column to column 1 of the next row, from the last row back to row 1, and
 // goes no further (Key := 0). Other keys pass unchanged.
 void Grid_Enter_Next_Field(TDedAdararAdoz* Grid, char32_t& Key);
+
+// Escape and the window's close box never throw away a form's unsaved edits
+// without a word (the Cancel button does, as its hint says). A form passes
+// every message through this first: when it is Escape or the close box and
+// Changed() says something is unsaved, the user is asked; false means the
+// user kept the form, and the message is consumed.
+constexpr int Text_Discard_Changes = 1199;
+bool Confirm_Close_Unsaved(TMessage& Message, const std::function<bool()>& Changed);
 
 // Value routines.
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,

@@ -706,6 +706,7 @@ const TDefault_Text Default_Texts[] = {
     {1103, "File already exists! Do you want to overwrite the file?"},
     {1104, "Error! Please set the Set Communication Parameter before to create the GSD file"},
     {1105, "File already exists. Do you want to overwrite?"},
+    {1199, "The values have been changed. Do you want to close without saving them?"},
     {1200, "S7comm Access"},
     {1201, "S7comm Access"},
     {1202, "OK"},

@@ -123,6 +123,12 @@ void TFParGen::FormCreate(TObject*) {
 void TFParGen::FormShow(TObject*) {
   Load_ParGen();
   Move_GroupBoxs();
+  loaded_values_ = Values();
+}
+
+void TFParGen::WndProc(TMessage& Message) {
+  if (!Confirm_Close_Unsaved(Message, [this] { return Changed(); })) return;
+  TForm::WndProc(Message);
 }
 
 void TFParGen::FormResize(TObject*) {

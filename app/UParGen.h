@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/ULumetraFirmWare.h"
 #include "framework/controls/Forms.h"
@@ -446,6 +447,11 @@ class TFParGen : public TForm, public ILangForm {
   // Rewrites Path_ParGen from the controls; false (after telling the user
   // why) when it could not be written, the old file then stays as it was.
   bool Save_ParGen();
+  // True when a value differs from what the last showing read.
+  bool Changed();
+
+  // Escape and the close box ask before changed values are thrown away.
+  void WndProc(TMessage& Message) override;
 
   // ---- Per-model panel layout
   // Hides all panels; creation does this before Order_TAB_Panels.
@@ -521,6 +527,10 @@ class TFParGen : public TForm, public ILangForm {
   // its gateway box, when given) by the cable DHCP box.
   void Apply_Cable_DHCP(std::initializer_list<TControl*> Controls);
   void Load_Glyphs();
+  // The values ParGen.xml would hold, in element order.
+  std::vector<std::string> Values();
+
+  std::vector<std::string> loaded_values_;
 };
 
 extern TFParGen* FParGen;

@@ -161,6 +161,14 @@ void TFParGen::Load_ParGen() {
   for (const TParGen_Element& e : Elements) Load_Element(*this, root, e);
 }
 
+std::vector<std::string> TFParGen::Values() {
+  std::vector<std::string> values;
+  for (const TParGen_Element& e : Elements) values.push_back(Value_Of(*this, e));
+  return values;
+}
+
+bool TFParGen::Changed() { return Values() != loaded_values_; }
+
 bool TFParGen::Save_ParGen() {
   try {
     XML1->SetActive(true);

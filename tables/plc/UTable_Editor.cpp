@@ -269,7 +269,25 @@ void TTable_Editor::Load_Tables() {
     }
   }
   After_Load();
+  loaded_ = Contents();
 }
+
+std::vector<std::string> TTable_Editor::Contents() const {
+  std::vector<std::string> cells;
+  for (int g = 0; g < Grid_Count(); ++g) {
+    const TTable_Grid_View& grid = Grid(g);
+    const bool own_boxes = Has_Own_Boxes(file_.Grids[static_cast<std::size_t>(g)]);
+    for (int r = 1; r < grid.RowCount(); ++r)
+      for (int c = 1; c < grid.Storage_Col_Count(); ++c) {
+        cells.push_back(grid.GetCellEx(c, r));
+        bool state = false;
+        if (own_boxes && grid.GetCheckBoxState(c, r, state)) cells.push_back(state ? "Y" : "N");
+      }
+  }
+  return cells;
+}
+
+bool TTable_Editor::Changed() const { return Contents() != loaded_; }
 
 void TTable_Editor::Report_Load(const TTable_Load_Result& Result) const {
   std::string text =

@@ -175,6 +175,9 @@ class TTable_Editor {
   // read, and OK will ask before replacing it.
   void Load_Tables();
   bool Load_Incomplete() const { return load_incomplete_; }
+  // True when a cell or a check box differs from what the last showing
+  // read, so that closing now would lose what the user changed.
+  bool Changed() const;
 
   // The message of the first failing check, nothing when the tables pass.
   virtual std::optional<std::string> Check_Message() = 0;
@@ -210,11 +213,15 @@ class TTable_Editor {
 
  private:
   void Report_Load(const TTable_Load_Result& Result) const;
+  // Every cell of every table row, and the state of the check boxes that
+  // keep their own, in one list.
+  std::vector<std::string> Contents() const;
 
   const TTable_File_Format& file_;
   const std::string& path_;
   std::vector<TTable_Grid_View*> grids_;
   std::vector<bool> copied_here_;
   bool load_incomplete_ = false;
+  std::vector<std::string> loaded_;
   std::unique_ptr<TXMLDocument> xml_;
 };

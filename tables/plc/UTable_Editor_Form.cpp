@@ -100,6 +100,17 @@ void TTable_Editor_Form::Commit_Edit() const {
   if (grid->EditMode()) grid->HideInplaceEdit();
 }
 
+void TTable_Editor_Form::WndProc(TMessage& Message) {
+  const auto changed = [this] {
+    // What is being typed in a cell counts as changed too.
+    for (int i = 0; i < editor_.Grid_Count(); ++i)
+      if (Grid(i)->EditMode()) Grid(i)->HideInplaceEdit();
+    return editor_.Changed();
+  };
+  if (!Confirm_Close_Unsaved(Message, changed)) return;
+  TForm::WndProc(Message);
+}
+
 void TTable_Editor_Form::Btn_OKClick(TObject*) {
   for (int i = 0; i < editor_.Grid_Count(); ++i)
     if (Grid(i)->EditMode()) Grid(i)->HideInplaceEdit();

@@ -51,6 +51,9 @@ class TTable_Editor_Form : public TForm, public ILangForm {
   // The grid the row commands act on: the one on the active page.
   virtual int Active_Grid() const { return 0; }
 
+  // Escape and the close box ask before changed tables are thrown away.
+  void WndProc(TMessage& Message) override;
+
  protected:
   TTable_Editor_Form(TComponent* AOwner, TTable_Editor& Editor);
 

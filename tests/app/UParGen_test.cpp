@@ -498,6 +498,50 @@ TEST_F(ParGenTest, CancelDiscardsTheChanges) {
   });
 }
 
+// Escape or the close box with a value changed asks first; No keeps the
+// form open with the value. Unchanged, or with the value typed back, they
+// close at once. The Cancel button discards without a question.
+TEST_F(ParGenTest, EscapeAndTheCloseBoxAskBeforeChangedValuesAreThrownAway) {
+  Write_ParGen(Element("S7_Protocol_IP1", "10"));
+  const std::string before = Read_File(Path_ParGen);
+  const auto escape = [](TFParGen* F) {
+    F->E_S7_Protocol_IP1->SetFocus();
+    testinput::PressKey(VK_ESCAPE);
+  };
+  const auto close_box = [](TFParGen* F) { SendMessage(F->Handle(), WM_CLOSE, 0, 0); };
+  for (const auto& close :
+       {std::function<void(TFParGen*)>(escape), std::function<void(TFParGen*)>(close_box)}) {
+    responder_.AnswerBox(mrNo);
+    responder_.AnswerBox(mrYes);
+    const std::size_t asked = responder_.Boxes().size();
+    EXPECT_EQ(Show([&](TFParGen* F) {
+                F->E_S7_Protocol_IP1->SetText("99");
+                close(F);
+                F->CloseModal();
+                EXPECT_EQ(F->ModalResult(), mrNone);
+                EXPECT_EQ(F->E_S7_Protocol_IP1->Text(), "99");
+                close(F);
+                F->CloseModal();
+              }),
+              mrCancel);
+    ASSERT_EQ(responder_.Boxes().size(), asked + 2);
+    EXPECT_EQ(responder_.Boxes().back().Text, Lang_Table->Strings(Text_Discard_Changes));
+    // Typed back to what was read: nothing to lose, no question.
+    EXPECT_EQ(Show([&](TFParGen* F) {
+                F->E_S7_Protocol_IP1->SetText("99");
+                F->E_S7_Protocol_IP1->SetText("10");
+                close(F);
+              }),
+              mrCancel);
+    EXPECT_EQ(responder_.Boxes().size(), asked + 2);
+  }
+  Show([](TFParGen* F) {
+    F->E_S7_Protocol_IP1->SetText("99");
+    testinput::Click(F->Btn_Cancel, 10, 10);
+  });
+  EXPECT_EQ(Read_File(Path_ParGen), before);
+}
+
 TEST_F(ParGenTest, ADotMovesAlongTheAddressChainAndIsNeverTyped) {
   const struct {
     TEdit* TFParGen::*From;

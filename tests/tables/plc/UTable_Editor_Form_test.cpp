@@ -3,6 +3,10 @@
 // and a damaged file.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "app/UComon.h"
+#include "app/ULanguage.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/PageControl.h"
 #include "tables/plc/TableFormSupport.h"
@@ -149,6 +153,72 @@ TEST_F(TEditorFormTest, ADamagedFileOpensWithTheRowsReadAndIsReplacedOnlyWhenAsk
   EXPECT_NE(r.Boxes()[0].Text.find("could not be read completely"), std::string::npos);
   EXPECT_EQ(r.Boxes()[1].Icon, diQuestion);
   EXPECT_EQ(Read_File(Path_S7_Protocol), damaged);
+}
+
+// Escape and the close box never throw away typed rows without a word: with
+// something changed they ask first, and No keeps the editor open with its
+// rows; the Cancel button discards, as its hint says. Nothing changed: no
+// question. Either way the file stays as it was.
+TEST_F(TEditorFormTest, EscapeAndTheCloseBoxAskBeforeChangedRowsAreThrownAway) {
+  enum TWay { Escape, Close_Box, Cancel_Button };
+  struct Case {
+    const char* Name;
+    TWay Way;
+    bool Change;
+    std::vector<int> Answers;  // to the questions, in order
+    int Questions;
+  };
+  const Case cases[] = {
+      {"escape, kept then thrown away", Escape, true, {mrNo, mrYes}, 2},
+      {"close box, kept then thrown away", Close_Box, true, {mrNo, mrYes}, 2},
+      {"escape, nothing changed", Escape, false, {}, 0},
+      {"close box, nothing changed", Close_Box, false, {}, 0},
+      {"cancel button", Cancel_Button, true, {}, 0},
+  };
+  Write_File(Path_CAN_Rec_Frames, "<Receive_Frames><row COBID=\"5\"/></Receive_Frames>");
+  const std::string before = Read_File(Path_CAN_Rec_Frames);
+  for (const Case& c : cases) {
+    TDialogResponder r;
+    for (int a : c.Answers) r.AnswerBox(a);
+    r.OnModal([&](TCustomForm* f) {
+      auto* form = dynamic_cast<TFReceiveCAN*>(f);
+      TRavUvurerEduz* g = form->ACG_CAN_Receive;
+      if (c.Change) {
+        Goto(g, 2, 2);
+        testinput::TypeText("0x181");
+        testinput::PressKey(VK_RETURN);
+      }
+      const auto close = [&] {
+        switch (c.Way) {
+          case Escape:
+            testinput::PressKey(VK_ESCAPE);
+            break;
+          case Close_Box:
+            SendMessage(form->Handle(), WM_CLOSE, 0, 0);
+            break;
+          case Cancel_Button:
+            Press(form->Btn_Cancel);
+            break;
+        }
+        testinput::Pump();
+        if (form->ModalResult() != mrNone) form->CloseModal();
+      };
+      close();
+      if (c.Questions == 2) {
+        EXPECT_EQ(form->ModalResult(), mrNone) << c.Name;
+        EXPECT_EQ(g->Cells(2, 2), "0x181") << c.Name;
+        close();
+      }
+      EXPECT_EQ(form->ModalResult(), mrCancel) << c.Name;
+    });
+    FLumetraFirmWare->Btn_CAN_Rec_Frame->Click();
+    ASSERT_EQ(static_cast<int>(r.Boxes().size()), c.Questions) << c.Name;
+    for (const auto& box : r.Boxes()) {
+      EXPECT_EQ(box.Icon, diQuestion) << c.Name;
+      EXPECT_EQ(box.Text, Lang_Table->Strings(Text_Discard_Changes)) << c.Name;
+    }
+    EXPECT_EQ(Read_File(Path_CAN_Rec_Frames), before) << c.Name;
+  }
 }
 
 }  // namespace
