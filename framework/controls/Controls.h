@@ -291,6 +291,10 @@ class TControl : public TComponent {
   void SetHint(const std::string& Value) { hint_ = Value; }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool Value);
+  // True for a control that gives hints of its own by place, through
+  // CM_HINTSHOW, whether or not it has a Hint text (a grid's headers and
+  // cells); others show a hint only when they have a Hint.
+  virtual bool HintsByPlace() const { return false; }
   bool ParentShowHint() const { return parentShowHint_; }
   void SetParentShowHint(bool Value);
   TCursor Cursor() const { return cursor_; }

@@ -1273,6 +1273,12 @@ void THintWindow::Paint() {
   Canvas()->Brush()->SetColor(Color());
   Canvas()->Brush()->SetStyle(bsSolid);
   Canvas()->FillRect(r);
+  if ((WindowStyle() & WS_BORDER) == 0) {
+    // A kind without the window's own border still shows where the hint
+    // ends, over any background.
+    Canvas()->Brush()->SetColor(clWindowFrame);
+    Canvas()->FrameRect(r);
+  }
   Canvas()->Font()->Assign(Font());
   Canvas()->Brush()->SetStyle(bsClear);
   InflateRect(r, -2, -1);
@@ -1577,8 +1583,10 @@ void TApplication::HintTimerExpired() {
   StopHintTimer();
   if (kind == htShow)
     ActivateHint(CursorPos());
-  else if (kind == htHide)
+  else if (kind == htHide) {
     HideHint();
+    hintTimedOut_ = true;
+  }
 }
 
 void TApplication::HintMouseMessage(TControl* Control, TMessage& Message) {
@@ -1587,7 +1595,7 @@ void TApplication::HintMouseMessage(TControl* Control, TMessage& Message) {
   TControl* target = FindDragTarget(screen, true);
   TControl* hc = target;
   while (hc != nullptr && !hc->ShowHint()) hc = hc->Parent();
-  if (hc == nullptr || hc->Hint().empty()) {
+  if (hc == nullptr || (hc->Hint().empty() && !hc->HintsByPlace())) {
     CancelHint();
     return;
   }
@@ -1597,7 +1605,13 @@ void TApplication::HintMouseMessage(TControl* Control, TMessage& Message) {
     HideHint();
     hintControl_ = hc;
     hintCursorRect_ = hc->ClientRect();
+    hintTimedOut_ = false;
     StartHintTimer(wasActive ? hintShortPause_ : hintPause_, htShow);
+  } else if (hintTimedOut_ && !hintActive_) {
+    // The hint went by its time while the pointer stayed: moving on over
+    // the same place brings it back after the pause.
+    hintTimedOut_ = false;
+    StartHintTimer(hintPause_, htShow);
   }
 }
 
@@ -1639,6 +1653,7 @@ void TApplication::HideHint() {
 }
 
 void TApplication::CancelHint() {
+  hintTimedOut_ = false;
   StopHintTimer();
   HideHint();
   hintControl_ = nullptr;

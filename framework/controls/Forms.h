@@ -360,6 +360,7 @@ class TApplication : public TComponent {
   TRect hintCursorRect_;
   int hintTimerKind_ = 0;
   bool hintActive_ = false;
+  bool hintTimedOut_ = false;
   std::string hint_;
   TControl* mouseControl_ = nullptr;
   bool handlingException_ = false;

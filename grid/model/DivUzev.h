@@ -3596,6 +3596,11 @@ class TDedAdararAdoz : public TBaseGrid {
   void RowMoved(int FromIndex, int ToIndex) override;
   void CMHintShow(TMessage& Message) override;
 
+ public:
+  // Headers and cells give their hints by place, with or without a Hint.
+  bool HintsByPlace() const override { return true; }
+
+ protected:
   friend class ZIvoVorazirUded;
   friend class TFooterPanel;
   friend class TGridCombo;

@@ -13,6 +13,7 @@
 #include "framework/controls/Forms.h"
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/ToolTips.h"
+#include "framework/controls/WinApi.h"
 #include "grid/base/DudHTMLE.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
@@ -304,6 +305,13 @@ void TDedAdararAdoz::CancelStaleHints(int ACol, int ARow) {
   if (FLastHintPos.X >= 0 && !(FLastHintPos == here)) {
     Application->CancelHint();
     FLastHintPos = TGridCoord(-1, -1);
+    // The pointer may rest after this one move: the new cell's hint waits
+    // its pause from here rather than for the next move.
+    if (ShowHint()) {
+      const TPoint p = ScreenToClient(::CursorPos());
+      TMessage move{WM_MOUSEMOVE, 0, MakeLParam(p.X, p.Y), 0};
+      Application->HintMouseMessage(this, move);
+    }
   }
   if (FLastBalloonPos.X >= 0 && !(FLastBalloonPos == here)) {
     // The balloon of another cell goes; the tip asks again for this one.

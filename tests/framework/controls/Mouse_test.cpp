@@ -158,6 +158,63 @@ TEST_F(MouseFixture, HintShowMessageMayChangeTheText) {
   Application->CancelHint();
 }
 
+// A control giving hints by place shows them without a Hint text of its own,
+// asked again for each place, and nothing where it has none.
+class TPlaceHints : public TPanel {
+ public:
+  using TPanel::TPanel;
+  bool HintsByPlace() const override { return true; }
+  void WndProc(TMessage& M) override {
+    if (M.Msg == CM_HINTSHOW) {
+      auto* info = reinterpret_cast<THintInfo*>(M.LParam);
+      const bool left = info->CursorPos.X < Width() / 2;
+      info->HintStr = left ? "left half" : "";
+      info->CursorRect = left ? TRect(0, 0, Width() / 2, Height()) : TRect(Width() / 2, 0, Width(), Height());
+      return;
+    }
+    TPanel::WndProc(M);
+  }
+};
+
+TEST_F(MouseFixture, AControlWithHintsByPlaceShowsThemWithoutAHintOfItsOwn) {
+  TTestClock clock;
+  auto* p = new TPlaceHints(form);
+  p->SetParent(form);
+  p->SetBounds(10, 120, 100, 50);
+  p->SetShowHint(true);
+  ASSERT_TRUE(p->Hint().empty());
+  MouseMove(p, 10, 10);
+  clock.Advance(Application->HintPause());
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  EXPECT_EQ(Application->HintWindow()->HintText(), "left half");
+  // Out of the place the hint was for: asked again, and none there.
+  MouseMove(p, 80, 10);
+  clock.Advance(Application->HintPause());
+  EXPECT_FALSE(Application->HintWindow()->Active());
+  Application->CancelHint();
+}
+
+// A hint gone by its time comes back when the pointer moves on over the same
+// control and the pause has passed again.
+TEST_F(MouseFixture, AHintGoneByItsTimeComesBackWhenThePointerMovesOn) {
+  TTestClock clock;
+  a->SetHint("First");
+  a->SetShowHint(true);
+  MouseMove(a, 50, 50);
+  clock.Advance(Application->HintPause());
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  ASSERT_TRUE(Application->HintWindow()->Active());
+  clock.Advance(Application->HintHidePause());
+  ASSERT_FALSE(Application->HintWindow()->Active());
+  MouseMove(a, 55, 52);
+  clock.Advance(Application->HintPause() - 1);
+  EXPECT_FALSE(Application->HintWindow()->Active());
+  clock.Advance(1);
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  Application->CancelHint();
+}
+
 // A control deep inside panels takes the form's ShowHint by the parent rule,
 // whenever the form's setting changes; a control with its own setting keeps
 // it, and so do the controls below it.

@@ -363,6 +363,12 @@ TEST_F(GridMouseFixture, TheMarkupHintWindowDrawsGridHintsAndPassesOthersOn) {
   EXPECT_TRUE(w.Drawn());
   w.ActivateHintData(TRect(10, 10, 100, 30), "plain", nullptr);
   EXPECT_FALSE(w.Drawn());
+  // A plain hint keeps a frame, so it stands out over any background.
+  const auto grab = w.GrabToBitmap();
+  const TColor frame = ColorToRGB(clWindowFrame);
+  for (const TPoint& p : {TPoint(0, 0), TPoint(45, 0), TPoint(0, 10), TPoint(89, 19), TPoint(45, 19)})
+    EXPECT_EQ(grab->Canvas()->Pixels(p.X, p.Y), frame) << p.X << "," << p.Y;
+  EXPECT_NE(grab->Canvas()->Pixels(45, 10), frame);
   w.ReleaseHandle();
 }
 

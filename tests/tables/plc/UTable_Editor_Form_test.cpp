@@ -107,6 +107,27 @@ TEST_F(TEditorFormTest, HeaderHintsComeFromTheGridsOwnList) {
   EXPECT_FALSE(FS7_Protocol_Set_Access->ACG_S7_Write->HintShowCells());
 }
 
+// Resting the mouse on a header shows the column's hint, on a data cell of a
+// grid with cell hints that cell's text, as the application shows hints.
+TEST_F(TEditorFormTest, TheGridsShowTheirHintsWhenTheMouseRests) {
+  TRavUvurerEduz* g = FReceiveCAN->ACG_CAN_Receive;
+  Show(FReceiveCAN, [&] {
+    g->SetCellEx(Receive_Col_Mnemonic, 2, "Pumpe Süd");
+    const auto rest_on = [&](int Col, int Row) {
+      const TRect r = g->CellRect(Col, Row);
+      testinput::MouseMove(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+      clock_.Advance(Application->HintPause());
+      THintWindow* w = Application->HintWindow();
+      return w != nullptr && w->Active() ? w->HintText() : std::string("(none)");
+    };
+    EXPECT_EQ(rest_on(5, 0),
+              "Insert the TimeOut in milliseconds of data for each CAN frames, insert 0 do disable the function");
+    EXPECT_EQ(rest_on(Receive_Col_Mnemonic, 2), "Pumpe Süd");
+    EXPECT_EQ(rest_on(Receive_Col_Mnemonic, 3), "(none)");
+    Application->CancelHint();
+  });
+}
+
 TEST_F(TEditorFormTest, AClickOnARowNumberSelectsThatRowOfTheGridClicked) {
   TRavUvurerEduz* write = FS7_Protocol_Set_Access->ACG_S7_Write;
   // As the grid reports a click.
