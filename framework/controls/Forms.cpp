@@ -1223,7 +1223,9 @@ THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
 void THintWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_BORDER;
-  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+  // The pointer passes through: a hint shown over the place it explains
+  // (a grid's cell text) must not take the pointer away from that place.
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
   Params.WindowClassStyle |= CS_SAVEBITS;
   // Above the form whose control it explains.
   Params.WndParent = GetActiveWindow();
@@ -1663,6 +1665,16 @@ void TApplication::UpdateMouseControl(const TPoint& ScreenPos) {
   TControl* target = FindDragTarget(ScreenPos, true);
   TControl* capture = GetCaptureControl();
   if (target == mouseControl_) return;
+  if (hintControl_ != nullptr) {
+    bool inside = false;
+    for (TControl* c = target; c != nullptr && !inside; c = c->Parent()) inside = c == hintControl_;
+    if (!inside) {
+      // The pointer left the control of the hint, perhaps for a window that
+      // takes no mouse input: coming back starts the pause afresh.
+      hintCursorRect_ = TRect();
+      if (hintTimerKind_ == htShow) StopHintTimer();
+    }
+  }
   try {
     if ((mouseControl_ != nullptr && capture == nullptr) || (capture != nullptr && mouseControl_ == capture))
       mouseControl_->Perform(CM_MOUSELEAVE, 0, 0);

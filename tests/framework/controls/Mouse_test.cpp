@@ -188,6 +188,8 @@ TEST_F(MouseFixture, AControlWithHintsByPlaceShowsThemWithoutAHintOfItsOwn) {
   ASSERT_NE(Application->HintWindow(), nullptr);
   EXPECT_TRUE(Application->HintWindow()->Active());
   EXPECT_EQ(Application->HintWindow()->HintText(), "left half");
+  // Shown over the place it explains, it lets the pointer through to it.
+  EXPECT_NE(Application->HintWindow()->WindowExStyle() & WS_EX_TRANSPARENT, 0u);
   // Out of the place the hint was for: asked again, and none there.
   MouseMove(p, 80, 10);
   clock.Advance(Application->HintPause());
@@ -211,6 +213,27 @@ TEST_F(MouseFixture, AHintGoneByItsTimeComesBackWhenThePointerMovesOn) {
   clock.Advance(Application->HintPause() - 1);
   EXPECT_FALSE(Application->HintWindow()->Active());
   clock.Advance(1);
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  Application->CancelHint();
+}
+
+// After a press the hint waits until the pointer leaves; leaving for a
+// control that takes no mouse input (a disabled one, a window waiting for a
+// dialog) counts, so coming back shows the hint after the pause.
+TEST_F(MouseFixture, AHintStartsAfreshWhenThePointerComesBackFromAControlWithoutInput) {
+  TTestClock clock;
+  a->SetHint("First");
+  a->SetShowHint(true);
+  b->SetEnabled(false);
+  MouseMove(a, 50, 50);
+  MouseDown(a, 50, 50);
+  MouseUp(a, 50, 50);
+  clock.Advance(Application->HintPause());
+  EXPECT_TRUE(Application->HintWindow() == nullptr || !Application->HintWindow()->Active());
+  MouseMove(b, 50, 50);
+  MouseMove(a, 50, 50);
+  clock.Advance(Application->HintPause());
+  ASSERT_NE(Application->HintWindow(), nullptr);
   EXPECT_TRUE(Application->HintWindow()->Active());
   Application->CancelHint();
 }
