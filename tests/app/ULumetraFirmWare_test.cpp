@@ -112,10 +112,16 @@ TEST_F(TMainWindowTest, TheLastProjectOpensAgainWhenItsFolderIsThere) {
 
 TEST_F(TMainWindowTest, ASettingsNameThatLeavesProjectsIsNeverOpened) {
   ForceDirectories(File("Outside"));
-  Write_Settings("../Outside");
-  Start();
-  EXPECT_TRUE(Project_Dir.empty());
-  EXPECT_EQ(Project_Name, "../Outside");
+  ForceDirectories(Projects("a/b"));
+  // Each names a folder that exists, but not one right inside PROJECTS.
+  for (const char* name : {"../Outside", "..", ".", "a/b", "a\\b"}) {
+    SCOPED_TRACE(name);
+    Write_Settings(name);
+    Start();
+    EXPECT_TRUE(Project_Dir.empty());
+    EXPECT_EQ(Project_Name, name);
+    Destroy_Forms();
+  }
 }
 
 TEST_F(TMainWindowTest, ADamagedSettingsFileStartsWithTheDefaults) {
