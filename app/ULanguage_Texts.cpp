@@ -662,6 +662,7 @@ const TDefault_Text Default_Texts[] = {
     {953, "Error Secondary DNS!! DNS 2 must be between 0 and 255"},
     {954, "Error Secondary DNS!! DNS 3 must be between 0 and 255"},
     {955, "Error Secondary DNS!! DNS 4 must be between 0 and 255"},
+    {999, "Error Ethernet Connection!! The Device Name is the device's network name (hostname): it may hold only the letters A to Z and a to z, the digits 0 to 9, \"-\" and \".\""},
     {1000, "Update Device by Serial"},
     {1001, "Update Device Using the Serial Port"},
     {1002, "Update Device by Ethernet (UDP)"},
