@@ -67,6 +67,7 @@ CF_PUBLISH(TFBoot, TForm) {
   P.Field("L_Update_Option", &F::L_Update_Option);
   P.Field("CB_Update_Options", &F::CB_Update_Options);
   P.Field("CB_Update_Option_Read_Back", &F::CB_Update_Option_Read_Back);
+  P.Field("L_Update_State", &F::L_Update_State);
   P.Field("P_Serial", &F::P_Serial);
   P.Field("L_COM_Port", &F::L_COM_Port);
   P.Field("CB_COM_Port", &F::CB_COM_Port);
@@ -119,6 +120,7 @@ void TFBoot::Set_Lang() {
   CB_Update_Option_Read_Back->SetCaption(Lang(1018));
   Btn_Cancel->SetCaption(Lang(1019));
   Btn_Update->SetCaption(Lang(1020));
+  L_Update_State->SetCaption(Lang(Text_Updater_Running));
 
   E_IP1->SetHint(Lang(1021));
   E_IP2->SetHint(Lang(1022));

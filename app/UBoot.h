@@ -6,10 +6,16 @@
 //
 // The configurator never talks to the device beyond the echo. What it adds to
 // a plain run of the updater: an address that is not a device's IPv4 address
-// is refused before any echo; the script's save is checked and the updater
-// starts only with the script just written; the updater's exit code, a failed
-// start and a time-out are told to the user; and no second updater starts
-// while one still runs, so nobody rewrites the script underneath it.
+// is refused before any echo, and so is an update with the firmware while
+// the firmware image is missing; the script's save is checked and the
+// updater starts only with the script just written; while the updater runs
+// the dialog says so and Cancel is off (the run cannot be left half-way);
+// the updater's end, its exit code, a failed start and a time-out are told
+// to the user; and no second updater starts while one still runs, so nobody
+// rewrites the script underneath it.
+//
+// The updater and the firmware image are looked for beside the executable
+// first, where an installation puts them, then in App_Dir.
 //
 // The serial mode (Form_Type 0) with its COM-port list is kept but no caller
 // shows it.
@@ -55,6 +61,8 @@ class TFBoot : public TForm, public ILangForm, public IUpdateDialog {
   TLabel* L_Update_Option = nullptr;
   TComboBox* CB_Update_Options = nullptr;
   TCheckBox* CB_Update_Option_Read_Back = nullptr;
+  // Says that the updater runs; shown only while it does.
+  TLabel* L_Update_State = nullptr;
   TPanel* P_Serial = nullptr;
   TLabel* L_COM_Port = nullptr;
   TComboBox* CB_COM_Port = nullptr;
@@ -121,6 +129,11 @@ class TFBoot : public TForm, public ILangForm, public IUpdateDialog {
 };
 
 extern TFBoot* FBoot;
+
+// Texts of the dialog's block for what it tells beyond its own controls.
+constexpr int Text_Firmware_Missing = 1097;
+constexpr int Text_Updater_Running = 1098;
+constexpr int Text_Updater_Finished = 1099;
 
 // Whether the four texts make the unicast IPv4 address of a device: decimal
 // numbers 0 to 255 without blanks, signs or leading zeros, not in the

@@ -11,6 +11,7 @@
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/net/Ping.h"
+#include "framework/os/Files.h"
 #include "framework/os/Process.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/Tick.h"
@@ -68,6 +69,34 @@ void Add_Operation(TXMLNode Operations, const TOperation& Op, bool Read_Back) {
   Add(o, "Ope_WID_Command", "0x02");
   Add(o, "Ope_WID_Data", "0x00, 0x00, 0x00, 0x01");
   Add(o, "Ope_GoToApp_After", Op.GoToApp_After);
+}
+
+// While the updater runs the dialog says so, and Cancel is off: the window
+// takes no input then, and the run cannot be left half-way.
+class TRunningScope {
+ public:
+  TRunningScope(TLabel* State, TLbButton* Cancel) : state_(State), cancel_(Cancel) {
+    state_->SetVisible(true);
+    cancel_->SetEnabled(false);
+  }
+  ~TRunningScope() {
+    state_->SetVisible(false);
+    cancel_->SetEnabled(true);
+  }
+  TRunningScope(const TRunningScope&) = delete;
+  TRunningScope& operator=(const TRunningScope&) = delete;
+
+ private:
+  TLabel* state_;
+  TLbButton* cancel_;
+};
+
+// Every place the firmware image is looked for, one a line.
+std::string Firmware_Places() {
+  std::string places;
+  for (const std::string& folder : Installed_Folders("MASTER", Master_Dir))
+    places += "\n" + Join_Path(folder, Firmware_File_Name);
+  return places;
 }
 
 // Gives the Update button back however the update ends.
@@ -141,9 +170,7 @@ bool TFBoot::Compile_XML_Parameter_New_Boot(std::string* Error) {
     TXMLNode operations = root.AddChild("Operations");
     // The last operation tells the device to start its application.
     if (option == 0 || option == 1)
-      Add_Operation(operations,
-                    {Join_Path(Master_Dir, "Sim30406.sim"), "0x8000", "1", "1", option == 1 ? "1" : "0"},
-                    read_back);
+      Add_Operation(operations, {Firmware_File(), "0x8000", "1", "1", option == 1 ? "1" : "0"}, read_back);
     if (option == 0 || option == 2) {
       Add_Operation(operations, {Join_Path(Project_Dir, "bin\\bank1.bin"), "0x07000", "2", "0", "0"},
                     read_back);
@@ -179,6 +206,10 @@ void TFBoot::Update_Ethernet() {
     MessageDlg(Lang(1037), mtError, {mbOK}, 0);
     return;
   }
+  // The updater would be sent for a file that is not there.
+  const int option = CB_Update_Options->ItemIndex();
+  if ((option == 0 || option == 1) && !FileExists(Firmware_File()))
+    return Error_Box(Lang(Text_Firmware_Missing) + Firmware_Places());
   TBusyScope busy(busy_, Btn_Update);
   const bool found = Send_Ping();
   if (ModalResult() != mrNone) return;
@@ -203,13 +234,18 @@ void TFBoot::Update_Ethernet() {
 
 void TFBoot::Run_Updater() {
   if (FLumetraFirmWare == nullptr) return Error_Box(std::string(Text_Updater_Not_Started) + "no main window");
-  const TProcessResult r =
-      FLumetraFirmWare->Start_Program(Join_Path(App_Dir, Updater_Program_Name), "", false);
+  TProcessResult r;
+  {
+    TRunningScope running(L_Update_State, Btn_Cancel);
+    r = FLumetraFirmWare->Start_Program(Find_Installed_File("", App_Dir, Updater_Program_Name), "", false);
+  }
   switch (r.Outcome) {
     case poExited:
       if (r.ExitCode != 0)
         Error_Box(Text_Updater_Failed + std::to_string(r.ExitCode) +
                   ": the device may not have been updated.");
+      else
+        MessageDlg(Lang(Text_Updater_Finished), mtInformation, {mbOK}, 0);
       break;
     case poFailedToStart:
       Error_Box(Text_Updater_Not_Started + r.Error);

@@ -58,6 +58,7 @@ const char* const Settings_File_Name = "Quorvane.xml";
 const char* const Default_IP_Address = "192.168.2.205";
 const char* const Updater_Program_Name = "Ethernet_Update";
 const char* const Updater_Script_Name = "Ethernet_Update.xml";
+const char* const Firmware_File_Name = "Sim30406.sim";
 const char* const Maker_Company_Name = "Korvel";
 
 std::string Join_Path(std::string_view Dir, std::string_view Name) {
@@ -66,6 +67,24 @@ std::string Join_Path(std::string_view Dir, std::string_view Name) {
   path += Name;
   return NativePath(path);
 }
+
+std::string Installed_Folder(std::string_view Sub) {
+  const std::string exe = ExeDir();
+  return Sub.empty() ? exe : Join_Path(exe, Sub);
+}
+
+std::string Find_Installed_File(std::string_view Sub, std::string_view Data_Folder, std::string_view Name) {
+  const std::string installed = Join_Path(Installed_Folder(Sub), Name);
+  return FileExists(installed) ? installed : Join_Path(Data_Folder, Name);
+}
+
+std::vector<std::string> Installed_Folders(std::string_view Sub, const std::string& Data_Folder) {
+  std::vector<std::string> folders{Installed_Folder(Sub)};
+  if (NativePath(Data_Folder) != folders.front()) folders.push_back(NativePath(Data_Folder));
+  return folders;
+}
+
+std::string Firmware_File() { return Find_Installed_File("MASTER", Master_Dir, Firmware_File_Name); }
 
 void Init_App_Folders() {
   if (App_Dir.empty()) App_Dir = ExeDir();

@@ -88,6 +88,22 @@ extern const char* const Maker_Company_Name;
 // Joins a folder and a name with "\" and maps the result to this platform.
 std::string Join_Path(std::string_view Dir, std::string_view Name);
 
+// What an installation brings (the updater, the firmware image in MASTER,
+// the language files in LANGUAGE) lies beside the executable, also when
+// App_Dir has moved to the user's data folder because the executable's
+// folder cannot be written; the data folder may hold such files as well.
+//
+// The folder Sub of the executable's folder ("" for that folder itself).
+std::string Installed_Folder(std::string_view Sub);
+// Name in Installed_Folder(Sub) when a file is there, else in Data_Folder
+// (whether or not it is there).
+std::string Find_Installed_File(std::string_view Sub, std::string_view Data_Folder, std::string_view Name);
+// Installed_Folder(Sub), then Data_Folder when it is another folder.
+std::vector<std::string> Installed_Folders(std::string_view Sub, const std::string& Data_Folder);
+// The firmware image the updater sends, MASTER/Sim30406.sim.
+extern const char* const Firmware_File_Name;  // "Sim30406.sim"
+std::string Firmware_File();
+
 // Sets App_Dir (when still empty) to the executable's folder, derives
 // Master_Dir, Projects_Dir and Language_Dir and creates each one that is
 // missing (one level; a failure is not reported here).

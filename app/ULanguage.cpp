@@ -93,12 +93,12 @@ void Load_Language_File(const std::string& FileName) {
 
 void Set_Language() {
   Load_Default_Language();
-  std::string file = Join_Path(Language_Dir, Language_Name + ".lng");
+  std::string file = Find_Installed_File("LANGUAGE", Language_Dir, Language_Name + ".lng");
   if (FileExists(file)) {
     Load_Language_File(file);
     return;
   }
   Language_Name = "English";
-  std::string english = Join_Path(Language_Dir, "English.lng");
+  std::string english = Find_Installed_File("LANGUAGE", Language_Dir, "English.lng");
   if (FileExists(english)) Load_Language_File(english);
 }

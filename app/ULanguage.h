@@ -30,5 +30,6 @@ void Load_Default_Language_Tables();
 void Load_Language_File(const std::string& FileName);
 // Rebuilds the table for Language_Name: the built-in texts, then its language
 // file; when that file is missing, Language_Name becomes "English" and
-// English.lng, when present, is applied.
+// English.lng, when present, is applied. A language file is looked for in the
+// LANGUAGE folder beside the executable first, then in Language_Dir.
 void Set_Language();

@@ -5,7 +5,6 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
-#include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USaveBincc.h"
 #include "app/USoftOptions.h"
@@ -275,10 +274,10 @@ void TFLumetraFirmWare::FormCreate(TObject*) {
   Set_Language();
 
   // The last project opens again when its folder is still there; its name
-  // stays for the next save either way. A name that is no plain folder name
-  // (a hand-edited settings file) never opens a folder outside PROJECTS.
+  // stays for the next save either way. A name that leaves PROJECTS (a
+  // hand-edited settings file) never opens a folder outside it.
   const std::string last = Join_Path(Projects_Dir, Project_Name);
-  if (!Project_Name.empty() && Check_Project_Name(Project_Name) == pnValid && DirectoryExists(last))
+  if (Valid_Project_Folder_Name(Project_Name) && DirectoryExists(last))
     Project_Dir = last;
   else
     Project_Dir.clear();
@@ -482,7 +481,7 @@ void TFLumetraFirmWare::Open_Project() {
     // The folder may have gone since the list was made: a project that
     // does not exist is never made the open one.
     const std::string folder = Join_Path(Projects_Dir, name);
-    if (Check_Project_Name(name) != pnValid || !DirectoryExists(folder)) {
+    if (!Valid_Project_Folder_Name(name) || !DirectoryExists(folder)) {
       Error_Box(Lang(18));
       return;
     }

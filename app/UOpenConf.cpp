@@ -21,6 +21,11 @@ namespace {
 std::string Lang(int Id) { return Lang_Table->Strings(Id); }
 }  // namespace
 
+bool Valid_Project_Folder_Name(std::string_view Name) {
+  if (Name.empty() || Name == "." || Name == "..") return false;
+  return Name.find_first_of("/\\") == std::string_view::npos;
+}
+
 CF_PUBLISH(TFOpenConf, TForm) {
   using F = TFOpenConf;
   P.Field("P_Title", &F::P_Title);

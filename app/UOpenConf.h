@@ -3,6 +3,7 @@
 // hands the chosen name back to the main window, which opens it.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/ULumetraFirmWare.h"
 #include "framework/controls/Forms.h"
@@ -44,3 +45,9 @@ class TFOpenConf : public TForm, public ILangForm {
 };
 
 extern TFOpenConf* FOpenConf;
+
+// Whether Name may be opened as the folder of an existing project: a name
+// that stays inside PROJECTS (no separator, not "." or ".."). The stricter
+// rule for new names does not apply: a folder that exists opens, whatever
+// blanks or dots its name holds.
+bool Valid_Project_Folder_Name(std::string_view Name);

@@ -401,10 +401,11 @@ class TLbButton;
   X(TCheckBox, CB_TLS_Server_En_Known_Cert)
 // clang-format on
 
-// The characters a device name may hold: the parameter block keeps one byte
-// per character, so only printable characters of one byte (Latin-1, no
-// control characters) reach the device unchanged.
+// Whether a device name holds only what the device takes as its network
+// name (host name): ASCII letters, digits, "-" and ".".
 bool Check_Device_Name(std::string_view Name);
+// The refusal of any other device name, in the form's block of texts.
+constexpr int Text_Device_Name_Not_Allowed = 999;
 
 class TFParGen : public TForm, public ILangForm {
  public:

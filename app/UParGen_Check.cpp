@@ -9,15 +9,8 @@
 #include "framework/controls/CheckBox.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/StdCtrls.h"
-#include "framework/rtl/StrUtils.h"
 
 namespace {
-// The text table has no id for it: the name used to reach the device
-// mangled (a character it cannot hold even became a 0 that cut it short).
-const char* const Text_Device_Name_Not_Allowed =
-    "Error Ethernet Connection!! The Device Name may hold only printable characters of one byte "
-    "(letters, digits and signs of the Latin-1 set)";
-
 bool Octet_In_Range(const TEdit* Edit) {
   const int v = Text_To_Int(Edit->Text(), -1);
   return v >= 0 && v <= 255;
@@ -38,17 +31,19 @@ bool Check_Octets(const TEdit* const (&Octets)[4], int First_Message) {
 }  // namespace
 
 bool Check_Device_Name(std::string_view Name) {
-  std::size_t pos = 0;
-  while (pos < Name.size()) {
-    const char32_t c = NextUtf8Char(Name, pos);
-    if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c > 0xFF) return false;
+  // The parameter block keeps one byte per character and the device hands
+  // the name on as its host name: nothing else reaches the network intact.
+  for (const char c : Name) {
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    const bool digit = c >= '0' && c <= '9';
+    if (!letter && !digit && c != '-' && c != '.') return false;
   }
   return true;
 }
 
 bool TFParGen::Controllo_Dati() {
   if (!Check_Device_Name(E_EthConn_Device_Name->Text())) {
-    Error_Box(Text_Device_Name_Not_Allowed);
+    Error_Box(Lang_Table->Strings(Text_Device_Name_Not_Allowed));
     return false;
   }
   // Disabled edits (DHCP on) are checked all the same: their values are

@@ -180,7 +180,11 @@ void TFSoftOptions::FormShow(TObject*) {
 
 void TFSoftOptions::Create_Lang_List() {
   SL_Languages->Clear();
-  for (const TSearchRec& r : FindFiles(Language_Dir, "*.lng", ffFilesOnly)) SL_Languages->Add(r.Name);
+  // The installation's languages and the user's own; a language in both
+  // is listed once.
+  for (const std::string& folder : Installed_Folders("LANGUAGE", Language_Dir))
+    for (const TSearchRec& r : FindFiles(folder, "*.lng", ffFilesOnly))
+      if (SL_Languages->IndexOf(r.Name) < 0) SL_Languages->Add(r.Name);
   SL_Languages->Sort();
   Show_Page = 1;
   Update_Lang_Page(1);
@@ -222,8 +226,8 @@ void TFSoftOptions::Update_Lang_Page(int Page) {
     const std::string file = SL_Languages->Strings((Page - 1) * Slots_Per_Page + k - 1);
     const std::string name = file.substr(0, file.size() - 4);
     Slot_Label(k)->SetCaption(name);
-    std::string flag = Join_Path(Language_Dir, name + ".bmp");
-    if (!FileExists(flag)) flag = Join_Path(Language_Dir, "DefaultFlag.bmp");
+    std::string flag = Find_Installed_File("LANGUAGE", Language_Dir, name + ".bmp");
+    if (!FileExists(flag)) flag = Find_Installed_File("LANGUAGE", Language_Dir, "DefaultFlag.bmp");
     TImage* image = Slot_Image(k);
     try {
       if (!FileExists(flag)) throw EInvalidGraphic("no flag");

@@ -26,6 +26,7 @@
 #include "grid/model/VevCGrid.h"
 #include "grid/view/DivUzevHint.h"
 #include "tables/network/UBACnetSlaveSetAccess.h"
+#include "tables/network/UBACnet_EDE_File.h"
 #include "tables/network/UBACnet_Eng_Unit.h"
 #include "tables/network/UIEC61850_Variables.h"
 #include "tables/network/UKNXAccess.h"
@@ -105,6 +106,7 @@ void Create_Main_Form() {
   On_Create_SNMP_MIB = [] { Create_SNMP_MIB(); };
   On_Create_GSD_File = [] { Create_GSD_File(); };
   On_Write_EDS_File = [](const std::string& FileName) { Write_EDS_File(FileName); };
+  On_Create_EDE_File = [](const std::string& FileName) { Create_EDE_File(FileName); };
   Create(FLumetraFirmWare);
 }
 

@@ -236,6 +236,22 @@ object FBoot: TFBoot
       State = cbChecked
       TabOrder = 1
     end
+    object L_Update_State: TLabel
+      Left = 270
+      Top = 24
+      Width = 168
+      Height = 42
+      AutoSize = False
+      Caption = 'The updater is running: wait until it has ended.'
+      Font.Charset = DEFAULT_CHARSET
+      Font.Color = $00804000
+      Font.Name = 'Verdana'
+      Font.Size = 8
+      Font.Style = [fsBold]
+      ParentFont = False
+      Visible = False
+      WordWrap = True
+    end
   end
   object P_Serial: TPanel
     Left = 0

@@ -25,6 +25,9 @@
 #include "tests/support/Responder.h"
 
 namespace {
+// What the dialog says when the updater ended without error.
+const char* const Text_Finished = "The update has ended: the updater finished without error.";
+
 // Where the build puts the stand-in programs.
 std::string Test_Bin_Dir() {
   const char* dir = std::getenv("CF_TEST_BIN_DIR");
@@ -80,6 +83,8 @@ class TBootTest : public TAppFormsTest {
     TAppFormsTest::SetUp();
     Make_Project_Folder("Line 1");
     Write_Settings("Line 1");
+    // An installation that brings the firmware image.
+    Write_File(File("MASTER/Sim30406.sim"), "firmware");
     Start();
     boot_ = FBoot;
     ASSERT_NE(boot_, nullptr);
@@ -121,6 +126,14 @@ class TBootTest : public TAppFormsTest {
   }
 
   bool Updater_Ran() const { return FileExists(File("updater_ran.txt")); }
+
+  // The folder the configurator keeps its files in when the executable's
+  // own folder cannot be written (an installed program).
+  void Move_Data_Folder(const std::string& Folder) {
+    ForceDirectories(Folder);
+    App_Dir = Folder;
+    Init_App_Folders();
+  }
 
   TFBoot* boot_ = nullptr;
 };
@@ -279,11 +292,11 @@ TEST_F(TBootTest, TheUpdateButtonTellsWhatTheEchoesFound) {
     const char* Name;
     K::TKind Echo;
     std::vector<const char*> Address;
-    TDialogIcon Icon;  // diNone: no message, the updater ran
+    TDialogIcon Icon;  // diInformation: the updater ran and ended well
     std::string Text;
     std::size_t Echoes;
   } cases[] = {
-      {"found", K::Answer, {"127", "0", "0", "1"}, diNone, "", 2},
+      {"found", K::Answer, {"127", "0", "0", "1"}, diInformation, Text_Finished, 2},
       {"not found", K::Silence, {"127", "0", "0", "1"}, diWarning, "Device Not Found!", 13},
       {"echo fails", K::Unresolvable, {"127", "0", "0", "1"}, diError, "Error!!! Check the Ip Address", 1},
       {"octet too big", K::Answer, {"192", "168", "2", "256"}, diError, "Error!!! Check the Ip Address", 0},
@@ -307,20 +320,19 @@ TEST_F(TBootTest, TheUpdateButtonTellsWhatTheEchoesFound) {
     boot_->CB_Update_Option_Read_Back->SetChecked(false);
 
     TDialogResponder r;
-    if (c.Icon != diNone) r.AnswerBox(mrOk);
+    r.AnswerBox(mrOk);
     boot_->Btn_Update->Click();
     EXPECT_EQ(pinger->Hosts.size(), c.Echoes);
     EXPECT_TRUE(boot_->Btn_Update->Enabled());
-    if (c.Icon == diNone) {
-      EXPECT_TRUE(r.Boxes().empty());
+    ASSERT_EQ(r.Boxes().size(), 1u);
+    EXPECT_EQ(r.Boxes()[0].Icon, c.Icon);
+    EXPECT_EQ(r.Boxes()[0].Text, c.Text);
+    if (c.Icon == diInformation) {
       EXPECT_TRUE(Updater_Ran());
       EXPECT_EQ(Last_IP_Address, "127.0.0.1");
       EXPECT_EQ(Update_Option_Index, 2);
       EXPECT_FALSE(Update_Read_Back);
     } else {
-      ASSERT_EQ(r.Boxes().size(), 1u);
-      EXPECT_EQ(r.Boxes()[0].Icon, c.Icon);
-      EXPECT_EQ(r.Boxes()[0].Text, c.Text);
       // A device that was not found changes nothing and starts nothing.
       EXPECT_FALSE(Updater_Ran());
       EXPECT_EQ(Last_IP_Address, "10.9.9.9");
@@ -396,6 +408,129 @@ TEST_F(TBootTest, TheUpdatersOutcomeIsTold) {
   }
 }
 
+// While the updater works the dialog says so, and Cancel, which could not
+// stop it, is off; afterwards the dialog tells that it ended well.
+TEST_F(TBootTest, TheDialogShowsTheUpdaterRunningAndThenThatItEnded) {
+  Install_Updater();
+  Show_Ethernet();
+  Device_Answers();
+  Type_Address("127", "0", "0", "1");
+  Write_File(File("updater_wait_ms.txt"), "600");
+  EXPECT_FALSE(boot_->L_Update_State->Visible());
+
+  // What a person sees and does while the updater runs.
+  struct {
+    int Looks = 0;
+    bool Shown = true, Cancel_Enabled = false, Closed = false;
+    std::string Text;
+  } seen;
+  TTimer look(nullptr);
+  look.SetInterval(100);
+  look.OnTimer = [&](TObject*) {
+    if (!FLumetraFirmWare->Program_Running()) return;
+    ++seen.Looks;
+    seen.Shown &= boot_->L_Update_State->Visible();
+    seen.Text = boot_->L_Update_State->Caption();
+    seen.Cancel_Enabled |= boot_->Btn_Cancel->Enabled();
+    testinput::Click(boot_->Btn_Cancel, 10, 10);
+    seen.Closed |= boot_->ModalResult() != mrNone;
+  };
+  TDialogResponder r;
+  r.AnswerBox(mrOk);
+  boot_->Btn_Update->Click();
+  look.SetEnabled(false);
+
+  EXPECT_GE(seen.Looks, 2);
+  EXPECT_TRUE(seen.Shown);
+  EXPECT_EQ(seen.Text, "The updater is running: wait until it has ended.");
+  EXPECT_FALSE(seen.Cancel_Enabled);
+  EXPECT_FALSE(seen.Closed);
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  EXPECT_EQ(r.Boxes()[0].Icon, diInformation);
+  EXPECT_EQ(r.Boxes()[0].Text, Text_Finished);
+  // The dialog is as before, and Cancel closes it again.
+  EXPECT_FALSE(boot_->L_Update_State->Visible());
+  EXPECT_TRUE(boot_->Btn_Cancel->Enabled());
+  EXPECT_EQ(boot_->ModalResult(), mrNone);
+  testinput::Click(boot_->Btn_Cancel, 10, 10);
+  EXPECT_EQ(boot_->ModalResult(), mrCancel);
+}
+
+// Sending the firmware needs its image: without it nothing starts, not even
+// the echoes, and the message names where the image belongs.
+TEST_F(TBootTest, AnUpdateWithTheFirmwareNeedsItsImage) {
+  Install_Updater();
+  Show_Ethernet();
+  TFakePinger* pinger = Device_Answers();
+  Type_Address("127", "0", "0", "1");
+  const std::string firmware = File("MASTER/Sim30406.sim");
+  const struct {
+    int Option;
+    bool Image;
+    bool Runs;
+  } cases[] = {
+      {0, false, false}, {1, false, false}, {2, false, true}, {0, true, true}, {1, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("option " + std::to_string(c.Option) + (c.Image ? " with" : " without") + " image");
+    std::filesystem::remove(File("updater_ran.txt"));
+    std::filesystem::remove(File("Ethernet_Update.xml"));
+    if (c.Image)
+      Write_File(firmware, "firmware");
+    else
+      std::filesystem::remove(firmware);
+    boot_->CB_Update_Options->SetItemIndex(c.Option);
+    const std::size_t echoes = pinger->Hosts.size();
+    TDialogResponder r;
+    r.AnswerBox(mrOk);
+    boot_->Btn_Update->Click();
+    ASSERT_EQ(r.Boxes().size(), 1u);
+    EXPECT_EQ(Updater_Ran(), c.Runs);
+    if (c.Runs) {
+      EXPECT_EQ(r.Boxes()[0].Text, Text_Finished);
+      continue;
+    }
+    EXPECT_EQ(r.Boxes()[0].Icon, diError);
+    EXPECT_EQ(r.Boxes()[0].Text,
+              "Error! The firmware image to send is missing. Put it in its place, or update the "
+              "Configuration only:\n" +
+                  firmware);
+    EXPECT_EQ(pinger->Hosts.size(), echoes);
+    EXPECT_FALSE(FileExists(File("Ethernet_Update.xml")));
+  }
+}
+
+// An installed program keeps its files in the user's data folder, but the
+// updater and the firmware image come with the installation, beside the
+// executable: they are found there first.
+TEST_F(TBootTest, TheUpdaterAndTheFirmwareBesideTheExecutableComeFirst) {
+  Install_Updater();
+  const std::string data = File("user");
+  Move_Data_Folder(data);
+  Show_Ethernet();
+  Device_Answers();
+  Type_Address("127", "0", "0", "1");
+  boot_->CB_Update_Options->SetItemIndex(1);
+  const auto firmware_sent = [&] {
+    TDialogResponder r;
+    r.AnswerBox(mrOk);
+    boot_->Btn_Update->Click();
+    EXPECT_EQ(r.Boxes().size(), 1u);
+    if (r.Boxes().size() == 1u) EXPECT_EQ(r.Boxes()[0].Text, Text_Finished);
+    // The updater works in the data folder, where its script was written.
+    EXPECT_EQ(Read_File(data + "/updater_ran.txt"), data + "\n");
+    TXMLDocument script;
+    script.LoadFromFile(data + "/updater_script.xml");
+    return script.DocumentElement().FindNode("Operations").ChildNodes(0).FindNode("Ope_FileName").Text();
+  };
+  EXPECT_EQ(firmware_sent(), File("MASTER/Sim30406.sim"));
+  // An image the user put in the data folder serves when the installation
+  // has none.
+  std::filesystem::remove(File("MASTER/Sim30406.sim"));
+  Write_File(data + "/MASTER/Sim30406.sim", "firmware");
+  EXPECT_EQ(firmware_sent(), data + "/MASTER/Sim30406.sim");
+}
+
 TEST_F(TBootTest, AnUpdaterPastItsTimeBlocksTheNextUpdateUntilItEnds) {
   Install_Updater();
   Show_Ethernet();
@@ -433,8 +568,10 @@ TEST_F(TBootTest, AnUpdaterPastItsTimeBlocksTheNextUpdateUntilItEnds) {
   for (int i = 0; i < 500 && FLumetraFirmWare->Program_Running(); ++i) Sleep(10);
   ASSERT_FALSE(FLumetraFirmWare->Program_Running());
   TDialogResponder r;
+  r.AnswerBox(mrOk);
   boot_->Btn_Update->Click();
-  EXPECT_TRUE(r.Boxes().empty());
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  EXPECT_EQ(r.Boxes()[0].Text, Text_Finished);
   EXPECT_NE(Read_File(File("updater_script.xml")).find("127.0.0.2"), std::string::npos);
 }
 
@@ -588,9 +725,11 @@ TEST_F(TUpdateRoadTest, UpdateDeviceRunsTheUpdaterOnTheImagesJustWritten) {
     EXPECT_EQ(F->ModalResult(), mrNone);
     testinput::Click(FBoot->Btn_Cancel, 10, 10);
   });
+  r.AnswerBox(mrOk);
   FLumetraFirmWare->Btn_CreateBin->Click();
   EXPECT_EQ(r.ModalForms().size(), 3u);
-  EXPECT_TRUE(r.Boxes().empty());
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  EXPECT_EQ(r.Boxes()[0].Text, Text_Finished);
 
   const std::string bank1 = Projects("Plant B") + "/bin/bank1.bin";
   const std::string bank2 = Projects("Plant B") + "/bin/bank2.bin";

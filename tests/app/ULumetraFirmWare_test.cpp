@@ -112,10 +112,16 @@ TEST_F(TMainWindowTest, TheLastProjectOpensAgainWhenItsFolderIsThere) {
 
 TEST_F(TMainWindowTest, ASettingsNameThatLeavesProjectsIsNeverOpened) {
   ForceDirectories(File("Outside"));
-  Write_Settings("../Outside");
-  Start();
-  EXPECT_TRUE(Project_Dir.empty());
-  EXPECT_EQ(Project_Name, "../Outside");
+  ForceDirectories(Projects("a/b"));
+  // Each names a folder that exists, but not one right inside PROJECTS.
+  for (const char* name : {"../Outside", "..", ".", "a/b", "a\\b"}) {
+    SCOPED_TRACE(name);
+    Write_Settings(name);
+    Start();
+    EXPECT_TRUE(Project_Dir.empty());
+    EXPECT_EQ(Project_Name, name);
+    Destroy_Forms();
+  }
 }
 
 TEST_F(TMainWindowTest, ADamagedSettingsFileStartsWithTheDefaults) {
@@ -303,11 +309,30 @@ TEST_F(TMainWindowTest, AStepWhoseFormIsNotBuiltYetSaysSo) {
   EXPECT_TRUE(quiet.Boxes().empty());
 }
 
+// The step reaches the EDE writer as the program starts it: no writer is
+// put in its place here.
+TEST_F(TMainWindowTest, TheEdeStepWritesTheFile) {
+  Make_Project_Folder("Line 1");
+  Write_Settings("Line 1");
+  Start();
+  TDialogResponder r;
+  r.AnswerFile(Projects("Line 1") + "/objects");
+  FLumetraFirmWare->Btn_Click(FLumetraFirmWare->Btn_BACnet_EDE_File);
+  EXPECT_TRUE(r.Boxes().empty());
+  // A project without objects: the seven head lines.
+  const std::string ede = Read_File(Projects("Line 1") + "/objects.csv");
+  EXPECT_EQ(ede.rfind("PROJECT_NAME; www.korvel.com--Line 1;;;;;;\r\n", 0), 0u) << ede;
+  std::size_t lines = 0;
+  for (std::size_t at = ede.find("\r\n"); at != std::string::npos; at = ede.find("\r\n", at + 2)) ++lines;
+  EXPECT_EQ(lines, 7u);
+}
+
 TEST_F(TMainWindowTest, TheEdeFileGetsItsExtensionAndAsksBeforeOverwriting) {
   Make_Project_Folder("Line 1");
   Write_Settings("Line 1");
   Start();
   std::vector<std::string> written;
+  const auto writer = On_Create_EDE_File;
   On_Create_EDE_File = [&](const std::string& Name) { written.push_back(Name); };
   Write_File(Projects("Line 1") + "/old.csv", "x");
   TDialogResponder r;
@@ -316,7 +341,7 @@ TEST_F(TMainWindowTest, TheEdeFileGetsItsExtensionAndAsksBeforeOverwriting) {
   r.AnswerFile(Projects("Line 1") + "/old.csv").AnswerBox(mrNo);
   r.AnswerFile(Projects("Line 1") + "/old.csv").AnswerBox(mrYes);
   for (int i = 0; i < 4; ++i) FLumetraFirmWare->Btn_Click(FLumetraFirmWare->Btn_BACnet_EDE_File);
-  On_Create_EDE_File = nullptr;
+  On_Create_EDE_File = writer;
   ASSERT_EQ(written.size(), 3u);
   EXPECT_EQ(written[0], Projects("Line 1") + "/objects.csv");
   EXPECT_EQ(written[1], Projects("Line 1") + "/Objects.CSV");

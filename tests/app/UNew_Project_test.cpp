@@ -147,6 +147,32 @@ TEST_F(TProjectDialogsTest, ProjectNamesThatAreNoPlainFolderAreRefused) {
   EXPECT_EQ(FindFiles(Projects(), "*").size(), 1u);
 }
 
+// A new name must be a plain folder name, but a folder that is already
+// there (made by hand or on another system) opens whatever blanks and dots
+// its name holds, from the list and again at the next start.
+TEST_F(TProjectDialogsTest, ExistingFoldersOpenWhateverBlanksAndDotsTheirNamesHold) {
+  const char* const names[] = {"Plant..2", " Lead", "Trail ", "Line.", "con", "Anlage S\u00fcd"};
+  for (const char* name : names) Make_Project_Folder(name);
+  Start();
+  for (const char* name : names) {
+    SCOPED_TRACE(std::string("'") + name + "'");
+    TDialogResponder r;
+    Answer_Open_Project(r, name);
+    FLumetraFirmWare->Btn_Open->Click();
+    EXPECT_TRUE(r.Boxes().empty());
+    EXPECT_EQ(Project_Dir, Projects(name));
+    EXPECT_EQ(FLumetraFirmWare->L_Name_Conf_L2->Caption(), name);
+    EXPECT_EQ(Path_ParGen, Projects(name) + "/ParGen.xml");
+  }
+  for (const char* name : names) {
+    SCOPED_TRACE(std::string("'") + name + "' at start-up");
+    Destroy_Forms();
+    Write_Settings(name);
+    Start();
+    EXPECT_EQ(Project_Dir, Projects(name));
+  }
+}
+
 TEST_F(TProjectDialogsTest, EnterInTheNameActsLikeOk) {
   Start();
   TDialogResponder r;

@@ -389,8 +389,8 @@ TEST_F(ParGenTest, TheCheckStopsAtTheFirstBadValueWithItsMessage) {
     };
   };
   const std::string device_name_message =
-      "Error Ethernet Connection!! The Device Name may hold only printable characters of one byte "
-      "(letters, digits and signs of the Latin-1 set)";
+      "Error Ethernet Connection!! The Device Name is the device's network name (hostname): it may hold "
+      "only the letters A to Z and a to z, the digits 0 to 9, \"-\" and \".\"";
   // Message id 0: the check passes and the file is written.
   const struct {
     const char* What;
@@ -418,9 +418,12 @@ TEST_F(ParGenTest, TheCheckStopsAtTheFirstBadValueWithItsMessage) {
        both([](TFParGen* F) { F->CB_EthConn_En_DHCP_Cable->SetChecked(true); },
             s7("192.168.0.500", "0.0.0.0")),
        454},
-      {"latin-1 name", name("Z\u00fcrich-\u00c41 Line.3"), 0},
+      {"host name", name("plc.Line3-converter-09"), 0},
+      {"latin-1 letter", name("Z\u00fcrich-1"), -1},
+      {"underscore", name("plant_1"), -1},
+      {"blank", name("Plant 3"), -1},
       {"name beyond latin-1", name("\u0141\u00f3d\u017a"), -1},
-      {"name with a euro sign", name("Plant \u20ac"), -1},
+      {"name with a euro sign", name("Plant\u20ac"), -1},
       {"name with a tab", name("Plant\t3"), -1},
       {"the name comes first", both(name("\u4e2d"), s7("999.0.0.0", "0.0.0.0")), -1},
   };
@@ -802,7 +805,7 @@ TEST_F(ParGenTest, TheParameterBlockOfASavedProjectFollowsTheForm) {
                      F->E_EthConn_Pri_DNS_IP4);
          Set_Address("9.9.9.9", F->E_EthConn_Sec_DNS_IP1, F->E_EthConn_Sec_DNS_IP2, F->E_EthConn_Sec_DNS_IP3,
                      F->E_EthConn_Sec_DNS_IP4);
-         F->E_EthConn_Device_Name->SetText("K\u00f6ln-1");
+         F->E_EthConn_Device_Name->SetText("Koeln-1");
          F->CB_CAN_Baudrate->SetItemIndex(3);
        },
        {10, 1, 2, 3},
@@ -811,7 +814,7 @@ TEST_F(ParGenTest, TheParameterBlockOfASavedProjectFollowsTheForm) {
        {1, 1, 1, 1},
        {9, 9, 9, 9},
        1,
-       {'K', 0xF6, 'l', 'n', '-', '1', 0},
+       {'K', 'o', 'e', 'l', 'n', '-', '1', 0},
        62500},
   };
   for (const auto& c : cases) {

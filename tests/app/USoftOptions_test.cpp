@@ -4,6 +4,7 @@
 
 #include "app/UAbout.h"
 #include "app/UComon.h"
+#include "app/ULanguage.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "controls/button/LbButton.h"
@@ -186,6 +187,45 @@ TEST_F(TOptionsTest, LanguagesArePagedSixAtATimeWithTheirFlags) {
   Put_Flag("DefaultFlag.bmp", File("LANGUAGE/DefaultFlag.bmp"));
   o->FormShow(o);
   EXPECT_TRUE(o->I_L1->Visible());
+}
+
+// An installed program keeps the user's files in the data folder, but its
+// languages come with the installation, beside the executable: they are
+// offered and loaded from there first, and the user's own join them.
+TEST_F(TOptionsTest, LanguagesBesideTheExecutableComeFirst) {
+  Write_File(File("LANGUAGE/Italiano.lng"), "STR15 = Nuova Configurazione\n");
+  Write_File(File("LANGUAGE/Deutsch.lng"), "STR15 = Neue Konfiguration\n");
+  Put_Flag("Italiano.bmp", File("LANGUAGE/Italiano.bmp"));
+  Start();
+  ForceDirectories(File("user"));
+  App_Dir = File("user");
+  Init_App_Folders();
+  Write_File(File("user/LANGUAGE/Deutsch.lng"), "STR15 = Neu (eigene Datei)\n");
+  Write_File(File("user/LANGUAGE/Polski.lng"), "STR15 = Nowa konfiguracja\n");
+
+  TFSoftOptions* o = FSoftOptions;
+  o->FormShow(o);
+  EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 1");
+  EXPECT_EQ(o->L_L1->Caption(), "Deutsch");
+  EXPECT_EQ(o->L_L2->Caption(), "Italiano");
+  EXPECT_EQ(o->L_L3->Caption(), "Polski");
+  EXPECT_FALSE(o->L_L4->Visible());
+  EXPECT_TRUE(o->I_L2->Visible());
+
+  const struct {
+    const char* Language;
+    const char* Caption;
+  } cases[] = {
+      {"Italiano", "Nuova Configurazione"},
+      {"Deutsch", "Neue Konfiguration"},
+      {"Polski", "Nowa konfiguracja"},
+  };
+  for (const auto& c : cases) {
+    Language_Name = c.Language;
+    Set_Language();
+    EXPECT_EQ(Language_Name, c.Language);
+    EXPECT_EQ(Lang_Table->Strings(15), c.Caption) << c.Language;
+  }
 }
 
 TEST_F(TOptionsTest, NoLanguageFileShowsAnEmptyFirstPage) {
