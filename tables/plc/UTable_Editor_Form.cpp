@@ -46,6 +46,9 @@ void TTable_Editor_Form::Bind_Grids() {
   for (int i = 0; i < editor_.Grid_Count(); ++i) {
     views_.push_back(std::make_unique<TColumn_Grid_View>(Grid(i)));
     editor_.Set_Grid(i, views_.back().get());
+    // A drag over cells selects a range, as Shift with a click or the arrows
+    // does; cells are still edited in place.
+    if (Grid(i)->Options().Contains(goRangeSelect)) Grid(i)->MouseActions()->SetRangeSelectAndEdit(true);
   }
 }
 

@@ -128,6 +128,45 @@ TEST_F(TEditorFormTest, TheGridsShowTheirHintsWhenTheMouseRests) {
   });
 }
 
+// A drag over cells selects the range, in every table grid, and the cells
+// are still typed into as before.
+TEST_F(TEditorFormTest, ADragOverCellsSelectsTheRangeAndCellsStillTakeTyping) {
+  struct Case {
+    TCustomForm* form;
+    TDedAdararAdoz* grid;
+  };
+  const Case cases[] = {{FS7_Protocol_Set_Access, FS7_Protocol_Set_Access->ACG_S7_Read},
+                        {FReceiveCAN, FReceiveCAN->ACG_CAN_Receive},
+                        {FTransmitCAN, FTransmitCAN->ACG_CAN_Transmit}};
+  for (const Case& c : cases) {
+    TDedAdararAdoz* g = c.grid;
+    Show(c.form, [&] {
+      const auto centre = [&](int Col, int Row) {
+        const TRect r = g->CellRect(Col, Row);
+        return TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+      };
+      const TPoint from = centre(2, 3), over = centre(3, 4), to = centre(4, 5);
+      testinput::MouseMove(g, from.X, from.Y);
+      testinput::MouseDown(g, from.X, from.Y);
+      testinput::MouseMove(g, over.X, over.Y);
+      testinput::MouseMove(g, to.X, to.Y);
+      testinput::MouseUp(g, to.X, to.Y);
+      const TGridRect s = g->Selection();
+      EXPECT_EQ(s.Left, 2) << g->Name();
+      EXPECT_EQ(s.Top, 3) << g->Name();
+      EXPECT_EQ(s.Right, 4) << g->Name();
+      EXPECT_EQ(s.Bottom, 5) << g->Name();
+      // A click on a cell and typing still edits it.
+      const TPoint cell = centre(2, 6);
+      testinput::Click(g, cell.X, cell.Y);
+      testinput::TypeText("12");
+      testinput::PressKey(VK_RETURN);
+      testinput::Pump();
+      EXPECT_EQ(g->Cells(2, 6), "12") << g->Name();
+    });
+  }
+}
+
 TEST_F(TEditorFormTest, AClickOnARowNumberSelectsThatRowOfTheGridClicked) {
   TRavUvurerEduz* write = FS7_Protocol_Set_Access->ACG_S7_Write;
   // As the grid reports a click.
