@@ -28,23 +28,22 @@ inline double Median(std::vector<double> V) {
 // Times of each side per round.
 class TRounds {
  public:
-  // One round: Ours and Peer timed, in turned order. Between() runs untimed
-  // before each of them (putting back what the other one changed).
+  // One round: Ours and Peer timed, in turned order. BeforeOurs() runs
+  // untimed just before Ours (a fresh object for it to fill, say).
   template <class FOurs, class FPeer>
   void Round(FOurs Ours, FPeer Peer) {
     Round(Ours, Peer, [] {});
   }
-  template <class FOurs, class FPeer, class FBetween>
-  void Round(FOurs Ours, FPeer Peer, FBetween Between) {
+  template <class FOurs, class FPeer, class FBefore>
+  void Round(FOurs Ours, FPeer Peer, FBefore BeforeOurs) {
     double ours = 0, peer = 0;
     auto timeOurs = [&] {
-      Between();
+      BeforeOurs();
       const auto t0 = Clock::now();
       Ours();
       ours = Seconds(t0);
     };
     auto timePeer = [&] {
-      Between();
       const auto t0 = Clock::now();
       Peer();
       peer = Seconds(t0);
