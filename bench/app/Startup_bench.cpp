@@ -161,4 +161,75 @@ void BM_StartupProgramVsQtPeer(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupProgramVsQtPeer)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3);
 
+// Runs Program with Args to its end and reads the resident size it printed
+// (KiB); -1 when it did not start, end with 0 or print one.
+double Resident_Of_Program(const char* Program, std::vector<std::string> Args) {
+  std::vector<char*> argv{const_cast<char*>(Program)};
+  for (std::string& a : Args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  int out[2];
+  if (pipe(out) != 0) return -1;
+  posix_spawn_file_actions_t io;
+  posix_spawn_file_actions_init(&io);
+  posix_spawn_file_actions_adddup2(&io, out[1], 1);
+  posix_spawn_file_actions_addclose(&io, out[0]);
+  posix_spawn_file_actions_addopen(&io, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, Program, &io, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&io);
+  close(out[1]);
+  std::string text;
+  char buf[256];
+  for (ssize_t n; spawned == 0 && (n = read(out[0], buf, sizeof buf)) > 0;)
+    text.append(buf, static_cast<size_t>(n));
+  close(out[0]);
+  if (spawned != 0) return -1;
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  const double kib = std::atof(text.c_str());
+  return kib > 0 ? kib : -1;
+}
+
+// Resident memory once start-up has settled: the configurator with every
+// form built, the dozen-button Qt window, and that window linked with every
+// library the configurator loads (none of its code run). A round starts
+// the three, the order turned each round; the figures are medians, the
+// ratios medians of per-round ratios (goal: vs_linked_peer 1.15).
+void BM_StartupMemoryVsQtPeers(benchmark::State& state) {
+  TSettings_Folder folder;
+  std::vector<double> program, peer, linked, vsPeer, vsLinked;
+  int turn = 0;
+  for (auto _ : state) {
+    double p = -1, q = -1, l = -1;
+    for (int k = 0; k < 3; ++k) switch ((k + turn) % 3) {
+        case 0:
+          p = Resident_Of_Program(CF_BENCH_STARTUP_PROBE, {folder.Path(), "--memory"});
+          break;
+        case 1:
+          q = Resident_Of_Program(CF_BENCH_QT_PEER, {"--memory"});
+          break;
+        default:
+          l = Resident_Of_Program(CF_BENCH_QT_PEER_LINKED, {"--memory"});
+          break;
+      }
+    ++turn;
+    if (p < 0 || q < 0 || l < 0) {
+      state.SkipWithError("a start-up program failed");
+      break;
+    }
+    program.push_back(p / 1024);
+    peer.push_back(q / 1024);
+    linked.push_back(l / 1024);
+    vsPeer.push_back(p / q);
+    vsLinked.push_back(p / l);
+  }
+  if (program.empty()) return;
+  state.counters["program_MiB"] = Median(program);
+  state.counters["qt_peer_MiB"] = Median(peer);
+  state.counters["linked_peer_MiB"] = Median(linked);
+  state.counters["vs_qt_peer"] = Median(vsPeer);
+  state.counters["vs_linked_peer"] = Median(vsLinked);
+}
+BENCHMARK(BM_StartupMemoryVsQtPeers)->Unit(benchmark::kMillisecond)->Iterations(9);
+
 }  // namespace

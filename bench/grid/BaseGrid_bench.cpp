@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "bench/support/BenchTable.h"
+#include "bench/support/Rounds.h"
 #include "grid/base/BaseGrid.h"
+#include "grid/model/DivUzev.h"
 
 namespace {
 const int kHeadless = [] { return setenv("QT_QPA_PLATFORM", "offscreen", 0); }();
@@ -124,5 +126,72 @@ void BM_GetCellExWithProperties(benchmark::State& state) {
   ReportPerCell(state, seconds);
 }
 BENCHMARK(BM_GetCellExWithProperties)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A read loop over every cell against the same loop over a vector of the
+// same strings (the floor, read in place), in turns: through
+// TBaseGrid::GetCellEx, through the full grid's Cells, and through the
+// plain store's TStringGrid::Cells. Each ratio is the median of the
+// per-round ratios. GetCellEx hands every caller its own copy of the text;
+// copy_floor_ratio is the floor that copies each string as well, against
+// the floor read in place: the least any read returning a string costs.
+void BM_ReadLoopVsVectorOfStrings(benchmark::State& state) {
+  static benchtable::TVectorTable floor = [] {
+    benchtable::TVectorTable t;
+    t.SetSize(kCols, kRows);
+    benchtable::Fill([&t](int c, int r, const std::string& s) { t.SetCell(c, r, s); });
+    return t;
+  }();
+  TBaseGrid* base = FilledGrid();
+  static std::unique_ptr<TDedAdararAdoz> full = [] {
+    auto g = std::make_unique<TDedAdararAdoz>(nullptr);
+    g->SetColCount(kCols);
+    g->SetRowCount(kRows);
+    benchtable::Fill([&g](int c, int r, const std::string& s) { g->SetCellEx(c, r, s); });
+    return g;
+  }();
+  size_t total = 0;
+  auto floorLoop = [&] {
+    for (int r = 0; r < kRows; ++r)
+      for (int c = 0; c < kCols; ++c) total += floor.Cell(c, r).size();
+  };
+  benchrounds::TRounds getCellEx, cells, stringGrid, copies;
+  for (auto _ : state) {
+    copies.Round(
+        [&] {
+          for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c) {
+              std::string copy = floor.Cell(c, r);
+              benchmark::DoNotOptimize(copy.data());
+              total += copy.size();
+            }
+        },
+        floorLoop);
+    getCellEx.Round(
+        [&] {
+          for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c) total += base->GetCellEx(c, r).size();
+        },
+        floorLoop);
+    cells.Round(
+        [&] {
+          TDedAdararAdoz* g = full.get();
+          for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c) total += g->Cells(c, r).size();
+        },
+        floorLoop);
+    stringGrid.Round(
+        [&] {
+          for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c) total += base->TStringGrid::Cells(c, r).size();
+        },
+        floorLoop);
+  }
+  benchmark::DoNotOptimize(total);
+  getCellEx.Report(state, "GetCellEx", "floor", "GetCellEx_ratio");
+  cells.Report(state, "Cells", "floor2", "Cells_ratio");
+  stringGrid.Report(state, "TStringGrid", "floor3", "TStringGrid_ratio");
+  copies.Report(state, "copy_floor", "floor4", "copy_floor_ratio");
+}
+BENCHMARK(BM_ReadLoopVsVectorOfStrings)->Unit(benchmark::kMillisecond)->Iterations(7);
 
 }  // namespace

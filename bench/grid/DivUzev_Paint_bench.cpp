@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench/support/BenchTable.h"
+#include "bench/support/Rounds.h"
 #include "framework/backend/qt/benchpeers/QtTablePeer.h"
 #include "framework/graphics/Graphics.h"
 #include "grid/model/DivUzev.h"
@@ -106,4 +107,41 @@ void BM_PaintScreenVsQtTableView(benchmark::State& state) {
   state.counters["ratio"] = qt > 0 ? grid / qt : 0;
 }
 BENCHMARK(BM_PaintScreenVsQtTableView)->Unit(benchmark::kMillisecond);
+
+// The whole paint of the control (PaintTo: background, cells, outside
+// background, as a window's paint runs it) of one screen at the top and at
+// the last page of 10^7 rows, in turns. The texts come from OnGetDisplText,
+// so both screens show the same cells without a store of 10^7 rows; the
+// default background end colour keeps the outside-background step on.
+// top_vs_bottom (the median of bottom / top) should stay within 1.05.
+void BM_FullPaintTopVsBottomOf10MRows(benchmark::State& state) {
+  constexpr int kRows = 10000000;
+  auto g = std::make_unique<TDedAdararAdoz>(nullptr);
+  g->SetBorderStyle(bsNone);
+  g->SetScrollBars(ssNone);
+  g->SetDefaultColWidth(kColWidth);
+  g->SetDefaultRowHeight(kRowHeight);
+  g->SetBounds(0, 0, kWidth, kHeight);
+  g->SetColCount(kCols);
+  g->SetRowCount(kRows);
+  const auto& texts = benchtable::Texts();
+  g->OnGetDisplText = [&texts](TObject*, int ACol, int ARow, std::string& Value) {
+    Value = texts[(static_cast<size_t>(ARow % 1000) * kCols + static_cast<size_t>(ACol)) % texts.size()];
+  };
+  const int bottom = kRows - kVisibleRows + 1;
+  benchrounds::TRounds rounds;
+  for (auto _ : state) {
+    rounds.Round(
+        [&] {
+          g->SetTopRow(bottom);
+          benchmark::DoNotOptimize(g->GrabToBitmap());
+        },
+        [&] {
+          g->SetTopRow(1);
+          benchmark::DoNotOptimize(g->GrabToBitmap());
+        });
+  }
+  rounds.Report(state, "bottom", "top", "top_vs_bottom");
+}
+BENCHMARK(BM_FullPaintTopVsBottomOf10MRows)->Unit(benchmark::kMillisecond)->Iterations(40);
 }  // namespace

@@ -259,6 +259,16 @@ int TCustomGrid::RowHeights(int Index) const {
   return rowHeights_[static_cast<size_t>(Index)];
 }
 
+int64_t TCustomGrid::RowHeightsSum(int From, int To) const {
+  From = std::max(From, 0);
+  if (To <= From) return 0;
+  const int held = std::min(To, static_cast<int>(rowHeights_.size()));
+  int64_t sum = 0;
+  for (int i = From; i < held; ++i) sum += rowHeights_[static_cast<size_t>(i)];
+  if (To > std::max(held, From)) sum += static_cast<int64_t>(To - std::max(held, From)) * defaultRowHeight_;
+  return sum;
+}
+
 void TCustomGrid::SetRowHeights(int Index, int Value) {
   if (Index < 0 || Index >= rowCount_) IndexError();
   if (Value < 0) Value = 0;

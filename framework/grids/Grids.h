@@ -190,6 +190,10 @@ class TCustomGrid : public TCustomControl {
   // False while every row has the default height (rows moved in bulk then
   // need no heights moved).
   bool RowHeightsSet() const { return !rowHeights_.empty(); }
+  // The heights of rows From .. To - 1 added up; without own heights it
+  // costs the same for any range, which keeps scrolling deep in a big
+  // table as cheap as at its top.
+  int64_t RowHeightsSum(int From, int To) const;
   int DefaultColWidth() const { return defaultColWidth_; }
   virtual void SetDefaultColWidth(int Value);
   int DefaultRowHeight() const { return defaultRowHeight_; }

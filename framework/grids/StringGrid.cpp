@@ -1,6 +1,7 @@
 // TCustomDrawGrid (events for the hooks) and TStringGrid (sparse cells).
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
 #include "framework/grids/Grids.h"
@@ -212,25 +213,54 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
   TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 
+namespace {
+// Position First + k takes what position Order[k] held. The cycles of the
+// order are followed in place, one element held aside per cycle, so no
+// second copy of the rows is built (a big table would fault in all of its
+// pages again).
+template <typename FMove, typename FPark, typename FUnpark>
+void PermuteInPlace(size_t First, const std::vector<int>& Order, FMove Move, FPark Park, FUnpark Unpark) {
+  const size_t n = Order.size();
+  std::vector<uint8_t> done(n, 0);
+  for (size_t k = 0; k < n; ++k) {
+    if (done[k]) continue;
+    done[k] = 1;
+    size_t src = static_cast<size_t>(Order[k]) - First;
+    if (src == k) continue;
+    Park(First + k);
+    size_t j = k;
+    while (src != k) {
+      Move(First + src, First + j);
+      done[src] = 1;
+      j = src;
+      src = static_cast<size_t>(Order[j]) - First;
+    }
+    Unpark(First + j);
+  }
+}
+}  // namespace
+
 void TStringGrid::PermuteRows(int First, const std::vector<int>& Order) {
   TDrawGrid::PermuteRows(First, Order);  // checks the order
   const size_t first = static_cast<size_t>(First);
   // Rows past the stored ones hold nothing to move.
   if (rows_ > first) {
     if (rows_ < first + Order.size()) GrowRows(first + Order.size());
-    std::vector<std::string> moved(Order.size() * stride_);
-    for (size_t k = 0; k < Order.size(); ++k) {
-      auto from = texts_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(Order[k]) * stride_);
-      std::move(from, from + static_cast<std::ptrdiff_t>(stride_),
-                moved.begin() + static_cast<std::ptrdiff_t>(k * stride_));
-    }
-    std::move(moved.begin(), moved.end(), texts_.begin() + static_cast<std::ptrdiff_t>(first * stride_));
+    const size_t s = stride_;
+    std::vector<std::string> parked(s);
+    auto row = [this, s](size_t R) { return texts_.begin() + static_cast<std::ptrdiff_t>(R * s); };
+    PermuteInPlace(
+        first, Order, [&](size_t From, size_t To) { std::move(row(From), row(From) + s, row(To)); },
+        [&](size_t R) { std::move(row(R), row(R) + s, parked.begin()); },
+        [&](size_t R) { std::move(parked.begin(), parked.end(), row(R)); });
   }
   if (objects_.size() > first) {
     objects_.resize(std::max(objects_.size(), first + Order.size()));
-    std::vector<std::vector<TObject*>> moved(Order.size());
-    for (size_t k = 0; k < Order.size(); ++k) moved[k] = std::move(objects_[static_cast<size_t>(Order[k])]);
-    std::move(moved.begin(), moved.end(), objects_.begin() + static_cast<std::ptrdiff_t>(first));
+    std::vector<TObject*> parked;
+    PermuteInPlace(
+        first, Order, [&](size_t From, size_t To) { objects_[To] = std::move(objects_[From]); },
+        [&](size_t R) { parked = std::move(objects_[R]); },
+        [&](size_t R) { objects_[R] = std::move(parked); });
   }
 }
 

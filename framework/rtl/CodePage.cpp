@@ -59,6 +59,18 @@ const TUpperHalf* TableOf(TCodePage page) {
       return nullptr;
   }
 }
+// Where the run of ASCII bytes from From ends, looked at eight bytes at a
+// time where it can be.
+std::size_t AsciiRunEnd(std::string_view Bytes, std::size_t From) {
+  const std::size_t n = Bytes.size();
+  std::size_t j = From;
+  for (std::uint64_t w; j + 8 <= n; j += 8) {
+    std::memcpy(&w, Bytes.data() + j, 8);
+    if (w & UINT64_C(0x8080808080808080)) break;
+  }
+  while (j < n && static_cast<unsigned char>(Bytes[j]) < 0x80) ++j;
+  return j;
+}
 }  // namespace
 
 std::string CodePageToUtf8(std::string_view Bytes, TCodePage Page) {
@@ -68,13 +80,7 @@ std::string CodePageToUtf8(std::string_view Bytes, TCodePage Page) {
   const std::size_t n = Bytes.size();
   std::size_t i = 0;
   while (i < n) {
-    // ASCII runs are copied whole, eight bytes at a time where they can be.
-    std::size_t j = i;
-    for (std::uint64_t w; j + 8 <= n; j += 8) {
-      std::memcpy(&w, Bytes.data() + j, 8);
-      if (w & UINT64_C(0x8080808080808080)) break;
-    }
-    while (j < n && static_cast<unsigned char>(Bytes[j]) < 0x80) ++j;
+    const std::size_t j = AsciiRunEnd(Bytes, i);
     out.append(Bytes.data() + i, j - i);
     if (j == n) break;
     const auto b = static_cast<unsigned char>(Bytes[j]);
@@ -101,10 +107,11 @@ std::string Utf8ToCodePage(std::string_view Text, TCodePage Page, char Replaceme
   out.reserve(Text.size());
   std::size_t pos = 0;
   while (pos < Text.size()) {
-    if (static_cast<unsigned char>(Text[pos]) < 0x80) {
-      out += Text[pos++];
-      continue;
-    }
+    // ASCII is the same in every page: runs of it are copied whole.
+    const std::size_t end = AsciiRunEnd(Text, pos);
+    out.append(Text, pos, end - pos);
+    pos = end;
+    if (pos == Text.size()) break;
     int b = CharToCodePage(NextUtf8Char(Text, pos), Page);
     out += b < 0 ? Replacement : static_cast<char>(b);
   }

@@ -250,7 +250,14 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
 
   // The cell text; inside a merged area the base cell's. Rows below
   // NormalRowCount pass through the display-text hooks.
-  std::string GetCellEx(int ACol, int ARow) override;
+  // Most tables show what they store (no properties in any slot, no hook,
+  // no text the grid itself rewrites): those reads go straight to the
+  // store.
+  std::string GetCellEx(int ACol, int ARow) final {
+    if (!FSlotsUsed && !FDisplTextRewritten && !OnGetDisplText && !OnGetDisplWideText)
+      return TStringGrid::Cells(ACol, ARow);
+    return ShownCellText(ACol, ARow);
+  }
   // Stores the text (inside a merged area at the base cell). With
   // HideLastRow, a write into the last row runs LastRowChanged.
   void SetCellEx(int ACol, int ARow, const std::string& Value) override;
@@ -428,6 +435,9 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   bool ShowSel() const { return FShowSel; }
   void SetShowSel(bool Value) { FShowSel = Value; }
   bool HasCellProps() const { return FHasCellProps; }
+  // Some slot ever held properties (hidden cells included): while not, no
+  // cell has any to look after.
+  bool SlotsUsed() const { return FSlotsUsed; }
   void SetHasCellProps(bool Value) { FHasCellProps = Value; }
   int MergeCount() const { return FMergeCount; }
   int PaintID() const { return FPaintID; }
@@ -471,6 +481,10 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   void DeleteRowRange(int ARow, int Count) override;
 
  protected:
+  // A subclass's GetDisplText may show a cell other than it is stored even
+  // without properties or hooks (links shown in the text); it keeps this
+  // set while so.
+  bool FDisplTextRewritten = false;
   bool FDefaultDrawing = false;
   int FGridLineWidth = 1;
   TColor FGridLineColor = clSilver;
@@ -510,6 +524,8 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   void FreeSlot(int ACol, int ARow, bool FreeGraphic);
   void NoteSlotExtent(int ACol, int ARow);
   void FreeEveryStoredProperty();
+  // GetCellEx for cells that may show other than what they store.
+  std::string ShownCellText(int ACol, int ARow);
 
   bool FDestroying = false;
   // Some slot ever held properties (the full grid may clear FHasCellProps

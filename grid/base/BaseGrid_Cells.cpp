@@ -156,7 +156,7 @@ void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* Value) {
 // ---------------------------------------------------------------------------
 // Texts
 
-std::string TBaseGrid::GetCellEx(int ACol, int ARow) {
+std::string TBaseGrid::ShownCellText(int ACol, int ARow) {
   int bc = ACol, br = ARow;
   if (const TCellProperties* p = PropsAt(ACol, ARow)) BaseOf(p, bc, br);
   std::string result = TStringGrid::Cells(bc, br);

@@ -178,8 +178,7 @@ TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const {
     for (int i = 0; i < ARow; ++i) y += RowHeights(i);
   } else {
     y = origin.Top;
-    for (int i = TopRow(); i < ARow; ++i) y += RowHeights(i);
-    for (int i = ARow; i < TopRow(); ++i) y -= RowHeights(i);
+    y += static_cast<int>(RowHeightsSum(TopRow(), ARow) - RowHeightsSum(ARow, TopRow()));
   }
   return TRect(x, y, x + ColWidths(ACol), y + RowHeights(ARow));
 }

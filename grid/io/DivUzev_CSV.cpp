@@ -72,6 +72,15 @@ std::string CsvField(std::string T, char D, bool AlwaysQuotes, bool QuoteEmpty, 
   return T;
 }
 
+// A field written as it is: not empty, no leading blank, nothing to quote,
+// double or keep on its line (most cells of a table).
+bool PlainField(std::string_view T, char D, bool AlwaysQuotes) {
+  if (AlwaysQuotes || T.empty() || T[0] == ' ') return false;
+  for (char c : T)
+    if (c == D || c == '"' || c == '\r' || c == '\n') return false;
+  return true;
+}
+
 // Physical lines of the text (CR LF, LF or CR end one).
 std::vector<std::string_view> SplitLines(std::string_view Text) {
   std::vector<std::string_view> lines;
@@ -221,16 +230,20 @@ std::vector<std::string> SplitRecord(std::string_view Line, char D, bool Java) {
 std::string TDedAdararAdoz::CSVText() {
   const gridio::TExportColumns cols = gridio::ExportColumns(this, true);
   const char d = Delimiter() != 0 ? Delimiter() : ',';
+  const bool always = AlwaysQuotes(), quoteEmpty = QuoteEmptyCells(), java = JavaCSV();
   std::string out;
   ExportNotification(esExportStart, SaveStartRow());
   gridio::TFileProgress progress(this);
+  std::string t;
   for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
     ExportNotification(esExportNextRow, r);
     for (int k = 0; k < cols.Count(); ++k) {
       if (k > 0) out += d;
-      std::string t;
       SaveCell(cols.Real[static_cast<size_t>(k)], r, t);
-      out += CsvField(std::move(t), d, AlwaysQuotes(), QuoteEmptyCells(), JavaCSV());
+      if (PlainField(t, d, always))
+        out += t;
+      else
+        out += CsvField(t, d, always, quoteEmpty, java);
     }
     out += "\r\n";
     progress.Report(r, RowCount() - 1);

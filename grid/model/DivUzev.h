@@ -2106,7 +2106,18 @@ class TDedAdararAdoz : public TBaseGrid {
   // Looks the painter reads (each write repaints the grid).
 #define DIVUZEV_PAINT DIVUZEV_LOOK
   DIVUZEV_PAINT(bool, URLShow, false)
-  DIVUZEV_PAINT(bool, URLShowInText, false)
+
+ public:
+  bool URLShowInText() const { return FURLShowInText; }
+  void SetURLShowInText(const bool& Value) {
+    if (FURLShowInText == Value) return;
+    FURLShowInText = Value;
+    FDisplTextRewritten = Value;
+    InvalidateGrid();
+  }
+
+ private:
+  bool FURLShowInText = false;
   DIVUZEV_PAINT(bool, URLUnderlineOnHover, false)
   DIVUZEV_PAINT(bool, SelectionRectangle, false)
   DIVUZEV_PAINT(bool, SelectionResizer, false)

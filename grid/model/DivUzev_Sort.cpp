@@ -232,10 +232,12 @@ void TDedAdararAdoz::ApplyRowOrder(int First, const std::vector<int>& Order, int
   for (int k = 0; k < n; ++k) landing[static_cast<size_t>(Order[static_cast<size_t>(k)] - First)] = First + k;
 
   PermuteRows(First, Order);
-  const int cols = TotalColCount();
-  for (int r = First; r < First + n; ++r)
-    for (int c = 0; c < cols; ++c)
-      if (TCellProperties* props = GetGridObject(c, r)) props->SetOwnerRow(r);
+  if (SlotsUsed()) {
+    const int cols = TotalColCount();
+    for (int r = First; r < First + n; ++r)
+      for (int c = 0; c < cols; ++c)
+        if (TCellProperties* props = GetGridObject(c, r)) props->SetOwnerRow(r);
+  }
 
   PermuteIntList(FModifiedRows.get(), First, Order);
   PermuteIntList(FDisabledRows.get(), First, Order);

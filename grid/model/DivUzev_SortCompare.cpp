@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 #include <string>
 #include <utility>
@@ -121,10 +122,9 @@ TSortRun::TColumn& TSortRun::Column(int ACol) {
   grid_.GetColumnFormat(ACol, c.Style, c.Prefix, c.Suffix);
 
   const bool shown = shownTexts_;
-  c.Text.resize(static_cast<size_t>(count_));
+  c.Text.reserve(static_cast<size_t>(count_));
   for (int k = 0; k < count_; ++k)
-    c.Text[static_cast<size_t>(k)] =
-        shown ? grid_.GetCellEx(ACol, RowOf(k)) : grid_.GetGridCell(ACol, RowOf(k));
+    c.Text.push_back(shown ? grid_.GetCellEx(ACol, RowOf(k)) : grid_.GetGridCell(ACol, RowOf(k)));
 
   if (c.Style == ssAutomatic || c.Style == ssAlphaNumeric || c.Style == ssAlphaNumericNoCase) {
     const char dateSep = GetDateSeparator();
@@ -198,41 +198,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
       break;
     case ssNumeric:
     case ssFinancial: {
-      if (c.Num.empty()) {
-        const bool financial = c.Style == ssFinancial;
-        const char thousand = GetThousandSeparator();
-        const char decimal = GetDecimalSeparator();
-        c.Num.assign(static_cast<size_t>(count_), 0);
-        c.NumReads.assign(static_cast<size_t>(count_), 0);
-        c.NumPrepBlank.assign(static_cast<size_t>(count_), 0);
-        for (int k = 0; k < count_; ++k) {
-          const size_t kk = static_cast<size_t>(k);
-          std::string t = c.Text[kk];
-          RemoveFirst(t, c.Prefix);
-          RemoveFirst(t, c.Suffix);
-          if (financial) t.erase(std::remove(t.begin(), t.end(), thousand), t.end());
-          if (decimal != '.') {
-            const size_t p = t.find(decimal);
-            if (p != std::string::npos) t[p] = '.';
-          }
-          c.NumPrepBlank[kk] = t.empty() ? 1 : 0;
-          const std::string v = Trim(t);
-          double value = 0;
-          bool reads = !v.empty() && Val(v, value) == 0;
-          if (!reads) {
-            // A text that is partly a number keeps the number it starts with.
-            value = 0;
-            const char* first = v.data() + (!v.empty() && v[0] == '+' ? 1 : 0);
-            std::from_chars(first, v.data() + v.size(), value);
-            if (!std::isfinite(value)) value = 0;
-            const bool shownEmpty =
-                shownTexts_ ? c.Text[kk].empty() : grid_.GetCellEx(ACol, RowOf(k)).empty();
-            reads = shownEmpty;
-          }
-          c.Num[kk] = value;
-          c.NumReads[kk] = reads ? 1 : 0;
-        }
-      }
+      BuildNumbers(c, ACol);
       if (c.NumReads[a] || c.NumReads[b]) r = CompareValues(c.Num[a], c.Num[b]);
       blankA = c.NumPrepBlank[a] != 0;
       blankB = c.NumPrepBlank[b] != 0;
@@ -349,6 +315,45 @@ int TSortRun::CompareRowsIndexed(int Index, int A, int B) {
   return CompareIndexedHandles(Index, THandle{A, A}, THandle{B, B});
 }
 
+// The numbers of a numeric column, read once per sort: the prefix and
+// suffix taken off, thousand separators (for ssFinancial) dropped, the
+// locale decimal separator read as a point.
+void TSortRun::BuildNumbers(TColumn& C, int ACol) {
+  if (!C.Num.empty() || count_ == 0) return;
+  const bool financial = C.Style == ssFinancial;
+  const char thousand = GetThousandSeparator();
+  const char decimal = GetDecimalSeparator();
+  C.Num.assign(static_cast<size_t>(count_), 0);
+  C.NumReads.assign(static_cast<size_t>(count_), 0);
+  C.NumPrepBlank.assign(static_cast<size_t>(count_), 0);
+  for (int k = 0; k < count_; ++k) {
+    const size_t kk = static_cast<size_t>(k);
+    std::string t = C.Text[kk];
+    RemoveFirst(t, C.Prefix);
+    RemoveFirst(t, C.Suffix);
+    if (financial) t.erase(std::remove(t.begin(), t.end(), thousand), t.end());
+    if (decimal != '.') {
+      const size_t p = t.find(decimal);
+      if (p != std::string::npos) t[p] = '.';
+    }
+    C.NumPrepBlank[kk] = t.empty() ? 1 : 0;
+    const std::string v = Trim(t);
+    double value = 0;
+    bool reads = !v.empty() && Val(v, value) == 0;
+    if (!reads) {
+      // A text that is partly a number keeps the number it starts with.
+      value = 0;
+      const char* first = v.data() + (!v.empty() && v[0] == '+' ? 1 : 0);
+      std::from_chars(first, v.data() + v.size(), value);
+      if (!std::isfinite(value)) value = 0;
+      const bool shownEmpty = shownTexts_ ? C.Text[kk].empty() : grid_.GetCellEx(ACol, RowOf(k)).empty();
+      reads = shownEmpty;
+    }
+    C.Num[kk] = value;
+    C.NumReads[kk] = reads ? 1 : 0;
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Plain texts
 
@@ -386,7 +391,38 @@ const std::vector<std::string>* TSortRun::OrdinalTexts(int ACol) {
   return &c.Upper;
 }
 
+const std::vector<double>* TSortRun::NumericKeys(int ACol) {
+  if (ignoreBlanks_ || Ignored(ACol)) return nullptr;
+  TColumn& c = Column(ACol);
+  switch (c.Style) {
+    case ssNumeric:
+    case ssFinancial:
+      break;
+    case ssAutomatic:
+    case ssAlphaNumeric:
+    case ssAlphaNumericNoCase:
+      for (uint8_t f : c.Flags)
+        if ((f & kCheckType) || !(f & kNumber)) return nullptr;
+      break;
+    default:
+      return nullptr;
+  }
+  BuildNumbers(c, ACol);
+  for (size_t k = 0; k < c.Num.size(); ++k)
+    if (!c.NumReads[k] || std::isnan(c.Num[k])) return nullptr;
+  return &c.Num;
+}
+
 namespace {
+
+// The bits of a number as an unsigned key that orders as the numbers do
+// (the two zeros as one).
+uint64_t NumberKey(double V) {
+  if (V == 0) V = 0;
+  uint64_t bits;
+  std::memcpy(&bits, &V, sizeof bits);
+  return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
+}
 
 // The first eight bytes, most significant first: unequal keys order as the
 // texts do.
@@ -449,6 +485,13 @@ std::vector<int> TSortRun::ToRows(const std::vector<TItem>& Items) const {
   return rows;
 }
 
+// The pivot met at its own place: equal in every column, so the columns
+// right of the key are not read for it (unless a comparison event, which
+// may answer anything, has to be asked).
+bool TSortRun::SameRow(const TItem& A, int PosA, const TItem& B, int PosB) const {
+  return A.Id == B.Id && (singleCol_ < 0 || PosA == PosB) && !grid_.OnCustomCompare && !grid_.OnRawCompare;
+}
+
 std::vector<int> TSortRun::SortOnColumn(int ACol, int SingleCol) {
   singleCol_ = SingleCol;
   std::vector<TItem> items = Identities();
@@ -461,7 +504,21 @@ std::vector<int> TSortRun::SortOnColumn(int ACol, int SingleCol) {
       int r = A.Key != B.Key
                   ? (A.Key < B.Key ? -1 : 1)
                   : Sign((*texts)[static_cast<size_t>(A.Id)].compare((*texts)[static_cast<size_t>(B.Id)]));
-      if (r == 0 && full_ && ACol < lastCol_)
+      if (r == 0 && full_ && ACol < lastCol_ && !SameRow(A, PosA, B, PosB))
+        r = CompareRowHandles(ACol + 1, THandle{A.Id, PosA}, THandle{B.Id, PosB});
+      return r;
+    };
+    QuickSort(items, 0, count_ - 1, grid_.SortDir(), false, compare);
+    return ToRows(items);
+  }
+  if (const std::vector<double>* numbers = NumericKeys(ACol)) {
+    // Numbers parsed once per row, compared as keys; equal ones go on to
+    // the next columns as CompareRowHandles would.
+    for (TItem& item : items) item.Key = NumberKey((*numbers)[static_cast<size_t>(item.Id)]);
+    auto compare = [this, ACol](const TItem& A, int PosA, const TItem& B, int PosB) {
+      ++grid_.FCompares;
+      int r = A.Key != B.Key ? (A.Key < B.Key ? -1 : 1) : 0;
+      if (r == 0 && full_ && ACol < lastCol_ && !SameRow(A, PosA, B, PosB))
         r = CompareRowHandles(ACol + 1, THandle{A.Id, PosA}, THandle{B.Id, PosB});
       return r;
     };

@@ -50,9 +50,13 @@ class TSortRun {
   };
   void ReadSettings();
   void BuildUpper(TColumn& C);
+  void BuildNumbers(TColumn& C, int ACol);
   TColumn& Column(int ACol);
   // The texts a column compares ordinally for every row, when it does.
   const std::vector<std::string>* OrdinalTexts(int ACol);
+  // The numbers a column compares for every row, when every pair of its
+  // cells compares as numbers that all read.
+  const std::vector<double>* NumericKeys(int ACol);
   int KeyIndex(int ACol, const THandle& H) const;
   int CompareHandles(int ACol, const THandle& A, bool Descending, const THandle& B);
   int CompareRowHandles(int ACol, const THandle& A, const THandle& B);
@@ -62,6 +66,7 @@ class TSortRun {
   void QuickSort(std::vector<TItem>& Items, int Start, int End, int Dir, bool SwapEqual, Cmp& Compare);
   std::vector<int> ToRows(const std::vector<TItem>& Items) const;
   std::vector<TItem> Identities() const;
+  bool SameRow(const TItem& A, int PosA, const TItem& B, int PosB) const;
 
   TDedAdararAdoz& grid_;
   int from_ = 0;

@@ -655,16 +655,19 @@ void TDedAdararAdoz::PaintTreeLines(TCellPaint& P) {
 
 void TDedAdararAdoz::PaintOutsideBackground(TCanvas* ACanvas) {
   // What lies right of the last column and below the last row.
+  // Only the fixed lines and those from the first scrolled one in view are
+  // summed, so the cost does not grow with the scroll position.
   const TRect client = ClientRect();
-  int right = 0, bottom = 0;
-  for (int c = 0; c < ColCount() && right < client.Right; ++c) {
-    if (c >= FixedCols() && c < LeftCol()) continue;
-    right += ColWidths(c) + FGridLineWidth;
-  }
-  for (int r = 0; r < RowCount() && bottom < client.Bottom; ++r) {
-    if (r >= FixedRows() && r < TopRow()) continue;
-    bottom += RowHeights(r) + FGridLineWidth;
-  }
+  auto shownExtent = [this](int Fixed, int First, int Count, int Limit, auto Extent) {
+    int end = 0;
+    for (int i = 0; i < std::min(Fixed, Count) && end < Limit; ++i) end += Extent(i) + FGridLineWidth;
+    for (int i = std::max(First, Fixed); i < Count && end < Limit; ++i) end += Extent(i) + FGridLineWidth;
+    return end;
+  };
+  const int right =
+      shownExtent(FixedCols(), LeftCol(), ColCount(), client.Right, [this](int c) { return ColWidths(c); });
+  const int bottom =
+      shownExtent(FixedRows(), TopRow(), RowCount(), client.Bottom, [this](int r) { return RowHeights(r); });
   const TRect areas[2] = {TRect(right, 0, client.Right, client.Bottom),
                           TRect(0, bottom, right, client.Bottom)};
   for (const TRect& a : areas) {

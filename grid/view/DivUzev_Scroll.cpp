@@ -310,12 +310,15 @@ void TDedAdararAdoz::UpdateVScrollProportional() {
     return;
   if (VisibleRowCount() + FixedRows() >= RowCount()) return;
   const int L = GridLineWidth();
-  auto height = [this](int i) { return RowHeights(i); };
+  // Row heights summed by the store: no walk over every row on a scroll.
+  auto span = [this, L](int From, int To) {
+    return static_cast<int>(L + static_cast<int64_t>(std::max(To - From, 0)) * L + RowHeightsSum(From, To));
+  };
   const int H = ClientHeight();
-  const int F = Span(L, 0, FixedRows(), height);
-  const int S = Span(L, FixedRows(), RowCount(), height);
+  const int F = span(0, FixedRows());
+  const int S = span(FixedRows(), RowCount());
   if (S == 0) return;
-  const int D = Span(L, FixedRows(), TopRow(), height);
+  const int D = span(FixedRows(), TopRow());
   const float e = static_cast<float>(H - F) / static_cast<float>(S);
   if (!(e < 0.9999f)) return;
   TScrollInfo si;

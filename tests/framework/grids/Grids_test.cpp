@@ -458,6 +458,28 @@ TEST(Grids, DefaultSizesResetEveryColumnAndRow) {
   EXPECT_THROW(g.SetRowHeights(-1, 10), EInvalidGridOperation);
 }
 
+// The sum of a range of heights agrees with adding them one by one, with
+// and without own heights, for ranges inside, across and past the rows
+// that hold one.
+TEST(Grids, RowHeightSumsMatchTheHeightsAddedUp) {
+  for (bool own : {false, true}) {
+    TStringGrid g(nullptr);
+    g.SetRowCount(40);
+    g.SetDefaultRowHeight(21);
+    if (own) {
+      g.SetRowHeights(3, 50);
+      g.SetRowHeights(30, 7);
+    }
+    const std::pair<int, int> ranges[] = {{0, 0},   {0, 1},   {2, 5},  {0, 40},
+                                          {29, 31}, {35, 60}, {10, 4}, {-3, 2}};
+    for (auto [from, to] : ranges) {
+      int64_t sum = 0;
+      for (int i = std::max(from, 0); i < to; ++i) sum += g.RowHeights(i);
+      EXPECT_EQ(g.RowHeightsSum(from, to), sum) << own << " " << from << ".." << to;
+    }
+  }
+}
+
 // ---- Geometry ----
 
 TEST(Grids, CellRectsFollowWidthsLinesAndScrolling) {

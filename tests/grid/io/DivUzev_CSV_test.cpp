@@ -65,6 +65,13 @@ TEST(DivUzevCSV, FieldsAsWritten) {
       {"a,b", false, false, true, "\"a,b\""},
       {"a\"b,c", false, false, true, "\"a\"\"b,c\""},
       {"two\r\nlines", false, false, true, "\"two\vlines\""},
+      {"lone\nbreak", false, false, true, "\"lone\vbreak\""},
+      // Written in the ANSI code page, ASCII around it as it is.
+      {"Gr\xC3\xBC\xC3\x9F"
+       "e \xE2\x82\xAC 5",
+       false, false, true,
+       "Gr\xFC\xDF"
+       "e \x80 5"},
       {"", false, false, true, "\"\""},
       {"", false, false, false, ""},
       {"x", false, true, true, "\"x\""},

@@ -185,6 +185,101 @@ TEST(DivUzevSort, TiesGoToTheColumnsRightOfTheSortColumnWithFull) {
   EXPECT_GT(g.Compares(), 0);
 }
 
+// Numeric columns: each case sorts its texts (key, tie-break) and expects
+// the keys and tie-breaks in that order. Equal numbers written apart
+// (-0 and 0, 1.5 and 1.50) tie and go to the next column; a text that is
+// not a number takes the comparison of every pair instead.
+TEST(DivUzevSort, NumericColumnsOrderByTheirNumbersAndBreakTiesToTheRight) {
+  TFormatSettingsScope locale;
+  struct Case {
+    const char* name;
+    TSortStyle style;
+    std::string prefix;
+    TSortDirection dir;
+    Strings keys, next;
+    Strings sortedKeys, sortedNext;
+  };
+  const Case cases[] = {
+      {"automatic, negatives and exponents",
+       ssAutomatic,
+       "",
+       sdAscending,
+       {"10", "-2", "1e3", "9", "0.5"},
+       {"a", "b", "c", "d", "e"},
+       {"-2", "0.5", "9", "10", "1e3"},
+       {"b", "e", "d", "a", "c"}},
+      {"equal numbers written apart tie",
+       ssNumeric,
+       "",
+       sdAscending,
+       {"1.50", "0", "1.5", "-0", "1.5"},
+       {"z", "y", "x", "w", "v"},
+       {"-0", "0", "1.5", "1.5", "1.50"},
+       {"w", "y", "v", "x", "z"}},
+      {"descending with a prefix",
+       ssNumeric,
+       "$",
+       sdDescending,
+       {"$5", "$40", "$7", "$40"},
+       {"1", "2", "3", "4"},
+       {"$40", "$40", "$7", "$5"},
+       {"4", "2", "3", "1"}},
+      {"a text that is no number",
+       ssNumeric,
+       "",
+       sdAscending,
+       {"3", "x", "1", "2"},
+       {"a", "b", "c", "d"},
+       {"x", "1", "2", "3"},
+       {"b", "c", "d", "a"}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    TDedAdararAdoz g(nullptr);
+    g.SetColCount(3);
+    Fill(g, 1, k.keys);
+    for (size_t i = 0; i < k.next.size(); ++i) g.SetCellEx(2, 1 + static_cast<int>(i), k.next[i]);
+    g.OnGetFormat = [&k](TObject*, int ACol, TSortStyle& Style, std::string& Prefix, std::string&) {
+      if (ACol != 1) return;
+      if (k.style != ssAutomatic) Style = k.style;
+      Prefix = k.prefix;
+    };
+    g.Sort(1, k.dir);
+    EXPECT_EQ(Column(g, 1), k.sortedKeys);
+    EXPECT_EQ(Column(g, 2), k.sortedNext);
+  }
+}
+
+// Big random tables sort as a model of their rows does: by the number,
+// then by the next column's text (in the sort's direction).
+TEST(DivUzevSort, RandomNumericTablesSortAsAModelOfTheirRows) {
+  std::mt19937 rnd(11);
+  for (TSortDirection dir : {sdAscending, sdDescending}) {
+    TDedAdararAdoz g(nullptr);
+    g.SetColCount(3);
+    std::vector<std::pair<double, std::string>> model;
+    Strings keys;
+    for (int i = 0; i < 3000; ++i) {
+      const int whole = static_cast<int>(rnd() % 200) - 100;
+      keys.push_back(std::to_string(whole) + "." + std::to_string(rnd() % 4));
+      model.emplace_back(std::stod(keys.back()), "r" + std::to_string(rnd() % 100000));
+    }
+    Fill(g, 1, keys);
+    for (size_t i = 0; i < model.size(); ++i) g.SetCellEx(2, 1 + static_cast<int>(i), model[i].second);
+    g.Sort(1, dir);
+    std::sort(model.begin(), model.end());
+    if (dir == sdDescending) std::reverse(model.begin(), model.end());
+    const Strings next = Column(g, 2);
+    for (size_t i = 0; i < model.size(); ++i) {
+      ASSERT_EQ(std::stod(g.GetCellEx(1, 1 + static_cast<int>(i))), model[i].first) << i;
+      // Rows equal in both columns may come in either order.
+      if (i + 1 < model.size() && model[i] == model[i + 1]) continue;
+      if (i > 0 && model[i] == model[i - 1]) continue;
+      ASSERT_EQ(next[i], model[i].second) << i;
+    }
+  }
+}
+
 TEST(DivUzevSort, IndexedSortOrdersByEachIndexInItsDirection) {
   TDedAdararAdoz g(nullptr);
   g.SetColCount(3);

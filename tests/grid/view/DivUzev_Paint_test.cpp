@@ -531,6 +531,28 @@ TEST(DivUzevPaint, TiledBackgroundsLineUpAcrossCells) {
   EXPECT_EQ(canvas.Pixels(g->CellRect(3, 2).Left + 5, y), clLime);
 }
 
+// Scrolled to its last columns, a grid shows its background right of the
+// last column, wide columns scrolled out of view counting for nothing.
+TEST(DivUzevPaint, TheOutsideBackgroundFollowsTheScrolledColumns) {
+  TFixture f(12, 6);
+  TDedAdararAdoz* g = f.g;
+  for (int c = 1; c <= 4; ++c) g->SetColWidths(c, 300);
+  g->SetWidth(5 * (kColWidth + 1) + 40);
+  g->BackGround()->SetDisplay(bdGradientHorz);
+  g->BackGround()->SetColor(clNavy);
+  g->BackGround()->SetColorTo(clNavy);
+  g->GetCellProperties(11, 1)->SetBrushColor(clWhite);
+  g->SetLeftCol(8);
+  ASSERT_EQ(g->LeftCol(), 8);
+  std::unique_ptr<TBitmap> shot = g->GrabToBitmap();
+  const TRect last = g->CellRect(11, 1);
+  const int lastRight = last.Right;
+  ASSERT_LT(lastRight + 20, g->Width());
+  EXPECT_EQ(shot->Canvas()->Pixels(lastRight - 5, last.Top + 5), clWhite);
+  EXPECT_EQ(shot->Canvas()->Pixels(lastRight + 10, 30), clNavy);
+  EXPECT_EQ(shot->Canvas()->Pixels(g->Width() - 2, 100), clNavy);
+}
+
 // ---------------------------------------------------------------------------
 // Graphics
 
