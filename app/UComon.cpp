@@ -4,6 +4,7 @@
 
 #include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
+#include "framework/os/SafeWriter.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/xml/XmlDom.h"
 
@@ -117,6 +118,17 @@ void Set_Files() {
   Path_OPC_UA_Server = Join_Path(Project_Dir, "OPC_UA_Server.xml");
 }
 
+void Remove_Write_Leftovers() {
+  RemoveSafeWriteLeftovers(Join_Path(App_Dir, Settings_File_Name));
+  if (Project_Dir.empty()) return;
+  for (const std::string* path :
+       {&Path_ParGen, &Path_S7_Protocol, &Path_KNX_SetAccess, &Path_IEC61850_Variables, &Path_TLS_Known_Cert,
+        &Path_CAN_Rec_Frames, &Path_CAN_Send_Frames, &Path_PDO_CANopen, &Path_SDO_Client_CANopen,
+        &Path_SDO_Server_CANopen, &Path_SNMP_Trap, &Path_MQTT_Set_Topic, &Path_BACnet_Slave,
+        &Path_OPC_UA_Server})
+    RemoveSafeWriteLeftovers(*path);
+}
+
 namespace {
 void Setting_Defaults() {
   Project_Name.clear();
@@ -177,7 +189,8 @@ bool Read_Setting() {
     Setting_Defaults();
     return false;
   }
-  const TXMLNode root = doc.ChildCount() > 0 ? doc.ChildNodes(0) : TXMLNode();
+  // The root element, whatever stands before it (a declaration, a comment).
+  const TXMLNode root = doc.DocumentElement();
   Project_Name = Child_Text(Child(root, "lastproj"), "projectname").value_or("");
   Last_IP_Address = Child_Text(Child(root, "lastipadd"), "ipaddress").value_or(Default_IP_Address);
   Language_Name = Child_Text(Child(root, "lastlang"), "language").value_or("English");

@@ -115,6 +115,11 @@ void Init_SW_Identity();
 // Sets the 14 per-project paths from Project_Dir.
 void Set_Files();
 
+// Removes what writes killed before their end left beside the settings file
+// and, with a project open, beside each of its 14 files (the safe writer's
+// temporary files); each file's next save does the same for it.
+void Remove_Write_Leftovers();
+
 // Reads App_Dir/Quorvane.xml into Project_Name, Last_IP_Address,
 // Language_Name and the four options. A missing file, and a file that cannot
 // be read or parsed, give the defaults (and clear Project_Dir); a missing

@@ -284,6 +284,7 @@ void TFLumetraFirmWare::FormCreate(TObject*) {
 
   Set_Lang();
   Set_Files();
+  Remove_Write_Leftovers();
 
   Copied_Row->Clear();
   Copied_Row_Check.clear();

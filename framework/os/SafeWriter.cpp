@@ -56,6 +56,39 @@ int WriteAll(int fd, std::string_view data) {
   return 0;
 }
 
+namespace fs = std::filesystem;
+
+// The random part mkstemp and mkdtemp put at the end of a name.
+bool IsTempSuffix(std::string_view s) {
+  if (s.size() != 6) return false;
+  for (char c : s)
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+bool HasTempName(const std::string& entry, const std::string& prefix) {
+  return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0 &&
+         IsTempSuffix(std::string_view(entry).substr(prefix.size()));
+}
+
+std::vector<std::string> EntriesWithTempName(const std::string& folder, const std::string& prefix) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (const fs::directory_entry& e : fs::directory_iterator(folder.empty() ? "." : folder, ec)) {
+    std::string name = e.path().filename().string();
+    if (HasTempName(name, prefix)) found.push_back((folder.empty() ? "." : folder) + "/" + name);
+  }
+  return found;
+}
+
+// The temporary files of one target that a killed write left behind.
+void RemoveLeftoverTemps(const std::string& folder, const std::string& name) {
+  for (const std::string& stale : EntriesWithTempName(folder, "." + name + ".")) {
+    struct stat st {};
+    if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(stale.c_str());
+  }
+}
+
 void SyncFolder(const std::string& folder) {
   int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd < 0) return;
@@ -63,6 +96,12 @@ void SyncFolder(const std::string& folder) {
   ::close(dfd);
 }
 }  // namespace
+
+void RemoveSafeWriteLeftovers(const std::string& FileName) {
+  if (FileName.empty()) return;
+  const std::string target = ResolveTarget(NativePath(FileName));
+  RemoveLeftoverTemps(ExtractFileDir(target), ExtractFileName(target));
+}
 
 void SetSafeWriteFailureHook(TSafeWriteFailureHook H) {
   std::lock_guard<std::mutex> lock(HookLock());
@@ -97,6 +136,9 @@ int TSafeFileWriter::TState::Open() {
   if (Exists) Mode = old.st_mode & 07777;
 
   Folder = ExtractFileDir(Target);
+  // A write killed before its rename left its temporary file: the next write
+  // of the same file clears it away, so none stays for ever.
+  RemoveLeftoverTemps(Folder, ExtractFileName(Target));
   Temp = (Folder.empty() ? std::string(".") : Folder) + "/." + ExtractFileName(Target) + ".XXXXXX";
   if (int e = Injected(swsCreate, Shown)) return e;
   Fd = ::mkostemp(Temp.data(), O_CLOEXEC);
@@ -178,31 +220,6 @@ void SafeWriteFile(const std::string& FileName, std::string_view Data) {
 // ---- File sets -------------------------------------------------------------
 
 namespace {
-namespace fs = std::filesystem;
-
-// The random part mkstemp and mkdtemp put at the end of a name.
-bool IsTempSuffix(std::string_view s) {
-  if (s.size() != 6) return false;
-  for (char c : s)
-    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-  return true;
-}
-
-bool HasTempName(const std::string& entry, const std::string& prefix) {
-  return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0 &&
-         IsTempSuffix(std::string_view(entry).substr(prefix.size()));
-}
-
-std::vector<std::string> EntriesWithTempName(const std::string& folder, const std::string& prefix) {
-  std::vector<std::string> found;
-  std::error_code ec;
-  for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
-    std::string name = e.path().filename().string();
-    if (HasTempName(name, prefix)) found.push_back(folder + "/" + name);
-  }
-  return found;
-}
-
 bool RemoveTree(const std::string& path) {
   std::error_code ec;
   fs::remove_all(path, ec);

@@ -23,6 +23,11 @@ void SafeWriteFile(const std::string& FileName, std::string_view Data);
 // The same, reporting failure as false with the message in *Error.
 bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error = nullptr);
 
+// Removes the temporary files that writes of FileName killed before their
+// rename left beside it (".<name>.XXXXXX"). Every write does this first; the
+// program calls it at start-up for the files it keeps.
+void RemoveSafeWriteLeftovers(const std::string& FileName);
+
 // The same for a file written piece by piece: the pieces go to the
 // temporary file as they come, and Commit flushes it and puts it in the
 // target's place. A writer freed without Commit (a failure on the way)

@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -121,6 +123,46 @@ std::ptrdiff_t StrayTopLevelNode(const pugi::xml_document& doc) {
   }
   return -1;
 }
+
+// Where a U+0000 stands in the bytes, per code unit width (1, 2 or 4
+// bytes); -1 where none does. The parser takes one as the end of the text,
+// so a document cut short by it would read as complete.
+struct TNulAt {
+  std::ptrdiff_t Unit[3] = {-1, -1, -1};
+
+  explicit TNulAt(std::string_view bytes) {
+    if (std::memchr(bytes.data(), 0, bytes.size()) == nullptr) return;
+    const std::size_t widths[3] = {1, 2, 4};
+    for (int k = 0; k < 3; ++k)
+      for (std::size_t i = 0; i + widths[k] <= bytes.size(); i += widths[k])
+        if (std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                        bytes.begin() + static_cast<std::ptrdiff_t>(i + widths[k]),
+                        [](char c) { return c == 0; })) {
+          Unit[k] = static_cast<std::ptrdiff_t>(i);
+          break;
+        }
+  }
+
+  // For the encoding the parser read the bytes in.
+  std::ptrdiff_t In(pugi::xml_encoding enc) const {
+    switch (enc) {
+      case pugi::encoding_utf16_le:
+      case pugi::encoding_utf16_be:
+      case pugi::encoding_utf16:
+        return Unit[1];
+      case pugi::encoding_utf32_le:
+      case pugi::encoding_utf32_be:
+      case pugi::encoding_utf32:
+        return Unit[2];
+      case pugi::encoding_wchar:
+        return Unit[sizeof(wchar_t) == 2 ? 1 : 2];
+      default:
+        return Unit[0];
+    }
+  }
+};
+
+const char* const kNulInDocument = "A NUL character ends the document before the text ends";
 
 constexpr unsigned kParseOptions = pugi::parse_full;
 // The files' fixed shape: no indentation and no line breaks of our own, so no
@@ -364,15 +406,19 @@ void TXMLDocument::LoadFromFile(const std::string& FileName) {
     throw EXmlError("Cannot open file \"" + NativePath(FileName) + "\". " +
                     (DirectoryExists(FileName) ? "It is a folder" : "No such file or it cannot be read"));
   }
+  const TNulAt nul(bytes);
   // Parsed where it was read, with no second copy of a big file.
   pugi::xml_parse_result r =
       impl_->doc.load_buffer_inplace(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_auto);
-  std::ptrdiff_t stray = r ? StrayTopLevelNode(impl_->doc) : -1;
-  if (!r || stray >= 0) {
+  // A NUL is damage whatever else the parser found: it is what is said.
+  const std::ptrdiff_t cut = nul.In(r.encoding);
+  const std::ptrdiff_t stray = r && cut < 0 ? StrayTopLevelNode(impl_->doc) : -1;
+  if (!r || cut >= 0 || stray >= 0) {
     Clear();
     // The parse rewrote the bytes in place: the position is told in the file as it stands.
     std::string original;
     ReadFileBytes(FileName, original);
+    if (cut >= 0) throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, cut) + ": " + kNulInDocument);
     if (!r)
       throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, r.offset) + ": " +
                       r.description());
@@ -384,8 +430,13 @@ void TXMLDocument::LoadFromFile(const std::string& FileName) {
 
 void TXMLDocument::LoadFromXML(std::string_view Xml) {
   Clear();
+  const TNulAt nul(Xml);
   pugi::xml_parse_result r =
       impl_->doc.load_buffer(Xml.data(), Xml.size(), kParseOptions, pugi::encoding_auto);
+  if (std::ptrdiff_t cut = nul.In(r.encoding); cut >= 0) {
+    impl_->doc.reset();
+    throw EXmlError(LineAndColumn(Xml, cut) + ": " + kNulInDocument);
+  }
   if (!r) {
     impl_->doc.reset();
     throw EXmlError(LineAndColumn(Xml, r.offset) + ": " + r.description());

@@ -13,7 +13,9 @@
 //   AttributeValue); Attributes(name) raises EXmlError when it is missing.
 // - Reading or changing through a null node (a FindNode that found nothing)
 //   raises EXmlError, so a chain of look-ups fails as one.
-// - A file that does not parse raises EXmlError naming the file and the line.
+// - A file that does not parse raises EXmlError naming the file and the line;
+//   so does one holding a NUL character, which would end the document
+//   silently before the text ends.
 // - Saving writes UTF-8 without a byte-order mark, with no XML declaration
 //   unless the document holds one, without indentation or line breaks between
 //   nodes, through the safe writer: a failed save leaves the old file intact

@@ -183,7 +183,8 @@ void TDedAdararAdoz::LoadColSizes() {
     // A width no column can have is not applied.
     if (w != current && w >= 0 && w <= kMaxWidth) SetColWidths(i, w);
   }
-  store->UpdateFile();
+  // A load only reads: writing the store back would fail on a read-only file
+  // and cost a write and a flush at every window creation.
 }
 
 void TDedAdararAdoz::SaveColPositions() {
@@ -198,10 +199,7 @@ void TDedAdararAdoz::LoadColPositions() {
   if (FColumnSize->Key().empty() || FColumnSize->Section().empty() || FDesigning) return;
   auto store = OpenStore(FColumnSize.get());
   const std::string& section = FColumnSize->Section();
-  if (store->ReadInteger(section, "Pos0", -1) == -1) {
-    store->UpdateFile();
-    return;
-  }
+  if (store->ReadInteger(section, "Pos0", -1) == -1) return;
   const int all = AllColCount();
   std::vector<int> entries;
   for (int i = 0; i < all; ++i) {
@@ -222,5 +220,4 @@ void TDedAdararAdoz::LoadColPositions() {
     FColumnOrder->Clear();
     for (int e : entries) FColumnOrder->Add(e);
   }
-  store->UpdateFile();
 }

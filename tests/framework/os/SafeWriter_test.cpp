@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 
 #include "TempFolder.h"
 #include "framework/rtl/SysUtils.h"
@@ -71,4 +74,40 @@ TEST(SafeWriter, ReadOnlyFolderIsRefused) {
   EXPECT_FALSE(TrySafeWriteFile(dir.File("ro.txt"), "new"));
   ::chmod(dir.Path().c_str(), 0755);
   EXPECT_EQ(dir.Read("ro.txt"), "keep");
+}
+
+// A write killed before its rename leaves its temporary file; the next write
+// of that file, or the clean-up the program runs at start-up, removes it.
+// Temporaries of other files, and names that only look alike, stay.
+TEST(SafeWriter, LeftoversOfAKilledWriteGoWithTheNextWrite) {
+  TTempFolder dir;
+  dir.Write("ParGen.xml", "old");
+  auto killed_write = [&](const std::string& name) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      TSafeFileWriter w(dir.File(name));
+      w.Write("half written");
+      ::kill(::getpid(), SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+  };
+  killed_write("ParGen.xml");
+  killed_write("ParGen.xml");
+  killed_write("Quorvane.xml");
+  for (const char* other : {".ParGen.xml.bak", ".ParGen.xml.ABCDEFG", "ParGen.xml.ABCDEF"})
+    dir.Write(other, "not ours");
+  // The second write of ParGen.xml cleared what the first one left.
+  ASSERT_EQ(dir.EntryCount(), 6) << "each kill leaves one temporary file";
+
+  SafeWriteFile(dir.File("ParGen.xml"), "new");
+  EXPECT_EQ(dir.Read("ParGen.xml"), "new");
+  EXPECT_EQ(dir.EntryCount(), 5) << "the two of ParGen.xml are gone, the others stay";
+
+  RemoveSafeWriteLeftovers(dir.File("Quorvane.xml"));
+  EXPECT_EQ(dir.EntryCount(), 4);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("Quorvane.xml")));
+  for (const char* other : {".ParGen.xml.bak", ".ParGen.xml.ABCDEFG", "ParGen.xml.ABCDEF"})
+    EXPECT_EQ(dir.Read(other), "not ours") << other;
 }

@@ -141,6 +141,51 @@ TEST(XmlDom, MalformedFilesRaiseNamingFileAndLine) {
   EXPECT_THROW(doc.LoadFromFile(dir.File("missing.xml")), EXmlError);
 }
 
+// The parser stops at a NUL character as at the end of the text: a file
+// damaged there must not read as a complete document, in any encoding.
+TEST(XmlDom, ANulCharacterIsDamageWhereverItStands) {
+  TTempFolder dir;
+  using namespace std::string_literals;
+  const std::string good = "<Par_Gen><CAN_BAUDRATE>7</CAN_BAUDRATE></Par_Gen>";
+  struct TCase {
+    std::string Bytes;
+    const char* Where;
+  };
+  // UTF-16 little-endian, with its byte-order mark.
+  auto utf16 = [](const std::string& ascii) {
+    std::string out = "\xFF\xFE"s;
+    for (char c : ascii) out += std::string{c, '\0'};
+    return out;
+  };
+  const TCase cases[] = {
+      {"<Par_Gen></Par_Gen\0garbage"s, "right after the root's end-tag name"},
+      {"<Par_Gen></Par_Gen>\0<more/>"s, "after the root"},
+      {"<Par_Gen><a/>\0</Par_Gen>"s, "inside the root"},
+      {"<!-- SW_VERSION = 1.000 -->\0<Par_Gen/>"s, "before the root"},
+      {utf16("<Par_Gen></Par_Gen") + "\0\0"s + utf16("x").substr(2), "in UTF-16"},
+  };
+  TXMLDocument doc;
+  for (const TCase& c : cases) {
+    dir.Write("cut.xml", c.Bytes);
+    try {
+      doc.LoadFromFile(dir.File("cut.xml"));
+      ADD_FAILURE() << "read as complete: NUL " << c.Where;
+    } catch (const EXmlError& e) {
+      EXPECT_NE(e.Message().find("NUL character"), std::string::npos) << c.Where << ": " << e.Message();
+      EXPECT_NE(e.Message().find(dir.File("cut.xml")), std::string::npos) << e.Message();
+    }
+    EXPECT_FALSE(doc.DocumentElement()) << c.Where;
+    EXPECT_THROW(doc.LoadFromXML(c.Bytes), EXmlError) << c.Where;
+  }
+  // The same documents without the NUL read; UTF-16 text holds zero bytes
+  // that are no NUL character.
+  for (const std::string& bytes : {good, utf16(good)}) {
+    dir.Write("good.xml", bytes);
+    doc.LoadFromFile(dir.File("good.xml"));
+    EXPECT_EQ(doc.DocumentElement().FindNode("CAN_BAUDRATE").Text(), "7");
+  }
+}
+
 TEST(XmlDom, FirstNodeIsWhateverComesFirst) {
   TXMLDocument doc;
   doc.LoadFromXML(

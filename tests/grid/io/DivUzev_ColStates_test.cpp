@@ -176,7 +176,8 @@ TEST_P(DivUzevColStore, NothingStoredChangesNothing) {
   g.LoadColPositions();
   EXPECT_EQ(g.ColWidths(1), 33);
   EXPECT_EQ(Row0(g), (std::vector<std::string>{"A", "B", "C"}));
-  if (GetParam() == clIniFile) EXPECT_EQ(dir_.Read("sizes.ini"), "") << "the INI file is written back";
+  if (GetParam() == clIniFile)
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("sizes.ini"))) << "a load only reads the store";
 
   // Without a key or section the store is not touched.
   TDedAdararAdoz none(nullptr);
@@ -211,6 +212,31 @@ TEST_P(DivUzevColStore, StoredValuesThatAreNoSizesOrOrderAreLeftOut) {
   EXPECT_EQ(g.ColWidths(2), 71);
   EXPECT_EQ(Row0(g), (std::vector<std::string>{"A", "B", "C"}))
       << "positions that repeat a column are no order";
+}
+
+// Loading reads the INI file and never writes it back: a read-only file
+// loads (the safe writer would refuse to replace it), and the file keeps its
+// bytes and its time.
+TEST(DivUzevColStoreIni, ALoadFromAReadOnlyFileOnlyReads) {
+  TTempFolder dir;
+  const std::string text = "[Main]\r\nCol0=91\r\nCol1=17\r\nPos0=1\r\nPos1=0\r\n; kept as it is\r\n";
+  dir.Write("sizes.ini", text);
+  const std::string file = dir.File("sizes.ini");
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  const auto stamp = std::filesystem::last_write_time(file);
+
+  TDedAdararAdoz g(nullptr);
+  Label(g, 2);
+  g.ColumnSize()->SetLocation(clIniFile);
+  g.ColumnSize()->SetKey(file);
+  g.ColumnSize()->SetSection("Main");
+  EXPECT_NO_THROW(g.LoadColPositions());
+  EXPECT_NO_THROW(g.LoadColSizes());
+  EXPECT_EQ(g.ColWidths(0), 91);
+  EXPECT_EQ(g.ColWidths(1), 17);
+  EXPECT_EQ(Row0(g), (std::vector<std::string>{"B", "A"}));
+  EXPECT_EQ(dir.Read("sizes.ini"), text);
+  EXPECT_EQ(std::filesystem::last_write_time(file), stamp);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locations, DivUzevColStore, ::testing::Values(clIniFile, clRegistry));
