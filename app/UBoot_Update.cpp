@@ -18,17 +18,12 @@
 #include "framework/xml/XmlDom.h"
 
 namespace {
-// Messages the text table has no id for: outcomes the configurator reports
-// that it used to pass over in silence.
-const char* const Text_Script_Not_Saved = "Error! The update script could not be written: ";
-const char* const Text_Updater_Not_Started = "Error! The updater could not be started: ";
-const char* const Text_Updater_Failed = "Error! The updater ended with exit code ";
-const char* const Text_Updater_Still_Running =
-    "The updater started before is still running. Wait until it has ended before you update again.";
-const char* const Text_No_Icmp =
-    "Error! The device cannot be pinged: this system lets the configurator open no ICMP socket. "
-    "Allow ping sockets for your group (sysctl -w net.ipv4.ping_group_range=\"0 2147483647\") "
-    "or give the program the CAP_NET_RAW capability (setcap cap_net_raw+ep cf30406).";
+// Outcomes the configurator reports that it used to pass over in silence.
+constexpr int Text_Script_Not_Saved = 1038;
+constexpr int Text_Updater_Not_Started = 1039;
+constexpr int Text_Updater_Failed = 1040;
+constexpr int Text_Updater_Still_Running = 1041;
+constexpr int Text_No_Icmp = 1042;
 
 std::string Lang(int Id) { return Lang_Table->Strings(Id); }
 
@@ -199,7 +194,7 @@ void TFBoot::Update_Ethernet() {
   // An updater left running after its time-out still reads the script: it
   // must not be rewritten, nor a second updater work on the device.
   if (FLumetraFirmWare != nullptr && FLumetraFirmWare->Program_Running()) {
-    MessageDlg(Text_Updater_Still_Running, mtWarning, {mbOK}, 0);
+    MessageDlg(Lang(Text_Updater_Still_Running), mtWarning, {mbOK}, 0);
     return;
   }
   if (!Valid_Device_Address(E_IP1->Text(), E_IP2->Text(), E_IP3->Text(), E_IP4->Text())) {
@@ -215,7 +210,7 @@ void TFBoot::Update_Ethernet() {
   if (ModalResult() != mrNone) return;
   if (!found) {
     if (icmp_denied_)
-      Error_Box(Text_No_Icmp);
+      Error_Box(Lang(Text_No_Icmp));
     else if (ping_res == 2)
       MessageDlg(Lang(1036), mtWarning, {mbOK}, 0);
     else
@@ -228,12 +223,12 @@ void TFBoot::Update_Ethernet() {
   std::string reason;
   // The updater would otherwise run with an older script: another address
   // or another project's images.
-  if (!Compile_XML_Parameter_New_Boot(&reason)) return Error_Box(Text_Script_Not_Saved + reason);
+  if (!Compile_XML_Parameter_New_Boot(&reason)) return Error_Box(Lang(Text_Script_Not_Saved) + reason);
   Run_Updater();
 }
 
 void TFBoot::Run_Updater() {
-  if (FLumetraFirmWare == nullptr) return Error_Box(std::string(Text_Updater_Not_Started) + "no main window");
+  if (FLumetraFirmWare == nullptr) return Error_Box(Lang(Text_Updater_Not_Started) + "no main window");
   TProcessResult r;
   {
     TRunningScope running(L_Update_State, Btn_Cancel);
@@ -242,13 +237,13 @@ void TFBoot::Run_Updater() {
   switch (r.Outcome) {
     case poExited:
       if (r.ExitCode != 0)
-        Error_Box(Text_Updater_Failed + std::to_string(r.ExitCode) +
+        Error_Box(Lang(Text_Updater_Failed) + std::to_string(r.ExitCode) +
                   ": the device may not have been updated.");
       else
         MessageDlg(Lang(Text_Updater_Finished), mtInformation, {mbOK}, 0);
       break;
     case poFailedToStart:
-      Error_Box(Text_Updater_Not_Started + r.Error);
+      Error_Box(Lang(Text_Updater_Not_Started) + r.Error);
       break;
     case poTimedOut:
       MessageDlg(

@@ -189,8 +189,7 @@ bool Read_Setting() {
     Setting_Defaults();
     return false;
   }
-  // The root element, whatever stands before it (a declaration, a comment).
-  const TXMLNode root = doc.DocumentElement();
+  const TXMLNode root = doc.ChildCount() > 0 ? doc.ChildNodes(0) : TXMLNode();
   Project_Name = Child_Text(Child(root, "lastproj"), "projectname").value_or("");
   Last_IP_Address = Child_Text(Child(root, "lastipadd"), "ipaddress").value_or(Default_IP_Address);
   Language_Name = Child_Text(Child(root, "lastlang"), "language").value_or("English");

@@ -10,12 +10,10 @@
 #include "framework/rtl/StrUtils.h"
 
 namespace {
-// The text table has no id for it: inserting used to drop the last row
-// without a word.
-const char* const Text_Insert_Drops_Last_Row_1 = "Row ";
-const char* const Text_Insert_Drops_Last_Row_2 =
-    " is the last row of the table and holds values: inserting a row drops it. Do you want to insert "
-    "the row?";
+std::string Text(int Id) { return Lang_Table->Strings(Id); }
+// Inserting used to drop the last row without a word.
+constexpr int Text_Insert_Drops_Last_Row_1 = 1125;
+constexpr int Text_Insert_Drops_Last_Row_2 = 1126;
 
 int Last_Data_Col(const TTable_Grid_View& Grid) { return Grid.Storage_Col_Count() - 1; }
 
@@ -27,7 +25,7 @@ bool Is_Data_Row(const TTable_Grid_View& Grid, int Row) { return Row >= 1 && Row
 bool Last_Row_May_Go(const TTable_Grid_View& Grid, bool Used) {
   if (!Used) return true;
   const std::string question =
-      Text_Insert_Drops_Last_Row_1 + std::to_string(Grid.RowCount() - 1) + Text_Insert_Drops_Last_Row_2;
+      Text(Text_Insert_Drops_Last_Row_1) + std::to_string(Grid.RowCount() - 1) + Text(Text_Insert_Drops_Last_Row_2);
   return MessageDlg(question, mtConfirmation, {mbYes, mbNo}, 0) == mrYes;
 }
 

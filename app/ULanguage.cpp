@@ -1,6 +1,7 @@
 #include "app/ULanguage.h"
 
 #include "app/UComon.h"
+#include "grid/model/DivUzev.h"
 #include "app/ULanguage_Texts.h"
 #include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
@@ -91,8 +92,11 @@ void Load_Language_File(const std::string& FileName) {
   }
 }
 
-void Set_Language() {
-  Load_Default_Language();
+namespace {
+// The grid's own message that the table translates.
+constexpr int Text_Grid_Paste_Refused = 1127;
+
+void Load_Chosen_Language_File() {
   std::string file = Find_Installed_File("LANGUAGE", Language_Dir, Language_Name + ".lng");
   if (FileExists(file)) {
     Load_Language_File(file);
@@ -101,4 +105,11 @@ void Set_Language() {
   Language_Name = "English";
   std::string english = Find_Installed_File("LANGUAGE", Language_Dir, "English.lng");
   if (FileExists(english)) Load_Language_File(english);
+}
+}  // namespace
+
+void Set_Language() {
+  Load_Default_Language();
+  Load_Chosen_Language_File();
+  SetGridPasteRefusedText(Lang_Table_List.Strings(Text_Grid_Paste_Refused));
 }

@@ -37,12 +37,11 @@ namespace {
 // layout sets the timer), one every two hours.
 constexpr unsigned Next_Check_Interval_Ms = 7200000;
 
-// Messages the text table has no id for: faults the configurator reports
-// that it used to pass over in silence.
-const char* const Text_Images_Not_Saved = "Error! The device images could not be written: ";
-const char* const Text_Images_Not_Compiled = "Error! The configuration could not be compiled: ";
-const char* const Text_Settings_Not_Saved = "Error! The settings could not be saved: ";
-const char* const Text_Step_Not_Available = "This step is not available in this version of the configurator.";
+// Faults the configurator reports that it used to pass over in silence.
+constexpr int Text_Images_Not_Saved = 63;
+constexpr int Text_Images_Not_Compiled = 64;
+constexpr int Text_Settings_Not_Saved = 65;
+constexpr int Text_Step_Not_Available = 66;
 
 std::string Lang(int Id) { return Lang_Table->Strings(Id); }
 
@@ -377,7 +376,7 @@ void TFLumetraFirmWare::Set_Files() { ::Set_Files(); }
 bool TFLumetraFirmWare::Save_Setting() {
   std::string reason;
   if (::Save_Setting(&reason)) return true;
-  Error_Box(Text_Settings_Not_Saved + reason);
+  Error_Box(Lang(Text_Settings_Not_Saved) + reason);
   return false;
 }
 
@@ -388,7 +387,7 @@ void TFLumetraFirmWare::Update_Timer_Switch() {
 }
 
 void TFLumetraFirmWare::Step_Not_Available() {
-  MessageDlg(Text_Step_Not_Available, mtInformation, {mbOK}, 0);
+  MessageDlg(Lang(Text_Step_Not_Available), mtInformation, {mbOK}, 0);
 }
 
 bool TFLumetraFirmWare::Show_Step_Form(const std::string& InstanceName) {
@@ -499,12 +498,12 @@ void TFLumetraFirmWare::Update_Device() {
   try {
     Compile_Configuration();
   } catch (const Exception& e) {
-    Error_Box(Text_Images_Not_Compiled + e.Message());
+    Error_Box(Lang(Text_Images_Not_Compiled) + e.Message());
     return;
   }
   std::string reason;
   if (!Save_Bank_Files(&reason)) {
-    Error_Box(Text_Images_Not_Saved + reason);
+    Error_Box(Lang(Text_Images_Not_Saved) + reason);
     return;
   }
   TCustomForm* boot = Find_Form("FBoot");

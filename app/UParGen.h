@@ -441,8 +441,10 @@ class TFParGen : public TForm, public ILangForm {
 
   // ---- ParGen.xml
   // Fills the controls from Path_ParGen (defaults for what is missing);
-  // a file that cannot be read is reported and gives the defaults.
+  // a file that is there but cannot be read (damaged, a folder) is reported
+  // and gives the defaults, and OK then asks before it replaces the file.
   void Load_ParGen();
+  bool Load_Damaged() const { return load_damaged_; }
   // Gives every control that ParGen.xml keeps its default.
   void Set_Default_Values();
   // Rewrites Path_ParGen from the controls; false (after telling the user
@@ -453,6 +455,11 @@ class TFParGen : public TForm, public ILangForm {
 
   // Escape and the close box ask before changed values are thrown away.
   void WndProc(TMessage& Message) override;
+
+ private:
+  bool load_damaged_ = false;
+
+ public:
 
   // ---- Per-model panel layout
   // Hides all panels; creation does this before Order_TAB_Panels.

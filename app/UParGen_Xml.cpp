@@ -3,7 +3,10 @@
 #include <string>
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
 #include "app/UParGen.h"
+#include "app/UProject_File.h"
+#include "framework/classes/StringList.h"
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/controls/CheckBox.h"
 #include "framework/controls/ComboBox.h"
@@ -14,11 +17,12 @@
 #include "framework/xml/XmlDom.h"
 
 namespace {
-// Messages the text table has no id for: faults this form reports that it
-// used to pass over.
-const char* const Text_ParGen_Damaged =
-    "Error! The communication parameters file could not be read, so the default values are shown: ";
-const char* const Text_ParGen_Not_Saved = "Error! The communication parameters could not be saved: ";
+// Faults this form reports that it used to pass over.
+constexpr int Text_ParGen_Damaged = 956;
+constexpr int Text_ParGen_Not_Saved = 957;
+constexpr int Text_ParGen_Replace = 958;
+
+std::string Message_Text(int Id) { return Lang_Table->Strings(Id); }
 
 const char* const Root_Name = "Par_Gen";
 const char* const Format_Comment = "SW_VERSION = 1.000";
@@ -140,22 +144,22 @@ void TFParGen::Set_Default_Values() {
 }
 
 void TFParGen::Load_ParGen() {
-  if (!FileExists(Path_ParGen)) {
-    Set_Default_Values();
-    return;
-  }
+  load_damaged_ = false;
   TXMLNode root;
   try {
-    XML1->SetActive(true);
-    XML1->LoadFromFile(Path_ParGen);
+    if (!Project_File_Present(Path_ParGen)) {
+      Set_Default_Values();
+      return;
+    }
     // The root element holds the parameters, whatever stands before it (a
     // declaration, a comment, a document type from another tool).
-    root = XML1->DocumentElement();
+    root = Load_Project_File(*XML1, Path_ParGen);
   } catch (const Exception& e) {
     // Never leave the values of an earlier show (perhaps another
     // project's) in the form for OK to save here.
     Set_Default_Values();
-    MessageDlg(Text_ParGen_Damaged + e.Message(), mtError, {mbOK}, 0);
+    load_damaged_ = true;
+    MessageDlg(Message_Text(Text_ParGen_Damaged) + e.Message(), mtError, {mbOK}, 0);
     return;
   }
   for (const TParGen_Element& e : Elements) Load_Element(*this, root, e);
@@ -170,6 +174,10 @@ std::vector<std::string> TFParGen::Values() {
 bool TFParGen::Changed() { return Values() != loaded_values_; }
 
 bool TFParGen::Save_ParGen() {
+  // The file read was damaged: replacing it with the defaults shown loses
+  // what it held, so the user is asked first.
+  if (load_damaged_ && MessageDlg(Message_Text(Text_ParGen_Replace), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
+    return false;
   try {
     XML1->SetActive(true);
     XML1->Clear();
@@ -178,8 +186,9 @@ bool TFParGen::Save_ParGen() {
     for (const TParGen_Element& e : Elements) root.AddChild(e.Name).SetText(Value_Of(*this, e));
     XML1->SaveToFile(Path_ParGen);
   } catch (const Exception& e) {
-    MessageDlg(Text_ParGen_Not_Saved + e.Message(), mtError, {mbOK}, 0);
+    MessageDlg(Message_Text(Text_ParGen_Not_Saved) + e.Message(), mtError, {mbOK}, 0);
     return false;
   }
+  load_damaged_ = false;
   return true;
 }

@@ -4,11 +4,19 @@
 #include <cstring>
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UProject_File.h"
+#include "app/UTable_Memory_Grid.h"
+#include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
 #include "framework/os/SafeWriter.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/xml/XmlDom.h"
+#include "tables/plc/UReceiveCAN.h"
+#include "tables/plc/US7_Protocol_Set_Access.h"
+#include "tables/plc/UTable_Editor.h"
+#include "tables/plc/UTransmitCAN.h"
 
 TPar_Gen_Block Par_Gen_Block;
 std::array<TCAN_Frame_Entry, CAN_Frame_Table_Entries> CAN_Frame_Table;
@@ -110,29 +118,69 @@ void Put_S7_Entry(std::uint8_t* b, const TS7_Access_Entry& e) {
   Put_U8(b + 26, e.Entry_Rack_Slot);
 }
 
-// The root of a project file: its first element, whatever stands before it
-// (a declaration, a comment, a document type). A file that cannot be read or
-// parsed raises, so that no image is built from half a project.
-TXMLNode Load_Root(TXMLDocument& Doc, const std::string& FileName) {
-  Doc.LoadFromFile(FileName);
-  return Doc.DocumentElement();
+// The texts of a table that stops the compilation.
+constexpr int Text_Table_Damaged = 1106;    // "Error! The file \""
+constexpr int Text_Table_Damaged_2 = 1107;  // "\" could not be read completely: "
+constexpr int Text_Row_Refused = 61;        // "No device images were written: the file \""
+constexpr int Text_Row_Refused_2 = 62;      // "\" holds a row that its editor refuses. "
+
+std::string Lang(int Id) { return Lang_Table->Strings(Id); }
+
+// A table file read with its editor's own reader (its shape, its defaults,
+// its row limit) into grids in memory: none when the file is missing. A file
+// that cannot be read completely stops the compilation: no image is built
+// from part of a table.
+std::vector<std::unique_ptr<TTable_Memory_Grid>> Read_Table(const std::string& Path,
+                                                            const TTable_File_Format& Format) {
+  std::vector<std::unique_ptr<TTable_Memory_Grid>> grids;
+  if (!Project_File_Present(Path)) return grids;
+  std::vector<TTable_Grid_View*> views;
+  for (const TTable_Grid_Format& g : Format.Grids) {
+    grids.push_back(std::make_unique<TTable_Memory_Grid>(g.Rows, static_cast<int>(g.Columns.size()) + 1));
+    // The check boxes the editor's grid has, so that a row holding only
+    // their texts counts as unused, as there.
+    for (std::size_t k = 0; k < g.Columns.size(); ++k) {
+      const int col = static_cast<int>(k) + 1;
+      if (g.Columns[k].Check_Box) grids.back()->Set_Data_Check_Box_Column(col);
+      if (g.Columns[k].Own_Box) grids.back()->Add_Check_Box_Column(col, false);
+    }
+    Clear_Table(*grids.back(), g);
+    views.push_back(grids.back().get());
+  }
+  TXMLDocument doc;
+  const TTable_Load_Result result = Load_Table_File(doc, Path, Format, views);
+  if (!result.Complete)
+    throw Exception(Lang(Text_Table_Damaged) + NativePath(Path) + Lang(Text_Table_Damaged_2) + result.Error);
+  return grids;
 }
 
-// The compiler asks for a row's fields mostly in the order the tables write
-// them: the reader finds each one next to the last.
-TRow_Attribute Row_Of(const TXMLNode& Node) {
-  return [reader = TXMLAttributeReader(Node)](const char* Name) mutable -> std::optional<std::string> {
-    if (std::optional<std::string_view> value = reader.Find(Name)) return std::string(*value);
+// The editor's check over a table read: a row it refuses (its message names
+// the row and the field) is refused here too.
+void Refuse_Failure(const std::optional<std::string>& Failure, const std::string& Path) {
+  if (Failure) throw Exception(Lang(Text_Row_Refused) + NativePath(Path) + Lang(Text_Row_Refused_2) + *Failure);
+}
+
+// A table row as the per-row compilers read it: a field by its attribute
+// name, or nothing for a name the file does not hold.
+TRow_Attribute Row_Of(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int Row) {
+  return [&Grid, &Format, Row](const char* Name) -> std::optional<std::string> {
+    for (std::size_t k = 0; k < Format.Columns.size(); ++k) {
+      const char* attribute = Format.Columns[k].Attribute;
+      if (attribute && std::strcmp(attribute, Name) == 0) return Grid.GetCellEx(static_cast<int>(k) + 1, Row);
+    }
     return std::nullopt;
   };
 }
 
-// Calls Visit for every row under Parent, in document order, until it
-// answers false.
-template <typename Visitor>
-void For_Each_Row(const TXMLNode& Parent, Visitor Visit) {
-  for (const TXMLNode& row : Table_Rows(Parent))
-    if (!Visit(Row_Of(row))) return;
+// Adds the rows of a checked table that its check takes (Taken, the
+// editor's own Enable test) to Table from entry k on, up to the table's end.
+template <typename Entry, std::size_t N, typename Compile>
+void Add_Rows(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
+              bool (*Taken)(const TTable_Grid_View&, int), std::array<Entry, N>& Table, int& k,
+              Compile compile_row) {
+  const int rows = Table_Length(Grid, Format);
+  for (int r = 1; r <= rows && k < static_cast<int>(N); ++r)
+    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(Row_Of(Grid, Format, r));
 }
 
 // A number from a table or parameter text, or Fallback when the text is
@@ -228,9 +276,9 @@ void Set_Version_Text() {
 }
 
 void Read_ParGen_File() {
-  if (!FileExists(Path_ParGen)) return;
+  if (!Project_File_Present(Path_ParGen)) return;
   TXMLDocument doc;
-  const TXMLNode root = Load_Root(doc, Path_ParGen);
+  const TXMLNode root = Load_Project_File(doc, Path_ParGen);
   Set_Version_Text();
   TPar_Gen_Block& p = Par_Gen_Block;
 
@@ -326,11 +374,6 @@ std::uint32_t CAN_Max_COB_ID(std::string_view Type) {
   return t == "2.0B (29 bits)" || t.empty() ? 0x1FFFFFFFu : 0x7FFu;
 }
 
-bool CAN_Row_Taken(const TRow_Attribute& Row) {
-  std::optional<std::string> enable = Row("Enable");
-  return !enable || *enable == "Y";
-}
-
 TCAN_Frame_Entry Compile_CAN_Receive_Row(const TRow_Attribute& Row) {
   TCAN_Frame_Entry e;
   Read_CAN_Identity(Row, e);
@@ -350,8 +393,6 @@ TCAN_Frame_Entry Compile_CAN_Transmit_Row(const TRow_Attribute& Row) {
   Read_CAN_Bytes(Row, e);
   return e;
 }
-
-bool S7_Row_Taken(const TRow_Attribute& Row) { return Is_Set(Row("Enable"), "Y"); }
 
 TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
   TS7_Access_Entry e;
@@ -388,50 +429,35 @@ TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
   return e;
 }
 
-namespace {
-// Adds the taken rows under Parent to the CAN table from entry k on.
-template <typename Compile>
-void Add_CAN_Rows(const TXMLNode& Parent, int& k, Compile compile_row) {
-  For_Each_Row(Parent, [&](const TRow_Attribute& row) {
-    if (k >= CAN_Frame_Table_Entries) return false;
-    if (CAN_Row_Taken(row)) CAN_Frame_Table[k++] = compile_row(row);
-    return true;
-  });
-}
-
-void Add_S7_Rows(const TXMLNode& Root, const char* Section, bool Write_Rows, int& k) {
-  // A file that lacks a section simply adds no rows for it.
-  TXMLNode section;
-  try {
-    section = Root.FindNode(Section);
-  } catch (const Exception&) {
-    return;
-  }
-  For_Each_Row(section, [&](const TRow_Attribute& row) {
-    if (k >= S7_Access_Table_Entries) return false;
-    if (S7_Row_Taken(row)) S7_Access_Table[k++] = Compile_S7_Row(row, Write_Rows);
-    return true;
-  });
-}
-}  // namespace
-
 int Read_CAN_Frame_Files() {
+  const auto receive = Read_Table(Path_CAN_Rec_Frames, ReceiveCAN_File);
+  const auto transmit = Read_Table(Path_CAN_Send_Frames, TransmitCAN_File);
+  if (!receive.empty())
+    Refuse_Failure(ReceiveCAN_Check_Message(*receive[0], Receive_Data_Array_Size), Path_CAN_Rec_Frames);
+  if (!transmit.empty())
+    Refuse_Failure(TransmitCAN_Check_Message(*transmit[0], Transmit_Data_Array_Size), Path_CAN_Send_Frames);
   int k = 0;
-  TXMLDocument doc;
-  if (FileExists(Path_CAN_Rec_Frames))
-    Add_CAN_Rows(Load_Root(doc, Path_CAN_Rec_Frames), k, Compile_CAN_Receive_Row);
-  if (FileExists(Path_CAN_Send_Frames))
-    Add_CAN_Rows(Load_Root(doc, Path_CAN_Send_Frames), k, Compile_CAN_Transmit_Row);
+  if (!receive.empty())
+    Add_Rows(*receive[0], ReceiveCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
+             Compile_CAN_Receive_Row);
+  if (!transmit.empty())
+    Add_Rows(*transmit[0], TransmitCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
+             Compile_CAN_Transmit_Row);
   return k;
 }
 
 int Read_S7_Protocol_File() {
+  const auto grids = Read_Table(Path_S7_Protocol, S7_Protocol_File);
+  if (grids.empty()) return 0;
+  std::vector<TIPPort> connections;
+  Refuse_Failure(S7_Check_Message(*grids[S7_Read_Grid], *grids[S7_Write_Grid], S7_Data_Array_Size,
+                                  S7_Data_Array_Size, connections),
+                 Path_S7_Protocol);
   int k = 0;
-  if (!FileExists(Path_S7_Protocol)) return 0;
-  TXMLDocument doc;
-  const TXMLNode root = Load_Root(doc, Path_S7_Protocol);
-  Add_S7_Rows(root, "S7_Protocol_Read", false, k);
-  Add_S7_Rows(root, "S7_Protocol_Write", true, k);
+  for (int g : {S7_Read_Grid, S7_Write_Grid})
+    Add_Rows(*grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
+             Enable_Is_Y, S7_Access_Table, k,
+             [g](const TRow_Attribute& Row) { return Compile_S7_Row(Row, g == S7_Write_Grid); });
   return k;
 }
 

@@ -102,9 +102,12 @@ extern int Bank1_Size;
 extern int Bank2_Size;
 
 // Builds both images in memory from the project files named by the path
-// globals of UComon. Missing files and unreadable values take their defaults.
-// A project file that exists but cannot be read as XML raises EXmlError:
-// the images are then not to be saved or sent.
+// globals of UComon. A missing file takes its defaults. The tables are read
+// with their editors' own reader and checked with their editors' own check,
+// one rule for both: a file that is there but cannot be read completely (a
+// folder, a damaged file, more rows than the table), and a row its editor
+// refuses, raise an Exception naming the file (and the row); the images are
+// then not to be saved or sent.
 void Compile_Configuration();
 
 // Writes Bank1_Image and Bank2_Image as <project>/bin/bank1.bin and bank2.bin,
@@ -148,9 +151,8 @@ using TRow_Attribute = std::function<std::optional<std::string>(const char* Name
 // 11-bit frames. The type is trimmed first.
 std::uint32_t CAN_Max_COB_ID(std::string_view Type);
 
-// The per-row steps of the table readers.
-bool CAN_Row_Taken(const TRow_Attribute& Row);
+// The per-row steps of the table readers, for rows the editors' checks
+// passed.
 TCAN_Frame_Entry Compile_CAN_Receive_Row(const TRow_Attribute& Row);
 TCAN_Frame_Entry Compile_CAN_Transmit_Row(const TRow_Attribute& Row);
-bool S7_Row_Taken(const TRow_Attribute& Row);
 TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row);

@@ -558,6 +558,14 @@ class TPublish {
     }
     return *this;
   }
+  // The values a layout may give an integer property; the reader refuses
+  // others (by default the range of the property's type).
+  TPublish& Range(int64_t Min, int64_t Max) {
+    TPropInfo& p = Last();
+    p.Min = Min;
+    p.Max = Max;
+    return *this;
+  }
   // Always written, whatever the value.
   TPublish& NoDefault() {
     Last().HasDefault = false;

@@ -220,6 +220,10 @@ class TControlCanvas : public TCanvas {
   TControl* control_;
 };
 
+// The largest place or size a stored layout may give a control (the largest
+// window the window system makes): any two of them add up without overflow.
+constexpr int MaxControlExtent = 16777215;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);

@@ -91,10 +91,12 @@ void RegisterControlsPublished() {
       c->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
       if (dynamic_cast<TWinControl*>(c) != nullptr) c->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     });
-    P.Integer("Left", &C::Left, &C::SetLeft);
-    P.Integer("Top", &C::Top, &C::SetTop);
-    P.Integer("Width", &C::Width, &C::SetWidth);
-    P.Integer("Height", &C::Height, &C::SetHeight);
+    // A stored place or size beyond any screen is damage: refused, so that
+    // the edges computed from them (Left + Width) stay in range.
+    P.Integer("Left", &C::Left, &C::SetLeft).Range(-MaxControlExtent, MaxControlExtent);
+    P.Integer("Top", &C::Top, &C::SetTop).Range(-MaxControlExtent, MaxControlExtent);
+    P.Integer("Width", &C::Width, &C::SetWidth).Range(0, MaxControlExtent);
+    P.Integer("Height", &C::Height, &C::SetHeight).Range(0, MaxControlExtent);
     P.Enum("Align", &C::Align, &C::SetAlign).Default(alNone);
     // Anchors that merely follow the alignment are not stored.
     P.Set("Anchors", &C::Anchors, &C::SetAnchors).Stored([](C* c) {

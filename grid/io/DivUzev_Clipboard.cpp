@@ -563,12 +563,24 @@ void TDedAdararAdoz::SetSelectionAsText(const std::string& Value) {
 }
 
 namespace {
+std::string& PasteRefusedText() {
+  static std::string text = "The cells on the clipboard are damaged: the block declares more cells than it holds, so nothing was pasted";
+  return text;
+}
+}  // namespace
 
-// The first record of a cell stream: the size it holds and its writer.
+const std::string& GridPasteRefusedText() { return PasteRefusedText(); }
+void SetGridPasteRefusedText(const std::string& Text) { PasteRefusedText() = Text; }
+
+namespace {
+
+// The first record of a cell stream (the size it declares and its writer)
+// and the number of cells the stream really holds.
 struct THeaderSink : gridio::TCellStreamSink {
   gridio::TGridPropData P;
+  int64_t Cells = 0;
   void Prop(const gridio::TGridPropData& Data) override { P = Data; }
-  void Cell(int64_t, int64_t, std::string&, bool) override {}
+  void Cell(int64_t, int64_t, std::string&, bool) override { ++Cells; }
   void CellProps(const gridio::TCellPropsData&, bool) override {}
   void Graphic(const gridio::TCellGraphicData&) override {}
   void Payload(gridio::TPayloadData&) override {}
@@ -584,12 +596,18 @@ int TDedAdararAdoz::PasteFromFormats(int ACol, int ARow, int& Rows, int& Cols) {
                           FMouseActions->RangeSelectAndEdit() || FEditDisable;
   if (AllowFmtClipboard() && cb->HasFormat(GridCellsClipboardFormat())) {
     if (!anyEditing || ACol < 0 || ARow < 0) return 0;
-    PasteBegin();
     const std::vector<uint8_t> data = cb->GetAsBytes(GridCellsClipboardFormat());
     const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
     THeaderSink head;
     gridio::ReadCellStream(bytes, 0, head, false);
     const int64_t cols = head.P.ColCount, rows = head.P.RowCount, id = head.P.ID;
+    // A block holds every cell of the rows and columns it declares: one that
+    // declares more would grow the grid for cells that are not there (16.7
+    // million rows from a few bytes).
+    if (cols < 0 || rows < 0 || (rows > 0 && cols > head.Cells / rows))
+      throw EDivUzevError(GridPasteRefusedText() + " (" + std::to_string(rows) + " x " + std::to_string(cols) +
+                          " cells declared, " + std::to_string(head.Cells) + " held)");
+    PasteBegin();
     TMemoryStream ms;
     ms.WriteString(bytes);
     ms.SetPosition(0);

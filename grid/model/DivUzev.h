@@ -101,6 +101,12 @@ class THTMLPictureCache;
 
 CF_DECLARE_EXCEPTION(EDivUzevError, Exception)
 
+// The message a paste of grid cells is refused with when the clipboard block
+// declares more rows and columns than it holds (the counts follow it in
+// brackets); a program may put its translation here.
+const std::string& GridPasteRefusedText();
+void SetGridPasteRefusedText(const std::string& Text);
+
 // ---------------------------------------------------------------------------
 // Enumerations
 

@@ -1,6 +1,7 @@
 #include "tables/network/UBACnetSlaveSetAccess.h"
 
 #include "app/UComon.h"
+#include "app/UProject_File.h"
 #include "app/ULanguage.h"
 #include "app/UTable_Grid_View.h"
 #include "framework/classes/StringList.h"
@@ -16,10 +17,8 @@ constexpr int Text_Too_Many = 2559;
 constexpr int Text_Delete_Question = 2560;
 
 // A Mnemonic with ";" or a line break used to shift the columns of the EDE
-// file; the text table has no id for its refusal.
-const char* const Text_Mnemonic_Breaks_EDE =
-    "Mnemonic must not hold \";\", a line break or another control character: the EDE file could not "
-    "keep it in its column";
+// file: it is refused.
+constexpr int Text_Mnemonic_Breaks_EDE = 2561;
 
 constexpr TTable_Column Value(const char* Attribute) { return {Attribute, nullptr, false}; }
 
@@ -103,7 +102,7 @@ std::optional<std::string> Check_BACnet_Row(const TTable_Grid_View& G, int r, co
   }
   if (last >= NByte) return Text(T.Span);
   if (Mnemonic_Breaks_EDE_Line(G.GetCellEx(BACnet_Col_Mnemonic, r)))
-    return "!! [" + Text(T.Page_Caption) + "] " + Text_Mnemonic_Breaks_EDE;
+    return "!! [" + Text(T.Page_Caption) + "] " + Text(Text_Mnemonic_Breaks_EDE);
   return std::nullopt;
 }
 
@@ -154,12 +153,10 @@ const std::vector<std::string> BACnet_Write_Data_Types = {
     "Access Door"};
 
 bool Read_Desc_Lenght(const std::string& ParGen_Path) {
-  if (!FileExists(ParGen_Path)) return false;
   try {
+    if (!Project_File_Present(ParGen_Path)) return false;
     TXMLDocument doc;
-    doc.SetActive(true);
-    doc.LoadFromFile(ParGen_Path);
-    const TXMLNode root = doc.ChildCount() > 0 ? doc.ChildNodes(0) : TXMLNode();
+    const TXMLNode root = Load_Project_File(doc, ParGen_Path);
     return Child_Text(root, "BACnet_Desc_Chars_Limit") == std::optional<std::string>("1");
   } catch (const Exception&) {
     return false;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UProject_File.h"
 #include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
 #include "framework/rtl/DateUtils.h"
@@ -52,25 +54,33 @@ std::array<int, Object_Types.size()> Instance_Counters{};
 // The object list; it exists only while a file is built.
 std::unique_ptr<std::vector<std::unique_ptr<TBACnet_EDE_Obj>>> Objects;
 
-// Messages the text table has no id for.
-const char* const Text_Not_Read = "Error! The EDE file was not written: the file \"";
-const char* const Text_Not_Read_2 = "\" could not be read: ";
+constexpr int Text_Not_Read = 1124;
+constexpr int Text_Not_Read_2 = 1119;  // "\" could not be read: ", as for the EDS file
 
 [[noreturn]] void Not_Read(const std::string& Path, const std::string& Reason) {
-  throw Exception(Text_Not_Read + Path + Text_Not_Read_2 + Reason);
+  throw Exception(Lang_Table->Strings(Text_Not_Read) + NativePath(Path) + Lang_Table->Strings(Text_Not_Read_2) +
+                  Reason);
 }
 
-// The first node of a loaded project file, which must be its root element.
+// The root element of a project file, taken as every reader takes it.
 TXMLNode Root_Of(TXMLDocument& Doc, const std::string& Path) {
-  Doc.SetActive(true);
   try {
-    Doc.LoadFromFile(Path);
+    return Load_Project_File(Doc, Path);
+  } catch (const EProject_File_Error& e) {
+    Not_Read(Path, e.Reason());
   } catch (const Exception& e) {
     Not_Read(Path, e.Message());
   }
-  const TXMLNode root = Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
-  if (!root || root.NodeType() != ntElement) Not_Read(Path, "it does not begin with its root element");
-  return root;
+}
+
+// A missing file gives nothing to read; one that is there but cannot be
+// read is reported.
+bool Present(const std::string& Path) {
+  try {
+    return Project_File_Present(Path);
+  } catch (const EProject_File_Error& e) {
+    Not_Read(Path, e.Reason());
+  }
 }
 
 std::string Attribute_Of(const TXMLNode& Row, const char* Name, const char* Section, int Row_Number,
@@ -144,7 +154,7 @@ void Reset_EDE_Instance_Counters() { Instance_Counters.fill(0); }
 void Read_EDE_Device_Settings() {
   EDE_Device_Instance.clear();
   EDE_Name_Limit = false;
-  if (!FileExists(Path_ParGen)) return;
+  if (!Present(Path_ParGen)) return;
   TXMLDocument doc;
   const TXMLNode root = Root_Of(doc, Path_ParGen);
   const int type = Text_To_Int(Child_Text(root, "BACnet_Type").value_or(""), 0);
@@ -154,7 +164,7 @@ void Read_EDE_Device_Settings() {
 
 void Collect_EDE_Objects() {
   if (!Objects) Objects = std::make_unique<std::vector<std::unique_ptr<TBACnet_EDE_Obj>>>();
-  if (!FileExists(Path_BACnet_Slave)) return;
+  if (!Present(Path_BACnet_Slave)) return;
   TXMLDocument doc;
   const TXMLNode root = Root_Of(doc, Path_BACnet_Slave);
   Collect_Section(root, "BACnet_in_Read", Path_BACnet_Slave);

@@ -14,7 +14,7 @@ constexpr int Text_Delete_Question = 2728;
 constexpr int Text_Type_Header = 2716;
 // The editor's block has no "Error row " text apart from the one inside the
 // Position message.
-const char* const Text_Error_Row = "Error row ";
+constexpr int Text_Error_Row = 2731;
 }  // namespace
 
 const std::vector<std::string> OPC_UA_Var_Types = {"Boolean", "Signed Byte", "Byte",      "Int16",  "UInt16",
@@ -68,7 +68,7 @@ std::optional<std::string> OPC_UA_Check_Message(const TTable_Grid_View& Grid) {
       return FormatLangText(Text(Text_Position), {r, OPC_UA_Data_Array_Size - 1});
   }
   if (const int gap = Table_Key_Gap(Grid, format))
-    return Text_Error_Row + std::to_string(gap) + "!! " + Key_Gap_Text(Text(Text_Type_Header));
+    return Text(Text_Error_Row) + std::to_string(gap) + "!! " + Key_Gap_Text(Text(Text_Type_Header));
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/UComon.h"
+#include "app/UProject_File.h"
 #include "app/ULanguage.h"
 #include "app/ULumetraFirmWare.h"
 #include "app/USoftOptions.h"
@@ -18,6 +19,7 @@ std::vector<bool> MIB_Read_Is_Int;
 std::vector<bool> MIB_Write_Is_Int;
 
 namespace {
+std::string Text(int Id) { return Lang_Table->Strings(Id); }
 // The maker's contact lines (the address the PROFIBUS GSD file gives, in
 // ASCII, as module strings must be) and private enterprise number (the one
 // reserved for documentation).
@@ -27,8 +29,8 @@ const char* const Contact_Country = "Italy";
 const char* const Contact_Mail_Domain = "korvel.com";
 const char* const Enterprise_Number = "32473";
 
-const char* const Text_Not_Read = "Error! The SNMP tables could not be read, so no MIB file was written: ";
-const char* const Text_Not_Written = "Error! The MIB file could not be written: ";
+constexpr int Text_Not_Read = 2287;
+constexpr int Text_Not_Written = 2288;
 
 constexpr int Text_Overwrite = 1105;
 
@@ -134,13 +136,10 @@ std::string Syntax(bool Is_Int) { return Is_Int ? "SYNTAX INTEGER" : "SYNTAX OCT
 
 void Load_SNMP_MIB_Objects() {
   Clear_Objects();
-  if (!FileExists(Path_SNMP_Trap)) return;
   try {
+    if (!Project_File_Present(Path_SNMP_Trap)) return;
     TXMLDocument doc;
-    doc.SetActive(true);
-    doc.LoadFromFile(Path_SNMP_Trap);
-    const TXMLNode root = doc.ChildCount() > 0 ? doc.ChildNodes(0) : TXMLNode();
-    if (!root || root.NodeType() != ntElement) throw Exception("it does not begin with its root element");
+    const TXMLNode root = Load_Project_File(doc, Path_SNMP_Trap);
     Load_Section(root, "SNMP_Trap_Read", *MIB_Read_Desc, MIB_Read_Is_Int);
     Load_Section(root, "SNMP_Trap_Write", *MIB_Write_Desc, MIB_Write_Is_Int);
   } catch (const Exception& e) {
@@ -246,13 +245,13 @@ void Create_SNMP_MIB(TSaveDialog& SaveMIB) {
   try {
     Load_SNMP_MIB_Objects();
   } catch (const Exception& e) {
-    MessageDlg(Text_Not_Read + e.Message(), mtError, {mbOK}, 0);
+    MessageDlg(Text(Text_Not_Read) + e.Message(), mtError, {mbOK}, 0);
     return;
   }
   try {
     Write_SNMP_MIB_File(file);
   } catch (const Exception& e) {
-    MessageDlg(Text_Not_Written + e.Message(), mtError, {mbOK}, 0);
+    MessageDlg(Text(Text_Not_Written) + e.Message(), mtError, {mbOK}, 0);
   }
 }
 

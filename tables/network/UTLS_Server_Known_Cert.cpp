@@ -11,7 +11,7 @@ std::string Text(int Id) { return Lang_Table->Strings(Id); }
 constexpr int Text_Delete_Question = 1621;
 constexpr int Text_Certificate_Header = 1616;
 // The editor's block has no "Error row " text.
-const char* const Text_Error_Row = "Error row ";
+constexpr int Text_Error_Row = 1622;
 
 bool Never_Checked(const TTable_Grid_View&, int) { return false; }
 }  // namespace
@@ -30,7 +30,7 @@ const TTable_File_Format TLS_Known_Cert_File{"TLS_Server_Known_Cert",
 
 std::optional<std::string> TLS_Check_Message(const TTable_Grid_View& Grid) {
   TTable_Check check;
-  check.Error_Row = Text_Error_Row;
+  check.Error_Row = Text(Text_Error_Row);
   check.Key_Gap = "!! " + Key_Gap_Text(Text(Text_Certificate_Header));
   check.Enabled = Never_Checked;
   check.Check_Row = [](int) { return std::nullopt; };

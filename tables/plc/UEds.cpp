@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/UComon.h"
+#include "app/UProject_File.h"
 #include "app/ULanguage.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"
@@ -37,15 +38,19 @@ const char* const TPDO_Var_Names[EDS_Max_PDO] = {"l",  "m",  "n",  "o",  "p",  "
 
 constexpr int Text_File_Exists = 1103;
 
-// Messages the text table has no id for.
-const char* const Text_Not_Read = "Error! The EDS file was not written: the file \"";
-const char* const Text_Not_Read_2 = "\" could not be read: ";
-const char* const Text_PDO_Left_Out = "The PDO table holds ";
-const char* const Text_PDO_Left_Out_2 =
-    ", but an EDS file describes at most 30 of each kind: the PDOs after the 30th are left out.";
+constexpr int Text_Not_Read = 1118;
+constexpr int Text_Not_Read_2 = 1119;
+constexpr int Text_PDO_Left_Out = 1120;
+constexpr int Text_PDO_Left_Out_2 = 1121;
+constexpr int Text_PDO_Left_Out_3 = 1122;
+// The PDO editor's range of a Dimension: a PDO maps at most 8 bytes.
+constexpr int Text_Bad_Dimension = 1123;
+constexpr int PDO_Max_Dimension = 8;
+
+std::string Text(int Id) { return Lang_Table->Strings(Id); }
 
 [[noreturn]] void Not_Read(const std::string& Path, const std::string& Reason) {
-  throw Exception(Text_Not_Read + Path + Text_Not_Read_2 + Reason);
+  throw Exception(Text(Text_Not_Read) + NativePath(Path) + Text(Text_Not_Read_2) + Reason);
 }
 
 std::string Hex(long long Value, int Digits) { return IntToHex(static_cast<std::int32_t>(Value), Digits); }
@@ -53,17 +58,26 @@ std::string Dec(long long Value) { return std::to_string(Value); }
 // Sub-indexes in section names: upper-case hexadecimal without leading zeros.
 std::string Sub_Name(const std::string& Section, int Sub) { return Section + "sub" + Hex(Sub, 1); }
 
-// The first node of a loaded table file, which must be its root element.
+// The root element of a table file, taken as every reader of a project file
+// takes it.
 TXMLNode Root_Of(TXMLDocument& Doc, const std::string& Path) {
-  Doc.SetActive(true);
   try {
-    Doc.LoadFromFile(Path);
+    return Load_Project_File(Doc, Path);
+  } catch (const EProject_File_Error& e) {
+    Not_Read(Path, e.Reason());
   } catch (const Exception& e) {
     Not_Read(Path, e.Message());
   }
-  const TXMLNode root = Doc.ChildCount() > 0 ? Doc.ChildNodes(0) : TXMLNode();
-  if (!root || root.NodeType() != ntElement) Not_Read(Path, "it does not begin with its root element");
-  return root;
+}
+
+// A missing file gives no rows; one that is there but cannot be read is
+// reported.
+bool Present(const std::string& Path) {
+  try {
+    return Project_File_Present(Path);
+  } catch (const EProject_File_Error& e) {
+    Not_Read(Path, e.Reason());
+  }
 }
 
 TXMLNode Section_Of(const TXMLNode& Root, const char* Name, const std::string& Path) {
@@ -93,7 +107,13 @@ int Read_PDO_Section(const TXMLNode& Root, const char* Name, std::array<PDO_Entr
     if (count >= EDS_Max_PDO) continue;
     PDO_Entry& entry = Table[static_cast<std::size_t>(count)];
     entry.COB_ID = Text_To_Int(Attribute_Of(row, "COB-ID", Name, count + 1, Path), 0);
-    entry.Dimension = Text_To_Int(Attribute_Of(row, "Dimension", Name, count + 1, Path), 8);
+    const std::string dimension = Attribute_Of(row, "Dimension", Name, count + 1, Path);
+    entry.Dimension = Text_To_Int(dimension, 8);
+    // A hand-made Dimension of 300 wrote an invalid file as success, and at
+    // the integer limit D + 1 overflowed and the loops ran 2^31 times.
+    if (entry.Dimension < 1 || entry.Dimension > PDO_Max_Dimension)
+      Not_Read(Path, std::string("row ") + Dec(count + 1) + " of \"" + Name + "\"" + Text(Text_Bad_Dimension) +
+                         "\"" + dimension + "\"");
   }
   Used = std::min(count, EDS_Max_PDO);
   return count;
@@ -319,7 +339,7 @@ void Read_PDO_File() {
   Nr_Of_TX_PDO = 0;
   RX_PDO_In_File = 0;
   TX_PDO_In_File = 0;
-  if (!FileExists(Path_PDO_CANopen)) return;
+  if (!Present(Path_PDO_CANopen)) return;
   TXMLDocument doc;
   const TXMLNode root = Root_Of(doc, Path_PDO_CANopen);
   RX_PDO_In_File = Read_PDO_Section(root, "Receive_PDO", Receive_PDO_Table, Nr_Of_RX_PDO, Path_PDO_CANopen);
@@ -327,7 +347,7 @@ void Read_PDO_File() {
 }
 
 void Read_SDO_Server_File() {
-  if (!FileExists(Path_SDO_Server_CANopen)) return;
+  if (!Present(Path_SDO_Server_CANopen)) return;
   TXMLDocument doc;
   const TXMLNode root = Root_Of(doc, Path_SDO_Server_CANopen);
   Read_SDO_Section(root, "SDO_Read", true, Path_SDO_Server_CANopen);
@@ -385,8 +405,8 @@ void Write_EDS_File(const std::string& FileName) {
   Build_EDS_Lines(EDS_Lines, Now());
 
   if (RX_PDO_In_File > EDS_Max_PDO || TX_PDO_In_File > EDS_Max_PDO)
-    MessageDlg(Text_PDO_Left_Out + Dec(RX_PDO_In_File) + " receive and " + Dec(TX_PDO_In_File) +
-                   " transmit PDOs" + Text_PDO_Left_Out_2,
+    MessageDlg(Text(Text_PDO_Left_Out) + Dec(RX_PDO_In_File) + Text(Text_PDO_Left_Out_2) + Dec(TX_PDO_In_File) +
+                   Text(Text_PDO_Left_Out_3),
                mtWarning, {mbOK}, 0);
   // Replacing a file asks first, as every other writer of description files
   // does.

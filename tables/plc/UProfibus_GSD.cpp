@@ -6,6 +6,7 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "app/UProject_File.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/os/Files.h"
@@ -18,6 +19,8 @@ int GSD_NB_Out = 0;
 namespace {
 constexpr int Text_File_Exists = 1103;
 constexpr int Text_No_ParGen = 1104;
+constexpr int Text_Bad_NB_In = 477;
+constexpr int Text_Bad_NB_Out = 478;
 
 const char* const Order_Code = "DV30402";
 const char* const Function_Text = "S7 Protocol / PROFIBUS Slave - Converter";
@@ -192,11 +195,15 @@ std::string Text(int Id) { return Lang_Table->Strings(Id); }
 
 void Read_GSD_Counts(const std::string& ParGen_Path) {
   TXMLDocument doc;
-  doc.SetActive(true);
-  doc.LoadFromFile(ParGen_Path);
-  const TXMLNode root = doc.ChildCount() > 0 ? doc.ChildNodes(0) : TXMLNode();
+  // The root element, as every reader of a project file takes it: a
+  // declaration before it no longer reads as counts of 0.
+  const TXMLNode root = Load_Project_File(doc, ParGen_Path);
   GSD_NB_In = Text_To_Int(Child_Text(root, "PROFINET_NB_IN").value_or(""), 0);
   GSD_NB_Out = Text_To_Int(Child_Text(root, "PROFINET_NB_OUT").value_or(""), 0);
+  // The communication parameters' own range of the byte counts; a hand-made
+  // count past it described a slave that cannot exist.
+  if (GSD_NB_In < 0 || GSD_NB_In > GSD_Max_Bytes) throw Exception(Text(Text_Bad_NB_In));
+  if (GSD_NB_Out < 0 || GSD_NB_Out > GSD_Max_Bytes) throw Exception(Text(Text_Bad_NB_Out));
 }
 
 void Build_GSD_Lines(TStrings& L) {
@@ -225,11 +232,18 @@ void Write_GSD_File(const std::string& FileName) {
 }
 
 void Create_GSD_File() {
-  if (!FileExists(Path_ParGen)) {
-    MessageDlg(Text(Text_No_ParGen), mtError, {mbOK}, 0);
+  try {
+    if (!Project_File_Present(Path_ParGen)) {
+      MessageDlg(Text(Text_No_ParGen), mtError, {mbOK}, 0);
+      return;
+    }
+    Read_GSD_Counts(Path_ParGen);
+  } catch (const Exception& e) {
+    // A ParGen.xml that cannot be read, or counts past the slave's, write
+    // no file.
+    MessageDlg(e.Message(), mtError, {mbOK}, 0);
     return;
   }
-  Read_GSD_Counts(Path_ParGen);
   const auto dialog = std::make_unique<TSaveDialog>(nullptr);
   dialog->SetInitialDir(Project_Dir);
   dialog->SetFilter("Generic Station Description (*.gsd)|*.gsd");

@@ -1,7 +1,10 @@
 #include "tables/plc/UTable_Editor.h"
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UProject_File.h"
 #include "app/UTable_Grid_View.h"
+#include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/os/Files.h"
 #include "framework/rtl/StrUtils.h"
@@ -11,21 +14,18 @@
 namespace {
 const char* const Row_Element = "row";
 
-// Messages the text table has no id for: a damaged file used to open with
-// part of its rows, for OK to overwrite it without a word.
-const char* const Text_Load_Incomplete = "Error! The file \"";
-const char* const Text_Load_Incomplete_2 = "\" could not be read completely: ";
-const char* const Text_Rows_Read = "Rows read: ";
-const char* const Text_Load_Incomplete_3 = "OK replaces the whole file with the rows shown, and asks first.";
-const char* const Text_Replace_Incomplete =
-    "The file was not read completely when this table was opened: saving replaces it with the rows "
-    "shown, and the rows that could not be read are lost. Do you want to save?";
-const char* const Text_Not_Saved = "Error! The table could not be saved: ";
-// A row with an empty key used to end the table on OK, and every row below
-// it was gone without a word.
-const char* const Text_Key_Gap =
-    " is empty, but this row or rows below it hold values, which would not be saved: fill it or delete "
-    "the row";
+// A damaged file used to open with part of its rows, for OK to overwrite it
+// without a word; a row with an empty key used to end the table on OK, and
+// every row below it was gone without a word.
+constexpr int Text_Load_Incomplete = 1106;
+constexpr int Text_Load_Incomplete_2 = 1107;
+constexpr int Text_Rows_Read = 1108;
+constexpr int Text_Load_Incomplete_3 = 1109;
+constexpr int Text_Replace_Incomplete = 1110;
+constexpr int Text_Not_Saved = 1111;
+constexpr int Text_Key_Gap = 1112;
+
+std::string Text(int Id) { return Lang_Table->Strings(Id); }
 
 struct TLoad_Stop {
   std::string Reason;
@@ -135,13 +135,9 @@ TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
   TTable_Load_Result result;
   result.Rows_Read.assign(Format.Grids.size(), 0);
   try {
-    Doc.SetActive(true);
-    Doc.LoadFromFile(Path);
-    // The root is the first element, whatever stands before it (a
-    // declaration, a comment), as the image compiler reads it; a file with no
-    // element must not pass for an empty table.
-    const TXMLNode root = Doc.DocumentElement();
-    if (!root) throw TLoad_Stop{"it holds no root element"};
+    // The shape every reader of a project file takes: a file with no root
+    // element, or one that is a folder, must not pass for an empty table.
+    const TXMLNode root = Load_Project_File(Doc, Path);
     for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
       const TTable_Grid_Format& grid = Format.Grids[g];
       TXMLNode parent = root;
@@ -154,6 +150,9 @@ TTable_Load_Result Load_Table_File(TXMLDocument& Doc, const std::string& Path,
   } catch (const TLoad_Stop& stop) {
     result.Complete = false;
     result.Error = stop.Reason;
+  } catch (const EProject_File_Error& e) {
+    result.Complete = false;
+    result.Error = e.Reason();
   } catch (const Exception& e) {
     result.Complete = false;
     result.Error = e.Message();
@@ -199,7 +198,7 @@ std::vector<std::string> Position_Items(int Size, bool None_First) {
   return items;
 }
 
-std::string Key_Gap_Text(const std::string& Key_Name) { return Key_Name + Text_Key_Gap; }
+std::string Key_Gap_Text(const std::string& Key_Name) { return Key_Name + Text(Text_Key_Gap); }
 
 std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
                                        const TTable_Check& Check) {
@@ -261,7 +260,15 @@ void TTable_Editor::Load_Tables() {
   copied_here_.assign(copied_here_.size(), false);
   load_incomplete_ = false;
   Before_Load();
-  if (FileExists(path_)) {
+  // A path that is there but cannot be read (a folder, an unreadable project
+  // folder) is read all the same, so that it is reported as damaged and not
+  // shown as an empty table.
+  bool present = true;
+  try {
+    present = Project_File_Present(path_);
+  } catch (const EProject_File_Error&) {
+  }
+  if (present) {
     const TTable_Load_Result result = Load_Table_File(*xml_, path_, file_, grids_);
     if (!result.Complete) {
       load_incomplete_ = true;
@@ -290,8 +297,8 @@ std::vector<std::string> TTable_Editor::Contents() const {
 bool TTable_Editor::Changed() const { return Contents() != loaded_; }
 
 void TTable_Editor::Report_Load(const TTable_Load_Result& Result) const {
-  std::string text =
-      Text_Load_Incomplete + path_ + Text_Load_Incomplete_2 + Result.Error + ".\n" + Text_Rows_Read;
+  std::string text = Text(Text_Load_Incomplete) + path_ + Text(Text_Load_Incomplete_2) + Result.Error + ".\n" +
+                     Text(Text_Rows_Read);
   for (int g = 0; g < Grid_Count(); ++g) {
     if (g > 0) text += ", ";
     const std::string name = Grid_Name(g);
@@ -299,7 +306,7 @@ void TTable_Editor::Report_Load(const TTable_Load_Result& Result) const {
     text += std::to_string(Result.Rows_Read[static_cast<std::size_t>(g)]);
   }
   text += ".\n";
-  text += Text_Load_Incomplete_3;
+  text += Text(Text_Load_Incomplete_3);
   MessageDlg(text, mtError, {mbOK}, 0);
 }
 
@@ -313,13 +320,13 @@ bool TTable_Editor::Controllo_dati() {
 
 bool TTable_Editor::Save_On_OK() {
   if (!Controllo_dati()) return false;
-  if (load_incomplete_ && MessageDlg(Text_Replace_Incomplete, mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
+  if (load_incomplete_ && MessageDlg(Text(Text_Replace_Incomplete), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
     return false;
   std::vector<const TTable_Grid_View*> grids(grids_.begin(), grids_.end());
   try {
     Save_Table_File(*xml_, path_, file_, grids);
   } catch (const Exception& e) {
-    MessageDlg(Text_Not_Saved + e.Message(), mtError, {mbOK}, 0);
+    MessageDlg(Text(Text_Not_Saved) + e.Message(), mtError, {mbOK}, 0);
     return false;
   }
   // The file now holds what the tables show.

@@ -18,9 +18,11 @@
 // - OK refuses a table in which a row with an empty key is followed by used
 //   rows (or is used itself), naming that row: those rows would not be saved.
 // - A file that could not be read completely (it does not parse, lacks a
-//   section or an attribute without default, does not begin with its root,
-//   or holds more rows than the table) is reported with the rows that were
-//   read, and OK asks before it replaces that file with the rows shown.
+//   section or an attribute without default, has no root element, holds more
+//   rows than the table, or is a folder or in a project folder that cannot be
+//   read) is reported with the rows that were read, and OK asks before it
+//   replaces that file with the rows shown. The image compiler reads and
+//   checks the tables with the same reader and checks.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -129,8 +131,7 @@ struct TTable_Check {
 };
 
 // The key column's name followed by the text saying that the row's key is
-// empty while it or rows below it hold values (the text table has no id for
-// it).
+// empty while it or rows below it hold values.
 std::string Key_Gap_Text(const std::string& Key_Name);
 
 // Walks the rows from 1 to the first empty key and answers the message of

@@ -8,7 +8,7 @@
 #include "app/ULanguage.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"
-#include "tests/app/TableGridMemory.h"
+#include "app/UTable_Memory_Grid.h"
 #include "tests/support/Responder.h"
 
 namespace {

@@ -22,7 +22,7 @@ TEST(ULanguage, BuiltInTableHoldsEveryIdWithItsEnglishText) {
 
   // The configurator's own 1685 texts, and the messages added to free ids
   // since, so that a language file can translate them too.
-  const std::vector<int> added = {999, 1097, 1098, 1099, 1199};
+  const std::vector<int> added = {999, 1097, 1098, 1099, 1199, 61, 62, 63, 64, 65, 66, 956, 957, 958, 1038, 1039, 1040, 1041, 1042, 1106, 1107, 1108, 1109, 1110, 1111, 1112, 1113, 1114, 1115, 1116, 1117, 1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1126, 1127, 1622, 2287, 2288, 2561, 2731};
   for (int id : added) EXPECT_NE(Lang_Table->Strings(id), " ") << id;
   int with_text = 0;
   for (int id = 0; id < 2800; ++id)
@@ -35,7 +35,8 @@ TEST(ULanguage, BuiltInTableHoldsEveryIdWithItsEnglishText) {
       {8, "Step 8"},
       {9, "None Configuration Opened "},
       {60, "Create the GSDML File for PROFINET"},
-      {61, " "},
+      {61, "No device images were written: the file \""},
+      {67, " "},
       {100, "Create New Configuration"},
       {110, "Cancel the New Configuration"},
       {111, " "},
@@ -58,7 +59,8 @@ TEST(ULanguage, BuiltInTableHoldsEveryIdWithItsEnglishText) {
       {819, "Error OPC UA Server!! SubNet Mask 1 must be between 0 and 255"},
       {929, "Ethernet Connection"},
       {955, "Error Secondary DNS!! DNS 4 must be between 0 and 255"},
-      {956, " "},
+      {956, "Error! The communication parameters file could not be read, so the default values are shown: "},
+      {959, " "},
       {1000, "Update Device by Serial"},
       {1037, "Error!!! Check the Ip Address"},
       {1100, "Row Already used. Do you want to overwrite the values?"},
@@ -104,7 +106,8 @@ TEST(ULanguage, BuiltInTableHoldsEveryIdWithItsEnglishText) {
       {2700, "Definition of OPC UA Server Variables"},
       {2727, "Error row %d!! Position Must be Between 0 and %d"},
       {2730, "Select the access of Var, Read Only or Read/Write for OPC UA Server Variable"},
-      {2731, " "},
+      {2731, "Error row "},
+      {2732, " "},
       {2799, " "},
   };
   for (const auto& [id, text] : samples) EXPECT_EQ(Lang_Table->Strings(id), text) << "id " << id;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
@@ -25,6 +27,7 @@
 #include "framework/controls/StdCtrls.h"
 #include "framework/graphics/ImgList.h"
 #include "framework/os/Files.h"
+#include "framework/os/SafeWriter.h"
 #include "framework/xml/XmlDom.h"
 #include "tests/app/AppFormsFixture.h"
 #include "tests/app/AppTestSupport.h"
@@ -337,22 +340,63 @@ TEST_F(ParGenTest, ADamagedFileIsReportedAndNeverLeavesAnEarlierProjectsValues) 
   Set_Files();
   ASSERT_EQ(Path_ParGen, damaged);
 
+  // OK asks before the defaults shown replace the damaged file: No keeps
+  // it and the form open, Yes replaces it.
   responder_.AnswerBox(mrOk);
-  EXPECT_EQ(Edit_And_OK([](TFParGen* F) {
+  responder_.AnswerBox(mrNo);
+  responder_.AnswerBox(mrYes);
+  EXPECT_EQ(Show([this](TFParGen* F) {
               EXPECT_EQ(F->E_S7_Protocol_IP1->Text(), "192");
               EXPECT_EQ(F->E_EthConn_Device_Name->Text(), "");
               EXPECT_FALSE(F->CB_EthConn_Enable_DNS->Checked());
               EXPECT_EQ(F->CB_CAN_Baudrate->ItemIndex(), 9);
+              Click_OK(F);
+              EXPECT_EQ(F->ModalResult(), mrNone);
+              Click_OK(F);
             }),
             mrOk);
-  ASSERT_EQ(responder_.Boxes().size(), 1u);
+  ASSERT_EQ(responder_.Boxes().size(), 3u);
   EXPECT_EQ(responder_.Boxes()[0].Icon, diError);
   EXPECT_EQ(
       responder_.Boxes()[0].Text.rfind(
           "Error! The communication parameters file could not be read, so the default values are shown: ", 0),
       0u)
       << responder_.Boxes()[0].Text;
+  EXPECT_EQ(responder_.Boxes()[1].Icon, diQuestion);
   EXPECT_EQ(Read_Saved(damaged).Elements, Default_Elements());
+}
+
+// A folder where ParGen.xml should be, or a project folder that is gone, is
+// no missing file: the form says the file cannot be read (it used to show
+// the defaults without a word), and a NUL that cut the file short is damage.
+TEST_F(ParGenTest, AFileThatIsThereButCannotBeReadIsReported) {
+  struct Case {
+    const char* What;
+    std::function<void()> Make;
+    const char* Says;
+  };
+  const std::vector<Case> cases = {
+      {"a folder", [&] { std::filesystem::create_directory(Path_ParGen); }, "folder"},
+      {"a NUL after the root's end-tag name",
+       [&] { Write_File(Path_ParGen, std::string("<Par_Gen></Par_Gen") + '\0' + ">"); }, "NUL"},
+      {"a project folder that is gone",
+       [&] {
+         Project_Dir = dir_.File("gone");
+         Set_Files();
+       },
+       "cannot be read"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(Path_ParGen);
+    c.Make();
+    const std::size_t before = responder_.Boxes().size();
+    responder_.AnswerBox(mrOk);
+    Show([](TFParGen* F) { EXPECT_TRUE(F->Load_Damaged()); });
+    ASSERT_EQ(responder_.Boxes().size(), before + 1) << c.What;
+    const auto& box = responder_.Boxes().back();
+    EXPECT_EQ(box.Icon, diError) << c.What;
+    EXPECT_NE(box.Text.find(c.Says), std::string::npos) << c.What << ": " << box.Text;
+  }
 }
 
 TEST_F(ParGenTest, TheCheckStopsAtTheFirstBadValueWithItsMessage) {
@@ -469,8 +513,7 @@ TEST_F(ParGenTest, ValuesTheCheckDoesNotCoverAreSavedAsTyped) {
 }
 
 TEST_F(ParGenTest, AFailedSaveIsReportedAndTheFormStaysOpen) {
-  Project_Dir = dir_.File("gone");
-  Set_Files();
+  TSafeWriteHookScope full_disk([](TSafeWriteStage Stage, const std::string&) { return Stage == swsWrite ? ENOSPC : 0; });
   responder_.AnswerBox(mrOk);
   EXPECT_EQ(Show([&](TFParGen* F) {
               Click_OK(F);

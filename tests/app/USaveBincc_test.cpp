@@ -13,12 +13,14 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/UComon.h"
 #include "framework/os/Files.h"
 #include "framework/os/SafeWriter.h"
+#include "framework/rtl/SysUtils.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -54,6 +56,21 @@ std::string Row(const std::vector<TAttr>& Attrs) {
   std::string s = "<row";
   for (const TAttr& a : Attrs) s += std::string(" ") + a.Name + "=\"" + a.Value + "\"";
   return s + "/>";
+}
+
+// A CAN row its editor accepts, with Extra added or put in place.
+std::string CAN_Row(const std::vector<TAttr>& Extra) {
+  std::vector<TAttr> row = {{"COBID", "1"}, {"Dim", "8"}};
+  for (const TAttr& e : Extra) {
+    bool replaced = false;
+    for (TAttr& a : row)
+      if (std::string(a.Name) == e.Name) {
+        a.Value = e.Value;
+        replaced = true;
+      }
+    if (!replaced) row.push_back(e);
+  }
+  return Row(row);
 }
 
 // A project folder with the path globals pointing into it.
@@ -220,10 +237,10 @@ TEST_F(CompilerTest, DeviceNameKeepsAtMost31CharactersAndNeverAnEmbeddedZero) {
 }
 
 TEST_F(CompilerTest, ChecksumCoversTheTableCounts) {
-  Write_Receive(Row({{"Enable", "N"}, {"COBID", "1"}}));
+  Write_Receive(CAN_Row({{"Enable", "N"}, {"COBID", "1"}}));
   Compile();
   std::uint32_t before = U32(Bank1_Image, Checksum);
-  Write_Receive(Row({{"Enable", "Y"}, {"COBID", "1"}}));
+  Write_Receive(CAN_Row({{"Enable", "Y"}, {"COBID", "1"}}));
   Compile();
   EXPECT_EQ(U32(Bank1_Image, CAN_Count), 1u);
   EXPECT_EQ(U32(Bank1_Image, Checksum), Sum_Of_Block());
@@ -302,8 +319,7 @@ TEST_F(CompilerTest, CanRowsTakenAndTheirFields) {
   const std::vector<Case> cases = {
       {"no Enable attribute", false, {{"COBID", "5"}}, true, 5, 0, 8},
       {"Enable N", false, {{"Enable", "N"}, {"COBID", "5"}}, false, 0, 0, 0},
-      {"Enable lower-case y", false, {{"Enable", "y"}, {"COBID", "5"}}, false, 0, 0, 0},
-      {"unreadable COBID and Dim", false, {{"COBID", "zz"}, {"Dim", "x"}}, true, 0, 0, 8},
+      {"Enable lower-case y, as the editor takes it", false, {{"Enable", "y"}, {"COBID", "5"}}, true, 5, 0, 8},
       {"29-bit type",
        false,
        {{"COBID", "0x1FFFFFFF"}, {"CAN_Type", "2.0B (29 bits)"}},
@@ -319,14 +335,6 @@ TEST_F(CompilerTest, CanRowsTakenAndTheirFields) {
        0x80000800,
        0,
        8},
-      {"no type, identifier beyond 11 bits", true, {{"COBID", "4096"}}, true, 0x80001000, 1, 8},
-      {"11-bit type kept as chosen",
-       false,
-       {{"COBID", "0x800"}, {"CAN_Type", "2.0A (11 bits)"}},
-       true,
-       0x800,
-       0,
-       8},
       {"transmit with every option N",
        true,
        {{"COBID", "1"}, {"OnChange", "N"}, {"OnCMD", "N"}, {"OnTimer", "N"}, {"Dim", "3"}},
@@ -334,7 +342,8 @@ TEST_F(CompilerTest, CanRowsTakenAndTheirFields) {
        1,
        1,
        3},
-      {"transmit on command", true, {{"COBID", "1"}, {"OnCMD", "Y"}}, true, 1, 1 | 8, 8},
+      // A missing OnChange is "Y", as the editor reads it.
+      {"transmit on command", true, {{"COBID", "1"}, {"OnCMD", "Y"}}, true, 1, 1 | 2 | 8, 8},
       {"transmit options need exactly Y",
        true,
        {{"COBID", "1"}, {"OnChange", "y"}, {"OnTimer", "Yes"}},
@@ -344,8 +353,8 @@ TEST_F(CompilerTest, CanRowsTakenAndTheirFields) {
        8},
   };
   for (const Case& c : cases) {
-    Write_Receive(c.Transmit ? "" : Row(c.Attrs));
-    Write_Transmit(c.Transmit ? Row(c.Attrs) : "");
+    Write_Receive(c.Transmit ? "" : CAN_Row(c.Attrs));
+    Write_Transmit(c.Transmit ? CAN_Row(c.Attrs) : "");
     Compile();
     EXPECT_EQ(U32(Bank1_Image, CAN_Count), c.Taken ? 1u : 0u) << c.What;
     if (!c.Taken) continue;
@@ -368,8 +377,8 @@ TEST_F(CompilerTest, BytePositionsBeyondTheLengthAreCleared) {
 
 TEST_F(CompilerTest, CanTableHoldsAtMost1024Frames) {
   std::string rec, send;
-  for (int i = 0; i < 512; ++i) rec += Row({{"COBID", std::to_string(i)}});
-  for (int i = 0; i < 512; ++i) send += Row({{"COBID", std::to_string(1000 + i)}});
+  for (int i = 0; i < 512; ++i) rec += CAN_Row({{"COBID", std::to_string(i)}});
+  for (int i = 0; i < 512; ++i) send += CAN_Row({{"COBID", std::to_string(1000 + i)}});
   Write_Receive(rec);
   Write_Transmit(send);
   Compile();
@@ -378,17 +387,20 @@ TEST_F(CompilerTest, CanTableHoldsAtMost1024Frames) {
   EXPECT_EQ(U32(Bank2_Image, 512 * 32), 1000u);
   EXPECT_EQ(U32(Bank2_Image, 1023 * 32), 1511u);
 
-  // Rows beyond the 1024th taken are dropped, not written past the table.
-  send += Row({{"COBID", "2041"}});
-  rec += Row({{"COBID", "2040"}});
-  Write_Receive(rec);
-  Write_Transmit(send);
-  Compile();
-  EXPECT_EQ(U32(Bank1_Image, CAN_Count), 1024u);
-  EXPECT_EQ(U32(Bank2_Image, 512 * 32), 2040u);
-  EXPECT_EQ(U32(Bank2_Image, 1023 * 32), 1510u);
   EXPECT_EQ(Bank2_Size, 61440);
   EXPECT_EQ(U32(Bank2_Image, S7_Base), 0u);
+
+  // A file with more rows than its table holds is one the editor cannot
+  // read completely: no images, rather than images without the last rows.
+  rec += CAN_Row({{"COBID", "2040"}});
+  Write_Receive(rec);
+  try {
+    Compile();
+    ADD_FAILURE() << "a 513th row was compiled or dropped without a word";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find(Path_CAN_Rec_Frames), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find("512 rows"), std::string::npos) << e.Message();
+  }
 }
 
 std::vector<TAttr> S7_Row(const std::vector<TAttr>& Extra) {
@@ -400,7 +412,8 @@ std::vector<TAttr> S7_Row(const std::vector<TAttr>& Extra) {
                             {"PLC_Add", "300"},    {"PLC_Bit", "5"},
                             {"PollTime", "250"},   {"Position", "1499"},
                             {"Bit", "3"},          {"Swap", "N"},
-                            {"SwapWord", "N"},     {"Mnemonic", "m"}};
+                            {"SwapWord", "N"},     {"Mnemonic", "m"},
+                            {"OnChange", "N"},     {"OnCMD", "N"}};
   for (const TAttr& e : Extra) {
     bool replaced = false;
     for (TAttr& a : row)
@@ -471,21 +484,12 @@ TEST_F(CompilerTest, S7RowFields) {
       {"identifier SFC", false, {{"Data_Identifier", "SFC"}}, 21, 1, 13},
       {"identifier FB", false, {{"Data_Identifier", "FB"}}, 21, 1, 14},
       {"identifier SFB", false, {{"Data_Identifier", "SFB"}}, 21, 1, 15},
-      {"identifier unknown", false, {{"Data_Identifier", ""}}, 21, 1, 8},
       {"area P", false, {{"PLC_Area", "Direct peripheral access (P)"}}, 25, 1, 0x80},
       {"area Q", false, {{"PLC_Area", "Output (Q)"}}, 25, 1, 0x82},
       {"area M", false, {{"PLC_Area", "Flags (M) (Merker)"}}, 25, 1, 0x83},
       {"area unknown", false, {{"PLC_Area", "Inputs"}}, 25, 1, 0x80},
       {"rack 3 slot 31", false, {{"Rack", "3"}, {"Slot", "31"}}, 26, 1, 127},
-      {"rack and slot unreadable", false, {{"Rack", "x"}, {"Slot", ""}}, 26, 1, 0},
-      {"rack beyond the byte keeps the low bits", false, {{"Rack", "8"}, {"Slot", "1"}}, 26, 1, 1},
-      {"rack at the integer limit", false, {{"Rack", "2147483647"}, {"Slot", "2"}}, 26, 1, 0xE2},
-      {"negative rack and slot", false, {{"Rack", "-1"}, {"Slot", "-2147483648"}}, 26, 1, 0xE0},
-      {"address with a trailing blank is invalid", false, {{"PLC_Address", "192.168.1.10 "}}, 0, 4, 0},
-      {"address with three parts is invalid", false, {{"PLC_Address", "192.168.1"}}, 0, 4, 0},
       {"address in hexadecimal", false, {{"PLC_Address", "$C0.168.0x1.10"}}, 0, 4, 0xC0A8010A},
-      {"poll time unreadable", false, {{"PollTime", "1s"}}, 4, 4, 1000},
-      {"port keeps the low 16 bits", false, {{"PLC_Port", "65537"}}, 12, 2, 1},
       {"read row: swap word", false, {{"SwapWord", "Y"}}, 23, 1, 8},
       {"read row: on change is a write option", false, {{"OnChange", "Y"}}, 23, 1, 0},
       {"write row: plain", true, {}, 23, 1, 0x20},
@@ -511,54 +515,88 @@ TEST_F(CompilerTest, S7RowFields) {
   }
 }
 
-TEST_F(CompilerTest, S7RowsNeedEnableY) {
-  Write_S7(
-      Row({{"PLC_Address", "1.2.3.4"}}) + Row(S7_Row({{"Enable", "N"}})) + Row(S7_Row({{"Enable", "y"}})),
-      Row(S7_Row({{"Enable", " Y"}})));
-  Compile();
-  EXPECT_EQ(U32(Bank1_Image, S7_Count), 0u);
-}
-
-TEST_F(CompilerTest, S7RowWithOnlyEnableTakesEveryFallback) {
-  Write_S7(Row({{"Enable", "Y"}}), "");
-  Compile();
-  ASSERT_EQ(U32(Bank1_Image, S7_Count), 1u);
-  std::vector<int> expected(28, 0);
-  expected[4] = 1000 & 0xFF;
-  expected[5] = 1000 >> 8;
-  expected[20] = 1;
-  expected[21] = 8;
-  expected[25] = 0x80;
-  EXPECT_EQ(Bytes(Bank2_Image, S7_Base, 28), expected);
-}
-
-TEST_F(CompilerTest, S7FileWithoutOneSectionStillCompilesTheOther) {
-  Write_File(Path_S7_Protocol,
-             "<S7_Protocol><S7_Protocol_Write>" + Row(S7_Row({})) + "</S7_Protocol_Write></S7_Protocol>");
+TEST_F(CompilerTest, S7RowsNeedEnableYAsTheEditorTakesIt) {
+  Write_S7(Row(S7_Row({{"Enable", "N"}})) + Row(S7_Row({{"Enable", "y"}})), Row(S7_Row({{"Enable", " Y"}})));
   Compile();
   EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
   EXPECT_EQ(Bank2_Image[S7_Base + 23], 0x20);
 }
 
-TEST_F(CompilerTest, S7TableHoldsAtMost1024Entries) {
+TEST_F(CompilerTest, S7TableHoldsTwice512Entries) {
   std::string read, write;
-  for (int i = 0; i < 1000; ++i) read += Row(S7_Row({{"Position", std::to_string(i)}}));
-  for (int i = 0; i < 30; ++i) write += Row(S7_Row({{"Position", std::to_string(5000 + i)}}));
+  for (int i = 0; i < 512; ++i) read += Row(S7_Row({{"Position", std::to_string(i)}}));
+  for (int i = 0; i < 512; ++i) write += Row(S7_Row({{"Position", std::to_string(900 + i)}}));
   Write_S7(read, write);
   Compile();
   EXPECT_EQ(U32(Bank1_Image, S7_Count), 1024u);
-  EXPECT_EQ(U16(Bank2_Image, S7_Base + 999 * 28 + 14), 999);
-  EXPECT_EQ(U16(Bank2_Image, S7_Base + 1023 * 28 + 14), 5023);
+  EXPECT_EQ(U16(Bank2_Image, S7_Base + 511 * 28 + 14), 511);
+  EXPECT_EQ(U16(Bank2_Image, S7_Base + 1023 * 28 + 14), 1411);
   EXPECT_EQ(Bank2_Size, 61440);
+}
+
+// The compiler takes a table as its editor does: a row the editor refuses,
+// or a file it cannot read completely, writes no images, and the message
+// names the file and the row. Each of these was compiled before, with its
+// low bits or a fallback.
+TEST_F(CompilerTest, RowsTheEditorRefusesWriteNoImages) {
+  struct Case {
+    const char* What;
+    int File;  // 0 receive, 1 transmit, 2 S7
+    std::string Rows;
+    const char* Says;
+  };
+  const std::vector<Case> cases = {
+      {"a 40-digit COBID", 0, CAN_Row({{"COBID", std::string(40, '9')}}), "row 1"},
+      {"COBID 4096 of an 11-bit frame", 1, CAN_Row({{"COBID", "4096"}, {"CAN_Type", "2.0A (11 bits)"}}),
+       "row 1"},
+      {"COBID 4096 of a transmit row without a type (11 bits by default)", 1, CAN_Row({{"COBID", "4096"}}),
+       "row 1"},
+      {"COBID 0x800 of an 11-bit receive frame", 0,
+       CAN_Row({{"COBID", "2"}}) + CAN_Row({{"COBID", "0x800"}, {"CAN_Type", "2.0A (11 bits)"}}), "row 2"},
+      {"no Dim", 0, Row({{"COBID", "5"}}), "row 1"},
+      {"unreadable COBID", 0, CAN_Row({{"COBID", "zz"}}), "row 1"},
+      {"a byte position beyond the data", 0, CAN_Row({{"Byte1", "1500"}}), "row 1"},
+      {"an S7 rack of 2147483647", 2, Row(S7_Row({{"Rack", "2147483647"}})), "row 1"},
+      {"an S7 rack beyond 3", 2, Row(S7_Row({{"Rack", "8"}})), "row 1"},
+      {"a negative slot", 2, Row(S7_Row({{"Slot", "-1"}})), "row 1"},
+      {"a port past 16 bits", 2, Row(S7_Row({{"PLC_Port", "65537"}})), "row 1"},
+      {"an address with three parts", 2, Row(S7_Row({{"PLC_Address", "192.168.1"}})), "row 1"},
+      {"an unreadable poll time", 2, Row(S7_Row({{"PollTime", "1s"}})), "row 1"},
+      {"an empty data identifier", 2, Row(S7_Row({{"Data_Identifier", ""}})), "row 1"},
+      {"a row with only Enable", 2, Row({{"Enable", "Y"}}), "row 1"},
+      {"a used row after an empty key", 0, CAN_Row({{"COBID", " "}}) + CAN_Row({{"COBID", "3"}}), "row 1"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(Path_CAN_Rec_Frames);
+    std::filesystem::remove(Path_CAN_Send_Frames);
+    std::filesystem::remove(Path_S7_Protocol);
+    const std::string* path = nullptr;
+    if (c.File == 0) Write_Receive(c.Rows), path = &Path_CAN_Rec_Frames;
+    if (c.File == 1) Write_Transmit(c.Rows), path = &Path_CAN_Send_Frames;
+    if (c.File == 2) Write_S7(c.Rows, ""), path = &Path_S7_Protocol;
+    try {
+      Compile();
+      ADD_FAILURE() << c.What << ": compiled";
+    } catch (const Exception& e) {
+      EXPECT_NE(e.Message().find(*path), std::string::npos) << c.What << ": " << e.Message();
+      EXPECT_NE(e.Message().find(c.Says), std::string::npos) << c.What << ": " << e.Message();
+    }
+  }
+  // An S7 file without one of its sections is one the editor reads only in
+  // part.
+  std::filesystem::remove(Path_CAN_Rec_Frames);
+  Write_File(Path_S7_Protocol,
+             "<S7_Protocol><S7_Protocol_Write>" + Row(S7_Row({})) + "</S7_Protocol_Write></S7_Protocol>");
+  EXPECT_THROW(Compile(), Exception);
 }
 
 TEST_F(CompilerTest, EachCompilationStartsFromNothing) {
   Write_ParGen(Element("CAN_BAUDRATE", "0") + Element("Eth_Conn_Device_Name", "first"));
-  Write_Receive(Row({{"COBID", "1"}}) + Row({{"COBID", "2"}}));
+  Write_Receive(CAN_Row({{"COBID", "1"}}) + CAN_Row({{"COBID", "2"}}));
   Compile();
   ASSERT_EQ(U32(Bank1_Image, CAN_Count), 2u);
   std::filesystem::remove(Path_ParGen);
-  Write_Receive(Row({{"COBID", "3"}}));
+  Write_Receive(CAN_Row({{"COBID", "3"}}));
   Compile();
   EXPECT_EQ(U32(Bank1_Image, CAN_Rate), 250000u);
   EXPECT_EQ(Bytes(Bank1_Image, Device_Name, 4), std::vector<int>(4, 0));
@@ -568,8 +606,8 @@ TEST_F(CompilerTest, EachCompilationStartsFromNothing) {
 }
 
 TEST_F(CompilerTest, FilesLaidOutWithLineBreaksCompileTheSame) {
-  Write_File(Path_CAN_Rec_Frames, "<Receive_Frames>\r\n  " + Row({{"COBID", "1"}}) + "\r\n  " +
-                                      Row({{"COBID", "2"}}) +
+  Write_File(Path_CAN_Rec_Frames, "<Receive_Frames>\r\n  " + CAN_Row({{"COBID", "1"}}) + "\r\n  " +
+                                      CAN_Row({{"COBID", "2"}}) +
                                       "\r\n</Receive_Frames>\r\n<!--SW_VERSION = 1.000-->");
   Write_File(Path_S7_Protocol, "<S7_Protocol>\n\t<S7_Protocol_Read>\n\t\t" + Row(S7_Row({})) +
                                    "\n\t</S7_Protocol_Read>\n\t<S7_Protocol_Write>\n\t</S7_Protocol_Write>\n"
@@ -586,7 +624,7 @@ TEST_F(CompilerTest, FilesFromOtherToolsAreReadByTheirRootElementAndRowElements)
   Write_File(Path_ParGen, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- plant 4 -->\n" +
                               ParGen(Element("CAN_BAUDRATE", "3")));
   Write_File(Path_CAN_Rec_Frames, "<!DOCTYPE Receive_Frames>\n<Receive_Frames><!-- first -->" +
-                                      Row({{"COBID", "1"}}) + "stray text" + Row({{"COBID", "2"}}) +
+                                      CAN_Row({{"COBID", "1"}}) + "stray text" + CAN_Row({{"COBID", "2"}}) +
                                       "<?note x?><![CDATA[more]]></Receive_Frames>");
   Write_File(Path_CAN_Send_Frames, "<?xml version=\"1.0\"?><Transmit_Frames><!-- none --></Transmit_Frames>");
   Write_File(Path_S7_Protocol,
@@ -600,9 +638,42 @@ TEST_F(CompilerTest, FilesFromOtherToolsAreReadByTheirRootElementAndRowElements)
   EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
 }
 
+// A project file that is there but cannot be read is never taken for a
+// missing one: no images are built from defaults in its place.
 TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
-  Write_Receive("<row COBID=\"1\"");
-  EXPECT_ANY_THROW(Compile());
+  struct Case {
+    const char* What;
+    std::function<void()> Damage;
+    const char* Says;
+  };
+  const std::vector<Case> cases = {
+      {"a file that does not parse", [&] { Write_Receive("<row COBID=\"1\""); }, "CAN_Rec_Frames.xml"},
+      {"a NUL after the root's end-tag name",
+       [&] { Write_File(Path_CAN_Send_Frames, std::string("<Transmit_Frames></Transmit_Frames") + '\0' + ">"); },
+       "NUL"},
+      {"a folder in place of ParGen.xml", [&] { std::filesystem::create_directory(Path_ParGen); }, "folder"},
+      {"a folder in place of S7_Protocol.xml", [&] { std::filesystem::create_directory(Path_S7_Protocol); },
+       "folder"},
+      {"a file without a root element", [&] { Write_File(Path_CAN_Rec_Frames, "<!-- only a comment -->"); },
+       "CAN_Rec_Frames.xml"},
+  };
+  for (const Case& c : cases) {
+    for (const std::string* p : {&Path_ParGen, &Path_CAN_Rec_Frames, &Path_CAN_Send_Frames, &Path_S7_Protocol})
+      std::filesystem::remove_all(*p);
+    c.Damage();
+    try {
+      Compile();
+      ADD_FAILURE() << c.What << ": compiled";
+    } catch (const Exception& e) {
+      EXPECT_NE(e.Message().find(c.Says), std::string::npos) << c.What << ": " << e.Message();
+    }
+  }
+  // A project folder that is gone (or cannot be searched) hides its files.
+  for (const std::string* p : {&Path_ParGen, &Path_CAN_Rec_Frames, &Path_CAN_Send_Frames, &Path_S7_Protocol})
+    std::filesystem::remove_all(*p);
+  Project_Dir = dir_.Path() + "/gone";
+  Set_Files();
+  EXPECT_THROW(Compile(), Exception);
 }
 
 // Saving the images.

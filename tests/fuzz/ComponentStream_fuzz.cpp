@@ -1,13 +1,9 @@
 // Fuzz target for the stored layout readers: the binary component record and
-// the text layout. Not built by default; with clang:
+// the text layout. Not built by default; built by
+// tests/fuzz/build.sh, which lists its sources:
 //
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     -include tests/fuzz/FuzzCompat.h tests/fuzz/ComponentStream_fuzz.cpp \
-//     framework/classes/ComponentStream.cpp framework/classes/LayoutText.cpp \
-//     framework/classes/LayoutTree.cpp framework/rtl/StrUtils.cpp \
-//     framework/rtl/CodePage.cpp framework/rtl/FloatText.cpp \
-//     framework/rtl/Locale.cpp -o layout_fuzz
-//   ./layout_fuzz -max_total_time=60
+//   tests/fuzz/build.sh layout_fuzz
+//   ./build-fuzz/layout_fuzz -max_total_time=60
 //
 // Every input must either parse or raise ELayoutError; a record that parses
 // must write back to bytes that parse to the same record again.

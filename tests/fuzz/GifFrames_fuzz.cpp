@@ -1,8 +1,8 @@
-// Fuzz target for the GIF frame reader. Not built by default; with clang:
+// Fuzz target for the GIF frame reader. Not built by default; built by
+// tests/fuzz/build.sh, which lists its sources:
 //
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     tests/fuzz/GifFrames_fuzz.cpp framework/graphics/GifFrames.cpp -o gif_fuzz
-//   ./gif_fuzz -runs=1000000
+//   tests/fuzz/build.sh gif_fuzz
+//   build-fuzz/gif_fuzz -runs=1000000
 //
 // Every frame found lies wholly inside the bytes, and the bytes that show a
 // frame first are the head plus that frame and the ones after it.

@@ -2,17 +2,11 @@
 // grid text file in both its forms. Every input must either be read or
 // raise the readers' own errors, without a crash, a hang or a read out of
 // bounds; what the binary reader accepts must write back to a stream that
-// reads the same. Not built by default; with clang (no window system
-// needed):
+// reads the same. Not built by default; built by tests/fuzz/build.sh (no window system
+// needed), which lists its sources:
 //
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     -include tests/fuzz/FuzzCompat.h tests/fuzz/GridFiles_fuzz.cpp \
-//     grid/io/GridCellStream.cpp grid/io/GridTextFile.cpp \
-//     grid/base/VevUtil_Text.cpp grid/base/VevUtil_Chars.cpp \
-//     framework/graphics/Colors.cpp \
-//     $(ls framework/classes/*.cpp | grep -v PublishedFramework) framework/rtl/*.cpp \
-//     framework/os/Files.cpp framework/os/SafeWriter.cpp -o gridfiles_fuzz
-//   mkdir -p corpus && ./gridfiles_fuzz -runs=1000000 -max_len=4096 corpus
+//   tests/fuzz/build.sh gridfiles_fuzz
+//   mkdir -p corpus && build-fuzz/gridfiles_fuzz -runs=1000000 -max_len=4096 corpus
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,17 +1,12 @@
 // Fuzz target for the markup reader: any text is laid out, drawn, measured
 // and hit-tested without a crash, a hang or a read out of bounds, and the
-// string routines round-trip. Not built by default; with clang, the
-// framework's graphics over a painter that measures with the fixed text
-// metrics and draws nowhere (this file), no window system needed:
+// string routines round-trip. It runs the framework's graphics over a
+// painter that measures with the fixed text metrics and draws nowhere (this
+// file), no window system needed. Not built by default; built by
+// tests/fuzz/build.sh, which lists its sources:
 //
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     -include tests/fuzz/FuzzCompat.h tests/fuzz/Markup_fuzz.cpp \
-//     grid/base/DudHTMLE_Draw.cpp grid/base/DudHTMLE_Text.cpp grid/base/PictureContainer.cpp \
-//     grid/base/VevUtil_Chars.cpp framework/graphics/*.cpp \
-//     $(ls framework/classes/*.cpp | grep -v PublishedFramework) framework/rtl/*.cpp \
-//     framework/os/Files.cpp framework/os/SafeWriter.cpp framework/os/Resources.cpp \
-//     -ljpeg -o markup_fuzz
-//   ./markup_fuzz -runs=1000000 -max_len=4096
+//   tests/fuzz/build.sh markup_fuzz
+//   build-fuzz/markup_fuzz -runs=1000000 -max_len=4096
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -19,7 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "framework/backend/Backend.h"
 #include "framework/backend/Painter.h"
+#include "framework/backend/PrintDevice.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/ImgList.h"
 #include "framework/graphics/ShellIcons.h"
@@ -76,6 +73,9 @@ struct CfEmbeddedResource {
   const unsigned char* data;
   std::size_t size;
 };
+// No window system and no printer: the graphics that ask for them get none.
+std::unique_ptr<IBackend> CreateQtBackend() { return nullptr; }
+std::unique_ptr<IPrintBackend> CreateQtPrintBackend() { return nullptr; }
 // No layouts are read here: the controls' published tables are not needed.
 void RegisterFrameworkPublished() {}
 extern "C" const CfEmbeddedResource* cf_embedded_resources() {

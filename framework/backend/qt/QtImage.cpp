@@ -6,9 +6,12 @@
 #include <QImageWriter>
 
 #include "framework/backend/qt/QtPainter.h"
+#include "framework/graphics/ImageLengths.h"
 
 bool DecodeImage(const uint8_t* Data, size_t Size, TPixelData& Out) {
   if (!Data || Size == 0) return false;
+  // Lengths beyond the bytes would be allocated by the readers first.
+  if (!ImageLengthsFit(Data, Size)) return false;
   QtEnsureApplication();
   QByteArray bytes =
       QByteArray::fromRawData(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size));

@@ -217,6 +217,36 @@ TEST_F(ControlsPublishedTest, ABadControlLayoutNamesItsLineAndLeavesNoControlBeh
   }
 }
 
+// A stored place or size beyond any screen is refused with its line and
+// property: taken, its edge (Left + Width) overflowed.
+TEST_F(ControlsPublishedTest, PlacesAndSizesBeyondAnyScreenAreRefused) {
+  struct TCase {
+    const char* Line;
+    bool Taken;
+  };
+  const TCase cases[] = {
+      {"Left = 2147483647", false},   {"Top = 2147483647", false},    {"Left = -2147483648", false},
+      {"Width = 2147483647", false},  {"Height = 16777216", false},   {"Width = -1", false},
+      {"Left = 16777215", true},      {"Top = -16777215", true},      {"Width = 16777215", true},
+  };
+  for (const TCase& c : cases) {
+    const std::string layout = std::string("object TForm\n  object P: TPanel\n    Left = 10\n    Top = 10\n") +
+                               "    Width = 50\n    Height = 50\n    " + c.Line + "\n  end\nend\n";
+    TForm form(nullptr);
+    try {
+      ReadComponentText(&form, layout, "forms/FPlace.dfm");
+      EXPECT_TRUE(c.Taken) << c.Line << " was taken";
+      auto* panel = dynamic_cast<TPanel*>(form.FindComponent("P"));
+      ASSERT_NE(panel, nullptr);
+      EXPECT_GE(static_cast<long long>(panel->Left()) + panel->Width(), panel->Left()) << c.Line;
+    } catch (const ELayoutError& e) {
+      EXPECT_FALSE(c.Taken) << c.Line << ": " << e.what();
+      EXPECT_EQ(e.Line(), 7) << c.Line;
+      EXPECT_NE(std::string(e.what()).find("out of range"), std::string::npos) << e.what();
+    }
+  }
+}
+
 TEST_F(ControlsPublishedTest, HandlersAndItemIndexesWaitForTheRestOfTheirControl) {
   // As the platform writes them: the handler before the state that clicks,
   // the item index before the items.

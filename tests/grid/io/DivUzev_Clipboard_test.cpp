@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "framework/controls/Clipbrd.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Locale.h"
+#include "grid/io/GridCellStream.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
@@ -158,6 +160,64 @@ TEST(DivUzevClipboard, PasteStaysInsideTheGrid) {
     g.SetRowCount(2);
     EXPECT_EQ(g.Cells(2, 0), grow ? "b" : "");
     EXPECT_EQ(g.Cells(1, 1), grow ? "c" : "");
+  }
+}
+
+// A block of grid cells holds every cell it declares. One whose header
+// declares more rows or columns than it holds (a few bytes declaring 16.7
+// million rows) is refused before the grid grows; a true block inserts its
+// rows.
+TEST(DivUzevClipboard, ABlockDeclaringMoreCellsThanItHoldsIsRefused) {
+  auto block = [](int64_t Declared_Cols, int64_t Declared_Rows, int Cols, int Rows) {
+    std::string out;
+    gridio::TCellStreamWriter w(out);
+    gridio::TGridPropData p;
+    p.ColCount = Declared_Cols;
+    p.RowCount = Declared_Rows;
+    p.ColWidths = "64";
+    p.RowHeights = "24";
+    w.PropRecord(p);
+    for (int r = 0; r < Rows; ++r)
+      for (int c = 0; c < Cols; ++c) w.CellRecord(c, r, "x" + std::to_string(r) + std::to_string(c), false);
+    return std::vector<uint8_t>(out.begin(), out.end());
+  };
+  struct TCase {
+    const char* What;
+    std::vector<uint8_t> Block;
+    bool Refused;
+  };
+  const TCase cases[] = {
+      {"16,777,216 rows declared, one held", block(1, 16777216, 1, 1), true},
+      {"more columns declared than held", block(50, 2, 2, 2), true},
+      {"rows x columns past 64 bits", block(INT64_MAX, INT64_MAX, 1, 1), true},
+      {"a negative count", block(-1, 2, 1, 2), true},
+      {"every cell held", block(2, 2, 2, 2), false},
+  };
+  for (const TCase& c : cases) {
+    TDedAdararAdoz g(nullptr);
+    Plain(g, 3, 3);
+    g.Navigation()->SetAllowFmtClipboard(true);
+    g.Navigation()->SetAllowClipboardRowGrow(true);
+    g.Navigation()->SetClipboardPasteAction(paInsert);
+    g.SetCells(0, 0, "kept");
+    Clipboard()->SetAsBytes(GridCellsClipboardFormat(), c.Block);
+    Select(g, 0, 0, 0, 0);
+    if (c.Refused) {
+      try {
+        g.PasteSelectionFromClipboard();
+        ADD_FAILURE() << c.What << ": pasted";
+      } catch (const EDivUzevError& e) {
+        EXPECT_NE(e.Message().find(GridPasteRefusedText()), std::string::npos) << e.Message();
+      }
+      EXPECT_EQ(g.RowCount(), 3) << c.What;
+      EXPECT_EQ(g.Cells(0, 0), "kept") << c.What;
+    } else {
+      g.PasteSelectionFromClipboard();
+      EXPECT_EQ(g.RowCount(), 5) << c.What;
+      EXPECT_EQ(g.Cells(0, 0), "x00") << c.What;
+      EXPECT_EQ(g.Cells(1, 1), "x11") << c.What;
+      EXPECT_EQ(g.Cells(0, 2), "kept") << c.What;
+    }
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <string>
 #include <vector>
 
@@ -253,6 +255,18 @@ TEST_F(EdsTest, ATableFileThatCannotBeReadStopsTheRunAndWritesNothing) {
                         {{"Receive_PDO", {no_dimension}}, {"Transmit_PDO", {}}}),
        "", "has no attribute \"Dimension\""},
       {"an Index that is no number", pdo_ok, sdo(Object("abc", "1", "1")), "the Index \"abc\""},
+      // A PDO maps 1 to 8 bytes: Dimension 300 wrote an invalid file of
+      // thousands of lines as success; at the integer limit D + 1 overflowed.
+      {"Dimension 300",
+       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000", {{"Receive_PDO", {PDO("1", "300")}}, {"Transmit_PDO", {}}}),
+       "", "\"300\""},
+      {"Dimension at the integer limit",
+       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000",
+                        {{"Receive_PDO", {}}, {"Transmit_PDO", {PDO("1", "2147483647", true)}}}),
+       "", "\"2147483647\""},
+      {"Dimension 0",
+       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000", {{"Receive_PDO", {PDO("1", "0")}}, {"Transmit_PDO", {}}}),
+       "", "row 1 of \"Receive_PDO\""},
       {"a SubIndex beyond a byte", pdo_ok, sdo(Object("0x2000", "256", "1")), "the SubIndex \"256\""},
   };
   for (const Case& c : cases) {
@@ -270,6 +284,19 @@ TEST_F(EdsTest, ATableFileThatCannotBeReadStopsTheRunAndWritesNothing) {
     }
     EXPECT_FALSE(FileExists(Out()));
   }
+  // A folder where the PDO file should be is no missing file.
+  DeleteFile(Path_PDO_CANopen);
+  DeleteFile(Path_SDO_Server_CANopen);
+  std::filesystem::create_directory(Path_PDO_CANopen);
+  try {
+    Write_EDS_File(Out());
+    ADD_FAILURE() << "a folder read as no PDOs";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("folder"), std::string::npos) << e.Message();
+  }
+  EXPECT_FALSE(FileExists(Out()));
+  std::filesystem::remove(Path_PDO_CANopen);
+
   // A file that cannot be written is an error too, and the old one stays.
   DeleteFile(Path_PDO_CANopen);
   DeleteFile(Path_SDO_Server_CANopen);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <string>
 #include <vector>
 
@@ -153,6 +155,54 @@ TEST_F(CreateGSDTest, TheCountsComeFromTheCommunicationParameters) {
     EXPECT_EQ(GSD_NB_In, c.In);
     EXPECT_EQ(GSD_NB_Out, c.Out);
   }
+}
+
+// ParGen.xml is read as every project file is: by its root element, so a
+// declaration or a comment before it no longer reads as counts of 0.
+TEST_F(CreateGSDTest, ADeclarationBeforeTheRootIsPassedOver) {
+  Write_File(Path_ParGen,
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- plant 4 -->\n<Par_Gen><PROFINET_NB_IN>10"
+             "</PROFINET_NB_IN><PROFINET_NB_OUT>100</PROFINET_NB_OUT></Par_Gen>");
+  TDialogResponder r;
+  r.AnswerFile("");
+  Create_GSD_File();
+  EXPECT_EQ(GSD_NB_In, 10);
+  EXPECT_EQ(GSD_NB_Out, 100);
+}
+
+// Counts past what the slave can carry (the communication parameters'
+// range, 0 to 244) are refused with the form's own texts, before any
+// dialog; so is a ParGen.xml that cannot be read.
+TEST_F(CreateGSDTest, CountsPastTheSlavesAndUnreadableFilesWriteNothing) {
+  struct Case {
+    std::string Children;
+    int Text;
+  };
+  const std::vector<Case> cases = {
+      {"<PROFINET_NB_IN>245</PROFINET_NB_IN>", 477},
+      {"<PROFINET_NB_IN>2147483647</PROFINET_NB_IN>", 477},
+      {"<PROFINET_NB_OUT>-1</PROFINET_NB_OUT>", 478},
+      {"<PROFINET_NB_IN>244</PROFINET_NB_IN><PROFINET_NB_OUT>1000000</PROFINET_NB_OUT>", 478},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Children);
+    Write_ParGen(c.Children);
+    TDialogResponder r;
+    r.AnswerBox(mrOk);
+    Create_GSD_File();
+    ASSERT_EQ(r.Boxes().size(), 1u);
+    EXPECT_EQ(r.Boxes()[0].Text, Text(c.Text));
+    EXPECT_EQ(r.Boxes()[0].Icon, diError);
+    EXPECT_TRUE(r.FileDialogs().empty());
+  }
+  std::filesystem::remove(Path_ParGen);
+  std::filesystem::create_directory(Path_ParGen);
+  TDialogResponder r;
+  r.AnswerBox(mrOk);
+  Create_GSD_File();
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  EXPECT_NE(r.Boxes()[0].Text.find("folder"), std::string::npos) << r.Boxes()[0].Text;
+  EXPECT_TRUE(r.FileDialogs().empty());
 }
 
 TEST_F(CreateGSDTest, TheChosenNameEndsInGsdAndAnExistingFileIsReplacedOnlyAfterYes) {

@@ -3,6 +3,7 @@
 // and a damaged file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "app/UComon.h"
@@ -279,6 +280,24 @@ TEST_F(TEditorFormTest, EscapeAndTheCloseBoxAskBeforeChangedRowsAreThrownAway) {
     }
     EXPECT_EQ(Read_File(Path_CAN_Rec_Frames), before) << c.Name;
   }
+
+// A folder where the table file should be is no missing file: the editor
+// says the file cannot be read and asks before OK replaces it; it used to
+// open an empty table without a word.
+TEST_F(TEditorFormTest, AFolderInPlaceOfTheFileIsReportedNotShownAsAnEmptyTable) {
+  std::filesystem::create_directory(Path_CAN_Rec_Frames);
+  TDialogResponder r;
+  r.AnswerBox(mrOk);  // the load report
+  r.AnswerBox(mrNo);  // replace the file?
+  r.OnModal([this](TCustomForm* f) {
+    Press(dynamic_cast<TFReceiveCAN*>(f)->Btn_OK);
+    EXPECT_EQ(f->ModalResult(), mrNone);
+  });
+  FLumetraFirmWare->Btn_CAN_Rec_Frame->Click();
+  ASSERT_EQ(r.Boxes().size(), 2u);
+  EXPECT_NE(r.Boxes()[0].Text.find("folder"), std::string::npos) << r.Boxes()[0].Text;
+  EXPECT_EQ(r.Boxes()[1].Icon, diQuestion);
+  EXPECT_TRUE(std::filesystem::is_directory(Path_CAN_Rec_Frames));
 }
 
 }  // namespace

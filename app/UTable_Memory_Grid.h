@@ -1,7 +1,9 @@
 #pragma once
-// A table grid in memory for the row routines and the table editors' tests:
-// cells by storage column and row, data check-box columns (their state is the
-// cell text "Y"/"N"), and plain check boxes with a state of their own.
+// A table grid in memory: cells by storage column and row, data check-box
+// columns (their state is the cell text "Y"/"N"), and plain check boxes with
+// a state of their own. The image compiler reads a table file into one with
+// the editors' own reader and checks it with their own check; tests drive
+// the row routines and the editors through it.
 #include <map>
 #include <set>
 #include <string>
