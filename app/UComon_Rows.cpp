@@ -24,8 +24,8 @@ bool Is_Data_Row(const TTable_Grid_View& Grid, int Row) { return Row >= 1 && Row
 // Asks before a command drops the last row's values; true to go on.
 bool Last_Row_May_Go(const TTable_Grid_View& Grid, bool Used) {
   if (!Used) return true;
-  const std::string question =
-      Text(Text_Insert_Drops_Last_Row_1) + std::to_string(Grid.RowCount() - 1) + Text(Text_Insert_Drops_Last_Row_2);
+  const std::string question = Text(Text_Insert_Drops_Last_Row_1) + std::to_string(Grid.RowCount() - 1) +
+                               Text(Text_Insert_Drops_Last_Row_2);
   return MessageDlg(question, mtConfirmation, {mbYes, mbNo}, 0) == mrYes;
 }
 

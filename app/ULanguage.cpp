@@ -1,13 +1,13 @@
 #include "app/ULanguage.h"
 
 #include "app/UComon.h"
-#include "grid/model/DivUzev.h"
 #include "app/ULanguage_Texts.h"
 #include "framework/classes/StringList.h"
 #include "framework/os/Files.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/TextEncoding.h"
+#include "grid/model/DivUzev.h"
 
 namespace {
 TStringList Lang_Table_List;

@@ -460,7 +460,6 @@ class TFParGen : public TForm, public ILangForm {
   bool load_damaged_ = false;
 
  public:
-
   // ---- Per-model panel layout
   // Hides all panels; creation does this before Order_TAB_Panels.
   void Hide_All_Panels();

@@ -6,8 +6,8 @@
 #include "app/ULanguage.h"
 #include "app/UParGen.h"
 #include "app/UProject_File.h"
-#include "framework/classes/StringList.h"
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
+#include "framework/classes/StringList.h"
 #include "framework/controls/CheckBox.h"
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/Dialogs.h"
@@ -176,7 +176,8 @@ bool TFParGen::Changed() { return Values() != loaded_values_; }
 bool TFParGen::Save_ParGen() {
   // The file read was damaged: replacing it with the defaults shown loses
   // what it held, so the user is asked first.
-  if (load_damaged_ && MessageDlg(Message_Text(Text_ParGen_Replace), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
+  if (load_damaged_ &&
+      MessageDlg(Message_Text(Text_ParGen_Replace), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
     return false;
   try {
     XML1->SetActive(true);

@@ -55,3 +55,24 @@ TXMLNode Load_Project_File(TXMLDocument& Doc, const std::string& Path) {
   if (!root) Unreadable(Path, Text(Text_No_Root));
   return root;
 }
+
+bool Project_File_Present(const std::string& Path, TProject_File_Failure Fail) {
+  try {
+    return Project_File_Present(Path);
+  } catch (const EProject_File_Error& e) {
+    Fail(Path, e.Reason());
+    throw;
+  }
+}
+
+TXMLNode Load_Project_File(TXMLDocument& Doc, const std::string& Path, TProject_File_Failure Fail) {
+  try {
+    return Load_Project_File(Doc, Path);
+  } catch (const EProject_File_Error& e) {
+    Fail(Path, e.Reason());
+    throw;
+  } catch (const Exception& e) {
+    Fail(Path, e.Message());
+    throw;
+  }
+}

@@ -35,3 +35,9 @@ bool Project_File_Present(const std::string& Path);
 // EProject_File_Error for a file that cannot be read (as above) or that
 // holds no root element, and EXmlError for one that does not parse.
 TXMLNode Load_Project_File(TXMLDocument& Doc, const std::string& Path);
+
+// The same for a reader that reports in its own words: Fail is called with
+// the file and the reason (without the file's name) and must raise.
+using TProject_File_Failure = void (*)(const std::string& Path, const std::string& Reason);
+bool Project_File_Present(const std::string& Path, TProject_File_Failure Fail);
+TXMLNode Load_Project_File(TXMLDocument& Doc, const std::string& Path, TProject_File_Failure Fail);

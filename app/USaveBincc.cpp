@@ -157,7 +157,8 @@ std::vector<std::unique_ptr<TTable_Memory_Grid>> Read_Table(const std::string& P
 // The editor's check over a table read: a row it refuses (its message names
 // the row and the field) is refused here too.
 void Refuse_Failure(const std::optional<std::string>& Failure, const std::string& Path) {
-  if (Failure) throw Exception(Lang(Text_Row_Refused) + NativePath(Path) + Lang(Text_Row_Refused_2) + *Failure);
+  if (Failure)
+    throw Exception(Lang(Text_Row_Refused) + NativePath(Path) + Lang(Text_Row_Refused_2) + *Failure);
 }
 
 // A table row as the per-row compilers read it: a field by its attribute

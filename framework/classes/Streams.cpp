@@ -30,6 +30,10 @@ void TStream::WriteBuffer(const void* Buffer, std::int64_t Count) {
 
 std::string TStream::ReadString(std::int64_t Count) {
   std::string s;
+  // A count read from the data may pass its end: only what is there is
+  // reserved, never what the count asks for.
+  const std::int64_t left = Size() - Position();
+  if (left >= 0 && Count > left) Count = left;
   if (Count <= 0) return s;
   s.resize(static_cast<std::size_t>(Count));
   std::int64_t n = Read(s.data(), Count);

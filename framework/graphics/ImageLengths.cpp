@@ -42,7 +42,8 @@ bool IconDirectoryFits(const uint8_t* Data, size_t Size) {
 bool ImageLengthsFit(const uint8_t* Data, size_t Size) {
   if (Data == nullptr) return Size == 0;
   if (Size >= 8 && std::memcmp(Data, "\x89PNG\r\n\x1a\n", 8) == 0) return PngChunksFit(Data, Size);
-  if (Size >= 6 && LittleEndian16(Data) == 0 && (LittleEndian16(Data + 2) == 1 || LittleEndian16(Data + 2) == 2))
+  if (Size >= 6 && LittleEndian16(Data) == 0 &&
+      (LittleEndian16(Data + 2) == 1 || LittleEndian16(Data + 2) == 2))
     return IconDirectoryFits(Data, Size);
   return true;
 }

@@ -418,7 +418,8 @@ void TXMLDocument::LoadFromFile(const std::string& FileName) {
     // The parse rewrote the bytes in place: the position is told in the file as it stands.
     std::string original;
     ReadFileBytes(FileName, original);
-    if (cut >= 0) throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, cut) + ": " + kNulInDocument);
+    if (cut >= 0)
+      throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, cut) + ": " + kNulInDocument);
     if (!r)
       throw EXmlError(NativePath(FileName) + ": " + LineAndColumn(original, r.offset) + ": " +
                       r.description());

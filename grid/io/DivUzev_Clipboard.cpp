@@ -564,7 +564,9 @@ void TDedAdararAdoz::SetSelectionAsText(const std::string& Value) {
 
 namespace {
 std::string& PasteRefusedText() {
-  static std::string text = "The cells on the clipboard are damaged: the block declares more cells than it holds, so nothing was pasted";
+  static std::string text =
+      "The cells on the clipboard are damaged: the block declares more cells than it holds, so nothing was "
+      "pasted";
   return text;
 }
 }  // namespace
@@ -605,8 +607,8 @@ int TDedAdararAdoz::PasteFromFormats(int ACol, int ARow, int& Rows, int& Cols) {
     // declares more would grow the grid for cells that are not there (16.7
     // million rows from a few bytes).
     if (cols < 0 || rows < 0 || (rows > 0 && cols > head.Cells / rows))
-      throw EDivUzevError(GridPasteRefusedText() + " (" + std::to_string(rows) + " x " + std::to_string(cols) +
-                          " cells declared, " + std::to_string(head.Cells) + " held)");
+      throw EDivUzevError(GridPasteRefusedText() + " (" + std::to_string(rows) + " x " +
+                          std::to_string(cols) + " cells declared, " + std::to_string(head.Cells) + " held)");
     PasteBegin();
     TMemoryStream ms;
     ms.WriteString(bytes);

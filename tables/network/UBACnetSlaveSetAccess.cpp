@@ -1,8 +1,8 @@
 #include "tables/network/UBACnetSlaveSetAccess.h"
 
 #include "app/UComon.h"
-#include "app/UProject_File.h"
 #include "app/ULanguage.h"
+#include "app/UProject_File.h"
 #include "app/UTable_Grid_View.h"
 #include "framework/classes/StringList.h"
 #include "framework/os/Files.h"

@@ -58,30 +58,16 @@ constexpr int Text_Not_Read = 1124;
 constexpr int Text_Not_Read_2 = 1119;  // "\" could not be read: ", as for the EDS file
 
 [[noreturn]] void Not_Read(const std::string& Path, const std::string& Reason) {
-  throw Exception(Lang_Table->Strings(Text_Not_Read) + NativePath(Path) + Lang_Table->Strings(Text_Not_Read_2) +
-                  Reason);
+  throw Exception(Lang_Table->Strings(Text_Not_Read) + NativePath(Path) +
+                  Lang_Table->Strings(Text_Not_Read_2) + Reason);
 }
 
-// The root element of a project file, taken as every reader takes it.
+// Every reader of a project file takes it the same way; this one says why
+// it could not in its own words.
 TXMLNode Root_Of(TXMLDocument& Doc, const std::string& Path) {
-  try {
-    return Load_Project_File(Doc, Path);
-  } catch (const EProject_File_Error& e) {
-    Not_Read(Path, e.Reason());
-  } catch (const Exception& e) {
-    Not_Read(Path, e.Message());
-  }
+  return Load_Project_File(Doc, Path, Not_Read);
 }
-
-// A missing file gives nothing to read; one that is there but cannot be
-// read is reported.
-bool Present(const std::string& Path) {
-  try {
-    return Project_File_Present(Path);
-  } catch (const EProject_File_Error& e) {
-    Not_Read(Path, e.Reason());
-  }
-}
+bool Present(const std::string& Path) { return Project_File_Present(Path, Not_Read); }
 
 std::string Attribute_Of(const TXMLNode& Row, const char* Name, const char* Section, int Row_Number,
                          const std::string& Path) {

@@ -4,9 +4,9 @@
 #include <set>
 
 #include "app/UComon.h"
-#include "app/UProject_File.h"
 #include "app/ULanguage.h"
 #include "app/ULumetraFirmWare.h"
+#include "app/UProject_File.h"
 #include "app/USoftOptions.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "app/UComon.h"
-#include "app/UProject_File.h"
 #include "app/ULanguage.h"
+#include "app/UProject_File.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/os/Files.h"
@@ -58,27 +58,12 @@ std::string Dec(long long Value) { return std::to_string(Value); }
 // Sub-indexes in section names: upper-case hexadecimal without leading zeros.
 std::string Sub_Name(const std::string& Section, int Sub) { return Section + "sub" + Hex(Sub, 1); }
 
-// The root element of a table file, taken as every reader of a project file
-// takes it.
+// Every reader of a project file takes it the same way; this one says why
+// it could not in its own words.
 TXMLNode Root_Of(TXMLDocument& Doc, const std::string& Path) {
-  try {
-    return Load_Project_File(Doc, Path);
-  } catch (const EProject_File_Error& e) {
-    Not_Read(Path, e.Reason());
-  } catch (const Exception& e) {
-    Not_Read(Path, e.Message());
-  }
+  return Load_Project_File(Doc, Path, Not_Read);
 }
-
-// A missing file gives no rows; one that is there but cannot be read is
-// reported.
-bool Present(const std::string& Path) {
-  try {
-    return Project_File_Present(Path);
-  } catch (const EProject_File_Error& e) {
-    Not_Read(Path, e.Reason());
-  }
-}
+bool Present(const std::string& Path) { return Project_File_Present(Path, Not_Read); }
 
 TXMLNode Section_Of(const TXMLNode& Root, const char* Name, const std::string& Path) {
   TXMLNode section = Root.FindNode(Name);
@@ -112,8 +97,8 @@ int Read_PDO_Section(const TXMLNode& Root, const char* Name, std::array<PDO_Entr
     // A hand-made Dimension of 300 wrote an invalid file as success, and at
     // the integer limit D + 1 overflowed and the loops ran 2^31 times.
     if (entry.Dimension < 1 || entry.Dimension > PDO_Max_Dimension)
-      Not_Read(Path, std::string("row ") + Dec(count + 1) + " of \"" + Name + "\"" + Text(Text_Bad_Dimension) +
-                         "\"" + dimension + "\"");
+      Not_Read(Path, std::string("row ") + Dec(count + 1) + " of \"" + Name + "\"" +
+                         Text(Text_Bad_Dimension) + "\"" + dimension + "\"");
   }
   Used = std::min(count, EDS_Max_PDO);
   return count;
@@ -405,8 +390,8 @@ void Write_EDS_File(const std::string& FileName) {
   Build_EDS_Lines(EDS_Lines, Now());
 
   if (RX_PDO_In_File > EDS_Max_PDO || TX_PDO_In_File > EDS_Max_PDO)
-    MessageDlg(Text(Text_PDO_Left_Out) + Dec(RX_PDO_In_File) + Text(Text_PDO_Left_Out_2) + Dec(TX_PDO_In_File) +
-                   Text(Text_PDO_Left_Out_3),
+    MessageDlg(Text(Text_PDO_Left_Out) + Dec(RX_PDO_In_File) + Text(Text_PDO_Left_Out_2) +
+                   Dec(TX_PDO_In_File) + Text(Text_PDO_Left_Out_3),
                mtWarning, {mbOK}, 0);
   // Replacing a file asks first, as every other writer of description files
   // does.

@@ -297,8 +297,8 @@ std::vector<std::string> TTable_Editor::Contents() const {
 bool TTable_Editor::Changed() const { return Contents() != loaded_; }
 
 void TTable_Editor::Report_Load(const TTable_Load_Result& Result) const {
-  std::string text = Text(Text_Load_Incomplete) + path_ + Text(Text_Load_Incomplete_2) + Result.Error + ".\n" +
-                     Text(Text_Rows_Read);
+  std::string text = Text(Text_Load_Incomplete) + path_ + Text(Text_Load_Incomplete_2) + Result.Error +
+                     ".\n" + Text(Text_Rows_Read);
   for (int g = 0; g < Grid_Count(); ++g) {
     if (g > 0) text += ", ";
     const std::string name = Grid_Name(g);
@@ -320,7 +320,8 @@ bool TTable_Editor::Controllo_dati() {
 
 bool TTable_Editor::Save_On_OK() {
   if (!Controllo_dati()) return false;
-  if (load_incomplete_ && MessageDlg(Text(Text_Replace_Incomplete), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
+  if (load_incomplete_ &&
+      MessageDlg(Text(Text_Replace_Incomplete), mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
     return false;
   std::vector<const TTable_Grid_View*> grids(grids_.begin(), grids_.end());
   try {

@@ -6,9 +6,9 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "app/UTable_Memory_Grid.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Dialogs.h"
-#include "app/UTable_Memory_Grid.h"
 #include "tests/support/Responder.h"
 
 namespace {

@@ -513,7 +513,8 @@ TEST_F(ParGenTest, ValuesTheCheckDoesNotCoverAreSavedAsTyped) {
 }
 
 TEST_F(ParGenTest, AFailedSaveIsReportedAndTheFormStaysOpen) {
-  TSafeWriteHookScope full_disk([](TSafeWriteStage Stage, const std::string&) { return Stage == swsWrite ? ENOSPC : 0; });
+  TSafeWriteHookScope full_disk(
+      [](TSafeWriteStage Stage, const std::string&) { return Stage == swsWrite ? ENOSPC : 0; });
   responder_.AnswerBox(mrOk);
   EXPECT_EQ(Show([&](TFParGen* F) {
               Click_OK(F);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
 #include "framework/os/Files.h"
 #include "framework/os/SafeWriter.h"
 #include "framework/rtl/SysUtils.h"
@@ -58,25 +59,31 @@ std::string Row(const std::vector<TAttr>& Attrs) {
   return s + "/>";
 }
 
-// A CAN row its editor accepts, with Extra added or put in place.
-std::string CAN_Row(const std::vector<TAttr>& Extra) {
-  std::vector<TAttr> row = {{"COBID", "1"}, {"Dim", "8"}};
+// Base with Extra added or put in place.
+std::vector<TAttr> With(std::vector<TAttr> Base, const std::vector<TAttr>& Extra) {
   for (const TAttr& e : Extra) {
     bool replaced = false;
-    for (TAttr& a : row)
+    for (TAttr& a : Base)
       if (std::string(a.Name) == e.Name) {
         a.Value = e.Value;
         replaced = true;
       }
-    if (!replaced) row.push_back(e);
+    if (!replaced) Base.push_back(e);
   }
-  return Row(row);
+  return Base;
+}
+
+// A CAN row its editor accepts, with Extra added or put in place.
+std::string CAN_Row(const std::vector<TAttr>& Extra) {
+  return Row(With({{"COBID", "1"}, {"Dim", "8"}}, Extra));
 }
 
 // A project folder with the path globals pointing into it.
 class CompilerTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The refusals are worded from the text table, as the editors' checks.
+    Load_Default_Language();
     Project_Dir = dir_.Path();
     Set_Files();
   }
@@ -319,7 +326,13 @@ TEST_F(CompilerTest, CanRowsTakenAndTheirFields) {
   const std::vector<Case> cases = {
       {"no Enable attribute", false, {{"COBID", "5"}}, true, 5, 0, 8},
       {"Enable N", false, {{"Enable", "N"}, {"COBID", "5"}}, false, 0, 0, 0},
-      {"Enable lower-case y, as the editor takes it", false, {{"Enable", "y"}, {"COBID", "5"}}, true, 5, 0, 8},
+      {"Enable lower-case y, as the editor takes it",
+       false,
+       {{"Enable", "y"}, {"COBID", "5"}},
+       true,
+       5,
+       0,
+       8},
       {"29-bit type",
        false,
        {{"COBID", "0x1FFFFFFF"}, {"CAN_Type", "2.0B (29 bits)"}},
@@ -414,16 +427,7 @@ std::vector<TAttr> S7_Row(const std::vector<TAttr>& Extra) {
                             {"Bit", "3"},          {"Swap", "N"},
                             {"SwapWord", "N"},     {"Mnemonic", "m"},
                             {"OnChange", "N"},     {"OnCMD", "N"}};
-  for (const TAttr& e : Extra) {
-    bool replaced = false;
-    for (TAttr& a : row)
-      if (std::string(a.Name) == e.Name) {
-        a.Value = e.Value;
-        replaced = true;
-      }
-    if (!replaced) row.push_back(e);
-  }
-  return row;
+  return With(row, Extra);
 }
 
 TEST_F(CompilerTest, S7EntriesAreLaidOutReadRowsFirst) {
@@ -649,7 +653,9 @@ TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
   const std::vector<Case> cases = {
       {"a file that does not parse", [&] { Write_Receive("<row COBID=\"1\""); }, "CAN_Rec_Frames.xml"},
       {"a NUL after the root's end-tag name",
-       [&] { Write_File(Path_CAN_Send_Frames, std::string("<Transmit_Frames></Transmit_Frames") + '\0' + ">"); },
+       [&] {
+         Write_File(Path_CAN_Send_Frames, std::string("<Transmit_Frames></Transmit_Frames") + '\0' + ">");
+       },
        "NUL"},
       {"a folder in place of ParGen.xml", [&] { std::filesystem::create_directory(Path_ParGen); }, "folder"},
       {"a folder in place of S7_Protocol.xml", [&] { std::filesystem::create_directory(Path_S7_Protocol); },
@@ -658,7 +664,8 @@ TEST_F(CompilerTest, UnreadableProjectFileStopsTheCompilation) {
        "CAN_Rec_Frames.xml"},
   };
   for (const Case& c : cases) {
-    for (const std::string* p : {&Path_ParGen, &Path_CAN_Rec_Frames, &Path_CAN_Send_Frames, &Path_S7_Protocol})
+    for (const std::string* p :
+         {&Path_ParGen, &Path_CAN_Rec_Frames, &Path_CAN_Send_Frames, &Path_S7_Protocol})
       std::filesystem::remove_all(*p);
     c.Damage();
     try {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "../os/TempFolder.h"
 
 TEST(Streams, MemoryStreamReadsWritesAndSeeks) {
@@ -34,6 +36,19 @@ TEST(Streams, MemoryStreamReadsWritesAndSeeks) {
   TMemoryStream copy;
   copy.CopyFrom(&ss, 0);
   EXPECT_EQ(copy.Bytes(), "abcd");
+}
+
+// A count taken from the data may ask for far more than the stream holds:
+// the read gives what is there and reserves nothing beyond it (it used to
+// reserve the whole count first).
+TEST(Streams, AReadOfMoreThanTheStreamHoldsGivesWhatIsThere) {
+  TStringStream ss("0123456789");
+  ss.SetPosition(4);
+  EXPECT_EQ(ss.ReadString(int64_t{1} << 40), "456789");
+  EXPECT_EQ(ss.Position(), 10);
+  EXPECT_EQ(ss.ReadString(int64_t{1} << 40), "");
+  ss.SetPosition(8);
+  EXPECT_EQ(ss.ReadString(2), "89");
 }
 
 TEST(Streams, FileStreamCreatesOpensAndReports) {

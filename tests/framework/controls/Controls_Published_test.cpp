@@ -225,13 +225,14 @@ TEST_F(ControlsPublishedTest, PlacesAndSizesBeyondAnyScreenAreRefused) {
     bool Taken;
   };
   const TCase cases[] = {
-      {"Left = 2147483647", false},   {"Top = 2147483647", false},    {"Left = -2147483648", false},
-      {"Width = 2147483647", false},  {"Height = 16777216", false},   {"Width = -1", false},
-      {"Left = 16777215", true},      {"Top = -16777215", true},      {"Width = 16777215", true},
+      {"Left = 2147483647", false},  {"Top = 2147483647", false},  {"Left = -2147483648", false},
+      {"Width = 2147483647", false}, {"Height = 16777216", false}, {"Width = -1", false},
+      {"Left = 16777215", true},     {"Top = -16777215", true},    {"Width = 16777215", true},
   };
   for (const TCase& c : cases) {
-    const std::string layout = std::string("object TForm\n  object P: TPanel\n    Left = 10\n    Top = 10\n") +
-                               "    Width = 50\n    Height = 50\n    " + c.Line + "\n  end\nend\n";
+    const std::string layout =
+        std::string("object TForm\n  object P: TPanel\n    Left = 10\n    Top = 10\n") +
+        "    Width = 50\n    Height = 50\n    " + c.Line + "\n  end\nend\n";
     TForm form(nullptr);
     try {
       ReadComponentText(&form, layout, "forms/FPlace.dfm");

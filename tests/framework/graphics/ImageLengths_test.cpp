@@ -99,8 +99,7 @@ TEST(ImageLengths, DeclaredLengthsMustFitTheBytes) {
       {"an icon directory longer than the file", Icon(16, 22, 60000), false},
       {"bytes of no length-declaring kind", {'B', 'M', 1, 2, 3}, true},
   };
-  for (const TCase& c : cases)
-    EXPECT_EQ(ImageLengthsFit(c.Bytes.data(), c.Bytes.size()), c.Fits) << c.What;
+  for (const TCase& c : cases) EXPECT_EQ(ImageLengthsFit(c.Bytes.data(), c.Bytes.size()), c.Fits) << c.What;
 }
 
 // The 1 KB file asked the reader for 1.5 GB (and seconds) before it was

@@ -11,11 +11,11 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "app/UTable_Memory_Grid.h"
 #include "framework/classes/StringList.h"
 #include "framework/xml/XmlDom.h"
 #include "tables/plc/UTable_Editor.h"
 #include "tests/app/AppTestSupport.h"
-#include "app/UTable_Memory_Grid.h"
 
 inline TTable_Memory_Grid Memory_Grid_For(const TTable_Grid_Format& Format) {
   TTable_Memory_Grid grid(Format.Rows, static_cast<int>(Format.Columns.size()) + 1);

@@ -258,14 +258,16 @@ TEST_F(EdsTest, ATableFileThatCannotBeReadStopsTheRunAndWritesNothing) {
       // A PDO maps 1 to 8 bytes: Dimension 300 wrote an invalid file of
       // thousands of lines as success; at the integer limit D + 1 overflowed.
       {"Dimension 300",
-       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000", {{"Receive_PDO", {PDO("1", "300")}}, {"Transmit_PDO", {}}}),
+       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000",
+                        {{"Receive_PDO", {PDO("1", "300")}}, {"Transmit_PDO", {}}}),
        "", "\"300\""},
       {"Dimension at the integer limit",
        Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000",
                         {{"Receive_PDO", {}}, {"Transmit_PDO", {PDO("1", "2147483647", true)}}}),
        "", "\"2147483647\""},
       {"Dimension 0",
-       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000", {{"Receive_PDO", {PDO("1", "0")}}, {"Transmit_PDO", {}}}),
+       Build_Table_File("PDO_CANopen", "SW_VERSION = 1.000",
+                        {{"Receive_PDO", {PDO("1", "0")}}, {"Transmit_PDO", {}}}),
        "", "row 1 of \"Receive_PDO\""},
       {"a SubIndex beyond a byte", pdo_ok, sdo(Object("0x2000", "256", "1")), "the SubIndex \"256\""},
   };
