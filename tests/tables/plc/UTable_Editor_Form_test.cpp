@@ -280,6 +280,7 @@ TEST_F(TEditorFormTest, EscapeAndTheCloseBoxAskBeforeChangedRowsAreThrownAway) {
     }
     EXPECT_EQ(Read_File(Path_CAN_Rec_Frames), before) << c.Name;
   }
+}
 
 // A folder where the table file should be is no missing file: the editor
 // says the file cannot be read and asks before OK replaces it; it used to
