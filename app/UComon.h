@@ -191,6 +191,10 @@ void Grid_Enter_Next_Field(TDedAdararAdoz* Grid, char32_t& Key);
 constexpr int Text_Discard_Changes = 1199;
 bool Confirm_Close_Unsaved(TMessage& Message, const std::function<bool()>& Changed);
 
+// Lead + Detail as one message: a detail that opens with the lead's own
+// "Error!" word loses it, so the box does not say it twice.
+std::string Error_Text(std::string_view Lead, std::string_view Detail);
+
 // Value routines.
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,
                       std::string& Part4);

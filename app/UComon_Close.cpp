@@ -1,4 +1,4 @@
-// Closing a form that holds edits not yet saved.
+// Closing a form that holds edits not yet saved, and the wording of its error boxes.
 #include <functional>
 
 #include "app/UComon.h"
@@ -18,4 +18,13 @@ bool Confirm_Close_Unsaved(TMessage& Message, const std::function<bool()>& Chang
   // Consumed: the key goes no further and the form stays open.
   Message.Result = 1;
   return false;
+}
+
+std::string Error_Text(std::string_view Lead, std::string_view Detail) {
+  const std::size_t mark = Lead.find("! ");
+  if (mark != std::string_view::npos && Lead.find(' ') > mark) {
+    const std::string_view word = Lead.substr(0, mark + 2);
+    if (Detail.substr(0, word.size()) == word) Detail.remove_prefix(word.size());
+  }
+  return std::string(Lead) + std::string(Detail);
 }

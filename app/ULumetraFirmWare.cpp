@@ -498,7 +498,7 @@ void TFLumetraFirmWare::Update_Device() {
   try {
     Compile_Configuration();
   } catch (const Exception& e) {
-    Error_Box(Lang(Text_Images_Not_Compiled) + e.Message());
+    Error_Box(Error_Text(Lang(Text_Images_Not_Compiled), e.Message()));
     return;
   }
   std::string reason;

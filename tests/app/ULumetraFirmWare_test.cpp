@@ -247,6 +247,30 @@ TEST_F(TMainWindowTest, UpdateDeviceStopsWhenTheImagesCannotBeWritten) {
   EXPECT_TRUE(r.ModalForms().empty());
 }
 
+TEST_F(TMainWindowTest, UpdateDeviceNamesADamagedTableOnceAsAnError) {
+  Make_Project_Folder("Line 1");
+  Write_Settings("Line 1");
+  Write_File(Projects("Line 1") + "/CAN_Rec_Frames.xml", "<Table><Row>");
+  Start();
+  TDialogResponder r;
+  r.AnswerBox(mrOk);
+  FLumetraFirmWare->Btn_CreateBin->Click();
+  ASSERT_EQ(r.Boxes().size(), 1u);
+  const std::string& text = r.Boxes()[0].Text;
+  EXPECT_EQ(text.rfind("Error! The configuration could not be compiled: ", 0), 0u) << text;
+  EXPECT_NE(text.find("CAN_Rec_Frames.xml"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Error!", 1), std::string::npos) << text;
+  EXPECT_TRUE(r.ModalForms().empty());
+}
+
+TEST(ErrorText, TheDetailLosesOnlyTheLeadsOwnErrorWord) {
+  EXPECT_EQ(Error_Text("Error! Not compiled: ", "Error! The file \"a\" is damaged"),
+            "Error! Not compiled: The file \"a\" is damaged");
+  EXPECT_EQ(Error_Text("Error! Not compiled: ", "Row 3 is empty"), "Error! Not compiled: Row 3 is empty");
+  EXPECT_EQ(Error_Text("Fehler! Nicht: ", "Fehler! Die Datei"), "Fehler! Nicht: Die Datei");
+  EXPECT_EQ(Error_Text("Not compiled: ", "Error! x"), "Not compiled: Error! x");
+}
+
 TEST_F(TMainWindowTest, UpdateDeviceOpensTheUpdateDialogInEthernetModeOnceTheImagesAreWritten) {
   Make_Project_Folder("Line 1");
   Write_Settings("Line 1");
