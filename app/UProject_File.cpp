@@ -50,7 +50,21 @@ bool Project_File_Present(const std::string& Path) {
 TXMLNode Load_Project_File(TXMLDocument& Doc, const std::string& Path) {
   if (!Project_File_Present(Path)) Unreadable(Path, std::strerror(ENOENT));
   Doc.SetActive(true);
-  Doc.LoadFromFile(Path);
+  try {
+    Doc.LoadFromFile(Path);
+  } catch (const EProject_File_Error&) {
+    throw;
+  } catch (const Exception& e) {
+    // The parser names the file first; the report names it once already.
+    std::string_view reason = e.Message();
+    for (const std::string& name : {NativePath(Path), Path})
+      if (reason.size() > name.size() + 2 && reason.substr(0, name.size()) == name &&
+          reason.substr(name.size(), 2) == ": ") {
+        reason.remove_prefix(name.size() + 2);
+        break;
+      }
+    Unreadable(Path, std::string(reason));
+  }
   const TXMLNode root = Doc.DocumentElement();
   if (!root) Unreadable(Path, Text(Text_No_Root));
   return root;
