@@ -482,6 +482,26 @@ bool GrowForPaste(TDedAdararAdoz* G, int C, int R) {
   return true;
 }
 
+// The paste events of one value: the plain one, then its wide twin. A value
+// in the "|\" form reaches the wide one decoded and goes in encoded again.
+// False when a handler refuses the value.
+bool BeforePasteCell(TDedAdararAdoz* G, int C, int R, std::string& V) {
+  bool allow = true;
+  if (G->OnClipboardBeforePasteCell) G->OnClipboardBeforePasteCell(G, C, R, V, allow);
+  if (!allow || !G->OnClipboardBeforePasteWideCell) return allow;
+  const bool encoded = V.rfind("|\\", 0) == 0;
+  std::string wide = encoded ? DecodeWideCellText(V) : V;
+  G->OnClipboardBeforePasteWideCell(G, C, R, wide, allow);
+  V = encoded ? EncodeWideCellText(wide) : wide;
+  return allow;
+}
+
+void AfterPasteCell(TDedAdararAdoz* G, int C, int R, const std::string& V) {
+  if (G->OnClipboardAfterPasteCell) G->OnClipboardAfterPasteCell(G, C, R, V);
+  if (G->OnClipboardAfterPasteWideCell)
+    G->OnClipboardAfterPasteWideCell(G, C, R, V.rfind("|\\", 0) == 0 ? DecodeWideCellText(V) : V);
+}
+
 }  // namespace
 
 int TDedAdararAdoz::TextToCells(int ACol, int ARow, int& Rows, int& Cols, const std::string& Text) {
@@ -517,13 +537,11 @@ int TDedAdararAdoz::TextToCells(int ACol, int ARow, int& Rows, int& Cols, const 
       if (lastLine && fi + 1 == line.Fields.size() && v.empty()) break;
       if (!GrowForPaste(this, c, r)) continue;
       if (!MayPasteInto(this, c, r)) continue;
-      bool allow = true;
-      if (OnClipboardBeforePasteCell) OnClipboardBeforePasteCell(this, c, r, v, allow);
-      if (!allow) continue;
+      if (!BeforePasteCell(this, c, r, v)) continue;
       PasteInCell(c, r, v);
       maxCol = std::max(maxCol, c);
       maxRow = std::max(maxRow, r);
-      if (OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, c, r, v);
+      AfterPasteCell(this, c, r, v);
     }
     ++r;
   }
@@ -707,12 +725,10 @@ void TDedAdararAdoz::PasteSelectionFromClipboard() {
   auto fill = [&](int c, int r, std::string v) {
     if (!always && !IsEditable(c, r)) return;
     const bool events = c != s.Left || r != s.Top;
-    bool allow = true;
-    if (events && OnClipboardBeforePasteCell) OnClipboardBeforePasteCell(this, c, r, v, allow);
-    if (!allow) return;
+    if (events && !BeforePasteCell(this, c, r, v)) return;
     PasteInCell(c, r, v);
     MarkPastedRows(TGridRect(c, r, c, r));
-    if (events && OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, c, r, v);
+    if (events) AfterPasteCell(this, c, r, v);
   };
   const bool single = s.Left == s.Right && s.Top == s.Bottom;
   if (n == 1 && !single) {

@@ -2623,6 +2623,17 @@ class TDedAdararAdoz : public TBaseGrid {
   std::string SaveToHTMLString(const std::string& Dir);
   // Web and mail addresses as anchors (with URLShow), the rest escaped.
   std::string HTMLLinkText(const std::string& Text);
+  // The declarations of a cell's class: colours (with SaveColor), font and
+  // alignment, joined by ";".
+  std::string HTMLCellStyle(const TFont* AFont, TColor AColor, TAlignment HA, TVAlignment VA);
+  // Writes a picture as Dir + "images/img" + N + ".jpg" (a JPEG as it is,
+  // anything else encoded) and answers that path; empty for a picture that
+  // has nothing to write. Raises "Cannot create " + the folder.
+  std::string ExportHTMLImage(TGraphic* AGraphic, int N, const std::string& Dir);
+  // A cell's content with its pictures (ExportImages and a Dir), by the
+  // kind of its graphic; N counts the pictures of the export.
+  std::string WriteHTMLCell(int ACol, int ARow, const std::string& Text, const std::string& Content,
+                            const std::string& Dir, int& N);
 
   // Rows as an XML list of records (DivUzev_XML.cpp), written in the
   // encoding XMLEncoding names (UTF-8 for one it cannot write). Fields are
@@ -3141,6 +3152,10 @@ class TDedAdararAdoz : public TBaseGrid {
   TClipboardEvent OnClipboardPaste;
   TClipboardPasteCellEvent OnClipboardBeforePasteCell;
   TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  // The same for the wide text of a pasted value (a value stored in the
+  // "|\" form reaches them decoded), each fired right after its plain twin.
+  TClipboardPasteCellEvent OnClipboardBeforePasteWideCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteWideCell;
   TGridRowEvent OnEndRowSize;
   TCellChangingEvent OnCellChanging;
   TRowChangingEvent OnRowChanging;

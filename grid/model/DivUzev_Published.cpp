@@ -482,6 +482,8 @@ void PublishGrid() {
     P.Event("OnClickSort", &C::OnClickSort);
     P.Event("OnClipboardAfterPasteCell", &C::OnClipboardAfterPasteCell);
     P.Event("OnClipboardBeforePasteCell", &C::OnClipboardBeforePasteCell);
+    P.Event("OnClipboardAfterPasteWideCell", &C::OnClipboardAfterPasteWideCell);
+    P.Event("OnClipboardBeforePasteWideCell", &C::OnClipboardBeforePasteWideCell);
     P.Event("OnClipboardCopy", &C::OnClipboardCopy);
     P.Event("OnClipboardCut", &C::OnClipboardCut);
     P.Event("OnClipboardPaste", &C::OnClipboardPaste);

@@ -229,6 +229,10 @@ void TEditLink::EditKeyDown(TObject*, WORD& Key, TShiftState Shift) {
   FForcedExit = true;
   if (grid->CanFocus()) grid->SetFocus();
   FForcedExit = false;
+  // Tabbing through the grid edits on: the next cell's editor opens.
+  if (key == VK_TAB && grid->Options().Contains(goTabs) &&
+      !grid->HasControlGraphic(grid->RealCol(), grid->Row()) && grid->HandleAllocated())
+    PostMessage(grid->Handle(), WM_KEYDOWN, VK_F2, 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -236,7 +240,10 @@ void TEditLink::EditKeyDown(TObject*, WORD& Key, TShiftState Shift) {
 
 TWinControl* TDedAdararAdoz::OpenEditLink(int ACol, int ARow, const TRect& Rect, TColor Color, TFont* AFont) {
   FEditMode = true;
-  FEditLink->Open(this, DisplColIndexOf(ACol), ARow, Rect, Color, AFont, GetCellsEx(ACol, ARow), 0);
+  // The link types the key that started the edit into its control.
+  const char32_t startChar = FStartEditChar;
+  FStartEditChar = 0;
+  FEditLink->Open(this, DisplColIndexOf(ACol), ARow, Rect, Color, AFont, GetCellsEx(ACol, ARow), startChar);
   return FEditLink->GetEditControl();
 }
 

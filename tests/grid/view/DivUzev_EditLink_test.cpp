@@ -77,6 +77,29 @@ TEST_F(EditLinkFixture, WantedKeysStayWithTheControlAndEscapeKeepsTheCell) {
   EXPECT_EQ(g->Col(), 1) << "the arrow goes on to the grid";
 }
 
+TEST_F(EditLinkFixture, TheKeyThatStartsTheEditIsTypedIntoTheControl) {
+  TypeText("ä");
+  Pump();
+  ASSERT_TRUE(BoxShown());
+  ASSERT_FALSE(link->Box->Text().empty());
+  EXPECT_EQ(link->Box->Text(), "ä");
+  PressKey(VK_RETURN);
+  EXPECT_NE(g->Cells(2, 3).find("ä"), std::string::npos);
+}
+
+TEST_F(EditLinkFixture, TabWithTabsMovesOnAndOpensTheNextCellsEditor) {
+  g->SetOptions(g->Options() << goTabs);
+  PressKey(VK_F2);
+  ASSERT_TRUE(BoxShown());
+  link->Box->SetText("tabbed");
+  PressKey(VK_TAB);
+  Pump();
+  EXPECT_EQ(g->Cells(2, 3), "tabbed");
+  EXPECT_EQ(g->Col(), 3);
+  EXPECT_FALSE(BoxShown());
+  EXPECT_TRUE(EditorShown()) << "the next cell's editor opens";
+}
+
 TEST_F(EditLinkFixture, PopupLinksEachKeepTheirOwnForm) {
   auto* second = new TEditBoxLink(form);
   link->SetEditStyle(esPopup);
