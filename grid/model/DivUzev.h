@@ -1050,20 +1050,44 @@ class THTMLSettings : public TPersistent {
   std::unique_ptr<TIntList> FColWidths;
 };
 
-// Scrolling while something is dragged near the grid's edges.
-class TDragScrollOptions : public TPersistent {
+// The delays of drag scrolling, in milliseconds: before the first step and
+// between the next ones.
+class TDragScrollDelays : public TPersistent {
  public:
   void Assign(TPersistent* Source) override;
-  DIVUZEV_PLAIN(bool, Active, false)
-  // Pixels from each edge, and milliseconds before the first and between
-  // the next steps.
+  DIVUZEV_PLAIN(int, InitialDelay, 1000)
+  DIVUZEV_PLAIN(int, RepeatDelay, 250)
+};
+
+// How close to each edge, in pixels, a drag scrolls the grid.
+class TDragScrollMargins : public TPersistent {
+ public:
+  void Assign(TPersistent* Source) override;
   DIVUZEV_PLAIN(int, TopMargin, 50)
   DIVUZEV_PLAIN(int, BottomMargin, 50)
   DIVUZEV_PLAIN(int, LeftMargin, 50)
   DIVUZEV_PLAIN(int, RightMargin, 50)
-  DIVUZEV_PLAIN(int, InitialDelay, 1000)
-  DIVUZEV_PLAIN(int, RepeatDelay, 250)
 };
+
+// Scrolling while something is dragged near the grid's edges.
+class TDragScrollOptions : public TPersistent {
+ public:
+  TDragScrollOptions();
+  ~TDragScrollOptions() override;
+  void Assign(TPersistent* Source) override;
+  DIVUZEV_PLAIN(bool, Active, false)
+ public:
+  TDragScrollDelays* Delays() const { return FDelays.get(); }
+  void SetDelays(TDragScrollDelays* Value) { FDelays->Assign(Value); }
+  TDragScrollMargins* Margins() const { return FMargins.get(); }
+  void SetMargins(TDragScrollMargins* Value) { FMargins->Assign(Value); }
+
+ private:
+  std::unique_ptr<TDragScrollDelays> FDelays;
+  std::unique_ptr<TDragScrollMargins> FMargins;
+};
+
+enum TProgressStyle { psXP, psClassic };
 
 // Looks of progress-bar cells; a setter that changes a value fires
 // OnChange, which repaints the grid. Assign copies every field and fires
@@ -1106,6 +1130,7 @@ class TGridProgressAppearance : public TPersistent {
   PROGRESS_FIELD(TColor, Level0ColorTo, static_cast<TColor>(0xE1FFE1))
   PROGRESS_FIELD(TColor, Level1ColorTo, static_cast<TColor>(0xCAFFFF))
   PROGRESS_FIELD(TColor, Level2Color, static_cast<TColor>(0x53A9FF))
+  PROGRESS_FIELD(TProgressStyle, Style, psXP)
 #undef PROGRESS_FIELD
 };
 

@@ -251,6 +251,79 @@ end
   EXPECT_EQ(g2->CellChecker(), again.FindComponent("Check1"));
 }
 
+// The progress looks, the filter list and drag scrolling (with its delays
+// and margins) are stored with the layout and read back.
+TEST(DivUzevCreate, ALayoutCarriesTheProgressFilterListAndDragScrollSettings) {
+  const char* layout = R"(object Form1: TForm
+  object Grid1: TDedAdararAdoz
+    ProgressAppearance.CompleteColor = clGreen
+    ProgressAppearance.Level1Perc = 60
+    ProgressAppearance.ShowPercentage = False
+    ProgressAppearance.Style = psClassic
+    FilterDropDown.AutoSize = True
+    FilterDropDown.Width = 220
+    FilterDropDown.Color = clInfoBk
+    FilterDropDown.Font.Name = 'DejaVu Sans'
+    FilterDropDown.ColumnWidth = True
+    DragScrollOptions.Active = True
+    DragScrollOptions.Delays.InitialDelay = 400
+    DragScrollOptions.Delays.RepeatDelay = 80
+    DragScrollOptions.Margins.TopMargin = 12
+    DragScrollOptions.Margins.RightMargin = 30
+  end
+end
+)";
+  auto check = [](TForm& Form, const std::string& Text) {
+    auto* g = dynamic_cast<TDedAdararAdoz*>(Form.FindComponent("Grid1"));
+    ASSERT_NE(g, nullptr) << Text;
+    TGridProgressAppearance* p = g->ProgressAppearance();
+    EXPECT_EQ(p->CompleteColor(), clGreen) << Text;
+    EXPECT_EQ(p->Level1Perc(), 60);
+    EXPECT_FALSE(p->ShowPercentage());
+    EXPECT_EQ(p->Style(), psClassic);
+    EXPECT_EQ(p->Level2Perc(), 90) << "not named: its default";
+    TFilterDropDown* f = g->FilterDropDown();
+    EXPECT_TRUE(f->AutoSize());
+    EXPECT_EQ(f->Width(), 220);
+    EXPECT_EQ(f->Height(), 150);
+    EXPECT_EQ(f->Color(), clInfoBk);
+    EXPECT_EQ(f->Font()->Name(), "DejaVu Sans");
+    EXPECT_TRUE(f->ColumnWidth());
+    TDragScrollOptions* d = g->DragScrollOptions();
+    EXPECT_TRUE(d->Active());
+    EXPECT_EQ(d->Delays()->InitialDelay(), 400);
+    EXPECT_EQ(d->Delays()->RepeatDelay(), 80);
+    EXPECT_EQ(d->Margins()->TopMargin(), 12);
+    EXPECT_EQ(d->Margins()->RightMargin(), 30);
+    EXPECT_EQ(d->Margins()->LeftMargin(), 50);
+  };
+  TForm first(nullptr);
+  ReadComponentText(&first, layout, "grid.dfm");
+  check(first, layout);
+  const std::string text = WriteComponentText(&first);
+  for (const char* line :
+       {"ProgressAppearance.Style = psClassic", "FilterDropDown.Width = 220",
+        "DragScrollOptions.Delays.InitialDelay = 400", "DragScrollOptions.Margins.TopMargin = 12"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  EXPECT_EQ(text.find("DragScrollOptions.Margins.LeftMargin"), std::string::npos) << text;
+  TForm again(nullptr);
+  ReadComponentText(&again, text, "again.dfm");
+  check(again, text);
+
+  // A fresh progress look is the XP one; copying takes the style and the
+  // drag settings copy their delays and margins.
+  TGridProgressAppearance fresh;
+  EXPECT_EQ(fresh.Style(), psXP);
+  auto* g = dynamic_cast<TDedAdararAdoz*>(first.FindComponent("Grid1"));
+  fresh.Assign(g->ProgressAppearance());
+  EXPECT_EQ(fresh.Style(), psClassic);
+  TDragScrollOptions copy;
+  copy.Assign(g->DragScrollOptions());
+  EXPECT_TRUE(copy.Active());
+  EXPECT_EQ(copy.Delays()->RepeatDelay(), 80);
+  EXPECT_EQ(copy.Margins()->RightMargin(), 30);
+}
+
 TEST(DivUzevCreate, WithoutVisualStylesTheThemedLookFallsBackToClassicAfterLoading) {
   SetGridPlatformFacts(false, false, false, 0x00050050);
   TForm form(nullptr);
