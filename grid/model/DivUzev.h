@@ -3866,10 +3866,13 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;
+  // The owning form's own resize handler, chained when it had one
+  // (ResizeAssigned), and the form's size the grid last followed.
   TNotifyEvent FSavedFormResize;
+  bool ResizeAssigned = false;
   TCustomForm* FResizeForm = nullptr;
-  int FFormWidth = 0;
-  int FFormHeight = 0;
+  int PrevSizeX = 0;
+  int PrevSizeY = 0;
   int FOldLeftCol = 0;
   int FOldTopRow = 0;
   bool FTimerStarted = false;

@@ -221,9 +221,10 @@ TDedAdararAdoz::TDedAdararAdoz(TComponent* AOwner) : TBaseGrid(AOwner) {
   if (auto* form = dynamic_cast<TCustomForm*>(AOwner); form != nullptr && !FDesigning) {
     FResizeForm = form;
     FSavedFormResize = form->OnResize;
+    ResizeAssigned = static_cast<bool>(FSavedFormResize);
     form->OnResize = [this](TObject* Sender) { OwnerFormResize(Sender); };
-    FFormWidth = form->Width();
-    FFormHeight = form->Height();
+    PrevSizeX = form->Width();
+    PrevSizeY = form->Height();
   }
 
   SetDefaultRowHeight(22);
@@ -601,22 +602,24 @@ TCustomForm* TDedAdararAdoz::FindParentForm(TControl* AControl) {
 void TDedAdararAdoz::OwnerFormResize(TObject* Sender) {
   if (FDesigning || ComponentState().Contains(csDestroying)) return;
   if (auto* form = dynamic_cast<TCustomForm*>(Sender); form != nullptr && FSizeWithForm) {
-    const int w = form->Width() + Width() - FFormWidth;
-    const int h = form->Height() + Height() - FFormHeight;
+    const int w = form->Width() + Width() - PrevSizeX;
+    const int h = form->Height() + Height() - PrevSizeY;
     // A change that would leave the grid no size is not followed.
     if (w > 0 && h > 0) {
       SetBounds(Left(), Top(), w, h);
-      FFormWidth = form->Width();
-      FFormHeight = form->Height();
+      PrevSizeX = form->Width();
+      PrevSizeY = form->Height();
     }
   }
-  if (FSavedFormResize) {
+  if (ResizeAssigned && FSavedFormResize) {
     try {
       FSavedFormResize(Sender);
     } catch (...) {
       // The form's own handler must not stop the grid following it.
     }
   }
+  // The grid may have a new width: the stretch column fills it again.
+  if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
 }
 
 // ---------------------------------------------------------------------------

@@ -422,6 +422,12 @@ TEST(DivUzevCreate, TheUnitRegistersItsClassesClipboardFormatAndMessagesOnce) {
   EXPECT_NE(dynamic_cast<TDedAdararAdoz*>(c), nullptr);
 }
 
+TEST(DivUzevCreate, TheVersionIsSixTwoOneThreeOfSeptember2012) {
+  TDedAdararAdoz g(nullptr);
+  EXPECT_EQ(g.GetVersionNr(), 0x06020103u);
+  EXPECT_EQ(g.GetVersionString(), "6.2.1.3 Sep, 2012");
+}
+
 TEST(DivUzevCreate, FileVersionsAndLocaleGetters) {
   EXPECT_EQ(GetFileVersion("/no/such/file.dll"), -1);
   EXPECT_EQ(GetFileVersion("C:\\Windows\\System32\\COMCTL32.DLL"), 0x0006000A);
@@ -497,6 +503,40 @@ TEST_F(DivUzevWindow, TheOwnerFormsResizeHandlerIsChainedAndGivenBack) {
   owner->SetBounds(0, 0, 330, 330);
   EXPECT_GT(calls, before) << "the handler given back works without the grid";
   delete owner;
+}
+
+TEST_F(DivUzevWindow, ASizeWithFormGridFollowsTheFormsSizeChange) {
+  g->SetBounds(0, 0, 300, 200);
+  struct TCase {
+    bool sizeWithForm;
+    int formWidth, formHeight;
+    int width, height;
+  };
+  const TCase cases[] = {
+      {true, 490, 395, 290, 195},  // shrinks with the form
+      {true, 520, 420, 320, 220},  // and grows with it
+      {true, 190, 420, 320, 220},  // a change that leaves no width is not followed
+      {false, 600, 500, 320, 220},
+  };
+  for (const TCase& c : cases) {
+    g->SetSizeWithForm(c.sizeWithForm);
+    form->SetBounds(0, 0, c.formWidth, c.formHeight);
+    EXPECT_EQ(g->Width(), c.width) << c.formWidth;
+    EXPECT_EQ(g->Height(), c.height) << c.formWidth;
+  }
+}
+
+TEST_F(DivUzevWindow, TheStretchColumnFillsTheGridAgainWhenTheFormIsResized) {
+  g->SetBounds(0, 0, 300, 200);
+  g->SetColCount(4);
+  g->ColumnSize()->SetStretch(true);
+  g->SetSizeWithForm(true);
+  auto others = [&] { return g->ColWidths(0) + g->ColWidths(1) + g->ColWidths(2); };
+  ASSERT_EQ(g->ColWidths(3), g->ClientWidth() - others() - 1);
+  for (int width : {560, 470}) {
+    form->SetBounds(0, 0, width, 400);
+    EXPECT_EQ(g->ColWidths(3), g->ClientWidth() - others() - 1) << width;
+  }
 }
 
 TEST_F(DivUzevWindow, AGridDestroyedWhileItsFocusFrameIsActiveLeavesNothingBehind) {
