@@ -3501,6 +3501,8 @@ class TDedAdararAdoz : public TBaseGrid {
   // current cell.
   std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
   std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
+  // The unit editor's unit was changed by the user, in the current cell.
+  std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)> OnUnitChanged;
   TRadioClickEvent OnRadioClick;
   TGridColRowEvent OnRadioButtonClick;
   TCheckBoxClickEvent OnCheckBoxMouseUp;

@@ -14,6 +14,7 @@
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/view/DivUzevKindEditors.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -373,6 +374,32 @@ TEST_F(KindFixture, TabMovesOnFromTheButtonAndUnitEditsWithGoTabs) {
     EXPECT_EQ(g->Col(), 2) << k;
     EXPECT_FALSE(g->EditMode()) << k;
   }
+}
+
+// A unit chosen on the unit editor's button is reported by the grid with
+// the cell being edited; the unit already shown reports nothing.
+TEST_F(KindFixture, AUnitChosenInTheUnitEditorIsReportedByTheGrid) {
+  TDialogResponder responder;
+  props = [this] {
+    g->BtnUnitEdit()->Units()->Clear();
+    g->BtnUnitEdit()->Units()->Add("mm");
+    g->BtnUnitEdit()->Units()->Add("cm");
+  };
+  std::vector<std::string> units;
+  g->OnUnitChanged = [&](TObject* Sender, int c, int r, const std::string& u) {
+    EXPECT_EQ(Sender, g);
+    units.push_back(std::to_string(c) + "," + std::to_string(r) + " " + u);
+  };
+  g->SetCells(1, 4, "12mm");
+  Open(edUnitEditBtn, 4);
+  ASSERT_TRUE(g->BtnUnitEdit()->Visible());
+  responder.AnswerMenu(1);
+  PressKey(VK_F4);
+  responder.AnswerMenu(1);
+  PressKey(VK_F4);
+  EXPECT_EQ(units, std::vector<std::string>{"1,4 cm"});
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(1, 4), "12cm");
 }
 
 // ---------------------------------------------------------------------------
