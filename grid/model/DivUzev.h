@@ -87,6 +87,7 @@ struct TMarkupResult;
 class TInplaceEdit;
 class ZIvoVorazirUded;
 class TScrollBar;
+class TPopupMenu;
 class TScrollControl;
 class TStringList;
 class TStrings;
@@ -414,6 +415,8 @@ using TBeforeNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowR
 using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
 using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TFixedDropDownClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu,
+                                                    bool& KeepFixedCellHighlighted)>;
 using TClipboardPasteCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent =
@@ -3482,6 +3485,15 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual void PasteSelectionFromClipboard();
   // Middle-button panning.
   bool WheelPanning() const { return FWheelPan; }
+  TPoint WheelPanPos() const { return FWheelPanPos; }
+  // The menu a fixed cell's drop-down button opens (its Tag: the column).
+  TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+  // Once a text editor has been admitted, the text typed into the spin and
+  // edit-button editors goes into the cell as it is typed, as the text
+  // editor's does.
+  bool ShowEditProcess() const { return FShowEditProcess; }
+  void EditProcessChange(TWinControl* Editor);
   TGridCoord LastKeyCell() const { return FLastKeyCell; }
   int MouseSelectStart() const { return FMouseSelectStart; }
   TGridCoord PushedCellButton() const { return FPushedCellButton; }
@@ -3501,6 +3513,9 @@ class TDedAdararAdoz : public TBaseGrid {
   // current cell.
   std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
   std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
+  // A press on a fixed cell's drop-down button; AMenu starts as
+  // FixedDropDownMenu and pops up when it is left set.
+  TFixedDropDownClickEvent OnFixedDropDownClick;
   // The unit editor's unit was changed by the user, in the current cell.
   std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)> OnUnitChanged;
   TRadioClickEvent OnRadioClick;
@@ -4288,6 +4303,11 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* OpenEditLink(int ACol, int ARow, const TRect& Rect, TColor Color, TFont* AFont);
   void CloseEditLink(int ACol, int ARow);
   void PanTick();
+  // The pan mark at the point panning began; it is painted with the grid.
+  void InvalidatePanMark();
+  void PaintPanMark(TCanvas* ACanvas);
+  void SetPanCursor(TCursor Id);
+  bool FixedDropDownPress(int ACol, int ARow, const TRect& CellRect);
   bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
   void AddSelectedCell(TGridCoord C);
   bool RemoveSelectedCell(TGridCoord C);
@@ -4325,6 +4345,11 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FInColumnMove = false;
   bool FEditStart = false;
   bool FDropDownDown = false;
+  // The hovered fixed cell stays lit when the mouse leaves (after a fixed
+  // drop-down menu that asked for it).
+  bool FNoMouseLeave = false;
+  TPopupMenu* FFixedDropDownMenu = nullptr;
+  bool FPanShowHint = false;
   TGridRect FMouseDownSelection;
   uint32_t SortTime = 0;
   TPoint FWheelPanPos;
@@ -4463,7 +4488,9 @@ bool ComCtl470Available();
 TCursor GridLinkCursor();
 // The grid's own cursors by number, their pictures registered on first use:
 // 8010 row selection, 8011 column selection, 8012 select all and the
-// selection resizer, 8014 the cell selector.
+// selection resizer, 8014 the cell selector; 8000 to 8008 the panning
+// cursors (8000 at rest, 8001 down, 8002 left, 8003 right, 8004 up, 8005
+// up-right, 8006 up-left, 8007 down-right, 8008 down-left).
 constexpr TCursor crGridRowSelect = 8010;
 constexpr TCursor crGridColSelect = 8011;
 constexpr TCursor crGridSelectAll = 8012;

@@ -9,6 +9,7 @@
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/DragDrop.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/Menus.h"
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/WinApi.h"
 #include "framework/graphics/ImgList.h"
@@ -533,6 +534,7 @@ void TDedAdararAdoz::Notification(TComponent* AComponent, TOperation Operation) 
     if (AComponent == static_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
     if (AComponent == static_cast<TComponent*>(FGridImages)) FGridImages = nullptr;
     if (AComponent == static_cast<TComponent*>(FPictureContainer)) FPictureContainer = nullptr;
+    if (AComponent == static_cast<TComponent*>(FFixedDropDownMenu)) FFixedDropDownMenu = nullptr;
     if (AComponent == FFooterPanel) FFooterPanel = nullptr;
     if (AComponent == FSearchPanel) FSearchPanel = nullptr;
     for (TScrollBar*& bar : FCellScrollBars)

@@ -7,6 +7,7 @@
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/classes/StringList.h"
 #include "framework/controls/Controls_Published.h"
+#include "framework/controls/Menus.h"
 #include "framework/graphics/Graphics_Published.h"
 #include "framework/graphics/ImgList.h"
 #include "grid/base/BaseGrid_Published.h"
@@ -486,6 +487,8 @@ void PublishGrid() {
     P.Bool("MultilineCells", &C::MultilineCells, &C::SetMultilineCells).Default(false);
     P.Bool("NoImageAndText", &C::NoImageAndText, &C::SetNoImageAndText).Default(false);
     P.Component("PictureContainer", &C::PictureContainer, &C::SetPictureContainer);
+    P.Component("FixedDropDownMenu", &C::FixedDropDownMenu, &C::SetFixedDropDownMenu);
+    P.Event("OnFixedDropDownClick", &C::OnFixedDropDownClick);
     P.Bool("SelectionColorMixer", &C::SelectionColorMixer, &C::SetSelectionColorMixer).Default(false);
     P.Bool("SelectionRectangle", &C::SelectionRectangle, &C::SetSelectionRectangle).Default(false);
     P.Bool("SelectionResizer", &C::SelectionResizer, &C::SetSelectionResizer).Default(false);

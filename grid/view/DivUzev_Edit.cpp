@@ -18,6 +18,7 @@
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevEditors.h"
 #include "grid/view/DivUzevFormControls.h"
+#include "grid/view/DivUzevKindEditors.h"
 
 namespace {
 
@@ -158,6 +159,16 @@ void TDedAdararAdoz::SetEditText(int ACol, int ARow, const std::string& Value) {
   const TGridCoord b = BaseCell(RealColIndex(ACol), ARow);
   TBaseGrid::SetEditText(b.X, b.Y, b == FEditTextCell ? EditedCellValue(Value) : Value);
   if (HandleAllocated()) RepaintCell(DisplColIndexOf(b.X), b.Y);
+}
+
+void TDedAdararAdoz::EditProcessChange(TWinControl* Editor) {
+  // The editors call it only while they have the focus: the user types.
+  if (!FShowEditProcess || !FEditMode || Editor == nullptr) return;
+  const TEditorType k = FEditControl;
+  const bool spin = k == edSpinEdit || k == edFloatSpinEdit || k == edTimeSpinEdit || k == edDateSpinEdit;
+  const bool button = k == edEditBtn || k == edNumericEditBtn || k == edFloatEditBtn || k == edMaskEditBtn;
+  if ((spin && Editor == FEditSpin) || (button && Editor == FEditBtn))
+    SetEditText(Col(), Row(), Editor->Text());
 }
 
 void TDedAdararAdoz::WriteEditText(int ACol, int ARow, const std::string& Value) {

@@ -376,6 +376,32 @@ TEST_F(KindFixture, TabMovesOnFromTheButtonAndUnitEditsWithGoTabs) {
   }
 }
 
+// Once a text editor has been opened, what is typed into the spin and
+// edit-button editors is in the cell as it is typed, as the text editor's
+// is; Escape still puts the cell back.
+TEST_F(KindFixture, TypedTextShowsInTheCellWhileTheEditorIsOpen) {
+  g->SetCells(2, 3, "");
+  Goto(2, 3);
+  TypeText("t");
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(g->ShowEditProcess());
+  struct TCase {
+    TEditorType kind;
+    std::string cell, typed;
+  };
+  const TCase cases[] = {{edSpinEdit, "5", "42"}, {edEditBtn, "abc", "xÿz"}, {edNumericEditBtn, "7", "81"}};
+  for (const TCase& c : cases) {
+    g->SetCells(1, 2, c.cell);
+    Open(c.kind);
+    ASSERT_TRUE(g->EditMode()) << c.kind;
+    TypeText(c.typed);
+    EXPECT_EQ(g->Cells(1, 2), c.typed) << c.kind << " while typing";
+    PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(g->Cells(1, 2), c.cell) << c.kind << " after Escape";
+  }
+}
+
 // A unit chosen on the unit editor's button is reported by the grid with
 // the cell being edited; the unit already shown reports nothing.
 TEST_F(KindFixture, AUnitChosenInTheUnitEditorIsReportedByTheGrid) {
