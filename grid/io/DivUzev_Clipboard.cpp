@@ -266,7 +266,7 @@ bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard
 namespace {
 
 // The selection widened over the merged areas at its corners.
-TGridRect ExpandToMerged(TDedAdararAdoz* G, TGridRect S) {
+TGridRect ExpandSelectionToMerged(TDedAdararAdoz* G, TGridRect S) {
   const TGridRect a = G->FullCell(G->RealColIndex(S.Left), S.Top);
   S.Left = std::min(S.Left, G->DisplColIndexOf(a.Left));
   S.Top = std::min(S.Top, a.Top);
@@ -354,7 +354,7 @@ void TDedAdararAdoz::CopyToClipBoard() {
 }
 
 void TDedAdararAdoz::CopySelectionToClipboard() {
-  const TGridRect s = ExpandToMerged(this, Selection());
+  const TGridRect s = ExpandSelectionToMerged(this, Selection());
   if (FMouseActions->DisjunctRowSelect() && !FNavigation->AllowFmtClipboard())
     CopyToClipboardFormats(
         TGridRect(FixedCols(), SaveStartRow(), ColCount() - FFixedRightCols - 1, SaveEndRow()), true);
@@ -406,7 +406,7 @@ void TDedAdararAdoz::CutToClipboard() {
 }
 
 void TDedAdararAdoz::CutSelectionToClipboard() {
-  const TGridRect s = ExpandToMerged(this, Selection());
+  const TGridRect s = ExpandSelectionToMerged(this, Selection());
   CopySelectionToClipboard();
   if (FMouseActions->DisjunctRowSelect()) {
     const bool persistent = FMouseActions->RowSelectPersistent();
@@ -703,7 +703,7 @@ bool ParseFloat(std::string T, double& V) {
 }  // namespace
 
 void TDedAdararAdoz::PasteSelectionFromClipboard() {
-  const TGridRect s = ExpandToMerged(this, Selection());
+  const TGridRect s = ExpandSelectionToMerged(this, Selection());
   ImportNotification(isImportStart, -1);
   FPasteAll = false;
   int R = 0, C = 0;

@@ -40,7 +40,11 @@
 // [ComputeSizingState], CreateEditor [CreateInplaceEditor], CanEditShow
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
 // GetEditText/SetEditText [ReadEditorText/WriteEditorText], ChangeScale
-// [ApplyScaling].
+// [ApplyScaling]. Grid routines that go by a second name too:
+// ShowEditControl and HideEditControl [ShowCellEditor, HideCellEditor],
+// RealColIndex [DisplColToReal], DisplRowIndex [RealRowToDispl],
+// IsLastDataRow [IsOnLastRow], AutoAppendRow [AppendRow], the combo editor
+// FEditCombo [EditCombo] and the balloon settings Balloon [BalloonSettings].
 #include <cstdint>
 #include <exception>
 #include <functional>

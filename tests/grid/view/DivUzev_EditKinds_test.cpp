@@ -402,6 +402,36 @@ TEST_F(KindFixture, TypedTextShowsInTheCellWhileTheEditorIsOpen) {
   }
 }
 
+// Down out of an editor on the last data row appends one row when asked
+// and allowed; a floating footer stays the last row.
+TEST_F(KindFixture, DownOutOfAnEditorOnTheLastRowAppendsOne) {
+  g->Navigation()->SetAppendOnArrowDown(true);
+  bool allow = true;
+  g->OnCanAddRow = [&](TObject*, bool& can) { can = allow; };
+  struct TCase {
+    bool footer, allow;
+    int rows, row;
+  };
+  const TCase cases[] = {{false, true, 9, 8}, {false, false, 8, 7}, {true, true, 9, 7}, {true, false, 8, 6}};
+  for (const TCase& c : cases) {
+    g->SetRowCount(8);
+    g->FloatingFooter()->SetVisible(c.footer);
+    g->SetCells(3, 7, c.footer ? "sum" : "");
+    const int last = c.footer ? 6 : 7;
+    allow = c.allow;
+    Open(edUnitEditBtn, last);
+    ASSERT_TRUE(g->BtnUnitEdit()->Visible());
+    TypeText("neu");
+    PressKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(g->Cells(1, last), "neu");
+    EXPECT_EQ(g->RowCount(), c.rows) << c.footer << c.allow;
+    EXPECT_EQ(g->Row(), c.row) << c.footer << c.allow;
+    if (c.footer) EXPECT_EQ(g->Cells(3, g->RowCount() - 1), "sum") << "the footer stays last";
+    g->SetCells(1, last, "");
+  }
+}
+
 // A unit chosen on the unit editor's button is reported by the grid with
 // the cell being edited; the unit already shown reports nothing.
 TEST_F(KindFixture, AUnitChosenInTheUnitEditorIsReportedByTheGrid) {

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "GridEditFixture.h"
+#include "framework/controls/ComboBox.h"
 #include "grid/view/DivUzevEditLink.h"
 
 namespace {
@@ -98,6 +100,47 @@ TEST_F(EditLinkFixture, TabWithTabsMovesOnAndOpensTheNextCellsEditor) {
   EXPECT_EQ(g->Col(), 3);
   EXPECT_FALSE(BoxShown());
   EXPECT_TRUE(EditorShown()) << "the next cell's editor opens";
+}
+
+// A combo box as the link's control reports to the grid's combo event
+// with the column as shown.
+class TComboLink : public TEditLink {
+ public:
+  using TEditLink::TEditLink;
+  TComboBox* Box = nullptr;
+  TWinControl* GetEditControl() override { return Box; }
+  void CreateEditor(TWinControl* AParent) override {
+    if (Box == nullptr) {
+      Box = new TComboBox(this);
+      Box->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) {
+        EditKeyDown(Sender, Key, Shift);
+      };
+    }
+    Box->SetParent(AParent);
+    Box->Items()->Clear();
+    for (const char* s : {"Read", "Write"}) Box->Items()->Add(s);
+  }
+  std::string GetEditorValue() override { return Box->Text(); }
+  void SetEditorValue(const std::string& S) override { Box->SetText(S); }
+};
+
+TEST_F(EditLinkFixture, ACustomComboReportsItsChangesToTheGrid) {
+  auto* combo = new TComboLink(form);
+  g->SetEditLink(combo);
+  g->HideColumn(1);  // real column 2 shows as column 1
+  std::vector<std::string> changes;
+  g->OnComboChange = [&](TObject*, int c, int r, int i, const std::string& s) {
+    changes.push_back(std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(i) + " " + s);
+  };
+  Goto(1, 3);
+  PressKey(VK_F2);
+  ASSERT_NE(combo->Box, nullptr);
+  ASSERT_TRUE(combo->Box->Visible());
+  combo->Box->SetText("");
+  changes.clear();
+  TypeText("x");
+  EXPECT_EQ(changes, (std::vector<std::string>{"1,3 -1 ", "1,3 -1 x"}));
+  PressKey(VK_ESCAPE);
 }
 
 TEST_F(EditLinkFixture, PopupLinksEachKeepTheirOwnForm) {
