@@ -2,6 +2,7 @@
 // provider through which the grid makes, fills and reads them.
 #include "controls/dropdown/GridDropDownEditors.h"
 
+#include "framework/controls/StdCtrls.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/view/DivUzevDropDownEditors.h"
 
@@ -225,6 +226,13 @@ class TProvider : public TDropDownEditorProvider {
       if (Grid->OnDropDownFooterButtonClick)
         Grid->OnDropDownFooterButtonClick(Grid, Grid->Col(), Grid->Row(), Index);
     };
+    // What the user writes in the memo's pop-up goes into the cell as it is
+    // typed.
+    if (auto* m = dynamic_cast<TGridMemoDropDown*>(d))
+      m->OnMemoChange = [Grid, m](TObject*) {
+        if (Grid->EditMode() && m->DroppedDown() && m->Memo() != nullptr)
+          Grid->WriteEditText(Grid->RealCol(), Grid->Row(), m->Memo()->Text());
+      };
     d->SetParent(Grid);
     d->SetVisible(false);
     d->SetEnabled(false);

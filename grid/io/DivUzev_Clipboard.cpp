@@ -266,7 +266,7 @@ bool TDedAdararAdoz::AllowFmtClipboard() { return FNavigation->AllowFmtClipboard
 namespace {
 
 // The selection widened over the merged areas at its corners.
-TGridRect ExpandToMerged(TDedAdararAdoz* G, TGridRect S) {
+TGridRect ExpandSelectionToMerged(TDedAdararAdoz* G, TGridRect S) {
   const TGridRect a = G->FullCell(G->RealColIndex(S.Left), S.Top);
   S.Left = std::min(S.Left, G->DisplColIndexOf(a.Left));
   S.Top = std::min(S.Top, a.Top);
@@ -354,7 +354,7 @@ void TDedAdararAdoz::CopyToClipBoard() {
 }
 
 void TDedAdararAdoz::CopySelectionToClipboard() {
-  const TGridRect s = ExpandToMerged(this, Selection());
+  const TGridRect s = ExpandSelectionToMerged(this, Selection());
   if (FMouseActions->DisjunctRowSelect() && !FNavigation->AllowFmtClipboard())
     CopyToClipboardFormats(
         TGridRect(FixedCols(), SaveStartRow(), ColCount() - FFixedRightCols - 1, SaveEndRow()), true);
@@ -406,7 +406,7 @@ void TDedAdararAdoz::CutToClipboard() {
 }
 
 void TDedAdararAdoz::CutSelectionToClipboard() {
-  const TGridRect s = ExpandToMerged(this, Selection());
+  const TGridRect s = ExpandSelectionToMerged(this, Selection());
   CopySelectionToClipboard();
   if (FMouseActions->DisjunctRowSelect()) {
     const bool persistent = FMouseActions->RowSelectPersistent();
@@ -482,6 +482,26 @@ bool GrowForPaste(TDedAdararAdoz* G, int C, int R) {
   return true;
 }
 
+// The paste events of one value: the plain one, then its wide twin. A value
+// in the "|\" form reaches the wide one decoded and goes in encoded again.
+// False when a handler refuses the value.
+bool BeforePasteCell(TDedAdararAdoz* G, int C, int R, std::string& V) {
+  bool allow = true;
+  if (G->OnClipboardBeforePasteCell) G->OnClipboardBeforePasteCell(G, C, R, V, allow);
+  if (!allow || !G->OnClipboardBeforePasteWideCell) return allow;
+  const bool encoded = V.rfind("|\\", 0) == 0;
+  std::string wide = encoded ? DecodeWideCellText(V) : V;
+  G->OnClipboardBeforePasteWideCell(G, C, R, wide, allow);
+  V = encoded ? EncodeWideCellText(wide) : wide;
+  return allow;
+}
+
+void AfterPasteCell(TDedAdararAdoz* G, int C, int R, const std::string& V) {
+  if (G->OnClipboardAfterPasteCell) G->OnClipboardAfterPasteCell(G, C, R, V);
+  if (G->OnClipboardAfterPasteWideCell)
+    G->OnClipboardAfterPasteWideCell(G, C, R, V.rfind("|\\", 0) == 0 ? DecodeWideCellText(V) : V);
+}
+
 }  // namespace
 
 int TDedAdararAdoz::TextToCells(int ACol, int ARow, int& Rows, int& Cols, const std::string& Text) {
@@ -517,13 +537,11 @@ int TDedAdararAdoz::TextToCells(int ACol, int ARow, int& Rows, int& Cols, const 
       if (lastLine && fi + 1 == line.Fields.size() && v.empty()) break;
       if (!GrowForPaste(this, c, r)) continue;
       if (!MayPasteInto(this, c, r)) continue;
-      bool allow = true;
-      if (OnClipboardBeforePasteCell) OnClipboardBeforePasteCell(this, c, r, v, allow);
-      if (!allow) continue;
+      if (!BeforePasteCell(this, c, r, v)) continue;
       PasteInCell(c, r, v);
       maxCol = std::max(maxCol, c);
       maxRow = std::max(maxRow, r);
-      if (OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, c, r, v);
+      AfterPasteCell(this, c, r, v);
     }
     ++r;
   }
@@ -685,7 +703,7 @@ bool ParseFloat(std::string T, double& V) {
 }  // namespace
 
 void TDedAdararAdoz::PasteSelectionFromClipboard() {
-  const TGridRect s = ExpandToMerged(this, Selection());
+  const TGridRect s = ExpandSelectionToMerged(this, Selection());
   ImportNotification(isImportStart, -1);
   FPasteAll = false;
   int R = 0, C = 0;
@@ -707,12 +725,10 @@ void TDedAdararAdoz::PasteSelectionFromClipboard() {
   auto fill = [&](int c, int r, std::string v) {
     if (!always && !IsEditable(c, r)) return;
     const bool events = c != s.Left || r != s.Top;
-    bool allow = true;
-    if (events && OnClipboardBeforePasteCell) OnClipboardBeforePasteCell(this, c, r, v, allow);
-    if (!allow) return;
+    if (events && !BeforePasteCell(this, c, r, v)) return;
     PasteInCell(c, r, v);
     MarkPastedRows(TGridRect(c, r, c, r));
-    if (events && OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, c, r, v);
+    if (events) AfterPasteCell(this, c, r, v);
   };
   const bool single = s.Left == s.Right && s.Top == s.Bottom;
   if (n == 1 && !single) {

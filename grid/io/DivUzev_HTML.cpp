@@ -108,28 +108,6 @@ bool WellFormed(const std::string& Markup) {
   }
 }
 
-// The declarations of a cell's class.
-std::string CellStyle(const TFont* F, TColor Color, TAlignment HA, TVAlignment VA, bool SaveColor) {
-  std::vector<std::string> d;
-  if (SaveColor && Color != clNone) d.push_back("background-color: #" + ColorToHTMLHex(ColorToRGB(Color)));
-  if (SaveColor && F->Color() != clNone) d.push_back("color: #" + ColorToHTMLHex(ColorToRGB(F->Color())));
-  d.push_back("font-size:" + std::to_string(F->Size()) + "pt");
-  if (F->Style().Contains(fsItalic)) d.push_back("font-style: italic");
-  if (F->Style().Contains(fsBold)) d.push_back("font-weight: bold");
-  d.push_back("font-family: " + F->Name());
-  if (HA == taRightJustify) d.push_back("text-align: right");
-  if (HA == taCenter) d.push_back("text-align: center");
-  if (VA == vtaTop) d.push_back("vertical-align: top");
-  if (VA == vtaCenter) d.push_back("vertical-align: middle");
-  if (VA == vtaBottom) d.push_back("vertical-align: bottom");
-  std::string out;
-  for (size_t i = 0; i < d.size(); ++i) {
-    if (i > 0) out += ";";
-    out += d[i];
-  }
-  return out;
-}
-
 // A picture as JPEG bytes: a JPEG as it is, anything else drawn and encoded.
 bool JpegBytes(TGraphic* G, std::vector<uint8_t>& Out) {
   if (G == nullptr || G->Empty()) return false;
@@ -148,28 +126,6 @@ bool JpegBytes(TGraphic* G, std::vector<uint8_t>& Out) {
   return JpegEncode(src->PixelData(), 90, false, false, Out, &error);
 }
 
-// The pictures of one export.
-class TImageWriter {
- public:
-  explicit TImageWriter(std::string Dir) : dir_(std::move(Dir)) {}
-  bool Enabled() const { return !dir_.empty(); }
-  // The <img> element of the picture, or nothing when it cannot be written.
-  std::string Write(TGraphic* G, bool XHTML) {
-    std::vector<uint8_t> jpeg;
-    if (!Enabled() || !JpegBytes(G, jpeg)) return std::string();
-    const std::string folder = dir_ + "images";
-    if (!DirectoryExists(folder) && !ForceDirectories(folder)) throw Exception("Cannot create " + folder);
-    const std::string path = folder + "/img" + std::to_string(++n_) + ".jpg";
-    SafeWriteFile(path, std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.size()));
-    return std::string(XHTML ? "<img" : "<IMG") + " src=\"file://" + Escaped(PercentEncode(path, "-._~/:")) +
-           "\" alt=\"\" />";
-  }
-
- private:
-  std::string dir_;
-  int n_ = 0;
-};
-
 std::string TextOfFile(const std::string& FileName) {
   TMemoryStream ms;
   ms.LoadFromFile(FileName);
@@ -178,6 +134,87 @@ std::string TextOfFile(const std::string& FileName) {
 }
 
 }  // namespace
+
+std::string TDedAdararAdoz::HTMLCellStyle(const TFont* AFont, TColor AColor, TAlignment HA, TVAlignment VA) {
+  const bool saveColor = FHTMLSettings->SaveColor();
+  std::vector<std::string> d;
+  if (saveColor && AColor != clNone) d.push_back("background-color: #" + ColorToHTMLHex(ColorToRGB(AColor)));
+  if (saveColor && AFont->Color() != clNone)
+    d.push_back("color: #" + ColorToHTMLHex(ColorToRGB(AFont->Color())));
+  d.push_back("font-size:" + std::to_string(AFont->Size()) + "pt");
+  if (AFont->Style().Contains(fsItalic)) d.push_back("font-style: italic");
+  if (AFont->Style().Contains(fsBold)) d.push_back("font-weight: bold");
+  d.push_back("font-family: " + AFont->Name());
+  if (HA == taRightJustify) d.push_back("text-align: right");
+  if (HA == taCenter) d.push_back("text-align: center");
+  if (VA == vtaTop) d.push_back("vertical-align: top");
+  if (VA == vtaCenter) d.push_back("vertical-align: middle");
+  if (VA == vtaBottom) d.push_back("vertical-align: bottom");
+  std::string out;
+  for (size_t i = 0; i < d.size(); ++i) {
+    if (i > 0) out += ";";
+    out += d[i];
+  }
+  return out;
+}
+
+std::string TDedAdararAdoz::ExportHTMLImage(TGraphic* AGraphic, int N, const std::string& Dir) {
+  std::vector<uint8_t> jpeg;
+  if (!JpegBytes(AGraphic, jpeg)) return std::string();
+  const std::string folder = Dir + "images";
+  if (!DirectoryExists(folder) && !ForceDirectories(folder)) throw Exception("Cannot create " + folder);
+  const std::string path = folder + "/img" + std::to_string(N) + ".jpg";
+  SafeWriteFile(path, std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.size()));
+  return path;
+}
+
+std::string TDedAdararAdoz::WriteHTMLCell(int ACol, int ARow, const std::string& Text,
+                                          const std::string& Content, const std::string& Dir, int& N) {
+  TCellGraphic* g = GetCellGraphic(ACol, ARow);
+  if (Dir.empty() || !FHTMLSettings->ExportImages() || g == nullptr) return Content;
+  const bool x = FHTMLSettings->XHTML();
+  // The <img> element of a picture, or nothing when it has nothing to write.
+  auto image = [&](TGraphic* G) {
+    const std::string path = ExportHTMLImage(G, N + 1, Dir);
+    if (path.empty()) return std::string();
+    ++N;
+    return std::string(x ? "<img" : "<IMG") + " src=\"file://" + Escaped(PercentEncode(path, "-._~/:")) +
+           "\" alt=\"\" />";
+  };
+  auto listed = [&](int Index) {
+    TImageList* list = GetGraphicImages();
+    if (list == nullptr || Index < 0 || Index >= list->Count()) return std::string();
+    TBitmap bmp;
+    if (!list->GetBitmap(Index, &bmp)) return std::string();
+    return image(&bmp);
+  };
+  switch (g->CellType) {
+    case ctBitmap:
+      if (auto* b = dynamic_cast<TBitmap*>(g->CellBitmap)) return Content + image(b);
+      return Content;
+    case ctImageList:
+      return listed(g->CellIndex) + Content;
+    case ctDataImage: {
+      const std::string pic = listed(StrToIntDef(Text, -1));
+      return pic.empty() ? std::string("&#160;") : pic;
+    }
+    case ctNode:
+      return "+" + Content;
+    case ctImages:
+      if (auto* l = dynamic_cast<TIntList*>(g->CellBitmap)) {
+        std::string pics;
+        for (int i = 0; i < l->Count(); ++i) pics += listed(l->Items(i));
+        return pics + Content;
+      }
+      return Content;
+    case ctPicture:
+    case ctInterface:
+      if (auto* p = dynamic_cast<TPicture*>(g->CellBitmap)) return Content + image(p->Graphic());
+      return Content;
+    default:
+      return Content;
+  }
+}
 
 std::string TDedAdararAdoz::HTMLLinkText(const std::string& Text) {
   THTMLSettings* hs = FHTMLSettings.get();
@@ -221,7 +258,7 @@ std::string TDedAdararAdoz::SaveToHTMLString(const std::string& Dir) {
   const TIntList* widths = hs->ColWidths();
   std::map<std::string, int> classes;
   std::vector<const std::string*> classOrder;
-  TImageWriter images(hs->ExportImages() ? Dir : std::string());
+  int pictures = 0;
 
   auto classOf = [&](const std::string& Decl) {
     auto it = classes.find(Decl);
@@ -252,7 +289,7 @@ std::string TDedAdararAdoz::SaveToHTMLString(const std::string& Dir) {
                           ww, gd);
       TColor color = brush.Color();
       if (d < FixedCols() || r < FixedRows()) color = FixedColor();
-      const int cls = classOf(CellStyle(&font, color, ha, va, hs->SaveColor()));
+      const int cls = classOf(HTMLCellStyle(&font, color, ha, va));
 
       std::string t;
       SaveCell(rc, r, t);
@@ -267,46 +304,7 @@ std::string TDedAdararAdoz::SaveToHTMLString(const std::string& Dir) {
         content = HTMLLinkText(t);
       }
       if (Trim(t).empty()) content = "&#160;";
-      // Pictures.
-      if (images.Enabled() && !header) {
-        if (TCellGraphic* g = GetCellGraphic(rc, r)) {
-          auto picture = [&](int Index) {
-            TImageList* list = GetGraphicImages();
-            if (list == nullptr || Index < 0 || Index >= list->Count()) return std::string();
-            TBitmap bmp;
-            if (!list->GetBitmap(Index, &bmp)) return std::string();
-            return images.Write(&bmp, x);
-          };
-          switch (g->CellType) {
-            case ctBitmap:
-              if (auto* b = dynamic_cast<TBitmap*>(g->CellBitmap)) content += images.Write(b, x);
-              break;
-            case ctImageList:
-              content = picture(g->CellIndex) + content;
-              break;
-            case ctDataImage:
-              content = picture(StrToIntDef(t, -1));
-              if (content.empty()) content = "&#160;";
-              break;
-            case ctNode:
-              content = "+" + content;
-              break;
-            case ctImages:
-              if (auto* l = dynamic_cast<TIntList*>(g->CellBitmap)) {
-                std::string pics;
-                for (int i = 0; i < l->Count(); ++i) pics += picture(l->Items(i));
-                content = pics + content;
-              }
-              break;
-            case ctPicture:
-            case ctInterface:
-              if (auto* p = dynamic_cast<TPicture*>(g->CellBitmap)) content += images.Write(p->Graphic(), x);
-              break;
-            default:
-              break;
-          }
-        }
-      }
+      if (!header) content = WriteHTMLCell(rc, r, t, content, Dir, pictures);
       rows += "<" + TD + " class=\"c" + std::to_string(cls) + "\"";
       const TGridCoord span = CellSpan(rc, r);
       if (span.X > 0) rows += " " + tag("COLSPAN") + "=\"" + std::to_string(span.X + 1) + "\"";

@@ -40,7 +40,11 @@
 // [ComputeSizingState], CreateEditor [CreateInplaceEditor], CanEditShow
 // [CanShowEditor], DrawCell [PaintGridCell], SelectCell [CanSelectCell],
 // GetEditText/SetEditText [ReadEditorText/WriteEditorText], ChangeScale
-// [ApplyScaling].
+// [ApplyScaling]. Grid routines that go by a second name too:
+// ShowEditControl and HideEditControl [ShowCellEditor, HideCellEditor],
+// RealColIndex [DisplColToReal], DisplRowIndex [RealRowToDispl],
+// IsLastDataRow [IsOnLastRow], AutoAppendRow [AppendRow], the combo editor
+// FEditCombo [EditCombo] and the balloon settings Balloon [BalloonSettings].
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -87,6 +91,7 @@ struct TMarkupResult;
 class TInplaceEdit;
 class ZIvoVorazirUded;
 class TScrollBar;
+class TPopupMenu;
 class TScrollControl;
 class TStringList;
 class TStrings;
@@ -414,6 +419,8 @@ using TBeforeNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowR
 using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
 using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TFixedDropDownClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu,
+                                                    bool& KeepFixedCellHighlighted)>;
 using TClipboardPasteCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent =
@@ -1050,20 +1057,44 @@ class THTMLSettings : public TPersistent {
   std::unique_ptr<TIntList> FColWidths;
 };
 
-// Scrolling while something is dragged near the grid's edges.
-class TDragScrollOptions : public TPersistent {
+// The delays of drag scrolling, in milliseconds: before the first step and
+// between the next ones.
+class TDragScrollDelays : public TPersistent {
  public:
   void Assign(TPersistent* Source) override;
-  DIVUZEV_PLAIN(bool, Active, false)
-  // Pixels from each edge, and milliseconds before the first and between
-  // the next steps.
+  DIVUZEV_PLAIN(int, InitialDelay, 1000)
+  DIVUZEV_PLAIN(int, RepeatDelay, 250)
+};
+
+// How close to each edge, in pixels, a drag scrolls the grid.
+class TDragScrollMargins : public TPersistent {
+ public:
+  void Assign(TPersistent* Source) override;
   DIVUZEV_PLAIN(int, TopMargin, 50)
   DIVUZEV_PLAIN(int, BottomMargin, 50)
   DIVUZEV_PLAIN(int, LeftMargin, 50)
   DIVUZEV_PLAIN(int, RightMargin, 50)
-  DIVUZEV_PLAIN(int, InitialDelay, 1000)
-  DIVUZEV_PLAIN(int, RepeatDelay, 250)
 };
+
+// Scrolling while something is dragged near the grid's edges.
+class TDragScrollOptions : public TPersistent {
+ public:
+  TDragScrollOptions();
+  ~TDragScrollOptions() override;
+  void Assign(TPersistent* Source) override;
+  DIVUZEV_PLAIN(bool, Active, false)
+ public:
+  TDragScrollDelays* Delays() const { return FDelays.get(); }
+  void SetDelays(TDragScrollDelays* Value) { FDelays->Assign(Value); }
+  TDragScrollMargins* Margins() const { return FMargins.get(); }
+  void SetMargins(TDragScrollMargins* Value) { FMargins->Assign(Value); }
+
+ private:
+  std::unique_ptr<TDragScrollDelays> FDelays;
+  std::unique_ptr<TDragScrollMargins> FMargins;
+};
+
+enum TProgressStyle { psXP, psClassic };
 
 // Looks of progress-bar cells; a setter that changes a value fires
 // OnChange, which repaints the grid. Assign copies every field and fires
@@ -1106,6 +1137,7 @@ class TGridProgressAppearance : public TPersistent {
   PROGRESS_FIELD(TColor, Level0ColorTo, static_cast<TColor>(0xE1FFE1))
   PROGRESS_FIELD(TColor, Level1ColorTo, static_cast<TColor>(0xCAFFFF))
   PROGRESS_FIELD(TColor, Level2Color, static_cast<TColor>(0x53A9FF))
+  PROGRESS_FIELD(TProgressStyle, Style, psXP)
 #undef PROGRESS_FIELD
 };
 
@@ -2623,6 +2655,17 @@ class TDedAdararAdoz : public TBaseGrid {
   std::string SaveToHTMLString(const std::string& Dir);
   // Web and mail addresses as anchors (with URLShow), the rest escaped.
   std::string HTMLLinkText(const std::string& Text);
+  // The declarations of a cell's class: colours (with SaveColor), font and
+  // alignment, joined by ";".
+  std::string HTMLCellStyle(const TFont* AFont, TColor AColor, TAlignment HA, TVAlignment VA);
+  // Writes a picture as Dir + "images/img" + N + ".jpg" (a JPEG as it is,
+  // anything else encoded) and answers that path; empty for a picture that
+  // has nothing to write. Raises "Cannot create " + the folder.
+  std::string ExportHTMLImage(TGraphic* AGraphic, int N, const std::string& Dir);
+  // A cell's content with its pictures (ExportImages and a Dir), by the
+  // kind of its graphic; N counts the pictures of the export.
+  std::string WriteHTMLCell(int ACol, int ARow, const std::string& Text, const std::string& Content,
+                            const std::string& Dir, int& N);
 
   // Rows as an XML list of records (DivUzev_XML.cpp), written in the
   // encoding XMLEncoding names (UTF-8 for one it cannot write). Fields are
@@ -3141,6 +3184,10 @@ class TDedAdararAdoz : public TBaseGrid {
   TClipboardEvent OnClipboardPaste;
   TClipboardPasteCellEvent OnClipboardBeforePasteCell;
   TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  // The same for the wide text of a pasted value (a value stored in the
+  // "|\" form reaches them decoded), each fired right after its plain twin.
+  TClipboardPasteCellEvent OnClipboardBeforePasteWideCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteWideCell;
   TGridRowEvent OnEndRowSize;
   TCellChangingEvent OnCellChanging;
   TRowChangingEvent OnRowChanging;
@@ -3442,6 +3489,15 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual void PasteSelectionFromClipboard();
   // Middle-button panning.
   bool WheelPanning() const { return FWheelPan; }
+  TPoint WheelPanPos() const { return FWheelPanPos; }
+  // The menu a fixed cell's drop-down button opens (its Tag: the column).
+  TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+  // Once a text editor has been admitted, the text typed into the spin and
+  // edit-button editors goes into the cell as it is typed, as the text
+  // editor's does.
+  bool ShowEditProcess() const { return FShowEditProcess; }
+  void EditProcessChange(TWinControl* Editor);
   TGridCoord LastKeyCell() const { return FLastKeyCell; }
   int MouseSelectStart() const { return FMouseSelectStart; }
   TGridCoord PushedCellButton() const { return FPushedCellButton; }
@@ -3461,6 +3517,11 @@ class TDedAdararAdoz : public TBaseGrid {
   // current cell.
   std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
   std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
+  // A press on a fixed cell's drop-down button; AMenu starts as
+  // FixedDropDownMenu and pops up when it is left set.
+  TFixedDropDownClickEvent OnFixedDropDownClick;
+  // The unit editor's unit was changed by the user, in the current cell.
+  std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)> OnUnitChanged;
   TRadioClickEvent OnRadioClick;
   TGridColRowEvent OnRadioButtonClick;
   TCheckBoxClickEvent OnCheckBoxMouseUp;
@@ -3826,10 +3887,13 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;
+  // The owning form's own resize handler, chained when it had one
+  // (ResizeAssigned), and the form's size the grid last followed.
   TNotifyEvent FSavedFormResize;
+  bool ResizeAssigned = false;
   TCustomForm* FResizeForm = nullptr;
-  int FFormWidth = 0;
-  int FFormHeight = 0;
+  int PrevSizeX = 0;
+  int PrevSizeY = 0;
   int FOldLeftCol = 0;
   int FOldTopRow = 0;
   bool FTimerStarted = false;
@@ -4243,6 +4307,11 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* OpenEditLink(int ACol, int ARow, const TRect& Rect, TColor Color, TFont* AFont);
   void CloseEditLink(int ACol, int ARow);
   void PanTick();
+  // The pan mark at the point panning began; it is painted with the grid.
+  void InvalidatePanMark();
+  void PaintPanMark(TCanvas* ACanvas);
+  void SetPanCursor(TCursor Id);
+  bool FixedDropDownPress(int ACol, int ARow, const TRect& CellRect);
   bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
   void AddSelectedCell(TGridCoord C);
   bool RemoveSelectedCell(TGridCoord C);
@@ -4280,6 +4349,11 @@ class TDedAdararAdoz : public TBaseGrid {
   bool FInColumnMove = false;
   bool FEditStart = false;
   bool FDropDownDown = false;
+  // The hovered fixed cell stays lit when the mouse leaves (after a fixed
+  // drop-down menu that asked for it).
+  bool FNoMouseLeave = false;
+  TPopupMenu* FFixedDropDownMenu = nullptr;
+  bool FPanShowHint = false;
   TGridRect FMouseDownSelection;
   uint32_t SortTime = 0;
   TPoint FWheelPanPos;
@@ -4418,7 +4492,9 @@ bool ComCtl470Available();
 TCursor GridLinkCursor();
 // The grid's own cursors by number, their pictures registered on first use:
 // 8010 row selection, 8011 column selection, 8012 select all and the
-// selection resizer, 8014 the cell selector.
+// selection resizer, 8014 the cell selector; 8000 to 8008 the panning
+// cursors (8000 at rest, 8001 down, 8002 left, 8003 right, 8004 up, 8005
+// up-right, 8006 up-left, 8007 down-right, 8008 down-left).
 constexpr TCursor crGridRowSelect = 8010;
 constexpr TCursor crGridColSelect = 8011;
 constexpr TCursor crGridSelectAll = 8012;

@@ -318,16 +318,33 @@ void TColumnSize::Assign(TPersistent* Source) {
   FRows = s->FRows;
 }
 
-void TDragScrollOptions::Assign(TPersistent* Source) {
-  auto* s = dynamic_cast<TDragScrollOptions*>(Source);
+void TDragScrollDelays::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TDragScrollDelays*>(Source);
   if (s == nullptr) return;
-  FActive = s->FActive;
+  FInitialDelay = s->FInitialDelay;
+  FRepeatDelay = s->FRepeatDelay;
+}
+
+void TDragScrollMargins::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TDragScrollMargins*>(Source);
+  if (s == nullptr) return;
   FTopMargin = s->FTopMargin;
   FBottomMargin = s->FBottomMargin;
   FLeftMargin = s->FLeftMargin;
   FRightMargin = s->FRightMargin;
-  FInitialDelay = s->FInitialDelay;
-  FRepeatDelay = s->FRepeatDelay;
+}
+
+TDragScrollOptions::TDragScrollOptions()
+    : FDelays(std::make_unique<TDragScrollDelays>()), FMargins(std::make_unique<TDragScrollMargins>()) {}
+
+TDragScrollOptions::~TDragScrollOptions() = default;
+
+void TDragScrollOptions::Assign(TPersistent* Source) {
+  auto* s = dynamic_cast<TDragScrollOptions*>(Source);
+  if (s == nullptr) return;
+  FMargins->Assign(s->FMargins.get());
+  FDelays->Assign(s->FDelays.get());
+  FActive = s->FActive;
 }
 
 TCellNode::TCellNode(TDedAdararAdoz* AOwner)

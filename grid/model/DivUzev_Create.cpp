@@ -9,6 +9,7 @@
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/DragDrop.h"
 #include "framework/controls/Forms.h"
+#include "framework/controls/Menus.h"
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/WinApi.h"
 #include "framework/graphics/ImgList.h"
@@ -221,9 +222,10 @@ TDedAdararAdoz::TDedAdararAdoz(TComponent* AOwner) : TBaseGrid(AOwner) {
   if (auto* form = dynamic_cast<TCustomForm*>(AOwner); form != nullptr && !FDesigning) {
     FResizeForm = form;
     FSavedFormResize = form->OnResize;
+    ResizeAssigned = static_cast<bool>(FSavedFormResize);
     form->OnResize = [this](TObject* Sender) { OwnerFormResize(Sender); };
-    FFormWidth = form->Width();
-    FFormHeight = form->Height();
+    PrevSizeX = form->Width();
+    PrevSizeY = form->Height();
   }
 
   SetDefaultRowHeight(22);
@@ -532,6 +534,7 @@ void TDedAdararAdoz::Notification(TComponent* AComponent, TOperation Operation) 
     if (AComponent == static_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
     if (AComponent == static_cast<TComponent*>(FGridImages)) FGridImages = nullptr;
     if (AComponent == static_cast<TComponent*>(FPictureContainer)) FPictureContainer = nullptr;
+    if (AComponent == static_cast<TComponent*>(FFixedDropDownMenu)) FFixedDropDownMenu = nullptr;
     if (AComponent == FFooterPanel) FFooterPanel = nullptr;
     if (AComponent == FSearchPanel) FSearchPanel = nullptr;
     for (TScrollBar*& bar : FCellScrollBars)
@@ -601,22 +604,24 @@ TCustomForm* TDedAdararAdoz::FindParentForm(TControl* AControl) {
 void TDedAdararAdoz::OwnerFormResize(TObject* Sender) {
   if (FDesigning || ComponentState().Contains(csDestroying)) return;
   if (auto* form = dynamic_cast<TCustomForm*>(Sender); form != nullptr && FSizeWithForm) {
-    const int w = form->Width() + Width() - FFormWidth;
-    const int h = form->Height() + Height() - FFormHeight;
+    const int w = form->Width() + Width() - PrevSizeX;
+    const int h = form->Height() + Height() - PrevSizeY;
     // A change that would leave the grid no size is not followed.
     if (w > 0 && h > 0) {
       SetBounds(Left(), Top(), w, h);
-      FFormWidth = form->Width();
-      FFormHeight = form->Height();
+      PrevSizeX = form->Width();
+      PrevSizeY = form->Height();
     }
   }
-  if (FSavedFormResize) {
+  if (ResizeAssigned && FSavedFormResize) {
     try {
       FSavedFormResize(Sender);
     } catch (...) {
       // The form's own handler must not stop the grid following it.
     }
   }
+  // The grid may have a new width: the stretch column fills it again.
+  if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
 }
 
 // ---------------------------------------------------------------------------

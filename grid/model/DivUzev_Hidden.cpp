@@ -55,6 +55,7 @@ void TDedAdararAdoz::HideColumns(int FromCol, int ToCol) {
     TDedAdararAdoz::SetColCount(ColCount() - 1);
   }
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TDedAdararAdoz::UnHideColumns(int FromCol, int ToCol) {
@@ -70,6 +71,7 @@ void TDedAdararAdoz::UnHideColumns(int FromCol, int ToCol) {
                                                                : DefaultColWidth());
   }
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TDedAdararAdoz::UnHideColumnsAll() {

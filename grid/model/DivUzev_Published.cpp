@@ -7,6 +7,7 @@
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/classes/StringList.h"
 #include "framework/controls/Controls_Published.h"
+#include "framework/controls/Menus.h"
 #include "framework/graphics/Graphics_Published.h"
 #include "framework/graphics/ImgList.h"
 #include "grid/base/BaseGrid_Published.h"
@@ -169,19 +170,61 @@ void PublishSettings() {
   });
 
   PublishGridFileSettings();
-  PublishClass<TGridProgressAppearance>("TPersistent", [](TPublish<TGridProgressAppearance>&) {});
-  PublishClass<TFilterDropDown>("TPersistent", [](TPublish<TFilterDropDown>&) {});
+  PublishClass<TGridProgressAppearance>("TPersistent", [](TPublish<TGridProgressAppearance>& P) {
+    using C = TGridProgressAppearance;
+    P.Color("UnCompleteFontColor", &C::UnCompleteFontColor, &C::SetUnCompleteFontColor).Default(clWindowText);
+    P.Color("CompleteColor", &C::CompleteColor, &C::SetCompleteColor).Default(clRed);
+    P.Color("UnCompleteColor", &C::UnCompleteColor, &C::SetUnCompleteColor).Default(clNone);
+    P.Color("CompleteFontColor", &C::CompleteFontColor, &C::SetCompleteFontColor).Default(clBlue);
+    P.Bool("Stacked", &C::Stacked, &C::SetStacked).Default(false);
+    P.Bool("ShowPercentage", &C::ShowPercentage, &C::SetShowPercentage).Default(true);
+    P.Bool("ShowBorder", &C::ShowBorder, &C::SetShowBorder).Default(false);
+    P.Bool("CompletionSmooth", &C::CompletionSmooth, &C::SetCompletionSmooth).Default(true);
+    P.Bool("ShowGradient", &C::ShowGradient, &C::SetShowGradient).Default(true);
+    P.Integer("Level2Perc", &C::Level2Perc, &C::SetLevel2Perc).Default(90);
+    P.Integer("Level1Perc", &C::Level1Perc, &C::SetLevel1Perc).Default(70);
+    P.Integer("Steps", &C::Steps, &C::SetSteps).Default(11);
+    P.Color("Level3Color", &C::Level3Color, &C::SetLevel3Color).Default(0x0000FF);
+    P.Color("Level1Color", &C::Level1Color, &C::SetLevel1Color).Default(0x00FFFF);
+    P.Color("Level0Color", &C::Level0Color, &C::SetLevel0Color).Default(0x00FF00);
+    P.Color("Level3ColorTo", &C::Level3ColorTo, &C::SetLevel3ColorTo).Default(0xCACAFF);
+    P.Color("Level2ColorTo", &C::Level2ColorTo, &C::SetLevel2ColorTo).Default(0xA8D3FF);
+    P.Color("Level0ColorTo", &C::Level0ColorTo, &C::SetLevel0ColorTo).Default(0xE1FFE1);
+    P.Color("Level1ColorTo", &C::Level1ColorTo, &C::SetLevel1ColorTo).Default(0xCAFFFF);
+    P.Color("BorderColor", &C::BorderColor, &C::SetBorderColor).Default(clBlack);
+    P.Color("Level2Color", &C::Level2Color, &C::SetLevel2Color).Default(0x53A9FF);
+    P.Enum("Style", &C::Style, &C::SetStyle).Default(psXP);
+  });
+  PublishClass<TFilterDropDown>("TPersistent", [](TPublish<TFilterDropDown>& P) {
+    using C = TFilterDropDown;
+    P.Bool("AutoSize", &C::AutoSize, &C::SetAutoSize).Default(false);
+    P.Integer("Height", &C::Height, &C::SetHeight).Default(150);
+    P.Integer("Width", &C::Width, &C::SetWidth).Default(150);
+    P.Color("Color", &C::Color, &C::SetColor).Default(clWindow);
+    P.Object("Font", &C::Font);
+    P.Object("Glyph", &C::Glyph);
+    P.Object("GlyphActive", &C::GlyphActive);
+    P.Bool("ColumnWidth", &C::ColumnWidth, &C::SetColumnWidth).Default(false);
+  });
   PublishClass<TFilter>("TCollection", [](TPublish<TFilter>&) {});
 
   PublishClass<TDragScrollOptions>("TPersistent", [](TPublish<TDragScrollOptions>& P) {
     using C = TDragScrollOptions;
     P.Bool("Active", &C::Active, &C::SetActive).Default(false);
+    P.Object("Delays", &C::Delays);
+    P.Object("Margins", &C::Margins);
+  });
+  PublishClass<TDragScrollDelays>("TPersistent", [](TPublish<TDragScrollDelays>& P) {
+    using C = TDragScrollDelays;
+    P.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay).Default(1000);
+    P.Integer("RepeatDelay", &C::RepeatDelay, &C::SetRepeatDelay).Default(250);
+  });
+  PublishClass<TDragScrollMargins>("TPersistent", [](TPublish<TDragScrollMargins>& P) {
+    using C = TDragScrollMargins;
     P.Integer("TopMargin", &C::TopMargin, &C::SetTopMargin).Default(50);
     P.Integer("BottomMargin", &C::BottomMargin, &C::SetBottomMargin).Default(50);
     P.Integer("LeftMargin", &C::LeftMargin, &C::SetLeftMargin).Default(50);
     P.Integer("RightMargin", &C::RightMargin, &C::SetRightMargin).Default(50);
-    P.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay).Default(1000);
-    P.Integer("RepeatDelay", &C::RepeatDelay, &C::SetRepeatDelay).Default(250);
   });
 
   PublishClass<TSortSettings>("TPersistent", [](TPublish<TSortSettings>& P) {
@@ -444,6 +487,8 @@ void PublishGrid() {
     P.Bool("MultilineCells", &C::MultilineCells, &C::SetMultilineCells).Default(false);
     P.Bool("NoImageAndText", &C::NoImageAndText, &C::SetNoImageAndText).Default(false);
     P.Component("PictureContainer", &C::PictureContainer, &C::SetPictureContainer);
+    P.Component("FixedDropDownMenu", &C::FixedDropDownMenu, &C::SetFixedDropDownMenu);
+    P.Event("OnFixedDropDownClick", &C::OnFixedDropDownClick);
     P.Bool("SelectionColorMixer", &C::SelectionColorMixer, &C::SetSelectionColorMixer).Default(false);
     P.Bool("SelectionRectangle", &C::SelectionRectangle, &C::SetSelectionRectangle).Default(false);
     P.Bool("SelectionResizer", &C::SelectionResizer, &C::SetSelectionResizer).Default(false);
@@ -482,6 +527,8 @@ void PublishGrid() {
     P.Event("OnClickSort", &C::OnClickSort);
     P.Event("OnClipboardAfterPasteCell", &C::OnClipboardAfterPasteCell);
     P.Event("OnClipboardBeforePasteCell", &C::OnClipboardBeforePasteCell);
+    P.Event("OnClipboardAfterPasteWideCell", &C::OnClipboardAfterPasteWideCell);
+    P.Event("OnClipboardBeforePasteWideCell", &C::OnClipboardBeforePasteWideCell);
     P.Event("OnClipboardCopy", &C::OnClipboardCopy);
     P.Event("OnClipboardCut", &C::OnClipboardCut);
     P.Event("OnClipboardPaste", &C::OnClipboardPaste);

@@ -34,6 +34,7 @@ CF_ENUM_IDENTS(TGridControlStyle, csClassic, csFlat, csWinXP, csHalvern, csVyx, 
 CF_ENUM_IDENTS(TFooterStyle, fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint)
 CF_ENUM_IDENTS(TColumnSizeLocation, clRegistry, clIniFile)
 CF_ENUM_IDENTS(TAutoSizeRows, arAll, arNormal, arFixed)
+CF_ENUM_IDENTS(TProgressStyle, psXP, psClassic)
 CF_ENUM_IDENTS(TBackGroundDisplay, bdTile, bdFixed, bdGradientHorz, bdGradientVert)
 CF_ENUM_IDENTS(TBackGroundCells, bcNormal, bcFixed, bcAll)
 CF_ENUM_IDENTS(TNodeType, cnFlat, cn3D, cnGlyph, cnLeaf, cnXP)

@@ -51,4 +51,3 @@ void TDedAdararAdoz::NotifySelectionListener(int, int) {}
 
 void TDedAdararAdoz::PaintDesignHelper() {}
 void TDedAdararAdoz::DesignHelperClick(int, int) {}
-void TDedAdararAdoz::CellControlsUpdate(bool) {}

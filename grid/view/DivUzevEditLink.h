@@ -112,6 +112,7 @@ class TEditLink : public TComponent {
   bool FSubClassed = false;
   bool FWantReturns = false;
   bool FWantTabs = false;
+  void ComboNotified(UINT Code);
   TWndMethod FKeptWndProc;
   TWinControl* FSubClassedControl = nullptr;
 };

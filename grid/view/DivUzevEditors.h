@@ -125,11 +125,16 @@ class TGridCombo : public TDudComboBox {
   // the corrected text shown, when the validation refused it.
   bool WriteAndValidate(bool SelectOnRefuse);
   void FireComboEvents(int Index);
+  // The user changed the edit's text: the combo events with the item index
+  // (-1: no item) and once more with -1 and the display column.
+  void FireEditChangeEvents();
   void AfterFocus();
 
   bool FWorkMode = true;
   TDedAdararAdoz* FGrid = nullptr;
   bool FInKeyPress = false;
+  // A change of the text now is the user's (typing, pasting, cutting).
+  bool FUserEdit = false;
 };
 
 // The fixed-cell editors: a plain edit and a combo box over a fixed cell.

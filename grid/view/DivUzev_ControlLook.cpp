@@ -181,6 +181,7 @@ void TGridProgressAppearance::Assign(TPersistent* Source) {
   FLevel0ColorTo = s->FLevel0ColorTo;
   FLevel1ColorTo = s->FLevel1ColorTo;
   FLevel2Color = s->FLevel2Color;
+  FStyle = s->FStyle;
   if (OnChange) OnChange(this);
 }
 

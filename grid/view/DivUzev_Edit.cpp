@@ -8,13 +8,17 @@
 // is the one end that writes nothing: the cell keeps the stored text it had
 // when the edit began.
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "framework/controls/Forms.h"
+#include "framework/controls/ScrollBars.h"
 #include "grid/base/DudHTMLE.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevEditors.h"
 #include "grid/view/DivUzevFormControls.h"
+#include "grid/view/DivUzevKindEditors.h"
 
 namespace {
 
@@ -155,6 +159,16 @@ void TDedAdararAdoz::SetEditText(int ACol, int ARow, const std::string& Value) {
   const TGridCoord b = BaseCell(RealColIndex(ACol), ARow);
   TBaseGrid::SetEditText(b.X, b.Y, b == FEditTextCell ? EditedCellValue(Value) : Value);
   if (HandleAllocated()) RepaintCell(DisplColIndexOf(b.X), b.Y);
+}
+
+void TDedAdararAdoz::EditProcessChange(TWinControl* Editor) {
+  // The editors call it only while they have the focus: the user types.
+  if (!FShowEditProcess || !FEditMode || Editor == nullptr) return;
+  const TEditorType k = FEditControl;
+  const bool spin = k == edSpinEdit || k == edFloatSpinEdit || k == edTimeSpinEdit || k == edDateSpinEdit;
+  const bool button = k == edEditBtn || k == edNumericEditBtn || k == edFloatEditBtn || k == edMaskEditBtn;
+  if ((spin && Editor == FEditSpin) || (button && Editor == FEditBtn))
+    SetEditText(Col(), Row(), Editor->Text());
 }
 
 void TDedAdararAdoz::WriteEditText(int ACol, int ARow, const std::string& Value) {
@@ -523,6 +537,63 @@ void TDedAdararAdoz::SimulateCellClick(int ACol, int ARow) {
 
 // ---------------------------------------------------------------------------
 // The editor follows the grid
+
+// Controls placed in cells follow their cells: a control whose cell left the
+// view (or whose row or column is hidden) is hidden, the others are placed
+// over their cells, one pixel larger on every side.
+void TDedAdararAdoz::CellControlsUpdate(bool RebuildList) {
+  if (!HandleAllocated()) return;
+  if (RebuildList) {
+    // Controls of hidden rows keep their entries: their cells are stored
+    // away from the rows shown.
+    std::vector<std::unique_ptr<TControlItem>> kept;
+    for (int i = 0; i < FControlList->Count(); ++i) {
+      TControlItem* item = FControlList->GetControl(i);
+      if (IsHiddenRow(item->Y()))
+        kept.push_back(std::make_unique<TControlItem>(item->X(), item->Y(), item->Control()));
+    }
+    FControlList->Clear();
+    for (int c = 0; c < TotalColCount(); ++c)
+      for (int r = 0; r < RowCount(); ++r)
+        if (TControl* control = CellControls(c, r)) FControlList->AddControl(c, RealRowIndex(r), control);
+    for (const auto& item : kept) FControlList->AddControl(item->X(), item->Y(), item->Control());
+  }
+  const int left = LeftCol(), top = TopRow();
+  const int right = left + VisibleColCount(), bottom = top + VisibleRowCount();
+  // The scroll bar of a cell rides with its cell, or has no height outside
+  // the view.
+  if (TScrollBar* bar = FCellScrollBars[0]; bar != nullptr && bar->Visible() && bar->Parent() == this) {
+    const int dc = DisplColIndexOf(FScrollCell.X), dr = FScrollCell.Y;
+    if (dc >= left && dc <= right && dr >= top && dr <= bottom) {
+      const TRect r = CellRect(dc, dr);
+      bar->SetBounds(r.Right - bar->Width(), r.Top, bar->Width(), r.Height());
+    } else {
+      bar->SetHeight(0);
+    }
+  }
+  if (FControlList->Count() == 0) return;
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->GetControl(i);
+    TControl* control = item->Control();
+    if (control == nullptr) continue;
+    const bool hidden = IsHiddenColumn(item->X()) || IsHiddenRow(item->Y());
+    const int dc = DisplColIndexOf(item->X()), dr = DisplRowIndex(item->Y());
+    const bool fixed = !hidden && IsFixed(dc, dr);
+    if (hidden) {
+      control->SetVisible(false);
+    } else if (fixed) {
+      continue;
+    } else if (dc < left || dc > right || dr < top || dr > bottom) {
+      control->SetVisible(false);
+    } else {
+      const TRect r = CellRect(dc, dr);
+      control->SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height() + 1);
+      control->SetVisible(true);
+      // It paints itself anew at its place.
+      control->Invalidate();
+    }
+  }
+}
 
 void TDedAdararAdoz::TopLeftChanged() {
   TBaseGrid::TopLeftChanged();

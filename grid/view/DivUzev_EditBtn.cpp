@@ -267,8 +267,9 @@ void TGridEditBtn::WndProc(TMessage& Message) {
 
 void TGridEditBtn::Change() {
   TDudEditBtn::Change();
-  if (FGrid != nullptr && Focused() && FGrid->OnEditChange)
-    FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+  if (FGrid == nullptr || !Focused()) return;
+  FGrid->EditProcessChange(this);
+  if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TGridEditBtn::DblClick() {

@@ -201,7 +201,8 @@ void TGridCombo::KeyPress(char32_t& Key) {
     TFlagOn quiet(FInKeyPress);
     TDudComboBox::KeyPress(Key);
   }
-  if (ItemIndex() != old) FireComboEvents(ItemIndex());
+  // The list kind picks by letter; the edit kind reports its text changes.
+  if (ItemIndex() != old && Style() != csDropDown) FireComboEvents(ItemIndex());
 }
 
 void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
@@ -242,6 +243,19 @@ void TGridCombo::Change() {
   if (FGrid == nullptr) return;
   FGrid->CanEditModify();
   if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+  if (FUserEdit && Style() == csDropDown && Visible() && FGrid->EditMode()) FireEditChangeEvents();
+}
+
+void TGridCombo::FireEditChangeEvents() {
+  const int i = ItemIndex();
+  const bool item = i >= 0 && i < Items()->Count();
+  const std::string text = item ? Items()->Strings(i) : Text();
+  const int rc = FGrid->RealCol();
+  if (FGrid->OnComboChange) FGrid->OnComboChange(FGrid, rc, FGrid->Row(), item ? i : -1, text);
+  if (FGrid->OnComboObjectChange)
+    FGrid->OnComboObjectChange(FGrid, rc, FGrid->Row(), item ? i : -1, text,
+                               item ? Items()->Objects(i) : nullptr);
+  if (FGrid->OnComboChange) FGrid->OnComboChange(FGrid, FGrid->Col(), FGrid->Row(), -1, Text());
 }
 
 void TGridCombo::Select() {
@@ -306,6 +320,11 @@ void TGridCombo::SizeDropDownWidth() {
 // Wheel, focus
 
 void TGridCombo::WndProc(TMessage& Message) {
+  const UINT m = Message.Msg;
+  const bool user = m == WM_CHAR || m == WM_PASTE || m == WM_CUT || m == WM_CLEAR || m == WM_UNDO ||
+                    (m == WM_KEYDOWN && Message.WParam == VK_DELETE);
+  TFlagOn userEdit(FUserEdit);
+  if (!user) FUserEdit = userEdit.saved;
   if (FGrid != nullptr && Message.Msg == WM_MOUSEWHEEL && !DroppedDown() && Items()->Count() > 0) {
     const int delta = static_cast<int16_t>(Message.WParamHi());
     const int old = ItemIndex();

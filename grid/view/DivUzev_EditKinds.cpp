@@ -63,6 +63,9 @@ void TDedAdararAdoz::CreateKindEditors() {
   FEditBtn->SetVisible(false);
   FEditBtn->SetEnabled(false);
   FUnitEditBtn = new TGridUnitEditBtn(this);
+  FUnitEditBtn->OnUnitChanged = [this](TObject*, const std::string& NewUnit) {
+    if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
+  };
   FUnitEditBtn->SetParent(this);
   FUnitEditBtn->SetVisible(false);
   FUnitEditBtn->SetEnabled(false);

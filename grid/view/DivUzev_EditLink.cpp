@@ -2,7 +2,9 @@
 // (in place or on the link's own pop-up form), the keys that end its edit,
 // and the value written back.
 #include "framework/classes/Published.h"
+#include "framework/controls/ComboBox.h"
 #include "framework/controls/Forms.h"
+#include "framework/rtl/StrUtils.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevEditLink.h"
 
@@ -106,6 +108,7 @@ void TEditLink::SetFocus(bool Value) {
         return;
       }
       FKeptWndProc(M);
+      if (M.Msg == CN_COMMAND) ComboNotified(M.WParamHi());
     };
     FSubClassed = true;
   }
@@ -114,6 +117,22 @@ void TEditLink::SetFocus(bool Value) {
   } else if (FOwner != nullptr && FOwner->CanFocus()) {
     FOwner->SetFocus();
   }
+}
+
+// A combo box as the link's control reports its changes through the grid's
+// combo event, with the column as shown: a pick with its item, a typed
+// text once with its item and once with -1 and the text.
+void TEditLink::ComboNotified(UINT Code) {
+  auto* combo = dynamic_cast<TCustomComboBox*>(FSubClassedControl);
+  if (combo == nullptr || FOwner == nullptr || !FOwner->OnComboChange) return;
+  if (Code != CBN_SELCHANGE && Code != CBN_EDITCHANGE) return;
+  const int i = combo->ItemIndex();
+  std::string item;
+  if (i >= 0 && i < combo->Items()->Count()) item = Utf8Copy(combo->Items()->Strings(i), 0, 255);
+  TDedAdararAdoz* grid = FOwner;
+  grid->OnComboChange(grid, grid->Col(), grid->Row(), i, item);
+  if (Code == CBN_EDITCHANGE && grid->OnComboChange)
+    grid->OnComboChange(grid, grid->Col(), grid->Row(), -1, combo->Text());
 }
 
 void TEditLink::RestoreWinProc() {
@@ -229,6 +248,10 @@ void TEditLink::EditKeyDown(TObject*, WORD& Key, TShiftState Shift) {
   FForcedExit = true;
   if (grid->CanFocus()) grid->SetFocus();
   FForcedExit = false;
+  // Tabbing through the grid edits on: the next cell's editor opens.
+  if (key == VK_TAB && grid->Options().Contains(goTabs) &&
+      !grid->HasControlGraphic(grid->RealCol(), grid->Row()) && grid->HandleAllocated())
+    PostMessage(grid->Handle(), WM_KEYDOWN, VK_F2, 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -236,7 +259,10 @@ void TEditLink::EditKeyDown(TObject*, WORD& Key, TShiftState Shift) {
 
 TWinControl* TDedAdararAdoz::OpenEditLink(int ACol, int ARow, const TRect& Rect, TColor Color, TFont* AFont) {
   FEditMode = true;
-  FEditLink->Open(this, DisplColIndexOf(ACol), ARow, Rect, Color, AFont, GetCellsEx(ACol, ARow), 0);
+  // The link types the key that started the edit into its control.
+  const char32_t startChar = FStartEditChar;
+  FStartEditChar = 0;
+  FEditLink->Open(this, DisplColIndexOf(ACol), ARow, Rect, Color, AFont, GetCellsEx(ACol, ARow), startChar);
   return FEditLink->GetEditControl();
 }
 

@@ -143,8 +143,9 @@ void TGridSpin::KeyPress(char32_t& Key) {
 
 void TGridSpin::Change() {
   TDudSpinEdit::Change();
-  if (FGrid != nullptr && Focused() && FGrid->OnEditChange)
-    FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+  if (FGrid == nullptr || !Focused()) return;
+  FGrid->EditProcessChange(this);
+  if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TGridSpin::WndProc(TMessage& Message) {

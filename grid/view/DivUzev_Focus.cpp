@@ -414,6 +414,7 @@ void TDedAdararAdoz::CMCursorChanged(TMessage& Message) {
 }
 
 void TDedAdararAdoz::ResetFixedCellHighlight() {
+  FSizeFixed = FSizeFixedR = FNoMouseLeave = false;
   if (FHoverFixedCells == hfNone) return;
   if (FHoveredFixedCell.X == -1 && FHoveredFixedCell.Y == -1) return;
   const TGridCoord cell = FHoveredFixedCell;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/controls/Forms.h"
+#include "framework/controls/Menus.h"
 #include "framework/os/Shell.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/DudHTMLE.h"
@@ -606,12 +607,21 @@ void TDedAdararAdoz::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
       return;
     }
   }
-  // The drop-down button of a hovered fixed cell.
+  FMouseButtonDown = true;
+  // The drop-down button of a hovered fixed cell: its menu or handler takes
+  // the press.
   if (valid && FControlLook->FixedDropDownButton() && IsHoverFixedCell(ACol, ARow)) {
     const TRect r = CellRect(ACol, ARow);
     const int m = Options().Contains(goColSizing) ? 2 : 0;
-    if (X > r.Right - 16 && X < r.Right - m) FDropDownDown = true;
+    if (X > r.Right - 16 && X < r.Right - m) {
+      FDropDownDown = true;
+      if (FixedDropDownPress(ACol, ARow, r)) return;
+    }
   }
+  // A hovered header cell shows itself pressed.
+  if (valid && IsHoverFixedCell(ACol, ARow) && ARow == FixedRows() - 1 &&
+      FControlLook->FixedGradientDownTo() != clNone)
+    RepaintCell(ACol, ARow);
   framework();
   if (Shift.Contains(ssShift) && FSelectionRectangle) RepaintRect(Selection());
   // Fixed cells edited by a click.
@@ -642,6 +652,43 @@ void TDedAdararAdoz::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     if (FSyncGrid->SelectionColumn() && Col() < other->ColCount()) other->SetCol(Col());
     if (FSyncGrid->SelectionRow() && Row() < other->RowCount()) other->SetRow(Row());
   }
+}
+
+// The fixed drop-down button pressed: the handler may pick another menu or
+// none; the menu pops up under the button with the cell lit. False when no
+// menu and no handler take the press.
+bool TDedAdararAdoz::FixedDropDownPress(int ACol, int ARow, const TRect& CellRect) {
+  if (FFixedDropDownMenu == nullptr && !OnFixedDropDownClick) return false;
+  FNoMouseLeave = true;
+  if (FFixedDropDownMenu != nullptr) FFixedDropDownMenu->SetTag(ACol);
+  TPopupMenu* menu = FFixedDropDownMenu;
+  bool keep = false;
+  if (OnFixedDropDownClick) OnFixedDropDownClick(this, ACol, ARow, menu, keep);
+  if (menu != nullptr) {
+    FMouseDownMove = false;
+    FHoveredFixedCell = TGridCoord(ACol, ARow);
+    FFixedDropDownOpen = true;
+    RepaintCell(ACol, ARow);
+    const TPoint at = ClientToScreen(TPoint(CellRect.Right - 16, CellRect.Bottom));
+    struct TClosed {
+      TDedAdararAdoz* G;
+      ~TClosed() {
+        // The menu took the release: the button is up again.
+        G->FFixedDropDownOpen = false;
+        G->FMouseButtonDown = false;
+      }
+    } closed{this};
+    menu->Popup(at.X, at.Y);
+    FHoveredFixedCell = TGridCoord(-1, -1);
+    RepaintCell(ACol, ARow);
+  }
+  FNoMouseLeave = keep;
+  return true;
+}
+
+void TDedAdararAdoz::SetFixedDropDownMenu(TPopupMenu* Value) {
+  FFixedDropDownMenu = Value;
+  if (Value != nullptr) FreeNotification(Value);
 }
 
 // ---------------------------------------------------------------------------
@@ -708,7 +755,9 @@ int TDedAdararAdoz::SelectedColCount() {
   const TGridRect s = Selection();
   int n = std::abs(s.Left - s.Right) + 1;
   const TGridCoord span = CellSpan(RealColIndex(s.Left), s.Top);
-  if (span.X > 0 && s.Right <= s.Left + span.X) n = span.X + 1;
+  if (span.X > 0 && s.Right <= s.Left + span.X) return span.X + 1;
+  // A merged cell at the far corner counts with all its columns.
+  if (s.Right != s.Left) n += CellSpan(RealColIndex(s.Right), s.Top).X;
   return n;
 }
 
@@ -718,7 +767,9 @@ int TDedAdararAdoz::SelectedRowCount() {
   const int bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
   int n = std::abs(s.Top - bottom) + 1;
   const TGridCoord span = CellSpan(RealColIndex(s.Left), s.Top);
-  if (span.Y > 0 && bottom <= s.Top + span.Y) n = span.Y + 1;
+  if (span.Y > 0 && bottom <= s.Top + span.Y) return span.Y + 1;
+  // A merged cell at the far corner counts with all its rows.
+  if (bottom != s.Top) n += CellSpan(RealColIndex(s.Left), bottom).Y;
   return n;
 }
 

@@ -7,6 +7,7 @@
 // the feedback of row and column moves are the drag start's
 // (DivUzev_DragStart.cpp).
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -76,7 +77,26 @@ TCursor GridCursor(TCursor Id) {
       RegisterGridCursor(Id, {{4, 4}, {16, 4}, {16, 12}, {26, 22}, {22, 26}, {12, 16}, {4, 16}},
                          TPoint(4, 4));
       break;
+    case 8000:  // panning, at rest: a four-pointed star
+      RegisterGridCursor(Id, {{16, 2}, {20, 12}, {30, 16}, {20, 20}, {16, 30}, {12, 20}, {2, 16}, {12, 12}},
+                         TPoint(16, 16));
+      break;
     default:
+      if (Id > 8000 && Id <= 8008) {
+        // Panning one way: an arrow from the middle, turned by 45 degrees
+        // per step (8001 down, 8002 left, 8003 right, 8004 up and the
+        // diagonals up-right, up-left, down-right, down-left).
+        static const double kTurn[] = {180, 270, 90, 0, 45, 315, 135, 225};
+        const double a = kTurn[Id - 8001] * 3.14159265358979 / 180;
+        const TPoint up[] = {{16, 2}, {25, 13}, {19, 13}, {19, 24}, {13, 24}, {13, 13}, {7, 13}};
+        std::vector<TPoint> shape;
+        for (const TPoint& p : up) {
+          const double x = p.X - 16, y = p.Y - 16;
+          shape.emplace_back(16 + static_cast<int>(std::lround(x * std::cos(a) - y * std::sin(a))),
+                             16 + static_cast<int>(std::lround(x * std::sin(a) + y * std::cos(a))));
+        }
+        RegisterGridCursor(Id, shape, TPoint(16, 16));
+      }
       break;
   }
   return Id;
@@ -123,8 +143,8 @@ void TDedAdararAdoz::HoverMove(int ACol, int ARow, int X, int Y) {
       bar->SetVisible(false);
     }
   }
-  // The hovered fixed cell.
-  if (FHoverFixedCells != hfNone) {
+  // The hovered fixed cell; a drop-down menu may have asked to keep it.
+  if (FHoverFixedCells != hfNone && !FNoMouseLeave) {
     const TGridCoord old = FHoveredFixedCell;
     const TGridCoord now(ACol, ARow);
     if (!(old == now)) {
@@ -446,7 +466,7 @@ void TDedAdararAdoz::CMMouseLeave(TMessage& Message) {
   if (Message.LParam != 0) return;
   FMouseSelectMode = msNormal;
   FSizeFixed = FSizeFixedR = false;
-  if (FHoverFixedCells != hfNone) ResetFixedCellHighlight();
+  if (FHoverFixedCells != hfNone && !FNoMouseLeave) ResetFixedCellHighlight();
   if (FLook == glListView && FHotFixedCell.X >= 0 && FHotFixedCell.Y >= 0) {
     const TGridCoord old = FHotFixedCell;
     FHotFixedCell = TGridCoord(-1, -1);

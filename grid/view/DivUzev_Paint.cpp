@@ -91,6 +91,7 @@ void TDedAdararAdoz::Paint() {
     }
     c->Pen()->SetColor(clBlack);
     if (!FBackGround->Bitmap()->Empty() || FBackGround->ColorTo() != clNone) PaintOutsideBackground(c);
+    PaintPanMark(c);
     if (OnPainted) {
       try {
         OnPainted(this);

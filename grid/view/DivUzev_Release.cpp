@@ -273,6 +273,7 @@ void TDedAdararAdoz::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
     DesignHelperClick(X, Y);
     return;
   }
+  FMouseButtonDown = false;
   const TGridRect s0 = Selection();
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
@@ -327,6 +328,10 @@ void TDedAdararAdoz::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
   }
   if (Button == mbRight && GridState() == gsColMoving) return;
   SizingMouseUp(Button, Shift, X, Y);
+  // A header cell shown pressed comes up.
+  if (ACol >= 0 && ARow >= 0 && IsHoverFixedCell(ACol, ARow) && ARow == FixedRows() - 1 &&
+      FControlLook->FixedGradientDownTo() != clNone)
+    RepaintCell(ACol, ARow);
   const TGridRect s = Selection();
   if ((Button == mbLeft || (Button == mbRight && FMouseActions->SelectOnRightClick())) && !(s == s0))
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);

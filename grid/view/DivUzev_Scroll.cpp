@@ -461,20 +461,21 @@ void TDedAdararAdoz::HandleDragOver(TObject*, int X, int Y, int State, bool&) {
     StopDragScroll();
     return;
   }
-  if (Y < o->TopMargin())
+  const TDragScrollMargins* m = o->Margins();
+  if (Y < m->TopMargin())
     FDragScrollDir |= 1;
-  else if (Y > Height() - o->BottomMargin())
+  else if (Y > Height() - m->BottomMargin())
     FDragScrollDir |= 2;
-  if (X < o->LeftMargin())
+  if (X < m->LeftMargin())
     FDragScrollDir |= 4;
-  else if (X > Width() - o->RightMargin())
+  else if (X > Width() - m->RightMargin())
     FDragScrollDir |= 8;
   if (FDragScrollDir == 0)
     StopDragScroll();
   else if (!FDragScrollRunning)
-    StartDragScroll(o->InitialDelay());
+    StartDragScroll(o->Delays()->InitialDelay());
   else if (previous != 0)
-    StartDragScroll(o->InitialDelay());
+    StartDragScroll(o->Delays()->InitialDelay());
 }
 
 void TDedAdararAdoz::DragScrollTimer() {
@@ -483,7 +484,7 @@ void TDedAdararAdoz::DragScrollTimer() {
     StopDragScroll();
     return;
   }
-  StartDragScroll(o->RepeatDelay());
+  StartDragScroll(o->Delays()->RepeatDelay());
   int dir = FDragScrollDir;
   bool canScroll = true;
   if (OnDragScroll) OnDragScroll(this, TopRow(), LeftCol(), dir, canScroll);

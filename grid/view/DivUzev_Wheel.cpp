@@ -10,6 +10,16 @@
 namespace {
 constexpr uintptr_t kPanTimerId = 999;
 constexpr int kPanDeadZone = 5;
+// The pan cursors: neutral, then by the way the view moves.
+constexpr TCursor crPanNeutral = 8000, crPanDown = 8001, crPanLeft = 8002, crPanRight = 8003, crPanUp = 8004,
+                  crPanUpRight = 8005, crPanUpLeft = 8006, crPanDownRight = 8007, crPanDownLeft = 8008;
+constexpr int kPanMarkSize = 26;
+
+TCursor PanCursorFor(int Dx, int Dy) {
+  if (Dy < 0) return Dx > 0 ? crPanUpRight : Dx < 0 ? crPanUpLeft : crPanUp;
+  if (Dy > 0) return Dx > 0 ? crPanDownRight : Dx < 0 ? crPanDownLeft : crPanDown;
+  return Dx > 0 ? crPanRight : Dx < 0 ? crPanLeft : crPanNeutral;
+}
 }  // namespace
 
 bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
@@ -34,14 +44,14 @@ bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
     if (FIntelliPan != ipNone && RowCount() > FixedRows() && HandleAllocated()) {
       // Panning: the pointer's distance from where it began sets the way.
       FPrevCursor = Cursor();
+      SetPanCursor(crPanNeutral);
       FWheelPan = true;
-      FWheelPanPos = TPoint(Message.XPos(), Message.YPos());
       SetTimer(Handle(), kPanTimerId, 10);
+      FWheelPanPos = TPoint(Message.XPos(), Message.YPos());
       SetMouseCapture(true);
-      // The panning cursor is the grid's own, not the application's.
-      Invokedchange = true;
-      SetCursor(crSizeAll);
-      Invokedchange = false;
+      FPanShowHint = ShowHint();
+      SetShowHint(false);
+      InvalidatePanMark();
     }
     return false;
   }
@@ -65,7 +75,17 @@ bool TDedAdararAdoz::InputWindowMessage(TMessage& Message) {
 
 bool TDedAdararAdoz::WheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
   if (Shift.Contains(ssCtrl) && IntelliZoom()) {
-    FZoomFactor = std::clamp(FZoomFactor + (Down ? FWheelScrollLines : -FWheelScrollLines), -10, 10);
+    Zoom(Down ? FWheelScrollLines : -FWheelScrollLines);
+    // The cells take the zoomed text. They only grow: a column whose
+    // cells are empty keeps the width the zoom gave it.
+    const bool growOnly = FSizeGrowOnly;
+    FSizeGrowOnly = true;
+    struct TBack {
+      bool& F;
+      bool V;
+      ~TBack() { F = V; }
+    } back{FSizeGrowOnly, growOnly};
+    AutoSizeCells(true, 4, 4);
     InvalidateGrid();
     return true;
   }
@@ -164,9 +184,40 @@ void TDedAdararAdoz::EndPanning() {
   FWheelPan = false;
   SetMouseCapture(false);
   if (HandleAllocated()) KillTimer(Handle(), kPanTimerId);
+  SetPanCursor(FPrevCursor);
+  SetShowHint(FPanShowHint);
+  InvalidatePanMark();
+}
+
+// The panning cursor is the grid's own, not the application's.
+void TDedAdararAdoz::SetPanCursor(TCursor Id) {
   Invokedchange = true;
-  SetCursor(FPrevCursor);
+  SetCursor(GridCursor(Id));
   Invokedchange = false;
+}
+
+void TDedAdararAdoz::InvalidatePanMark() {
+  if (!HandleAllocated()) return;
+  const TRect r(FWheelPanPos.X, FWheelPanPos.Y, FWheelPanPos.X + 32, FWheelPanPos.Y + 32);
+  InvalidateRect(&r, false);
+}
+
+// The mark of the panning ways at the point panning began; its ground (the
+// colour of its top-left pixel) shows white.
+void TDedAdararAdoz::PaintPanMark(TCanvas* ACanvas) {
+  if (!FWheelPan) return;
+  const char* name = FIntelliPan == ipVertical ? "INTLI3" : FIntelliPan == ipHorizontal ? "INTLI2" : "INTLI1";
+  TBitmap mark;
+  try {
+    mark.LoadFromResourceName(name);
+  } catch (const Exception&) {
+    return;
+  }
+  const TColor ground = mark.Canvas()->Pixels(0, 0);
+  for (int y = 0; y < mark.Height(); ++y)
+    for (int x = 0; x < mark.Width(); ++x)
+      if (mark.Canvas()->Pixels(x, y) == ground) mark.Canvas()->SetPixels(x, y, clWhite);
+  ACanvas->Draw(FWheelPanPos.X, FWheelPanPos.Y, &mark);
 }
 
 void TDedAdararAdoz::PanTick() {
@@ -180,17 +231,22 @@ void TDedAdararAdoz::PanTick() {
     if (p.X < FWheelPanPos.X - kPanDeadZone) dx = -1;
     if (p.X > FWheelPanPos.X + kPanDeadZone) dx = 1;
   }
+  SetPanCursor(PanCursorFor(dx, dy));
   if (dx == 0 && dy == 0) return;
   const TGridRect s0 = Selection();
   if (FMouseActions->WheelAction() == waScroll) {
     const TGridCoord maxTL = MaxTopLeft();
-    if (dx != 0) SetLeftCol(std::clamp(LeftCol() + dx, FixedCols(), std::max(FixedCols(), maxTL.X)));
-    if (dy != 0) SetTopRow(std::clamp(TopRow() + dy, FixedRows(), std::max(FixedRows(), maxTL.Y)));
+    const int left = std::clamp(LeftCol() + dx, FixedCols(), std::max(FixedCols(), maxTL.X));
+    const int top = std::clamp(TopRow() + dy, FixedRows(), std::max(FixedRows(), maxTL.Y));
+    if (left != LeftCol() || top != TopRow()) InvalidatePanMark();
+    if (left != LeftCol()) SetLeftCol(left);
+    if (top != TopRow()) SetTopRow(top);
   } else {
     const int c = std::clamp(Col() + dx, FixedCols(), ColCount() - 1);
     const int r = std::clamp(Row() + dy, FixedRows(), RowCount() - 1);
     if (c != Col() || r != Row()) FocusCellMove(c, r);
   }
+  InvalidatePanMark();
   const TGridRect s = Selection();
   if (!(s == s0)) SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
 }

@@ -8,6 +8,7 @@
 
 #include "controls/dropdown/GridDropDownEditors.h"
 #include "controls/dropdown/VevDropDownPopup.h"
+#include "framework/controls/StdCtrls.h"
 #include "grid/view/DivUzevDropDownEditors.h"
 #include "grid/view/GridEditFixture.h"
 
@@ -150,6 +151,30 @@ TEST_F(GridDropDownLookFixture, EachKindTakesTheGridsHeaderAndFooterAndReportsIt
     EXPECT_FALSE(d->DropDownFooter()->Visible());
     PressKey(VK_ESCAPE);
   }
+}
+
+// What the user writes in the memo editor's pop-up is in the cell as it is
+// typed, and stays there when the edit ends.
+TEST_F(GridDropDownLookFixture, TheMemoPopupsTextGoesIntoTheCellAsItIsTyped) {
+  g->SetCells(1, 2, "");
+  auto* d = dynamic_cast<TGridMemoDropDown*>(Open(edMemoDropDown, 2));
+  ASSERT_NE(d, nullptr);
+  d->ShowDropDown();
+  Pump();
+  ASSERT_TRUE(d->DroppedDown());
+  ASSERT_NE(d->Memo(), nullptr);
+  d->Memo()->SetFocus();
+  TypeText("Öl");
+  EXPECT_EQ(g->Cells(1, 2), "Öl") << "while the pop-up is open";
+  PressKey(VK_RETURN);
+  TypeText("Wasser");
+  EXPECT_EQ(g->Cells(1, 2), "Öl\r\nWasser");
+  d->HideDropDown(false);
+  Pump();
+  PressKey(VK_RETURN);
+  Pump();
+  EXPECT_FALSE(g->EditMode());
+  EXPECT_EQ(g->Cells(1, 2), "Öl\r\nWasser");
 }
 
 TEST_F(GridDropDownLookFixture, AStyledGridGivesTheStripsItsPresetColours) {

@@ -14,6 +14,7 @@
 #include "framework/controls/Clipbrd.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Locale.h"
+#include "grid/base/VevUtil.h"
 #include "grid/io/GridCellStream.h"
 #include "grid/model/DivUzev.h"
 
@@ -253,6 +254,44 @@ TEST(DivUzevClipboard, PasteWritesOnlyEditableCellsInEveryFormat) {
     EXPECT_EQ(dst.Cells(0, 0), c.Always ? "new" : "old") << tag;
     if (!c.Rtf) EXPECT_EQ(dst.Cells(1, 0), c.Editing || c.Always ? "new" : "old") << tag;
   }
+}
+
+// Every pasted value passes the plain events and then their wide twins; a
+// handler of either may change or refuse it, and a value in the "|\" form
+// reaches the wide ones as its text (its characters all above U+00FF: the
+// clipboard's text ends at a NUL).
+TEST(DivUzevClipboard, PastedValuesPassThePlainAndTheWideEvents) {
+  TDedAdararAdoz g(nullptr);
+  Plain(g, 3, 1);
+  std::vector<std::string> log;
+  auto before = [&](const char* Name, const std::string& From, const std::string& To) {
+    return [&log, Name, From, To](TObject*, int c, int r, std::string& v, bool& allow) {
+      log.push_back(std::string(Name) + " " + std::to_string(c) + "," + std::to_string(r) + " " + v);
+      if (v == From) v = To;
+      allow = v != "no";
+    };
+  };
+  auto after = [&](const char* Name) {
+    return [&log, Name](TObject*, int c, int r, const std::string& v) {
+      log.push_back(std::string(Name) + " " + std::to_string(c) + "," + std::to_string(r) + " " + v);
+    };
+  };
+  g.OnClipboardBeforePasteCell = before("before", "später", "no");
+  g.OnClipboardBeforePasteWideCell = before("wide before", "Größe", "Grösse");
+  g.OnClipboardAfterPasteCell = after("after");
+  g.OnClipboardAfterPasteWideCell = after("wide after");
+  Clipboard()->SetAsText("Größe\tspäter\t" + EncodeWideCellText("ΩΣ"));
+  Select(g, 0, 0, 0, 0);
+  g.PasteSelectionFromClipboard();
+  const std::vector<std::string> expected = {"before 0,0 Größe",   "wide before 0,0 Größe",
+                                             "after 0,0 Grösse",   "wide after 0,0 Grösse",
+                                             "before 1,0 später",  "before 2,0 " + EncodeWideCellText("ΩΣ"),
+                                             "wide before 2,0 ΩΣ", "after 2,0 " + EncodeWideCellText("ΩΣ"),
+                                             "wide after 2,0 ΩΣ"};
+  EXPECT_EQ(log, expected);
+  EXPECT_EQ(g.Cells(0, 0), "Grösse");
+  EXPECT_EQ(g.Cells(1, 0), "") << "refused";
+  EXPECT_EQ(g.Cells(2, 0), EncodeWideCellText("ΩΣ")) << "encoded again";
 }
 
 TEST(DivUzevClipboard, SmartFill) {

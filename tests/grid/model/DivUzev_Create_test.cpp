@@ -251,6 +251,79 @@ end
   EXPECT_EQ(g2->CellChecker(), again.FindComponent("Check1"));
 }
 
+// The progress looks, the filter list and drag scrolling (with its delays
+// and margins) are stored with the layout and read back.
+TEST(DivUzevCreate, ALayoutCarriesTheProgressFilterListAndDragScrollSettings) {
+  const char* layout = R"(object Form1: TForm
+  object Grid1: TDedAdararAdoz
+    ProgressAppearance.CompleteColor = clGreen
+    ProgressAppearance.Level1Perc = 60
+    ProgressAppearance.ShowPercentage = False
+    ProgressAppearance.Style = psClassic
+    FilterDropDown.AutoSize = True
+    FilterDropDown.Width = 220
+    FilterDropDown.Color = clInfoBk
+    FilterDropDown.Font.Name = 'DejaVu Sans'
+    FilterDropDown.ColumnWidth = True
+    DragScrollOptions.Active = True
+    DragScrollOptions.Delays.InitialDelay = 400
+    DragScrollOptions.Delays.RepeatDelay = 80
+    DragScrollOptions.Margins.TopMargin = 12
+    DragScrollOptions.Margins.RightMargin = 30
+  end
+end
+)";
+  auto check = [](TForm& Form, const std::string& Text) {
+    auto* g = dynamic_cast<TDedAdararAdoz*>(Form.FindComponent("Grid1"));
+    ASSERT_NE(g, nullptr) << Text;
+    TGridProgressAppearance* p = g->ProgressAppearance();
+    EXPECT_EQ(p->CompleteColor(), clGreen) << Text;
+    EXPECT_EQ(p->Level1Perc(), 60);
+    EXPECT_FALSE(p->ShowPercentage());
+    EXPECT_EQ(p->Style(), psClassic);
+    EXPECT_EQ(p->Level2Perc(), 90) << "not named: its default";
+    TFilterDropDown* f = g->FilterDropDown();
+    EXPECT_TRUE(f->AutoSize());
+    EXPECT_EQ(f->Width(), 220);
+    EXPECT_EQ(f->Height(), 150);
+    EXPECT_EQ(f->Color(), clInfoBk);
+    EXPECT_EQ(f->Font()->Name(), "DejaVu Sans");
+    EXPECT_TRUE(f->ColumnWidth());
+    TDragScrollOptions* d = g->DragScrollOptions();
+    EXPECT_TRUE(d->Active());
+    EXPECT_EQ(d->Delays()->InitialDelay(), 400);
+    EXPECT_EQ(d->Delays()->RepeatDelay(), 80);
+    EXPECT_EQ(d->Margins()->TopMargin(), 12);
+    EXPECT_EQ(d->Margins()->RightMargin(), 30);
+    EXPECT_EQ(d->Margins()->LeftMargin(), 50);
+  };
+  TForm first(nullptr);
+  ReadComponentText(&first, layout, "grid.dfm");
+  check(first, layout);
+  const std::string text = WriteComponentText(&first);
+  for (const char* line :
+       {"ProgressAppearance.Style = psClassic", "FilterDropDown.Width = 220",
+        "DragScrollOptions.Delays.InitialDelay = 400", "DragScrollOptions.Margins.TopMargin = 12"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  EXPECT_EQ(text.find("DragScrollOptions.Margins.LeftMargin"), std::string::npos) << text;
+  TForm again(nullptr);
+  ReadComponentText(&again, text, "again.dfm");
+  check(again, text);
+
+  // A fresh progress look is the XP one; copying takes the style and the
+  // drag settings copy their delays and margins.
+  TGridProgressAppearance fresh;
+  EXPECT_EQ(fresh.Style(), psXP);
+  auto* g = dynamic_cast<TDedAdararAdoz*>(first.FindComponent("Grid1"));
+  fresh.Assign(g->ProgressAppearance());
+  EXPECT_EQ(fresh.Style(), psClassic);
+  TDragScrollOptions copy;
+  copy.Assign(g->DragScrollOptions());
+  EXPECT_TRUE(copy.Active());
+  EXPECT_EQ(copy.Delays()->RepeatDelay(), 80);
+  EXPECT_EQ(copy.Margins()->RightMargin(), 30);
+}
+
 TEST(DivUzevCreate, WithoutVisualStylesTheThemedLookFallsBackToClassicAfterLoading) {
   SetGridPlatformFacts(false, false, false, 0x00050050);
   TForm form(nullptr);
@@ -349,6 +422,12 @@ TEST(DivUzevCreate, TheUnitRegistersItsClassesClipboardFormatAndMessagesOnce) {
   EXPECT_NE(dynamic_cast<TDedAdararAdoz*>(c), nullptr);
 }
 
+TEST(DivUzevCreate, TheVersionIsSixTwoOneThreeOfSeptember2012) {
+  TDedAdararAdoz g(nullptr);
+  EXPECT_EQ(g.GetVersionNr(), 0x06020103u);
+  EXPECT_EQ(g.GetVersionString(), "6.2.1.3 Sep, 2012");
+}
+
 TEST(DivUzevCreate, FileVersionsAndLocaleGetters) {
   EXPECT_EQ(GetFileVersion("/no/such/file.dll"), -1);
   EXPECT_EQ(GetFileVersion("C:\\Windows\\System32\\COMCTL32.DLL"), 0x0006000A);
@@ -424,6 +503,40 @@ TEST_F(DivUzevWindow, TheOwnerFormsResizeHandlerIsChainedAndGivenBack) {
   owner->SetBounds(0, 0, 330, 330);
   EXPECT_GT(calls, before) << "the handler given back works without the grid";
   delete owner;
+}
+
+TEST_F(DivUzevWindow, ASizeWithFormGridFollowsTheFormsSizeChange) {
+  g->SetBounds(0, 0, 300, 200);
+  struct TCase {
+    bool sizeWithForm;
+    int formWidth, formHeight;
+    int width, height;
+  };
+  const TCase cases[] = {
+      {true, 490, 395, 290, 195},  // shrinks with the form
+      {true, 520, 420, 320, 220},  // and grows with it
+      {true, 190, 420, 320, 220},  // a change that leaves no width is not followed
+      {false, 600, 500, 320, 220},
+  };
+  for (const TCase& c : cases) {
+    g->SetSizeWithForm(c.sizeWithForm);
+    form->SetBounds(0, 0, c.formWidth, c.formHeight);
+    EXPECT_EQ(g->Width(), c.width) << c.formWidth;
+    EXPECT_EQ(g->Height(), c.height) << c.formWidth;
+  }
+}
+
+TEST_F(DivUzevWindow, TheStretchColumnFillsTheGridAgainWhenTheFormIsResized) {
+  g->SetBounds(0, 0, 300, 200);
+  g->SetColCount(4);
+  g->ColumnSize()->SetStretch(true);
+  g->SetSizeWithForm(true);
+  auto others = [&] { return g->ColWidths(0) + g->ColWidths(1) + g->ColWidths(2); };
+  ASSERT_EQ(g->ColWidths(3), g->ClientWidth() - others() - 1);
+  for (int width : {560, 470}) {
+    form->SetBounds(0, 0, width, 400);
+    EXPECT_EQ(g->ColWidths(3), g->ClientWidth() - others() - 1) << width;
+  }
 }
 
 TEST_F(DivUzevWindow, AGridDestroyedWhileItsFocusFrameIsActiveLeavesNothingBehind) {

@@ -128,6 +128,36 @@ TEST_F(ComboKeysFixture, SelectionChangesByKeyLetterOrWheelAreReportedOnce) {
   EXPECT_EQ(g->Cells(2, 3), "Read");
 }
 
+// Typing into an edit combo reports each change twice: with the item index
+// (-1 for a text that is no item) and the real column, then with -1, the
+// combo's text and the column as shown.
+TEST_F(ComboKeysFixture, TypingIntoAnEditComboReportsEachChangeTwice) {
+  std::vector<std::string> objects;
+  g->OnComboObjectChange = [&](TObject*, int c, int r, int i, const std::string& t, TObject* o) {
+    objects.push_back(std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(i) + " " + t +
+                      (o == nullptr ? " nil" : " object"));
+  };
+  g->HideColumn(1);  // real column 3 shows as column 2
+  g->SetCells(3, 3, "");
+  Open(2, 3);
+  ASSERT_EQ(Combo()->Style(), csDropDown);
+  TypeText("Rä");
+  // "R" completes to the item "Read"; "ä" replaces the completion.
+  const std::vector<std::string> expected = {"3,3 0 Read", "2,3 -1 Read", "3,3 -1 Rä", "2,3 -1 Rä"};
+  EXPECT_EQ(changes, expected);
+  EXPECT_EQ(objects, (std::vector<std::string>{"3,3 0 Read nil", "3,3 -1 Rä nil"}));
+  // A text that is an item reports its index.
+  changes.clear();
+  PressKey(VK_BACK);
+  PressKey(VK_BACK);
+  changes.clear();
+  TypeText("Both");
+  ASSERT_FALSE(changes.empty());
+  EXPECT_EQ(changes[changes.size() - 2], "3,3 2 Both");
+  EXPECT_EQ(changes.back(), "2,3 -1 Both");
+  PressKey(VK_ESCAPE);
+}
+
 TEST_F(ComboKeysFixture, AnEditComboCompletesFromItsItemsWithLookup) {
   items = {"Alpha", "Beta"};
   g->SetLookup(true);

@@ -14,6 +14,7 @@
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/view/DivUzevKindEditors.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -373,6 +374,88 @@ TEST_F(KindFixture, TabMovesOnFromTheButtonAndUnitEditsWithGoTabs) {
     EXPECT_EQ(g->Col(), 2) << k;
     EXPECT_FALSE(g->EditMode()) << k;
   }
+}
+
+// Once a text editor has been opened, what is typed into the spin and
+// edit-button editors is in the cell as it is typed, as the text editor's
+// is; Escape still puts the cell back.
+TEST_F(KindFixture, TypedTextShowsInTheCellWhileTheEditorIsOpen) {
+  g->SetCells(2, 3, "");
+  Goto(2, 3);
+  TypeText("t");
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(g->ShowEditProcess());
+  struct TCase {
+    TEditorType kind;
+    std::string cell, typed;
+  };
+  const TCase cases[] = {{edSpinEdit, "5", "42"}, {edEditBtn, "abc", "xÿz"}, {edNumericEditBtn, "7", "81"}};
+  for (const TCase& c : cases) {
+    g->SetCells(1, 2, c.cell);
+    Open(c.kind);
+    ASSERT_TRUE(g->EditMode()) << c.kind;
+    TypeText(c.typed);
+    EXPECT_EQ(g->Cells(1, 2), c.typed) << c.kind << " while typing";
+    PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(g->Cells(1, 2), c.cell) << c.kind << " after Escape";
+  }
+}
+
+// Down out of an editor on the last data row appends one row when asked
+// and allowed; a floating footer stays the last row.
+TEST_F(KindFixture, DownOutOfAnEditorOnTheLastRowAppendsOne) {
+  g->Navigation()->SetAppendOnArrowDown(true);
+  bool allow = true;
+  g->OnCanAddRow = [&](TObject*, bool& can) { can = allow; };
+  struct TCase {
+    bool footer, allow;
+    int rows, row;
+  };
+  const TCase cases[] = {{false, true, 9, 8}, {false, false, 8, 7}, {true, true, 9, 7}, {true, false, 8, 6}};
+  for (const TCase& c : cases) {
+    g->SetRowCount(8);
+    g->FloatingFooter()->SetVisible(c.footer);
+    g->SetCells(3, 7, c.footer ? "sum" : "");
+    const int last = c.footer ? 6 : 7;
+    allow = c.allow;
+    Open(edUnitEditBtn, last);
+    ASSERT_TRUE(g->BtnUnitEdit()->Visible());
+    TypeText("neu");
+    PressKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(g->Cells(1, last), "neu");
+    EXPECT_EQ(g->RowCount(), c.rows) << c.footer << c.allow;
+    EXPECT_EQ(g->Row(), c.row) << c.footer << c.allow;
+    if (c.footer) EXPECT_EQ(g->Cells(3, g->RowCount() - 1), "sum") << "the footer stays last";
+    g->SetCells(1, last, "");
+  }
+}
+
+// A unit chosen on the unit editor's button is reported by the grid with
+// the cell being edited; the unit already shown reports nothing.
+TEST_F(KindFixture, AUnitChosenInTheUnitEditorIsReportedByTheGrid) {
+  TDialogResponder responder;
+  props = [this] {
+    g->BtnUnitEdit()->Units()->Clear();
+    g->BtnUnitEdit()->Units()->Add("mm");
+    g->BtnUnitEdit()->Units()->Add("cm");
+  };
+  std::vector<std::string> units;
+  g->OnUnitChanged = [&](TObject* Sender, int c, int r, const std::string& u) {
+    EXPECT_EQ(Sender, g);
+    units.push_back(std::to_string(c) + "," + std::to_string(r) + " " + u);
+  };
+  g->SetCells(1, 4, "12mm");
+  Open(edUnitEditBtn, 4);
+  ASSERT_TRUE(g->BtnUnitEdit()->Visible());
+  responder.AnswerMenu(1);
+  PressKey(VK_F4);
+  responder.AnswerMenu(1);
+  PressKey(VK_F4);
+  EXPECT_EQ(units, std::vector<std::string>{"1,4 cm"});
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(1, 4), "12cm");
 }
 
 // ---------------------------------------------------------------------------

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "GridEditFixture.h"
+#include "framework/controls/ComboBox.h"
 #include "grid/view/DivUzevEditLink.h"
 
 namespace {
@@ -75,6 +77,70 @@ TEST_F(EditLinkFixture, WantedKeysStayWithTheControlAndEscapeKeepsTheCell) {
   EXPECT_FALSE(BoxShown());
   EXPECT_EQ(g->Cells(2, 3), "left");
   EXPECT_EQ(g->Col(), 1) << "the arrow goes on to the grid";
+}
+
+TEST_F(EditLinkFixture, TheKeyThatStartsTheEditIsTypedIntoTheControl) {
+  TypeText("ä");
+  Pump();
+  ASSERT_TRUE(BoxShown());
+  ASSERT_FALSE(link->Box->Text().empty());
+  EXPECT_EQ(link->Box->Text(), "ä");
+  PressKey(VK_RETURN);
+  EXPECT_NE(g->Cells(2, 3).find("ä"), std::string::npos);
+}
+
+TEST_F(EditLinkFixture, TabWithTabsMovesOnAndOpensTheNextCellsEditor) {
+  g->SetOptions(g->Options() << goTabs);
+  PressKey(VK_F2);
+  ASSERT_TRUE(BoxShown());
+  link->Box->SetText("tabbed");
+  PressKey(VK_TAB);
+  Pump();
+  EXPECT_EQ(g->Cells(2, 3), "tabbed");
+  EXPECT_EQ(g->Col(), 3);
+  EXPECT_FALSE(BoxShown());
+  EXPECT_TRUE(EditorShown()) << "the next cell's editor opens";
+}
+
+// A combo box as the link's control reports to the grid's combo event
+// with the column as shown.
+class TComboLink : public TEditLink {
+ public:
+  using TEditLink::TEditLink;
+  TComboBox* Box = nullptr;
+  TWinControl* GetEditControl() override { return Box; }
+  void CreateEditor(TWinControl* AParent) override {
+    if (Box == nullptr) {
+      Box = new TComboBox(this);
+      Box->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) {
+        EditKeyDown(Sender, Key, Shift);
+      };
+    }
+    Box->SetParent(AParent);
+    Box->Items()->Clear();
+    for (const char* s : {"Read", "Write"}) Box->Items()->Add(s);
+  }
+  std::string GetEditorValue() override { return Box->Text(); }
+  void SetEditorValue(const std::string& S) override { Box->SetText(S); }
+};
+
+TEST_F(EditLinkFixture, ACustomComboReportsItsChangesToTheGrid) {
+  auto* combo = new TComboLink(form);
+  g->SetEditLink(combo);
+  g->HideColumn(1);  // real column 2 shows as column 1
+  std::vector<std::string> changes;
+  g->OnComboChange = [&](TObject*, int c, int r, int i, const std::string& s) {
+    changes.push_back(std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(i) + " " + s);
+  };
+  Goto(1, 3);
+  PressKey(VK_F2);
+  ASSERT_NE(combo->Box, nullptr);
+  ASSERT_TRUE(combo->Box->Visible());
+  combo->Box->SetText("");
+  changes.clear();
+  TypeText("x");
+  EXPECT_EQ(changes, (std::vector<std::string>{"1,3 -1 ", "1,3 -1 x"}));
+  PressKey(VK_ESCAPE);
 }
 
 TEST_F(EditLinkFixture, PopupLinksEachKeepTheirOwnForm) {

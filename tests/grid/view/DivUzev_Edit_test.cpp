@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GridEditFixture.h"
+#include "framework/controls/ScrollBars.h"
 #include "grid/view/DivUzevDropDownEditors.h"
 
 namespace {
@@ -193,6 +194,73 @@ TEST_F(GridEditFixture, TheTextEditorRidesAlongWhenTheGridScrollsOrResizes) {
   EXPECT_EQ(Editor()->Text(), "kept");
   PressKey(VK_RETURN);
   EXPECT_EQ(g->Cells(2, 3), "kept");
+}
+
+// A control placed in a cell stays over its cell, one pixel larger on every
+// side, while the grid scrolls; out of view or in a hidden column it hides.
+TEST_F(GridEditFixture, AControlInACellFollowsItsCellAndHidesOutOfView) {
+  g->SetRowCount(60);
+  auto* box = new TEdit(form);
+  g->SetCellControls(2, 5, box);
+  auto overCell = [&](int c, int r) {
+    const TRect cell = g->CellRect(c, r);
+    return box->Visible() && box->Left() == cell.Left - 1 && box->Top() == cell.Top - 1 &&
+           box->Width() == cell.Width() + 1 && box->Height() == cell.Height() + 1;
+  };
+  ASSERT_TRUE(overCell(2, 5));
+  struct TStep {
+    const char* what;
+    std::function<void()> act;
+    bool shown;
+  };
+  const TStep steps[] = {
+      {"scrolled by two rows", [&] { g->SetTopRow(3); }, true},
+      {"its row scrolled out of view", [&] { g->SetTopRow(20); }, false},
+      {"scrolled back", [&] { g->SetTopRow(1); }, true},
+      {"the wheel", [&] { Wheel(g, -120); }, true},
+      {"a column before it hidden", [&] { g->HideColumn(1); }, true},
+      {"its own column hidden", [&] { g->HideColumn(2); }, false},
+      {"its column shown again", [&] { g->UnHideColumnsAll(); }, true},
+  };
+  for (const TStep& step : steps) {
+    step.act();
+    Pump();
+    const int dc = g->DisplColIndexOf(2);
+    if (step.shown)
+      EXPECT_TRUE(overCell(dc, 5)) << step.what;
+    else
+      EXPECT_FALSE(box->Visible()) << step.what;
+  }
+  // A list built again finds the control through its cell.
+  g->CellControlsUpdate(true);
+  g->SetTopRow(2);
+  Pump();
+  EXPECT_TRUE(overCell(2, 5));
+}
+
+// The scroll bar of a cell, shown under the pointer, rides at the cell's
+// right edge as the grid scrolls and takes no room out of view.
+TEST_F(GridEditFixture, ACellsScrollBarRidesWithItsCell) {
+  g->SetRowCount(60);
+  g->AddScrollBar(3, 4, false);
+  TScrollProp prop;
+  prop.PageSize = 10;
+  prop.Range = 100;
+  g->SetScrollProp(3, 4, prop);
+  const TPoint p = CellCentre(3, 4);
+  MouseMove(g, p.X, p.Y);
+  TScrollBar* bar = g->CellScrollBar(0);
+  ASSERT_NE(bar, nullptr);
+  ASSERT_TRUE(bar->Visible());
+  g->SetTopRow(2);
+  Pump();
+  TRect cell = g->CellRect(3, 4);
+  EXPECT_EQ(bar->Top(), cell.Top);
+  EXPECT_EQ(bar->Left(), cell.Right - bar->Width());
+  EXPECT_EQ(bar->Height(), cell.Height());
+  g->SetTopRow(30);
+  Pump();
+  EXPECT_EQ(bar->Height(), 0);
 }
 
 TEST_F(GridEditFixture, OpeningAndLeavingAMarkupCellKeepsItsTags) {

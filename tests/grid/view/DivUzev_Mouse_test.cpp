@@ -5,12 +5,15 @@
 // button, the wheel, the hint of a cell and the bookkeeping of moves.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "GridEditFixture.h"
+#include "framework/controls/Menus.h"
 #include "framework/os/Shell.h"
 #include "grid/view/DivUzevHint.h"
+#include "support/Responder.h"
 
 namespace {
 
@@ -112,6 +115,122 @@ TEST_F(GridMouseFixture, SelectedRowsAndCountsWithoutDisjunctSelection) {
   g->SetSelection(TGridRect(1, 2, 1, 6));
   EXPECT_EQ(g->SelectedRow(2), 4);
   EXPECT_EQ(g->SelectedRow(5), -1);
+}
+
+// A merged cell at a corner of the selection counts with all its columns
+// or rows.
+TEST_F(GridMouseFixture, SelectedCountsTakeMergedCellsAtTheCorners) {
+  g->MergeCells(3, 2, 2, 1);  // columns 3 and 4 of row 2
+  g->MergeCells(1, 5, 1, 2);  // rows 5 and 6 of column 1
+  struct TCase {
+    TGridRect sel;
+    int cols, rows;
+  };
+  const TCase cases[] = {
+      {TGridRect(1, 2, 3, 2), 4, 1},  // ends on the merged cell's base
+      {TGridRect(3, 2, 3, 2), 2, 1},  // inside the merged cell
+      {TGridRect(1, 3, 2, 5), 2, 4},  // the bottom row ends on a merged cell
+      {TGridRect(1, 5, 1, 5), 1, 2}, {TGridRect(1, 3, 2, 4), 2, 2},
+  };
+  for (const TCase& c : cases) {
+    g->SetSelection(c.sel);
+    EXPECT_EQ(g->SelectedColCount(), c.cols) << c.sel.Left << "," << c.sel.Top;
+    EXPECT_EQ(g->SelectedRowCount(), c.rows) << c.sel.Left << "," << c.sel.Top;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Fixed cells
+
+struct FixedDropDownFixture : GridMouseFixture {
+  TDialogResponder responder;
+  TPopupMenu* menu = nullptr;
+  std::vector<std::string> log;
+  void SetUp() override {
+    GridMouseFixture::SetUp();
+    g->ControlLook()->SetFixedDropDownButton(true);
+    g->SetHoverFixedCells(hfAll);
+    menu = new TPopupMenu(form);
+    for (const char* item : {"Sort", "Hide"})
+      menu->Add(item, [this, item](TObject*) {
+        log.push_back(std::string(item) + " tag " + std::to_string(menu->Tag()) +
+                      (g->FixedDropDownOpen() ? " open" : " closed"));
+      });
+  }
+  // The drop-down button of header cell ACol.
+  TPoint Button(int ACol) {
+    const TRect r = g->CellRect(ACol, 0);
+    return TPoint(r.Right - 8, (r.Top + r.Bottom) / 2);
+  }
+};
+
+TEST_F(FixedDropDownFixture, TheButtonOfAHeaderCellPopsUpItsMenu) {
+  g->SetFixedDropDownMenu(menu);
+  const TGridRect sel = g->Selection();
+  const TPoint b = Button(2);
+  MouseMove(g, b.X, b.Y);
+  responder.AnswerMenu(1);
+  Click(g, b.X, b.Y);
+  EXPECT_EQ(log, std::vector<std::string>{"Hide tag 2 open"});
+  ASSERT_EQ(responder.Menus().size(), 1u);
+  EXPECT_FALSE(g->FixedDropDownOpen());
+  EXPECT_EQ(g->Selection(), sel) << "the press selects nothing";
+  // A press beside the button is an ordinary one.
+  const TRect r = g->CellRect(2, 0);
+  Click(g, r.Left + 5, b.Y);
+  EXPECT_EQ(responder.Menus().size(), 1u);
+  // Without the look's button the menu stays closed.
+  g->ControlLook()->SetFixedDropDownButton(false);
+  Click(g, b.X, b.Y);
+  EXPECT_EQ(responder.Menus().size(), 1u);
+}
+
+TEST_F(FixedDropDownFixture, TheHandlerChoosesTheMenuAndKeepsTheCellLit) {
+  std::vector<std::string> asked;
+  TPopupMenu* give = menu;
+  bool keep = false;
+  g->OnFixedDropDownClick = [&](TObject* Sender, int c, int r, TPopupMenu*& m, bool& k) {
+    EXPECT_EQ(Sender, g);
+    asked.push_back(std::to_string(c) + "," + std::to_string(r) + (m == nullptr ? " none" : " menu"));
+    m = give;
+    k = keep;
+  };
+  struct TCase {
+    TPopupMenu* give;
+    bool keep;
+    size_t menus;
+  };
+  const TCase cases[] = {{menu, false, 1}, {nullptr, false, 0}, {menu, true, 1}};
+  for (const TCase& c : cases) {
+    give = c.give;
+    keep = c.keep;
+    asked.clear();
+    const size_t before = responder.Menus().size();
+    const TPoint b = Button(3);
+    MouseMove(g, b.X, b.Y);
+    responder.AnswerMenu(0);
+    Click(g, b.X, b.Y);
+    EXPECT_EQ(asked, std::vector<std::string>{"3,0 none"});
+    EXPECT_EQ(responder.Menus().size() - before, c.menus);
+    // Kept lit: the hovered fixed cell no longer follows the mouse until
+    // the highlight is reset.
+    const TPoint other = CellCentre(1, 0);
+    MouseMove(g, other.X, other.Y);
+    EXPECT_EQ(g->HoveredFixedCell() == TGridCoord(1, 0), !c.keep);
+    g->ResetFixedCellHighlight();
+  }
+}
+
+TEST_F(GridMouseFixture, AHoveredHeaderCellShowsItsPressedLookWhileTheButtonIsDown) {
+  g->SetHoverFixedCells(hfAll);
+  const TPoint p = CellCentre(2, 0);
+  MouseMove(g, p.X, p.Y);
+  ASSERT_EQ(g->HoveredFixedCell(), TGridCoord(2, 0));
+  EXPECT_FALSE(g->MouseButtonDown());
+  MouseDown(g, p.X, p.Y);
+  EXPECT_TRUE(g->MouseButtonDown()) << "the cell paints the pressed gradient";
+  MouseUp(g, p.X, p.Y);
+  EXPECT_FALSE(g->MouseButtonDown());
 }
 
 // ---------------------------------------------------------------------------
@@ -258,15 +377,86 @@ TEST_F(GridMouseFixture, TheWheelMovesTheRowByTheLinesOfANotchOrScrolls) {
   EXPECT_EQ(g->TopRow(), 1 + lines);
 }
 
-TEST_F(GridMouseFixture, TheMiddleButtonPansUntilAKeyOrButton) {
+// Panning: the pointer's place against where the middle button went down
+// sets the cursor and the way the current cell moves each tick; the mark of
+// the ways sits at the start point until panning ends; a key ends it and is
+// still handled.
+TEST_F(GridMouseFixture, TheMiddleButtonPansByThePointersPlaceUntilAKey) {
+  TTestClock clock;
   g->SetRowCount(40);
-  g->SetIntelliPan(ipVertical);
-  const TPoint p = Centre(2, 2);
+  g->SetColCount(12);
+  g->SetIntelliPan(ipBoth);
+  g->SetShowHint(true);
+  Goto(5, 10);
+  const TPoint p = Centre(5, 10);
   MouseDown(g, p.X, p.Y, mbMiddle);
   MouseUp(g, p.X, p.Y, mbMiddle);
-  EXPECT_TRUE(g->WheelPanning());
+  ASSERT_TRUE(g->WheelPanning());
+  EXPECT_EQ(g->Cursor(), 8000);
+  EXPECT_FALSE(g->ShowHint()) << "no hints while panning";
+  // The mark: its middle is dark, its ground white (the picture of the
+  // grid has its border around the client area).
+  const TPoint mark(g->WheelPanPos().X + g->NonClientInsets().Left,
+                    g->WheelPanPos().Y + g->NonClientInsets().Top);
+  {
+    std::unique_ptr<TBitmap> shot = g->GrabToBitmap();
+    EXPECT_EQ(shot->Canvas()->Pixels(mark.X + 12, mark.Y + 12), static_cast<TColor>(0x404040));
+    EXPECT_EQ(shot->Canvas()->Pixels(mark.X, mark.Y), clWhite);
+  }
+  struct TCase {
+    int dx, dy;
+    TCursor cursor;
+    int col, row;  // after one tick, from (5, 10)
+  };
+  const TCase cases[] = {
+      {3, -5, 8000, 5, 10}, {6, 6, 8007, 6, 11},  {0, 8, 8001, 5, 11},
+      {-8, 0, 8002, 4, 10}, {8, 0, 8003, 6, 10},  {0, -8, 8004, 5, 9},
+      {7, -7, 8005, 6, 9},  {-7, -7, 8006, 4, 9}, {-7, 7, 8008, 4, 11},
+  };
+  for (const TCase& c : cases) {
+    g->SetCol(5);
+    g->SetRow(10);
+    MouseMove(g, p.X + c.dx, p.Y + c.dy);
+    clock.Advance(10);
+    EXPECT_EQ(g->Cursor(), c.cursor) << c.dx << "," << c.dy;
+    EXPECT_EQ(g->Col(), c.col) << c.dx << "," << c.dy;
+    EXPECT_EQ(g->Row(), c.row) << c.dx << "," << c.dy;
+  }
+  // A key ends panning and is handled as ever.
+  g->SetCol(5);
+  g->SetRow(10);
+  MouseMove(g, p.X, p.Y);
   PressKey(VK_RIGHT);
   EXPECT_FALSE(g->WheelPanning());
+  EXPECT_EQ(g->Col(), 6);
+  EXPECT_TRUE(g->ShowHint()) << "the hints are back";
+  EXPECT_NE(g->Cursor(), 8000);
+  std::unique_ptr<TBitmap> shot = g->GrabToBitmap();
+  EXPECT_NE(shot->Canvas()->Pixels(mark.X + 12, mark.Y + 12), static_cast<TColor>(0x404040)) << "mark gone";
+}
+
+TEST_F(GridMouseFixture, PanningOneWayIgnoresTheOther) {
+  TTestClock clock;
+  g->SetRowCount(40);
+  g->SetColCount(12);
+  Goto(5, 10);
+  const TPoint p = Centre(5, 10);
+  for (TIntelliPan pan : {ipVertical, ipHorizontal}) {
+    g->SetIntelliPan(pan);
+    MouseDown(g, p.X, p.Y, mbMiddle);
+    MouseUp(g, p.X, p.Y, mbMiddle);
+    ASSERT_TRUE(g->WheelPanning());
+    MouseMove(g, p.X + 9, p.Y + 9);
+    clock.Advance(10);
+    EXPECT_EQ(g->Cursor(), pan == ipVertical ? 8001 : 8003);
+    EXPECT_EQ(g->Col(), pan == ipVertical ? 5 : 6);
+    EXPECT_EQ(g->Row(), pan == ipVertical ? 11 : 10);
+    // Any button ends it.
+    MouseDown(g, p.X, p.Y, mbMiddle);
+    MouseUp(g, p.X, p.Y, mbMiddle);
+    EXPECT_FALSE(g->WheelPanning());
+    Goto(5, 10);
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -408,12 +598,40 @@ TEST_F(GridMouseFixture, ButtonsRatingsAndHeaderButtonsByTheMouse) {
   EXPECT_EQ(seen, std::vector<std::string>{"button 2,0"});
 }
 
-TEST_F(GridMouseFixture, CtrlWheelZoomsAndTheHintMessageCarriesTheCellHint) {
-  const int zoom = g->ZoomFactor();
+// Ctrl+wheel zooms instead of scrolling: the font grows by the lines of a
+// notch and the cells grow so that their zoomed text fits; a column of
+// empty cells keeps its room; Ctrl+wheel up zooms back out.
+TEST_F(GridMouseFixture, CtrlWheelZoomsTheFontAndTheCellsGrowToFit) {
+  UINT lines = 3;
+  SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  g->SetRowCount(40);
+  g->SetCells(2, 3, "Pumpenstation Nord");
+  g->SetCells(1, 0, "Header");
+  Goto(2, 5);
+  const int emptyWidth = g->ColWidths(4);
   KeyDown(VK_CONTROL);
   Wheel(g, -120);
   KeyUp(VK_CONTROL);
-  EXPECT_NE(g->ZoomFactor(), zoom);
+  EXPECT_EQ(g->ZoomFactor(), static_cast<int>(lines));
+  EXPECT_EQ(g->Row(), 5) << "no scrolling";
+  EXPECT_EQ(g->TopRow(), 1);
+  TBitmap measure;
+  TCanvas* c = measure.Canvas();
+  c->Font()->Assign(g->Font());
+  c->Font()->SetSize(g->Font()->Size() + g->ZoomFactor());
+  EXPECT_GE(g->ColWidths(2), c->TextWidth("Pumpenstation Nord") + 4);
+  EXPECT_GE(g->RowHeights(3), c->TextHeight("Pg") + 4);
+  c->Font()->Assign(g->FixedFont());
+  c->Font()->SetSize(g->FixedFont()->Size() + g->ZoomFactor());
+  EXPECT_GE(g->RowHeights(0), c->TextHeight("Header") + 4) << "the header too";
+  EXPECT_GE(g->ColWidths(4), emptyWidth) << "an empty column keeps its room";
+  KeyDown(VK_CONTROL);
+  Wheel(g, 120);
+  KeyUp(VK_CONTROL);
+  EXPECT_EQ(g->ZoomFactor(), 0);
+}
+
+TEST_F(GridMouseFixture, TheHintMessageCarriesTheCellHint) {
   g->SetHintShowCells(true);
   g->SetCells(2, 3, "Pump <i>7</i>");
   THintInfo info;

@@ -145,7 +145,7 @@ TEST_F(DivUzevScrollBars, DraggingNearAnEdgeScrollsAfterTheDelaysUntilTheEnd) {
   g->SetTopRow(4);
   TDragScrollOptions* o = g->DragScrollOptions();
   o->SetActive(true);
-  o->SetTopMargin(10);
+  o->Margins()->SetTopMargin(10);
   bool accept = true;
   g->HandleDragOver(nullptr, 200, 5, 2, accept);
   EXPECT_TRUE(g->DragScrollRunning());

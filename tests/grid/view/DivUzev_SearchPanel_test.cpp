@@ -1,7 +1,6 @@
 // The search panel driven through its window: the buttons follow the find
 // edit, Return and Ctrl+Return search forward and back, a miss turns the
-// edit red, the layout follows the footer's switches, closing hides it; and
-// balloons, the version and following the form's size.
+// edit red, the layout follows the footer's switches, closing hides it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -106,32 +105,4 @@ TEST(DivUzevSearchPanel, LayoutFollowsTheFootersSwitches) {
   EXPECT_EQ(f.p->MatchCase()->Left(), 330);
   f.g->SearchFooter()->SetFindNextCaption("Next");
   EXPECT_EQ(f.p->ForwardButton()->Caption(), "Next");
-}
-
-TEST(DivUzevBalloon, BalloonsVersionAndTheFormsSize) {
-  TForm form(nullptr);
-  form.SetBounds(0, 0, 500, 400);
-  auto* g = new TDedAdararAdoz(&form);
-  g->SetParent(&form);
-  g->SetBounds(0, 0, 300, 200);
-  EXPECT_EQ(g->BalloonTip(), nullptr);
-  g->Balloon()->SetTransparency(64);
-  g->Balloon()->SetEnable(true);
-  const auto* tip = g->BalloonTip();
-  ASSERT_NE(tip, nullptr);
-  EXPECT_EQ(tip->Alpha(), 191);
-  g->Balloon()->SetEnable(true);
-  EXPECT_EQ(g->BalloonTip(), tip) << "one tool tip";
-  g->Balloon()->SetEnable(false);
-  EXPECT_EQ(g->BalloonTip(), nullptr);
-
-  EXPECT_EQ(g->GetVersionNr(), 0x06020103u);
-  EXPECT_EQ(g->GetVersionString(), "6.2.1.3 Sep, 2012");
-
-  g->SetSizeWithForm(true);
-  form.SetBounds(0, 0, 490, 395);
-  EXPECT_EQ(g->Width(), 290);
-  EXPECT_EQ(g->Height(), 195);
-  form.SetBounds(0, 0, 190, 395);  // would leave the grid no width
-  EXPECT_EQ(g->Width(), 290);
 }
