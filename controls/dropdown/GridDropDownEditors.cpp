@@ -109,6 +109,10 @@ void TGridDropDownEditor<Base>::KeyDown(WORD& Key, TShiftState Shift) {
     return;
   }
   g->DoneInplaceEdit(Key, Shift);
+  // After Enter the next cell's editor opens by itself, as the combo's does.
+  const TNavigation* nav = g->Navigation();
+  if (Key == VK_RETURN && nav->AdvanceOnEnter() && nav->AdvanceAutoEdit() && !g->NoAutoAdvance())
+    g->ShowInplaceEdit();
   Key = 0;
   Base::KeyDown(Key, Shift);
 }

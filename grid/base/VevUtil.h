@@ -42,6 +42,12 @@ std::string DecodeWideCellText(std::string_view Text);
 std::string EncodeWideCellText(std::string_view Text);
 int WidePos(std::string_view SubStr, std::string_view Text);
 
+// The letters of a rich-text (RTF) cell: groups of fonts, colours, styles
+// and destinations ("{\*...") are left out, \par and \line end lines
+// (CR LF), \tab is a TAB, \'hh a Windows-1252 byte and \uN a character;
+// the last paragraph mark ends no line.
+std::string RichTextToPlain(std::string_view Rtf);
+
 // ---------------------------------------------------------------------------
 // Line breaks and quotes
 

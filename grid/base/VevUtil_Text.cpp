@@ -1,7 +1,10 @@
 // Cell-text kinds, the wide form, line-break and quote conversions, string,
 // URL and colour helpers.
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "framework/classes/StringList.h"
 #include "framework/rtl/CodePage.h"
@@ -105,6 +108,102 @@ std::string EncodeWideCellText(std::string_view Text) {
 }
 
 int WidePos(std::string_view SubStr, std::string_view Text) { return Pos(SubStr, Text); }
+
+std::string RichTextToPlain(std::string_view Rtf) {
+  std::string bytes;  // Windows-1252 runs are decoded at the end of each
+  std::string out;
+  auto flush = [&] {
+    if (!bytes.empty()) out += Cp1252ToUtf8(bytes);
+    bytes.clear();
+  };
+  std::vector<bool> skip{false};
+  int skipChars = 0;  // the fallback characters after \uN
+  size_t i = 0;
+  while (i < Rtf.size()) {
+    const char c = Rtf[i];
+    if (c == '{') {
+      skip.push_back(skip.back());
+      ++i;
+      continue;
+    }
+    if (c == '}') {
+      if (skip.size() > 1) skip.pop_back();
+      ++i;
+      continue;
+    }
+    if (c == '\r' || c == '\n') {
+      ++i;
+      continue;
+    }
+    if (c != '\\') {
+      if (skipChars > 0)
+        --skipChars;
+      else if (!skip.back())
+        bytes += c;
+      ++i;
+      continue;
+    }
+    ++i;
+    if (i >= Rtf.size()) break;
+    const char n = Rtf[i];
+    if (n == '\\' || n == '{' || n == '}') {
+      if (!skip.back()) bytes += n;
+      ++i;
+      continue;
+    }
+    if (n == '*') {
+      skip.back() = true;
+      ++i;
+      continue;
+    }
+    if (n == '\'') {
+      if (i + 2 < Rtf.size()) {
+        const std::string hex(Rtf.substr(i + 1, 2));
+        char* end = nullptr;
+        const long v = std::strtol(hex.c_str(), &end, 16);
+        if (skipChars > 0)
+          --skipChars;
+        else if (!skip.back() && end == hex.c_str() + 2)
+          bytes += static_cast<char>(v);
+      }
+      i += 3;
+      continue;
+    }
+    if (!std::isalpha(static_cast<unsigned char>(n))) {
+      ++i;
+      continue;
+    }
+    size_t e = i;
+    while (e < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[e]))) ++e;
+    const std::string word(Rtf.substr(i, e - i));
+    size_t d = e;
+    if (d < Rtf.size() && (Rtf[d] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[d])))) ++d;
+    while (d < Rtf.size() && std::isdigit(static_cast<unsigned char>(Rtf[d]))) ++d;
+    const std::string num(Rtf.substr(e, d - e));
+    if (d < Rtf.size() && Rtf[d] == ' ') ++d;
+    i = d;
+    if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" || word == "pict") {
+      skip.back() = true;
+    } else if (skip.back()) {
+      continue;
+    } else if (word == "par" || word == "line") {
+      flush();
+      out += "\r\n";
+    } else if (word == "tab") {
+      bytes += '\t';
+    } else if (word == "u" && !num.empty()) {
+      flush();
+      long v = std::strtol(num.c_str(), nullptr, 10);
+      if (v < 0) v += 65536;
+      out += Utf32ToUtf8(std::u32string(1, static_cast<char32_t>(v)));
+      skipChars = 1;
+    }
+  }
+  flush();
+  // The last paragraph mark ends the document, not a line of it.
+  if (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
+  return out;
+}
 
 // ---------------------------------------------------------------------------
 // Line breaks and quotes

@@ -146,22 +146,17 @@ void TDedAdararAdoz::UpdateDropTarget() {
   }
 }
 
-TArrowWindow* TDedAdararAdoz::ArwU() {
-  if (FArrows[arrUp] == nullptr) FArrows[arrUp] = new TArrowWindow(this, arrUp);
-  return FArrows[arrUp];
+TArrowWindow* TDedAdararAdoz::Arrow(int Dir) {
+  if (FArrows[Dir] == nullptr) {
+    FArrows[Dir] = new TArrowWindow(this, static_cast<TArrowDirection>(Dir));
+    FArrows[Dir]->SetColor(FArrowColor);
+  }
+  return FArrows[Dir];
 }
-TArrowWindow* TDedAdararAdoz::ArwD() {
-  if (FArrows[arrDown] == nullptr) FArrows[arrDown] = new TArrowWindow(this, arrDown);
-  return FArrows[arrDown];
-}
-TArrowWindow* TDedAdararAdoz::ArwL() {
-  if (FArrows[arrLeft] == nullptr) FArrows[arrLeft] = new TArrowWindow(this, arrLeft);
-  return FArrows[arrLeft];
-}
-TArrowWindow* TDedAdararAdoz::ArwR() {
-  if (FArrows[arrRight] == nullptr) FArrows[arrRight] = new TArrowWindow(this, arrRight);
-  return FArrows[arrRight];
-}
+TArrowWindow* TDedAdararAdoz::ArwU() { return Arrow(arrUp); }
+TArrowWindow* TDedAdararAdoz::ArwD() { return Arrow(arrDown); }
+TArrowWindow* TDedAdararAdoz::ArwL() { return Arrow(arrLeft); }
+TArrowWindow* TDedAdararAdoz::ArwR() { return Arrow(arrRight); }
 
 void TDedAdararAdoz::HideDropArrows() {
   for (TArrowWindow* a : FArrows)

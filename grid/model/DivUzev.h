@@ -45,6 +45,7 @@
 // RealColIndex [DisplColToReal], DisplRowIndex [RealRowToDispl],
 // IsLastDataRow [IsOnLastRow], AutoAppendRow [AppendRow], the combo editor
 // FEditCombo [EditCombo] and the balloon settings Balloon [BalloonSettings].
+#include <bitset>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -309,6 +310,10 @@ using TRatingChangeEvent =
 using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
+// The value a colour or image editor is about to write back, open to change.
+using TColorSelectedEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, std::string& Value)>;
+using TImageSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& Index)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TCellBalloonEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle,
                                              std::string& AText, TBalloonIcon& AIcon)>;
@@ -1493,10 +1498,13 @@ class TSearchPanel : public TCustomControl {
 // ---------------------------------------------------------------------------
 // Listeners the grid tells of changes
 
-// The single selection listener an application registers with the grid.
+// The single selection listener an application registers with the grid:
+// it hears of every cell the grid is asked to make current, before the
+// move, with the current column and the target row.
 class ITDedAdararAdozSelect {
  public:
   virtual ~ITDedAdararAdozSelect() = default;
+  virtual void CellSelected(int ACol, int ARow) = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -1828,6 +1836,12 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetXYOffset(TPoint Value);
   void SetXYOffsetX(int Value) { SetXYOffset(TPoint(Value, FXYOffset.Y)); }
   void SetXYOffsetY(int Value) { SetXYOffset(TPoint(FXYOffset.X, Value)); }
+  // Stores the text offset without repainting.
+  void UpdateXYOffset(int X, int Y) { FXYOffset = TPoint(X, Y); }
+  // The colour of the four drop and move arrows; a grid in a designer has
+  // none, and writing there changes nothing.
+  TColor ArrowColor() const { return FArrowColor; }
+  void SetArrowColor(TColor Value);
   int ZoomFactor() const { return FZoomFactor; }
   // Also given to the in-place editor.
   bool WordWrap() const { return FWordWrapEx; }
@@ -2944,6 +2958,8 @@ class TDedAdararAdoz : public TBaseGrid {
   std::string GetWideCellsEx(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
   void SetWideCellsEx(int ACol, int ARow, const std::string& Value) { SetCellsEx(ACol, ARow, Value); }
   std::string GetWideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  // The text a cell holds in its wide form, decoded; other texts as stored.
+  std::string WideCells(int ACol, int ARow);
   void SetWideCells(int ACol, int ARow, const std::string& Value) { SetCellEx(ACol, ARow, Value); }
   // The object slot (a hidden row's saved one).
   TObject* GetAllGridObject(int ACol, int ARow) const;
@@ -3020,12 +3036,18 @@ class TDedAdararAdoz : public TBaseGrid {
   TWinControl* EditCtrl() const { return FEditCtrl; }
   TGridCombo* Combobox() const { return FEditCombo; }
   TGridCombo* UniCombo() const { return FEditCombo; }
+  TGridCombo* EditCombo() const { return FEditCombo; }
   // The other control editors (grid/view/DivUzev_EditKinds.cpp); the spin
   // editor, the pickers and the rich edit are made on first use.
   TGridCheckBox* EditCheck() const { return FEditCheck; }
   TGridEditBtn* BtnEdit() const { return FEditBtn; }
+  TGridEditBtn* EditBtn() const { return FEditBtn; }
   TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
+  TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
   TGridButton* Btn() const { return FGridButton; }
+  TGridButton* GridButton() const { return FGridButton; }
+  // The kind of the editor shown (the last one chosen once it is hidden).
+  TEditorType CurrentEditor() const { return FEditControl; }
   TGridSpin* SpinEdit();
   TGridDatePicker* DateTimePicker();
   TGridDateTimePicker* DateAndTimePicker();
@@ -3052,7 +3074,22 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetEditLink(TEditLink* Value) { FEditLink = Value; }
   // Item of the combo editor when the cell's text matches none (-1: none).
   void SetComboSelection(int Index) { FComboIndex = Index; }
-  void SetComboSelectionString(const std::string& Value);
+  // Remembers the item matching Value; false, keeping what was remembered,
+  // when Value is no item.
+  bool SetComboSelectionString(const std::string& Value);
+  // The items of the combo editor, as the application fills them before an
+  // edit (objects added stay the caller's).
+  void ClearComboString();
+  void AddComboString(const std::string& Value);
+  void AddComboStringObject(const std::string& Value, TObject* AObject);
+  // Deletes the first matching item; false when there is none.
+  bool RemoveComboString(const std::string& Value);
+  int GetComboCount() const;
+  // Both first let the application fill the items for the cell (ACol is
+  // its real column): the one writes item Value into the cell (no item, no
+  // write), the other answers the index of the cell's text (-1: none).
+  void SetComboIndex(int ACol, int ARow, int Value);
+  int GetComboIndex(int ACol, int ARow);
   int MaxComboLength() const { return FMaxComboLength; }
   void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
   // The editors claim Tab (goTabs, or a validation handler assigned).
@@ -3160,6 +3197,9 @@ class TDedAdararAdoz : public TBaseGrid {
   DIVUZEV_STORED(bool, LookupCaseSensitive, false)
   DIVUZEV_STORED(bool, LookupHistory, false)
   DIVUZEV_STORED(std::string, ValidChars, std::string())
+  // The characters (U+0000 to U+00FF) an edValidChars cell takes while
+  // ValidChars is empty; all of them unless the program narrows it.
+  DIVUZEV_STORED(std::bitset<256>, ValidCharSet, std::bitset<256>().set())
   DIVUZEV_STORED(bool, ExcelStyleDecimalSeparator, false)
   DIVUZEV_STORED(bool, AlwaysValidate, false)
   DIVUZEV_STORED(bool, EditWithTags, false)
@@ -3350,6 +3390,15 @@ class TDedAdararAdoz : public TBaseGrid {
   // The grid's own one-pixel border over the non-client edge, for the looks
   // that have one (on the window's device context).
   void PaintBorder(TCanvas* DC);
+  // The quick-configuration panel of a grid in a designer: its rectangle
+  // (with the height of a text line), the item at a client point (1 allow
+  // edit, 2 column numbers, 3 look, 4 close; -1 none) and the real column
+  // number a header cell shows there.
+  TRect DesignPanelRect(int& LineHeight);
+  int DesignHelperChoice(int X, int Y);
+  // The designer asks whether the grid takes the mouse at a point.
+  void DesignHitTest(TMessage& Message);
+  void PaintDesignColumnNumber(TCanvas* ACanvas, const TRect& ARect, int RCol);
   // Puts the focus frame over the current cell.
   void MoveFocusWindow();
   // The glowing frame around the edited cell: shown when an editor opens
@@ -3403,6 +3452,8 @@ class TDedAdararAdoz : public TBaseGrid {
   TRatingChangeEvent OnRatingChange;
   TColorSelectEvent OnColorSelect;
   TImageSelectEvent OnImageSelect;
+  TColorSelectedEvent OnColorSelected;
+  TImageSelectedEvent OnImageSelected;
   TDateTimeChangeEvent OnDateTimeChange;
   // The balloon of a cell: title, text and icon may be changed.
   TCellBalloonEvent OnCellBalloon;
@@ -3642,6 +3693,8 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
   int GetEditLimit() override;
   void TopLeftChanged() override;
+  // The framework's hooks after widths and heights changed
+  // [AfterColumnWidthsChange, AfterRowHeightsChange].
   void ColWidthsChanged() override;
   void RowHeightsChanged() override;
   void WMChar(TMessage& Message) override;
@@ -3887,6 +3940,7 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCoord FLastTabCell{-1, -1};
   int FHoveredLink = -1;
   int FLastDesignChoice = -1;
+  bool FShowColNrs = true;
   // The owning form's own resize handler, chained when it had one
   // (ResizeAssigned), and the form's size the grid last followed.
   TNotifyEvent FSavedFormResize;
@@ -4374,6 +4428,8 @@ class TDedAdararAdoz : public TBaseGrid {
   std::shared_ptr<TGridDropTarget> FDropTarget;
   bool FDropTargetRegistered = false;
   TArrowWindow* FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
+  TColor FArrowColor = static_cast<TColor>(0x00FF00);
+  TArrowWindow* Arrow(int Dir);  // a TArrowDirection
   std::string FAnchor;
   std::string FLastAnchorHint;
   TGridCoord FHotFixedCell{-1, -1};

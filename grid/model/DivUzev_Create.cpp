@@ -710,6 +710,11 @@ void TDedAdararAdoz::WndProc(TMessage& Message) {
   if (Message.Msg == WM_CANCELMODE) FMouseResize = false;
   // A frame of its own on the screen must not outlive the grid there.
   if (Message.Msg == CM_SHOWINGCHANGED && !Showing()) HideFocusWindow();
+  if (Message.Msg == CM_DESIGNHITTEST && FDesigning) {
+    TBaseGrid::WndProc(Message);
+    DesignHitTest(Message);
+    return;
+  }
   if (InputWindowMessage(Message)) return;
   if (Message.Msg == WM_NOTIFY && BalloonNotify(Message)) return;
   TBaseGrid::WndProc(Message);

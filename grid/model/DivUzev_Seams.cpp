@@ -44,10 +44,10 @@ void TDedAdararAdoz::MouseActionsChanged(TObject*) {}
 void TDedAdararAdoz::NavigationChanged(TObject*) {}
 void TDedAdararAdoz::GetDesigning(TObject*, bool& IsDesigning) { IsDesigning = FDesigning; }
 void TDedAdararAdoz::InvalidateGridSender(TObject*) { InvalidateGrid(); }
-void TDedAdararAdoz::NotifySelectionListener(int, int) {}
+void TDedAdararAdoz::NotifySelectionListener(int ACol, int ARow) {
+  if (FSelListener != nullptr) FSelListener->CellSelected(ACol, ARow);
+}
 
 // ---------------------------------------------------------------------------
 // Looks, scroll bars, hints and the design helper
 
-void TDedAdararAdoz::PaintDesignHelper() {}
-void TDedAdararAdoz::DesignHelperClick(int, int) {}

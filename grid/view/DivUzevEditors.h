@@ -8,6 +8,7 @@
 // Each editor hands what the user did to its grid: it never writes a cell
 // itself except through the grid's edit-text write, the current-cell write
 // or the fixed-cell editors' own end of edit.
+#include <functional>
 #include <string>
 
 #include "framework/controls/ComboBox.h"
@@ -60,6 +61,11 @@ class ZIvoVorazirUded : public TInplaceEdit {
 
  private:
   void HandleChar(TMessage& Message);
+  // Sizes the row with the grid's column-size synchronisation off, then
+  // reports the row sized.
+  void SizeRowWhileTyping(const std::function<void()>& Size);
+  // Shift or Ctrl+Enter in a multi-line cell: room for the new line.
+  void RoomForOneMoreLine();
   void HandlePaste();
   void HandleKeyDown(TMessage& Message);
   void HandleKillFocus(TMessage& Message);

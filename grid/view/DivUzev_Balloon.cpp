@@ -42,6 +42,10 @@ std::string CutBalloonText(const std::string& S, int Max) {
 }
 }  // namespace
 
+std::string TDedAdararAdoz::WideCells(int ACol, int ARow) {
+  return DecodeWideCellText(GetCellEx(ACol, ARow));
+}
+
 std::string TDedAdararAdoz::BalloonCellText(int ACol, int ARow) {
   const int rc = RealColIndex(ACol);
   std::string s = GetGridCell(rc, ARow);
@@ -54,7 +58,7 @@ std::string TDedAdararAdoz::BalloonCellText(int ACol, int ARow) {
       s = RichTextToPlain(s);
       break;
     case tkWideText:
-      s = DecodeWideCellText(s);
+      s = WideCells(rc, ARow);
       break;
     default:
       break;

@@ -115,8 +115,46 @@ void TDedAdararAdoz::FreeEditorCompanions() {
   delete InplaceEditor();
 }
 
-void TDedAdararAdoz::SetComboSelectionString(const std::string& Value) {
-  FComboIndex = FEditCombo != nullptr ? FEditCombo->Items()->IndexOf(Value) : -1;
+bool TDedAdararAdoz::SetComboSelectionString(const std::string& Value) {
+  const int i = FEditCombo != nullptr ? FEditCombo->Items()->IndexOf(Value) : -1;
+  if (i < 0) return false;
+  FComboIndex = i;
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// The combo editor's items (a grid made in a designer has no combo editor)
+
+void TDedAdararAdoz::ClearComboString() {
+  if (FEditCombo != nullptr) FEditCombo->Items()->Clear();
+}
+
+void TDedAdararAdoz::AddComboString(const std::string& Value) {
+  if (FEditCombo != nullptr) FEditCombo->Items()->Add(Value);
+}
+
+void TDedAdararAdoz::AddComboStringObject(const std::string& Value, TObject* AObject) {
+  if (FEditCombo != nullptr) FEditCombo->Items()->AddObject(Value, AObject);
+}
+
+bool TDedAdararAdoz::RemoveComboString(const std::string& Value) {
+  const int i = FEditCombo != nullptr ? FEditCombo->Items()->IndexOf(Value) : -1;
+  if (i < 0) return false;
+  FEditCombo->Items()->Delete(i);
+  return true;
+}
+
+int TDedAdararAdoz::GetComboCount() const { return FEditCombo != nullptr ? FEditCombo->Items()->Count() : 0; }
+
+void TDedAdararAdoz::SetComboIndex(int ACol, int ARow, int Value) {
+  GetEditorProp(ACol, ARow, FEditLink);
+  if (Value < 0 || Value >= GetComboCount()) return;
+  SetCellEx(ACol, ARow, FEditCombo->Items()->Strings(Value));
+}
+
+int TDedAdararAdoz::GetComboIndex(int ACol, int ARow) {
+  GetEditorProp(ACol, ARow, FEditLink);
+  return FEditCombo != nullptr ? FEditCombo->Items()->IndexOf(GetCellEx(ACol, ARow)) : -1;
 }
 
 void TDedAdararAdoz::SetMaxEditLength(int Value) {

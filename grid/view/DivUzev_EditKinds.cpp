@@ -569,9 +569,18 @@ void TDedAdararAdoz::HideKindEditControl(TEditorType Kind, int ACol, int ARow) {
       FEditMode = false;
       p->ClosePopup(d);
       if (write) {
-        WriteEditText(ACol, ARow, p->Value(d, Kind));
+        std::string value = p->Value(d, Kind);
         TColor c = clNone;
-        if (p->CellColor(d, Kind, c)) SetColors(ACol, ARow, c);
+        const bool colour = p->CellColor(d, Kind, c);
+        // The application may change the picked colour or image first.
+        if (Kind == edColorPickerDropDown && OnColorSelected) OnColorSelected(this, ACol, ARow, c, value);
+        if (Kind == edImagePickerDropDown && OnImageSelected) {
+          int index = StrToIntDef(value, -1);
+          OnImageSelected(this, ACol, ARow, index);
+          value = IntToStr(index);
+        }
+        WriteEditText(ACol, ARow, value);
+        if (colour) SetColors(ACol, ARow, c);
       }
       hide(d);
       break;

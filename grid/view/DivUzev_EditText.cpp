@@ -3,6 +3,7 @@
 // leave the cell (the value validation returns is the one kept), completion
 // from the lookup items, the clipboard events and the end-of-edit report.
 #include <algorithm>
+#include <functional>
 
 #include "framework/controls/Clipbrd.h"
 #include "framework/controls/Forms.h"
@@ -305,8 +306,11 @@ void ZIvoVorazirUded::HandleChar(TMessage& Message) {
       break;
     case edValidChars: {
       if (ch == 8 || ch == 13) break;
+      // Without a list of its own the grid's character set decides.
       const std::u32string valid = Utf8ToUtf32(FGrid->ValidChars());
-      if (!valid.empty() && valid.find(ch) != std::u32string::npos) break;
+      const bool ok =
+          valid.empty() ? ch < 256 && FGrid->ValidCharSet().test(ch) : valid.find(ch) != std::u32string::npos;
+      if (ok) break;
       beep();
       return;
     }
@@ -549,6 +553,10 @@ void ZIvoVorazirUded::KeyDown(WORD& Key, TShiftState Shift) {
   if (Key == VK_RETURN && !FGrid->Navigation()->AllowCtrlEnter() &&
       (FGrid->WordWrap() || FGrid->MultilineCells()))
     FGrid->FEditing = false;
+  // A new line about to be typed gets its room first.
+  if (Key == VK_RETURN && (Shift.Contains(ssShift) || Shift.Contains(ssCtrl)) &&
+      FGrid->SizeWhileTyping()->Height() && FGrid->MultilineCells())
+    RoomForOneMoreLine();
   // Up and Down inside a text of several lines move the caret.
   if ((Key == VK_UP && CaretLine() > 0) || (Key == VK_DOWN && CaretLine() < LineCount() - 1)) {
     TCustomMaskEdit::KeyDown(Key, Shift);
@@ -569,6 +577,46 @@ void ZIvoVorazirUded::KeyUp(WORD& Key, TShiftState Shift) {
     const int w = c->TextWidth(Text()) + 10;
     if (w > FGrid->ColWidths(FGrid->Col())) FGrid->SetColWidths(FGrid->Col(), w);
   }
+  // The row follows the wrapped text typed.
+  if (FGrid->SizeWhileTyping()->Height() && FGrid->WordWrap() && Visible())
+    SizeRowWhileTyping([this] { FGrid->AutoSizeRow(FGrid->Row()); });
+}
+
+void ZIvoVorazirUded::SizeRowWhileTyping(const std::function<void()>& Size) {
+  TColumnSize* cs = FGrid->ColumnSize();
+  const bool synch = cs->SynchWithGrid();
+  cs->SetSynchWithGrid(false);
+  try {
+    Size();
+  } catch (...) {
+    cs->SetSynchWithGrid(synch);
+    throw;
+  }
+  cs->SetSynchWithGrid(synch);
+  // Lines scrolled out while the row was lower come back into view.
+  const int start = SelStart(), length = SelLength();
+  Perform(WM_VSCROLL, SB_TOP, 0);
+  SetSelection(start, start + length);
+  if (FGrid->OnEndRowSize) FGrid->OnEndRowSize(FGrid, FGrid->Row());
+}
+
+void ZIvoVorazirUded::RoomForOneMoreLine() {
+  const int row = FGrid->Row();
+  // The text's lines and the one the key is about to start.
+  const std::u32string text = Chars() + U"\r\n ";
+  int lines = 1;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++lines;
+  TCanvas* c = FGrid->Canvas();
+  c->Font()->Assign(Font());
+  const int h = std::max(1, c->TextHeight("gh"));
+  const int capacity = FGrid->RowHeights(row) / (h + h / 8);
+  SizeRowWhileTyping([&] {
+    if (lines < capacity)
+      FGrid->AutoSizeRow(row);
+    else
+      FGrid->SizeRowToLines(row, lines, 0);
+  });
 }
 
 void ZIvoVorazirUded::KeyPress(char32_t& Key) {

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "grid/base/DudHTMLE.h"
+#include "grid/base/VevCtrls.h"
 #include "grid/base/VevStyleIF.h"
 #include "grid/base/VevStyleIF_Notifier.h"
 #include "grid/model/DivUzev.h"
@@ -46,6 +47,13 @@ void TDedAdararAdoz::SetSpreadSheet(const bool& Value) {
 void TDedAdararAdoz::SetAutoSize(bool Value) {
   FAutoSizeColumns = Value;
   if (Value && !ComponentState().Contains(csLoading)) AutoSizeColumns(false, 10);
+}
+
+void TDedAdararAdoz::SetArrowColor(TColor Value) {
+  if (FDesigning) return;
+  FArrowColor = Value;
+  for (TArrowWindow* a : FArrows)
+    if (a != nullptr) a->SetColor(Value);
 }
 
 void TDedAdararAdoz::SetActiveCellShow(const bool& Value) {

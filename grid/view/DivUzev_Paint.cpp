@@ -92,6 +92,7 @@ void TDedAdararAdoz::Paint() {
     c->Pen()->SetColor(clBlack);
     if (!FBackGround->Bitmap()->Empty() || FBackGround->ColorTo() != clNone) PaintOutsideBackground(c);
     PaintPanMark(c);
+    PaintDesignHelper();
     if (OnPainted) {
       try {
         OnPainted(this);
@@ -353,6 +354,9 @@ void TDedAdararAdoz::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
       ACanvas->DrawFocusRect(f);
     }
   }
+
+  // 26. In a designer the header shows the real column numbers.
+  if (FDesigning && FShowColNrs && ARow == 0) PaintDesignColumnNumber(ACanvas, P.R, P.RCol);
 }
 
 // ---------------------------------------------------------------------------

@@ -35,7 +35,3 @@ struct TDedAdararAdoz::TCellPaint {
   int TextWidth = -1;
   TColor LinkColor = clNone;
 };
-
-// The plain letters of a rich-text cell: control words, their parameters,
-// destinations starting "{\*" and the braces are left out.
-std::string RichTextToPlain(const std::string& Rtf);

@@ -38,46 +38,6 @@ TBitmap* FilterGlyph() {
 }
 }  // namespace
 
-std::string RichTextToPlain(const std::string& Rtf) {
-  std::string out;
-  int depth = 0, skipDepth = -1;
-  for (size_t i = 0; i < Rtf.size(); ++i) {
-    const char ch = Rtf[i];
-    if (ch == '{') {
-      ++depth;
-      if (i + 2 < Rtf.size() && Rtf[i + 1] == '\\' && Rtf[i + 2] == '*' && skipDepth < 0) skipDepth = depth;
-      continue;
-    }
-    if (ch == '}') {
-      if (depth == skipDepth) skipDepth = -1;
-      --depth;
-      continue;
-    }
-    if (ch == '\\') {
-      if (i + 1 < Rtf.size() && (Rtf[i + 1] == '\\' || Rtf[i + 1] == '{' || Rtf[i + 1] == '}')) {
-        if (skipDepth < 0) out += Rtf[i + 1];
-        ++i;
-        continue;
-      }
-      size_t j = i + 1;
-      while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
-      const std::string word = Rtf.substr(i + 1, j - i - 1);
-      while (j < Rtf.size() && (std::isdigit(static_cast<unsigned char>(Rtf[j])) || Rtf[j] == '-')) ++j;
-      if (j < Rtf.size() && Rtf[j] == ' ') ++j;
-      if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
-      // Font and colour tables are no text.
-      if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info")
-        skipDepth = depth;
-      i = j - 1;
-      continue;
-    }
-    if (ch == '\r' || ch == '\n') continue;
-    if (skipDepth < 0) out += ch;
-  }
-  while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-  return out;
-}
-
 void TDedAdararAdoz::DrawRichCell(int RCol, int ARow, TRect ARect, TCanvas* ACanvas) {
   if (FDesigning) return;
   // No rich edit here: the cell's letters are drawn in the canvas font.

@@ -254,11 +254,12 @@ void TDedAdararAdoz::SaveCell(int ACol, int ARow, std::string& Value) {
       if (!FSaveWithHTML) Value = MarkupToPlainText(Value);
       break;
     case 2:
-      // Rich text keeps its text on one line; the rich editor that turns
-      // it into plain text comes with rich-text editing.
+      // Rich text keeps its RTF on one line, or leaves as its plain text.
       if (FSaveWithRTF)
         Value.erase(std::remove_if(Value.begin(), Value.end(), [](char c) { return c == '\r' || c == '\n'; }),
                     Value.end());
+      else
+        Value = RichTextToPlain(Value);
       break;
     default:
       break;
@@ -273,10 +274,24 @@ void TDedAdararAdoz::LoadCell(int ACol, int ARow, std::string& Value) {
 
 std::string TDedAdararAdoz::GetCellText(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
-void TDedAdararAdoz::AutoInsertRow(int ARow) { InsertRows(ARow, 1); }
+void TDedAdararAdoz::AutoInsertRow(int ARow) {
+  if (!HasNodes()) {
+    InsertRows(ARow, 1);
+  } else if (GetParentRow(DisplRowIndex(ARow)) == -1) {
+    InsertNormalRow(ARow);
+  } else {
+    // A row inside a node joins it.
+    InsertChildRow(ARow, 0);
+  }
+}
 
 void TDedAdararAdoz::AutoDeleteRow(int ARow) {
-  if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways)
+  if (HasNodes()) {
+    if (GetParentRow(DisplRowIndex(ARow)) == -1)
+      RemoveNormalRow(DisplRowIndex(ARow));
+    else
+      RemoveChildRow(ARow);
+  } else if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways)
     RemoveRowsInternal(ARow, 1);
   else
     // The last normal row is emptied, never removed.

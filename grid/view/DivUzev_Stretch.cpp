@@ -2,7 +2,6 @@
 // the end-of-sizing events and the sizing-border test.
 #include <cmath>
 #include <cstdlib>
-#include <stdexcept>
 
 #include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
@@ -22,7 +21,7 @@ void TDedAdararAdoz::StretchColumn(int Index) {
   if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying) || Terminating())
     return;
   if (Index == -1) Index = ColCount() - 1;
-  if (Index >= ColCount()) throw std::out_of_range("Stretch column index out of range");
+  if (Index >= ColCount()) throw EDivUzevError("Stretch column index out of range");
   if (ColCount() == 0 || !FColumnSize->Stretch() || FStretching || Index < 0) return;
   FStretching = true;
   FAllowReStretch = false;

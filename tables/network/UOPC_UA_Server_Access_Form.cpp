@@ -7,7 +7,6 @@
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/StdCtrls.h"
 #include "grid/model/DivUzev.h"
-#include "grid/view/DivUzevEditors.h"
 #include "tables/network/UOPC_UA_Server_Access.h"
 
 TFOPC_UA_Server_Access* FOPC_UA_Server_Access = nullptr;
@@ -83,8 +82,9 @@ void TFOPC_UA_Server_Access::DUDGetEditorType(TObject*, int ACol, int, TEditorTy
   const int col = DUD->RealColIndex(ACol);
   if (col != OPC_Col_Type && col != OPC_Col_Read_Write) return;
   AEditor = edComboList;
-  if (TGridCombo* combo = DUD->Combobox())
-    combo->Items()->Assign(col == OPC_Col_Type ? VarType.get() : RWType.get());
+  const TStringList* items = col == OPC_Col_Type ? VarType.get() : RWType.get();
+  DUD->ClearComboString();
+  for (int i = 0; i < items->Count(); ++i) DUD->AddComboString(items->Strings(i));
 }
 
 void TFOPC_UA_Server_Access::DUDComboChange(TObject*, int ACol, int ARow, int,

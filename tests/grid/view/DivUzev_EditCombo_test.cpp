@@ -24,8 +24,8 @@ struct ComboKeysFixture : GridEditFixture {
       if (c == 3) e = edComboEdit;
     };
     g->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
-      g->Combobox()->Items()->Clear();
-      for (const std::string& s : items) g->Combobox()->Items()->Add(s);
+      g->ClearComboString();
+      for (const std::string& s : items) g->AddComboString(s);
     };
     g->OnComboChange = [this](TObject*, int c, int r, int i, const std::string& s) {
       changes.push_back(std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(i) + " " + s);
@@ -224,6 +224,45 @@ TEST_F(ComboKeysFixture, ARefusedValueStaysInTheComboAndSaysWhy) {
   EXPECT_FALSE(Combo()->Visible());
   EXPECT_EQ(g->Cells(2, 3), "Write");
   EXPECT_FALSE(g->InvalidEntryHint()->Shown());
+}
+
+TEST_F(ComboKeysFixture, TheItemServiceAnswersForTheItemsTheCellGets) {
+  TObject tag;
+  items = {"Read", "Write"};
+  g->SetCells(2, 3, "Write");
+  // The application fills the items for the cell before each answer.
+  EXPECT_EQ(g->GetComboIndex(2, 3), 1);
+  EXPECT_EQ(g->GetComboCount(), 2);
+  g->SetComboIndex(2, 3, 0);
+  EXPECT_EQ(g->Cells(2, 3), "Read");
+  g->SetComboIndex(2, 3, 5);
+  EXPECT_EQ(g->Cells(2, 3), "Read") << "no such item, no write";
+  g->SetCells(2, 4, "other");
+  EXPECT_EQ(g->GetComboIndex(2, 4), -1);
+
+  g->AddComboStringObject("Both", &tag);
+  EXPECT_EQ(g->GetComboCount(), 3);
+  EXPECT_EQ(Combo()->Items()->Objects(2), &tag);
+  EXPECT_TRUE(g->RemoveComboString("Read"));
+  EXPECT_FALSE(g->RemoveComboString("Read"));
+  EXPECT_EQ(g->GetComboCount(), 2);
+  g->ClearComboString();
+  EXPECT_EQ(g->GetComboCount(), 0);
+}
+
+TEST_F(ComboKeysFixture, ATextThatIsNoItemKeepsTheRememberedSelection) {
+  items = {"Read", "Write", "Both"};
+  g->GetComboIndex(2, 3);
+  EXPECT_TRUE(g->SetComboSelectionString("Both"));
+  EXPECT_FALSE(g->SetComboSelectionString("Neither"));
+  // A cell whose text is no item opens on the remembered item.
+  g->SetCells(2, 3, "other");
+  Open(2, 3);
+  EXPECT_EQ(Combo()->ItemIndex(), 2);
+  EXPECT_EQ(Combo()->Text(), "Both");
+  EXPECT_TRUE(changes.empty());
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(2, 3), "Both");
 }
 
 }  // namespace

@@ -177,6 +177,83 @@ TEST_F(DropDownKindFixture, EachKindWritesItsValueOnEnterAndKeepsTheCellOnEscape
   }
 }
 
+TEST_F(DropDownKindFixture, WithAutoEditAnAcceptedEnterOpensTheNextCellsEditor) {
+  g->Navigation()->SetAdvanceOnEnter(true);
+  g->Navigation()->SetAdvanceDirection(adTopBottom);
+  props = [this] {
+    if (kind == edGridDropDown) Cities(GridDropDown(g));
+  };
+  struct Case {
+    TEditorType kind;
+    std::string typed, written;
+  };
+  const Case cases[] = {
+      {edTrackbarDropDown, "7", "7"},
+      {edMemoDropDown, "xyz", "xyz"},
+      {edGridDropDown, "mu", "Munich"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    g->SetCells(1, 2, "");
+    g->SetCells(1, 3, "");
+    Open(c.kind);
+    ReplaceText(c.typed);
+    PressKey(VK_RETURN);
+    EXPECT_EQ(g->Cells(1, 2), c.written);
+    EXPECT_EQ(g->Row(), 3);
+    EXPECT_TRUE(g->EditMode()) << "the editor of the cell below is open";
+    ASSERT_NE(Shown(), nullptr);
+    EXPECT_EQ(Shown(), FindDropDownEditor(g, c.kind));
+    EXPECT_TRUE(Shown()->Visible());
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(g->EditMode());
+  }
+  // Without AdvanceAutoEdit the next cell only becomes current.
+  g->Navigation()->SetAdvanceAutoEdit(false);
+  Open(edMemoDropDown);
+  ReplaceText("abc");
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Row(), 3);
+  EXPECT_FALSE(g->EditMode());
+}
+
+TEST_F(DropDownKindFixture, ThePickedColourAndImageMayBeChangedBeforeTheyAreWritten) {
+  props = [this] {
+    if (kind != edImagePickerDropDown) return;
+    auto* d = ImagePickerDropDown(g);
+    d->Items()->Clear();
+    for (int i : {3, 5}) d->Items()->Add()->SetImageIndex(i);
+  };
+  std::vector<std::string> log;
+  g->OnColorSelected = [&](TObject*, int c, int r, TColor& colour, std::string& value) {
+    log.push_back("colour " + std::to_string(c) + "," + std::to_string(r) + " " + value);
+    colour = static_cast<TColor>(0x00FF00);
+    value = "Lime!";
+  };
+  g->OnImageSelected = [&](TObject*, int c, int r, int& index) {
+    log.push_back("image " + std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(index));
+    index = 9;
+  };
+  g->SetCells(1, 2, "");
+  Open(edColorPickerDropDown);
+  ColorPickerDropDown(g)->SetSelectedColor(0xFF0000);
+  const std::string blue = ColorPickerDropDown(g)->SelectedColorText();
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(1, 2), "Lime!");
+  EXPECT_EQ(g->Colors(1, 2), static_cast<TColor>(0x00FF00));
+  g->SetCells(1, 3, "3");
+  Open(edImagePickerDropDown, 3);
+  ImagePickerDropDown(g)->SetItemIndex(1);
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(1, 3), "9");
+  EXPECT_EQ(log, (std::vector<std::string>{"colour 1,2 " + blue, "image 1,3 5"}));
+  // Escape picks nothing: neither event fires.
+  log.clear();
+  Open(edColorPickerDropDown, 4);
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(log.empty());
+}
+
 TEST_F(DropDownKindFixture, DownLeavesTheCellUnlessThePopupIsOpen) {
   props = [this] { Cities(GridDropDown(g)); };
   g->SetCells(1, 2, "Rome");

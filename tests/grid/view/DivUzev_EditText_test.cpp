@@ -3,7 +3,9 @@
 // clipboard events, all through key messages and the clipboard.
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <string>
+#include <vector>
 
 #include "GridEditFixture.h"
 #include "framework/controls/Clipbrd.h"
@@ -82,6 +84,30 @@ TEST_F(TextKindFixture, ValidCharsLetOnlyTheirCharactersIn) {
   const int before = MessageBeepCount();
   EXPECT_EQ(TypeInto("AxéB"), "AéB");
   EXPECT_EQ(MessageBeepCount() - before, 1);
+}
+
+TEST_F(TextKindFixture, WithoutValidCharsTheGridsCharacterSetDecides) {
+  kind = edValidChars;
+  g->SetValidChars("");
+  std::bitset<256> digits;
+  for (char c = '0'; c <= '9'; ++c) digits.set(static_cast<unsigned char>(c));
+  struct Case {
+    std::bitset<256> set;
+    std::string typed, cell;
+    int beeps;
+  };
+  const Case cases[] = {
+      // Every character up to U+00FF by default; beyond it none.
+      {std::bitset<256>().set(), "a ä5", "a ä5", 0},
+      {std::bitset<256>().set(), "x€y", "xy", 1},
+      {digits, "a1b2", "12", 2},
+  };
+  for (const Case& c : cases) {
+    g->SetValidCharSet(c.set);
+    const int before = MessageBeepCount();
+    EXPECT_EQ(TypeInto(c.typed), c.cell) << c.typed;
+    EXPECT_EQ(MessageBeepCount() - before, c.beeps) << c.typed;
+  }
 }
 
 TEST_F(TextKindFixture, APasswordCellIsTypedMasked) {
@@ -256,6 +282,58 @@ TEST_F(TextKindFixture, WithCursorWalkTheArrowsAtTheEndsWalkOnEditing) {
   ASSERT_TRUE(EditorShown());
   EXPECT_EQ(Editor()->Text(), "ab");
   PressKey(VK_ESCAPE);
+}
+
+// ---------------------------------------------------------------------------
+// Rows that grow while typing
+
+TEST_F(TextKindFixture, AWrappedCellsRowGrowsWithTheTextTyped) {
+  g->SetColWidths(2, 60);
+  std::vector<int> sized;
+  g->OnEndRowSize = [&](TObject*, int row) { sized.push_back(row); };
+  const int before = g->RowHeights(3);
+  const std::string words = "one two three four five six";
+  // Without SizeWhileTyping.Height the row keeps its height.
+  TypeInto(words);
+  EXPECT_EQ(g->RowHeights(3), before);
+  EXPECT_TRUE(sized.empty());
+  g->SizeWhileTyping()->SetHeight(true);
+  g->SetCells(2, 3, "");
+  Goto(2, 3);
+  TypeText(words);
+  EXPECT_GT(g->RowHeights(3), 2 * before) << "the text wraps over several lines";
+  ASSERT_FALSE(sized.empty());
+  EXPECT_EQ(sized.back(), 3);
+  ASSERT_TRUE(EditorShown());
+  // The editor shows the text from its first line on, in the grown row.
+  EXPECT_EQ(Editor()->Perform(EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_GE(Editor()->Height(), g->RowHeights(3) - 2);
+  PressKey(VK_RETURN);
+  EXPECT_EQ(g->Cells(2, 3), words);
+}
+
+TEST_F(TextKindFixture, ANewLineInAMultiLineCellGetsItsRoomAsItIsStarted) {
+  g->SetWordWrap(false);
+  g->SetMultilineCells(true);
+  g->Navigation()->SetLineFeedOnEnter(true);
+  g->SizeWhileTyping()->SetHeight(true);
+  std::vector<int> sized;
+  g->OnEndRowSize = [&](TObject*, int row) { sized.push_back(row); };
+  g->SetCells(2, 3, "");
+  Goto(2, 3);
+  const int before = g->RowHeights(3);
+  TypeText("one");
+  PressKey(VK_RETURN, TShiftState{ssShift});
+  const int two = g->RowHeights(3);
+  EXPECT_GT(two, before);
+  EXPECT_EQ(sized, std::vector<int>{3});
+  TypeText("two");
+  PressKey(VK_RETURN, TShiftState{ssShift});
+  EXPECT_GT(g->RowHeights(3), two);
+  TypeText("three");
+  other->SetFocus();
+  Pump();
+  EXPECT_EQ(g->Cells(2, 3), "one\r\ntwo\r\nthree");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ using namespace testinput;
 
 struct HookGrid : TDedAdararAdoz {
   using TDedAdararAdoz::AutoDeleteRow;
+  using TDedAdararAdoz::AutoInsertRow;
   using TDedAdararAdoz::LoadCell;
   using TDedAdararAdoz::SaveCell;
   using TDedAdararAdoz::TDedAdararAdoz;
@@ -85,6 +86,59 @@ TEST(DivUzevHooks, TheLastNormalRowIsEmptiedNotRemoved) {
   EXPECT_EQ(g.RowCount(), 3);
   EXPECT_EQ(g.Cells(1, 1), "second");
   EXPECT_EQ(deleted, (std::vector<int>{1, 1}));
+}
+
+TEST(DivUzevHooks, ARichTextCellExportsItsRTFOrItsPlainText) {
+  HookGrid g(nullptr);
+  g.SetColCount(3);
+  const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\r\n\\f0 caf\\'e9\\par\r\nsecond}";
+  g.SetCells(1, 1, rtf);
+  struct Case {
+    bool withRTF;
+    std::string text;
+  };
+  const Case cases[] = {
+      {true, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 caf\\'e9\\parsecond}"},
+      {false, "café\r\nsecond"},
+  };
+  for (const Case& c : cases) {
+    g.SetSaveWithRTF(c.withRTF);
+    std::string v;
+    g.SaveCell(1, 1, v);
+    EXPECT_EQ(v, c.text) << c.withRTF;
+  }
+}
+
+TEST(DivUzevHooks, RowsInsertedAndDeletedByTheGridKeepTheNodesWhole) {
+  HookGrid g(nullptr);
+  g.SetColCount(3);
+  g.SetRowCount(10);
+  for (int r = 1; r < 10; ++r) g.SetCells(1, r, "r" + std::to_string(r));
+  g.AddNode(2, 3);  // rows 2 to 4
+  // A row inserted inside the node belongs to it; one outside does not.
+  g.AutoInsertRow(3);
+  EXPECT_EQ(g.RowCount(), 11);
+  EXPECT_EQ(g.GetNodeSpan(2), 4);
+  EXPECT_EQ(g.Cells(1, 3), "");
+  EXPECT_EQ(g.Cells(1, 4), "r3");
+  g.AutoInsertRow(7);
+  EXPECT_EQ(g.RowCount(), 12);
+  EXPECT_EQ(g.GetNodeSpan(2), 4);
+  EXPECT_EQ(g.Cells(1, 7), "");
+  EXPECT_EQ(g.Cells(1, 8), "r6");
+  // Deleting a child row shrinks its node; deleting a row outside leaves it.
+  g.AutoDeleteRow(4);
+  EXPECT_EQ(g.RowCount(), 11);
+  EXPECT_EQ(g.GetNodeSpan(2), 3);
+  EXPECT_EQ(g.Cells(1, 4), "r4");
+  g.AutoDeleteRow(6);
+  EXPECT_EQ(g.RowCount(), 10);
+  EXPECT_EQ(g.GetNodeSpan(2), 3);
+  EXPECT_EQ(g.Cells(1, 6), "r6");
+  // Contracting the node still hides exactly its rows.
+  g.ContractNode(2);
+  EXPECT_EQ(g.RowCount(), 8);
+  EXPECT_EQ(g.Cells(1, 3), "r5");
 }
 
 // ---------------------------------------------------------------------------

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/controls/Forms.h"
+#include "grid/base/VevCtrls.h"
 #include "grid/base/VevStyleIF.h"
 #include "grid/model/DivUzev.h"
+#include "support/Input.h"
 
 namespace {
 
@@ -233,6 +236,41 @@ TEST(DivUzevLooks, SettersWithRules) {
   EXPECT_EQ(on(), before);
   g.SetShowSelection(false);
   EXPECT_FALSE(g.ShowSel());
+}
+
+TEST(DivUzevLooks, TheArrowColourReachesAllFourArrowsAndNoneInADesigner) {
+  TDedAdararAdoz g(nullptr);
+  EXPECT_EQ(g.ArrowColor(), static_cast<TColor>(0x00FF00));
+  TArrowWindow* up = g.ArwU();
+  g.SetArrowColor(static_cast<TColor>(0x0000FF));
+  EXPECT_EQ(up->Color(), static_cast<TColor>(0x0000FF));
+  // Arrows made later take it too.
+  for (TArrowWindow* a : {g.ArwD(), g.ArwL(), g.ArwR()}) EXPECT_EQ(a->Color(), static_cast<TColor>(0x0000FF));
+  EXPECT_EQ(g.ArrowColor(), static_cast<TColor>(0x0000FF));
+
+  TForm form(nullptr);
+  form.SetComponentStateFlag(csDesigning, true);
+  TDedAdararAdoz d(&form);
+  d.SetArrowColor(static_cast<TColor>(0x0000FF));
+  EXPECT_EQ(d.ArrowColor(), static_cast<TColor>(0x00FF00));
+}
+
+TEST(DivUzevLooks, UpdateXYOffsetStoresTheOffsetWithoutARepaint) {
+  TForm* form = testinput::NewPointerForm(300, 200);
+  auto* g = new TDedAdararAdoz(form);
+  g->SetParent(form);
+  testinput::ShowForm(form);
+  testinput::Pump();
+  int painted = 0;
+  g->OnPainted = [&](TObject*) { ++painted; };
+  g->UpdateXYOffset(5, 7);
+  testinput::Pump();
+  EXPECT_EQ(g->XYOffset(), TPoint(5, 7));
+  EXPECT_EQ(painted, 0);
+  g->SetXYOffset(TPoint(3, 3));
+  testinput::Pump();
+  EXPECT_GT(painted, 0);
+  testinput::FreePointerForm(form);
 }
 
 }  // namespace

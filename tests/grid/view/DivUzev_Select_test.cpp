@@ -132,4 +132,35 @@ TEST_F(GridEditFixture, RowsTheGridCannotShowAsCurrentAreRefused) {
   EXPECT_EQ(g->Row(), 6);
 }
 
+// The registered listener hears of each cell asked for, also of a refused
+// one, with the column current at the time.
+TEST_F(GridEditFixture, TheSelectionListenerHearsOfEveryCellAskedFor) {
+  struct Listener : ITDedAdararAdozSelect {
+    std::vector<std::pair<int, int>> told;
+    void CellSelected(int ACol, int ARow) override { told.emplace_back(ACol, ARow); }
+  } first, second;
+  Goto(2, 3);
+  g->RegisterSelListener(&first);
+  PressKey(VK_DOWN);
+  PressKey(VK_RIGHT);
+  const std::vector<std::pair<int, int>> moves{{2, 4}, {2, 4}};
+  EXPECT_EQ(first.told, moves);
+  // A vetoed move is asked for all the same.
+  g->OnRowChanging = [](TObject*, int, int, bool& allow) { allow = false; };
+  first.told.clear();
+  PressKey(VK_DOWN);
+  EXPECT_EQ(g->Row(), 4);
+  EXPECT_EQ(first.told, (std::vector<std::pair<int, int>>{{3, 5}}));
+  g->OnRowChanging = nullptr;
+  // One listener at a time; unregistering leaves none.
+  g->RegisterSelListener(&second);
+  first.told.clear();
+  PressKey(VK_UP);
+  EXPECT_TRUE(first.told.empty());
+  EXPECT_EQ(second.told, (std::vector<std::pair<int, int>>{{3, 3}}));
+  g->UnRegisterSelListener(nullptr);
+  PressKey(VK_DOWN);
+  EXPECT_EQ(second.told.size(), 1u);
+}
+
 }  // namespace
