@@ -80,8 +80,9 @@ int ClassifyNumberText(std::string_view Text);
 std::string StripThousandSeparators(std::string_view Text);
 // "0".."9", "A".."F", "a".."f" as 0..15; any other character 0.
 int HexDigitValue(char32_t Ch);
-// Hexadecimal digits read as a 32-bit number (other characters count 0;
-// digits beyond eight wrap).
+// Up to eight hexadecimal digits (leading zeros aside) read as a 32-bit
+// number, "FFFFFFFF" being -1; a text with any other character, a minus
+// included, or with more digits is no number and reads 0.
 int32_t HexTextToInt(std::string_view Text);
 // Text itself when case-sensitive, else upper-cased.
 std::string CaseForCompare(std::string_view Text, bool CaseSensitive);

@@ -56,8 +56,18 @@ int HexDigitValue(char32_t Ch) {
 }
 
 int32_t HexTextToInt(std::string_view Text) {
+  // Only hex digits, at most 8 of them past leading zeros: anything else
+  // (a minus, another character, a value beyond 32 bits) is no number and
+  // reads 0 instead of a silently wrapped or sign-dropped value.
   uint32_t value = 0;
-  for (char32_t c : Utf8ToUtf32(Text)) value = value * 16 + static_cast<uint32_t>(HexDigitValue(c));
+  int digits = 0;
+  for (char c : Text) {
+    const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    if (!hex) return 0;
+    if (digits == 0 && c == '0') continue;
+    if (++digits > 8) return 0;
+    value = value * 16 + static_cast<uint32_t>(HexDigitValue(static_cast<char32_t>(c)));
+  }
   return static_cast<int32_t>(value);
 }
 

@@ -174,9 +174,19 @@ TEST_F(DropDownFixture, NumbersConvertByEditTypeAndNeverRaise) {
     double value;
   };
   const Row rows[] = {
-      {etNumeric, "-", 0}, {etNumeric, "Error", 0},   {etFloat, "2.5", 2.5},
-      {etFloat, "x1", 0},  {etMoney, "1,234.", 1234}, {etMoney, "-", 0},
-      {etHex, "FF", 255},  {etString, "7.5", 7.5},    {etRange, "1-3", 0},
+      {etNumeric, "-", 0},
+      {etNumeric, "Error", 0},
+      {etFloat, "2.5", 2.5},
+      {etFloat, "x1", 0},
+      {etMoney, "1,234.", 1234},
+      {etMoney, "-", 0},
+      {etHex, "FF", 255},
+      {etString, "7.5", 7.5},
+      {etRange, "1-3", 0},
+      // A minus or more than eight digits is no hex number, never 255 or a
+      // wrapped value.
+      {etHex, "-FF", 0},
+      {etHex, "100000000", 0},
   };
   for (const Row& r : rows) {
     dd->SetPrefix("");

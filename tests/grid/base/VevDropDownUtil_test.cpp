@@ -109,8 +109,10 @@ TEST(VevDropDownUtil, HexTextAndSmallHelpers) {
   struct Case {
     const char* text;
     int32_t value;
-  } cases[] = {{"FF", 255},      {"ff", 255}, {"7FFFFFFF", INT32_MAX}, {"FFFFFFFF", -1}, {"1G", 16}, {"", 0},
-               {"100000000", 0}, {"-A", 10},  {"\u00e91", 1}};
+  } cases[] = {{"FF", 255},      {"ff", 255},        {"7FFFFFFF", INT32_MAX},
+               {"FFFFFFFF", -1}, {"0000000FF", 255}, {"", 0},
+               {"1G", 0},        {"100000000", 0},   {"-FF", 0},
+               {"-A", 0},        {"\u00e91", 0},     {"123456789ABC", 0}};
   for (const Case& c : cases) EXPECT_EQ(HexTextToInt(c.text), c.value) << c.text;
   EXPECT_EQ(HexDigitValue(U'b'), 11);
   EXPECT_EQ(HexDigitValue(U'z'), 0);
