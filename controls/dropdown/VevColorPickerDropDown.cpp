@@ -138,11 +138,15 @@ void TVevColorPickerDropDown::SetItemIndex(int Value) {
 void TVevColorPickerDropDown::SetSelectedColor(TColor Value) {
   if (Value == selectedColor_) return;
   selectedColor_ = Value;
-  for (int i = 0; i < colors_->Count(); ++i)
-    if (colors_->Items(i)->Color() == Value) {
-      SetItemIndex(i);
-      break;
-    }
+  int found = -1;
+  for (int i = 0; i < colors_->Count() && found < 0; ++i)
+    if (colors_->Items(i)->Color() == Value) found = i;
+  // A colour no item has leaves no item chosen, so the edit names the
+  // colour itself rather than the previous item.
+  if (found >= 0)
+    SetItemIndex(found);
+  else if (itemIndex_ != -1)
+    SetItemIndex(-1);
   Invalidate();
 }
 

@@ -177,6 +177,22 @@ TEST_F(PickerFixture, DefaultColoursComeOnlyWithTheDesigner) {
   EXPECT_EQ(d->Colors()->Items(9)->Caption(), "Red");
 }
 
+TEST_F(PickerFixture, AColourNoItemHasLeavesNoItemChosen) {
+  dd->AddDefaultColors();
+  dd->SetSelectedColor(0x0000FF);
+  ASSERT_EQ(dd->ItemIndex(), 9);
+  dd->SetSelectedColor(0x123456);
+  EXPECT_EQ(dd->ItemIndex(), -1);
+  EXPECT_EQ(dd->SelectedColor(), static_cast<TColor>(0x123456));
+  EXPECT_NE(dd->SelectedColorText(), "Red");
+  dd->SetColorValueText(cvtHex);
+  EXPECT_EQ(dd->SelectedColorText(), "123456");
+  // An item's colour chooses that item again.
+  dd->SetSelectedColor(0x000000);
+  EXPECT_EQ(dd->ItemIndex(), 0);
+  EXPECT_EQ(dd->SelectedColorText(), "Black");
+}
+
 TEST_F(PickerFixture, TheListChoosesByKeysAndLettersAndEscapeRestores) {
   TTestClock clock;
   dd->AddDefaultColors();
