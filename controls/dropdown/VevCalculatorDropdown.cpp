@@ -19,6 +19,9 @@ char GetDecimalSeparator() { return LocaleDecimalSeparator(); }
 
 TVevCalculatorDropdown::TVevCalculatorDropdown(TComponent* AOwner)
     : TVevUrizazEvuvUduz(AOwner), calcButtonAppearance_(std::make_unique<TButtonAppearance>()) {
+  // The key looks follow the base's look preset, which ran before they
+  // existed.
+  CopyButtonLooks(GetComponentStyle());
   SetDropDownColor(clWhite);
   SetDropDownWidth(230);
   DropDownHeader()->SetVisible(false);
@@ -99,6 +102,10 @@ void TVevCalculatorDropdown::SetShowThousandSeparator(bool Value) {
 
 void TVevCalculatorDropdown::SetComponentStyle(TVyxStyle AStyle) {
   TVevUrizazEvuvUduz::SetComponentStyle(AStyle);
+  CopyButtonLooks(AStyle);
+}
+
+void TVevCalculatorDropdown::CopyButtonLooks(TVyxStyle AStyle) {
   if (!calcButtonAppearance_) return;
   TVevButtonAppearance* s = ButtonAppearance();
   TButtonAppearance* a = calcButtonAppearance_.get();

@@ -232,6 +232,8 @@ class TVevCalculatorDropdown : public TVevUrizazEvuvUduz {
   virtual void BeforeCalculatorKey() {}
 
  private:
+  // The key looks taken from the drop-down's button looks for AStyle.
+  void CopyButtonLooks(TVyxStyle AStyle);
   std::string Display() const { return Text(); }
   // The display as a number; a text that is no number counts as 0.
   long double DisplayNumber() const;

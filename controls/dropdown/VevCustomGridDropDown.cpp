@@ -306,6 +306,10 @@ TCustomDivUzevDropDown::TCustomDivUzevDropDown(TComponent* AOwner)
   FItems.reset(CreateItems(this));
   FColumns = std::make_unique<TDropDownColumns>(this);
   FNavigation->SetHomeEndKey(heFirstLastRow);
+  // The header font existed when the base's look preset ran; the other
+  // colours of the preset are this kind's own defaults below.
+  if (const TDropGridStyleColors* c = DropGridStyleColors(GetComponentStyle(), false))
+    if (c->font != clNone) FHeaderFont->SetColor(c->font);
   SetDropDownColor(clWhite);
   SetDropDownHeight(200);
   SetAutoSelect(true);

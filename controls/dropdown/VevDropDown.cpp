@@ -37,6 +37,11 @@ TVevUrizazEvuvUduz::TVevUrizazEvuvUduz(TComponent* AOwner) : TCustomMaskEdit(AOw
   buttonAppearance_ = std::make_unique<TVevButtonAppearance>();
   isWinXP_ = IsWindowsXPOrLater();
   isThemed_ = IsComCtl6();
+  SetSelectionColorStyle(scOffice2007);
+  // The look preset comes before the kinds' constructors, so the defaults
+  // each kind sets stand. Only the base's step runs here; a kind whose own
+  // step reaches something made before this point repeats it first thing.
+  TVevUrizazEvuvUduz::SetComponentStyle(tsOffice2007Luna);
   labelFont_ = std::make_unique<TFont>();
   labelFont_->OnChange = [this](TObject* s) { LabelFontChanged(s); };
 }
@@ -50,8 +55,6 @@ void TVevUrizazEvuvUduz::AfterConstruction() {
   CreateDropDownButton();
   WriteText("");
   oldText_.clear();
-  SetSelectionColorStyle(scOffice2007);
-  SetComponentStyle(tsOffice2007Luna);
 }
 
 TVevUrizazEvuvUduz::~TVevUrizazEvuvUduz() {

@@ -12,20 +12,21 @@
 // typed and pasted text by EditType, and formats numbers; Text is the value
 // alone. It may have an attached label and draws its own border looks.
 //
-// Construction is two-phase: the constructor sets the fields; the steps
-// that call the kinds' extension points (the pop-up and its content, the
-// button, the first text, the look presets) run in AfterConstruction, once
-// the kind is whole. NewDropDown<T> does both; a control made with new
+// Construction is two-phase: the constructor sets the fields and applies
+// the look presets (so each kind's constructor can put its own defaults
+// over them); the steps that call the kinds' extension points (the pop-up
+// and its content, the button, the first text) run in AfterConstruction,
+// once the kind is whole. NewDropDown<T> does both; a control made with new
 // finishes when it is first given a parent, asked for its window or opened.
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "grid/base/VevDropDownAppearance.h"
 #include "controls/dropdown/VevDropDownPopup.h"
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Mask.h"
 #include "grid/base/LabelPosition.h"
+#include "grid/base/VevDropDownAppearance.h"
 #include "grid/base/VevStyleIF.h"
 
 class TLabel;

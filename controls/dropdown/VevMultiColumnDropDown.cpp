@@ -484,13 +484,14 @@ void TVevMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Style)
   if (Style == scOffice2007) {
     FLineColor = 0xF1EDEB;
     FFixedLineColor = 0xD1BBA4;
+    SetSelectionColor(0x5EC1F1);
   } else if (Style == scWindowsVista || Style == scWindows7) {
+    SetSelectionColor(0xEACAB6);
     FLineColor = 0xECECF0;
     FFixedLineColor = 0xD4D2D1;
   }
+  // The base's step comes last, so its selection colours win.
   TVevUrizazEvuvUduz::SetSelectionColorStyle(Style);
-  if (Style == scOffice2007) SetSelectionColor(0x5EC1F1);
-  if (Style == scWindowsVista || Style == scWindows7) SetSelectionColor(0xEACAB6);
 }
 
 void TVevMultiColumnDropDown::SetComponentStyle(TVyxStyle AStyle) {

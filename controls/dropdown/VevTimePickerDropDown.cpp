@@ -21,6 +21,9 @@ TVevTimePickerDropDown::TVevTimePickerDropDown(TComponent* AOwner)
       watchAppearance_(std::make_unique<TWatchAppearance>()),
       watchSettings_(std::make_unique<TWatchSettings>()) {
   watchAppearance_->OnChange = [](TObject*) {};
+  // The clock face follows the base's look preset, which ran before it
+  // existed.
+  ApplyWatchComponentStyle(watchAppearance_.get(), GetComponentStyle());
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
   internal_ = true;

@@ -21,8 +21,9 @@ TEST(VevDropDown, ConstructionEndsOnceTheKindIsWholeAndSetsItsDefaults) {
   EXPECT_EQ(d->DropDownForm(), nullptr);
   d->SetParent(form);
   EXPECT_TRUE(d->Constructed());
-  // The kind's own look extension ran, once, and its content exists.
-  EXPECT_EQ(d->Styled, 1);
+  // The look preset ran before the kind existed, so the kind's own look
+  // extension did not; its content exists.
+  EXPECT_EQ(d->Styled, 0);
   ASSERT_NE(d->DropDownForm(), nullptr);
   EXPECT_NE(d->Content, nullptr);
   EXPECT_EQ(d->Width(), 200);
