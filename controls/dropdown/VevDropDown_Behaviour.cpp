@@ -347,6 +347,8 @@ void TVevUrizazEvuvUduz::HandleSetFocus(TMessage& Message) {
     else if (editType_ == etFloat || editType_ == etMoney)
       SelectBeforeDecimal();
   } else {
+    // Nothing can be typed: the focus look shows instead of a caret.
+    HideCaret();
     Invalidate();
   }
 }

@@ -642,6 +642,17 @@ void TCustomEdit::MoveCaret(int NewCaret, bool Extend) {
   SetSelection(Extend ? anchor_ : NewCaret, NewCaret);
 }
 
+void TCustomEdit::HideCaret() {
+  if (caretHidden_++ == 0) Invalidate();
+}
+
+void TCustomEdit::ShowCaret() {
+  if (caretHidden_ == 0) return;
+  if (--caretHidden_ == 0) Invalidate();
+}
+
+bool TCustomEdit::CaretShown() const { return caretHidden_ == 0 && Focused() && Enabled(); }
+
 TPoint TCustomEdit::CaretPos() const {
   int line = 0, lineStart = 0;
   for (int i = 0; i < caret_; ++i)
@@ -1005,6 +1016,8 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       selecting_ = false;
+      // Each focus brings a caret of its own, shown until hidden.
+      caretHidden_ = 0;
       Invalidate();
       return;
     case WM_CHAR: {
@@ -1358,7 +1371,7 @@ void TCustomEdit::PaintEdit(TCanvas* C) {
       C->Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
     }
   }
-  if (Focused() && Enabled()) {
+  if (CaretShown()) {
     TPoint p = PointFromChar(caret_);
     C->Pen()->SetColor(Font()->Color());
     C->Pen()->SetWidth(1);

@@ -140,6 +140,12 @@ class TCustomEdit : public TWinControl {
   // Column and line of the caret.
   TPoint CaretPos() const;
   void SetCaretPos(const TPoint& Value);
+  // The caret shows while the edit has the focus, is enabled and is not
+  // hidden; hiding counts, so each hide needs its show. A new focus starts
+  // with the caret shown.
+  void HideCaret();
+  void ShowCaret();
+  bool CaretShown() const;
 
   TNotifyEvent OnChange;
 
@@ -214,6 +220,7 @@ class TCustomEdit : public TWinControl {
   TEditCharCase charCase_ = ecNormal;
   bool autoSelect_ = true;
   bool hideSelection_ = true;
+  int caretHidden_ = 0;
   TBorderStyle borderStyle_ = bsSingle;
   TAlignment alignment_ = taLeftJustify;
   bool modified_ = false;

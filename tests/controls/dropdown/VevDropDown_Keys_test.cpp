@@ -114,6 +114,23 @@ TEST_F(DropDownFixture, NothingCanBeTypedIntoALockedEditorButClipboardKeysAlways
   EXPECT_EQ(dd->Text(), "1234");
 }
 
+TEST_F(DropDownFixture, ALockedEditorShowsNoCaretWhenItTakesTheFocus) {
+  ASSERT_TRUE(dd->Focused());
+  EXPECT_TRUE(dd->CaretShown());
+  dd->SetEditorEnabled(false);
+  other->SetFocus();
+  dd->SetFocus();
+  Pump();
+  ASSERT_TRUE(dd->Focused());
+  EXPECT_FALSE(dd->CaretShown());
+  // Typing is possible again: the next focus brings the caret back.
+  dd->SetEditorEnabled(true);
+  other->SetFocus();
+  dd->SetFocus();
+  Pump();
+  EXPECT_TRUE(dd->CaretShown());
+}
+
 TEST_F(DropDownFixture, DroppingACharacterOverAWholeSelectionLosesNoLaterChange) {
   int changes = 0;
   dd->OnChange = [&](TObject*) { ++changes; };
