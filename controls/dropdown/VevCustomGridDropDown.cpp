@@ -488,97 +488,313 @@ void TCustomDivUzevDropDown::SelectPreviousPage() {
 
 // ---- The pop-up ----
 
-void TCustomDivUzevDropDown::BindGridEvents() {
-  TVevColGrid* g = FVevColGrid;
+void TCustomDivUzevDropDown::BlockedCall(const std::function<void()>& Call) {
   // Handlers of the application that open a dialog must not close the
   // pop-up by taking its activation.
-  auto blocked = [this](auto Call) {
-    if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(true);
-    Call();
-    if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(false);
+  if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(true);
+  Call();
+  if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(false);
+}
+
+void TCustomDivUzevDropDown::BindGridEvents() {
+  TVevColGrid* g = FVevColGrid;
+  g->OnAnchorClick = [this](auto&&... a) { DoGridAnchorClick(std::forward<decltype(a)>(a)...); };
+  g->OnAnchorEnter = [this](auto&&... a) { DoGridAnchorEnter(std::forward<decltype(a)>(a)...); };
+  g->OnAnchorExit = [this](auto&&... a) { DoGridAnchorExit(std::forward<decltype(a)>(a)...); };
+  g->OnAnchorHint = [this](auto&&... a) { DoGridAnchorHint(std::forward<decltype(a)>(a)...); };
+  g->OnButtonClick = [this](auto&&... a) { DoGridButtonClick(std::forward<decltype(a)>(a)...); };
+  g->OnColumnSize = [this](auto&&... a) { DoGridColumnSize(std::forward<decltype(a)>(a)...); };
+  g->OnColumnSizing = [this](auto&&... a) { DoGridColumnSizing(std::forward<decltype(a)>(a)...); };
+  g->OnEndColumnSize = [this](auto&&... a) { DoGridEndColumnSize(std::forward<decltype(a)>(a)...); };
+  g->OnRowSize = [this](auto&&... a) { DoGridRowSize(std::forward<decltype(a)>(a)...); };
+  g->OnRowSizing = [this](auto&&... a) { DoGridRowSizing(std::forward<decltype(a)>(a)...); };
+  g->OnEndRowSize = [this](auto&&... a) { DoGridEndRowSize(std::forward<decltype(a)>(a)...); };
+  g->OnRowMove = [this](auto&&... a) { DoGridRowMove(std::forward<decltype(a)>(a)...); };
+  g->OnRowMoving = [this](auto&&... a) { DoGridRowMoving(std::forward<decltype(a)>(a)...); };
+  g->OnRowMoved = [this](auto&&... a) { DoGridRowMoved(std::forward<decltype(a)>(a)...); };
+  g->OnColumnMove = [this](auto&&... a) { DoGridColumnMove(std::forward<decltype(a)>(a)...); };
+  g->OnColumnMoving = [this](auto&&... a) { DoGridColumnMoving(std::forward<decltype(a)>(a)...); };
+  g->OnColumnMoved = [this](auto&&... a) { DoGridColumnMoved(std::forward<decltype(a)>(a)...); };
+  if (OnGridCustomCellDraw)
+    g->OnCustomCellDraw = [this](auto&&... a) { DoGridCustomCellDraw(std::forward<decltype(a)>(a)...); };
+  if (OnGridCustomCellBkgDraw)
+    g->OnCustomCellBkgDraw = [this](auto&&... a) {
+      DoGridCustomCellBkgDraw(std::forward<decltype(a)>(a)...);
+    };
+  g->OnCellBalloon = [this](auto&&... a) { DoGridCellBalloon(std::forward<decltype(a)>(a)...); };
+  g->OnGetAlignment = [this](auto&&... a) { DoGridGetAlignment(std::forward<decltype(a)>(a)...); };
+  g->OnGetCellColor = [this](auto&&... a) { DoGridGetCellColor(std::forward<decltype(a)>(a)...); };
+  g->OnGetCellGradient = [this](auto&&... a) { DoGridGetCellGradient(std::forward<decltype(a)>(a)...); };
+  g->OnGetFloatFormat = [this](auto&&... a) { DoGridGetFloatFormat(std::forward<decltype(a)>(a)...); };
+  g->OnGetEditorType = [this](auto&&... a) { DoGridGetEditorType(std::forward<decltype(a)>(a)...); };
+  g->OnGetEditorProp = [this](auto&&... a) { DoGridGetEditorProp(std::forward<decltype(a)>(a)...); };
+  g->OnCanEditCell = [this](auto&&... a) { DoGridCanEditCell(std::forward<decltype(a)>(a)...); };
+  g->OnEllipsClick = [this](auto&&... a) { DoGridEllipsClick(std::forward<decltype(a)>(a)...); };
+  g->OnGetDisplText = [this](auto&&... a) { DoGridGetDisplText(std::forward<decltype(a)>(a)...); };
+  g->OnGetFormat = [this](auto&&... a) { DoGridGetFormat(std::forward<decltype(a)>(a)...); };
+  g->OnGridHint = [this](auto&&... a) { DoGridHint(std::forward<decltype(a)>(a)...); };
+  g->OnMouseMove = [this](auto&&... a) { DoGridMouseMove(std::forward<decltype(a)>(a)...); };
+  g->OnMouseDown = [this](auto&&... a) { DoGridMouseDown(std::forward<decltype(a)>(a)...); };
+  g->OnMouseUp = [this](auto&&... a) { DoGridMouseUp(std::forward<decltype(a)>(a)...); };
+  g->OnKeyUp = [this](auto&&... a) { DoGridKeyUp(std::forward<decltype(a)>(a)...); };
+  g->OnRightClickCell = [this](auto&&... a) { DoGridRightClickCell(std::forward<decltype(a)>(a)...); };
+  g->OnScrollHint = [this](auto&&... a) { DoGridScrollHint(std::forward<decltype(a)>(a)...); };
+  g->OnTopLeftChanged = [this](auto&&... a) { DoGridTopLeftChanged(std::forward<decltype(a)>(a)...); };
+  g->OnSearchEditChange = [this](auto&&... a) { DoGridSearchEditChange(std::forward<decltype(a)>(a)...); };
+  g->OnAutoAddRow = [this](auto&&... a) { DoGridAutoAddRow(std::forward<decltype(a)>(a)...); };
+  g->OnAutoInsertRow = [this](auto&&... a) { DoGridAutoInsertRow(std::forward<decltype(a)>(a)...); };
+  g->OnAutoInsertCol = [this](auto&&... a) { DoGridAutoInsertCol(std::forward<decltype(a)>(a)...); };
+  g->OnAutoDeleteRow = [this](auto&&... a) { DoGridAutoDeleteRow(std::forward<decltype(a)>(a)...); };
+  g->OnCanAddRow = [this](auto&&... a) { DoGridCanAddRow(std::forward<decltype(a)>(a)...); };
+  g->OnCanInsertRow = [this](auto&&... a) { DoGridCanInsertRow(std::forward<decltype(a)>(a)...); };
+  g->OnCanDeleteRow = [this](auto&&... a) { DoGridCanDeleteRow(std::forward<decltype(a)>(a)...); };
+  g->OnCheckBoxClick = [this](auto&&... a) {
+    if (OnGridCheckBoxClick) OnGridCheckBoxClick(std::forward<decltype(a)>(a)...);
   };
-#define CF_FORWARD(Name)                                             \
-  g->On##Name = [this](auto&&... a) {                                \
-    if (OnGrid##Name) OnGrid##Name(std::forward<decltype(a)>(a)...); \
-  };
-#define CF_FORWARD_BLOCKED(Name)                                                       \
-  g->On##Name = [this, blocked](auto&&... a) {                                         \
-    if (OnGrid##Name) blocked([&] { OnGrid##Name(std::forward<decltype(a)>(a)...); }); \
-  };
-  CF_FORWARD_BLOCKED(AnchorClick)
-  CF_FORWARD(AnchorHint)
-  CF_FORWARD(CellBalloon)
-  CF_FORWARD(AnchorEnter)
-  CF_FORWARD(AnchorExit)
-  CF_FORWARD_BLOCKED(ButtonClick)
-  CF_FORWARD(ColumnSize)
-  CF_FORWARD(ColumnSizing)
-  CF_FORWARD(EndColumnSize)
-  CF_FORWARD(RowSize)
-  CF_FORWARD(RowSizing)
-  CF_FORWARD(EndRowSize)
-  CF_FORWARD(RowMove)
-  CF_FORWARD(RowMoving)
-  CF_FORWARD(ColumnMove)
-  CF_FORWARD(ColumnMoving)
-  CF_FORWARD(RowMoved)
-  CF_FORWARD(ColumnMoved)
-  if (OnGridCustomCellDraw) CF_FORWARD(CustomCellDraw)
-  if (OnGridCustomCellBkgDraw) CF_FORWARD(CustomCellBkgDraw)
-  CF_FORWARD(GetCellGradient)
-  CF_FORWARD(GetEditorType)
-  CF_FORWARD(CanEditCell)
-  CF_FORWARD_BLOCKED(EllipsClick)
-  CF_FORWARD(GetDisplText)
-  CF_FORWARD(GetFormat)
-  CF_FORWARD(MouseDown)
-  CF_FORWARD(MouseUp)
-  CF_FORWARD(RightClickCell)
-  CF_FORWARD(ScrollHint)
-  CF_FORWARD(SearchEditChange)
-  CF_FORWARD(AutoAddRow)
-  CF_FORWARD(AutoInsertRow)
-  CF_FORWARD(AutoInsertCol)
-  CF_FORWARD(AutoDeleteRow)
-  CF_FORWARD(CanAddRow)
-  CF_FORWARD(CanInsertRow)
-  CF_FORWARD(CanDeleteRow)
-  CF_FORWARD(CheckBoxClick)
-  CF_FORWARD(KeyUp)
-  CF_FORWARD(GetEditorProp)
-#undef CF_FORWARD
-#undef CF_FORWARD_BLOCKED
-  g->OnGridHint = [this](auto&&... a) {
-    if (OnGridHint) OnGridHint(std::forward<decltype(a)>(a)...);
-  };
-  // The column's own alignment and colour come first.
-  g->OnGetAlignment = [this](TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign) {
-    if (ACol >= 0 && ACol < FColumns->Count()) HAlign = FColumns->Items(ACol)->Alignment();
-    if (OnGridGetAlignment) OnGridGetAlignment(Sender, ARow, ACol, HAlign, VAlign);
-  };
-  g->OnGetCellColor = [this](TObject* Sender, int ARow, int ACol, TGridDrawState State, TBrush* ABrush,
-                             TFont* AFont) {
-    if (ACol >= 0 && ACol < FColumns->Count() && ABrush != nullptr)
-      ABrush->SetColor(FColumns->Items(ACol)->Color());
-    if (OnGridGetCellColor) OnGridGetCellColor(Sender, ARow, ACol, State, ABrush, AFont);
-  };
-  g->OnGetFloatFormat = [this](TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat) {
-    FloatFormat.clear();
-    if (OnGridGetFloatFormat) OnGridGetFloatFormat(Sender, ACol, ARow, IsFloat, FloatFormat);
-  };
-  g->OnTopLeftChanged = [this](TObject*) {
-    if (OnGridTopLeftChanged) OnGridTopLeftChanged(this);
-  };
-  g->OnMouseMove = [this, g](TObject* Sender, TShiftState Shift, int X, int Y) {
-    if (!FBalloonInit) {
-      FBalloonInit = true;
-      if (g->Balloon()->Enable()) {
-        g->Balloon()->SetEnable(false);
-        g->Balloon()->SetEnable(true);
-      }
+}
+
+void TCustomDivUzevDropDown::DoGridAnchorClick(TObject* Sender, int ARow, int ACol, const std::string& Anchor,
+                                               bool& AutoHandle) {
+  if (OnGridAnchorClick) BlockedCall([&] { OnGridAnchorClick(Sender, ARow, ACol, Anchor, AutoHandle); });
+}
+
+void TCustomDivUzevDropDown::DoGridAnchorEnter(TObject* Sender, int ARow, int ACol,
+                                               const std::string& Anchor) {
+  if (OnGridAnchorEnter) OnGridAnchorEnter(Sender, ARow, ACol, Anchor);
+}
+
+void TCustomDivUzevDropDown::DoGridAnchorExit(TObject* Sender, int ARow, int ACol,
+                                              const std::string& Anchor) {
+  if (OnGridAnchorExit) OnGridAnchorExit(Sender, ARow, ACol, Anchor);
+}
+
+void TCustomDivUzevDropDown::DoGridAnchorHint(TObject* Sender, int ARow, int ACol, std::string& Anchor) {
+  if (OnGridAnchorHint) OnGridAnchorHint(Sender, ARow, ACol, Anchor);
+}
+
+void TCustomDivUzevDropDown::DoGridButtonClick(TObject* Sender, int ACol, int ARow) {
+  if (OnGridButtonClick) BlockedCall([&] { OnGridButtonClick(Sender, ACol, ARow); });
+}
+
+void TCustomDivUzevDropDown::DoGridCanSort(TObject* Sender, int ACol, bool& DoSort) {
+  if (OnGridCanSort) OnGridCanSort(Sender, ACol, DoSort);
+}
+
+void TCustomDivUzevDropDown::DoGridClickSort(TObject* Sender, int ACol) {
+  if (OnGridClickSort) OnGridClickSort(Sender, ACol);
+}
+
+void TCustomDivUzevDropDown::DoGridCustomCompare(TObject* Sender, const std::string& Str1,
+                                                 const std::string& Str2, int& Res) {
+  if (OnGridCustomCompare) OnGridCustomCompare(Sender, Str1, Str2, Res);
+}
+
+void TCustomDivUzevDropDown::DoGridRawCompare(TObject* Sender, int ACol, int Row1, int Row2, int& Res) {
+  if (OnGridRawCompare) OnGridRawCompare(Sender, ACol, Row1, Row2, Res);
+}
+
+void TCustomDivUzevDropDown::DoGridColumnSize(TObject* Sender, int ACol, bool& Allow) {
+  if (OnGridColumnSize) OnGridColumnSize(Sender, ACol, Allow);
+}
+
+void TCustomDivUzevDropDown::DoGridColumnSizing(TObject* Sender, int Index, int Size) {
+  if (OnGridColumnSizing) OnGridColumnSizing(Sender, Index, Size);
+}
+
+void TCustomDivUzevDropDown::DoGridEndColumnSize(TObject* Sender, int ACol) {
+  if (OnGridEndColumnSize) OnGridEndColumnSize(Sender, ACol);
+}
+
+void TCustomDivUzevDropDown::DoGridRowSize(TObject* Sender, int ARow, bool& Allow) {
+  if (OnGridRowSize) OnGridRowSize(Sender, ARow, Allow);
+}
+
+void TCustomDivUzevDropDown::DoGridRowSizing(TObject* Sender, int Index, int Size) {
+  if (OnGridRowSizing) OnGridRowSizing(Sender, Index, Size);
+}
+
+void TCustomDivUzevDropDown::DoGridEndRowSize(TObject* Sender, int ARow) {
+  if (OnGridEndRowSize) OnGridEndRowSize(Sender, ARow);
+}
+
+void TCustomDivUzevDropDown::DoGridRowMove(TObject* Sender, int Index, bool& Allow) {
+  if (OnGridRowMove) OnGridRowMove(Sender, Index, Allow);
+}
+
+void TCustomDivUzevDropDown::DoGridRowMoving(TObject* Sender, int Index, bool& Allow) {
+  if (OnGridRowMoving) OnGridRowMoving(Sender, Index, Allow);
+}
+
+void TCustomDivUzevDropDown::DoGridRowMoved(TObject* Sender, int FromIndex, int ToIndex) {
+  if (OnGridRowMoved) OnGridRowMoved(Sender, FromIndex, ToIndex);
+}
+
+void TCustomDivUzevDropDown::DoGridColumnMove(TObject* Sender, int Index, bool& Allow) {
+  if (OnGridColumnMove) OnGridColumnMove(Sender, Index, Allow);
+}
+
+void TCustomDivUzevDropDown::DoGridColumnMoving(TObject* Sender, int Index, bool& Allow) {
+  if (OnGridColumnMoving) OnGridColumnMoving(Sender, Index, Allow);
+}
+
+void TCustomDivUzevDropDown::DoGridColumnMoved(TObject* Sender, int FromIndex, int ToIndex) {
+  if (OnGridColumnMoved) OnGridColumnMoved(Sender, FromIndex, ToIndex);
+}
+
+void TCustomDivUzevDropDown::DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                  TGridDrawState AState, TRect ARect, bool Printing) {
+  if (OnGridCustomCellDraw) OnGridCustomCellDraw(Sender, Canvas, ACol, ARow, AState, ARect, Printing);
+}
+
+void TCustomDivUzevDropDown::DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                     TGridDrawState AState, TRect ARect, bool Printing) {
+  if (OnGridCustomCellBkgDraw) OnGridCustomCellBkgDraw(Sender, Canvas, ACol, ARow, AState, ARect, Printing);
+}
+
+void TCustomDivUzevDropDown::DoGridCellBalloon(TObject* Sender, int ACol, int ARow, std::string& ATitle,
+                                               std::string& AText, TBalloonIcon& AIcon) {
+  if (OnGridCellBalloon) OnGridCellBalloon(Sender, ACol, ARow, ATitle, AText, AIcon);
+}
+
+void TCustomDivUzevDropDown::DoGridGetAlignment(TObject* Sender, int ARow, int ACol, TAlignment& HAlign,
+                                                TVAlignment& VAlign) {
+  // The column's own alignment comes first.
+  if (ACol >= 0 && ACol < FColumns->Count()) HAlign = FColumns->Items(ACol)->Alignment();
+  if (OnGridGetAlignment) OnGridGetAlignment(Sender, ARow, ACol, HAlign, VAlign);
+}
+
+void TCustomDivUzevDropDown::DoGridGetCellColor(TObject* Sender, int ARow, int ACol, TGridDrawState AState,
+                                                TBrush* ABrush, TFont* AFont) {
+  // The column's own colour comes first.
+  if (ACol >= 0 && ACol < FColumns->Count() && ABrush != nullptr)
+    ABrush->SetColor(FColumns->Items(ACol)->Color());
+  if (OnGridGetCellColor) OnGridGetCellColor(Sender, ARow, ACol, AState, ABrush, AFont);
+}
+
+void TCustomDivUzevDropDown::DoGridGetCellGradient(TObject* Sender, int ARow, int ACol, TColor& Color,
+                                                   TColor& ColorTo, TColor& ColorMirror,
+                                                   TColor& ColorMirrorTo, TCellGradientDirection& GD) {
+  if (OnGridGetCellGradient)
+    OnGridGetCellGradient(Sender, ARow, ACol, Color, ColorTo, ColorMirror, ColorMirrorTo, GD);
+}
+
+void TCustomDivUzevDropDown::DoGridGetFloatFormat(TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                                  std::string& FloatFormat) {
+  FloatFormat.clear();
+  if (OnGridGetFloatFormat) OnGridGetFloatFormat(Sender, ACol, ARow, IsFloat, FloatFormat);
+}
+
+void TCustomDivUzevDropDown::DoGridGetEditorType(TObject* Sender, int ACol, int ARow, TEditorType& AEditor) {
+  if (OnGridGetEditorType) OnGridGetEditorType(Sender, ACol, ARow, AEditor);
+}
+
+void TCustomDivUzevDropDown::DoGridGetEditorProp(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink) {
+  if (OnGridGetEditorProp) OnGridGetEditorProp(Sender, ACol, ARow, AEditLink);
+}
+
+void TCustomDivUzevDropDown::DoGridCanEditCell(TObject* Sender, int ARow, int ACol, bool& CanEdit) {
+  if (OnGridCanEditCell) OnGridCanEditCell(Sender, ARow, ACol, CanEdit);
+}
+
+void TCustomDivUzevDropDown::DoGridEllipsClick(TObject* Sender, int ACol, int ARow, std::string& S) {
+  if (OnGridEllipsClick) BlockedCall([&] { OnGridEllipsClick(Sender, ACol, ARow, S); });
+}
+
+void TCustomDivUzevDropDown::DoGridGetDisplText(TObject* Sender, int ACol, int ARow, std::string& Value) {
+  if (OnGridGetDiplText) OnGridGetDiplText(Sender, ACol, ARow, Value);
+}
+
+void TCustomDivUzevDropDown::DoGridGetFormat(TObject* Sender, int ACol, TSortStyle& AStyle,
+                                             std::string& APrefix, std::string& ASuffix) {
+  if (OnGridGetFormat) OnGridGetFormat(Sender, ACol, AStyle, APrefix, ASuffix);
+}
+
+void TCustomDivUzevDropDown::DoGridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr) {
+  if (OnGridHint) OnGridHint(Sender, ARow, ACol, HintStr);
+}
+
+void TCustomDivUzevDropDown::DoGridMouseMove(TObject* Sender, TShiftState Shift, int X, int Y) {
+  // The first move after a drop-down re-arms the balloons.
+  if (!FBalloonInit) {
+    FBalloonInit = true;
+    if (FVevColGrid != nullptr && FVevColGrid->Balloon()->Enable()) {
+      FVevColGrid->Balloon()->SetEnable(false);
+      FVevColGrid->Balloon()->SetEnable(true);
     }
-    if (OnGridMouseMove) OnGridMouseMove(Sender, Shift, X, Y);
-  };
+  }
+  if (OnGridMouseMove) OnGridMouseMove(Sender, Shift, X, Y);
+}
+
+void TCustomDivUzevDropDown::DoGridMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X,
+                                             int Y) {
+  if (OnGridMouseDown) OnGridMouseDown(Sender, Button, Shift, X, Y);
+}
+
+void TCustomDivUzevDropDown::DoGridMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X,
+                                           int Y) {
+  if (OnGridMouseUp) OnGridMouseUp(Sender, Button, Shift, X, Y);
+}
+
+void TCustomDivUzevDropDown::DoGridKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
+  if (OnGridKeyDown) OnGridKeyDown(Sender, Key, Shift);
+}
+
+void TCustomDivUzevDropDown::DoGridKeyUp(TObject* Sender, WORD& Key, TShiftState Shift) {
+  if (OnGridKeyUp) OnGridKeyUp(Sender, Key, Shift);
+}
+
+void TCustomDivUzevDropDown::DoGridKeyPress(TObject* Sender, char32_t& Key) {
+  if (OnGridKeyPress) OnGridKeyPress(Sender, Key);
+}
+
+void TCustomDivUzevDropDown::DoGridRightClickCell(TObject* Sender, int ARow, int ACol) {
+  if (OnGridRightClickCell) OnGridRightClickCell(Sender, ARow, ACol);
+}
+
+void TCustomDivUzevDropDown::DoGridScrollHint(TObject* Sender, int ARow, std::string& hintstr) {
+  if (OnGridScrollHint) OnGridScrollHint(Sender, ARow, hintstr);
+}
+
+void TCustomDivUzevDropDown::DoGridTopLeftChanged(TObject* Sender) {
+  (void)Sender;
+  if (OnGridTopLeftChanged) OnGridTopLeftChanged(this);
+}
+
+void TCustomDivUzevDropDown::DoGridSearchEditChange(TObject* Sender, const std::string& Value,
+                                                    bool& DefaultSearch) {
+  if (OnGridSearchEditChange) OnGridSearchEditChange(Sender, Value, DefaultSearch);
+}
+
+void TCustomDivUzevDropDown::DoGridSpinClick(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown) {
+  if (OnGridSpinClick) OnGridSpinClick(Sender, ACol, ARow, AValue, UpDown);
+}
+
+void TCustomDivUzevDropDown::DoGridAutoAddRow(TObject* Sender, int ARow) {
+  if (OnGridAutoAddRow) OnGridAutoAddRow(Sender, ARow);
+}
+
+void TCustomDivUzevDropDown::DoGridAutoInsertRow(TObject* Sender, int ARow) {
+  if (OnGridInsertRow) OnGridInsertRow(Sender, ARow);
+}
+
+void TCustomDivUzevDropDown::DoGridAutoInsertCol(TObject* Sender, int ACol) {
+  if (OnGridInsertCol) OnGridInsertCol(Sender, ACol);
+}
+
+void TCustomDivUzevDropDown::DoGridAutoDeleteRow(TObject* Sender, int ARow) {
+  if (OnGridDeleteRow) OnGridDeleteRow(Sender, ARow);
+}
+
+void TCustomDivUzevDropDown::DoGridCanAddRow(TObject* Sender, bool& CanAdd) {
+  if (OnGridCanAddRow) OnGridCanAddRow(Sender, CanAdd);
+}
+
+void TCustomDivUzevDropDown::DoGridCanInsertRow(TObject* Sender, int ARow, bool& CanInsert) {
+  if (OnGridCanInsertRow) OnGridCanInsertRow(Sender, ARow, CanInsert);
+}
+
+void TCustomDivUzevDropDown::DoGridCanDeleteRow(TObject* Sender, int ARow, bool& CanDelete) {
+  if (OnGridCanDeleteRow) OnGridCanDeleteRow(Sender, ARow, CanDelete);
 }
 
 void TCustomDivUzevDropDown::BeforeDropDown() {
@@ -596,12 +812,8 @@ void TCustomDivUzevDropDown::BeforeDropDown() {
     }
     FBalloonInit = false;
     BindGridEvents();
-    g->OnStartBlockFocus = [this](TObject*) {
-      if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(true);
-    };
-    g->OnEndBlockFocus = [this](TObject*) {
-      if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(false);
-    };
+    g->OnStartBlockFocus = [this](TObject* s) { GridStartBlockFocus(s); };
+    g->OnEndBlockFocus = [this](TObject* s) { GridEndBlockFocus(s); };
     g->OnSelect = [this](TObject* s) { GridSelect(s); };
     g->OnKeyDown = [this](TObject* s, WORD& k, TShiftState sh) { GridKeyDown(s, k, sh); };
     g->SetSearchFooter(FSearchFooter.get());
@@ -620,11 +832,8 @@ void TCustomDivUzevDropDown::BeforeDropDown() {
       o >> goEditing;
     g->SetOptions(o);
     g->SetGridImages(FGridImages);
-    g->OnCanSort = [this](TObject*, int, bool&) { FTempItemIndex = FItemIndex; };
-    g->OnClickSort = [this](TObject*, int) {
-      const int r = RowOfItem(FTempItemIndex);
-      if (r >= 0 && FVevColGrid != nullptr && r < FVevColGrid->RowCount()) FVevColGrid->SetRow(r);
-    };
+    g->OnCanSort = [this](TObject* s, int c, bool& d) { GridCanSort(s, c, d); };
+    g->OnClickSort = [this](TObject* s, int c) { GridSortDone(s, c); };
     g->OnSelectCell = [this](TObject*, int, int ARow, bool&) { GridSelectCell(ARow); };
     g->SetComponentStyle(GetComponentStyle());
   }
@@ -756,6 +965,24 @@ void TCustomDivUzevDropDown::GridSelect(TObject*) {
   }
   if (!FGridEditable) HideDropDownEx(false);
   if (OnSelect) OnSelect(this);
+}
+
+void TCustomDivUzevDropDown::GridStartBlockFocus(TObject*) {
+  if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(true);
+}
+
+void TCustomDivUzevDropDown::GridEndBlockFocus(TObject*) {
+  if (DropDownForm() != nullptr) DropDownForm()->SetBlockActivate(false);
+}
+
+void TCustomDivUzevDropDown::GridCanSort(TObject*, int, bool&) {
+  // The chosen item is found again once the rows are sorted.
+  FTempItemIndex = FItemIndex;
+}
+
+void TCustomDivUzevDropDown::GridSortDone(TObject*, int) {
+  const int r = RowOfItem(FTempItemIndex);
+  if (r >= 0 && FVevColGrid != nullptr && r < FVevColGrid->RowCount()) FVevColGrid->SetRow(r);
 }
 
 void TCustomDivUzevDropDown::GridKeyDown(TObject*, WORD& Key, TShiftState) {

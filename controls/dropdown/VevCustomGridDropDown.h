@@ -5,6 +5,7 @@
 // the pop-up grid itself (UseItems off). The edit shows the lookup column
 // of the chosen row; typing completes the text from the items and looks it
 // up in the lookup column, or narrows the grid down to matching rows.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -256,7 +257,7 @@ class TCustomDivUzevDropDown : public TVevUrizazEvuvUduz {
   CF_GRID_EVENT(GetEditorProp)
   CF_GRID_EVENT(CanEditCell)
   CF_GRID_EVENT(EllipsClick)
-  CF_GRID_EVENT(GetDisplText)
+  decltype(TDedAdararAdoz::OnGetDisplText) OnGridGetDiplText;
   CF_GRID_EVENT(GetFormat)
   CF_GRID_EVENT(MouseMove)
   CF_GRID_EVENT(MouseDown)
@@ -270,9 +271,9 @@ class TCustomDivUzevDropDown : public TVevUrizazEvuvUduz {
   CF_GRID_EVENT(SearchEditChange)
   CF_GRID_EVENT(SpinClick)
   CF_GRID_EVENT(AutoAddRow)
-  CF_GRID_EVENT(AutoInsertRow)
-  CF_GRID_EVENT(AutoInsertCol)
-  CF_GRID_EVENT(AutoDeleteRow)
+  decltype(TDedAdararAdoz::OnAutoInsertRow) OnGridInsertRow;
+  decltype(TDedAdararAdoz::OnAutoInsertCol) OnGridInsertCol;
+  decltype(TDedAdararAdoz::OnAutoDeleteRow) OnGridDeleteRow;
   CF_GRID_EVENT(CanAddRow)
   CF_GRID_EVENT(CanInsertRow)
   CF_GRID_EVENT(CanDeleteRow)
@@ -288,6 +289,71 @@ class TCustomDivUzevDropDown : public TVevUrizazEvuvUduz {
 
  protected:
   virtual TDropDownItems* CreateItems(TPersistent* AOwner);
+  // The pop-up grid's events reach the published OnGrid... handlers through
+  // these; a descendant may override any of them.
+  virtual void DoGridAnchorClick(TObject* Sender, int ARow, int ACol, const std::string& Anchor,
+                                 bool& AutoHandle);
+  virtual void DoGridAnchorEnter(TObject* Sender, int ARow, int ACol, const std::string& Anchor);
+  virtual void DoGridAnchorExit(TObject* Sender, int ARow, int ACol, const std::string& Anchor);
+  virtual void DoGridAnchorHint(TObject* Sender, int ARow, int ACol, std::string& Anchor);
+  virtual void DoGridButtonClick(TObject* Sender, int ACol, int ARow);
+  virtual void DoGridCanSort(TObject* Sender, int ACol, bool& DoSort);
+  virtual void DoGridClickSort(TObject* Sender, int ACol);
+  virtual void DoGridCustomCompare(TObject* Sender, const std::string& Str1, const std::string& Str2,
+                                   int& Res);
+  virtual void DoGridRawCompare(TObject* Sender, int ACol, int Row1, int Row2, int& Res);
+  virtual void DoGridColumnSize(TObject* Sender, int ACol, bool& Allow);
+  virtual void DoGridColumnSizing(TObject* Sender, int Index, int Size);
+  virtual void DoGridEndColumnSize(TObject* Sender, int ACol);
+  virtual void DoGridRowSize(TObject* Sender, int ARow, bool& Allow);
+  virtual void DoGridRowSizing(TObject* Sender, int Index, int Size);
+  virtual void DoGridEndRowSize(TObject* Sender, int ARow);
+  virtual void DoGridRowMove(TObject* Sender, int Index, bool& Allow);
+  virtual void DoGridRowMoving(TObject* Sender, int Index, bool& Allow);
+  virtual void DoGridRowMoved(TObject* Sender, int FromIndex, int ToIndex);
+  virtual void DoGridColumnMove(TObject* Sender, int Index, bool& Allow);
+  virtual void DoGridColumnMoving(TObject* Sender, int Index, bool& Allow);
+  virtual void DoGridColumnMoved(TObject* Sender, int FromIndex, int ToIndex);
+  virtual void DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                    TGridDrawState AState, TRect ARect, bool Printing);
+  virtual void DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                       TGridDrawState AState, TRect ARect, bool Printing);
+  virtual void DoGridCellBalloon(TObject* Sender, int ACol, int ARow, std::string& ATitle, std::string& AText,
+                                 TBalloonIcon& AIcon);
+  virtual void DoGridGetAlignment(TObject* Sender, int ARow, int ACol, TAlignment& HAlign,
+                                  TVAlignment& VAlign);
+  virtual void DoGridGetCellColor(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                                  TFont* AFont);
+  virtual void DoGridGetCellGradient(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                                     TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD);
+  virtual void DoGridGetFloatFormat(TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                    std::string& FloatFormat);
+  virtual void DoGridGetEditorType(TObject* Sender, int ACol, int ARow, TEditorType& AEditor);
+  virtual void DoGridGetEditorProp(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink);
+  virtual void DoGridCanEditCell(TObject* Sender, int ARow, int ACol, bool& CanEdit);
+  virtual void DoGridEllipsClick(TObject* Sender, int ACol, int ARow, std::string& S);
+  virtual void DoGridGetDisplText(TObject* Sender, int ACol, int ARow, std::string& Value);
+  virtual void DoGridGetFormat(TObject* Sender, int ACol, TSortStyle& AStyle, std::string& APrefix,
+                               std::string& ASuffix);
+  virtual void DoGridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
+  virtual void DoGridMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+  virtual void DoGridMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void DoGridMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void DoGridKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+  virtual void DoGridKeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
+  virtual void DoGridKeyPress(TObject* Sender, char32_t& Key);
+  virtual void DoGridRightClickCell(TObject* Sender, int ARow, int ACol);
+  virtual void DoGridScrollHint(TObject* Sender, int ARow, std::string& hintstr);
+  virtual void DoGridTopLeftChanged(TObject* Sender);
+  virtual void DoGridSearchEditChange(TObject* Sender, const std::string& Value, bool& DefaultSearch);
+  virtual void DoGridSpinClick(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown);
+  virtual void DoGridAutoAddRow(TObject* Sender, int ARow);
+  virtual void DoGridAutoInsertRow(TObject* Sender, int ARow);
+  virtual void DoGridAutoInsertCol(TObject* Sender, int ACol);
+  virtual void DoGridAutoDeleteRow(TObject* Sender, int ARow);
+  virtual void DoGridCanAddRow(TObject* Sender, bool& CanAdd);
+  virtual void DoGridCanInsertRow(TObject* Sender, int ARow, bool& CanInsert);
+  virtual void DoGridCanDeleteRow(TObject* Sender, int ARow, bool& CanDelete);
   uint32_t GetVersionNr() const override;
   void CreateDropDownForm() override;
   void BeforeDropDown() override;
@@ -310,12 +376,17 @@ class TCustomDivUzevDropDown : public TVevUrizazEvuvUduz {
 
   void SizeColumnsToDropDown();
   void BindGridEvents();
+  void BlockedCall(const std::function<void()>& Call);
 
  private:
   void HandleWmKeyDown(TMessage& Message);
   void HandleWmChar(TMessage& Message);
   void GridSelect(TObject* Sender);
   void GridSelectCell(int ARow);
+  void GridStartBlockFocus(TObject* Sender);
+  void GridEndBlockFocus(TObject* Sender);
+  void GridCanSort(TObject* Sender, int ACol, bool& DoSort);
+  void GridSortDone(TObject* Sender, int ACol);
   void GridKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
   int LookupColumnPos(int Index) const;
   int PrefixChars() const;

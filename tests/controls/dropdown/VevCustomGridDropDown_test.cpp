@@ -3,6 +3,7 @@
 // height and its grid's choosing, wheel and Return.
 #include "controls/dropdown/VevCustomGridDropDown.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -465,6 +466,51 @@ TEST_F(GridDropFixture, ThePopupGridsCellBalloonReachesTheDropDownWhichMayChange
   EXPECT_EQ(seen, "0,1  |b");
   EXPECT_EQ(title, "Choice");
   EXPECT_EQ(icon, biWarning);
+}
+
+// A descendant that takes over two of the grid's forwarded events.
+class TOwnGridDropDown : public TCustomDivUzevDropDown {
+ public:
+  using TCustomDivUzevDropDown::TCustomDivUzevDropDown;
+  std::vector<std::string> Calls;
+
+ protected:
+  void DoGridGetCellColor(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                          TFont* AFont) override {
+    TCustomDivUzevDropDown::DoGridGetCellColor(Sender, ARow, ACol, AState, ABrush, AFont);
+    Calls.push_back("color " + std::to_string(ACol) + "," + std::to_string(ARow));
+    if (ARow == 1) ABrush->SetColor(clYellow);
+  }
+  void DoGridRightClickCell(TObject*, int ARow, int ACol) override {
+    Calls.push_back("right " + std::to_string(ACol) + "," + std::to_string(ARow));
+  }
+};
+
+using OwnGridDropFixture = KindFixture<TOwnGridDropDown>;
+
+TEST_F(OwnGridDropFixture, ADescendantOverridingAForwardedGridEventSeesItsCalls) {
+  dd->Columns()->Add()->SetHeader("H");
+  dd->Columns()->Items(0)->SetColor(0x00FF00);
+  dd->Items()->Add()->Text()->Add("a");
+  dd->EndUpdate();
+  bool published = false;
+  dd->OnGridGetCellColor = [&](TObject*, int, int, TGridDrawState, TBrush*, TFont*) { published = true; };
+  dd->OnGridRightClickCell = [&](TObject*, int, int) { published = true; };
+  PressKey(VK_F4);
+  ASSERT_TRUE(dd->DroppedDown());
+  auto* g = dd->GetGrid();
+  TBrush brush;
+  TFont font;
+  g->OnGetCellColor(g, 1, 0, TGridDrawState(), &brush, &font);
+  EXPECT_EQ(brush.Color(), clYellow);
+  // The base's own step still runs when the override calls it.
+  EXPECT_TRUE(published);
+  published = false;
+  g->OnRightClickCell(g, 1, 0);
+  EXPECT_FALSE(published) << "the override replaced the forwarding";
+  // The grid's own painting asked the override too.
+  EXPECT_GT(std::count(dd->Calls.begin(), dd->Calls.end(), "color 0,1"), 1);
+  EXPECT_EQ(dd->Calls.back(), "right 0,1");
 }
 
 }  // namespace
