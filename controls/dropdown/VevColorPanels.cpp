@@ -205,6 +205,35 @@ TColor SpectrumColorAt(int X, int Y) {
   return static_cast<TColor>(mix(r) | (mix(g) << 8) | (mix(b) << 16));
 }
 
+void DrawVyxPointer(TBitmap* Bmp) {
+  constexpr TColor kSeeThrough = 0x00FF00FF;
+  Bmp->SetPixelFormat(pf24bit);
+  Bmp->SetSize(32, 32);
+  TCanvas* c = Bmp->Canvas();
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(kSeeThrough);
+  c->FillRect(TRect(0, 0, 32, 32));
+  c->Pen()->SetColor(clWhite);
+  c->Pen()->SetWidth(1);
+  c->Brush()->SetColor(clBlack);
+  // The bulb at the top right, the collar below it, and the glass tube
+  // down to the tip at the hot spot.
+  c->Ellipse(19, 1, 31, 13);
+  c->Polygon({{15, 9}, {17, 7}, {25, 15}, {23, 17}});
+  c->Polygon({{VyxPointerHotSpot.X, VyxPointerHotSpot.Y}, {2, 26}, {17, 11}, {21, 15}, {6, 30}});
+  Bmp->SetTransparentColor(kSeeThrough);
+  Bmp->SetTransparent(true);
+}
+
+TCursor VyxPointerCursor() {
+  if (Screen != nullptr && !Screen->HasCursor(crVyxPointer)) {
+    TBitmap bmp;
+    DrawVyxPointer(&bmp);
+    Screen->SetCursors(crVyxPointer, &bmp, VyxPointerHotSpot);
+  }
+  return crVyxPointer;
+}
+
 TVevColorSpectrumPanel::TVevColorSpectrumPanel(TComponent* AOwner) : TVevCustomColorSelectorPanel(AOwner) {
   image_ = new TImage(this);
   image_->SetParent(this);
@@ -216,11 +245,13 @@ TVevColorSpectrumPanel::TVevColorSpectrumPanel(TComponent* AOwner) : TVevCustomC
   image_->Picture()->SetBitmap(bmp.get());
   image_->OnMouseMove = [this](TObject*, TShiftState, int X, int Y) { PictureMouseMove(X, Y); };
   image_->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { PictureMouseDown(); };
-  image_->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) {
-    if (OnShouldHide) OnShouldHide(this);
-  };
-  image_->SetCursor(crCross);
+  image_->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { PictureMouseUp(); };
+  image_->SetCursor(VyxPointerCursor());
   Layout();
+}
+
+void TVevColorSpectrumPanel::PictureMouseUp() {
+  if (OnShouldHide) OnShouldHide(this);
 }
 
 void TVevColorSpectrumPanel::Layout() {

@@ -7,6 +7,8 @@
 
 #include "framework/controls/Controls.h"
 
+class TBitmap;
+
 class TImage;
 
 class TVevCustomColorSelectorPanel : public TCustomControl {
@@ -60,6 +62,16 @@ class TVevColorCubePanel : public TVevCustomColorSelectorPanel {
   bool showRGBHint_ = true;
 };
 
+// The eyedropper cursor of the spectrum picture (Vyx_POINTER), registered
+// process-wide as cursor number 54 with its hot spot at the lower-left tip.
+constexpr TCursor crVyxPointer = 54;
+constexpr TPoint VyxPointerHotSpot{1, 30};
+// The 32 x 32 eyedropper picture: black with a white edge, the ground in
+// the see-through key colour 0xFF00FF.
+void DrawVyxPointer(TBitmap* Bmp);
+// Registers the eyedropper as cursor 54 when it is not yet; returns 54.
+TCursor VyxPointerCursor();
+
 class TVevColorSpectrumPanel : public TVevCustomColorSelectorPanel {
  public:
   explicit TVevColorSpectrumPanel(TComponent* AOwner);
@@ -80,6 +92,7 @@ class TVevColorSpectrumPanel : public TVevCustomColorSelectorPanel {
  private:
   void PictureMouseMove(int X, int Y);
   void PictureMouseDown();
+  void PictureMouseUp();
   void DrawBox(TCanvas* C, const TRect& R, TColor Color);
   TImage* image_ = nullptr;
   TColor hotColor_ = clNone;

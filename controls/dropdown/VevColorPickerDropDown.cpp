@@ -277,13 +277,7 @@ void TVevColorPickerDropDown::HideOthers(TControl* Keep) {
     if (c != nullptr && c != Keep) c->SetVisible(false);
 }
 
-void TVevColorPickerDropDown::UpdateItemSelector() {
-  if (itemSelector_ == nullptr) return;
-  itemSelector_->OnItemSelect = nullptr;
-  itemSelector_->SetColumns(columns_);
-  itemSelector_->SetImages(Images());
-  itemSelector_->SetItemLayout(layout_);
-  itemSelector_->SetColor(DropDownColor());
+void TVevColorPickerDropDown::FillSelectorItems() {
   itemSelector_->Items()->Clear();
   for (int i = 0; i < colors_->Count(); ++i) {
     TSelectorItem* s = itemSelector_->Items()->Add();
@@ -291,6 +285,16 @@ void TVevColorPickerDropDown::UpdateItemSelector() {
     s->SetColor(colors_->Items(i)->Color());
     s->SetHint(colors_->Items(i)->Hint());
   }
+}
+
+void TVevColorPickerDropDown::UpdateItemSelector() {
+  if (itemSelector_ == nullptr) return;
+  itemSelector_->OnItemSelect = nullptr;
+  itemSelector_->SetColumns(columns_);
+  itemSelector_->SetImages(Images());
+  itemSelector_->SetItemLayout(layout_);
+  itemSelector_->SetColor(DropDownColor());
+  FillSelectorItems();
   itemSelector_->SetColorBoxWidth(colorBoxWidth_);
   itemSelector_->SetColorBoxHeight(colorBoxHeight_);
   itemSelector_->SetItemAppearance(itemAppearance_.get());
@@ -308,8 +312,8 @@ void TVevColorPickerDropDown::PrepareContent(bool Opening) {
       itemSelector_->SetVisible(true);
       UpdateItemSelector();
       if (OnDrawColor)
-        itemSelector_->OnDrawItem = [this](TObject*, TCanvas* C, const TRect& R, int I) {
-          if (OnDrawColor) OnDrawColor(this, C, R, I);
+        itemSelector_->OnDrawItem = [this](TObject* s, TCanvas* C, const TRect& R, int I) {
+          DrawColorItem(s, C, R, I);
         };
       else
         itemSelector_->OnDrawItem = nullptr;
@@ -330,7 +334,7 @@ void TVevColorPickerDropDown::PrepareContent(bool Opening) {
       colorCubePanel_->SetSelectedColor(selectedColor_);
       colorCubePanel_->InitCells();
       colorCubePanel_->ResetHot();
-      colorCubePanel_->OnSelect = [this](TObject*) { PanelSelect(colorCubePanel_->SelectedColor()); };
+      colorCubePanel_->OnSelect = [this](TObject* s) { CubeSelect(s); };
       colorCubePanel_->SetVisible(true);
       break;
     case csSpectrum:
@@ -338,7 +342,7 @@ void TVevColorPickerDropDown::PrepareContent(bool Opening) {
       HideOthers(spectrumPanel_);
       spectrumPanel_->SetSelectedColor(selectedColor_);
       spectrumPanel_->Layout();
-      spectrumPanel_->OnSelect = [this](TObject*) { PanelSelect(spectrumPanel_->SelectedColor()); };
+      spectrumPanel_->OnSelect = [this](TObject* s) { SpectrumSelect(s); };
       spectrumPanel_->SetVisible(true);
       break;
   }
@@ -373,6 +377,40 @@ void TVevColorPickerDropDown::DiscreteSelect(TObject*) {
   SetSelectedColor(colorSelector_->SelectedColor());
   SetItemIndex(-1);
   if (!internalCall_) HideDropDownEx(false);
+}
+
+void TVevColorPickerDropDown::CubeSelect(TObject*) {
+  if (colorCubePanel_ != nullptr) PanelSelect(colorCubePanel_->SelectedColor());
+}
+
+void TVevColorPickerDropDown::SpectrumSelect(TObject*) {
+  if (spectrumPanel_ != nullptr) PanelSelect(spectrumPanel_->SelectedColor());
+}
+
+void TVevColorPickerDropDown::DrawColorItem(TObject*, TCanvas* Canvas, const TRect& R, int Index) {
+  if (OnDrawColor) OnDrawColor(this, Canvas, R, Index);
+}
+
+void TVevColorPickerDropDown::SelectFirstColor() {
+  if (colors_->Count() > 0) SetItemIndex(0);
+}
+
+void TVevColorPickerDropDown::SelectLastColor() {
+  if (colors_->Count() > 0) SetItemIndex(colors_->Count() - 1);
+}
+
+void TVevColorPickerDropDown::SelectPreviousColor() {
+  if (itemIndex_ < 0)
+    SelectFirstColor();
+  else if (itemIndex_ > 0)
+    SetItemIndex(itemIndex_ - 1);
+}
+
+void TVevColorPickerDropDown::SelectNextColor() {
+  if (itemIndex_ < 0)
+    SelectFirstColor();
+  else if (itemIndex_ + 1 < colors_->Count())
+    SetItemIndex(itemIndex_ + 1);
 }
 
 void TVevColorPickerDropDown::PanelSelect(TColor Color) {
@@ -490,8 +528,10 @@ void TVevColorPickerDropDown::KeyDownSteps(WORD Key, bool ReturnUsed) {
       case VK_HOME:
         if (open)
           Internal([&] { Key == VK_END ? itemSelector_->SelectLast() : itemSelector_->SelectFirst(); });
-        else if (n > 0)
-          SetItemIndex(Key == VK_END ? n - 1 : 0);
+        else if (Key == VK_END)
+          SelectLastColor();
+        else
+          SelectFirstColor();
         break;
       case VK_LEFT:
       case VK_RIGHT:
@@ -503,11 +543,10 @@ void TVevColorPickerDropDown::KeyDownSteps(WORD Key, bool ReturnUsed) {
         if (open) {
           const int cur = itemSelector_->ItemIndex();
           select(cur < 0 ? 0 : cur + (Key == VK_UP ? -columns_ : columns_));
-        } else if (itemIndex_ < 0) {
-          if (n > 0) SetItemIndex(0);
+        } else if (Key == VK_UP) {
+          SelectPreviousColor();
         } else {
-          const int next = itemIndex_ + (Key == VK_UP ? -1 : 1);
-          if (next >= 0 && next < n) SetItemIndex(next);
+          SelectNextColor();
         }
         break;
       default:

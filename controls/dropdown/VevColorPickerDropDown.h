@@ -218,6 +218,15 @@ class TVevColorPickerDropDown : public TVevUrizazEvuvUduz {
   void SelectorItemSelect(TObject* Sender);
   void DiscreteSelect(TObject* Sender);
   void PanelSelect(TColor Color);
+  void CubeSelect(TObject* Sender);
+  void SpectrumSelect(TObject* Sender);
+  void DrawColorItem(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index);
+  void FillSelectorItems();
+  // Key steps on the closed picker through Colors.
+  void SelectFirstColor();
+  void SelectLastColor();
+  void SelectPreviousColor();
+  void SelectNextColor();
   void DrawSelectedColor(TCanvas* C);
   void KeyDownSteps(WORD Key, bool ReturnUsed);
   void Internal(const std::function<void()>& F);

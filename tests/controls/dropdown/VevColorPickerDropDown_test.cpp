@@ -64,6 +64,23 @@ TEST_F(PanelFixture, CubeCellsSitAndAreFoundByDistance) {
   EXPECT_EQ(Pixel(pic.get(), 91 + 4, 80), 0xFFFFFFu) << "inside it white";
 }
 
+TEST_F(PanelFixture, TheSpectrumShowsTheEyedropperCursorWithItsTipAsHotSpot) {
+  auto* sp = Make<TVevColorSpectrumPanel>();
+  EXPECT_EQ(sp->SpectrumImage()->Cursor(), 54);
+  EXPECT_TRUE(Screen->HasCursor(54));
+  TBitmap bmp;
+  DrawVyxPointer(&bmp);
+  Keep(&bmp, "vyx_pointer");
+  EXPECT_EQ(bmp.Width(), 32);
+  EXPECT_EQ(bmp.Height(), 32);
+  EXPECT_EQ(VyxPointerHotSpot, TPoint(1, 30));
+  // The tip is drawn at the hot spot; the corners are see-through.
+  EXPECT_NE(Pixel(&bmp, 1, 30), 0xFF00FFu);
+  EXPECT_EQ(Pixel(&bmp, 0, 0), 0xFF00FFu);
+  EXPECT_EQ(Pixel(&bmp, 31, 31), 0xFF00FFu);
+  EXPECT_EQ(Pixel(&bmp, 25, 7), 0x000000u) << "the bulb";
+}
+
 TEST_F(PanelFixture, SpectrumBoxesAndPickedColours) {
   auto* sp = Make<TVevColorSpectrumPanel>();
   EXPECT_EQ(sp->Width(), 150);
