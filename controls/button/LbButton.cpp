@@ -2,9 +2,11 @@
 
 #include "framework/backend/Painter.h"  // completes the canvas's painter type
 #include "framework/classes/ClassRegistry.h"
+#include "framework/controls/ActnList.h"
 #include "framework/controls/Controls_Published.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/Menus.h"
+#include "framework/graphics/ImgList.h"
 #include "framework/rtl/StrUtils.h"
 
 namespace {
@@ -221,11 +223,52 @@ void TLbButton::SetKind(TLbButtonKind Value) {
   Invalidate();
 }
 
+// ---- Action ----
+
+TBasicAction* TLbButton::Action() const { return FActionLink != nullptr ? FActionLink->Action() : nullptr; }
+
+void TLbButton::SetAction(TBasicAction* Value) {
+  if (Value == nullptr) {
+    FActionLink.reset();
+    return;
+  }
+  if (FActionLink == nullptr) {
+    FActionLink = std::make_unique<TControlActionLink>(this);
+    FActionLink->OnChange = [this](TObject* Sender) { ActionChange(Sender, false); };
+  }
+  FActionLink->SetAction(Value);
+  ActionChange(Value, Value->ComponentState().Contains(csLoading));
+}
+
+void TLbButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  ControlActionChange(this, Sender, CheckDefaults);
+  auto* a = dynamic_cast<TCustomAction*>(Sender);
+  if (a == nullptr || !FGlyph->Empty()) return;
+  TCustomActionList* list = a->ActionList();
+  if (list == nullptr || list->Images() == nullptr) return;
+  if (a->ImageIndex() >= 0 && a->ImageIndex() < list->Images()->Count()) CopyActionImage(a);
+}
+
+void TLbButton::CopyActionImage(TCustomAction* Action) {
+  TImageList* images = Action->ActionList()->Images();
+  FGlyph->SetSize(images->Width(), images->Height());
+  TCanvas* c = FGlyph->Canvas();
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(0xFF00FF);
+  c->FillRect(TRect(0, 0, images->Width(), images->Height()));
+  images->Draw(c, 0, 0, Action->ImageIndex(), true);
+  FNumGlyphs = 1;
+  RepaintNow();
+}
+
 // ---- Clicking ----
 
 void TLbButton::Click() {
   bDown = true;
+  // A hidden or disabled button runs no action either.
+  const bool accepted = Visible() && Enabled();
   DoClick();
+  if (accepted && FActionLink != nullptr) FActionLink->Execute(this);
 }
 
 void TLbButton::DoClick() {
@@ -442,6 +485,7 @@ CF_ENUM_IDENTS(TLbDragKind, TLbDragKind::dkDrag, TLbDragKind::dkDock)
 // keep their inherited place with the button's defaults.
 CF_PUBLISH(TLbButton, TCustomControl) {
   using C = TLbButton;
+  P.Component("Action", &C::Action, &C::SetAction);
   P.Enum("Alignment", &C::Alignment, &C::SetAlignment).Default(taCenter);
   P.Bool("Cancel", &C::Cancel, &C::SetCancel).Default(false);
   P.String("Caption", &C::Caption, &C::SetCaption);
@@ -474,9 +518,12 @@ CF_PUBLISH(TLbButton, TCustomControl) {
   P.Event("OnStartDrag", &C::OnStartDrag);
 }
 
+void RegisterActionClasses();
+
 void RegisterLbButtonClasses() {
   static const bool done = [] {
     RegisterClass<TLbButton>();
+    RegisterActionClasses();
     return true;
   }();
   (void)done;

@@ -13,6 +13,10 @@
 // writing ModalResult or Glyph afterwards turns Kind back to bkCustom, in the
 // order a stored layout names them.
 //
+// An Action gives the button its caption, enabled state, hint and
+// visibility, and runs after OnClick; an action with an image in its list's
+// images gives an empty Glyph that image.
+//
 // The drag properties and events are kept for stored layouts only: the
 // framework drags no controls, so they never act or fire.
 #include <cstdint>
@@ -31,6 +35,10 @@ using TLbDragOverEvent =
 using TLbEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 using TLbStartDragEvent = std::function<void(TObject* Sender, TObject*& DragObject)>;
 
+class TBasicAction;
+class TCustomAction;
+class TControlActionLink;
+
 class TLbButton : public TCustomControl {
  public:
   explicit TLbButton(TComponent* AOwner);
@@ -39,6 +47,10 @@ class TLbButton : public TCustomControl {
   // Presses and releases the button: OnClick, then the modal result and the
   // pop-up menu. Does nothing while the button is hidden or disabled.
   void Click() override;
+
+  // The linked action (nullptr: none, or it was freed).
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
 
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment Value);
@@ -113,6 +125,10 @@ class TLbButton : public TCustomControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DoClick();
+  // The action changed (or was linked): its state, and its image into an
+  // empty glyph. CheckDefaults while a stored layout is read.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  void CopyActionImage(TCustomAction* Action);
 
   void CMMouseEnter(TMessage& Message) override;
   void CMMouseLeave(TMessage& Message) override;
@@ -156,6 +172,7 @@ class TLbButton : public TCustomControl {
   WORD bKeyDown = 0;  // Return or Space pressed while this button had the focus
   bool bCursorOnButton = false;
   std::unique_ptr<TLbButtonThread> FThread;
+  std::unique_ptr<TControlActionLink> FActionLink;
   // The fade thread has been resumed at least once (it has an OS thread).
   bool FThreadStarted = false;
   int FHotTrackStep = 0;

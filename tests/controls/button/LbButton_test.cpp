@@ -15,9 +15,11 @@
 #include "framework/backend/Painter.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/ComponentFiler.h"
+#include "framework/controls/ActnList.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
+#include "framework/graphics/ImgList.h"
 #include "framework/graphics/RecordingCanvas.h"
 #include "support/Input.h"
 #include "support/Responder.h"
@@ -132,6 +134,114 @@ TEST_F(DialogFixture, DisabledOrHiddenButtonDoesNotClickNorWriteItsResult) {
   Click(ok, 10, 10);
   EXPECT_EQ(log, std::vector<std::string>{"&OK"});
   EXPECT_EQ(form->ModalResult(), mrOk);
+}
+
+TEST_F(DialogFixture, AnActionGivesItsStateAndRunsAfterTheClickWhileEnabled) {
+  Show();
+  auto* act = new TAction(form);
+  act->SetCaption("&Save");
+  act->SetHint("Save the table");
+  act->OnExecute = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, act);
+    EXPECT_EQ(act->ActionComponent(), other);
+    log.push_back("execute");
+  };
+  other->SetAction(act);
+  EXPECT_EQ(other->Action(), act);
+  EXPECT_EQ(other->Caption(), "&Save");
+  EXPECT_EQ(other->Hint(), "Save the table");
+  Click(other, 10, 10);
+  EXPECT_EQ(log, (std::vector<std::string>{"&Save", "execute"}));
+  EXPECT_EQ(act->ActionComponent(), nullptr);
+
+  // The action's changes reach the button; a disabled one runs nothing.
+  log.clear();
+  act->SetEnabled(false);
+  EXPECT_FALSE(other->Enabled());
+  other->Click();
+  act->SetVisible(false);
+  EXPECT_FALSE(other->Visible());
+  act->SetVisible(true);
+  act->SetEnabled(true);
+  act->SetCaption("Sa&ve");
+  EXPECT_TRUE(other->Enabled());
+  EXPECT_EQ(other->Caption(), "Sa&ve");
+  // A button disabled on its own runs no action either.
+  other->SetEnabled(false);
+  other->Click();
+  EXPECT_TRUE(log.empty());
+  other->SetEnabled(true);
+
+  // A freed action leaves the button without one.
+  delete act;
+  EXPECT_EQ(other->Action(), nullptr);
+  Click(other, 10, 10);
+  EXPECT_EQ(log, std::vector<std::string>{"Sa&ve"});
+}
+
+TEST(LbButton, AnActionsImageFillsOnlyAnEmptyGlyph) {
+  TForm form(nullptr);
+  auto* images = new TImageList(&form, 16, 16);
+  TBitmap pic;
+  pic.SetSize(16, 16);
+  pic.Canvas()->Brush()->SetColor(clRed);
+  pic.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  images->Add(&pic, nullptr);
+  auto* list = new TActionList(&form);
+  list->SetImages(images);
+  struct Case {
+    const char* Name;
+    int ImageIndex;
+    bool InList;
+    bool OwnGlyph;
+    int Width;  // of the glyph after linking
+  } cases[] = {
+      {"image in range", 0, true, false, 16},
+      {"index past the images", 1, true, false, 0},
+      {"no image", -1, true, false, 0},
+      {"action in no list", 0, false, false, 0},
+      {"the button's own glyph stays", 0, true, true, 36},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* b = new TLbButton(&form);
+    b->SetParent(&form);
+    if (c.OwnGlyph) b->SetKind(bkOK);
+    auto* a = new TAction(&form);
+    a->SetImageIndex(c.ImageIndex);
+    if (c.InList) a->SetActionList(list);
+    b->SetAction(a);
+    EXPECT_EQ(b->Glyph()->Width(), c.Width);
+    if (c.Width == 16) {
+      EXPECT_EQ(b->NumGlyphs(), 1);
+      EXPECT_EQ(b->Glyph()->Canvas()->Pixels(5, 5) & 0xFFFFFF, static_cast<TColor>(clRed));
+    }
+  }
+  // An image given later through the action reaches a still empty glyph.
+  auto* b = new TLbButton(&form);
+  auto* a = new TAction(&form);
+  a->SetActionList(list);
+  b->SetAction(a);
+  EXPECT_TRUE(b->Glyph()->Empty());
+  a->SetImageIndex(0);
+  EXPECT_EQ(b->Glyph()->Width(), 16);
+}
+
+TEST(LbButton, StoredLayoutLinksTheButtonToItsAction) {
+  RegisterLbButtonClasses();
+  TForm form(nullptr);
+  ReadComponentText(&form,
+                    "object F: TForm\n"
+                    "  object B: TLbButton\n    Action = Act\n  end\n"
+                    "  object L: TActionList\n  end\n"
+                    "  object Act: TAction\n    Caption = 'Apply'\n    Enabled = False\n  end\n"
+                    "end\n",
+                    "forms/FTest.dfm");
+  auto* b = dynamic_cast<TLbButton*>(form.FindComponent("B"));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Action(), form.FindComponent("Act"));
+  EXPECT_EQ(b->Caption(), "Apply");
+  EXPECT_FALSE(b->Enabled());
 }
 
 TEST_F(DialogFixture, LeftPressHoldsTheButtonDownAndClicksOnAReleaseOverIt) {
