@@ -170,6 +170,11 @@ void TVevCalculatorDropdown::DoOperator(int Op) {
   operation_ = Op;
 }
 
+void TVevCalculatorDropdown::DoAdd() { DoOperator(opAdd); }
+void TVevCalculatorDropdown::DoSubtract() { DoOperator(opSubtract); }
+void TVevCalculatorDropdown::DoMultiply() { DoOperator(opMultiply); }
+void TVevCalculatorDropdown::DoDivide() { DoOperator(opDivide); }
+
 void TVevCalculatorDropdown::DoEquals() {
   ApplyPending();
   if (Display().empty()) WriteText("0");
@@ -214,16 +219,16 @@ void TVevCalculatorDropdown::PanelButtonClick(TObject*, int Index) {
   } else {
     switch (code) {
       case 10:
-        DoOperator(opAdd);
+        DoAdd();
         break;
       case 11:
-        DoOperator(opSubtract);
+        DoSubtract();
         break;
       case 12:
-        DoOperator(opMultiply);
+        DoMultiply();
         break;
       case 13:
-        DoOperator(opDivide);
+        DoDivide();
         break;
       case 14: {
         std::string d = Display();
@@ -306,16 +311,16 @@ bool TVevCalculatorDropdown::EditOperatorKey(char32_t Key) {
       DoPercent();
       return true;
     case U'*':
-      DoOperator(opMultiply);
+      DoMultiply();
       return true;
     case U'+':
-      DoOperator(opAdd);
+      DoAdd();
       return true;
     case U'-':
-      DoOperator(opSubtract);
+      DoSubtract();
       return true;
     case U'/':
-      DoOperator(opDivide);
+      DoDivide();
       return true;
     case U'C':
     case U'c':
@@ -373,7 +378,7 @@ void TVevCalculatorDropdown::PopupKeyPress(char32_t Key) {
   if (IsDigitChar(Key) && MaxLength() > 0 && Len(Display()) == MaxLength()) return;
   switch (Key) {
     case U'-':
-      DoOperator(opSubtract);
+      DoSubtract();
       break;
     case 13:
       DoEquals();
@@ -386,13 +391,13 @@ void TVevCalculatorDropdown::PopupKeyPress(char32_t Key) {
       DoPercent();
       break;
     case U'*':
-      DoOperator(opMultiply);
+      DoMultiply();
       break;
     case U'+':
-      DoOperator(opAdd);
+      DoAdd();
       break;
     case U'/':
-      DoOperator(opDivide);
+      DoDivide();
       break;
     case U'=':
       DoEquals();

@@ -241,7 +241,12 @@ class TVevCalculatorDropdown : public TVevUrizazEvuvUduz {
   void ApplyPending();
   void DoEquals();
   void DoPercent();
+  // Applies the pending operation, then makes Op the pending one.
   void DoOperator(int Op);
+  void DoAdd();
+  void DoSubtract();
+  void DoMultiply();
+  void DoDivide();
   void Clear(bool ResetPrevious);
   void PopupKeyPress(char32_t Key);
   bool EditOperatorKey(char32_t Key);

@@ -376,6 +376,12 @@ void TVevUrizazEvuvUduz::CreateWnd() {
   SetEditRect();
 }
 
+TRect TVevUrizazEvuvUduz::GetEditRect() {
+  TRect r;
+  Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
 void TVevUrizazEvuvUduz::SetEditRect() {
   TRect r;
   Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));

@@ -307,6 +307,8 @@ class TVevUrizazEvuvUduz : public TCustomMaskEdit, public IVyxStyle, public IVyx
   bool IsThemed() const { return isThemed_; }
   bool MouseInControl() const { return mouseInControl_; }
   const TRect& EditRect() const { return editRect_; }
+  // The edit's text rectangle as the edit has it now.
+  TRect GetEditRect();
   // Designing: no pop-up exists and nothing opens (tests set it).
   void SetDesigning(bool Value) { SetComponentStateFlag(csDesigning, Value); }
 

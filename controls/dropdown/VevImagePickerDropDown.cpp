@@ -226,9 +226,8 @@ void TVevImagePickerDropDown::SelectorItemSelect(TObject*) {
 // ---- The chosen image in the edit part ----
 
 void TVevImagePickerDropDown::DrawChosenImage(TCanvas* C) {
-  const TRect r = EditRect().Right > EditRect().Left
-                      ? EditRect()
-                      : TRect(1, 1, Width() - DropDownButtonWidth() - 2, Height() - 2);
+  const TRect e = GetEditRect();
+  const TRect r = e.Right > e.Left ? e : TRect(1, 1, Width() - DropDownButtonWidth() - 2, Height() - 2);
   if (OnDrawSelectedImage) {
     OnDrawSelectedImage(this, C, r);
     return;

@@ -100,8 +100,7 @@ void TVevMemoDropDown::MemoTextChange(TObject*) {
     TBitmap measure;
     TCanvas* c = measure.Canvas();
     c->SetFont(Font());
-    TRect r;
-    Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+    const TRect r = GetEditRect();
     const int w = r.Right - r.Left;
     if (MeasureText(c, t).cx < w) {
       if (memoText_->Count() > 1) t += "...";

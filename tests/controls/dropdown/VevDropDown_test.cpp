@@ -179,6 +179,23 @@ TEST_F(DropDownFixture, TheButtonClosesAnOpenPopupAndDoesNotReopenItWithin250Ms)
   dd->HideDropDown(false);
 }
 
+TEST_F(DropDownFixture, TheArrowCountsTheLeftReleaseOfItsPressWhereverItHappens) {
+  int clicks = 0;
+  dd->Button()->OnClick = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, dd->Button());
+    ++clicks;
+  };
+  TControl* arrow = dd->Button()->SpeedButton();
+  Click(arrow, 5, 5, mbRight);
+  EXPECT_EQ(clicks, 0) << "a right-button release";
+  MouseDown(arrow, 5, 5);
+  MouseUp(arrow, -60, 40);
+  EXPECT_EQ(clicks, 1) << "a left press released off the arrow";
+  Click(arrow, 5, 5);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_FALSE(dd->DroppedDown());
+}
+
 TEST_F(DropDownFixture, APopupKeepsItsLastSizeUntilTheDesignedSizeChanges) {
   dd->ShowDropDown();
   TDropDownForm* f = dd->DropDownForm();
