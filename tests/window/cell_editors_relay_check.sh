@@ -5,7 +5,8 @@
 #   1. opens the date cell (4, 2) with F2, drops its calendar with F4 (a
 #      screenshot shows it with week numbers), moves a day on and takes it
 #      with Enter: the editor closes with the calendar;
-#   2. clicks the button cell (7, 2) and then its button;
+#   2. selects the button cell (7, 2), opens its button with F2 and
+#      clicks it;
 # and prints what the window reported.
 # Needs Xvfb, openbox, xdotool and ImageMagick's import.
 # Usage: tests/window/cell_editors_relay_check.sh BUILD_DIR [DISPLAY_NUMBER] [SHOT_PREFIX]
@@ -37,7 +38,8 @@ key Return
 sleep 0.5
 import -window root "$SHOT-closed.png"
 click $(cell 7)
-sleep 0.5
+key F2
+import -window root "$SHOT-button.png"
 click $(cell 7)
 sleep 0.5
 kill $APP; sleep 0.5
