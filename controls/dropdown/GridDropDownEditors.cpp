@@ -2,6 +2,8 @@
 // provider through which the grid makes, fills and reads them.
 #include "controls/dropdown/GridDropDownEditors.h"
 
+#include "framework/classes/ClassRegistry.h"
+
 #include "framework/controls/StdCtrls.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/view/DivUzevDropDownEditors.h"
@@ -360,7 +362,26 @@ T* EditorOf(TDedAdararAdoz* Grid, TEditorType Kind) {
 
 }  // namespace
 
-void RegisterGridDropDownEditors() { SetDropDownEditorProvider(&Provider()); }
+void RegisterGridDropDownEditors() {
+  SetDropDownEditorProvider(&Provider());
+  static const bool registered = [] {
+    // Stored layouts may name them; a failing registration ends the run.
+    try {
+      RegisterClass<TGridTrackbarDropDown>();
+      RegisterClass<TGridMemoDropDown>();
+      RegisterClass<TGridCalculatorDropDown>();
+      RegisterClass<TGridTimepickerDropDown>();
+      RegisterClass<TGridDetailPickerDropDown>();
+      RegisterClass<TGridGridDropDown>();
+      RegisterClass<TGridColorDropDown>();
+      RegisterClass<TGridImageDropDown>();
+      RegisterClass<TGridDivUzevDropDown>();
+    } catch (...) {
+    }
+    return true;
+  }();
+  (void)registered;
+}
 
 TGridTrackbarDropDown* TrackbarDropDown(TDedAdararAdoz* G) {
   return EditorOf<TGridTrackbarDropDown>(G, edTrackbarDropDown);

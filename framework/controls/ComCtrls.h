@@ -10,6 +10,11 @@ class TCustomRichEdit : public TCustomMemo {
   void SetPlainText(bool Value) { plainText_ = Value; }
   TNotifyEvent OnSelectionChange;
 
+ protected:
+  void SelectionChanged() override {
+    if (OnSelectionChange) OnSelectionChange(this);
+  }
+
  private:
   bool plainText_ = false;
 };

@@ -765,10 +765,12 @@ void TDateTimePicker::CloseUp() {
 void TDateTimePicker::ShowCalendar() {
   if (droppedDown_ || kind_ != dtkDate || dateMode_ != dmComboBox || !Enabled()) return;
   FinishTyping();
-  DropDown();
-  if (!IsShowing()) return;
+  // The calendar exists, in the picker's font, before OnDropDown, so that a
+  // handler can set up its looks and size.
   if (!calendar_) calendar_ = std::make_unique<TPickerCalendar>(this);
   calendar_->Font()->Assign(Font());
+  DropDown();
+  if (!IsShowing() || !calendar_) return;
   calendar_->SetMinDate(minDate_);
   calendar_->SetMaxDate(maxDate_);
   calendar_->SetDate(dateTime_);

@@ -24,6 +24,14 @@ bool MonthsOn(TDateTime V, int Months, TDateTime& Out) {
   return true;
 }
 
+// The ISO week of a Thursday is its year's week it falls in.
+int WeekOfThursday(TDateTime Thursday) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(Thursday, y, m, d);
+  const int ordinal = static_cast<int>(WholeDay(Thursday) - EncodeDate(y, 1, 1));
+  return ordinal / 7 + 1;
+}
+
 bool YearInRange(TDateTime V) {
   int y = 0, m = 0, d = 0;
   DecodeDate(V, y, m, d);
@@ -40,8 +48,15 @@ TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
   DecodeDate(date_, y, m, d);
   shownYear_ = y;
   shownMonth_ = m;
-  int h = 2 + TitleHeight() + RowHeight() + 1 + kRows * RowHeight() + 2 + RowHeight() + kMargin;
-  SetBounds(0, 0, 7 * CellWidth() + 2 * kMargin, h);
+  const TSize size = MinRequiredSize();
+  SetBounds(0, 0, size.cx, size.cy);
+}
+
+int TMonthCalendar::GridLeft() const { return kMargin + (weekNumbers_ ? CellWidth() : 0); }
+
+TSize TMonthCalendar::MinRequiredSize() const {
+  const int h = 2 + TitleHeight() + RowHeight() + 1 + kRows * RowHeight() + 2 + RowHeight() + kMargin;
+  return TSize{GridLeft() + 7 * CellWidth() + kMargin, h};
 }
 
 int TMonthCalendar::CellWidth() const {
@@ -91,6 +106,19 @@ void TMonthCalendar::SetShowToday(bool Value) {
   Invalidate();
 }
 
+void TMonthCalendar::SetShowTodayCircle(bool Value) {
+  showTodayCircle_ = Value;
+  Invalidate();
+}
+
+void TMonthCalendar::SetWeekNumbers(bool Value) {
+  if (weekNumbers_ == Value) return;
+  weekNumbers_ = Value;
+  const TSize size = MinRequiredSize();
+  SetBounds(Left(), Top(), size.cx, size.cy);
+  Invalidate();
+}
+
 void TMonthCalendar::ShowMonth(int Year, int Month) {
   while (Month < 1) {
     Month += 12;
@@ -117,7 +145,7 @@ TDateTime TMonthCalendar::FirstShownDay() const {
 
 TRect TMonthCalendar::GridRect() const {
   int top = 2 + TitleHeight() + RowHeight() + 1;
-  return TRect(kMargin, top, kMargin + 7 * CellWidth(), top + kRows * RowHeight());
+  return TRect(GridLeft(), top, GridLeft() + 7 * CellWidth(), top + kRows * RowHeight());
 }
 
 TRect TMonthCalendar::PrevButtonRect() const {
@@ -127,7 +155,7 @@ TRect TMonthCalendar::PrevButtonRect() const {
 
 TRect TMonthCalendar::NextButtonRect() const {
   int th = TitleHeight();
-  int right = kMargin + 7 * CellWidth();
+  int right = GridLeft() + 7 * CellWidth();
   return TRect(right - th, 2, right, 2 + th);
 }
 
@@ -272,7 +300,7 @@ void TMonthCalendar::Paint() {
   c->Font()->Assign(Font());
 
   // Title with the month turning buttons.
-  TRect title(kMargin, 2, kMargin + 7 * CellWidth(), 2 + TitleHeight());
+  TRect title(kMargin, 2, GridLeft() + 7 * CellWidth(), 2 + TitleHeight());
   c->Brush()->SetColor(clActiveCaption);
   c->FillRect(title);
   for (bool prev : {true, false}) {
@@ -301,6 +329,20 @@ void TMonthCalendar::Paint() {
   c->MoveTo(g.Left, g.Top - 1);
   c->LineTo(g.Right, g.Top - 1);
 
+  // Week numbers, one per shown week, left of a line.
+  if (weekNumbers_) {
+    c->Font()->SetColor(clGrayText);
+    for (int w = 0; w < kRows; ++w) {
+      // The Thursday of the week (Sunday first) decides its ISO week.
+      const TDateTime thursday = FirstShownDay() + w * 7 + 4;
+      TRect r(kMargin, g.Top + w * rh, g.Left - 2, g.Top + (w + 1) * rh);
+      DrawText(c, std::to_string(WeekOfThursday(thursday)), r,
+               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    c->MoveTo(g.Left - 1, g.Top);
+    c->LineTo(g.Left - 1, g.Bottom);
+  }
+
   // The days.
   TDateTime first = FirstShownDay();
   TDateTime today = WholeDay(::Date());
@@ -322,7 +364,7 @@ void TMonthCalendar::Paint() {
     c->Font()->SetColor(fc);
     TRect t = r;
     DrawText(c, std::to_string(d), t, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (day == today) {
+    if (day == today && showTodayCircle_) {
       c->Brush()->SetStyle(bsSolid);
       c->Brush()->SetColor(clRed);
       c->FrameRect(r);
@@ -332,13 +374,17 @@ void TMonthCalendar::Paint() {
   if (showToday_) {
     TRect t = TodayRect();
     TRect box(t.Left + 2, t.Top + 2, t.Left + 2 + rh - 4, t.Bottom - 2);
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(clRed);
-    c->FrameRect(box);
+    if (showTodayCircle_) {
+      c->Brush()->SetStyle(bsSolid);
+      c->Brush()->SetColor(clRed);
+      c->FrameRect(box);
+      t.Left = box.Right + 4;
+    } else {
+      t.Left += 2;
+    }
     c->Brush()->SetStyle(bsClear);
     c->Font()->SetColor(Font()->Color());
     c->Font()->SetStyle(TFontStyles{fsBold});
-    t.Left = box.Right + 4;
     DrawText(c, "Today: " + FormatDateTime(fs.ShortDateFormat, today), t,
              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }

@@ -31,6 +31,14 @@ class TMonthCalendar : public TCustomControl {
   void SetMaxDate(TDateTime Value);
   bool ShowToday() const { return showToday_; }
   void SetShowToday(bool Value);
+  // Today's day framed in red, and the red box before the today line.
+  bool ShowTodayCircle() const { return showTodayCircle_; }
+  void SetShowTodayCircle(bool Value);
+  // A column of ISO week numbers before the days; the calendar widens.
+  bool WeekNumbers() const { return weekNumbers_; }
+  void SetWeekNumbers(bool Value);
+  // The smallest size that shows the whole month in the current font.
+  TSize MinRequiredSize() const;
   // The month shown (1..12) and its year.
   int ShownMonth() const { return shownMonth_; }
   int ShownYear() const { return shownYear_; }
@@ -68,10 +76,13 @@ class TMonthCalendar : public TCustomControl {
   int RowHeight() const;
   int TitleHeight() const { return RowHeight() + 4; }
   TRect GridRect() const;
+  int GridLeft() const;
   TDateTime date_ = 0;
   TDateTime minDate_ = 0;
   TDateTime maxDate_ = 0;
   bool showToday_ = true;
+  bool showTodayCircle_ = true;
+  bool weekNumbers_ = false;
   int shownMonth_ = 1;
   int shownYear_ = 2000;
 };

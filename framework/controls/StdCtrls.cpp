@@ -613,6 +613,14 @@ void TCustomEdit::NotifyChange() {
   EnsureCaretVisible();
   Invalidate();
   Perform(CN_COMMAND, MakeWParam(0, EN_CHANGE), static_cast<LPARAM>(handle_));
+  CheckSelection();
+}
+
+void TCustomEdit::CheckSelection() {
+  if (anchor_ == shownAnchor_ && caret_ == shownCaret_) return;
+  shownAnchor_ = anchor_;
+  shownCaret_ = caret_;
+  SelectionChanged();
 }
 
 void TCustomEdit::Change() {
@@ -636,6 +644,7 @@ void TCustomEdit::SetSelection(int Anchor, int Caret) {
   lastWasTyping_ = false;
   EnsureCaretVisible();
   Invalidate();
+  CheckSelection();
 }
 
 void TCustomEdit::MoveCaret(int NewCaret, bool Extend) {
@@ -980,6 +989,8 @@ void TCustomEdit::WndProc(TMessage& Message) {
     return;
   }
   TWinControl::WndProc(Message);
+  // Keys and the mouse move the selection inside the default handling.
+  CheckSelection();
 }
 
 void TCustomEdit::DefaultHandler(TMessage& Message) {

@@ -154,6 +154,8 @@ class TCustomEdit : public TWinControl {
 
  protected:
   virtual void Change();
+  // The selection or the caret moved (by the user, by code or by an edit).
+  virtual void SelectionChanged() {}
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void PaintWindow(TCanvas* DC) override;
@@ -207,6 +209,8 @@ class TCustomEdit : public TWinControl {
   void KeyNavigate(WORD Key, TShiftState Shift);
   void ApplyCase(std::u32string& S) const;
   void ScrollLines(int Delta);
+  // SelectionChanged when the selection differs from the one last reported.
+  void CheckSelection();
 
   std::unique_ptr<TControlCanvas> canvas_;
   // Measures text apart from the painting canvas, whose font painting sets.
@@ -214,6 +218,8 @@ class TCustomEdit : public TWinControl {
   std::u32string text_;
   int anchor_ = 0;
   int caret_ = 0;
+  int shownAnchor_ = 0;
+  int shownCaret_ = 0;
   int maxLength_ = 0;
   bool readOnly_ = false;
   char32_t passwordChar_ = 0;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "framework/graphics/ImgList.h"
+#include "grid/base/VevCtrls.h"
 #include "grid/base/VevDraw.h"
 #include "grid/base/VevObj.h"
 #include "grid/base/VevUtil.h"
@@ -518,9 +519,17 @@ void TDedAdararAdoz::TPrintRender::PrintGraphic(int ACol, int ARow, TCellGraphic
         C->StretchDraw(r, gr);
       break;
     case ctPicture:
-    case ctFilePicture:
       if (auto* pic = dynamic_cast<TPicture*>(G0->CellBitmap); pic != nullptr && pic->Graphic() != nullptr)
         C->StretchDraw(r, pic->Graphic());
+      break;
+    case ctFilePicture:
+      if (auto* file = dynamic_cast<TFilePicture*>(G0->CellBitmap)) {
+        // A file gone or spoilt since it was named prints nothing.
+        try {
+          file->DrawPicture(C, r);
+        } catch (const std::exception&) {
+        }
+      }
       break;
     case ctCheckBox:
     case ctDataCheckBox:

@@ -101,6 +101,7 @@ struct TTextImage;
 }
 class TIcon;
 class TPicture;
+class TFilePicture;
 class TImageList;
 class TPictureContainer;
 class THTMLPictureCache;
@@ -629,6 +630,8 @@ class TCellGraphic : public TPersistent {
                     TCellVAlign val);
   void SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                   TCellHAlign hal, TCellVAlign val);
+  void SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                      TCellHAlign hal, TCellVAlign val);
   void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);
   void SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val);
   void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);
@@ -1597,6 +1600,10 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetColumnHeaders(TStrings* Value);
   TStringList* RowHeaders() const { return FRowHeaders.get(); }
   void SetRowHeaders(TStrings* Value);
+  void ShowColumnHeaders();
+  void ShowRowHeaders();
+  void ClearColumnHeaders();
+  void ClearRowHeaders();
   TStringList* LookupItems() const { return FLookupItems.get(); }
   TStringList* FilterList() const { return FFilterList.get(); }
   TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
@@ -1948,6 +1955,13 @@ class TDedAdararAdoz : public TBaseGrid {
   TPicture* GetPicture(int ACol, int ARow);
   bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
   void RemovePicture(int ACol, int ARow);
+  // A picture kept as a file name: the file is read when the cell paints.
+  void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent,
+                      TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  void RemoveFilePicture(int ACol, int ARow);
   void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
   TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
   void RemoveIcon(int ACol, int ARow);
@@ -2017,6 +2031,9 @@ class TDedAdararAdoz : public TBaseGrid {
   void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
   TScrollProp GetScrollProp(int ACol, int ARow);
   void RemoveScrollBar(int ACol, int ARow);
+  // An automatic-range scroll bar pages by the row and ranges over the
+  // height of the cell's wrapped text.
+  void UpdateCellScrollBar(int ACol, int ARow) override;
   // Marks ErrLen characters of the text from ErrPos (0-based) with the red
   // underline; a cell without graphic gets a marker-only graphic.
   void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
@@ -2884,6 +2901,9 @@ class TDedAdararAdoz : public TBaseGrid {
   void RemoveDuplicates(int ACol, bool DoCase);
   void RemoveSelectedRows();
   void RemoveUnSelectedRows();
+  // Rows whose check box in CheckBoxColumn is on (RemoveChecked) or off go;
+  // rows without a check box there stay.
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
   void RemoveSelectedCols();
   void RemoveUnSelectedCols();
   void HideSelectedRows();
@@ -2975,7 +2995,9 @@ class TDedAdararAdoz : public TBaseGrid {
   std::string RichToString(TCustomRichEdit* RichEditor);
   void RichToCell(int ACol, int ARow, TCustomRichEdit* RichEditor);
   bool UseHTMLHints() const { return FUseHTMLHints; }
-  void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+  // Switches the whole application's hint window between the markup one
+  // and the plain one.
+  void SetUseHTMLHints(bool Value);
 
   // Selection queries (display columns and rows).
   void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
@@ -3242,6 +3264,8 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCellTextEvent OnLoadCell;
   TGridRowEvent OnAutoDeleteRow;
   TSelectionChangedEvent OnSelectionChanged;
+  // The selection inside the in-place rich editor moved.
+  TNotifyEvent OnRichEditSelectionChange;
   // The selection resizer was let go: before and after the copied block is
   // pasted into the new selection.
   TSelectionResizeEvent OnSelectionResize;
@@ -3271,6 +3295,9 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual void SelectAllHook(const TGridRect& R);
   virtual std::string ReadCurrentCell();
   virtual void WriteCurrentCell(const std::string& Value);
+  // The current cell's text; it is written with WriteCurrentCell, as
+  // SetCurrentCell already moves the cursor (the grid services).
+  std::string CurrentCell() { return ReadCurrentCell(); }
   virtual std::string GetCurrentCellText();
   virtual void SetCurrentEditText(const std::string& Value);
   virtual void RestoreEditCell();
@@ -3764,9 +3791,10 @@ class TDedAdararAdoz : public TBaseGrid {
   void OwnerFormResize(TObject* Sender);
   void ColumnHeadersChanged(TObject* Sender);
   void RowHeadersChanged(TObject* Sender);
-  void WriteColumnHeaders();
-  void WriteRowHeaders();
+  bool HasHeaderRow() const;
+  bool HasHeaderColumn() const;
   void FontRepaint(TObject* Sender);
+  void MergedColumnsChanged();
   void BalloonEnableChanged(TObject* Sender);
   void ShowModifiedChanged(TObject* Sender);
 

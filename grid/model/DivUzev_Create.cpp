@@ -18,9 +18,15 @@
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/PictureContainer.h"
 #include "grid/base/UndoRedo.h"
+#include "grid/base/VevCtrls.h"
+#include "grid/base/VevUtil.h"
 #include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevEditors.h"
+#include "grid/view/DivUzevFilterLists.h"
+#include "grid/view/DivUzevFormControls.h"
 #include "grid/view/DivUzevHeaderDragButton.h"
+#include "grid/view/DivUzevKindEditors.h"
 
 // DivUzev_Published.cpp: referenced here so its tables come along.
 void LinkDivUzevPublished();
@@ -88,11 +94,30 @@ LRESULT CallWndProcHook(int Code, WPARAM WParam, LPARAM LParam) {
 
 // The classes stored layouts may name, in registration order; a class whose
 // registration fails ends the run and start-up goes on.
+// The drop-down editor kinds come from their own library, which registers
+// them when it installs itself (the grid does not depend on it).
 void RegisterGridClasses() {
   try {
     RegisterClass<TDedAdararAdoz>();
+    RegisterClass<TDropList>();
+    // A stored arrow takes its direction from the grid that shows it.
+    RegisterClass(ClassNameOfType(typeid(TArrowWindow)),
+                  [](TComponent* Owner) -> TComponent* { return new TArrowWindow(Owner, arrDown); });
+    RegisterClass<TGridCombo>();
+    RegisterClass<TGridSpin>();
+    RegisterClass<TGridTransEdit>();
+    RegisterClass<TGridTransCombo>();
+    RegisterClass<TGridCheckBox>();
+    RegisterClass<TGridEditBtn>();
+    RegisterClass<TGridDateTimePicker>();
+    RegisterClass<TGridUnitEditBtn>();
+    RegisterClass<TGridButton>();
+    RegisterClass<TGridDatePicker>();
     RegisterClass<THeaderDragButton>();
+    RegisterClass<TControlEdit>();
+    RegisterClass<TControlCombo>();
     RegisterClass<TScrollBar>();
+    RegisterClass<ZEveRozoDiva>();
     RegisterClass<TFooterPanel>();
     RegisterClass<TSearchPanel>();
   } catch (...) {
@@ -328,8 +353,7 @@ void TDedAdararAdoz::WireCompanions() {
   FFixedFont->OnChange = [this](TObject* Sender) { FontRepaint(Sender); };
   FActiveCellFont->OnChange = [this](TObject* Sender) { FontRepaint(Sender); };
   FRowHeaders->OnChange = [this](TObject* Sender) { RowHeadersChanged(Sender); };
-  // Merged columns are laid out again by the column merging when it is in
-  // use; until then a change has nothing to redo.
+  FMergedColumns->OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
   FProgressAppearance->OnChange = [this](TObject*) { InvalidateGrid(); };
   FBalloon->OnEnableChange = [this](TObject* Sender) { BalloonEnableChanged(Sender); };
   FShowModified->OnChange = [this](TObject* Sender) { ShowModifiedChanged(Sender); };
@@ -494,8 +518,8 @@ void TDedAdararAdoz::AssignCells(TPersistent* Source) {
 void TDedAdararAdoz::Loaded() {
   TBaseGrid::Loaded();
   FLoadedCursor = Cursor();
-  WriteColumnHeaders();
-  WriteRowHeaders();
+  ShowColumnHeaders();
+  ShowRowHeaders();
 
   if (FLook == glVyx) {
     // Loading stored the look without its preset: apply it now.
@@ -771,8 +795,18 @@ void TDedAdararAdoz::SetActiveCellFont(TFont* Value) {
   InvalidateGrid();
 }
 
-void TDedAdararAdoz::SetColumnHeaders(TStrings* Value) { FColumnHeaders->Assign(Value); }
-void TDedAdararAdoz::SetRowHeaders(TStrings* Value) { FRowHeaders->Assign(Value); }
+// A shorter list must not leave the old headers behind in row 0.
+void TDedAdararAdoz::SetColumnHeaders(TStrings* Value) {
+  FColumnHeaders->Assign(Value);
+  if (HasHeaderRow()) ClearColumnHeaders();
+  ShowColumnHeaders();
+}
+
+void TDedAdararAdoz::SetRowHeaders(TStrings* Value) {
+  FRowHeaders->Assign(Value);
+  if (Designing() && HasHeaderColumn()) ClearRowHeaders();
+  ShowRowHeaders();
+}
 
 void TDedAdararAdoz::SetRowIndicator(TBitmap* Value) {
   FRowIndicator->Assign(Value);
@@ -781,26 +815,48 @@ void TDedAdararAdoz::SetRowIndicator(TBitmap* Value) {
 
 void TDedAdararAdoz::FontRepaint(TObject*) { InvalidateGrid(); }
 
-void TDedAdararAdoz::ColumnHeadersChanged(TObject*) {
-  SyncColumnHeaders();
-  WriteColumnHeaders();
+// Every column is split and the listed ones merged anew, the first listed
+// one as the main merge; a listed column the grid does not have is passed.
+void TDedAdararAdoz::MergedColumnsChanged() {
+  for (int c = 0; c < ColCount(); ++c) SplitColumnCells(c);
+  for (int i = 0; i < FMergedColumns->Count(); ++i) {
+    const int c = FMergedColumns->Items(i);
+    if (c >= 0 && c < ColCount()) MergeColumnCells(c, i == 0);
+  }
 }
 
-void TDedAdararAdoz::RowHeadersChanged(TObject*) { WriteRowHeaders(); }
+void TDedAdararAdoz::ColumnHeadersChanged(TObject*) {
+  SyncColumnHeaders();
+  ShowColumnHeaders();
+}
+
+void TDedAdararAdoz::RowHeadersChanged(TObject*) { ShowRowHeaders(); }
 
 // Header entry i goes into row 0 of real column i (the column grid's item
 // i), hidden columns included; row headers into column 0 by row.
-void TDedAdararAdoz::WriteColumnHeaders() {
-  if (TCustomGrid::FixedRows() < 1 && !FFixedRowAlways) return;
+// Entries are typed with backslash-n where a header breaks its line.
+void TDedAdararAdoz::ShowColumnHeaders() {
+  if (!HasHeaderRow()) return;
   const int n = std::min(FColumnHeaders->Count(), TotalColCount());
-  for (int c = 0; c < n; ++c) SetCellEx(c, 0, FColumnHeaders->Strings(c));
+  for (int c = 0; c < n; ++c) SetCellEx(c, 0, DecodeLineBreaks(FColumnHeaders->Strings(c)));
 }
 
-void TDedAdararAdoz::WriteRowHeaders() {
-  if (TCustomGrid::FixedCols() < 1 && !FFixedColAlways) return;
+void TDedAdararAdoz::ShowRowHeaders() {
+  if (!HasHeaderColumn()) return;
   const int n = std::min(FRowHeaders->Count(), RowCount());
-  for (int r = 0; r < n; ++r) SetCellEx(0, r, FRowHeaders->Strings(r));
+  for (int r = 0; r < n; ++r) SetCellEx(0, r, DecodeLineBreaks(FRowHeaders->Strings(r)));
 }
+
+void TDedAdararAdoz::ClearColumnHeaders() {
+  for (int c = 0; c < ColCount(); ++c) SetCellEx(c, 0, "");
+}
+
+void TDedAdararAdoz::ClearRowHeaders() {
+  for (int r = 0; r < RowCount(); ++r) SetCellEx(0, r, "");
+}
+
+bool TDedAdararAdoz::HasHeaderRow() const { return TCustomGrid::FixedRows() >= 1 || FFixedRowAlways; }
+bool TDedAdararAdoz::HasHeaderColumn() const { return TCustomGrid::FixedCols() >= 1 || FFixedColAlways; }
 
 void TDedAdararAdoz::BalloonEnableChanged(TObject*) {
   if (ComponentState().Contains(csLoading)) return;

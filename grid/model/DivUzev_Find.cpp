@@ -305,8 +305,9 @@ void TDedAdararAdoz::FooterFind(bool Backward) {
   }
   TFindParams p = FooterFindParams(false);
   if (Backward) p << fnBackward;
+  // A miss becomes the search cell too, so the next search starts over.
   const TPoint hit = Find(FSearchCell, text, p);
-  if (hit.X >= 0) FSearchCell = hit;
+  FSearchCell = hit;
   auto adjustTop = [&]() {
     const bool ff = FFloatingFooter->Visible();
     const int shown = VisibleRowCount();

@@ -9,6 +9,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/rtl/Math.h"
 #include "framework/rtl/StrUtils.h"
+#include "grid/base/VevCtrls.h"
 #include "grid/model/DivUzev.h"
 
 // ---------------------------------------------------------------------------
@@ -107,6 +108,13 @@ void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode
   CellVAlign = val;
 }
 
+void TCellGraphic::SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                                  int Padding, TCellHAlign hal, TCellVAlign val) {
+  SetPicture(nullptr, Transparent, StretchMode, Padding, hal, val);
+  CellType = ctFilePicture;
+  CellBitmap = APicture;
+}
+
 void TCellGraphic::SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val) {
   CellType = Data ? ctDataCheckBox : ctCheckBox;
   CellBoolean = Value;
@@ -178,6 +186,10 @@ TPoint TCellGraphic::GetPictureSize(int cw, int rh, bool) const {
   if (const auto* pic = dynamic_cast<const TPicture*>(CellBitmap)) {
     w = pic->Width();
     h = pic->Height();
+  } else if (const auto* file = dynamic_cast<const TFilePicture*>(CellBitmap)) {
+    // The size the file had when it was named; the file is not read again.
+    w = file->Width();
+    h = file->Height();
   }
   const int a = cw - CellIndex, b = rh - CellIndex;
   auto ratios = [&](bool Capped, double& rx, double& ry) {
@@ -300,6 +312,30 @@ TPicture* TDedAdararAdoz::GetPicture(int ACol, int ARow) {
 }
 
 void TDedAdararAdoz::RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+
+void TDedAdararAdoz::AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent,
+                                    TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val) {
+  CreateCellGraphic(ACol, ARow)->SetFilePicture(AFilePicture, Transparent, StretchMode, Padding, hal, val);
+}
+
+TFilePicture* TDedAdararAdoz::CreateFilePicture(int ACol, int ARow, bool Transparent,
+                                                TStretchMode StretchMode, int Padding, TCellHAlign hal,
+                                                TCellVAlign val) {
+  TCellGraphic* g = CreateCellGraphic(ACol, ARow);
+  auto* pic = new TFilePicture();
+  g->SetFilePicture(pic, Transparent, StretchMode, Padding, hal, val);
+  g->CellCreated = true;
+  return pic;
+}
+
+TFilePicture* TDedAdararAdoz::GetFilePicture(int ACol, int ARow) {
+  TCellGraphic* g = GraphicOfKind(this, ACol, ARow, ctFilePicture);
+  return g != nullptr ? dynamic_cast<TFilePicture*>(g->CellBitmap) : nullptr;
+}
+
+void TDedAdararAdoz::RemoveFilePicture(int ACol, int ARow) {
+  RemoveCellGraphicOfType(ACol, ARow, ctFilePicture);
+}
 
 void TDedAdararAdoz::AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val) {
   CreateCellGraphic(ACol, ARow)->SetIcon(AIcon, hal, val);
@@ -586,6 +622,14 @@ void TDedAdararAdoz::AddScrollBar(int ACol, int ARow, bool AutoRange) {
   g->CellErrFrom = 100;
   g->CellBoolean = AutoRange;
   if (AutoRange) UpdateCellScrollBar(ACol, ARow);
+}
+
+void TDedAdararAdoz::UpdateCellScrollBar(int ACol, int ARow) {
+  if (!HasAutoRangeScrollBar(ACol, ARow)) return;
+  TScrollProp p;
+  p.PageSize = RowHeights(ARow);
+  p.Range = GetCellTextSize(ACol, ARow, true, true).cy;
+  SetScrollProp(ACol, ARow, p);
 }
 
 bool TDedAdararAdoz::HasScrollBar(int ACol, int ARow) {

@@ -546,6 +546,7 @@ void PublishGrid() {
     P.Event("OnSaveCell", &C::OnSaveCell);
     P.Event("OnScrollCell", &C::OnScrollCell);
     P.Event("OnSelectionChanged", &C::OnSelectionChanged);
+    P.Event("OnRichEditSelectionChange", &C::OnRichEditSelectionChange);
     P.Event("OnSelectionResize", &C::OnSelectionResize);
     P.Event("OnSelectionResized", &C::OnSelectionResized);
     P.Event("OnStartBlockFocus", &C::OnStartBlockFocus);

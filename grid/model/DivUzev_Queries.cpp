@@ -5,10 +5,12 @@
 // the current cell by its real column too.
 #include "framework/backend/Backend.h"
 #include "framework/classes/StringList.h"
+#include "framework/controls/MonthCalendar.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevKindEditors.h"
 
 void TDedAdararAdoz::DoCanEditCell(int ACol, int ARow, bool& CanEdit) {
   if (OnCanEditCell) OnCanEditCell(this, ARow, ACol, CanEdit);
@@ -291,7 +293,15 @@ void TDedAdararAdoz::DoDatePickerCloseUp() {
 }
 
 void TDedAdararAdoz::DoDatePickerDropDown() {
-  // The calendar's own looks are set by the date editor before it drops.
+  TGridDatePicker* picker = FDatePicker;
+  TMonthCalendar* calendar = picker != nullptr ? picker->Calendar() : nullptr;
+  if (calendar != nullptr) {
+    calendar->SetShowToday(picker->ShowToday());
+    calendar->SetShowTodayCircle(picker->ShowTodayCircle());
+    calendar->SetWeekNumbers(picker->Weeknumbers());
+    const TSize size = calendar->MinRequiredSize();
+    calendar->SetBounds(0, 0, size.cx + 2, size.cy + 2);
+  }
   if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), RealCol());
 }
 

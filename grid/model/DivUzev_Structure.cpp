@@ -330,6 +330,14 @@ void TDedAdararAdoz::RemoveDuplicates(int ACol, bool DoCase) {
   if (!doubles.empty()) CellsChanged(TRect(0, doubles.front(), ColCount() - 1, RowCount() - 1));
 }
 
+void TDedAdararAdoz::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
+  TGridUpdate lock(this);
+  for (int r = RowCount() - 1; r >= FixedRows(); --r) {
+    bool state = false;
+    if (GetCheckBoxState(CheckBoxColumn, r, state) && state == RemoveChecked) RemoveRows(r, 1);
+  }
+}
+
 void TDedAdararAdoz::RemoveSelectedRows() {
   std::vector<int> rows;
   const int last = RowCount() - FFixedFooters - 1;

@@ -254,6 +254,8 @@ class TGridColumnItem : public TCollectionItem {
 class TGridColumnCollection : public TCollection {
  public:
   explicit TGridColumnCollection(TRavUvurerEduz* AOwner);
+  // The class of the items the collection makes.
+  static TItemFactory GetItemClass() { return TCollection::ItemClass<TGridColumnItem>(); }
 
   TGridColumnItem* GetItem(int Index) const { return static_cast<TGridColumnItem*>(Items(Index)); }
   void SetItem(int Index, TGridColumnItem* Value) { SetItems(Index, Value); }

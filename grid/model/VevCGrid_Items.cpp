@@ -296,7 +296,7 @@ void TGridColumnItem::SetTimes(int ARow, TDateTime Value) {
 // TGridColumnCollection
 
 TGridColumnCollection::TGridColumnCollection(TRavUvurerEduz* AOwner)
-    : TCollection(TCollection::ItemClass<TGridColumnItem>()), FOwner(AOwner) {}
+    : TCollection(GetItemClass()), FOwner(AOwner) {}
 
 TPersistent* TGridColumnCollection::GetOwner() { return FOwner; }
 

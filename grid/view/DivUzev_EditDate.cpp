@@ -42,17 +42,12 @@ void TGridDatePicker::CMWantSpecialKey(TMessage& Message) {
 
 void TGridDatePicker::DropDown() {
   FOldDropped = true;
-  if (Calendar() != nullptr) Calendar()->SetShowToday(FShowToday);
   TDudDateTimePicker::DropDown();
-  if (FGrid != nullptr && FGrid->OnDatePickerDropDown)
-    FGrid->OnDatePickerDropDown(FGrid, FGrid->Col(), FGrid->Row());
 }
 
 void TGridDatePicker::CloseUp() {
   FOldDropped = false;
   TDudDateTimePicker::CloseUp();
-  if (FGrid != nullptr && FGrid->OnDatePickerCloseUp)
-    FGrid->OnDatePickerCloseUp(FGrid, FGrid->Col(), FGrid->Row());
 }
 
 void TGridDatePicker::Change() {

@@ -14,6 +14,7 @@
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevDropDownEditors.h"
+#include "grid/view/DivUzevEditLink.h"
 #include "grid/view/DivUzevEditors.h"
 #include "grid/view/DivUzevKindEditors.h"
 
@@ -70,6 +71,7 @@ void TDedAdararAdoz::CreateKindEditors() {
   FUnitEditBtn->SetVisible(false);
   FUnitEditBtn->SetEnabled(false);
   FGridButton = new TGridButton(this);
+  FGridButton->OnClick = [this](TObject* Sender) { DoGridButtonClick(Sender); };
   FGridButton->SetParent(this);
   FGridButton->SetVisible(false);
   FGridButton->SetEnabled(false);
@@ -114,6 +116,11 @@ TGridSpin* TDedAdararAdoz::SpinEdit() {
 TGridDatePicker* TDedAdararAdoz::DateTimePicker() {
   if (FDatePicker == nullptr && !FEditorsFreed) {
     FDatePicker = new TGridDatePicker(this);
+    FDatePicker->OnDropDown = [this](TObject*) { DoDatePickerDropDown(); };
+    FDatePicker->OnCloseUp = [this](TObject*) { DoDatePickerCloseUp(); };
+    FDatePicker->OnChange = [this](TObject*) {
+      DoDatePickerChange(FDatePicker->DateTime(), FDatePicker->Kind() == dtkTime);
+    };
     FDatePicker->SetParent(this);
     FDatePicker->SetVisible(false);
     FDatePicker->SetEnabled(false);
@@ -134,6 +141,9 @@ TGridDateTimePicker* TDedAdararAdoz::DateAndTimePicker() {
 ZEveRozoDiva* TDedAdararAdoz::InplaceRichEdit() {
   if (FInplaceRichEdit == nullptr && !FEditorsFreed) {
     FInplaceRichEdit = new ZEveRozoDiva(this);
+    FInplaceRichEdit->OnSelectionChange = [this](TObject*) {
+      if (OnRichEditSelectionChange) OnRichEditSelectionChange(this);
+    };
     FInplaceRichEdit->SetParent(this);
     FInplaceRichEdit->SetVisible(false);
     FInplaceRichEdit->SetEnabled(false);
@@ -150,7 +160,7 @@ void TDedAdararAdoz::DoEllipsClick(const std::string& Text, std::string& S) {
 }
 
 void TDedAdararAdoz::TakeColumnEditorSettings(TStrings* ComboItems, int DropDownCount, int SpinMin,
-                                              int SpinMax, int SpinStep, TComponent*) {
+                                              int SpinMax, int SpinStep, TComponent* EditLink) {
   // The drop-down of a column's cell offers that column's items as they are
   // now (code may refill them between edits).
   if (FEditCombo != nullptr && ComboItems != nullptr) FEditCombo->Items()->Assign(ComboItems);
@@ -159,6 +169,8 @@ void TDedAdararAdoz::TakeColumnEditorSettings(TStrings* ComboItems, int DropDown
   FColumnSpinMin = SpinMin;
   FColumnSpinMax = SpinMax;
   FColumnSpinStep = SpinStep;
+  // Each column brings its own custom editor, or none.
+  FEditLink = dynamic_cast<TEditLink*>(EditLink);
 }
 
 bool TDedAdararAdoz::ReadCellDate(const std::string& Text, TDateTime& Value) {

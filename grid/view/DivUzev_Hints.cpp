@@ -3,6 +3,7 @@
 // the hint window that draws markup and wide-text hints.
 #include <algorithm>
 
+#include "framework/controls/Forms.h"
 #include "framework/rtl/StrUtils.h"
 #include "grid/base/DudHTMLE.h"
 #include "grid/base/VevUtil.h"
@@ -110,6 +111,23 @@ void TDedAdararAdoz::CMHintShow(TMessage& Message) {
 // The markup hint window
 
 THTMLHintWindow::THTMLHintWindow(TComponent* AOwner) : THintWindow(AOwner) {}
+
+void TDedAdararAdoz::SetUseHTMLHints(bool Value) {
+  FUseHTMLHints = Value;
+  if (Application == nullptr) return;
+  if (Value)
+    Application->HintWindowClass = [](TComponent* AOwner) -> THintWindow* {
+      return new THTMLHintWindow(AOwner);
+    };
+  else
+    Application->HintWindowClass = nullptr;
+  // A hint window of the other kind is made anew at the next hint.
+  THintWindow* old = Application->HintWindow();
+  if (old != nullptr && (dynamic_cast<THTMLHintWindow*>(old) != nullptr) != Value) {
+    Application->HideHint();
+    delete old;
+  }
+}
 
 void THTMLHintWindow::CreateParams(TCreateParams& Params) {
   THintWindow::CreateParams(Params);

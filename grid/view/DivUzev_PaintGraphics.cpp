@@ -11,6 +11,7 @@
 #include "framework/classes/StringList.h"
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/ImgList.h"
+#include "grid/base/VevCtrls.h"
 #include "grid/base/VevStyleIF.h"
 #include "grid/base/VevXPVS.h"
 #include "grid/view/DivUzev_Paint.h"
@@ -86,7 +87,8 @@ void TDedAdararAdoz::LayoutGraphic(TCellPaint& P) {
       case ctDataImage:
         if (images != nullptr) P.GW = images->Width(), P.GH = images->Height();
         break;
-      case ctPicture: {
+      case ctPicture:
+      case ctFilePicture: {
         const TPoint p = g->GetPictureSize(P.Cell.Width(), P.Cell.Height(), true);
         P.GW = p.X;
         P.GH = p.Y;
@@ -335,6 +337,15 @@ void TDedAdararAdoz::DrawCellGraphic(TCellPaint& P, TRect& ARect) {
         else
           c->Draw(x, y, gr);
         gr->SetTransparent(was);
+      }
+      break;
+    case ctFilePicture:
+      if (auto* file = dynamic_cast<TFilePicture*>(g->CellBitmap)) {
+        // A file gone or spoilt since it was named leaves the cell empty.
+        try {
+          file->DrawPicture(c, placed);
+        } catch (const std::exception&) {
+        }
       }
       break;
     case ctProgress: {

@@ -2,7 +2,10 @@
 // button, unit edit, date, date and time, check box, button, rich text), for
 // checking them by hand or by script under a real display. The screen
 // centre of each column's first cell is written to standard output, and
-// every finished edit as a line "done <col> <row> <text>".
+// every finished edit as a line "done <col> <row> <text>"; the editors'
+// relays as "button <col> <row>", "dropdown <row> <col>", "closeup <row>
+// <col>" and "change <col> <row> <text>" (date cells). With --direct the
+// date editor closes with its calendar; the calendar shows week numbers.
 #include <cstdio>
 #include <string>
 
@@ -19,7 +22,8 @@ void Say(const std::string& Line) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool direct = argc > 1 && std::string(argv[1]) == "--direct";
   Application->Initialize();
   InitializeDivUzevUnit();
   auto* form = Application->CreateForm<TForm>();
@@ -55,6 +59,20 @@ int main() {
     g->BtnUnitEdit()->Units()->Add("cm");
   };
   g->OnEllipsClick = [](TObject*, int, int, std::string& s) { s = "picked"; };
+  g->MouseActions()->SetDirectDateClose(direct);
+  g->DateTimePicker()->SetWeeknumbers(true);
+  g->OnButtonClick = [](TObject*, int c, int r) {
+    Say("button " + std::to_string(c) + " " + std::to_string(r));
+  };
+  g->OnDatePickerDropDown = [](TObject*, int r, int c) {
+    Say("dropdown " + std::to_string(r) + " " + std::to_string(c));
+  };
+  g->OnDatePickerCloseUp = [](TObject*, int r, int c) {
+    Say("closeup " + std::to_string(r) + " " + std::to_string(c));
+  };
+  g->OnEditChange = [](TObject*, int c, int r, const std::string& v) {
+    if (c == 4) Say("change " + std::to_string(c) + " " + std::to_string(r) + " " + v);
+  };
   g->OnEditCellDone = [g](TObject*, int c, int r) {
     Say("done " + std::to_string(c) + " " + std::to_string(r) + " " + g->Cells(c, r));
   };

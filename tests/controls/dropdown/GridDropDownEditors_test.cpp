@@ -3,11 +3,14 @@
 // to the grid with its current cell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "controls/dropdown/GridDropDownEditors.h"
 #include "controls/dropdown/VevDropDownPopup.h"
+#include "framework/classes/ClassRegistry.h"
+#include "framework/controls/Forms.h"
 #include "framework/controls/StdCtrls.h"
 #include "grid/view/DivUzevDropDownEditors.h"
 #include "grid/view/GridEditFixture.h"
@@ -194,6 +197,21 @@ TEST_F(GridDropDownLookFixture, AStyledGridGivesTheStripsItsPresetColours) {
   d = Open(edMemoDropDown, 3);
   EXPECT_EQ(d->DropDownHeader()->Color(), clYellow);
   PressKey(VK_ESCAPE);
+}
+
+TEST(GridDropDownEditors, StoredLayoutsCanMakeEachEditorByItsName) {
+  RegisterGridDropDownEditors();
+  const std::vector<std::string> registered = RegisteredClassNames();
+  TForm form(nullptr);
+  for (const char* name : {"TGridTrackbarDropDown", "TGridMemoDropDown", "TGridCalculatorDropDown",
+                           "TGridTimepickerDropDown", "TGridDetailPickerDropDown", "TGridGridDropDown",
+                           "TGridColorDropDown", "TGridImageDropDown", "TGridDivUzevDropDown"}) {
+    EXPECT_NE(std::find(registered.begin(), registered.end(), name), registered.end()) << name;
+    TComponent* c = nullptr;
+    EXPECT_NO_THROW(c = CreateComponent(name, &form)) << name;
+    ASSERT_NE(c, nullptr) << name;
+    EXPECT_EQ(c->ClassName(), name);
+  }
 }
 
 }  // namespace

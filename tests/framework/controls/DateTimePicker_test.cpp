@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "framework/controls/MonthCalendar.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/controls/UpDown.h"
+#include "framework/graphics/RecordingCanvas.h"
 #include "framework/rtl/Locale.h"
 #include "support/Input.h"
 
@@ -329,6 +331,58 @@ TEST(MonthCalendar, KeysMoveTheSelectionAndReturnChooses) {
   cal->SetDate(EncodeDate(2024, 9, 1));
   EXPECT_TRUE(IsRectEmpty(cal->DayRect(EncodeDate(2024, 8, 24))));
   EXPECT_LT(cal->DayRect(EncodeDate(2024, 8, 25)).Top, cal->DayRect(EncodeDate(2024, 9, 1)).Top);
+  SetNowProvider(nullptr);
+}
+
+TEST(MonthCalendar, WeekNumbersWidenTheCalendarAndTheTodayCircleCanGo) {
+  ResetKeyboardState();
+  SetNowProvider([] { return EncodeDate(2024, 4, 10); });
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 400, 300);
+  auto* cal = new TMonthCalendar(&form);
+  cal->SetParent(&form);
+  ShowForm(&form);
+  const int width = cal->Width();
+  EXPECT_EQ(cal->MinRequiredSize().cx, width);
+  const TRect day = cal->DayRect(EncodeDate(2024, 4, 17));
+
+  // Paints and returns the texts drawn and the red frames.
+  auto paint = [&](std::vector<std::string>& Texts) {
+    TCanvasRecorder rec;
+    cal->Canvas()->SetRecorder(&rec);
+    form.GrabToBitmap();
+    cal->Canvas()->SetRecorder(nullptr);
+    int redFrames = 0;
+    for (const TCanvasCall& c : rec.Calls()) {
+      if (c.Op == "DrawText") Texts.push_back(c.Text);
+      if (c.Op == "FrameRect" && c.BrushColor == clRed) ++redFrames;
+    }
+    return redFrames;
+  };
+  std::vector<std::string> texts;
+  EXPECT_EQ(paint(texts), 2) << "today's day and the box of the today line";
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "15"), 1) << "no week numbers yet";
+
+  cal->SetWeekNumbers(true);
+  const int shift = cal->Width() - width;
+  EXPECT_GT(shift, 0);
+  EXPECT_EQ(cal->MinRequiredSize().cx, cal->Width());
+  const TRect moved = cal->DayRect(EncodeDate(2024, 4, 17));
+  EXPECT_EQ(moved.Left, day.Left + shift);
+  TDateTime hit = 0;
+  EXPECT_EQ(cal->HitTest(TPoint(moved.Left + 2, moved.Top + 2), &hit), chDay);
+  EXPECT_EQ(hit, EncodeDate(2024, 4, 17));
+  EXPECT_GE(cal->NextButtonRect().Right, moved.Right);
+  texts.clear();
+  paint(texts);
+  // April 2024 shows from Sunday 31 March: ISO weeks 14 to 19.
+  for (const char* w : {"14", "15", "16", "17", "18", "19"})
+    EXPECT_NE(std::find(texts.begin(), texts.end(), w), texts.end()) << "week " << w;
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "15"), 2) << "day 15 and week 15";
+
+  cal->SetShowTodayCircle(false);
+  texts.clear();
+  EXPECT_EQ(paint(texts), 0);
   SetNowProvider(nullptr);
 }
 

@@ -4,6 +4,7 @@
 // the column order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "framework/controls/StdCtrls.h"
 #include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
+#include "grid/view/DivUzevHint.h"
 #include "support/Input.h"
 
 namespace {
@@ -216,3 +218,38 @@ TEST(DivUzevAccessors, TakingRichTextDropsIsSwitchedForTheWholeProgram) {
 }
 
 }  // namespace
+
+TEST(DivUzevAccessors, AnAutomaticCellScrollBarFollowsItsText) {
+  TDedAdararAdoz g(nullptr);
+  g.SetColCount(3);
+  g.SetRowCount(3);
+  g.SetColWidths(1, 60);
+  g.SetRowHeights(1, 30);
+  g.AddScrollBar(1, 1, true);
+  g.AddScrollBar(2, 1, false);
+  EXPECT_EQ(g.GetScrollProp(1, 1).PageSize, 30) << "a page is the row";
+  const int oneLine = g.GetScrollProp(1, 1).Range;
+  g.SetCellEx(1, 1, "one two three four five six seven eight nine ten eleven twelve");
+  const int manyLines = g.GetScrollProp(1, 1).Range;
+  EXPECT_GT(manyLines, 2 * std::max(oneLine, 1)) << "the range is the wrapped text's height";
+  EXPECT_EQ(manyLines, g.GetCellTextSize(1, 1, true, true).cy);
+  g.SetCellEx(1, 1, "short");
+  EXPECT_LT(g.GetScrollProp(1, 1).Range, manyLines);
+
+  g.SetCellEx(2, 1, "one two three four five six seven eight nine ten eleven twelve");
+  EXPECT_EQ(g.GetScrollProp(2, 1).PageSize, 0) << "a fixed-range bar keeps its own";
+  EXPECT_EQ(g.GetScrollProp(2, 1).Range, 100);
+}
+
+TEST(DivUzevAccessors, HTMLHintsSwitchTheApplicationsHintWindow) {
+  const THintWindowClass before = Application->HintWindowClass;
+  TDedAdararAdoz g(nullptr);
+  g.SetUseHTMLHints(true);
+  ASSERT_TRUE(static_cast<bool>(Application->HintWindowClass));
+  std::unique_ptr<THintWindow> w(Application->HintWindowClass(nullptr));
+  EXPECT_NE(dynamic_cast<THTMLHintWindow*>(w.get()), nullptr);
+  g.SetUseHTMLHints(false);
+  EXPECT_FALSE(static_cast<bool>(Application->HintWindowClass)) << "back to the plain hint window";
+  EXPECT_FALSE(g.UseHTMLHints());
+  Application->HintWindowClass = before;
+}

@@ -4,6 +4,7 @@
 // frame hook after a grid is gone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -420,6 +421,27 @@ TEST(DivUzevCreate, TheUnitRegistersItsClassesClipboardFormatAndMessagesOnce) {
   TForm form(nullptr);
   TComponent* c = CreateComponent("TDedAdararAdoz", &form);
   EXPECT_NE(dynamic_cast<TDedAdararAdoz*>(c), nullptr);
+}
+
+TEST(DivUzevCreate, StoredLayoutsCanMakeEveryGridClassByItsName) {
+  InitializeDivUzevUnit();
+  const std::vector<std::string> names = {
+      "TDedAdararAdoz",   "TDropList",       "TArrowWindow",    "TGridCombo",        "TGridSpin",
+      "TGridTransEdit",   "TGridTransCombo", "TGridCheckBox",   "TGridEditBtn",      "TGridDateTimePicker",
+      "TGridUnitEditBtn", "TGridButton",     "TGridDatePicker", "THeaderDragButton", "TControlEdit",
+      "TControlCombo",    "TScrollBar",      "ZEveRozoDiva",    "TFooterPanel",      "TSearchPanel"};
+  const std::vector<std::string> registered = RegisteredClassNames();
+  // The editors belong to a grid (the rich editor insists on it).
+  TForm form(nullptr);
+  auto* owner = new TDedAdararAdoz(&form);
+  for (const std::string& name : names) {
+    EXPECT_NE(std::find(registered.begin(), registered.end(), name), registered.end()) << name;
+    TComponent* c = nullptr;
+    EXPECT_NO_THROW(c = CreateComponent(name, owner)) << name;
+    ASSERT_NE(c, nullptr) << name;
+    EXPECT_EQ(c->ClassName(), name);
+    EXPECT_EQ(c->Owner(), owner) << name;
+  }
 }
 
 TEST(DivUzevCreate, TheVersionIsSixTwoOneThreeOfSeptember2012) {

@@ -149,3 +149,34 @@ TEST(DivUzevGrouping, SummaryRowsTakeTheResults) {
   EXPECT_EQ(g.GetCellEx(2, 4), "2.00") << "the summary row after group A";
   EXPECT_EQ(g.GetCellEx(2, 1), "");
 }
+
+TEST(DivUzevGrouping, ASecondLevelComesAndGoesInsideTheGroups) {
+  // Columns: 0 fixed, 1 name, 2 group, 3 sub-group, 4 amount.
+  TDedAdararAdoz g(nullptr);
+  g.SetColCount(5);
+  g.SetRowCount(5);
+  const std::vector<std::pair<std::string, std::string>> rows = {
+      {"A", "x"}, {"A", "x"}, {"A", "y"}, {"B", "z"}};
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int r = static_cast<int>(i) + 1;
+    g.SetCellEx(1, r, "n" + std::to_string(r));
+    g.SetCellEx(2, r, rows[i].first);
+    g.SetCellEx(3, r, rows[i].second);
+    g.SetCellEx(4, r, std::to_string(r));
+  }
+  g.Group(2);
+  const auto grouped = Rows(g);
+  const int groupedRows = g.RowCount();
+
+  g.SubGroup(2);
+  std::vector<std::string> subHeaders;
+  for (int r = 1; r < g.RowCount(); ++r)
+    if (g.IsNode(r) && g.GetNodeLevel(r) > 1) subHeaders.push_back(g.GetCellEx(3, r));
+  EXPECT_EQ(subHeaders, (std::vector<std::string>{"x", "y", "z"}));
+  EXPECT_EQ(g.RowCount(), groupedRows + 3);
+  for (int r = 1; r < g.RowCount(); ++r)
+    if (!g.IsNode(r)) EXPECT_EQ(g.GetCellEx(2, r), "") << "the value moved to its sub-header, row " << r;
+
+  g.SubUnGroup(2);
+  EXPECT_EQ(Rows(g), grouped);
+}

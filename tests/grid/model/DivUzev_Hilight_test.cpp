@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/classes/StringList.h"
 #include "grid/model/DivUzev.h"
 
 TEST(DivUzevHilight, WrappingFollowsCase) {
@@ -131,4 +132,30 @@ TEST(DivUzevHilight, RegisteredNotifiersHearOfCellChangesOnce) {
   g.UnRegisterNotifier(&n);
   g.InsertRows(2, 1);
   EXPECT_EQ(n.calls, 1);
+}
+
+TEST(DivUzevHilight, WritingHeadersReplacesTheOldOnesAndBreaksLines) {
+  TDedAdararAdoz g(nullptr);
+  g.SetColCount(3);
+  g.SetRowCount(3);
+  TStringList abc;
+  for (const char* s : {"a", "b", "c"}) abc.Add(s);
+  g.SetColumnHeaders(&abc);
+  TStringList x;
+  x.Add("x\\nline two");
+  g.SetColumnHeaders(&x);
+  EXPECT_EQ(g.GetCellEx(0, 0), "x\rline two") << "backslash-n breaks the line";
+  EXPECT_EQ(g.GetCellEx(1, 0), "") << "the old headers are cleared";
+  EXPECT_EQ(g.GetCellEx(2, 0), "");
+
+  g.SetRowHeaders(&abc);
+  EXPECT_EQ(g.GetCellEx(0, 1), "b");
+  EXPECT_EQ(g.GetCellEx(0, 2), "c");
+  g.SetRowHeaders(&x);
+  EXPECT_EQ(g.GetCellEx(0, 0), "x\rline two");
+
+  TStringList many;
+  for (const char* s : {"1", "2", "3", "4"}) many.Add(s);
+  g.ColumnHeaders()->Assign(&many);
+  EXPECT_EQ(g.GetCellEx(2, 0), "3") << "only as many entries as columns";
 }

@@ -295,6 +295,35 @@ TEST(DivUzevStructure, EqualNeighboursMergeAlongAColumnAndARow) {
   EXPECT_FALSE(g.IsMergedCell(1, 1));
 }
 
+TEST(DivUzevStructure, TheMergedColumnsListMergesItsColumnsAnew) {
+  TDedAdararAdoz g(nullptr);
+  g.SetColCount(4);
+  g.SetRowCount(7);
+  const char* outer[] = {"X", "X", "X", "Y", "Y", "Z"};
+  const char* inner[] = {"a", "a", "b", "b", "c", "c"};
+  for (int r = 1; r < 7; ++r) {
+    g.SetCellEx(1, r, outer[r - 1]);
+    g.SetCellEx(2, r, inner[r - 1]);
+  }
+  g.MergeColumnCells(3, true);  // nothing to merge there; nothing breaks
+  g.MergedColumns()->Add(1);
+  EXPECT_EQ(g.CellSpan(1, 1), TGridCoord(0, 2));
+  EXPECT_EQ(g.CellSpan(1, 4), TGridCoord(0, 1));
+  EXPECT_FALSE(g.IsMergedCell(2, 1)) << "only the listed columns merge";
+  // The second column merges only within the first one's areas.
+  g.MergedColumns()->Add(2);
+  EXPECT_EQ(g.CellSpan(2, 1), TGridCoord(0, 1));
+  EXPECT_FALSE(g.IsMergedCell(2, 3)) << "b, b cross the X/Y border";
+  EXPECT_EQ(g.CellSpan(2, 5), TGridCoord(0, 0));
+  EXPECT_EQ(g.CellSpan(1, 1), TGridCoord(0, 2));
+  // Taking a column off the list splits it again.
+  g.MergedColumns()->DeleteValue(1);
+  EXPECT_FALSE(g.IsMergedCell(1, 1));
+  EXPECT_EQ(g.CellSpan(2, 3), TGridCoord(0, 1)) << "now the main merge";
+  g.MergedColumns()->Add(9);
+  EXPECT_EQ(g.CellSpan(2, 3), TGridCoord(0, 1)) << "a column the grid lacks is passed";
+}
+
 TEST(DivUzevStructure, ColumnsOutsideTheSelectionGo) {
   TDedAdararAdoz g(nullptr);
   g.SetColCount(6);
@@ -387,3 +416,30 @@ TEST(DivUzevStructure, SwappingColumnsTakesWidthsPropertiesAndTheSortColumnAlong
 }
 
 }  // namespace
+
+TEST(DivUzevStructure, CheckedOrUncheckedRowsGoAndRowsWithoutABoxStay) {
+  // Rows 1..6: on, off, no box, data box on, data box off, on.
+  struct Case {
+    bool removeChecked;
+    std::vector<std::string> left;
+  };
+  const std::vector<Case> cases = {{true, {"b", "c", "e"}}, {false, {"a", "c", "d", "f"}}};
+  for (const Case& tc : cases) {
+    TDedAdararAdoz g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(7);
+    const char* names[] = {"a", "b", "c", "d", "e", "f"};
+    for (int r = 1; r < 7; ++r) g.SetCellEx(1, r, names[r - 1]);
+    g.AddCheckBox(2, 1, true, false);
+    g.AddCheckBox(2, 2, false, false);
+    g.SetCellEx(2, 4, "Y");
+    g.AddCheckBox(2, 4, true, true);
+    g.SetCellEx(2, 5, "N");
+    g.AddCheckBox(2, 5, false, true);
+    g.AddCheckBox(2, 6, true, false);
+    g.RemoveCheckedRows(2, tc.removeChecked);
+    std::vector<std::string> left;
+    for (int r = 1; r < g.RowCount(); ++r) left.push_back(g.GetCellEx(1, r));
+    EXPECT_EQ(left, tc.left) << tc.removeChecked;
+  }
+}

@@ -9,6 +9,7 @@
 
 #include "GridEditFixture.h"
 #include "framework/controls/Clipbrd.h"
+#include "framework/controls/MonthCalendar.h"
 #include "framework/controls/ToolTips.h"
 #include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Locale.h"
@@ -487,6 +488,11 @@ TEST_F(KindFixture, TheCheckBoxTogglesWritesNothingAndEnterAdvances) {
 
 TEST_F(KindFixture, TheButtonWritesTheEllipsisAnswerAndArrowsOrEscapeLeaveIt) {
   g->OnEllipsClick = [](TObject*, int, int, std::string& s) { s = s + "!"; };
+  std::vector<std::string> clicks;
+  g->OnButtonClick = [&](TObject* Sender, int c, int r) {
+    EXPECT_EQ(Sender, g);
+    clicks.push_back(std::to_string(c) + "," + std::to_string(r) + " " + g->Cells(c, r));
+  };
   g->SetCells(1, 2, "Go");
   Open(edButton);
   TGridButton* b = g->Btn();
@@ -494,6 +500,7 @@ TEST_F(KindFixture, TheButtonWritesTheEllipsisAnswerAndArrowsOrEscapeLeaveIt) {
   EXPECT_EQ(b->Caption(), "Go");
   Click(b, 5, 5);
   EXPECT_EQ(g->Cells(1, 2), "Go!");
+  EXPECT_EQ(clicks, std::vector<std::string>{"1,2 Go!"}) << "the click reaches OnButtonClick after the cell";
   PressKey(VK_DOWN);
   Pump();
   EXPECT_FALSE(b->Visible());
@@ -585,6 +592,61 @@ TEST_F(KindFixture, EveryDateTheUserPicksReachesOnDateTimeChange) {
     PressKey(VK_ESCAPE);
     Pump();
   }
+}
+
+TEST_F(KindFixture, TheCalendarReportsTheRealCellAndDirectCloseEndsTheEdit) {
+  // Every column edits dates; column 1 hidden, so display column 2 is real 3.
+  g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edDateEdit; };
+  g->HideColumn(1);
+  g->MouseActions()->SetDirectDateClose(true);
+  TGridDatePicker* p = g->DateTimePicker();
+  p->SetShowTodayCircle(false);
+  p->SetWeeknumbers(true);
+  std::vector<std::string> got;
+  g->OnDatePickerDropDown = [&](TObject* Sender, int ARow, int ACol) {
+    EXPECT_EQ(Sender, g);
+    got.push_back("drop " + std::to_string(ARow) + "," + std::to_string(ACol));
+    TMonthCalendar* cal = p->Calendar();
+    ASSERT_NE(cal, nullptr);
+    EXPECT_TRUE(cal->WeekNumbers());
+    EXPECT_FALSE(cal->ShowTodayCircle());
+    EXPECT_TRUE(cal->ShowToday());
+    EXPECT_EQ(cal->Width(), cal->MinRequiredSize().cx + 2);
+  };
+  g->OnDatePickerCloseUp = [&](TObject*, int ARow, int ACol) {
+    got.push_back("close " + std::to_string(ARow) + "," + std::to_string(ACol));
+  };
+  g->OnEditChange = [&](TObject*, int ACol, int ARow, const std::string& Value) {
+    got.push_back("change " + std::to_string(ACol) + "," + std::to_string(ARow) + " " + Value);
+  };
+  g->SetCells(3, 2, Date(2024, 2, 28));
+  Goto(2, 2);
+  PressKey(VK_F2);
+  Pump();
+  ASSERT_TRUE(p->Visible());
+  PressKey(VK_F4);
+  Pump();
+  ASSERT_TRUE(p->DroppedDown());
+  PressKey(VK_RIGHT);
+  PressKey(VK_RETURN);
+  Pump();
+  EXPECT_EQ(got, (std::vector<std::string>{"drop 2,3", "change 3,2 " + Date(2024, 2, 29), "close 2,3"}));
+  EXPECT_FALSE(p->Visible()) << "the close-up ends the edit";
+  EXPECT_FALSE(g->EditMode());
+  EXPECT_EQ(g->Cells(3, 2), Date(2024, 2, 29));
+
+  // Without DirectDateClose the editor stays open after the calendar.
+  g->MouseActions()->SetDirectDateClose(false);
+  got.clear();
+  PressKey(VK_F2);
+  Pump();
+  PressKey(VK_F4);
+  PressKey(VK_ESCAPE);
+  Pump();
+  EXPECT_EQ(got, (std::vector<std::string>{"drop 2,3", "close 2,3"}));
+  EXPECT_TRUE(p->Visible());
+  PressKey(VK_ESCAPE);
+  Pump();
 }
 
 TEST_F(KindFixture, ADigitThatCompletesAPartMovesOnButNeverPastTheLastPart) {
@@ -699,6 +761,37 @@ TEST_F(KindFixture, TheRichEditRaisesAndLowersTheSelection) {
   ClickCell(3, 5);
   Pump();
   EXPECT_EQ(g->Cells(1, 2), "xH2O m2");
+}
+
+TEST_F(KindFixture, TheRichEditsSelectionMovesAreTheGrids) {
+  g->SetCells(1, 2, "abc");
+  Open(edRichEdit);
+  ZEveRozoDiva* r = g->InplaceRichEdit();
+  ASSERT_TRUE(r->Visible());
+  int moves = 0;
+  g->OnRichEditSelectionChange = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, g);
+    ++moves;
+  };
+  Select(r, 0, 0);
+  const int byCode = moves;
+  EXPECT_GE(byCode, 1);
+  PressKey(VK_RIGHT);
+  EXPECT_GT(moves, byCode) << "a key moves the caret";
+  const int byKey = moves;
+  PressKey(VK_RIGHT, {ssShift});
+  EXPECT_GT(moves, byKey);
+  EXPECT_EQ(r->SelLength(), 1);
+  const int bySelect = moves;
+  TypeText("x");
+  EXPECT_GT(moves, bySelect) << "typing over the selection moves it";
+  EXPECT_EQ(r->Text(), "axc");
+  const int still = moves;
+  Select(r, 1, 1);
+  Select(r, 1, 1);
+  EXPECT_EQ(moves, still + 1) << "setting the same selection again is no move";
+  PressKey(VK_ESCAPE);
+  Pump();
 }
 
 TEST_F(KindFixture, TabInTheRichEditMovesOnOnlyWithGoTabs) {

@@ -9,6 +9,7 @@
 
 #include "GridEditFixture.h"
 #include "framework/controls/ComboBox.h"
+#include "grid/model/VevCGrid.h"
 #include "grid/view/DivUzevEditLink.h"
 
 namespace {
@@ -175,3 +176,40 @@ TEST_F(EditLinkFixture, PopupLinksEachKeepTheirOwnForm) {
 }
 
 }  // namespace
+
+TEST(EditLinkColumns, EachColumnOpensItsOwnLink) {
+  ResetKeyboardState();
+  TForm* form = NewPointerForm(520, 360);
+  auto* g = new TRavUvurerEduz(form);
+  g->SetParent(form);
+  g->SetBounds(0, 0, 420, 260);
+  g->SetColCount(4);
+  g->SetRowCount(5);
+  g->SetOptions(g->Options() << goEditing);
+  auto* first = new TEditBoxLink(form);
+  auto* second = new TEditBoxLink(form);
+  auto* stray = new TEditBoxLink(form);
+  g->SetEditLink(stray);
+  g->Columns()->GetItem(1)->SetEditor(edCustom);
+  g->Columns()->GetItem(1)->SetEditLink(first);
+  g->Columns()->GetItem(2)->SetEditor(edCustom);
+  g->Columns()->GetItem(2)->SetEditLink(second);
+  g->SetCells(1, 1, "one");
+  g->SetCells(2, 1, "two");
+  ShowForm(form);
+  g->SetFocus();
+  const std::vector<std::pair<int, TEditBoxLink*>> cases = {{1, first}, {2, second}, {1, first}};
+  for (const auto& [col, link] : cases) {
+    g->SetCol(col);
+    g->SetRow(1);
+    Pump();
+    PressKey(VK_F2);
+    EXPECT_EQ(g->EditLink(), link) << col;
+    ASSERT_NE(link->Box, nullptr) << col;
+    EXPECT_TRUE(link->Box->Visible()) << col;
+    EXPECT_EQ(link->Box->Text(), col == 1 ? "one" : "two");
+    PressKey(VK_ESCAPE);
+  }
+  EXPECT_EQ(stray->Box, nullptr) << "the grid's own link is not the columns'";
+  FreePointerForm(form);
+}

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -19,6 +20,7 @@
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/ImgList.h"
 #include "framework/graphics/RecordingCanvas.h"
+#include "grid/base/VevCtrls.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
 
@@ -745,6 +747,45 @@ TEST(DivUzevPaint, CheckBoxGlyphsAndFixedGradientsInPixels) {
   const TRect plain = g->CellRect(2, 0);
   EXPECT_TRUE(Between(canvas.Pixels(plain.Left + 10, plain.Top + 2), g->VyxGradientFrom(),
                       ColorToRGB(g->VyxGradientTo())));
+}
+
+TEST(DivUzevPaint, AFilePictureIsReadWhenItPaintsAndAMissingFileLeavesTheCellEmpty) {
+  const std::string dir = ::testing::TempDir();
+  const std::string good = dir + "/cell_file_picture.bmp";
+  const std::string spoilt = dir + "/cell_file_picture_spoilt.bmp";
+  {
+    TBitmap b;
+    b.SetSize(100, 50);
+    b.SaveToFile(good);
+    std::FILE* f = std::fopen(spoilt.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("BM not a picture", f);
+    std::fclose(f);
+  }
+  TFixture f;
+  TFilePicture* fp = f.g->CreateFilePicture(1, 1, false, StretchWithAspectRatio, 0, haLeft, vaTop);
+  ASSERT_EQ(f.g->GetFilePicture(1, 1), fp);
+  fp->SetFilename(good);
+  EXPECT_EQ(fp->Width(), 100);
+  const TPoint size = f.g->GetCellGraphic(1, 1)->GetPictureSize(40, 40, false);
+  EXPECT_EQ(size, TPoint(40, 20)) << "measured by the size the file had";
+  auto stretched = [&] { return Only(f.Paint(1, 1), "StretchDraw"); };
+  ASSERT_EQ(stretched().size(), 1u);
+
+  std::remove(good.c_str());
+  EXPECT_NO_THROW(EXPECT_TRUE(stretched().empty())) << "a file gone since";
+  TFilePicture other;
+  EXPECT_ANY_THROW(other.SetFilename(spoilt)) << "naming a spoilt file tells the caller";
+  f.g->AddFilePicture(2, 1, &other, false, noStretch, 0, haLeft, vaTop);
+  EXPECT_NO_THROW(EXPECT_TRUE(Only(f.Paint(2, 1), "StretchDraw").empty()));
+  EXPECT_NO_THROW(f.g->GrabToBitmap());
+  // The caller's file picture stays the caller's.
+  f.g->RemoveFilePicture(2, 1);
+  EXPECT_EQ(f.g->GetFilePicture(2, 1), nullptr);
+  EXPECT_EQ(other.Filename(), spoilt);
+  f.g->RemovePicture(1, 1);
+  EXPECT_EQ(f.g->GetFilePicture(1, 1), fp) << "a picture removal leaves a file picture";
+  std::remove(spoilt.c_str());
 }
 
 }  // namespace

@@ -106,3 +106,24 @@ TEST(DivUzevSearchPanel, LayoutFollowsTheFootersSwitches) {
   f.g->SearchFooter()->SetFindNextCaption("Next");
   EXPECT_EQ(f.p->ForwardButton()->Caption(), "Next");
 }
+
+TEST(DivUzevSearchPanel, NextAfterTheLastHitMissesThenStartsOver) {
+  TPanelFixture f;
+  f.p->EditControl()->SetText("item");
+  testinput::Pump();
+  f.g->SetSearchCell(TPoint(-1, -1));
+  for (int r = 1; r < 6; ++r) {
+    f.g->SearchForward(f.p);
+    EXPECT_EQ(f.g->SearchCell().Y, r);
+  }
+  f.g->SearchForward(f.p);
+  EXPECT_EQ(f.g->SearchCell().X, -1) << "the miss is the new search cell";
+  EXPECT_EQ(f.g->SearchCell().Y, -1);
+  f.g->SearchForward(f.p);
+  EXPECT_EQ(f.g->SearchCell().Y, 1) << "and the next search starts over";
+  EXPECT_EQ(f.g->Row(), 1);
+  f.g->SearchBackward(f.p);
+  EXPECT_EQ(f.g->SearchCell().Y, -1);
+  f.g->SearchBackward(f.p);
+  EXPECT_EQ(f.g->SearchCell().Y, 5) << "backwards it starts over at the end";
+}
