@@ -4,6 +4,7 @@
 
 #include "framework/controls/Forms.h"
 #include "framework/controls/Image.h"
+#include "framework/graphics/CursorPicture.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/rtl/Format.h"
 
@@ -206,23 +207,12 @@ TColor SpectrumColorAt(int X, int Y) {
 }
 
 void DrawVyxPointer(TBitmap* Bmp) {
-  constexpr TColor kSeeThrough = 0x00FF00FF;
-  Bmp->SetPixelFormat(pf24bit);
-  Bmp->SetSize(32, 32);
-  TCanvas* c = Bmp->Canvas();
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(kSeeThrough);
-  c->FillRect(TRect(0, 0, 32, 32));
-  c->Pen()->SetColor(clWhite);
-  c->Pen()->SetWidth(1);
-  c->Brush()->SetColor(clBlack);
+  TCanvas* c = BeginCursorPicture(Bmp);
   // The bulb at the top right, the collar below it, and the glass tube
   // down to the tip at the hot spot.
   c->Ellipse(19, 1, 31, 13);
   c->Polygon({{15, 9}, {17, 7}, {25, 15}, {23, 17}});
   c->Polygon({{VyxPointerHotSpot.X, VyxPointerHotSpot.Y}, {2, 26}, {17, 11}, {21, 15}, {6, 30}});
-  Bmp->SetTransparentColor(kSeeThrough);
-  Bmp->SetTransparent(true);
 }
 
 TCursor VyxPointerCursor() {

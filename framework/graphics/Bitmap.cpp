@@ -10,6 +10,7 @@
 
 #include "framework/backend/Painter.h"
 #include "framework/classes/Streams.h"
+#include "framework/graphics/CursorPicture.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/os/Resources.h"
 #include "framework/os/SafeWriter.h"
@@ -737,4 +738,20 @@ void TPngImage::Assign(TPersistent* Source) {
     return;
   }
   TEncodedImage::Assign(Source);
+}
+
+TCanvas* BeginCursorPicture(TBitmap* Bmp) {
+  constexpr TColor kSeeThrough = 0x00FF00FF;
+  Bmp->SetPixelFormat(pf24bit);
+  Bmp->SetSize(32, 32);
+  TCanvas* c = Bmp->Canvas();
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(kSeeThrough);
+  c->FillRect(TRect(0, 0, 32, 32));
+  c->Pen()->SetColor(clWhite);
+  c->Pen()->SetWidth(1);
+  c->Brush()->SetColor(clBlack);
+  Bmp->SetTransparentColor(kSeeThrough);
+  Bmp->SetTransparent(true);
+  return c;
 }

@@ -15,6 +15,7 @@
 #include "framework/controls/ScrollBars.h"
 #include "framework/controls/ToolTips.h"
 #include "framework/controls/WinApi.h"
+#include "framework/graphics/CursorPicture.h"
 #include "grid/base/DudHTMLE.h"
 #include "grid/base/VevUtil.h"
 #include "grid/model/DivUzev.h"
@@ -27,20 +28,8 @@ bool SameRect(const TGridRect& A, const TGridRect& B) { return A == B; }
 // A 32 x 32 cursor: Shape drawn black with a white edge on a see-through
 // ground.
 void RegisterGridCursor(TCursor Id, const std::vector<TPoint>& Shape, TPoint HotSpot) {
-  constexpr TColor kSeeThrough = 0x00FF00FF;
   TBitmap bmp;
-  bmp.SetPixelFormat(pf24bit);
-  bmp.SetSize(32, 32);
-  TCanvas* c = bmp.Canvas();
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(kSeeThrough);
-  c->FillRect(TRect(0, 0, 32, 32));
-  c->Pen()->SetColor(clWhite);
-  c->Pen()->SetWidth(1);
-  c->Brush()->SetColor(clBlack);
-  c->Polygon(Shape);
-  bmp.SetTransparentColor(kSeeThrough);
-  bmp.SetTransparent(true);
+  BeginCursorPicture(&bmp)->Polygon(Shape);
   Screen->SetCursors(Id, &bmp, HotSpot);
 }
 
