@@ -1,6 +1,7 @@
 #include "tables/plc/UTable_Editor.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -43,9 +44,11 @@ std::string Row_Number(int Row) { return std::to_string(Row); }
 // pass, whatever order they stand in; the first of a repeated name counts.
 class TRow_Reader {
  public:
-  explicit TRow_Reader(const TTable_Grid_Format& Format) : format_(Format), found_(Format.Columns.size()) {
+  explicit TRow_Reader(const TTable_Grid_Format& Format)
+      : format_(Format), found_(Format.Columns.size()), repeated_(Format.Columns.size(), 0) {
     for (std::size_t k = 0; k < Format.Columns.size(); ++k)
-      if (Format.Columns[k].Attribute) column_of_.emplace(Format.Columns[k].Attribute, k);
+      if (Format.Columns[k].Attribute && !column_of_.emplace(Format.Columns[k].Attribute, k).second)
+        repeated_[k] = 1;
   }
 
   // The values of one row element, or the reason it cannot be read.
@@ -53,9 +56,21 @@ class TRow_Reader {
     std::fill(found_.begin(), found_.end(), nullptr);
     if (Node.NodeType() == ntElement) {
       Node.AttributeList(attributes_);
+      // Files written here hold the attributes in column order: the column
+      // after the last one found is tried before the name is looked up.
+      std::size_t next = 0;
       for (const auto& [name, value] : attributes_) {
-        const auto it = column_of_.find(name);
-        if (it != column_of_.end() && !found_[it->second]) found_[it->second] = &value;
+        std::size_t k = format_.Columns.size();
+        while (next < format_.Columns.size() && !format_.Columns[next].Attribute) ++next;
+        if (next < format_.Columns.size() && name == format_.Columns[next].Attribute && !repeated_[next]) {
+          k = next;
+        } else {
+          const auto it = column_of_.find(name);
+          if (it != column_of_.end()) k = it->second;
+        }
+        if (k == format_.Columns.size()) continue;
+        next = k + 1;
+        if (!found_[k]) found_[k] = &value;
       }
     }
     values_.clear();
@@ -86,6 +101,8 @@ class TRow_Reader {
   std::unordered_map<std::string_view, std::size_t> column_of_;
   std::vector<std::pair<std::string_view, std::string_view>> attributes_;
   std::vector<const std::string_view*> found_;
+  // A column whose name an earlier column has: never its name's column.
+  std::vector<std::uint8_t> repeated_;
   std::vector<std::string> values_;
 };
 
