@@ -85,8 +85,8 @@ bool PlainField(std::string_view T, char D, bool AlwaysQuotes) {
 // Physical lines of the text (CR LF, LF or CR end one).
 std::vector<std::string_view> SplitLines(std::string_view Text) {
   std::vector<std::string_view> lines;
-  // Room for the lines the LFs end, at once.
-  lines.reserve(static_cast<size_t>(std::count(Text.begin(), Text.end(), '\n')) + 1);
+  // Room for lines of some 64 bytes at once; more lines grow it.
+  lines.reserve(Text.size() / 64 + 16);
   const char* const end = Text.data() + Text.size();
   const char* p = Text.data();
   // The next LF is looked for only once the lines passed it, so text
@@ -181,6 +181,9 @@ class TFields {
 
   void Split(std::string_view Line, char D) {
     count_ = 0;
+    // Only a record holding a line break's one-line form has fields to
+    // turn back.
+    breaks_ = Line.find(java_ ? '~' : '\v') != std::string_view::npos;
     if (D == 0) {
       if (!Line.empty()) Add(Line, false);
       return;
@@ -240,13 +243,14 @@ class TFields {
       f.assign(Raw);
     }
     if (java_) {
-      if (f == "^" || f.find('~') != std::string::npos) f = TildeToLineBreaks(f);
-    } else if (f.find('\v') != std::string::npos) {
+      if (f == "^" || (breaks_ && f.find('~') != std::string::npos)) f = TildeToLineBreaks(f);
+    } else if (breaks_ && f.find('\v') != std::string::npos) {
       f = VTToCRLF(f);
     }
   }
 
   bool java_;
+  bool breaks_ = false;
   size_t count_ = 0;
   std::vector<std::string> fields_;
 };
