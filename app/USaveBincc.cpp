@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
@@ -161,15 +163,23 @@ void Refuse_Failure(const std::optional<std::string>& Failure, const std::string
     throw Exception(Lang(Text_Row_Refused) + NativePath(Path) + Lang(Text_Row_Refused_2) + *Failure);
 }
 
+// The grid column of each attribute name of a table.
+using TColumn_Lookup = std::unordered_map<std::string_view, int>;
+
+TColumn_Lookup Columns_Of(const TTable_Grid_Format& Format) {
+  TColumn_Lookup lookup;
+  for (std::size_t k = Format.Columns.size(); k-- > 0;)
+    if (Format.Columns[k].Attribute) lookup[Format.Columns[k].Attribute] = static_cast<int>(k) + 1;
+  return lookup;
+}
+
 // A table row as the per-row compilers read it: a field by its attribute
 // name, or nothing for a name the file does not hold.
-TRow_Attribute Row_Of(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int Row) {
-  return [&Grid, &Format, Row](const char* Name) -> std::optional<std::string> {
-    for (std::size_t k = 0; k < Format.Columns.size(); ++k) {
-      const char* attribute = Format.Columns[k].Attribute;
-      if (attribute && std::strcmp(attribute, Name) == 0) return Grid.GetCellEx(static_cast<int>(k) + 1, Row);
-    }
-    return std::nullopt;
+TRow_Attribute Row_Of(const TTable_Grid_View& Grid, const TColumn_Lookup& Columns, int Row) {
+  return [&Grid, &Columns, Row](const char* Name) -> std::optional<std::string> {
+    const auto it = Columns.find(Name);
+    if (it == Columns.end()) return std::nullopt;
+    return Grid.GetCellEx(it->second, Row);
   };
 }
 
@@ -179,9 +189,10 @@ template <typename Entry, std::size_t N, typename Compile>
 void Add_Rows(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
               bool (*Taken)(const TTable_Grid_View&, int), std::array<Entry, N>& Table, int& k,
               Compile compile_row) {
+  const TColumn_Lookup columns = Columns_Of(Format);
   const int rows = Table_Length(Grid, Format);
   for (int r = 1; r <= rows && k < static_cast<int>(N); ++r)
-    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(Row_Of(Grid, Format, r));
+    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(Row_Of(Grid, columns, r));
 }
 
 // A number from a table or parameter text, or Fallback when the text is

@@ -46,6 +46,9 @@ class TList : public TObject {
   virtual void Notify(void* Ptr, TListNotification Action);
   [[noreturn]] static void IndexError(int Index);
   void CheckIndex(int Index) const;
+  // The items themselves, for a subclass that rearranges many at once
+  // without a notice for each.
+  std::vector<void*>& Slots() { return items_; }
 
  private:
   std::vector<void*> items_;

@@ -116,6 +116,8 @@ struct TSafeFileWriter::TState {
   int Fd = -1;
   bool Exists = false;
   mode_t Mode = 0644;
+  // A file of a set goes into a folder that is synced once for them all.
+  bool SyncFolderAfter = true;
   std::string Error;
   int Open();
   int Put(std::string_view Data);
@@ -167,7 +169,7 @@ int TSafeFileWriter::TState::Finish() {
   if (err == 0 && ::rename(Temp.c_str(), Target.c_str()) != 0) err = errno;
   if (err) return err;
   Temp.clear();
-  SyncFolder(Folder);
+  if (SyncFolderAfter) SyncFolder(Folder);
   return 0;
 }
 
@@ -200,8 +202,13 @@ void TSafeFileWriter::Commit() {
   if (int err = s_->Finish()) Fail(err);
 }
 
-bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error) {
+namespace {
+// One file written whole; SyncFolderAfter false leaves syncing its folder
+// to the caller.
+bool TryWriteOne(const std::string& FileName, std::string_view Data, std::string* Error,
+                 bool SyncFolderAfter) {
   TSafeFileWriter::TState s;
+  s.SyncFolderAfter = SyncFolderAfter;
   s.Shown = NativePath(FileName);
   int err = s.Open();
   if (err == 0) err = s.Put(Data);
@@ -210,6 +217,12 @@ bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::s
   s.Abandon();
   if (Error) *Error = Message(s.Shown, err);
   return false;
+}
+
+}  // namespace
+
+bool TrySafeWriteFile(const std::string& FileName, std::string_view Data, std::string* Error) {
+  return TryWriteOne(FileName, Data, Error, true);
 }
 
 void SafeWriteFile(const std::string& FileName, std::string_view Data) {
@@ -338,7 +351,7 @@ bool TrySafeWriteFileSet(const std::string& Folder, const std::vector<TSafeWrite
   }
   for (const TSafeWriteSetFile& f : Files) {
     std::string error;
-    if (!TrySafeWriteFile(staging + "/" + f.Name, f.Data, &error)) return abandon(error + ".");
+    if (!TryWriteOne(staging + "/" + f.Name, f.Data, &error, false)) return abandon(error + ".");
     struct stat old {};
     if (exists && ::stat((folder + "/" + f.Name).c_str(), &old) == 0)
       ::chmod((staging + "/" + f.Name).c_str(), old.st_mode & 07777);

@@ -309,6 +309,11 @@ std::string TXMLNode::AttributeName(int Index) const {
   IndexError(Index);
 }
 
+void TXMLNode::AttributeList(std::vector<std::pair<std::string_view, std::string_view>>& Out) const {
+  Out.clear();
+  for (pugi::xml_attribute a : N(Checked()).attributes()) Out.emplace_back(a.name(), a.value());
+}
+
 std::string TXMLNode::AttributeValueAt(int Index) const {
   int i = 0;
   for (pugi::xml_attribute a : N(Checked()).attributes())

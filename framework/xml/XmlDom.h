@@ -27,6 +27,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "framework/classes/Classes.h"
 
@@ -94,6 +96,10 @@ class TXMLNode {
   int AttributeCount() const;
   std::string AttributeName(int Index) const;
   std::string AttributeValueAt(int Index) const;
+  // Every attribute's name and value in document order, into Out (emptied
+  // first): one pass for a reader that wants them all. The views hold
+  // while the document is not changed.
+  void AttributeList(std::vector<std::pair<std::string_view, std::string_view>>& Out) const;
 
   // Appends a new child element and returns it. Raises EXmlError for a name
   // that is not a valid XML name.

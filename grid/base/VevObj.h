@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/classes/Lists.h"
 #include "framework/controls/Messages.h"
@@ -38,6 +39,9 @@ class TIntList : public TList {
   void DeleteValue(int Value);
   bool HasValue(int Value) const;
   int IndexOf(int Value) const;
+  // Item First + k takes the value item Order[k] held (0 past the end), the
+  // list growing as needed; one change notice for all.
+  void PermuteItems(int First, const std::vector<int>& Order);
 
   // The items as decimal numbers joined by ","; writing clears the list and
   // adds the comma-text items one by one (EConvertError on a non-number,

@@ -1,4 +1,7 @@
 // Integer and sort-index lists, the control list and the handle list.
+#include <algorithm>
+#include <vector>
+
 #include "framework/classes/StringList.h"
 #include "framework/controls/Controls.h"
 #include "framework/rtl/StrUtils.h"
@@ -42,6 +45,19 @@ void TIntList::DeleteValue(int Value) {
 }
 
 bool TIntList::HasValue(int Value) const { return IndexOf(Value) >= 0; }
+
+void TIntList::PermuteItems(int First, const std::vector<int>& Order) {
+  std::vector<void*>& slots = Slots();
+  const size_t n = Order.size(), first = static_cast<size_t>(First);
+  std::vector<void*> moved(n);
+  for (size_t k = 0; k < n; ++k) {
+    const auto from = static_cast<size_t>(Order[k]);
+    moved[k] = from < slots.size() ? slots[from] : ToSlot(0);
+  }
+  if (slots.size() < first + n) slots.resize(first + n, ToSlot(0));
+  std::copy(moved.begin(), moved.end(), slots.begin() + static_cast<std::ptrdiff_t>(first));
+  Changed();
+}
 
 int TIntList::IndexOf(int Value) const { return TList::IndexOf(ToSlot(Value)); }
 

@@ -5,6 +5,7 @@
 // field that a spreadsheet wrote over several lines is read as one field.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -84,12 +85,22 @@ bool PlainField(std::string_view T, char D, bool AlwaysQuotes) {
 // Physical lines of the text (CR LF, LF or CR end one).
 std::vector<std::string_view> SplitLines(std::string_view Text) {
   std::vector<std::string_view> lines;
-  size_t p = 0;
-  while (p < Text.size()) {
-    size_t e = p;
-    while (e < Text.size() && Text[e] != '\r' && Text[e] != '\n') ++e;
-    lines.push_back(Text.substr(p, e - p));
-    if (e < Text.size() && Text[e] == '\r' && e + 1 < Text.size() && Text[e + 1] == '\n') ++e;
+  // Room for lines of some 64 bytes at once; more lines grow it.
+  lines.reserve(Text.size() / 64 + 16);
+  const char* const end = Text.data() + Text.size();
+  const char* p = Text.data();
+  // The next LF is looked for only once the lines passed it, so text
+  // broken by lone CRs is not searched to its end for every line.
+  const char* lf = nullptr;
+  while (p < end) {
+    if (lf == nullptr || lf < p) {
+      lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+      if (lf == nullptr) lf = end;
+    }
+    const char* e = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(lf - p)));
+    if (e == nullptr) e = lf;
+    lines.emplace_back(p, static_cast<size_t>(e - p));
+    if (e < end && *e == '\r' && e + 1 < end && e[1] == '\n') ++e;
     p = e + 1;
   }
   return lines;
@@ -160,67 +171,89 @@ void DropBlanks(std::string_view& S) {
   while (S.size() >= 2 && S[0] == ' ') S.remove_prefix(1);
 }
 
-std::string Unbreak(std::string Field, bool Java) {
-  return Java ? TildeToLineBreaks(Field) : VTToCRLF(Field);
-}
+// The fields of one record, into strings kept from record to record so that
+// reading a file does not allocate for every field.
+class TFields {
+ public:
+  explicit TFields(bool Java) : java_(Java) {}
+  size_t Count() const { return count_; }
+  std::string& operator[](size_t K) { return fields_[K]; }
 
-// The fields of one record.
-std::vector<std::string> SplitRecord(std::string_view Line, char D, bool Java) {
-  std::vector<std::string> fields;
-  if (D == 0) {
-    if (!Line.empty()) fields.push_back(Unbreak(std::string(Line), Java));
-    return fields;
-  }
-  size_t p;
-  while ((p = Line.find(D)) != std::string_view::npos) {
-    const size_t before = Line.size();
-    DropBlanks(Line);
-    p -= before - Line.size();
-    std::string field;
-    if (!Line.empty() && Line[0] == '"') {
-      Line.remove_prefix(1);
-      int q = -1;
-      FindQuoteEnd('"', Line, q);
-      if (q < 0) {
-        // No closing quote: an empty field; reading goes on after the
-        // delimiter.
-        p = Line.find(D);
-        if (p == std::string_view::npos) {
-          Line = std::string_view();
-          fields.emplace_back();
-          break;
+  void Split(std::string_view Line, char D) {
+    count_ = 0;
+    // Only a record holding a line break's one-line form has fields to
+    // turn back.
+    breaks_ = Line.find(java_ ? '~' : '\v') != std::string_view::npos;
+    if (D == 0) {
+      if (!Line.empty()) Add(Line, false);
+      return;
+    }
+    size_t p;
+    while ((p = Line.find(D)) != std::string_view::npos) {
+      const size_t before = Line.size();
+      DropBlanks(Line);
+      p -= before - Line.size();
+      if (!Line.empty() && Line[0] == '"') {
+        Line.remove_prefix(1);
+        int q = -1;
+        FindQuoteEnd('"', Line, q);
+        if (q < 0) {
+          // No closing quote: an empty field; reading goes on after the
+          // delimiter.
+          p = Line.find(D);
+          Add(std::string_view(), false);
+          if (p == std::string_view::npos) return;
+        } else {
+          Add(Line.substr(0, static_cast<size_t>(q)), true);
+          Line.remove_prefix(static_cast<size_t>(q) + 1);
+          p = Line.find(D);
+          // The closing quote ended the record.
+          if (p == std::string_view::npos) return;
         }
       } else {
-        field = UndoubleChar('"', Line.substr(0, static_cast<size_t>(q)));
-        Line.remove_prefix(static_cast<size_t>(q) + 1);
-        p = Line.find(D);
-        if (p == std::string_view::npos) {
-          // The closing quote ended the record.
-          fields.push_back(Unbreak(std::move(field), Java));
-          Line = std::string_view();
-          break;
-        }
+        Add(Line.substr(0, p), false);
+      }
+      Line.remove_prefix(p + 1);
+    }
+    if (!Line.empty()) {
+      DropBlanks(Line);
+      if (Line[0] == '"') {
+        Line.remove_prefix(1);
+        if (!Line.empty() && Line.back() == '"') Line.remove_suffix(1);
+        Add(Line, true);
+      } else {
+        Add(Line, false);
+      }
+    }
+  }
+
+ private:
+  // A field as read: doubled quotes single when it stood in quotes, line
+  // breaks back from their one-line form.
+  void Add(std::string_view Raw, bool Quoted) {
+    if (count_ == fields_.size()) fields_.emplace_back();
+    std::string& f = fields_[count_++];
+    if (Quoted && Raw.find('"') != std::string_view::npos) {
+      f.clear();
+      for (size_t i = 0; i < Raw.size(); ++i) {
+        f += Raw[i];
+        if (Raw[i] == '"' && i + 1 < Raw.size() && Raw[i + 1] == '"') ++i;
       }
     } else {
-      field = std::string(Line.substr(0, p));
+      f.assign(Raw);
     }
-    fields.push_back(Unbreak(std::move(field), Java));
-    Line.remove_prefix(p + 1);
-  }
-  if (!Line.empty()) {
-    DropBlanks(Line);
-    std::string field;
-    if (Line[0] == '"') {
-      Line.remove_prefix(1);
-      if (!Line.empty() && Line.back() == '"') Line.remove_suffix(1);
-      field = UndoubleChar('"', Line);
-    } else {
-      field = std::string(Line);
+    if (java_) {
+      if (f == "^" || (breaks_ && f.find('~') != std::string::npos)) f = TildeToLineBreaks(f);
+    } else if (breaks_ && f.find('\v') != std::string::npos) {
+      f = VTToCRLF(f);
     }
-    fields.push_back(Unbreak(std::move(field), Java));
   }
-  return fields;
-}
+
+  bool java_;
+  bool breaks_ = false;
+  size_t count_ = 0;
+  std::vector<std::string> fields_;
+};
 
 }  // namespace
 
@@ -322,7 +355,10 @@ void TDedAdararAdoz::ReadCSV(const std::string& Bytes, int MaxRows, bool Insert)
     SetDelimiter(DetectDelimiter(lines[0], lines.size() > 1 ? lines[1] : std::string_view()));
   const char d = Delimiter();
   std::deque<std::string> joined;
-  const std::vector<std::string_view> records = JoinRecords(lines, joined);
+  // Without a double quote no line goes on with the next.
+  std::vector<std::string_view> joinedRecords;
+  if (text.find('"') != std::string_view::npos) joinedRecords = JoinRecords(lines, joined);
+  const std::vector<std::string_view>& records = joinedRecords.empty() ? lines : joinedRecords;
 
   const int c0 = SaveStartCol();
   int r = SaveStartRow();
@@ -346,23 +382,27 @@ void TDedAdararAdoz::ReadCSV(const std::string& Bytes, int MaxRows, bool Insert)
     const int64_t n = static_cast<int64_t>(total);
     SetRowCount(static_cast<int>(std::min<int64_t>(
         Insert ? RowCount() + n : SaveStartRow() + n + FixedFooters(), gridio::kMaxLoadRows)));
+  } else {
+    // Rows for every record at once, so that the cells are stored once
+    // and not moved as the grid grows.
+    const int64_t n =
+        MaxRows > 0 ? std::min<int64_t>(static_cast<int64_t>(total), MaxRows) : static_cast<int64_t>(total);
+    const int64_t need = std::min<int64_t>(r + n + FixedFooters(), gridio::kMaxLoadRows);
+    if (need > RowCount()) SetRowCount(static_cast<int>(need));
   }
   gridio::TFileProgress progress(this);
+  TFields fields(java);
   size_t read = 0;
   for (size_t i = first; i < records.size(); ++i) {
     if (MaxRows > 0 && read >= static_cast<size_t>(MaxRows)) break;
     // A grid cannot take more rows than this; the rest is not read.
     if (r >= gridio::kMaxLoadRows - FixedFooters()) break;
     if (r >= RowCount() - FixedFooters()) SetRowCount(r + 1000);
-    std::vector<std::string> fields = SplitRecord(records[i], d, java);
-    int c = c0;
-    for (std::string& f : fields) {
-      // Fields past the widest grid are dropped.
-      if (c >= gridio::kMaxLoadCols) break;
-      if (c + 1 - h > ColCount()) SetColCount(c + 1 - h);
-      LoadCell(c, r, f);
-      ++c;
-    }
+    fields.Split(records[i], d);
+    // Fields past the widest grid are dropped.
+    const int n = static_cast<int>(std::min<int64_t>(fields.Count(), gridio::kMaxLoadCols - c0));
+    if (n > 0 && c0 + n - h > ColCount()) SetColCount(c0 + n - h);
+    for (int k = 0; k < n; ++k) LoadCell(c0 + k, r, fields[static_cast<size_t>(k)]);
     ++r;
     ++read;
     progress.Report(static_cast<int64_t>(read), static_cast<int64_t>(total));

@@ -182,6 +182,8 @@ namespace {
 // past the list's end read as 0.
 void PermuteIntList(TIntList* List, int First, const std::vector<int>& Order) {
   if (List->Count() <= First) return;
+  // Without a listener nothing tells the notices apart: all at once.
+  if (!List->OnChange) return List->PermuteItems(First, Order);
   const int n = static_cast<int>(Order.size());
   std::vector<int> moved(Order.size());
   for (int k = 0; k < n; ++k) {

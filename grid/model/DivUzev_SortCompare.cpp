@@ -20,6 +20,11 @@
 namespace {
 
 enum : uint8_t {
+  kRead = 1,        // Text and Flags hold the row's cell
+  kNumberRead = 2,  // Num, NumReads and NumPrepBlank hold it
+};
+
+enum : uint8_t {
   kNumber = 1,     // reads as an integer, decimal or exponent number
   kCheckType = 2,  // a check-box cell
   kDateCand = 4,   // a date separator at character 2 or 3 between digits
@@ -59,12 +64,22 @@ void RemoveFirst(std::string& S, const std::string& Part) {
 // ---------------------------------------------------------------------------
 // Prepared copies of one column's cells
 
+// A row's cell is read when a comparison first needs it (Have), so the
+// column that only settles a few ties is not copied whole: its texts stand
+// in the order they were read (Slot) until every row is wanted.
 struct TSortRun::TColumn {
+  int Col = 0;
   TSortStyle Style = ssAlphabetic;
   std::string Prefix;
   std::string Suffix;
-  std::vector<std::string> Text;
+  bool WithFlags = false;
+  bool Dense = false;             // Text[k] is row k's
+  std::vector<std::string> Text;  // else row k's is Text[Slot[k] - 1]
+  std::vector<uint32_t> Slot;
+  const std::string& TextOf(size_t K) const { return Dense ? Text[K] : Text[Slot[K] - 1]; }
   std::vector<uint8_t> Flags;
+  std::vector<uint8_t> Have;  // kRead, kNumberRead
+  size_t Unread = 0;
   // Built when a comparison first needs them.
   std::vector<std::string> Upper;
   std::vector<double> Num;
@@ -118,33 +133,75 @@ TSortRun::TColumn& TSortRun::Column(int ACol) {
   if (slot) return *slot;
   slot = std::make_unique<TColumn>();
   TColumn& c = *slot;
+  c.Col = ACol;
   c.Style = autoFormat_ ? ssAutomatic : (ignoreCase_ ? ssAlphaNoCase : ssAlphabetic);
   grid_.GetColumnFormat(ACol, c.Style, c.Prefix, c.Suffix);
+  c.WithFlags = c.Style == ssAutomatic || c.Style == ssAlphaNumeric || c.Style == ssAlphaNumericNoCase;
+  if (c.WithFlags) c.Flags.assign(static_cast<size_t>(count_), 0);
+  c.Have.assign(static_cast<size_t>(count_), 0);
+  c.Unread = static_cast<size_t>(count_);
+  return c;
+}
 
-  const bool shown = shownTexts_;
-  c.Text.reserve(static_cast<size_t>(count_));
-  for (int k = 0; k < count_; ++k)
-    c.Text.push_back(shown ? grid_.GetCellEx(ACol, RowOf(k)) : grid_.GetGridCell(ACol, RowOf(k)));
+std::string TSortRun::CellText(int ACol, int K) {
+  return shownTexts_ ? grid_.GetCellEx(ACol, RowOf(K)) : grid_.GetGridCell(ACol, RowOf(K));
+}
 
-  if (c.Style == ssAutomatic || c.Style == ssAlphaNumeric || c.Style == ssAlphaNumericNoCase) {
+// Row K's text, read once; references to other rows' texts may move.
+void TSortRun::ReadCell(TColumn& C, int K) {
+  const size_t k = static_cast<size_t>(K);
+  if (C.Have[k] & kRead) return;
+  C.Have[k] |= kRead;
+  --C.Unread;
+  if (!C.Dense) {
+    if (C.Slot.empty()) C.Slot.assign(static_cast<size_t>(count_), 0);
+    C.Text.emplace_back();
+    C.Slot[k] = static_cast<uint32_t>(C.Text.size());
+  }
+  std::string& t = C.Dense ? C.Text[k] : C.Text.back();
+  t = CellText(C.Col, K);
+  SetFlags(C, K, t);
+}
+
+void TSortRun::SetFlags(TColumn& C, int K, const std::string& t) {
+  if (!C.WithFlags) return;
+  const int row = RowOf(K);
+  uint8_t f = NumberTextKind(t) != ntNotANumber ? kNumber : 0;
+  if (C.Style == ssAutomatic) {
     const char dateSep = GetDateSeparator();
     const char timeSep = GetTimeSeparator();
-    const bool automatic = c.Style == ssAutomatic;
-    c.Flags.assign(static_cast<size_t>(count_), 0);
-    for (int k = 0; k < count_; ++k) {
-      const std::string& t = c.Text[static_cast<size_t>(k)];
-      uint8_t f = NumberTextKind(t) != ntNotANumber ? kNumber : 0;
-      if (automatic) {
-        if (IsCheckType(grid_.GetCellType(ACol, RowOf(k)))) f |= kCheckType;
-        if (t.find(dateSep) != std::string::npos) f |= kHasDate;
-        if (t.find(timeSep) != std::string::npos) f |= kHasTime;
-        if ((f & kHasDate) && SeparatorBetweenDigits(t, dateSep)) f |= kDateCand;
-        if ((f & kHasTime) && SeparatorBetweenDigits(t, timeSep)) f |= kTimeCand;
-      }
-      c.Flags[static_cast<size_t>(k)] = f;
-    }
+    if (IsCheckType(grid_.GetCellType(C.Col, row))) f |= kCheckType;
+    if (t.find(dateSep) != std::string::npos) f |= kHasDate;
+    if (t.find(timeSep) != std::string::npos) f |= kHasTime;
+    if ((f & kHasDate) && SeparatorBetweenDigits(t, dateSep)) f |= kDateCand;
+    if ((f & kHasTime) && SeparatorBetweenDigits(t, timeSep)) f |= kTimeCand;
   }
-  return c;
+  C.Flags[static_cast<size_t>(K)] = f;
+}
+
+void TSortRun::ReadColumn(TColumn& C) {
+  if (C.Unread == 0 && C.Dense) return;
+  if (!C.Dense) {
+    // Every row at its own place from now on.
+    std::vector<std::string> dense;
+    if (C.Text.empty()) {
+      dense.reserve(static_cast<size_t>(count_));
+      for (int k = 0; k < count_; ++k) {
+        dense.push_back(CellText(C.Col, k));
+        SetFlags(C, k, dense.back());
+        C.Have[static_cast<size_t>(k)] |= kRead;
+      }
+      C.Unread = 0;
+    } else {
+      dense.resize(static_cast<size_t>(count_));
+      for (size_t k = 0; k < dense.size(); ++k)
+        if (C.Slot[k] != 0) dense[k] = std::move(C.Text[C.Slot[k] - 1]);
+    }
+    C.Text.swap(dense);
+    C.Slot = std::vector<uint32_t>();
+    C.Dense = true;
+  }
+  for (int k = 0; C.Unread > 0 && k < count_; ++k) ReadCell(C, k);
 }
 
 int TSortRun::KeyIndex(int ACol, const THandle& H) const {
@@ -161,6 +218,10 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
   const int ib = KeyIndex(ACol, HB);
   const size_t a = static_cast<size_t>(ia);
   const size_t b = static_cast<size_t>(ib);
+  ReadCell(c, ia);
+  ReadCell(c, ib);
+  const std::string& ta = c.TextOf(a);
+  const std::string& tb = c.TextOf(b);
 
   TSortStyle style = c.Style;
   if (style == ssAutomatic) {
@@ -183,22 +244,23 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
   }
 
   int r = 0;
-  bool blankA = c.Text[a].empty();
-  bool blankB = c.Text[b].empty();
+  bool blankA = ta.empty();
+  bool blankB = tb.empty();
   switch (style) {
     case ssAlphaNoCase:
       BuildUpper(c);
       r = c.Upper[a].compare(c.Upper[b]);
       break;
     case ssAnsiAlphaCase:
-      r = AnsiCompareStr(c.Text[a], c.Text[b]);
+      r = AnsiCompareStr(ta, tb);
       break;
     case ssAnsiAlphaNoCase:
-      r = AnsiCompareText(c.Text[a], c.Text[b]);
+      r = AnsiCompareText(ta, tb);
       break;
     case ssNumeric:
     case ssFinancial: {
-      BuildNumbers(c, ACol);
+      ReadNumber(c, ia);
+      ReadNumber(c, ib);
       if (c.NumReads[a] || c.NumReads[b]) r = CompareValues(c.Num[a], c.Num[b]);
       blankA = c.NumPrepBlank[a] != 0;
       blankB = c.NumPrepBlank[b] != 0;
@@ -210,6 +272,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
     case ssShortDateUS: {
       const TSortStyle kind = style == ssDateTime ? ssDate : style;
       if (c.Date.empty() || c.DateStyle != kind) {
+        ReadColumn(c);
         c.DateStyle = kind;
         c.Date.assign(static_cast<size_t>(count_), 0);
         for (int k = 0; k < count_; ++k) {
@@ -230,6 +293,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
     }
     case ssTime:
       if (c.Time.empty()) {
+        ReadColumn(c);
         c.Time.assign(static_cast<size_t>(count_), 0);
         for (int k = 0; k < count_; ++k) {
           TDateTime v = 0;
@@ -239,7 +303,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
       r = CompareValues(c.Time[a], c.Time[b]);
       break;
     case ssCustom:
-      if (grid_.OnCustomCompare) grid_.OnCustomCompare(&grid_, c.Text[a], c.Text[b], r);
+      if (grid_.OnCustomCompare) grid_.OnCustomCompare(&grid_, ta, tb, r);
       break;
     case ssRaw:
       if (grid_.OnRawCompare) grid_.OnRawCompare(&grid_, ACol, RowOf(ia), RowOf(ib), r);
@@ -271,7 +335,7 @@ int TSortRun::CompareHandles(int ACol, const THandle& HA, bool Descending, const
       r = CompareValues(c.Check[a], c.Check[b]);
       break;
     default:  // ssAlphabetic, ssAlphaCase: ordinal
-      r = c.Text[a].compare(c.Text[b]);
+      r = ta.compare(tb);
       break;
   }
   r = Sign(r);
@@ -315,43 +379,59 @@ int TSortRun::CompareRowsIndexed(int Index, int A, int B) {
   return CompareIndexedHandles(Index, THandle{A, A}, THandle{B, B});
 }
 
-// The numbers of a numeric column, read once per sort: the prefix and
-// suffix taken off, thousand separators (for ssFinancial) dropped, the
+// The number of a numeric column's cell, read once per sort: the prefix
+// and suffix taken off, thousand separators (for ssFinancial) dropped, the
 // locale decimal separator read as a point.
-void TSortRun::BuildNumbers(TColumn& C, int ACol) {
-  if (!C.Num.empty() || count_ == 0) return;
-  const bool financial = C.Style == ssFinancial;
-  const char thousand = GetThousandSeparator();
-  const char decimal = GetDecimalSeparator();
-  C.Num.assign(static_cast<size_t>(count_), 0);
-  C.NumReads.assign(static_cast<size_t>(count_), 0);
-  C.NumPrepBlank.assign(static_cast<size_t>(count_), 0);
-  for (int k = 0; k < count_; ++k) {
-    const size_t kk = static_cast<size_t>(k);
-    std::string t = C.Text[kk];
-    RemoveFirst(t, C.Prefix);
-    RemoveFirst(t, C.Suffix);
-    if (financial) t.erase(std::remove(t.begin(), t.end(), thousand), t.end());
-    if (decimal != '.') {
-      const size_t p = t.find(decimal);
-      if (p != std::string::npos) t[p] = '.';
-    }
-    C.NumPrepBlank[kk] = t.empty() ? 1 : 0;
-    const std::string v = Trim(t);
-    double value = 0;
-    bool reads = !v.empty() && Val(v, value) == 0;
-    if (!reads) {
-      // A text that is partly a number keeps the number it starts with.
-      value = 0;
-      const char* first = v.data() + (!v.empty() && v[0] == '+' ? 1 : 0);
-      std::from_chars(first, v.data() + v.size(), value);
-      if (!std::isfinite(value)) value = 0;
-      const bool shownEmpty = shownTexts_ ? C.Text[kk].empty() : grid_.GetCellEx(ACol, RowOf(k)).empty();
-      reads = shownEmpty;
-    }
-    C.Num[kk] = value;
-    C.NumReads[kk] = reads ? 1 : 0;
+void TSortRun::ReadNumber(TColumn& C, int K) {
+  const size_t kk = static_cast<size_t>(K);
+  if (C.Num.empty()) {
+    C.Num.assign(static_cast<size_t>(count_), 0);
+    C.NumReads.assign(static_cast<size_t>(count_), 0);
+    C.NumPrepBlank.assign(static_cast<size_t>(count_), 0);
   }
+  if (C.Have[kk] & kNumberRead) return;
+  C.Have[kk] |= kNumberRead;
+  // A cell not kept yet is read for its number alone.
+  std::string read;
+  if (!(C.Have[kk] & kRead)) read = CellText(C.Col, K);
+  const std::string& text = C.Have[kk] & kRead ? C.TextOf(kk) : read;
+  const char decimal = GetDecimalSeparator();
+  const bool financial = C.Style == ssFinancial;
+  std::string copy;
+  std::string_view t = text;
+  if (!C.Prefix.empty() || !C.Suffix.empty() || financial || decimal != '.') {
+    copy = text;
+    RemoveFirst(copy, C.Prefix);
+    RemoveFirst(copy, C.Suffix);
+    if (financial) copy.erase(std::remove(copy.begin(), copy.end(), GetThousandSeparator()), copy.end());
+    if (decimal != '.') {
+      const size_t p = copy.find(decimal);
+      if (p != std::string::npos) copy[p] = '.';
+    }
+    t = copy;
+  }
+  C.NumPrepBlank[kk] = t.empty() ? 1 : 0;
+  // Blanks and control characters at the ends do not count.
+  while (!t.empty() && static_cast<unsigned char>(t.front()) <= 0x20) t.remove_prefix(1);
+  while (!t.empty() && static_cast<unsigned char>(t.back()) <= 0x20) t.remove_suffix(1);
+  const std::string_view v = t;
+  double value = 0;
+  bool reads = !v.empty() && Val(v, value) == 0;
+  if (!reads) {
+    // A text that is partly a number keeps the number it starts with.
+    value = 0;
+    const char* first = v.data() + (!v.empty() && v[0] == '+' ? 1 : 0);
+    std::from_chars(first, v.data() + v.size(), value);
+    if (!std::isfinite(value)) value = 0;
+    const bool shownEmpty = shownTexts_ ? text.empty() : grid_.GetCellEx(C.Col, RowOf(K)).empty();
+    reads = shownEmpty;
+  }
+  C.Num[kk] = value;
+  C.NumReads[kk] = reads ? 1 : 0;
+}
+
+void TSortRun::BuildNumbers(TColumn& C) {
+  for (int k = 0; k < count_; ++k) ReadNumber(C, k);
 }
 
 // ---------------------------------------------------------------------------
@@ -359,6 +439,7 @@ void TSortRun::BuildNumbers(TColumn& C, int ACol) {
 
 void TSortRun::BuildUpper(TColumn& C) {
   if (!C.Upper.empty() || count_ == 0) return;
+  ReadColumn(C);
   C.Upper.resize(static_cast<size_t>(count_));
   for (int k = 0; k < count_; ++k)
     C.Upper[static_cast<size_t>(k)] = AnsiUpperCase(C.Text[static_cast<size_t>(k)]);
@@ -370,6 +451,7 @@ void TSortRun::BuildUpper(TColumn& C) {
 const std::vector<std::string>* TSortRun::OrdinalTexts(int ACol) {
   if (ignoreBlanks_ || Ignored(ACol)) return nullptr;
   TColumn& c = Column(ACol);
+  ReadColumn(c);
   bool noCase = false;
   switch (c.Style) {
     case ssAlphabetic:
@@ -401,13 +483,14 @@ const std::vector<double>* TSortRun::NumericKeys(int ACol) {
     case ssAutomatic:
     case ssAlphaNumeric:
     case ssAlphaNumericNoCase:
+      ReadColumn(c);
       for (uint8_t f : c.Flags)
         if ((f & kCheckType) || !(f & kNumber)) return nullptr;
       break;
     default:
       return nullptr;
   }
-  BuildNumbers(c, ACol);
+  BuildNumbers(c);
   for (size_t k = 0; k < c.Num.size(); ++k)
     if (!c.NumReads[k] || std::isnan(c.Num[k])) return nullptr;
   return &c.Num;

@@ -50,8 +50,14 @@ class TSortRun {
   };
   void ReadSettings();
   void BuildUpper(TColumn& C);
-  void BuildNumbers(TColumn& C, int ACol);
+  void BuildNumbers(TColumn& C);
+  // The column's settings; its cells are read as they are needed.
   TColumn& Column(int ACol);
+  std::string CellText(int ACol, int K);
+  void ReadCell(TColumn& C, int K);
+  void SetFlags(TColumn& C, int K, const std::string& Text);
+  void ReadColumn(TColumn& C);
+  void ReadNumber(TColumn& C, int K);
   // The texts a column compares ordinally for every row, when it does.
   const std::vector<std::string>* OrdinalTexts(int ACol);
   // The numbers a column compares for every row, when every pair of its

@@ -1,5 +1,12 @@
 #include "tables/plc/UTable_Editor.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
 #include "app/UComon.h"
 #include "app/ULanguage.h"
 #include "app/UProject_File.h"
@@ -33,40 +40,82 @@ struct TLoad_Stop {
 
 std::string Row_Number(int Row) { return std::to_string(Row); }
 
-// The values of one row element, or the reason it cannot be read.
-std::vector<std::string> Read_Row(const TXMLNode& Node, const TTable_Grid_Format& Format, int Row) {
-  std::vector<std::string> values;
-  values.reserve(Format.Columns.size());
-  for (const TTable_Column& column : Format.Columns) {
-    if (!column.Attribute) {
-      values.emplace_back(column.Default ? column.Default : "");
-      continue;
-    }
-    std::optional<std::string> value;
-    if (Node.NodeType() == ntElement) value = Node.AttributeValue(column.Attribute);
-    if (!value) {
-      if (column.Default_Of)
-        value = column.Default_Of(values);
-      else if (column.Default)
-        value = column.Default;
-      else
-        throw TLoad_Stop{"row " + Row_Number(Row) + " has no attribute \"" + column.Attribute + "\""};
-    }
-    if (column.Read_As) value = column.Read_As(*value);
-    values.push_back(*value);
+// Reads the rows of one table: each row's attributes are taken in one
+// pass, whatever order they stand in; the first of a repeated name counts.
+class TRow_Reader {
+ public:
+  explicit TRow_Reader(const TTable_Grid_Format& Format)
+      : format_(Format), found_(Format.Columns.size()), repeated_(Format.Columns.size(), 0) {
+    for (std::size_t k = 0; k < Format.Columns.size(); ++k)
+      if (Format.Columns[k].Attribute && !column_of_.emplace(Format.Columns[k].Attribute, k).second)
+        repeated_[k] = 1;
   }
-  return values;
-}
+
+  // The values of one row element, or the reason it cannot be read.
+  const std::vector<std::string>& Read(const TXMLNode& Node, int Row) {
+    std::fill(found_.begin(), found_.end(), nullptr);
+    if (Node.NodeType() == ntElement) {
+      Node.AttributeList(attributes_);
+      // Files written here hold the attributes in column order: the column
+      // after the last one found is tried before the name is looked up.
+      std::size_t next = 0;
+      for (const auto& [name, value] : attributes_) {
+        std::size_t k = format_.Columns.size();
+        while (next < format_.Columns.size() && !format_.Columns[next].Attribute) ++next;
+        if (next < format_.Columns.size() && name == format_.Columns[next].Attribute && !repeated_[next]) {
+          k = next;
+        } else {
+          const auto it = column_of_.find(name);
+          if (it != column_of_.end()) k = it->second;
+        }
+        if (k == format_.Columns.size()) continue;
+        next = k + 1;
+        if (!found_[k]) found_[k] = &value;
+      }
+    }
+    values_.clear();
+    for (std::size_t k = 0; k < format_.Columns.size(); ++k) {
+      const TTable_Column& column = format_.Columns[k];
+      if (!column.Attribute) {
+        values_.emplace_back(column.Default ? column.Default : "");
+        continue;
+      }
+      std::optional<std::string> value;
+      if (found_[k]) {
+        value.emplace(*found_[k]);
+      } else if (column.Default_Of) {
+        value = column.Default_Of(values_);
+      } else if (column.Default) {
+        value = column.Default;
+      } else {
+        throw TLoad_Stop{"row " + Row_Number(Row) + " has no attribute \"" + column.Attribute + "\""};
+      }
+      if (column.Read_As) value = column.Read_As(*value);
+      values_.push_back(std::move(*value));
+    }
+    return values_;
+  }
+
+ private:
+  const TTable_Grid_Format& format_;
+  std::unordered_map<std::string_view, std::size_t> column_of_;
+  std::vector<std::pair<std::string_view, std::string_view>> attributes_;
+  std::vector<const std::string_view*> found_;
+  // A column whose name an earlier column has: never its name's column.
+  std::vector<std::uint8_t> repeated_;
+  std::vector<std::string> values_;
+};
 
 void Load_Grid(const TXMLNode& Parent, const TTable_Grid_Format& Format, TTable_Grid_View& Grid,
                int& Rows_Read) {
   int row = 1;
+  TRow_Reader reader(Format);
   // Only elements are rows: a comment or text between them is not a row.
   for (const TXMLNode& node : Table_Rows(Parent)) {
     if (row > Format.Rows)
       throw TLoad_Stop{"it holds more than " + std::to_string(Format.Rows) + " rows; the rows after row " +
                        std::to_string(Format.Rows) + " were not read"};
-    const std::vector<std::string> values = Read_Row(node, Format, row);
+    const std::vector<std::string>& values = reader.Read(node, row);
     for (std::size_t k = 0; k < values.size(); ++k) {
       const int col = static_cast<int>(k) + 1;
       if (Format.Columns[k].Own_Box)

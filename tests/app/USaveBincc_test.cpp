@@ -622,6 +622,34 @@ TEST_F(CompilerTest, FilesLaidOutWithLineBreaksCompileTheSame) {
   EXPECT_EQ(U32(Bank1_Image, S7_Count), 1u);
 }
 
+// A row reads the same whatever order its attributes stand in; of a name
+// given twice, the first counts.
+TEST_F(CompilerTest, ARowReadsTheSameWhateverOrderItsAttributesStandIn) {
+  const std::vector<TAttr> can = With({{"COBID", "300"}, {"Dim", "3"}},
+                                      {{"Byte1", "7"}, {"Byte2", "9"}, {"Byte3", "11"}, {"Enable", "Y"}});
+  const std::vector<TAttr> s7 = S7_Row({{"DB_Number", "12"}, {"PLC_Add", "40"}});
+  auto compile = [&](const std::vector<TAttr>& Can, const std::vector<TAttr>& S7) {
+    Write_Receive(Row(Can));
+    Write_S7(Row(S7), "");
+    Compile();
+    return std::make_pair(std::vector<std::uint8_t>(Bank1_Image.begin(), Bank1_Image.end()),
+                          std::vector<std::uint8_t>(Bank2_Image.begin(), Bank2_Image.end()));
+  };
+  const auto in_order = compile(can, s7);
+  ASSERT_EQ(U32(Bank1_Image, CAN_Count), 1u);
+  ASSERT_EQ(U32(Bank1_Image, S7_Count), 1u);
+  const auto reversed =
+      compile(std::vector<TAttr>(can.rbegin(), can.rend()), std::vector<TAttr>(s7.rbegin(), s7.rend()));
+  EXPECT_TRUE(in_order == reversed);
+
+  std::vector<TAttr> twice = can;
+  twice.push_back({"COBID", "301"});
+  std::vector<TAttr> first = {{"COBID", "301"}};
+  first.insert(first.end(), can.begin(), can.end());
+  EXPECT_TRUE(compile(twice, s7) == in_order);
+  EXPECT_FALSE(compile(first, s7) == in_order);
+}
+
 TEST_F(CompilerTest, FilesFromOtherToolsAreReadByTheirRootElementAndRowElements) {
   // What stands before the root is passed over; only elements are rows, so a
   // comment or text between rows never becomes a frame with identifier 0.

@@ -258,6 +258,37 @@ TEST(DivUzevCSV, FilesASpreadsheetWrites) {
   EXPECT_EQ(o.Cells(0, 1), "x");
 }
 
+// Lone CRs, LFs and CR LFs each end a line, in one file; a quoted field
+// with no line break in it stays on its line, and the Java form's
+// markers turn back into what they stand for.
+TEST(DivUzevCSV, EveryLineEndEndsARecord) {
+  TTempFolder dir;
+  dir.Write("mixed.csv", "a,b\rc,d\ne,f\r\n\r\ng,\"h\"\"i\"\n\"j\vk\",l");
+  TDedAdararAdoz g(nullptr);
+  Plain(g, 1, 1);
+  g.SetDelimiter(',');
+  g.LoadFromCSV(dir.File("mixed.csv"));
+  ASSERT_EQ(g.RowCount(), 6);
+  ASSERT_EQ(g.ColCount(), 2);
+  const char* want[6][2] = {{"a", "b"}, {"c", "d"}, {"e", "f"}, {"", ""}, {"g", "h\"i"}, {"j\r\nk", "l"}};
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 2; ++c) EXPECT_EQ(g.Cells(c, r), want[r][c]) << c << "," << r;
+
+  dir.Write("java.csv", "x~y,^,z\r1,2\n3\r\n");
+  TDedAdararAdoz j(nullptr);
+  Plain(j, 1, 1);
+  j.SetJavaCSV(true);
+  j.LoadFromCSV(dir.File("java.csv"));
+  ASSERT_EQ(j.RowCount(), 3);
+  ASSERT_EQ(j.ColCount(), 3);
+  EXPECT_EQ(j.Cells(0, 0), "x\r\ny");
+  EXPECT_EQ(j.Cells(1, 0), "");
+  EXPECT_EQ(j.Cells(2, 0), "z");
+  EXPECT_EQ(j.Cells(1, 1), "2");
+  EXPECT_EQ(j.Cells(0, 2), "3");
+  EXPECT_EQ(j.Cells(1, 2), "");
+}
+
 TEST(DivUzevCSV, EmptyMissingAndAppendedFiles) {
   TTempFolder dir;
   TDedAdararAdoz g(nullptr);

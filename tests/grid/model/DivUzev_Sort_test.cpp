@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -278,6 +279,46 @@ TEST(DivUzevSort, RandomNumericTablesSortAsAModelOfTheirRows) {
       ASSERT_EQ(next[i], model[i].second) << i;
     }
   }
+}
+
+// The column right of the key is read only for tied rows until a
+// comparison wants all of it (ignoring case, here): the rows read first
+// keep their texts.
+TEST(DivUzevSort, ATieColumnComparedWithoutCaseSortsAsAModel) {
+  std::mt19937 rnd(5);
+  TDedAdararAdoz g(nullptr);
+  g.SetColCount(3);
+  std::vector<std::pair<int, std::string>> model;
+  Strings keys, next;
+  for (int i = 0; i < 2000; ++i) {
+    const int key = static_cast<int>(rnd() % 50);
+    std::string t;
+    for (int k = 0; k < 4; ++k) t += static_cast<char>((rnd() % 2 ? 'a' : 'A') + rnd() % 6);
+    keys.push_back(std::to_string(key));
+    next.push_back(t);
+    std::string upper = t;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    model.emplace_back(key, upper);
+  }
+  Fill(g, 1, keys);
+  for (size_t i = 0; i < next.size(); ++i) g.SetCellEx(2, 1 + static_cast<int>(i), next[i]);
+  g.OnGetFormat = [](TObject*, int ACol, TSortStyle& Style, std::string&, std::string&) {
+    Style = ACol == 1 ? ssNumeric : ssAlphaNoCase;
+  };
+  g.Sort(1, sdAscending);
+  std::sort(model.begin(), model.end());
+  for (size_t i = 0; i < model.size(); ++i) {
+    const int r = 1 + static_cast<int>(i);
+    ASSERT_EQ(std::stoi(g.GetCellEx(1, r)), model[i].first) << i;
+    std::string upper = g.GetCellEx(2, r);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    ASSERT_EQ(upper, model[i].second) << i;
+  }
+  // Every text is still there.
+  Strings got = Column(g, 2), want = next;
+  std::sort(got.begin(), got.end());
+  std::sort(want.begin(), want.end());
+  EXPECT_EQ(got, want);
 }
 
 TEST(DivUzevSort, IndexedSortOrdersByEachIndexInItsDirection) {
