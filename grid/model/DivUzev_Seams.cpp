@@ -50,4 +50,3 @@ void TDedAdararAdoz::NotifySelectionListener(int ACol, int ARow) {
 
 // ---------------------------------------------------------------------------
 // Looks, scroll bars, hints and the design helper
-
