@@ -279,6 +279,8 @@ std::string TDedAdararAdoz::CSVText() {
         out += CsvField(t, d, always, quoteEmpty, java);
     }
     out += "\r\n";
+    // The first row tells roughly how long the text grows.
+    if (r == SaveStartRow()) out.reserve(out.size() * static_cast<size_t>(SaveEndRow() - r + 1) * 5 / 4);
     progress.Report(r, RowCount() - 1);
   }
   ExportNotification(esExportDone, -1);
@@ -287,8 +289,11 @@ std::string TDedAdararAdoz::CSVText() {
 
 namespace {
 
-std::string EncodeCsv(const std::string& Text, bool Unicode, bool Oem) {
+std::string EncodeCsv(std::string&& Text, bool Unicode, bool Oem) {
   if (Unicode) return EncodeText(Text, teUtf8, true);
+  // ASCII is the same bytes in the ANSI and OEM pages: no second copy.
+  if (std::all_of(Text.begin(), Text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::move(Text);
   return Oem ? Utf8ToOem(Text) : EncodeText(Text, teAnsi, false);
 }
 
@@ -312,7 +317,7 @@ void TDedAdararAdoz::AppendToCSV(const std::string& FileName, bool Unicode) {
     text += "\r\n";
   }
   text += CSVText();
-  SafeWriteFile(FileName, EncodeCsv(text, Unicode, OemConvert()));
+  SafeWriteFile(FileName, EncodeCsv(std::move(text), Unicode, OemConvert()));
 }
 
 // ---------------------------------------------------------------------------
