@@ -9,18 +9,10 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevKindEditors.h"
-
-namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const bool direct = argc > 1 && std::string(argv[1]) == "--direct";

@@ -6,17 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Say.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/controls/WinApi.h"
 #include "grid/base/griddd.h"
 
 namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
 
 class TMemoTarget : public TCellDropTarget {
  public:

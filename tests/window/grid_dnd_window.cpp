@@ -8,16 +8,12 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "framework/controls/Forms.h"
 #include "grid/base/griddd.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
 
 std::string Rows(TDedAdararAdoz* G) {
   std::string s;

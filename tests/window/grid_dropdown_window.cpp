@@ -7,17 +7,13 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "controls/dropdown/GridDropDownEditors.h"
 #include "framework/controls/Forms.h"
 #include "grid/base/VevDropDownAppearance.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
 
 const char* const kFruits[] = {"Apple",  "Apricot", "Banana",     "Blackberry", "Blueberry", "Cherry",
                                "Damson", "Fig",     "Gooseberry", "Grape",      "Kiwi",      "Lemon",

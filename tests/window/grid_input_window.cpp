@@ -9,18 +9,12 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "framework/controls/Forms.h"
 #include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
 #include "grid/model/DivUzev.h"
 #include "grid/view/DivUzevEditors.h"
-
-namespace {
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
-}  // namespace
 
 int main() {
   Application->Initialize();

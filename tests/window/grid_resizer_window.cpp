@@ -6,16 +6,13 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "framework/controls/ExtCtrls.h"
 #include "framework/controls/Forms.h"
 #include "grid/base/VevCtrls.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
 std::string RectText(const TGridRect& R) {
   return std::to_string(R.Left) + "," + std::to_string(R.Top) + "-" + std::to_string(R.Right) + "," +
          std::to_string(R.Bottom);

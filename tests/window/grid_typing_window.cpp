@@ -11,16 +11,12 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "controls/dropdown/GridDropDownEditors.h"
 #include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
 
 namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
 
 void TypingGrid(TDedAdararAdoz* g) {
   g->SetColCount(5);

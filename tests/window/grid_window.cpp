@@ -9,15 +9,9 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
-
-namespace {
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
-}  // namespace
 
 int main(int argc, char** argv) {
   Application->Initialize();

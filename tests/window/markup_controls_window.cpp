@@ -6,18 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "framework/classes/StringList.h"
 #include "framework/controls/Forms.h"
 #include "grid/model/DivUzev.h"
-
-namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
-
-}  // namespace
 
 int main() {
   Application->Initialize();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "Say.h"
 #include "controls/button/LbButton.h"
 #include "controls/dropdown/VevColorPickerDropDown.h"
 #include "framework/controls/ActnList.h"
@@ -14,11 +15,6 @@
 #include "framework/rtl/Format.h"
 
 namespace {
-
-void Say(const std::string& Line) {
-  std::printf("%s\n", Line.c_str());
-  std::fflush(stdout);
-}
 
 std::string Centre(TControl* C) {
   const TPoint p = C->ClientToScreen(TPoint(C->Width() / 2, C->Height() / 2));
