@@ -93,6 +93,8 @@ std::string CodePageToUtf8(std::string_view Bytes, TCodePage Page) {
   return out;
 }
 
+bool IsAscii(std::string_view Text) { return AsciiRunEnd(Text, 0) == Text.size(); }
+
 int CharToCodePage(char32_t C, TCodePage Page) {
   if (C < 0x80) return static_cast<int>(C);
   const TUpperHalf* t = TableOf(Page);

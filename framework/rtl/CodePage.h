@@ -15,6 +15,8 @@ std::string CodePageToUtf8(std::string_view Bytes, TCodePage Page);
 // UTF-8 to bytes in the code page; a character the page lacks becomes
 // Replacement.
 std::string Utf8ToCodePage(std::string_view Text, TCodePage Page, char Replacement = '?');
+// Whether every byte is 7-bit ASCII: the same bytes in every page here.
+bool IsAscii(std::string_view Text);
 // The byte of one character, or -1 when the page lacks it.
 int CharToCodePage(char32_t C, TCodePage Page);
 

@@ -292,8 +292,7 @@ namespace {
 std::string EncodeCsv(std::string&& Text, bool Unicode, bool Oem) {
   if (Unicode) return EncodeText(Text, teUtf8, true);
   // ASCII is the same bytes in the ANSI and OEM pages: no second copy.
-  if (std::all_of(Text.begin(), Text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return std::move(Text);
+  if (IsAscii(Text)) return std::move(Text);
   return Oem ? Utf8ToOem(Text) : EncodeText(Text, teAnsi, false);
 }
 

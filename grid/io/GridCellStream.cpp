@@ -5,11 +5,11 @@
 #include <string>
 
 #include "framework/classes/ComponentStream.h"
+#include "framework/classes/StreamValueKinds.h"
 #include "framework/controls/Controls_Published.h"
 #include "framework/graphics/Graphics_Published.h"
 #include "framework/rtl/CodePage.h"
 #include "framework/rtl/StrUtils.h"
-#include "framework/classes/StreamValueKinds.h"
 #include "grid/base/BaseGrid_Published.h"
 #include "grid/model/DivUzev_Published.h"
 
@@ -25,12 +25,6 @@ const char* const kPropFields[TCellPropsData::fFieldCount] = {
     "BrushColorTo",      "BrushStyle", "FontColor",  "FontName",  "FontSize",    "FontStyle",   "Editor",
     "GradientDirection", "ReadOnly",   "VAlignment", "WordWrap",  "NodeLevel",
 };
-
-bool IsAscii(std::string_view S) {
-  for (char c : S)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
 
 // UTF-16 units of valid UTF-8.
 size_t Utf16Units(std::string_view S) {
