@@ -951,7 +951,8 @@ void TCustomDivUzevDropDown::GridSelectCell(int ARow) {
   if (FUseItems) {
     SetItemIndex(ItemOfRow(ARow));
   } else {
-    if (FLookupColumn >= 0) WriteQuiet(FVevColGrid->Cells(FLookupColumn, ARow));
+    // A copy: the change events may refill the list under the text.
+    if (FLookupColumn >= 0) WriteQuiet(std::string(FVevColGrid->Cells(FLookupColumn, ARow)));
     FItemIndex = ARow - FVevColGrid->FixedRows();
   }
 }

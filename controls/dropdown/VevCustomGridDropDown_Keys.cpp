@@ -316,7 +316,9 @@ void TCustomDivUzevDropDown::KeyDown(WORD& Key, TShiftState Shift) {
   TVevColGrid* g = FVevColGrid;
   if (g != nullptr && FGridEditable && g->EditMode() && Key == VK_RETURN && !Shift.Contains(ssShift)) {
     g->HideInplaceEdit();
-    if (FLookupColumn >= 0 && FLookupColumn < g->ColCount()) SetText(g->Cells(FLookupColumn, g->Row()));
+    // A copy: the change events may refill the list under the text.
+    if (FLookupColumn >= 0 && FLookupColumn < g->ColCount())
+      SetText(std::string(g->Cells(FLookupColumn, g->Row())));
     FItemIndex = g->Row() - g->FixedRows();
     Key = 0;
     return;

@@ -30,6 +30,8 @@
 // (KeyDown), the wheel (DoMouseWheelDown/Up) and the top-left change
 // (TopLeftChanged). Edit-text read and write and scaling are the
 // framework's own.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -246,22 +248,30 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   explicit TBaseGrid(TComponent* AOwner);
   ~TBaseGrid() override;
 
+  // How many computed texts GetCellEx keeps alive at once.
+  static constexpr size_t kShownTexts = 16;
+
   // ---- Cells by storage index
 
   // The cell text; inside a merged area the base cell's. Rows below
   // NormalRowCount pass through the display-text hooks.
   // Most tables show what they store (no properties in any slot, no hook,
   // no text the grid itself rewrites): those reads go straight to the
-  // store.
-  std::string GetCellEx(int ACol, int ARow) final {
+  // store. Reading is hot, so no copy is made: the answer is the stored
+  // text itself, or one of kShownTexts strings the grid keeps for texts it
+  // computes. Keep a copy to hold a text longer than the grid stays
+  // unchanged, or across more than kShownTexts further reads (reads the
+  // display hooks make do not count).
+  const std::string& GetCellEx(int ACol, int ARow) final {
     if (!FSlotsUsed && !FDisplTextRewritten && !OnGetDisplText && !OnGetDisplWideText)
       return TStringGrid::Cells(ACol, ARow);
     return ShownCellText(ACol, ARow);
   }
   // Stores the text (inside a merged area at the base cell). With
-  // HideLastRow, a write into the last row runs LastRowChanged.
+  // HideLastRow, a write into the last row runs LastRowChanged. Value may
+  // be a text read from this grid.
   void SetCellEx(int ACol, int ARow, const std::string& Value) override;
-  std::string Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  const std::string& Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
   void SetCells(int ACol, int ARow, const std::string& Value) { SetCellEx(ACol, ARow, Value); }
   // The framework's cell text itself: no merge redirection, no hooks.
   const std::string& GridCells(int ACol, int ARow) const { return TStringGrid::Cells(ACol, ARow); }
@@ -525,7 +535,7 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   void NoteSlotExtent(int ACol, int ARow);
   void FreeEveryStoredProperty();
   // GetCellEx for cells that may show other than what they store.
-  std::string ShownCellText(int ACol, int ARow);
+  const std::string& ShownCellText(int ACol, int ARow);
 
   bool FDestroying = false;
   // Some slot ever held properties (the full grid may clear FHasCellProps
@@ -535,4 +545,16 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   // grid had: the storage outside them never held any.
   int FSlotColExtent = 0;
   int FSlotRowExtent = 0;
+  // The texts ShownCellText computed last, used in turn: each read gets
+  // its own string, so texts compared or passed together stay apart.
+  // Reads made inside the display hooks have their own.
+  struct TShownTexts {
+    std::array<std::string, kShownTexts> Texts;
+    size_t Next = 0;
+  };
+  TShownTexts FShownTexts;
+  TShownTexts FNestedTexts;
+  std::string FShownWork;
+  // ShownCellText calls under way (a hook reading cells nests them).
+  int FShownDepth = 0;
 };

@@ -156,19 +156,35 @@ void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* Value) {
 // ---------------------------------------------------------------------------
 // Texts
 
-std::string TBaseGrid::ShownCellText(int ACol, int ARow) {
+const std::string& TBaseGrid::ShownCellText(int ACol, int ARow) {
   int bc = ACol, br = ARow;
   if (const TCellProperties* p = PropsAt(ACol, ARow)) BaseOf(p, bc, br);
-  std::string result = TStringGrid::Cells(bc, br);
+  // The hooks may read cells themselves, any number: the text is built
+  // aside and takes a place among the kept texts only when done. The
+  // outermost read builds in a string that keeps its room.
+  std::string nested;
+  std::string& text = FShownDepth == 0 ? FShownWork : nested;
+  text = TStringGrid::Cells(bc, br);
   if (br < FNormalRowCount) {
-    GetDisplText(bc, br, result);
+    struct TDepth {
+      int& D;
+      explicit TDepth(int& AD) : D(AD) { ++D; }
+      ~TDepth() { --D; }
+    } depth(FShownDepth);
+    GetDisplText(bc, br, text);
     if (OnGetDisplWideText) {
-      std::string wide = DecodeWideCellText(result);
+      std::string wide = DecodeWideCellText(text);
       GetDisplWideText(bc, br, wide);
-      result = EncodeWideCellText(wide);
+      text = EncodeWideCellText(wide);
     }
   }
-  return result;
+  // Reads a hook makes keep their texts apart from the caller's, so a
+  // hook reading many cells never overwrites a text the caller holds.
+  TShownTexts& ring = FShownDepth == 0 ? FShownTexts : FNestedTexts;
+  std::string& kept = ring.Texts[ring.Next];
+  ring.Next = (ring.Next + 1) % kShownTexts;
+  kept.swap(text);
+  return kept;
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const std::string& Value) {

@@ -16,8 +16,9 @@ class TGridCellLink {
   // The grid as a component, for removal notices.
   virtual TComponent* LinkComponent() = 0;
   // Cell text by storage column and row, as the cell accessors read and
-  // write it (merged cells go to their base cell).
-  virtual std::string GetCellEx(int ACol, int ARow) = 0;
+  // write it (merged cells go to their base cell). The text is the link's
+  // own: valid until the cells change; copy it to keep it.
+  virtual const std::string& GetCellEx(int ACol, int ARow) = 0;
   virtual void SetCellEx(int ACol, int ARow, const std::string& Value) = 0;
   // The display position of a storage column.
   virtual int DisplColIndex(int ACol) = 0;

@@ -118,8 +118,11 @@ void TDivUzevUndoRedo::StopSequence() {
 void TDivUzevUndoRedo::Apply(const TUndoRedoItem& Item, bool Undoing) {
   const std::string& text = Undoing ? Item.OrigValue() : Item.Value();
   const TDivUzevUndoRedoEvent& event = Undoing ? OnUndo : OnRedo;
-  if (event)
-    event(this, FGridComponent, Item.Col(), Item.Row(), FGrid->GetCellEx(Item.Col(), Item.Row()), text);
+  if (event) {
+    // The handler may change the grid under the text it is shown.
+    const std::string current = FGrid->GetCellEx(Item.Col(), Item.Row());
+    event(this, FGridComponent, Item.Col(), Item.Row(), current, text);
+  }
   FGrid->SetCellEx(Item.Col(), Item.Row(), text);
   FGrid->SetCurrentCell(FGrid->DisplColIndex(Item.Col()), Item.Row());
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "framework/classes/Streams.h"
 #include "framework/controls/Forms.h"
@@ -32,7 +33,8 @@ void TDedAdararAdoz::StartOleDrag(int ACol, int ARow) {
   if (set->OleColumnsOnly())
     allow = inHeader;
   else if (OnOleDrag)
-    OnOleDrag(this, ARow, rc, GetCellEx(rc, ARow), allow);
+    // A copy: the handler may change the grid while it holds the text.
+    OnOleDrag(this, ARow, rc, std::string(GetCellEx(rc, ARow)), allow);
   if (!allow) {
     if (GridState() == gsNormal) SetGridState(gsSelecting);
     return;
@@ -80,8 +82,9 @@ void TDedAdararAdoz::StartOleDrag(int ACol, int ARow) {
     const TGridRect s = FDropSelection;
     SaveRectToBinStream(TRect(s.Left, s.Top, s.Right, s.Bottom), cells.get());
   }
-  const HRESULT r =
-      BeginTextDragDrop(source, SelectedText(), GetCellEx(rc, ARow), effect, kCopyOrMove, cells.get());
+  // The drop may land in this grid and change it while the drag runs.
+  const std::string cellText = GetCellEx(rc, ARow);
+  const HRESULT r = BeginTextDragDrop(source, SelectedText(), cellText, effect, kCopyOrMove, cells.get());
   if (r == DRAGDROP_S_CANCEL) return;
   if (effect == DROPEFFECT_MOVE && !set->OleCopyAlways()) {
     // A drop into this grid may have landed on the cells it came from:

@@ -406,6 +406,98 @@ TEST(BaseGridCells, DisplayHooksRewriteOnlyNormalRows) {
   EXPECT_EQ(g.GetCellEx(1, 3), "b");
 }
 
+// The ways a cell text is read: straight from the store, through merged
+// cells' properties, through a display hook.
+enum TReadPath { rpStore, rpMerged, rpHook };
+
+void PrepareReadPath(TBaseGrid& G, TReadPath Path) {
+  G.SetNormalRowCount(100);
+  if (Path == rpMerged) G.MergeCells(5, 5, 2, 2);
+  if (Path == rpHook)
+    G.OnGetDisplText = [](TObject*, int c, int, std::string& v) {
+      if (c == 1) v = "[" + v + "]";
+    };
+}
+
+std::string Shown(TReadPath Path, const std::string& Stored) {
+  return Path == rpHook ? "[" + Stored + "]" : Stored;
+}
+
+class BaseGridReads : public ::testing::TestWithParam<TReadPath> {};
+
+TEST_P(BaseGridReads, TextsReadTogetherStayApart) {
+  TBaseGrid g(nullptr);
+  PrepareReadPath(g, GetParam());
+  for (int r = 0; r < 40; ++r) g.SetCellEx(1, r, "row " + std::to_string(r) + " of the first column");
+  g.SetCellEx(2, 0, "other");
+  EXPECT_FALSE(g.GetCellEx(1, 0) == g.GetCellEx(1, 1));
+  EXPECT_FALSE(g.Cells(1, 0) == g.Cells(2, 0));
+  EXPECT_EQ(g.Cells(1, 0) + "|" + g.Cells(1, 1), Shown(GetParam(), "row 0 of the first column") + "|" +
+                                                     Shown(GetParam(), "row 1 of the first column"));
+  // A routine handed several texts at once sees each as read.
+  auto join = [](const std::string& a, const std::string& b, const std::string& c) { return a + b + c; };
+  EXPECT_EQ(join(g.GetCellEx(1, 2), g.GetCellEx(2, 0), g.GetCellEx(1, 3)),
+            Shown(GetParam(), "row 2 of the first column") + "other" +
+                Shown(GetParam(), "row 3 of the first column"));
+  // Copies taken in a long loop keep every text.
+  std::vector<std::string> all;
+  for (int r = 0; r < 40; ++r) all.push_back(g.GetCellEx(1, r));
+  for (int r = 0; r < 40; ++r)
+    EXPECT_EQ(all[r], Shown(GetParam(), "row " + std::to_string(r) + " of the first column"));
+}
+
+TEST_P(BaseGridReads, CopyingACellWhereTheGridMustGrowKeepsTheText) {
+  TBaseGrid g(nullptr);
+  PrepareReadPath(g, GetParam());
+  g.SetCellEx(1, 1, "a text too long to sit inside the string itself");
+  g.SetCellEx(2, 2, "another text too long to sit inside the string");
+  g.SetCellEx(1, 5000, g.GetCellEx(1, 1));
+  g.SetCells(300, 2, g.Cells(2, 2));
+  g.SetCellEx(1, 1, g.GetCellEx(1, 1));
+  EXPECT_EQ(g.GridCells(1, 5000), Shown(GetParam(), "a text too long to sit inside the string itself"));
+  EXPECT_EQ(g.GridCells(300, 2), "another text too long to sit inside the string");
+  EXPECT_EQ(g.GridCells(1, 1), Shown(GetParam(), "a text too long to sit inside the string itself"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, BaseGridReads, ::testing::Values(rpStore, rpMerged, rpHook));
+
+TEST(BaseGridCells, AHookThatReadsManyCellsShowsWhatItBuilt) {
+  TBaseGrid g(nullptr);
+  g.SetNormalRowCount(100);
+  // Column 0 shows the total of column 1; column 1 passes the hook too.
+  g.OnGetDisplText = [&g](TObject*, int c, int r, std::string& v) {
+    if (c == 1) v += " ";
+    if (c != 0) return;
+    int total = 0;
+    for (int k = 1; k <= 40; ++k) total += std::stoi(g.GetCellEx(1, k));
+    v += " " + std::to_string(total) + " in row " + std::to_string(r);
+  };
+  for (int k = 1; k <= 40; ++k) g.SetCellEx(1, k, std::to_string(k));
+  g.SetCellEx(0, 0, "sum");
+  g.SetCellEx(0, 1, "total");
+  EXPECT_EQ(g.GetCellEx(0, 0), "sum 820 in row 0");
+  EXPECT_EQ(g.GetCellEx(0, 0) + "/" + g.GetCellEx(0, 1), "sum 820 in row 0/total 820 in row 1");
+}
+
+TEST(BaseGridCells, AnUndoHandlerThatChangesTheGridKeepsTheTextItWasGiven) {
+  TStoreGrid g(nullptr);
+  auto* undo = new TDivUzevUndoRedo(nullptr);
+  g.SetUndoRedo(undo);
+  g.SetCellEx(1, 1, "the text after the edit, long enough");
+  undo->RegisterChange(1, 1, "before", "the text after the edit, long enough");
+  std::string seen;
+  undo->OnUndo = [&](TObject*, TComponent*, int, int, const std::string& Current, const std::string&) {
+    // The handler fills rows far below: the store moves.
+    for (int r = 0; r < 3000; ++r)
+      g.SetCellEx(2, r, "filler text that is long enough, row " + std::to_string(r));
+    seen = Current;
+  };
+  undo->Undo();
+  EXPECT_EQ(seen, "the text after the edit, long enough");
+  EXPECT_EQ(g.GridCells(1, 1), "before");
+  delete undo;
+}
+
 TEST(BaseGridCells, UndoComponentWorksOnTheGridAndIsForgottenWhenFreed) {
   TStoreGrid g(nullptr);
   auto* undo = new TDivUzevUndoRedo(nullptr);

@@ -17,7 +17,7 @@ class FakeGrid : public TComponent, public TGridCellLink {
   FakeGrid() : TComponent(nullptr) {}
 
   TComponent* LinkComponent() override { return this; }
-  std::string GetCellEx(int ACol, int ARow) override { return cells[{ACol, ARow}]; }
+  const std::string& GetCellEx(int ACol, int ARow) override { return cells[{ACol, ARow}]; }
   void SetCellEx(int ACol, int ARow, const std::string& Value) override {
     cells[{ACol, ARow}] = Value;
     writes.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + "=" + Value);
