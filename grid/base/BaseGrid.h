@@ -520,6 +520,10 @@ class TBaseGrid : public TObjStringGrid, public TGridCellLink {
   bool FHasCellProps = false;
   int FMergeCount = 0;
 
+  // Keeps a text the grid computed for a reader among the texts GetCellEx
+  // keeps, with the same lifetime, and answers it.
+  const std::string& KeepShownText(std::string&& Text);
+
  private:
   struct TPaintPass;
   // Paint passes under way (the stamps of merged areas count only in one).

@@ -187,6 +187,14 @@ const std::string& TBaseGrid::ShownCellText(int ACol, int ARow) {
   return kept;
 }
 
+const std::string& TBaseGrid::KeepShownText(std::string&& Text) {
+  TShownTexts& ring = FShownDepth == 0 ? FShownTexts : FNestedTexts;
+  std::string& kept = ring.Texts[ring.Next];
+  ring.Next = (ring.Next + 1) % kShownTexts;
+  kept = std::move(Text);
+  return kept;
+}
+
 void TBaseGrid::SetCellEx(int ACol, int ARow, const std::string& Value) {
   if (const TCellProperties* p = PropsAt(ACol, ARow)) {
     int bc = ACol, br = ARow;

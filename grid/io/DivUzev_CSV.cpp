@@ -4,6 +4,7 @@
 // breaks in a cell become U+000B, or "~" in the Java variant); a quoted
 // field that a spreadsheet wrote over several lines is read as one field.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <deque>
@@ -74,13 +75,24 @@ std::string CsvField(std::string T, char D, bool AlwaysQuotes, bool QuoteEmpty, 
 }
 
 // A field written as it is: not empty, no leading blank, nothing to quote,
-// double or keep on its line (most cells of a table).
-bool PlainField(std::string_view T, char D, bool AlwaysQuotes) {
-  if (AlwaysQuotes || T.empty() || T[0] == ' ') return false;
-  for (char c : T)
-    if (c == D || c == '"' || c == '\r' || c == '\n') return false;
-  return true;
-}
+// double or keep on its line (most cells of a table). The bytes that rule
+// it out are looked up in one table, made once per export.
+class TPlainFields {
+ public:
+  TPlainFields(char D, bool AlwaysQuotes) : always_(AlwaysQuotes) {
+    for (char c : {D, '"', '\r', '\n'}) special_[static_cast<unsigned char>(c)] = true;
+  }
+  bool Plain(std::string_view T) const {
+    if (always_ || T.empty() || T[0] == ' ') return false;
+    for (char c : T)
+      if (special_[static_cast<unsigned char>(c)]) return false;
+    return true;
+  }
+
+ private:
+  bool always_;
+  std::array<bool, 256> special_{};
+};
 
 // Physical lines of the text (CR LF, LF or CR end one).
 std::vector<std::string_view> SplitLines(std::string_view Text) {
@@ -264,6 +276,7 @@ std::string TDedAdararAdoz::CSVText() {
   const gridio::TExportColumns cols = gridio::ExportColumns(this, true);
   const char d = Delimiter() != 0 ? Delimiter() : ',';
   const bool always = AlwaysQuotes(), quoteEmpty = QuoteEmptyCells(), java = JavaCSV();
+  const TPlainFields plain(d, always);
   std::string out;
   ExportNotification(esExportStart, SaveStartRow());
   gridio::TFileProgress progress(this);
@@ -273,7 +286,7 @@ std::string TDedAdararAdoz::CSVText() {
     for (int k = 0; k < cols.Count(); ++k) {
       if (k > 0) out += d;
       SaveCell(cols.Real[static_cast<size_t>(k)], r, t);
-      if (PlainField(t, d, always))
+      if (plain.Plain(t))
         out += t;
       else
         out += CsvField(t, d, always, quoteEmpty, java);

@@ -3303,7 +3303,9 @@ class TDedAdararAdoz : public TBaseGrid {
   virtual void RestoreEditCell();
   virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable);
   virtual bool ToggleRadioButtonCell(int ACol, int ARow, bool CheckEditable);
-  virtual std::string GetFormattedCell(int ACol, int ARow);
+  // The text as shown with its number format; valid as long as a text
+  // GetCellEx answers.
+  virtual const std::string& GetFormattedCell(int ACol, int ARow);
   virtual void GetCellFloatFormat(int ACol, int ARow, std::string& AFloatFormat);
   virtual TPoint GetCellGraphicSize(int ACol, int ARow);
   virtual void CalcGraphicSize(int ACol, int ARow, TPoint& Size, int ReservedHeight);

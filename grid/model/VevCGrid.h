@@ -337,7 +337,7 @@ class TRavUvurerEduz : public TDedAdararAdoz {
   void GetCellDrawProps(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
                         TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HAlign, TVAlignment& VAlign,
                         bool& WordWrap, TCellGradientDirection& GradientDirection) override;
-  std::string GetFormattedCell(int ACol, int ARow) override;
+  const std::string& GetFormattedCell(int ACol, int ARow) override;
   void GetCellFloatFormat(int ACol, int ARow, std::string& AFloatFormat) override;
   TCellType GetCellType(int ACol, int ARow) override;
   TCellGraphic* GetCellGraphic(int ACol, int ARow) override;

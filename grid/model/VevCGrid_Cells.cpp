@@ -132,21 +132,24 @@ void TRavUvurerEduz::GetCellFloatFormat(int ACol, int ARow, std::string& AFloatF
     AFloatFormat = item->FloatFormat();
 }
 
-std::string TRavUvurerEduz::GetFormattedCell(int ACol, int ARow) {
+const std::string& TRavUvurerEduz::GetFormattedCell(int ACol, int ARow) {
   TGridColumnItem* item = ColumnItem(ACol);
   if (item == nullptr) return TDedAdararAdoz::GetFormattedCell(ACol, ARow);
-  const std::string text = GetCellEx(ACol, ARow);
+  const std::string& shown = GetCellEx(ACol, ARow);
   std::string format = item->FloatFormat();
+  if (format.empty() && !OnGetFloatFormat) return shown;
+  // The format hook may read and change cells: the text is held as a copy.
+  std::string text = shown;
   const int kind = NumberTextKind(text);
   bool isFloat = kind == ntInteger || kind == ntDecimal;
   if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, format);
-  if (format.empty() || !isFloat) return text;
+  if (format.empty() || !isFloat) return KeepShownText(std::move(text));
   // A format that does not fit the number shows the text as it is: a cell
   // is never left blank by its looks.
   try {
-    return Format(format, {Floats(ACol, ARow)});
+    return KeepShownText(Format(format, {Floats(ACol, ARow)}));
   } catch (const Exception&) {
-    return text;
+    return KeepShownText(std::move(text));
   }
 }
 

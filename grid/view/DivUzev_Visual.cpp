@@ -248,21 +248,23 @@ void TDedAdararAdoz::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSt
   GetCellColor(rcol, ARow, AState, ABrush, AFont);
 }
 
-std::string TDedAdararAdoz::GetFormattedCell(int ACol, int ARow) {
-  std::string text = GetCellEx(ACol, ARow);
-  if (!OnGetFloatFormat) return text;
-  const int kind = NumberTextKind(Trim(text));
+const std::string& TDedAdararAdoz::GetFormattedCell(int ACol, int ARow) {
+  const std::string& shown = GetCellEx(ACol, ARow);
+  if (!OnGetFloatFormat) return shown;
+  const int kind = NumberTextKind(Trim(shown));
   bool isFloat = kind == ntInteger || kind == ntDecimal || kind == ntExponent;
-  if (!isFloat) return text;
+  if (!isFloat) return shown;
+  // The format hook may read and change cells: the text is held as a copy.
+  std::string text = shown;
   std::string fmt = FFloatFormat;
   OnGetFloatFormat(this, ACol, ARow, isFloat, fmt);
-  if (!isFloat || fmt.empty()) return text;
+  if (!isFloat || fmt.empty()) return KeepShownText(std::move(text));
   try {
-    if (fmt.find('d') != std::string::npos) return Format(fmt, {Ints(ACol, ARow)});
-    return Format(fmt, {Floats(ACol, ARow)});
+    if (fmt.find('d') != std::string::npos) return KeepShownText(Format(fmt, {Ints(ACol, ARow)}));
+    return KeepShownText(Format(fmt, {Floats(ACol, ARow)}));
   } catch (const Exception&) {
     // A text the format cannot show stays as it is stored.
-    return text;
+    return KeepShownText(std::move(text));
   }
 }
 

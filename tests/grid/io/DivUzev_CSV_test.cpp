@@ -155,6 +155,35 @@ TEST(DivUzevCSV, EveryTextRoundTripsAndSpreadsheetsReadTheSameFields) {
   }
 }
 
+TEST(DivUzevCSV, ShownAndFormattedTextsOrTheStoredOnes) {
+  TTempFolder dir;
+  TDedAdararAdoz g(nullptr);
+  Plain(g, 3, 3);
+  const char* cells[3][3] = {
+      {"name", "1.5", "a;b"}, {"other", "x", "7"}, {"", "2", "long enough to leave the string"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 3; ++c) g.SetCells(c, r, cells[r][c]);
+  g.OnGetDisplText = [](TObject*, int c, int, std::string& v) {
+    if (c == 0 && !v.empty()) v = "<" + v + ">";
+  };
+  // The format of column 1 depends on what column 2 of the row holds.
+  g.OnGetFloatFormat = [&g](TObject*, int c, int r, bool&, std::string& Fmt) {
+    Fmt = c == 1 && g.GetCellEx(2, r) == "7" ? "%.3f" : "%.2f";
+  };
+  g.SetDelimiter(';');
+  g.SaveToCSV(dir.File("shown.csv"));
+  EXPECT_EQ(dir.Read("shown.csv"),
+            "<name>;1.50;\"a;b\"\r\n"
+            "<other>;x;7.00\r\n"
+            "\"\";2.00;long enough to leave the string\r\n");
+  g.SetSaveVirtCells(false);
+  g.SaveToCSV(dir.File("stored.csv"));
+  EXPECT_EQ(dir.Read("stored.csv"),
+            "name;1.5;\"a;b\"\r\n"
+            "other;x;7\r\n"
+            "\"\";2;long enough to leave the string\r\n");
+}
+
 TEST(DivUzevCSV, TheDelimiterIsDetectedFromTheFirstTwoLines) {
   struct TCase {
     std::string Text;

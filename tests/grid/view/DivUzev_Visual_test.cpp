@@ -172,6 +172,9 @@ TEST(DivUzevVisual, TheFormattedTextFollowsTheFloatFormatForNumbersOnly) {
   EXPECT_EQ(g->GetFormattedCell(1, 3), "8");
   g->SetCellEx(1, 3, "7.9");
   EXPECT_EQ(g->GetFormattedCell(1, 3), "7.9");
+  // Texts formatted together stay apart.
+  EXPECT_EQ(g->GetFormattedCell(1, 1) + "|" + g->GetFormattedCell(1, 2) + "|" + g->GetFormattedCell(1, 3),
+            "1.50|abc|7.9");
 }
 
 TEST(DivUzevVisual, NumbersAlignRightWhenAskedAndCellPropertiesWin) {
