@@ -116,15 +116,24 @@ void TDivUzevUndoRedo::StopSequence() {
 }
 
 void TDivUzevUndoRedo::Apply(const TUndoRedoItem& Item, bool Undoing) {
-  const std::string& text = Undoing ? Item.OrigValue() : Item.Value();
+  // The handler may change the grid, or reset the history that holds Item:
+  // what is applied is taken first.
+  const int col = Item.Col(), row = Item.Row();
+  const std::string text = Undoing ? Item.OrigValue() : Item.Value();
   const TDivUzevUndoRedoEvent& event = Undoing ? OnUndo : OnRedo;
   if (event) {
-    // The handler may change the grid under the text it is shown.
-    const std::string current = FGrid->GetCellEx(Item.Col(), Item.Row());
-    event(this, FGridComponent, Item.Col(), Item.Row(), current, text);
+    const std::string current = FGrid->GetCellEx(col, row);
+    event(this, FGridComponent, col, row, current, text);
   }
-  FGrid->SetCellEx(Item.Col(), Item.Row(), text);
-  FGrid->SetCurrentCell(FGrid->DisplColIndex(Item.Col()), Item.Row());
+  FGrid->SetCellEx(col, row, text);
+  FGrid->SetCurrentCell(FGrid->DisplColIndex(col), row);
+}
+
+bool TDivUzevUndoRedo::Applied(const TUndoRedoItem& Item, bool Undoing) {
+  const int count = FItems->Count(), level = FLevel;
+  Apply(Item, Undoing);
+  // A handler that changed the history ends the step where it left it.
+  return FItems->Count() == count && FLevel == level;
 }
 
 void TDivUzevUndoRedo::Undo() {
@@ -134,7 +143,7 @@ void TDivUzevUndoRedo::Undo() {
     --FLevel;
     while (FLevel > 0 && !FItems->Items(FLevel - 1)->SequenceStart()) {
       const TUndoRedoItem* change = FItems->Items(FLevel - 1);
-      if (!change->IsMarker()) Apply(*change, true);
+      if (!change->IsMarker() && !Applied(*change, true)) break;
       --FLevel;
     }
     if (FLevel > 0) --FLevel;  // over the group's start marker
@@ -142,9 +151,9 @@ void TDivUzevUndoRedo::Undo() {
   } else if (item->SequenceStart()) {
     --FLevel;  // a group with nothing in it yet
   } else {
-    Apply(*item, true);
-    FGrid->RepaintCell(FGrid->DisplColIndex(item->Col()), item->Row());
-    --FLevel;
+    const int col = item->Col(), row = item->Row();
+    if (Applied(*item, true)) --FLevel;
+    FGrid->RepaintCell(FGrid->DisplColIndex(col), row);
   }
 }
 
@@ -157,7 +166,7 @@ void TDivUzevUndoRedo::Redo() {
     // Up to the group's end marker, or to the end of a group still open.
     while (FLevel <= FItems->Count() && !FItems->Items(FLevel - 1)->SequenceStop()) {
       const TUndoRedoItem* change = FItems->Items(FLevel - 1);
-      if (!change->IsMarker()) Apply(*change, false);
+      if (!change->IsMarker() && !Applied(*change, false)) return;
       ++FLevel;
     }
     if (FLevel > FItems->Count()) FLevel = FItems->Count();

@@ -101,6 +101,8 @@ class TDivUzevUndoRedo : public TComponent {
   TUndoRedoItem* Append();
   void TrimToMaxLevel();
   void Apply(const TUndoRedoItem& Item, bool Undoing);
+  // Apply, false when its handler changed the history meanwhile.
+  bool Applied(const TUndoRedoItem& Item, bool Undoing);
 
   std::unique_ptr<TUndoRedoCollection> FItems;
   TGridCellLink* FGrid = nullptr;

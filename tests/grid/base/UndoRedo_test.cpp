@@ -215,3 +215,29 @@ TEST(UndoRedo, CellCheckerBaseLeavesTextsAlone) {
   EXPECT_FALSE(check.AutoCorrect() || check.AutoMarkError() || check.GotoCell() || check.UseCorrect() ||
                check.UseMarkError());
 }
+
+// A handler may reset the history while a step is being undone: the step
+// still lands and nothing is read from the emptied history.
+TEST(UndoRedo, AHandlerThatResetsTheHistoryEndsTheUndo) {
+  for (bool group : {false, true}) {
+    SCOPED_TRACE(group ? "group" : "single");
+    UndoFixture f;
+    f.grid.cells[{1, 1}] = "x";
+    if (group) f.undo.StartSequence();
+    f.grid.Edit(f.undo, 1, 1, "a long text that lives on the heap, not in the string");
+    f.grid.Edit(f.undo, 1, 2, "B");
+    if (group) f.undo.StopSequence();
+    int calls = 0;
+    f.undo.OnUndo = [&](TObject*, TComponent*, int, int, const std::string&, const std::string&) {
+      ++calls;
+      f.undo.Reset();
+    };
+    f.undo.Undo();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(f.undo.Level(), 0);
+    EXPECT_EQ(f.grid.Cell(1, 2), "");
+    f.undo.Undo();
+    f.undo.Redo();
+    EXPECT_EQ(calls, 1);
+  }
+}
