@@ -163,41 +163,57 @@ void Refuse_Failure(const std::optional<std::string>& Failure, const std::string
     throw Exception(Lang(Text_Row_Refused) + NativePath(Path) + Lang(Text_Row_Refused_2) + *Failure);
 }
 
-// The grid column of each attribute name of a table.
-using TColumn_Lookup = std::unordered_map<std::string_view, int>;
+// The storage columns of a table by attribute name (the first column of a
+// name counts). The per-row compilers ask for the fields mostly in column
+// order: the column after the last one asked is tried before the lookup.
+class TTable_Columns {
+ public:
+  explicit TTable_Columns(const TTable_Grid_Format& Format)
+      : columns_(Format.Columns), first_(Format.Columns.size(), false) {
+    for (std::size_t k = 0; k < columns_.size(); ++k)
+      if (columns_[k].Attribute)
+        first_[k] = lookup_.emplace(columns_[k].Attribute, static_cast<int>(k) + 1).second;
+  }
+  // 0 when the table has no column of that name.
+  int Of(const char* Name) {
+    const std::size_t k = next_;
+    if (k < columns_.size() && first_[k] && std::strcmp(columns_[k].Attribute, Name) == 0) {
+      ++next_;
+      return static_cast<int>(k) + 1;
+    }
+    const auto it = lookup_.find(Name);
+    if (it == lookup_.end()) return 0;
+    next_ = static_cast<std::size_t>(it->second);
+    return it->second;
+  }
 
-TColumn_Lookup Columns_Of(const TTable_Grid_Format& Format) {
-  TColumn_Lookup lookup;
-  for (std::size_t k = Format.Columns.size(); k-- > 0;)
-    if (Format.Columns[k].Attribute) lookup[Format.Columns[k].Attribute] = static_cast<int>(k) + 1;
-  return lookup;
-}
-
-// A table row as the per-row compilers read it: a field by its attribute
-// name, or nothing for a name the file does not hold.
-TRow_Attribute Row_Of(const TTable_Grid_View& Grid, const TColumn_Lookup& Columns, int Row) {
-  return [&Grid, &Columns, Row](const char* Name) -> std::optional<std::string> {
-    const auto it = Columns.find(Name);
-    if (it == Columns.end()) return std::nullopt;
-    return Grid.GetCellEx(it->second, Row);
-  };
-}
+ private:
+  const std::vector<TTable_Column>& columns_;
+  std::vector<bool> first_;
+  std::unordered_map<std::string_view, int> lookup_;
+  std::size_t next_ = 0;
+};
 
 // Adds the rows of a checked table that its check takes (Taken, the
 // editor's own Enable test) to Table from entry k on, up to the table's end.
 template <typename Entry, std::size_t N, typename Compile>
-void Add_Rows(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
+void Add_Rows(const TTable_Memory_Grid& Grid, const TTable_Grid_Format& Format,
               bool (*Taken)(const TTable_Grid_View&, int), std::array<Entry, N>& Table, int& k,
               Compile compile_row) {
-  const TColumn_Lookup columns = Columns_Of(Format);
+  TTable_Columns columns(Format);
+  int r = 0;
+  const TRow_Attribute row = [&](const char* Name) -> const std::string* {
+    const int col = columns.Of(Name);
+    return col ? &Grid.Cell(col, r) : nullptr;
+  };
   const int rows = Table_Length(Grid, Format);
-  for (int r = 1; r <= rows && k < static_cast<int>(N); ++r)
-    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(Row_Of(Grid, columns, r));
+  for (r = 1; r <= rows && k < static_cast<int>(N); ++r)
+    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(row);
 }
 
 // A number from a table or parameter text, or Fallback when the text is
 // missing or no number.
-int Number(const std::optional<std::string>& Text, int Fallback) {
+int Number(const std::string* Text, int Fallback) {
   if (!Text) return Fallback;
   // Nearly every field is a short plain decimal: read at once, it needs
   // none of the general conversion's signs, prefixes and limits.
@@ -212,7 +228,11 @@ int Number(const std::optional<std::string>& Text, int Fallback) {
   }
   return Text_To_Int(t, Fallback);
 }
+int Number(const std::optional<std::string>& Text, int Fallback) {
+  return Number(Text ? &*Text : nullptr, Fallback);
+}
 
+bool Is_Set(const std::string* Text, const char* On) { return Text && *Text == On; }
 bool Is_Set(const std::optional<std::string>& Text, const char* On) { return Text && *Text == On; }
 
 std::string_view Bytes_Of(const TBank_Image& Image, int Size) {
@@ -259,8 +279,8 @@ void Read_CAN_Bytes(const TRow_Attribute& Row, TCAN_Frame_Entry& e) {
 // COBID, CAN_Type and Dim, common to both directions.
 void Read_CAN_Identity(const TRow_Attribute& Row, TCAN_Frame_Entry& e) {
   e.Frame_COB_ID = static_cast<std::uint32_t>(Number(Row("COBID"), 0));
-  std::optional<std::string> type = Row("CAN_Type");
-  std::string t = type ? Trim(*type) : std::string();
+  const std::string* type = Row("CAN_Type");
+  const std::string t = type ? Trim(*type) : std::string();
   // A row without a type passes the editors' check against the 29-bit range
   // (CAN_Max_COB_ID): an identifier that does not fit 11 bits can only be
   // meant as a 29-bit one.
@@ -408,23 +428,23 @@ TCAN_Frame_Entry Compile_CAN_Transmit_Row(const TRow_Attribute& Row) {
 
 TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
   TS7_Access_Entry e;
-  std::optional<std::string> address = Row("PLC_Address");
+  const std::string* address = Row("PLC_Address");
   std::uint8_t o1 = 0, o2 = 0, o3 = 0, o4 = 0;
   if (address && !IP_Address_To_Bytes(*address, o1, o2, o3, o4))
     e.Entry_PLC_IP = (std::uint32_t{o1} << 24) | (std::uint32_t{o2} << 16) | (std::uint32_t{o3} << 8) | o4;
   e.Entry_PLC_Port = Low16(Number(Row("PLC_Port"), 0));
-  std::optional<std::string> type = Row("PLC_Type");
+  const std::string* type = Row("PLC_Type");
   e.Entry_PLC_Type = type ? PLC_Type_Code(*type) : 0;
   // Unsigned, so that any rack a file holds keeps its low bits without overflow.
   auto rack = static_cast<std::uint32_t>(Number(Row("Rack"), 0));
   auto slot = static_cast<std::uint32_t>(Number(Row("Slot"), 0));
   e.Entry_Rack_Slot = static_cast<std::uint8_t>(rack * 32u + slot);
-  std::optional<std::string> data_type = Row("Data_Type");
+  const std::string* data_type = Row("Data_Type");
   e.Entry_Data_Type = data_type ? Data_Type_Code(*data_type) : 1;
-  std::optional<std::string> ident = Row("Data_Identifier");
+  const std::string* ident = Row("Data_Identifier");
   e.Entry_Data_Ident = ident ? Data_Identifier_Code(*ident) : 8;
   e.Entry_DB_Number = Low16(Number(Row("DB_Number"), 0));
-  std::optional<std::string> area = Row("PLC_Area");
+  const std::string* area = Row("PLC_Area");
   e.Entry_Area = area ? PLC_Area_Code(*area) : 0x80;
   e.Entry_PLC_Add = Low16(Number(Row("PLC_Add"), 0));
   e.Entry_PLC_Bit = Low8(Number(Row("PLC_Bit"), 0));

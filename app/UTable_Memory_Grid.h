@@ -41,8 +41,12 @@ class TTable_Memory_Grid : public TTable_Grid_View {
 
   int RowCount() const override { return static_cast<int>(cells_.size()); }
   int Storage_Col_Count() const override { return static_cast<int>(cells_[0].size()); }
-  std::string GetCellEx(int Col, int Row) const override {
-    if (Row < 0 || Row >= RowCount() || Col < 0 || Col >= Storage_Col_Count()) return std::string();
+  std::string GetCellEx(int Col, int Row) const override { return Cell(Col, Row); }
+  const std::string& Cell_Text(int Col, int Row, std::string&) const override { return Cell(Col, Row); }
+  // The text itself, for readers that only look at it.
+  const std::string& Cell(int Col, int Row) const {
+    static const std::string empty;
+    if (Row < 0 || Row >= RowCount() || Col < 0 || Col >= Storage_Col_Count()) return empty;
     return cells_[static_cast<std::size_t>(Row)][static_cast<std::size_t>(Col)];
   }
   void SetCellEx(int Col, int Row, const std::string& Text) override {

@@ -261,11 +261,26 @@ std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTabl
   return std::nullopt;
 }
 
-bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row) { return Trim(Grid.GetCellEx(1, Row)) == "Y"; }
-
-bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row) {
-  return UpperCase(Trim(Grid.GetCellEx(1, Row))) == "Y";
+std::string_view Cell_Trimmed(const TTable_Grid_View& Grid, int Col, int Row, std::string& Buffer) {
+  std::string_view s = Grid.Cell_Text(Col, Row, Buffer);
+  // What Trim removes: blanks and control characters.
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+  return s;
 }
+
+bool Cell_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Col, int Row) {
+  std::string buffer;
+  const std::string_view t = Cell_Trimmed(Grid, Col, Row, buffer);
+  return t == "Y" || t == "y";
+}
+
+bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row) {
+  std::string buffer;
+  return Cell_Trimmed(Grid, 1, Row, buffer) == "Y";
+}
+
+bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row) { return Cell_Is_Y_Any_Case(Grid, 1, Row); }
 
 bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row) {
   bool ticked = false;
@@ -273,7 +288,8 @@ bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row) {
 }
 
 int Cell_Int(const TTable_Grid_View& Grid, int Col, int Row) {
-  return Text_To_Int(Grid.GetCellEx(Col, Row), -1);
+  std::string buffer;
+  return Text_To_Int(Grid.Cell_Text(Col, Row, buffer), -1);
 }
 
 bool Cell_In_Range(const TTable_Grid_View& Grid, int Col, int Row, long long Lo, long long Hi) {
@@ -282,7 +298,8 @@ bool Cell_In_Range(const TTable_Grid_View& Grid, int Col, int Row, long long Lo,
 }
 
 bool Cell_Blank(const TTable_Grid_View& Grid, int Col, int Row) {
-  return Trim(Grid.GetCellEx(Col, Row)).empty();
+  std::string buffer;
+  return Cell_Trimmed(Grid, Col, Row, buffer).empty();
 }
 
 // ---------------------------------------------------------------------------
