@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <future>
+#include <map>
+#include <mutex>
 #include <string_view>
 #include <unordered_map>
 
@@ -129,32 +131,83 @@ constexpr int Text_Row_Refused_2 = 62;      // "\" holds a row that its editor r
 
 std::string Lang(int Id) { return Lang_Table->Strings(Id); }
 
-// A table file read with its editor's own reader (its shape, its defaults,
-// its row limit) into grids in memory: none when the file is missing. A file
-// that cannot be read completely stops the compilation: no image is built
-// from part of a table.
-std::vector<std::unique_ptr<TTable_Memory_Grid>> Read_Table(const std::string& Path,
-                                                            const TTable_File_Format& Format) {
-  std::vector<std::unique_ptr<TTable_Memory_Grid>> grids;
-  if (!Project_File_Present(Path)) return grids;
-  std::vector<TTable_Grid_View*> views;
-  for (const TTable_Grid_Format& g : Format.Grids) {
-    grids.push_back(std::make_unique<TTable_Memory_Grid>(g.Rows, static_cast<int>(g.Columns.size()) + 1));
-    // The check boxes the editor's grid has, so that a row holding only
-    // their texts counts as unused, as there.
-    for (std::size_t k = 0; k < g.Columns.size(); ++k) {
-      const int col = static_cast<int>(k) + 1;
-      if (g.Columns[k].Check_Box) grids.back()->Set_Data_Check_Box_Column(col);
-      if (g.Columns[k].Own_Box) grids.back()->Add_Check_Box_Column(col, false);
+// The tables in memory of each file format, kept from one compilation to
+// the next: a compilation fills the room the last one left instead of
+// taking fresh memory page by page. Cleared before each use, they read as
+// new ones.
+class TTable_Store {
+ public:
+  using TGrids = std::vector<std::unique_ptr<TTable_Memory_Grid>>;
+  static TGrids Take(const TTable_File_Format& Format) {
+    {
+      std::lock_guard<std::mutex> lock(Lock());
+      auto it = Kept().find(&Format);
+      if (it != Kept().end() && !it->second.empty()) return std::move(it->second);
     }
-    Clear_Table(*grids.back(), g);
-    views.push_back(grids.back().get());
+    TGrids grids;
+    for (const TTable_Grid_Format& g : Format.Grids) {
+      grids.push_back(std::make_unique<TTable_Memory_Grid>(g.Rows, static_cast<int>(g.Columns.size()) + 1));
+      // The check boxes the editor's grid has, so that a row holding only
+      // their texts counts as unused, as there.
+      for (std::size_t k = 0; k < g.Columns.size(); ++k) {
+        const int col = static_cast<int>(k) + 1;
+        if (g.Columns[k].Check_Box) grids.back()->Set_Data_Check_Box_Column(col);
+        if (g.Columns[k].Own_Box) grids.back()->Add_Check_Box_Column(col, false);
+      }
+    }
+    return grids;
+  }
+  static void Give_Back(const TTable_File_Format& Format, TGrids&& Grids) {
+    std::lock_guard<std::mutex> lock(Lock());
+    Kept()[&Format] = std::move(Grids);
+  }
+
+ private:
+  static std::mutex& Lock() {
+    static std::mutex m;
+    return m;
+  }
+  static std::map<const TTable_File_Format*, TGrids>& Kept() {
+    static std::map<const TTable_File_Format*, TGrids> kept;
+    return kept;
+  }
+};
+
+// The tables of one file as read, given back to the store when done with.
+class TTables_Read {
+ public:
+  explicit TTables_Read(const TTable_File_Format& Format) : format_(Format) {}
+  ~TTables_Read() {
+    if (!grids_.empty()) TTable_Store::Give_Back(format_, std::move(grids_));
+  }
+  TTables_Read(const TTables_Read&) = delete;
+  TTables_Read& operator=(const TTables_Read&) = delete;
+
+  bool empty() const { return grids_.empty(); }
+  const TTable_Memory_Grid& operator[](std::size_t Index) const { return *grids_[Index]; }
+  TTable_Store::TGrids& Grids() { return grids_; }
+
+ private:
+  const TTable_File_Format& format_;
+  TTable_Store::TGrids grids_;
+};
+
+// A table file read with its editor's own reader (its shape, its defaults,
+// its row limit) into tables in memory: none when the file is missing. A
+// file that cannot be read completely stops the compilation: no image is
+// built from part of a table.
+void Read_Table(const std::string& Path, TTables_Read& Tables, const TTable_File_Format& Format) {
+  if (!Project_File_Present(Path)) return;
+  Tables.Grids() = TTable_Store::Take(Format);
+  std::vector<TTable_Grid_View*> views;
+  for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
+    Clear_Table(*Tables.Grids()[g], Format.Grids[g]);
+    views.push_back(Tables.Grids()[g].get());
   }
   TXMLDocument doc;
   const TTable_Load_Result result = Load_Table_File(doc, Path, Format, views);
   if (!result.Complete)
     throw Exception(Lang(Text_Table_Damaged) + NativePath(Path) + Lang(Text_Table_Damaged_2) + result.Error);
-  return grids;
 }
 
 // The editor's check over a table read: a row it refuses (its message names
@@ -463,32 +516,34 @@ TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
 }
 
 int Read_CAN_Frame_Files() {
-  const auto receive = Read_Table(Path_CAN_Rec_Frames, ReceiveCAN_File);
-  const auto transmit = Read_Table(Path_CAN_Send_Frames, TransmitCAN_File);
+  TTables_Read receive(ReceiveCAN_File), transmit(TransmitCAN_File);
+  Read_Table(Path_CAN_Rec_Frames, receive, ReceiveCAN_File);
+  Read_Table(Path_CAN_Send_Frames, transmit, TransmitCAN_File);
   if (!receive.empty())
-    Refuse_Failure(ReceiveCAN_Check_Message(*receive[0], Receive_Data_Array_Size), Path_CAN_Rec_Frames);
+    Refuse_Failure(ReceiveCAN_Check_Message(receive[0], Receive_Data_Array_Size), Path_CAN_Rec_Frames);
   if (!transmit.empty())
-    Refuse_Failure(TransmitCAN_Check_Message(*transmit[0], Transmit_Data_Array_Size), Path_CAN_Send_Frames);
+    Refuse_Failure(TransmitCAN_Check_Message(transmit[0], Transmit_Data_Array_Size), Path_CAN_Send_Frames);
   int k = 0;
   if (!receive.empty())
-    Add_Rows(*receive[0], ReceiveCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
+    Add_Rows(receive[0], ReceiveCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
              Compile_CAN_Receive_Row);
   if (!transmit.empty())
-    Add_Rows(*transmit[0], TransmitCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
+    Add_Rows(transmit[0], TransmitCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
              Compile_CAN_Transmit_Row);
   return k;
 }
 
 int Read_S7_Protocol_File() {
-  const auto grids = Read_Table(Path_S7_Protocol, S7_Protocol_File);
+  TTables_Read grids(S7_Protocol_File);
+  Read_Table(Path_S7_Protocol, grids, S7_Protocol_File);
   if (grids.empty()) return 0;
   std::vector<TIPPort> connections;
-  Refuse_Failure(S7_Check_Message(*grids[S7_Read_Grid], *grids[S7_Write_Grid], S7_Data_Array_Size,
+  Refuse_Failure(S7_Check_Message(grids[S7_Read_Grid], grids[S7_Write_Grid], S7_Data_Array_Size,
                                   S7_Data_Array_Size, connections),
                  Path_S7_Protocol);
   int k = 0;
   for (int g : {S7_Read_Grid, S7_Write_Grid})
-    Add_Rows(*grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
+    Add_Rows(grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
              Enable_Is_Y, S7_Access_Table, k,
              [g](const TRow_Attribute& Row) { return Compile_S7_Row(Row, g == S7_Write_Grid); });
   return k;
