@@ -138,12 +138,15 @@ std::string Lang(int Id) { return Lang_Table->Strings(Id); }
 class TTable_Store {
  public:
   using TGrids = std::vector<std::unique_ptr<TTable_Memory_Grid>>;
-  static TGrids Take(const TTable_File_Format& Format) {
+  // Fresh tells whether the tables are new ones, not yet cleared.
+  static TGrids Take(const TTable_File_Format& Format, bool& Fresh) {
+    Fresh = false;
     {
       std::lock_guard<std::mutex> lock(Lock());
       auto it = Kept().find(&Format);
       if (it != Kept().end() && !it->second.empty()) return std::move(it->second);
     }
+    Fresh = true;
     TGrids grids;
     for (const TTable_Grid_Format& g : Format.Grids) {
       grids.push_back(std::make_unique<TTable_Memory_Grid>(g.Rows, static_cast<int>(g.Columns.size()) + 1));
@@ -198,16 +201,22 @@ class TTables_Read {
 // built from part of a table.
 void Read_Table(const std::string& Path, TTables_Read& Tables, const TTable_File_Format& Format) {
   if (!Project_File_Present(Path)) return;
-  Tables.Grids() = TTable_Store::Take(Format);
+  bool fresh = false;
+  Tables.Grids() = TTable_Store::Take(Format, fresh);
   std::vector<TTable_Grid_View*> views;
   for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
-    Clear_Table(*Tables.Grids()[g], Format.Grids[g]);
+    if (fresh) Clear_Table(*Tables.Grids()[g], Format.Grids[g]);
     views.push_back(Tables.Grids()[g].get());
   }
   TXMLDocument doc;
   const TTable_Load_Result result = Load_Table_File(doc, Path, Format, views);
   if (!result.Complete)
     throw Exception(Lang(Text_Table_Damaged) + NativePath(Path) + Lang(Text_Table_Damaged_2) + result.Error);
+  // Tables used before: the reader wrote every cell of the rows it read,
+  // and the rest are cleared now, as before a first reading.
+  if (!fresh)
+    for (std::size_t g = 0; g < Format.Grids.size(); ++g)
+      Clear_Table(*Tables.Grids()[g], Format.Grids[g], result.Rows_Read[g] + 1);
 }
 
 // The editor's check over a table read: a row it refuses (its message names
@@ -231,7 +240,8 @@ class TTable_Columns {
   // 0 when the table has no column of that name.
   int Of(const char* Name) {
     const std::size_t k = next_;
-    if (k < columns_.size() && first_[k] && std::strcmp(columns_[k].Attribute, Name) == 0) {
+    if (k < columns_.size() && first_[k] &&
+        (columns_[k].Attribute == Name || std::strcmp(columns_[k].Attribute, Name) == 0)) {
       ++next_;
       return static_cast<int>(k) + 1;
     }

@@ -157,10 +157,10 @@ bool Has_Own_Boxes(const TTable_Grid_Format& Format) {
   return false;
 }
 
-void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int First_Row) {
   const int cols = Grid.Storage_Col_Count();
   const std::string empty, enabled = "Y";
-  for (int r = 1; r <= Format.Rows; ++r) {
+  for (int r = std::max(First_Row, 1); r <= Format.Rows; ++r) {
     Grid.SetCellEx(0, r, Row_Number(r));
     for (int c = 1; c < cols; ++c) {
       const bool enable = c == 1 && Format.Has_Enable;

@@ -78,8 +78,9 @@ struct TTable_File_Format {
 };
 
 // A cleared table: column 0 the row number, the Enable column "Y" (its own
-// box ticked), every other cell empty.
-void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format);
+// box ticked), every other cell empty. First_Row > 1 clears only the rows
+// from there on.
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int First_Row = 1);
 
 // The rows that make up the table: from row 1 up to the row before the first
 // whose key cell, trimmed, is empty.
