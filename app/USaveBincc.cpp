@@ -527,17 +527,8 @@ TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
 
 int Read_CAN_Frame_Files() {
   TTables_Read receive(ReceiveCAN_File), transmit(TransmitCAN_File);
-  // The transmit file is read beside the receive file; a receive file that
-  // cannot be read is still told first.
-  std::future<void> transmit_read = std::async(
-      std::launch::async, [&transmit] { Read_Table(Path_CAN_Send_Frames, transmit, TransmitCAN_File); });
-  try {
-    Read_Table(Path_CAN_Rec_Frames, receive, ReceiveCAN_File);
-  } catch (...) {
-    transmit_read.wait();
-    throw;
-  }
-  transmit_read.get();
+  Read_Table(Path_CAN_Rec_Frames, receive, ReceiveCAN_File);
+  Read_Table(Path_CAN_Send_Frames, transmit, TransmitCAN_File);
   if (!receive.empty())
     Refuse_Failure(ReceiveCAN_Check_Message(receive[0], Receive_Data_Array_Size), Path_CAN_Rec_Frames);
   if (!transmit.empty())
