@@ -543,51 +543,42 @@ int Read_CAN_Frame_Files() {
   return k;
 }
 
-namespace {
-// The S7 tables read are checked with their editor's check and their rows
-// added to the access table.
-int Add_S7_Rows(const TTables_Read& Grids) {
-  if (Grids.empty()) return 0;
+int Read_S7_Protocol_File() {
+  TTables_Read grids(S7_Protocol_File);
+  Read_Table(Path_S7_Protocol, grids, S7_Protocol_File);
+  if (grids.empty()) return 0;
   std::vector<TIPPort> connections;
-  Refuse_Failure(S7_Check_Message(Grids[S7_Read_Grid], Grids[S7_Write_Grid], S7_Data_Array_Size,
+  Refuse_Failure(S7_Check_Message(grids[S7_Read_Grid], grids[S7_Write_Grid], S7_Data_Array_Size,
                                   S7_Data_Array_Size, connections),
                  Path_S7_Protocol);
   int k = 0;
   for (int g : {S7_Read_Grid, S7_Write_Grid})
-    Add_Rows(Grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
+    Add_Rows(grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
              Enable_Is_Y, S7_Access_Table, k,
              [g](const TRow_Attribute& Row) { return Compile_S7_Row(Row, g == S7_Write_Grid); });
   return k;
-}
-}  // namespace
-
-int Read_S7_Protocol_File() {
-  TTables_Read grids(S7_Protocol_File);
-  Read_Table(Path_S7_Protocol, grids, S7_Protocol_File);
-  return Add_S7_Rows(grids);
 }
 
 void Compile_Configuration() {
   Init_Parameter_Block();
   Clear_S7_Table();
   Clear_CAN_Table();
-  // The S7 file is read beside the others, into tables of its own; it is
-  // checked and compiled after them, so that what stops the compilation is
-  // told in the same order as when the files are read one after the other.
-  TTables_Read s7_tables(S7_Protocol_File);
-  std::future<void> s7_read = std::async(
-      std::launch::async, [&s7_tables] { Read_Table(Path_S7_Protocol, s7_tables, S7_Protocol_File); });
+  // The S7 file is read and checked beside the others: it fills its own
+  // table only, and what stops the compilation is told in the same order as
+  // when the files are read one after the other.
+  std::future<int> s7 = std::async(std::launch::async, Read_S7_Protocol_File);
   try {
     Read_ParGen_File();
     Par_Gen_Block.S7_Table_Address = S7_Table_Device_Address;
     Par_Gen_Block.CAN_Table_Address = CAN_Table_Device_Address;
     Par_Gen_Block.CAN_Entry_Count = static_cast<std::uint32_t>(Read_CAN_Frame_Files());
   } catch (...) {
-    s7_read.wait();
+    // Stopped before the S7 file: its table stays empty.
+    s7.wait();
+    Clear_S7_Table();
     throw;
   }
-  s7_read.get();
-  Par_Gen_Block.S7_Entry_Count = static_cast<std::uint32_t>(Add_S7_Rows(s7_tables));
+  Par_Gen_Block.S7_Entry_Count = static_cast<std::uint32_t>(s7.get());
   Bank1_Size = Write_Parameter_Block(0, Bank1_Image);
   Bank2_Size = Write_CAN_Table(0, Bank2_Image);
   Bank2_Size = Write_S7_Table(Bank2_Size, Bank2_Image);
