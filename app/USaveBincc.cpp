@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <future>
 #include <map>
-#include <mutex>
 #include <string_view>
 #include <unordered_map>
 
@@ -141,11 +139,8 @@ class TTable_Store {
   // Fresh tells whether the tables are new ones, not yet cleared.
   static TGrids Take(const TTable_File_Format& Format, bool& Fresh) {
     Fresh = false;
-    {
-      std::lock_guard<std::mutex> lock(Lock());
-      auto it = Kept().find(&Format);
-      if (it != Kept().end() && !it->second.empty()) return std::move(it->second);
-    }
+    auto it = Kept().find(&Format);
+    if (it != Kept().end() && !it->second.empty()) return std::move(it->second);
     Fresh = true;
     TGrids grids;
     for (const TTable_Grid_Format& g : Format.Grids) {
@@ -161,15 +156,10 @@ class TTable_Store {
     return grids;
   }
   static void Give_Back(const TTable_File_Format& Format, TGrids&& Grids) {
-    std::lock_guard<std::mutex> lock(Lock());
     Kept()[&Format] = std::move(Grids);
   }
 
  private:
-  static std::mutex& Lock() {
-    static std::mutex m;
-    return m;
-  }
   static std::map<const TTable_File_Format*, TGrids>& Kept() {
     static std::map<const TTable_File_Format*, TGrids> kept;
     return kept;
@@ -563,22 +553,11 @@ void Compile_Configuration() {
   Init_Parameter_Block();
   Clear_S7_Table();
   Clear_CAN_Table();
-  // The S7 file is read and checked beside the others: it fills its own
-  // table only, and what stops the compilation is told in the same order as
-  // when the files are read one after the other.
-  std::future<int> s7 = std::async(std::launch::async, Read_S7_Protocol_File);
-  try {
-    Read_ParGen_File();
-    Par_Gen_Block.S7_Table_Address = S7_Table_Device_Address;
-    Par_Gen_Block.CAN_Table_Address = CAN_Table_Device_Address;
-    Par_Gen_Block.CAN_Entry_Count = static_cast<std::uint32_t>(Read_CAN_Frame_Files());
-  } catch (...) {
-    // Stopped before the S7 file: its table stays empty.
-    s7.wait();
-    Clear_S7_Table();
-    throw;
-  }
-  Par_Gen_Block.S7_Entry_Count = static_cast<std::uint32_t>(s7.get());
+  Read_ParGen_File();
+  Par_Gen_Block.S7_Table_Address = S7_Table_Device_Address;
+  Par_Gen_Block.CAN_Table_Address = CAN_Table_Device_Address;
+  Par_Gen_Block.CAN_Entry_Count = static_cast<std::uint32_t>(Read_CAN_Frame_Files());
+  Par_Gen_Block.S7_Entry_Count = static_cast<std::uint32_t>(Read_S7_Protocol_File());
   Bank1_Size = Write_Parameter_Block(0, Bank1_Image);
   Bank2_Size = Write_CAN_Table(0, Bank2_Image);
   Bank2_Size = Write_S7_Table(Bank2_Size, Bank2_Image);
