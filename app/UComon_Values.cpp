@@ -9,7 +9,19 @@
 #include "framework/rtl/Locale.h"
 #include "framework/rtl/StrUtils.h"
 
-int Text_To_Int(std::string_view Text, int Default) { return StrToIntDef(Text, Default); }
+int Text_To_Int(std::string_view Text, int Default) {
+  // Table cells are nearly all short plain decimals, read at every check:
+  // those need none of the general conversion's signs, prefixes and limits.
+  if (!Text.empty() && Text.size() <= 9) {
+    int v = 0;
+    for (char c : Text) {
+      if (c < '0' || c > '9') return StrToIntDef(Text, Default);
+      v = v * 10 + (c - '0');
+    }
+    return v;
+  }
+  return StrToIntDef(Text, Default);
+}
 
 bool Split_IP_Address(std::string_view Text, std::string& Part1, std::string& Part2, std::string& Part3,
                       std::string& Part4) {

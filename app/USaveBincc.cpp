@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <string_view>
 #include <unordered_map>
 
@@ -128,32 +129,84 @@ constexpr int Text_Row_Refused_2 = 62;      // "\" holds a row that its editor r
 
 std::string Lang(int Id) { return Lang_Table->Strings(Id); }
 
-// A table file read with its editor's own reader (its shape, its defaults,
-// its row limit) into grids in memory: none when the file is missing. A file
-// that cannot be read completely stops the compilation: no image is built
-// from part of a table.
-std::vector<std::unique_ptr<TTable_Memory_Grid>> Read_Table(const std::string& Path,
-                                                            const TTable_File_Format& Format) {
-  std::vector<std::unique_ptr<TTable_Memory_Grid>> grids;
-  if (!Project_File_Present(Path)) return grids;
-  std::vector<TTable_Grid_View*> views;
-  for (const TTable_Grid_Format& g : Format.Grids) {
-    grids.push_back(std::make_unique<TTable_Memory_Grid>(g.Rows, static_cast<int>(g.Columns.size()) + 1));
-    // The check boxes the editor's grid has, so that a row holding only
-    // their texts counts as unused, as there.
-    for (std::size_t k = 0; k < g.Columns.size(); ++k) {
-      const int col = static_cast<int>(k) + 1;
-      if (g.Columns[k].Check_Box) grids.back()->Set_Data_Check_Box_Column(col);
-      if (g.Columns[k].Own_Box) grids.back()->Add_Check_Box_Column(col, false);
+// The tables in memory of each file format, kept from one compilation to
+// the next: a compilation fills the room the last one left instead of
+// taking fresh memory page by page. Cleared before each use, they read as
+// new ones.
+class TTable_Store {
+ public:
+  using TGrids = std::vector<std::unique_ptr<TTable_Memory_Grid>>;
+  // Fresh tells whether the tables are new ones, not yet cleared.
+  static TGrids Take(const TTable_File_Format& Format, bool& Fresh) {
+    Fresh = false;
+    auto it = Kept().find(&Format);
+    if (it != Kept().end() && !it->second.empty()) return std::move(it->second);
+    Fresh = true;
+    TGrids grids;
+    for (const TTable_Grid_Format& g : Format.Grids) {
+      grids.push_back(std::make_unique<TTable_Memory_Grid>(g.Rows, static_cast<int>(g.Columns.size()) + 1));
+      // The check boxes the editor's grid has, so that a row holding only
+      // their texts counts as unused, as there.
+      for (std::size_t k = 0; k < g.Columns.size(); ++k) {
+        const int col = static_cast<int>(k) + 1;
+        if (g.Columns[k].Check_Box) grids.back()->Set_Data_Check_Box_Column(col);
+        if (g.Columns[k].Own_Box) grids.back()->Add_Check_Box_Column(col, false);
+      }
     }
-    Clear_Table(*grids.back(), g);
-    views.push_back(grids.back().get());
+    return grids;
+  }
+  static void Give_Back(const TTable_File_Format& Format, TGrids&& Grids) {
+    Kept()[&Format] = std::move(Grids);
+  }
+
+ private:
+  static std::map<const TTable_File_Format*, TGrids>& Kept() {
+    static std::map<const TTable_File_Format*, TGrids> kept;
+    return kept;
+  }
+};
+
+// The tables of one file as read, given back to the store when done with.
+class TTables_Read {
+ public:
+  explicit TTables_Read(const TTable_File_Format& Format) : format_(Format) {}
+  ~TTables_Read() {
+    if (!grids_.empty()) TTable_Store::Give_Back(format_, std::move(grids_));
+  }
+  TTables_Read(const TTables_Read&) = delete;
+  TTables_Read& operator=(const TTables_Read&) = delete;
+
+  bool empty() const { return grids_.empty(); }
+  const TTable_Memory_Grid& operator[](std::size_t Index) const { return *grids_[Index]; }
+  TTable_Store::TGrids& Grids() { return grids_; }
+
+ private:
+  const TTable_File_Format& format_;
+  TTable_Store::TGrids grids_;
+};
+
+// A table file read with its editor's own reader (its shape, its defaults,
+// its row limit) into tables in memory: none when the file is missing. A
+// file that cannot be read completely stops the compilation: no image is
+// built from part of a table.
+void Read_Table(const std::string& Path, TTables_Read& Tables, const TTable_File_Format& Format) {
+  if (!Project_File_Present(Path)) return;
+  bool fresh = false;
+  Tables.Grids() = TTable_Store::Take(Format, fresh);
+  std::vector<TTable_Grid_View*> views;
+  for (std::size_t g = 0; g < Format.Grids.size(); ++g) {
+    if (fresh) Clear_Table(*Tables.Grids()[g], Format.Grids[g]);
+    views.push_back(Tables.Grids()[g].get());
   }
   TXMLDocument doc;
   const TTable_Load_Result result = Load_Table_File(doc, Path, Format, views);
   if (!result.Complete)
     throw Exception(Lang(Text_Table_Damaged) + NativePath(Path) + Lang(Text_Table_Damaged_2) + result.Error);
-  return grids;
+  // Tables used before: the reader wrote every cell of the rows it read,
+  // and the rest are cleared now, as before a first reading.
+  if (!fresh)
+    for (std::size_t g = 0; g < Format.Grids.size(); ++g)
+      Clear_Table(*Tables.Grids()[g], Format.Grids[g], result.Rows_Read[g] + 1);
 }
 
 // The editor's check over a table read: a row it refuses (its message names
@@ -163,41 +216,58 @@ void Refuse_Failure(const std::optional<std::string>& Failure, const std::string
     throw Exception(Lang(Text_Row_Refused) + NativePath(Path) + Lang(Text_Row_Refused_2) + *Failure);
 }
 
-// The grid column of each attribute name of a table.
-using TColumn_Lookup = std::unordered_map<std::string_view, int>;
+// The storage columns of a table by attribute name (the first column of a
+// name counts). The per-row compilers ask for the fields mostly in column
+// order: the column after the last one asked is tried before the lookup.
+class TTable_Columns {
+ public:
+  explicit TTable_Columns(const TTable_Grid_Format& Format)
+      : columns_(Format.Columns), first_(Format.Columns.size(), false) {
+    for (std::size_t k = 0; k < columns_.size(); ++k)
+      if (columns_[k].Attribute)
+        first_[k] = lookup_.emplace(columns_[k].Attribute, static_cast<int>(k) + 1).second;
+  }
+  // 0 when the table has no column of that name.
+  int Of(const char* Name) {
+    const std::size_t k = next_;
+    if (k < columns_.size() && first_[k] &&
+        (columns_[k].Attribute == Name || std::strcmp(columns_[k].Attribute, Name) == 0)) {
+      ++next_;
+      return static_cast<int>(k) + 1;
+    }
+    const auto it = lookup_.find(Name);
+    if (it == lookup_.end()) return 0;
+    next_ = static_cast<std::size_t>(it->second);
+    return it->second;
+  }
 
-TColumn_Lookup Columns_Of(const TTable_Grid_Format& Format) {
-  TColumn_Lookup lookup;
-  for (std::size_t k = Format.Columns.size(); k-- > 0;)
-    if (Format.Columns[k].Attribute) lookup[Format.Columns[k].Attribute] = static_cast<int>(k) + 1;
-  return lookup;
-}
-
-// A table row as the per-row compilers read it: a field by its attribute
-// name, or nothing for a name the file does not hold.
-TRow_Attribute Row_Of(const TTable_Grid_View& Grid, const TColumn_Lookup& Columns, int Row) {
-  return [&Grid, &Columns, Row](const char* Name) -> std::optional<std::string> {
-    const auto it = Columns.find(Name);
-    if (it == Columns.end()) return std::nullopt;
-    return Grid.GetCellEx(it->second, Row);
-  };
-}
+ private:
+  const std::vector<TTable_Column>& columns_;
+  std::vector<bool> first_;
+  std::unordered_map<std::string_view, int> lookup_;
+  std::size_t next_ = 0;
+};
 
 // Adds the rows of a checked table that its check takes (Taken, the
 // editor's own Enable test) to Table from entry k on, up to the table's end.
 template <typename Entry, std::size_t N, typename Compile>
-void Add_Rows(const TTable_Grid_View& Grid, const TTable_Grid_Format& Format,
+void Add_Rows(const TTable_Memory_Grid& Grid, const TTable_Grid_Format& Format,
               bool (*Taken)(const TTable_Grid_View&, int), std::array<Entry, N>& Table, int& k,
               Compile compile_row) {
-  const TColumn_Lookup columns = Columns_Of(Format);
+  TTable_Columns columns(Format);
+  int r = 0;
+  const TRow_Attribute row = [&](const char* Name) -> const std::string* {
+    const int col = columns.Of(Name);
+    return col ? &Grid.Cell(col, r) : nullptr;
+  };
   const int rows = Table_Length(Grid, Format);
-  for (int r = 1; r <= rows && k < static_cast<int>(N); ++r)
-    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(Row_Of(Grid, columns, r));
+  for (r = 1; r <= rows && k < static_cast<int>(N); ++r)
+    if (Taken(Grid, r)) Table[static_cast<std::size_t>(k++)] = compile_row(row);
 }
 
 // A number from a table or parameter text, or Fallback when the text is
 // missing or no number.
-int Number(const std::optional<std::string>& Text, int Fallback) {
+int Number(const std::string* Text, int Fallback) {
   if (!Text) return Fallback;
   // Nearly every field is a short plain decimal: read at once, it needs
   // none of the general conversion's signs, prefixes and limits.
@@ -212,7 +282,11 @@ int Number(const std::optional<std::string>& Text, int Fallback) {
   }
   return Text_To_Int(t, Fallback);
 }
+int Number(const std::optional<std::string>& Text, int Fallback) {
+  return Number(Text ? &*Text : nullptr, Fallback);
+}
 
+bool Is_Set(const std::string* Text, const char* On) { return Text && *Text == On; }
 bool Is_Set(const std::optional<std::string>& Text, const char* On) { return Text && *Text == On; }
 
 std::string_view Bytes_Of(const TBank_Image& Image, int Size) {
@@ -259,8 +333,8 @@ void Read_CAN_Bytes(const TRow_Attribute& Row, TCAN_Frame_Entry& e) {
 // COBID, CAN_Type and Dim, common to both directions.
 void Read_CAN_Identity(const TRow_Attribute& Row, TCAN_Frame_Entry& e) {
   e.Frame_COB_ID = static_cast<std::uint32_t>(Number(Row("COBID"), 0));
-  std::optional<std::string> type = Row("CAN_Type");
-  std::string t = type ? Trim(*type) : std::string();
+  const std::string* type = Row("CAN_Type");
+  const std::string t = type ? Trim(*type) : std::string();
   // A row without a type passes the editors' check against the 29-bit range
   // (CAN_Max_COB_ID): an identifier that does not fit 11 bits can only be
   // meant as a 29-bit one.
@@ -408,23 +482,23 @@ TCAN_Frame_Entry Compile_CAN_Transmit_Row(const TRow_Attribute& Row) {
 
 TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
   TS7_Access_Entry e;
-  std::optional<std::string> address = Row("PLC_Address");
+  const std::string* address = Row("PLC_Address");
   std::uint8_t o1 = 0, o2 = 0, o3 = 0, o4 = 0;
   if (address && !IP_Address_To_Bytes(*address, o1, o2, o3, o4))
     e.Entry_PLC_IP = (std::uint32_t{o1} << 24) | (std::uint32_t{o2} << 16) | (std::uint32_t{o3} << 8) | o4;
   e.Entry_PLC_Port = Low16(Number(Row("PLC_Port"), 0));
-  std::optional<std::string> type = Row("PLC_Type");
+  const std::string* type = Row("PLC_Type");
   e.Entry_PLC_Type = type ? PLC_Type_Code(*type) : 0;
   // Unsigned, so that any rack a file holds keeps its low bits without overflow.
   auto rack = static_cast<std::uint32_t>(Number(Row("Rack"), 0));
   auto slot = static_cast<std::uint32_t>(Number(Row("Slot"), 0));
   e.Entry_Rack_Slot = static_cast<std::uint8_t>(rack * 32u + slot);
-  std::optional<std::string> data_type = Row("Data_Type");
+  const std::string* data_type = Row("Data_Type");
   e.Entry_Data_Type = data_type ? Data_Type_Code(*data_type) : 1;
-  std::optional<std::string> ident = Row("Data_Identifier");
+  const std::string* ident = Row("Data_Identifier");
   e.Entry_Data_Ident = ident ? Data_Identifier_Code(*ident) : 8;
   e.Entry_DB_Number = Low16(Number(Row("DB_Number"), 0));
-  std::optional<std::string> area = Row("PLC_Area");
+  const std::string* area = Row("PLC_Area");
   e.Entry_Area = area ? PLC_Area_Code(*area) : 0x80;
   e.Entry_PLC_Add = Low16(Number(Row("PLC_Add"), 0));
   e.Entry_PLC_Bit = Low8(Number(Row("PLC_Bit"), 0));
@@ -442,32 +516,34 @@ TS7_Access_Entry Compile_S7_Row(const TRow_Attribute& Row, bool Write_Row) {
 }
 
 int Read_CAN_Frame_Files() {
-  const auto receive = Read_Table(Path_CAN_Rec_Frames, ReceiveCAN_File);
-  const auto transmit = Read_Table(Path_CAN_Send_Frames, TransmitCAN_File);
+  TTables_Read receive(ReceiveCAN_File), transmit(TransmitCAN_File);
+  Read_Table(Path_CAN_Rec_Frames, receive, ReceiveCAN_File);
+  Read_Table(Path_CAN_Send_Frames, transmit, TransmitCAN_File);
   if (!receive.empty())
-    Refuse_Failure(ReceiveCAN_Check_Message(*receive[0], Receive_Data_Array_Size), Path_CAN_Rec_Frames);
+    Refuse_Failure(ReceiveCAN_Check_Message(receive[0], Receive_Data_Array_Size), Path_CAN_Rec_Frames);
   if (!transmit.empty())
-    Refuse_Failure(TransmitCAN_Check_Message(*transmit[0], Transmit_Data_Array_Size), Path_CAN_Send_Frames);
+    Refuse_Failure(TransmitCAN_Check_Message(transmit[0], Transmit_Data_Array_Size), Path_CAN_Send_Frames);
   int k = 0;
   if (!receive.empty())
-    Add_Rows(*receive[0], ReceiveCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
+    Add_Rows(receive[0], ReceiveCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
              Compile_CAN_Receive_Row);
   if (!transmit.empty())
-    Add_Rows(*transmit[0], TransmitCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
+    Add_Rows(transmit[0], TransmitCAN_File.Grids[0], Enable_Is_Y_Any_Case, CAN_Frame_Table, k,
              Compile_CAN_Transmit_Row);
   return k;
 }
 
 int Read_S7_Protocol_File() {
-  const auto grids = Read_Table(Path_S7_Protocol, S7_Protocol_File);
+  TTables_Read grids(S7_Protocol_File);
+  Read_Table(Path_S7_Protocol, grids, S7_Protocol_File);
   if (grids.empty()) return 0;
   std::vector<TIPPort> connections;
-  Refuse_Failure(S7_Check_Message(*grids[S7_Read_Grid], *grids[S7_Write_Grid], S7_Data_Array_Size,
+  Refuse_Failure(S7_Check_Message(grids[S7_Read_Grid], grids[S7_Write_Grid], S7_Data_Array_Size,
                                   S7_Data_Array_Size, connections),
                  Path_S7_Protocol);
   int k = 0;
   for (int g : {S7_Read_Grid, S7_Write_Grid})
-    Add_Rows(*grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
+    Add_Rows(grids[static_cast<std::size_t>(g)], S7_Protocol_File.Grids[static_cast<std::size_t>(g)],
              Enable_Is_Y, S7_Access_Table, k,
              [g](const TRow_Attribute& Row) { return Compile_S7_Row(Row, g == S7_Write_Grid); });
   return k;

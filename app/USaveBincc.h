@@ -140,9 +140,9 @@ std::uint8_t Data_Type_Code(std::string_view Text);
 std::uint8_t Data_Identifier_Code(std::string_view Text);
 std::uint8_t PLC_Area_Code(std::string_view Text);
 
-// One table row as the readers see it: an attribute by name, or nothing when
-// the row lacks it.
-using TRow_Attribute = std::function<std::optional<std::string>(const char* Name)>;
+// One table row as the readers see it: an attribute's text by name, or
+// nullptr when the row lacks it. The text lasts as long as the table read.
+using TRow_Attribute = std::function<const std::string*(const char* Name)>;
 
 // The largest identifier a CAN row of this type may carry, one rule for the
 // editors' check and the compiler: 0x1FFFFFFF for "2.0B (29 bits)" and for a

@@ -26,6 +26,13 @@ class TTable_Grid_View {
   // A cell never written, or beyond the grid, reads as the empty text.
   virtual std::string GetCellEx(int Col, int Row) const = 0;
   virtual void SetCellEx(int Col, int Row, const std::string& Text) = 0;
+  // The cell's text as GetCellEx reads it, without a copy where the grid
+  // keeps its texts as they are; otherwise it is read into Buffer. Valid
+  // until the cell or Buffer changes.
+  virtual const std::string& Cell_Text(int Col, int Row, std::string& Buffer) const {
+    Buffer = GetCellEx(Col, Row);
+    return Buffer;
+  }
 
   // True when the column's editor is a data check box, whose state is the
   // cell text ("Y" or "N").

@@ -4,6 +4,7 @@
 // a state of their own. The image compiler reads a table file into one with
 // the editors' own reader and checks it with their own check; tests drive
 // the row routines and the editors through it.
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -17,8 +18,9 @@ class TTable_Memory_Grid : public TTable_Grid_View {
   // Data_Rows rows below the header and Storage_Cols columns, column 0
   // included.
   TTable_Memory_Grid(int Data_Rows, int Storage_Cols)
-      : cells_(static_cast<std::size_t>(Data_Rows + 1),
-               std::vector<std::string>(static_cast<std::size_t>(Storage_Cols))) {}
+      : rows_(std::max(Data_Rows + 1, 1)),
+        cols_(std::max(Storage_Cols, 0)),
+        cells_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)) {}
 
   void Set_Data_Check_Box_Column(int Col) { data_boxes_.insert(Col); }
   // A plain check box in every data row of the column, as AddCheckBoxColumn
@@ -37,17 +39,26 @@ class TTable_Memory_Grid : public TTable_Grid_View {
     for (int c = 1; c < Storage_Col_Count(); ++c) v.push_back(GetCellEx(c, Row));
     return v;
   }
-  std::vector<std::vector<std::string>> All_Cells() const { return cells_; }
+  std::vector<std::vector<std::string>> All_Cells() const {
+    std::vector<std::vector<std::string>> all;
+    for (int r = 0; r < rows_; ++r)
+      all.emplace_back(cells_.begin() + Index(0, r), cells_.begin() + Index(0, r + 1));
+    return all;
+  }
 
-  int RowCount() const override { return static_cast<int>(cells_.size()); }
-  int Storage_Col_Count() const override { return static_cast<int>(cells_[0].size()); }
-  std::string GetCellEx(int Col, int Row) const override {
-    if (Row < 0 || Row >= RowCount() || Col < 0 || Col >= Storage_Col_Count()) return std::string();
-    return cells_[static_cast<std::size_t>(Row)][static_cast<std::size_t>(Col)];
+  int RowCount() const override { return rows_; }
+  int Storage_Col_Count() const override { return cols_; }
+  std::string GetCellEx(int Col, int Row) const override { return Cell(Col, Row); }
+  const std::string& Cell_Text(int Col, int Row, std::string&) const override { return Cell(Col, Row); }
+  // The text itself, for readers that only look at it.
+  const std::string& Cell(int Col, int Row) const {
+    static const std::string empty;
+    if (Row < 0 || Row >= rows_ || Col < 0 || Col >= cols_) return empty;
+    return cells_[Index(Col, Row)];
   }
   void SetCellEx(int Col, int Row, const std::string& Text) override {
-    if (Row < 0 || Row >= RowCount() || Col < 0 || Col >= Storage_Col_Count()) return;
-    cells_[static_cast<std::size_t>(Row)][static_cast<std::size_t>(Col)] = Text;
+    if (Row < 0 || Row >= rows_ || Col < 0 || Col >= cols_) return;
+    cells_[Index(Col, Row)] = Text;
   }
   bool Is_Data_Check_Box_Column(int Col) const override { return data_boxes_.count(Col) > 0; }
   bool GetCheckBoxState(int Col, int Row, bool& State) const override {
@@ -72,7 +83,14 @@ class TTable_Memory_Grid : public TTable_Grid_View {
   }
 
  private:
-  std::vector<std::vector<std::string>> cells_;
+  std::size_t Index(int Col, int Row) const {
+    return static_cast<std::size_t>(Row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(Col);
+  }
+
+  int rows_;
+  int cols_;
+  // Row by row: one block for the whole table.
+  std::vector<std::string> cells_;
   std::set<int> data_boxes_;
   std::map<std::pair<int, int>, bool> boxes_;
 };

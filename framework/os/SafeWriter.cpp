@@ -122,6 +122,10 @@ struct TSafeFileWriter::TState {
   int Open();
   int Put(std::string_view Data);
   int Finish();
+  // Finish in two steps, for a file of a set: Place puts the written file
+  // under its name, Flush then makes it reach the disk and closes it.
+  int Place();
+  int Flush();
   void Abandon();
 };
 
@@ -171,6 +175,23 @@ int TSafeFileWriter::TState::Finish() {
   Temp.clear();
   if (SyncFolderAfter) SyncFolder(Folder);
   return 0;
+}
+
+int TSafeFileWriter::TState::Place() {
+  int err = Injected(swsRename, Shown);
+  if (err == 0 && ::rename(Temp.c_str(), Target.c_str()) != 0) err = errno;
+  if (err == 0) Temp.clear();
+  return err;
+}
+
+int TSafeFileWriter::TState::Flush() {
+  ::fchmod(Fd, Mode);
+  int err = Injected(swsFlush, Shown);
+  if (err == 0 && ::fsync(Fd) != 0) err = errno;
+  if (err) return err;
+  const int fd = Fd;
+  Fd = -1;
+  return ::close(fd) != 0 ? errno : 0;
 }
 
 void TSafeFileWriter::TState::Abandon() {
@@ -349,13 +370,31 @@ bool TrySafeWriteFileSet(const std::string& Folder, const std::vector<TSafeWrite
     }
     if (ec) return abandon("Cannot read the folder \"" + shown + "\". " + ec.message() + ".");
   }
-  for (const TSafeWriteSetFile& f : Files) {
-    std::string error;
-    if (!TryWriteOne(staging + "/" + f.Name, f.Data, &error, false)) return abandon(error + ".");
+  // Every file is written and in its place in the staging folder before the
+  // first is flushed: no one sees that folder until it takes the old one's
+  // place, and the flushes then reach the disk together, the folder's own
+  // finding nothing left to do.
+  std::vector<TSafeFileWriter::TState> written(Files.size());
+  auto give_up = [&](TSafeFileWriter::TState& s, int err) {
+    const std::string message = Message(s.Shown, err) + ".";
+    for (TSafeFileWriter::TState& w : written) w.Abandon();
+    return abandon(message);
+  };
+  for (std::size_t i = 0; i < Files.size(); ++i) {
+    TSafeFileWriter::TState& s = written[i];
+    s.SyncFolderAfter = false;
+    s.Shown = NativePath(staging + "/" + Files[i].Name);
     struct stat old {};
-    if (exists && ::stat((folder + "/" + f.Name).c_str(), &old) == 0)
-      ::chmod((staging + "/" + f.Name).c_str(), old.st_mode & 07777);
+    if (exists && ::stat((folder + "/" + Files[i].Name).c_str(), &old) == 0) s.Mode = old.st_mode & 07777;
+    int err = s.Open();
+    if (err == 0) err = s.Put(Files[i].Data);
+    // The disk starts on the data now, while the other files are written.
+    if (err == 0) ::sync_file_range(s.Fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    if (err == 0) err = s.Place();
+    if (err) return give_up(s, err);
   }
+  for (TSafeFileWriter::TState& s : written)
+    if (int err = s.Flush()) return give_up(s, err);
 
   SyncFolder(staging);
 

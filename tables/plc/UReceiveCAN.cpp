@@ -46,7 +46,8 @@ std::optional<std::string> CAN_COBID_Failure(const TTable_Grid_View& Grid, int R
                                              const TCAN_Check_Texts& T) {
   // The same rule the compiler applies: a type it compiles as 11-bit gets
   // the 11-bit range.
-  const std::uint32_t max = CAN_Max_COB_ID(Grid.GetCellEx(CAN_Col_Type, Row));
+  std::string buffer;
+  const std::uint32_t max = CAN_Max_COB_ID(Grid.Cell_Text(CAN_Col_Type, Row, buffer));
   if (Cell_In_Range(Grid, CAN_Col_COBID, Row, 0, max)) return std::nullopt;
   return Text(max > 0x7FF ? T.COBID_29_Bit : T.COBID_11_Bit);
 }
@@ -60,9 +61,10 @@ std::optional<std::string> CAN_Dimension_Failure(const TTable_Grid_View& Grid, i
 std::optional<std::string> CAN_Bytes_Failure(const TTable_Grid_View& Grid, int Row, int First_Byte_Col,
                                              int MAX_Byte, const TCAN_Check_Texts& T) {
   const int dimension = Cell_Int(Grid, CAN_Col_Dimension, Row);
+  std::string buffer;
   for (int n = 1; n <= dimension && n <= 8; ++n) {
     const int col = First_Byte_Col + n - 1;
-    const std::string cell = Trim(Grid.GetCellEx(col, Row));
+    const std::string_view cell = Cell_Trimmed(Grid, col, Row, buffer);
     if (cell.empty() || cell == "None") continue;
     if (Cell_In_Range(Grid, col, Row, 0, MAX_Byte - 1)) continue;
     const int text = n == 1 ? T.Byte1 : T.Byte2 + n - 2;

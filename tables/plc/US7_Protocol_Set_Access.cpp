@@ -97,7 +97,8 @@ std::string Text(int Id) { return Lang_Table->Strings(Id); }
 std::optional<std::string> Check_S7_Row(const TTable_Grid_View& G, int r, const TS7_Table_Check& T, int NByte,
                                         std::vector<TIPPort>& Connections) {
   std::uint8_t o1 = 0, o2 = 0, o3 = 0, o4 = 0;
-  if (IP_Address_To_Bytes(G.GetCellEx(S7_Col_PLC_Address, r), o1, o2, o3, o4)) return Text(T.Address);
+  std::string buffer;
+  if (IP_Address_To_Bytes(G.Cell_Text(S7_Col_PLC_Address, r, buffer), o1, o2, o3, o4)) return Text(T.Address);
   if (!Cell_In_Range(G, S7_Col_PLC_Port, r, 0, 65535)) return Text(T.Port);
   if (Check_IP_Port(Connections, o1, o2, o3, o4, Cell_Int(G, S7_Col_PLC_Port, r)) < 0)
     return Text(T.Connections);

@@ -45,10 +45,15 @@ std::string Row_Number(int Row) { return std::to_string(Row); }
 class TRow_Reader {
  public:
   explicit TRow_Reader(const TTable_Grid_Format& Format)
-      : format_(Format), found_(Format.Columns.size()), repeated_(Format.Columns.size(), 0) {
-    for (std::size_t k = 0; k < Format.Columns.size(); ++k)
-      if (Format.Columns[k].Attribute && !column_of_.emplace(Format.Columns[k].Attribute, k).second)
-        repeated_[k] = 1;
+      : format_(Format),
+        names_(Format.Columns.size()),
+        found_(Format.Columns.size()),
+        repeated_(Format.Columns.size(), 0) {
+    for (std::size_t k = 0; k < Format.Columns.size(); ++k) {
+      if (!Format.Columns[k].Attribute) continue;
+      names_[k] = Format.Columns[k].Attribute;
+      if (!column_of_.emplace(names_[k], k).second) repeated_[k] = 1;
+    }
   }
 
   // The values of one row element, or the reason it cannot be read.
@@ -62,7 +67,7 @@ class TRow_Reader {
       for (const auto& [name, value] : attributes_) {
         std::size_t k = format_.Columns.size();
         while (next < format_.Columns.size() && !format_.Columns[next].Attribute) ++next;
-        if (next < format_.Columns.size() && name == format_.Columns[next].Attribute && !repeated_[next]) {
+        if (next < format_.Columns.size() && name == names_[next] && !repeated_[next]) {
           k = next;
         } else {
           const auto it = column_of_.find(name);
@@ -73,31 +78,33 @@ class TRow_Reader {
         if (!found_[k]) found_[k] = &value;
       }
     }
-    values_.clear();
+    // The texts go into the strings of the last row read: their room is
+    // used again, row after row.
+    values_.resize(format_.Columns.size());
     for (std::size_t k = 0; k < format_.Columns.size(); ++k) {
       const TTable_Column& column = format_.Columns[k];
+      std::string& value = values_[k];
       if (!column.Attribute) {
-        values_.emplace_back(column.Default ? column.Default : "");
+        value.assign(column.Default ? column.Default : "");
         continue;
       }
-      std::optional<std::string> value;
       if (found_[k]) {
-        value.emplace(*found_[k]);
+        value.assign(*found_[k]);
       } else if (column.Default_Of) {
-        value = column.Default_Of(values_);
+        value = column.Default_Of(std::vector<std::string>(values_.begin(), values_.begin() + k));
       } else if (column.Default) {
-        value = column.Default;
+        value.assign(column.Default);
       } else {
         throw TLoad_Stop{"row " + Row_Number(Row) + " has no attribute \"" + column.Attribute + "\""};
       }
-      if (column.Read_As) value = column.Read_As(*value);
-      values_.push_back(std::move(*value));
+      if (column.Read_As) value = column.Read_As(value);
     }
     return values_;
   }
 
  private:
   const TTable_Grid_Format& format_;
+  std::vector<std::string_view> names_;
   std::unordered_map<std::string_view, std::size_t> column_of_;
   std::vector<std::pair<std::string_view, std::string_view>> attributes_;
   std::vector<const std::string_view*> found_;
@@ -150,16 +157,17 @@ bool Has_Own_Boxes(const TTable_Grid_Format& Format) {
   return false;
 }
 
-void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format) {
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int First_Row) {
   const int cols = Grid.Storage_Col_Count();
-  for (int r = 1; r <= Format.Rows; ++r) {
+  const std::string empty, enabled = "Y";
+  for (int r = std::max(First_Row, 1); r <= Format.Rows; ++r) {
     Grid.SetCellEx(0, r, Row_Number(r));
     for (int c = 1; c < cols; ++c) {
       const bool enable = c == 1 && Format.Has_Enable;
       if (Own_Box_Column(Format, c))
         Grid.SetCheckBoxState(c, r, enable);
       else
-        Grid.SetCellEx(c, r, enable ? "Y" : "");
+        Grid.SetCellEx(c, r, enable ? enabled : empty);
     }
   }
 }
@@ -261,11 +269,26 @@ std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTabl
   return std::nullopt;
 }
 
-bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row) { return Trim(Grid.GetCellEx(1, Row)) == "Y"; }
-
-bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row) {
-  return UpperCase(Trim(Grid.GetCellEx(1, Row))) == "Y";
+std::string_view Cell_Trimmed(const TTable_Grid_View& Grid, int Col, int Row, std::string& Buffer) {
+  std::string_view s = Grid.Cell_Text(Col, Row, Buffer);
+  // What Trim removes: blanks and control characters.
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+  return s;
 }
+
+bool Cell_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Col, int Row) {
+  std::string buffer;
+  const std::string_view t = Cell_Trimmed(Grid, Col, Row, buffer);
+  return t == "Y" || t == "y";
+}
+
+bool Enable_Is_Y(const TTable_Grid_View& Grid, int Row) {
+  std::string buffer;
+  return Cell_Trimmed(Grid, 1, Row, buffer) == "Y";
+}
+
+bool Enable_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Row) { return Cell_Is_Y_Any_Case(Grid, 1, Row); }
 
 bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row) {
   bool ticked = false;
@@ -273,7 +296,8 @@ bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row) {
 }
 
 int Cell_Int(const TTable_Grid_View& Grid, int Col, int Row) {
-  return Text_To_Int(Grid.GetCellEx(Col, Row), -1);
+  std::string buffer;
+  return Text_To_Int(Grid.Cell_Text(Col, Row, buffer), -1);
 }
 
 bool Cell_In_Range(const TTable_Grid_View& Grid, int Col, int Row, long long Lo, long long Hi) {
@@ -282,7 +306,8 @@ bool Cell_In_Range(const TTable_Grid_View& Grid, int Col, int Row, long long Lo,
 }
 
 bool Cell_Blank(const TTable_Grid_View& Grid, int Col, int Row) {
-  return Trim(Grid.GetCellEx(Col, Row)).empty();
+  std::string buffer;
+  return Cell_Trimmed(Grid, Col, Row, buffer).empty();
 }
 
 // ---------------------------------------------------------------------------

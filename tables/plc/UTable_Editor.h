@@ -27,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TTable_Grid_View;
@@ -77,8 +78,9 @@ struct TTable_File_Format {
 };
 
 // A cleared table: column 0 the row number, the Enable column "Y" (its own
-// box ticked), every other cell empty.
-void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format);
+// box ticked), every other cell empty. First_Row > 1 clears only the rows
+// from there on.
+void Clear_Table(TTable_Grid_View& Grid, const TTable_Grid_Format& Format, int First_Row = 1);
 
 // The rows that make up the table: from row 1 up to the row before the first
 // whose key cell, trimmed, is empty.
@@ -148,6 +150,12 @@ bool Enable_Box_Ticked(const TTable_Grid_View& Grid, int Row);
 
 // True when the grid's columns hold plain check boxes of their own.
 bool Has_Own_Boxes(const TTable_Grid_Format& Format);
+
+// A cell's text trimmed as Trim does, read without a copy where the grid
+// allows (Buffer holds it otherwise).
+std::string_view Cell_Trimmed(const TTable_Grid_View& Grid, int Col, int Row, std::string& Buffer);
+// The trimmed cell is "Y" in any case.
+bool Cell_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Col, int Row);
 
 // A number cell read as the editors read it, -1 when it is no number.
 int Cell_Int(const TTable_Grid_View& Grid, int Col, int Row);

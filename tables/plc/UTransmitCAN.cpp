@@ -58,7 +58,7 @@ std::optional<std::string> TransmitCAN_Check_Message(const TTable_Grid_View& Gri
     if (auto failure = CAN_COBID_Failure(Grid, r, T)) return failure;
     if (auto failure = CAN_Dimension_Failure(Grid, r, T)) return failure;
     // Without OnTimer the period is not used, and not checked.
-    if (UpperCase(Trim(Grid.GetCellEx(Transmit_Col_OnTimer, r))) == "Y" &&
+    if (Cell_Is_Y_Any_Case(Grid, Transmit_Col_OnTimer, r) &&
         !Cell_In_Range(Grid, Transmit_Col_Time, r, 0, 100000000))
       return Text(Text_Time);
     return CAN_Bytes_Failure(Grid, r, Transmit_Col_Byte1, MAX_Byte, T);

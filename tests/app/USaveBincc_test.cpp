@@ -594,6 +594,49 @@ TEST_F(CompilerTest, RowsTheEditorRefusesWriteNoImages) {
   EXPECT_THROW(Compile(), Exception);
 }
 
+// With several files that stop the compilation, the one told is the first
+// in reading order (ParGen, receive, transmit, S7), and a stop before the S7
+// file leaves its table empty.
+TEST_F(CompilerTest, OfSeveralStoppingFilesTheFirstInReadingOrderIsTold) {
+  struct Case {
+    const char* What;
+    std::function<void()> Damage;
+    const std::string* Told;
+  };
+  const std::vector<Case> cases = {
+      {"ParGen does not parse", [&] { Write_File(Path_ParGen, "<Par_Gen"); }, &Path_ParGen},
+      {"a refused receive row",
+       [&] {
+         Write_Receive(CAN_Row({{"COBID", "zz"}}));
+       },
+       &Path_CAN_Rec_Frames},
+      {"a damaged transmit file", [&] { Write_File(Path_CAN_Send_Frames, "<Transmit_Frames>"); },
+       &Path_CAN_Send_Frames},
+  };
+  for (const Case& c : cases) {
+    for (const std::string* p : {&Path_ParGen, &Path_CAN_Rec_Frames, &Path_CAN_Send_Frames})
+      std::filesystem::remove(*p);
+    // An S7 file that would stop it too, and S7 rows that pass.
+    Write_S7(Row(S7_Row({})), Row(S7_Row({{"Rack", "8"}})));
+    c.Damage();
+    try {
+      Compile();
+      ADD_FAILURE() << c.What << ": compiled";
+    } catch (const Exception& e) {
+      EXPECT_NE(e.Message().find(*c.Told), std::string::npos) << c.What << ": " << e.Message();
+      EXPECT_EQ(e.Message().find(Path_S7_Protocol), std::string::npos) << c.What << ": " << e.Message();
+    }
+    // An S7 file that passes: the stop before it leaves its table empty.
+    Write_S7(Row(S7_Row({})), "");
+    try {
+      Compile();
+      ADD_FAILURE() << c.What << ": compiled";
+    } catch (const Exception&) {
+    }
+    EXPECT_EQ(S7_Access_Table[0].Entry_PLC_Port, 0) << c.What;
+  }
+}
+
 TEST_F(CompilerTest, EachCompilationStartsFromNothing) {
   Write_ParGen(Element("CAN_BAUDRATE", "0") + Element("Eth_Conn_Device_Name", "first"));
   Write_Receive(CAN_Row({{"COBID", "1"}}) + CAN_Row({{"COBID", "2"}}));
