@@ -376,26 +376,22 @@ class LayoutReader {
     TObject* coll = nullptr;
     Guard(v.Pos, path, [&] { coll = pi.GetObject(obj); });
     if (coll == nullptr) Fail(v.Pos, path, "Property " + pi.Name + " holds no collection");
-    Guard(v.Pos, path, [&] {
-      if (pi.Coll.BeginUpdate) pi.Coll.BeginUpdate(coll);
-    });
+    Guard(v.Pos, path, [&] { pi.CollBeginUpdate(coll); });
     try {
-      Guard(v.Pos, path, [&] { pi.Coll.Clear(coll); });
+      Guard(v.Pos, path, [&] { pi.CollClear(coll); });
       for (size_t i = 0; i < v.Items.size(); ++i) {
         const TLayoutItem& item = v.Items[i];
         std::string label = std::string(path) + "[" + std::to_string(i) + "]";
         TObject* it = nullptr;
-        Guard(item.Pos, label, [&] { it = pi.Coll.Add(coll); });
+        Guard(item.Pos, label, [&] { it = pi.CollAdd(coll); });
         if (it == nullptr) Fail(item.Pos, label, "The collection gave no new item");
         ReadProps(it, item.Props, label);
       }
     } catch (...) {
-      if (pi.Coll.EndUpdate) pi.Coll.EndUpdate(coll);
+      pi.CollEndUpdate(coll);
       throw;
     }
-    Guard(v.Pos, path, [&] {
-      if (pi.Coll.EndUpdate) pi.Coll.EndUpdate(coll);
-    });
+    Guard(v.Pos, path, [&] { pi.CollEndUpdate(coll); });
   }
 
   void ApplyEvent(TObject* obj, const TPropInfo& pi, const TLayoutValue& v, const PropPath& path) {
@@ -626,13 +622,13 @@ class LayoutWriter {
         case pkCollection: {
           TObject* coll = p.GetObject(obj);
           if (coll == nullptr) continue;
-          int n = p.Coll.Count(coll);
+          int n = p.CollCount(coll);
           if (n == 0) continue;
           TLayoutValue v;
           v.Kind = TLayoutValueKind::Collection;
           for (int i = 0; i < n; ++i) {
             TLayoutItem item;
-            Props(p.Coll.Item(coll, i), "", item.Props, depth + 1);
+            Props(p.CollItem(coll, i), "", item.Props, depth + 1);
             v.Items.push_back(std::move(item));
           }
           emit(name, std::move(v));

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <typeindex>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "framework/rtl/StrUtils.h"
 
@@ -304,7 +306,9 @@ struct TPublishedClass::TNameIndex {
   // A parent table is missing: a name not found here walks the chain again,
   // which raises the error a walk up to that parent always raised.
   bool Broken = false;
-  NameMap<TPropInfo> Props;
+  // Every property of the chain by name, sorted: a table a layout reads has
+  // a few hundred, and a hash node for each cost several times the entry.
+  std::vector<std::pair<std::string_view, const TPropInfo*>> Props;
   bool PropsBuilt = false;
 };
 
@@ -331,11 +335,19 @@ TPublishedClass::TNameIndex& TPublishedClass::Index() const {
 const TPropInfo* TPublishedClass::FindProp(const std::string& PropName) const {
   const std::vector<const TPropInfo*>& all = AllProps();
   TNameIndex& index = Index();
+  const auto less = [](const std::pair<std::string_view, const TPropInfo*>& a, std::string_view b) {
+    return CompareText(a.first, b) < 0;
+  };
   if (!index.PropsBuilt) {
-    for (const TPropInfo* p : all) index.Props.emplace(p->Name, p);
+    // The chain's list holds each name once.
+    index.Props.reserve(all.size());
+    for (const TPropInfo* p : all) index.Props.emplace_back(p->Name, p);
+    std::sort(index.Props.begin(), index.Props.end(),
+              [](const auto& a, const auto& b) { return CompareText(a.first, b.first) < 0; });
     index.PropsBuilt = true;
   }
-  return Lookup(index.Props, PropName);
+  auto it = std::lower_bound(index.Props.begin(), index.Props.end(), std::string_view(PropName), less);
+  return it != index.Props.end() && SameText(it->first, PropName) ? it->second : nullptr;
 }
 
 const std::vector<const TDefinedProp*>& TPublishedClass::AllDefined() const {

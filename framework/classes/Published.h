@@ -109,14 +109,40 @@ struct TIntegerIdents {
 void RegisterIntegerIdents(const std::string& TypeName, TIntegerIdents Idents);
 const TIntegerIdents* FindIntegerIdents(const std::string& TypeName);
 
-// What the filers need of a collection object.
-struct TCollectionOps {
-  std::function<int(TObject* Coll)> Count;
-  std::function<TObject*(TObject* Coll, int Index)> Item;
-  std::function<TObject*(TObject* Coll)> Add;
-  std::function<void(TObject* Coll)> Clear;
-  std::function<void(TObject* Coll)> BeginUpdate;  // optional
-  std::function<void(TObject* Coll)> EndUpdate;    // optional
+// How a property's value is reached on an object. Each property holds one,
+// with only what its kind uses: a table holds hundreds of properties and every
+// class a layout names has its table built, so an entry with room for every
+// kind's accessors would cost most of the tables' memory. Asking an accessor
+// of another kind raises std::bad_function_call.
+class TPropAccess {
+ public:
+  virtual ~TPropAccess() = default;
+  // Integers, Booleans (0/1), enumerations (value), sets (bit n = element
+  // with value n), colours (signed 32-bit).
+  virtual int64_t GetOrd(TObject*) const { throw std::bad_function_call(); }
+  virtual void SetOrd(TObject*, int64_t) const { throw std::bad_function_call(); }
+  virtual double GetFloat(TObject*) const { throw std::bad_function_call(); }
+  virtual void SetFloat(TObject*, double) const { throw std::bad_function_call(); }
+  virtual std::string GetStr(TObject*) const { throw std::bad_function_call(); }
+  virtual void SetStr(TObject*, const std::string&) const { throw std::bad_function_call(); }
+  virtual std::vector<std::string> GetList(TObject*) const { throw std::bad_function_call(); }
+  virtual void SetList(TObject*, const std::vector<std::string>&) const { throw std::bad_function_call(); }
+  // Sub-object or collection object.
+  virtual TObject* GetObject(TObject*) const { throw std::bad_function_call(); }
+  // What the filers need of a collection object.
+  virtual int CollCount(TObject*) const { throw std::bad_function_call(); }
+  virtual TObject* CollItem(TObject*, int) const { throw std::bad_function_call(); }
+  virtual TObject* CollAdd(TObject*) const { throw std::bad_function_call(); }
+  virtual void CollClear(TObject*) const { throw std::bad_function_call(); }
+  virtual void CollBeginUpdate(TObject*) const {}
+  virtual void CollEndUpdate(TObject*) const {}
+  virtual TComponent* GetRef(TObject*) const { throw std::bad_function_call(); }
+  virtual void SetRef(TObject*, TComponent*) const { throw std::bad_function_call(); }
+  virtual bool RefAccepts(TComponent*) const { throw std::bad_function_call(); }
+  // An empty std::any stands for no handler; SetEvent answers false when the
+  // handler's type does not fit the event.
+  virtual std::any GetEvent(TObject*) const { throw std::bad_function_call(); }
+  virtual bool SetEvent(TObject*, const std::any&) const { throw std::bad_function_call(); }
 };
 
 struct TPropInfo {
@@ -126,27 +152,28 @@ struct TPropInfo {
   std::string IdentType;              // identifiers for integers ("TColor")
   int64_t Min = std::numeric_limits<int64_t>::min();
   int64_t Max = std::numeric_limits<int64_t>::max();
+  std::unique_ptr<const TPropAccess> Access;
 
-  // Integers, Booleans (0/1), enumerations (value), sets (bit n = element
-  // with value n), colours (signed 32-bit).
-  std::function<int64_t(TObject*)> GetOrd;
-  std::function<void(TObject*, int64_t)> SetOrd;
-  std::function<double(TObject*)> GetFloat;
-  std::function<void(TObject*, double)> SetFloat;
-  std::function<std::string(TObject*)> GetStr;
-  std::function<void(TObject*, const std::string&)> SetStr;
-  std::function<std::vector<std::string>(TObject*)> GetList;
-  std::function<void(TObject*, const std::vector<std::string>&)> SetList;
-  // Sub-object or collection object.
-  std::function<TObject*(TObject*)> GetObject;
-  TCollectionOps Coll;
-  std::function<TComponent*(TObject*)> GetRef;
-  std::function<void(TObject*, TComponent*)> SetRef;
-  std::function<bool(TComponent*)> RefAccepts;
-  // An empty std::any stands for no handler; SetEvent answers false when the
-  // handler's type does not fit the event.
-  std::function<std::any(TObject*)> GetEvent;
-  std::function<bool(TObject*, const std::any&)> SetEvent;
+  int64_t GetOrd(TObject* O) const { return Accessor().GetOrd(O); }
+  void SetOrd(TObject* O, int64_t V) const { Accessor().SetOrd(O, V); }
+  double GetFloat(TObject* O) const { return Accessor().GetFloat(O); }
+  void SetFloat(TObject* O, double V) const { Accessor().SetFloat(O, V); }
+  std::string GetStr(TObject* O) const { return Accessor().GetStr(O); }
+  void SetStr(TObject* O, const std::string& V) const { Accessor().SetStr(O, V); }
+  std::vector<std::string> GetList(TObject* O) const { return Accessor().GetList(O); }
+  void SetList(TObject* O, const std::vector<std::string>& V) const { Accessor().SetList(O, V); }
+  TObject* GetObject(TObject* O) const { return Accessor().GetObject(O); }
+  int CollCount(TObject* C) const { return Accessor().CollCount(C); }
+  TObject* CollItem(TObject* C, int Index) const { return Accessor().CollItem(C, Index); }
+  TObject* CollAdd(TObject* C) const { return Accessor().CollAdd(C); }
+  void CollClear(TObject* C) const { Accessor().CollClear(C); }
+  void CollBeginUpdate(TObject* C) const { Accessor().CollBeginUpdate(C); }
+  void CollEndUpdate(TObject* C) const { Accessor().CollEndUpdate(C); }
+  TComponent* GetRef(TObject* O) const { return Accessor().GetRef(O); }
+  void SetRef(TObject* O, TComponent* C) const { Accessor().SetRef(O, C); }
+  bool RefAccepts(TComponent* C) const { return Accessor().RefAccepts(C); }
+  std::any GetEvent(TObject* O) const { return Accessor().GetEvent(O); }
+  bool SetEvent(TObject* O, const std::any& H) const { return Accessor().SetEvent(O, H); }
 
   bool HasDefault = false;
   int64_t DefaultOrd = 0;
@@ -159,6 +186,12 @@ struct TPropInfo {
   bool IsOrdinal() const {
     return Kind == pkInteger || Kind == pkBoolean || Kind == pkEnumeration || Kind == pkSet ||
            Kind == pkColor;
+  }
+
+ private:
+  const TPropAccess& Accessor() const {
+    static const TPropAccess none;
+    return Access ? *Access : none;
   }
 };
 
@@ -191,7 +224,7 @@ class TPublishedClass {
  public:
   std::string Name;
   std::string ParentName;
-  // A deque: growing it never moves the (large) entries or the pointers to them.
+  // A deque: growing it never moves the entries or the pointers to them.
   std::deque<TPropInfo> Props;  // own, in declaration order
   std::vector<TDefinedProp> Defined;
   std::vector<TMethodInfo> Methods;
@@ -333,6 +366,107 @@ struct BoundMethod {
 
 // Colours are signed 32-bit in layouts whatever the C++ type holds.
 inline int64_t ColorOrd(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+
+// Accessors of one kind, from the getter and setter a table declares.
+template <class G, class S>
+class OrdAccess final : public TPropAccess {
+ public:
+  OrdAccess(G Get, S Set) : get_(std::move(Get)), set_(std::move(Set)) {}
+  int64_t GetOrd(TObject* o) const override { return get_(o); }
+  void SetOrd(TObject* o, int64_t v) const override { set_(o, v); }
+
+ private:
+  G get_;
+  S set_;
+};
+
+template <class G, class S>
+class FloatAccess final : public TPropAccess {
+ public:
+  FloatAccess(G Get, S Set) : get_(std::move(Get)), set_(std::move(Set)) {}
+  double GetFloat(TObject* o) const override { return get_(o); }
+  void SetFloat(TObject* o, double v) const override { set_(o, v); }
+
+ private:
+  G get_;
+  S set_;
+};
+
+template <class G, class S>
+class StrAccess final : public TPropAccess {
+ public:
+  StrAccess(G Get, S Set) : get_(std::move(Get)), set_(std::move(Set)) {}
+  std::string GetStr(TObject* o) const override { return get_(o); }
+  void SetStr(TObject* o, const std::string& v) const override { set_(o, v); }
+
+ private:
+  G get_;
+  S set_;
+};
+
+template <class G, class S>
+class ListAccess final : public TPropAccess {
+ public:
+  ListAccess(G Get, S Set) : get_(std::move(Get)), set_(std::move(Set)) {}
+  std::vector<std::string> GetList(TObject* o) const override { return get_(o); }
+  void SetList(TObject* o, const std::vector<std::string>& v) const override { set_(o, v); }
+
+ private:
+  G get_;
+  S set_;
+};
+
+template <class G>
+class ObjectAccess : public TPropAccess {
+ public:
+  explicit ObjectAccess(G Get) : get_(std::move(Get)) {}
+  TObject* GetObject(TObject* o) const override { return get_(o); }
+
+ private:
+  G get_;
+};
+
+template <class G, class C>
+class CollectionAccess final : public ObjectAccess<G> {
+ public:
+  using ObjectAccess<G>::ObjectAccess;
+  int CollCount(TObject* c) const override { return static_cast<int>(static_cast<C*>(c)->Count()); }
+  TObject* CollItem(TObject* c, int i) const override { return CollectionItem(static_cast<C*>(c), i); }
+  TObject* CollAdd(TObject* c) const override { return static_cast<C*>(c)->Add(); }
+  void CollClear(TObject* c) const override { static_cast<C*>(c)->Clear(); }
+  void CollBeginUpdate(TObject* c) const override { BeginUpdateOf(static_cast<C*>(c)); }
+  void CollEndUpdate(TObject* c) const override { EndUpdateOf(static_cast<C*>(c)); }
+};
+
+template <class G, class S, class X>
+class RefAccess final : public TPropAccess {
+ public:
+  RefAccess(G Get, S Set) : get_(std::move(Get)), set_(std::move(Set)) {}
+  TComponent* GetRef(TObject* o) const override { return get_(o); }
+  void SetRef(TObject* o, TComponent* c) const override { set_(o, c); }
+  bool RefAccepts(TComponent* c) const override { return c == nullptr || dynamic_cast<X*>(c) != nullptr; }
+
+ private:
+  G get_;
+  S set_;
+};
+
+template <class G, class S>
+class EventAccess final : public TPropAccess {
+ public:
+  EventAccess(G Get, S Set) : get_(std::move(Get)), set_(std::move(Set)) {}
+  std::any GetEvent(TObject* o) const override { return get_(o); }
+  bool SetEvent(TObject* o, const std::any& h) const override { return set_(o, h); }
+
+ private:
+  G get_;
+  S set_;
+};
+
+template <template <class, class> class A, class G, class S>
+std::unique_ptr<const TPropAccess> MakeAccess(G Get, S Set) {
+  return std::make_unique<A<G, S>>(std::move(Get), std::move(Set));
+}
 }  // namespace published_detail
 
 template <class T>
@@ -351,8 +485,9 @@ class TPublish {
     p.Max = std::numeric_limits<V>::max() > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
                 ? std::numeric_limits<int64_t>::max()
                 : static_cast<int64_t>(std::numeric_limits<V>::max());
-    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o))); };
-    p.SetOrd = [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), static_cast<V>(v)); };
+    p.Access = MakeAccess<OrdAccess>(
+        [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o))); },
+        [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), static_cast<V>(v)); });
     return *this;
   }
 
@@ -361,8 +496,9 @@ class TPublish {
     using namespace published_detail;
     static_assert(std::is_same_v<GetResult<T, G>, bool>, "Bool needs a bool property");
     TPropInfo& p = Add(Name, pkBoolean);
-    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o)) ? 1 : 0); };
-    p.SetOrd = [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), v != 0); };
+    p.Access = MakeAccess<OrdAccess>(
+        [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o)) ? 1 : 0); },
+        [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), v != 0); });
     return *this;
   }
 
@@ -379,8 +515,9 @@ class TPublish {
     static_assert(std::is_enum_v<V>, "Enum needs an enumeration property");
     TPropInfo& p = Add(Name, pkEnumeration);
     p.Enum = &Idents;
-    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o))); };
-    p.SetOrd = [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), static_cast<V>(v)); };
+    p.Access = MakeAccess<OrdAccess>(
+        [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o))); },
+        [Set](TObject* o, int64_t v) { Put(Set, Self<T>(o), static_cast<V>(v)); });
     return *this;
   }
 
@@ -391,10 +528,9 @@ class TPublish {
     static_assert(SetTraits<V>::IsSet, "Set needs a TSet property");
     TPropInfo& p = Add(Name, pkSet);
     p.Enum = &TEnumTraits<typename SetTraits<V>::Elem>::Idents();
-    p.GetOrd = [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o)).Mask()); };
-    p.SetOrd = [Put_](TObject* o, int64_t v) {
-      Put(Put_, Self<T>(o), V::FromMask(static_cast<uint64_t>(v)));
-    };
+    p.Access = MakeAccess<OrdAccess>(
+        [Get](TObject* o) { return static_cast<int64_t>(std::invoke(Get, Self<T>(o)).Mask()); },
+        [Put_](TObject* o, int64_t v) { Put(Put_, Self<T>(o), V::FromMask(static_cast<uint64_t>(v))); });
     return *this;
   }
 
@@ -403,8 +539,8 @@ class TPublish {
     using namespace published_detail;
     using V = GetResult<T, G>;
     TPropInfo& p = Add(Name, pkString);
-    p.GetStr = [Get](TObject* o) { return std::string(std::invoke(Get, Self<T>(o))); };
-    p.SetStr = [Set](TObject* o, const std::string& v) { Put(Set, Self<T>(o), V(v)); };
+    p.Access = MakeAccess<StrAccess>([Get](TObject* o) { return std::string(std::invoke(Get, Self<T>(o))); },
+                                     [Set](TObject* o, const std::string& v) { Put(Set, Self<T>(o), V(v)); });
     return *this;
   }
 
@@ -417,10 +553,11 @@ class TPublish {
     p.IdentType = "TColor";
     p.Min = std::numeric_limits<int32_t>::min();
     p.Max = std::numeric_limits<uint32_t>::max();
-    p.GetOrd = [Get](TObject* o) { return ColorOrd(static_cast<int64_t>(std::invoke(Get, Self<T>(o)))); };
-    p.SetOrd = [Set](TObject* o, int64_t v) {
-      Put(Set, Self<T>(o), static_cast<V>(static_cast<uint32_t>(ColorOrd(v))));
-    };
+    p.Access = MakeAccess<OrdAccess>(
+        [Get](TObject* o) { return ColorOrd(static_cast<int64_t>(std::invoke(Get, Self<T>(o)))); },
+        [Set](TObject* o, int64_t v) {
+          Put(Set, Self<T>(o), static_cast<V>(static_cast<uint32_t>(ColorOrd(v))));
+        });
     return *this;
   }
 
@@ -430,8 +567,9 @@ class TPublish {
     using V = GetResult<T, G>;
     static_assert(std::is_floating_point_v<V>, "Float needs a floating-point property");
     TPropInfo& p = Add(Name, pkFloat);
-    p.GetFloat = [Get](TObject* o) { return static_cast<double>(std::invoke(Get, Self<T>(o))); };
-    p.SetFloat = [Set](TObject* o, double v) { Put(Set, Self<T>(o), static_cast<V>(v)); };
+    p.Access = MakeAccess<FloatAccess>(
+        [Get](TObject* o) { return static_cast<double>(std::invoke(Get, Self<T>(o))); },
+        [Set](TObject* o, double v) { Put(Set, Self<T>(o), static_cast<V>(v)); });
     return *this;
   }
 
@@ -441,22 +579,23 @@ class TPublish {
   TPublish& Strings(const std::string& Name, G Get) {
     using namespace published_detail;
     TPropInfo& p = Add(Name, pkStringList);
-    p.GetList = [Get](TObject* o) {
-      auto* l = std::invoke(Get, Self<T>(o));
-      std::vector<std::string> r;
-      if (l == nullptr) return r;
-      int n = static_cast<int>(l->Count());
-      for (int i = 0; i < n; ++i) r.push_back(ListItem(l, i));
-      return r;
-    };
-    p.SetList = [Get](TObject* o, const std::vector<std::string>& v) {
-      auto* l = std::invoke(Get, Self<T>(o));
-      if (l == nullptr) return;
-      BeginUpdateOf(l);
-      l->Clear();
-      for (const auto& s : v) l->Add(s);
-      EndUpdateOf(l);
-    };
+    p.Access = MakeAccess<ListAccess>(
+        [Get](TObject* o) {
+          auto* l = std::invoke(Get, Self<T>(o));
+          std::vector<std::string> r;
+          if (l == nullptr) return r;
+          int n = static_cast<int>(l->Count());
+          for (int i = 0; i < n; ++i) r.push_back(ListItem(l, i));
+          return r;
+        },
+        [Get](TObject* o, const std::vector<std::string>& v) {
+          auto* l = std::invoke(Get, Self<T>(o));
+          if (l == nullptr) return;
+          BeginUpdateOf(l);
+          l->Clear();
+          for (const auto& s : v) l->Add(s);
+          EndUpdateOf(l);
+        });
     return *this;
   }
 
@@ -465,8 +604,9 @@ class TPublish {
   TPublish& Strings(const std::string& Name, G Get, S Set) {
     using namespace published_detail;
     TPropInfo& p = Add(Name, pkStringList);
-    p.GetList = [Get](TObject* o) { return std::vector<std::string>(std::invoke(Get, Self<T>(o))); };
-    p.SetList = [Set](TObject* o, const std::vector<std::string>& v) { Put(Set, Self<T>(o), v); };
+    p.Access = MakeAccess<ListAccess>(
+        [Get](TObject* o) { return std::vector<std::string>(std::invoke(Get, Self<T>(o))); },
+        [Set](TObject* o, const std::vector<std::string>& v) { Put(Set, Self<T>(o), v); });
     return *this;
   }
 
@@ -476,7 +616,8 @@ class TPublish {
   TPublish& Object(const std::string& Name, G Get) {
     using namespace published_detail;
     TPropInfo& p = Add(Name, pkObject);
-    p.GetObject = [Get](TObject* o) -> TObject* { return std::invoke(Get, Self<T>(o)); };
+    auto get = [Get](TObject* o) -> TObject* { return std::invoke(Get, Self<T>(o)); };
+    p.Access = std::make_unique<ObjectAccess<decltype(get)>>(std::move(get));
     return *this;
   }
 
@@ -487,13 +628,8 @@ class TPublish {
     using namespace published_detail;
     using C = std::remove_pointer_t<GetResult<T, G>>;
     TPropInfo& p = Add(Name, pkCollection);
-    p.GetObject = [Get](TObject* o) -> TObject* { return std::invoke(Get, Self<T>(o)); };
-    p.Coll.Count = [](TObject* c) { return static_cast<int>(static_cast<C*>(c)->Count()); };
-    p.Coll.Item = [](TObject* c, int i) -> TObject* { return CollectionItem(static_cast<C*>(c), i); };
-    p.Coll.Add = [](TObject* c) -> TObject* { return static_cast<C*>(c)->Add(); };
-    p.Coll.Clear = [](TObject* c) { static_cast<C*>(c)->Clear(); };
-    p.Coll.BeginUpdate = [](TObject* c) { BeginUpdateOf(static_cast<C*>(c)); };
-    p.Coll.EndUpdate = [](TObject* c) { EndUpdateOf(static_cast<C*>(c)); };
+    auto get = [Get](TObject* o) -> TObject* { return std::invoke(Get, Self<T>(o)); };
+    p.Access = std::make_unique<CollectionAccess<decltype(get), C>>(std::move(get));
     return *this;
   }
 
@@ -505,9 +641,9 @@ class TPublish {
     using X = std::remove_pointer_t<GetResult<T, G>>;
     static_assert(std::is_base_of_v<TComponent, X>, "Component needs a component pointer property");
     TPropInfo& p = Add(Name, pkComponent);
-    p.GetRef = [Get](TObject* o) -> TComponent* { return std::invoke(Get, Self<T>(o)); };
-    p.SetRef = [Set](TObject* o, TComponent* c) { Put(Set, Self<T>(o), dynamic_cast<X*>(c)); };
-    p.RefAccepts = [](TComponent* c) { return c == nullptr || dynamic_cast<X*>(c) != nullptr; };
+    auto get = [Get](TObject* o) -> TComponent* { return std::invoke(Get, Self<T>(o)); };
+    auto set = [Set](TObject* o, TComponent* c) { Put(Set, Self<T>(o), dynamic_cast<X*>(c)); };
+    p.Access = std::make_unique<RefAccess<decltype(get), decltype(set), X>>(std::move(get), std::move(set));
     return *this;
   }
 
@@ -523,20 +659,21 @@ class TPublish {
     using namespace published_detail;
     using F = GetResult<T, G>;
     TPropInfo& p = Add(Name, pkEvent);
-    p.GetEvent = [Get](TObject* o) -> std::any {
-      F f = std::invoke(Get, Self<T>(o));
-      return f ? std::any(std::move(f)) : std::any();
-    };
-    p.SetEvent = [Set](TObject* o, const std::any& h) {
-      if (!h.has_value()) {
-        Put(Set, Self<T>(o), F());
-        return true;
-      }
-      const F* f = std::any_cast<F>(&h);
-      if (f == nullptr) return false;
-      Put(Set, Self<T>(o), *f);
-      return true;
-    };
+    p.Access = MakeAccess<EventAccess>(
+        [Get](TObject* o) -> std::any {
+          F f = std::invoke(Get, Self<T>(o));
+          return f ? std::any(std::move(f)) : std::any();
+        },
+        [Set](TObject* o, const std::any& h) {
+          if (!h.has_value()) {
+            Put(Set, Self<T>(o), F());
+            return true;
+          }
+          const F* f = std::any_cast<F>(&h);
+          if (f == nullptr) return false;
+          Put(Set, Self<T>(o), *f);
+          return true;
+        });
     return *this;
   }
 

@@ -2280,27 +2280,35 @@ void TWinControl::DefaultHandler(TMessage& Message) {
 
 // ---- TCustomControl ----
 
-TCustomControl::TCustomControl(TComponent* AOwner)
-    : TWinControl(AOwner), canvas_(std::make_unique<TControlCanvas>(this)) {}
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
 
 TCustomControl::~TCustomControl() = default;
 
+TControlCanvas* TCustomControl::PaintCanvas() {
+  if (!canvas_) canvas_ = std::make_unique<TControlCanvas>(this);
+  return canvas_.get();
+}
+
 void TCustomControl::PaintWindow(TCanvas* DC) {
-  canvas_->PaintThrough(DC, true, [this] { Paint(); });
+  PaintCanvas()->PaintThrough(DC, true, [this] { Paint(); });
 }
 
 // ---- TGraphicControl ----
 
-TGraphicControl::TGraphicControl(TComponent* AOwner)
-    : TControl(AOwner), canvas_(std::make_unique<TControlCanvas>(this)) {}
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TGraphicControl::~TGraphicControl() = default;
+
+TControlCanvas* TGraphicControl::PaintCanvas() {
+  if (!canvas_) canvas_ = std::make_unique<TControlCanvas>(this);
+  return canvas_.get();
+}
 
 void TGraphicControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_PAINT) {
     auto* DC = reinterpret_cast<TCanvas*>(Message.WParam);
     if (DC == nullptr) return;
-    canvas_->PaintThrough(DC, true, [this] { Paint(); });
+    PaintCanvas()->PaintThrough(DC, true, [this] { Paint(); });
     return;
   }
   TControl::WndProc(Message);

@@ -701,13 +701,15 @@ class TCustomControl : public TWinControl {
  public:
   explicit TCustomControl(TComponent* AOwner);
   ~TCustomControl() override;
-  TCanvas* Canvas() { return canvas_.get(); }
+  TCanvas* Canvas() { return PaintCanvas(); }
 
  protected:
   virtual void Paint() {}
   void PaintWindow(TCanvas* DC) override;
 
  private:
+  // Made on first use: many controls are never painted.
+  TControlCanvas* PaintCanvas();
   std::unique_ptr<TControlCanvas> canvas_;
 };
 
@@ -717,7 +719,7 @@ class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* AOwner);
   ~TGraphicControl() override;
-  TCanvas* Canvas() { return canvas_.get(); }
+  TCanvas* Canvas() { return PaintCanvas(); }
   void WndProc(TMessage& Message) override;
 
  protected:
@@ -725,6 +727,8 @@ class TGraphicControl : public TControl {
   void PaintForGrab(TCanvas* DC) override;
 
  private:
+  // Made on first use: many controls are never painted.
+  TControlCanvas* PaintCanvas();
   std::unique_ptr<TControlCanvas> canvas_;
 };
 

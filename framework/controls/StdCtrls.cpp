@@ -346,9 +346,7 @@ void TButton::Paint() {
 // ---- TCustomEdit ----
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
-    : TWinControl(AOwner),
-      canvas_(std::make_unique<TControlCanvas>(this)),
-      measure_(std::make_unique<TControlCanvas>(this)) {
+    : TWinControl(AOwner), measure_(std::make_unique<TControlCanvas>(this)) {
   controlStyle_ = TControlStyle{csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight};
   SetBounds(0, 0, 121, 25);
   SetTabStop(true);
@@ -358,6 +356,11 @@ TCustomEdit::TCustomEdit(TComponent* AOwner)
 }
 
 TCustomEdit::~TCustomEdit() = default;
+
+TControlCanvas* TCustomEdit::EditCanvas() {
+  if (!canvas_) canvas_ = std::make_unique<TControlCanvas>(this);
+  return canvas_.get();
+}
 
 bool TCustomEdit::IsMultiLine() const {
   if (HandleAllocated()) return (style_ & ES_MULTILINE) != 0;
@@ -1332,7 +1335,8 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
 }
 
 void TCustomEdit::PaintWindow(TCanvas* DC) {
-  canvas_->PaintThrough(DC, false, [this] { PaintEdit(canvas_.get()); });
+  TControlCanvas* c = EditCanvas();
+  c->PaintThrough(DC, false, [this, c] { PaintEdit(c); });
 }
 
 void TCustomEdit::PaintEdit(TCanvas* C) {

@@ -186,7 +186,8 @@ class TCustomEdit : public TWinControl {
   void AdjustHeight();
   // The text as drawn (password characters in place).
   std::u32string DisplayChars() const;
-  TControlCanvas* EditCanvas() { return canvas_.get(); }
+  // Made on first use: most edits of a program's forms are never painted.
+  TControlCanvas* EditCanvas();
 
  private:
   struct VisualLine {

@@ -3059,15 +3059,15 @@ class TDedAdararAdoz : public TBaseGrid {
   TGridCombo* Combobox() const { return FEditCombo; }
   TGridCombo* UniCombo() const { return FEditCombo; }
   TGridCombo* EditCombo() const { return FEditCombo; }
-  // The other control editors (grid/view/DivUzev_EditKinds.cpp); the spin
-  // editor, the pickers and the rich edit are made on first use.
-  TGridCheckBox* EditCheck() const { return FEditCheck; }
-  TGridEditBtn* BtnEdit() const { return FEditBtn; }
-  TGridEditBtn* EditBtn() const { return FEditBtn; }
-  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
-  TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
-  TGridButton* Btn() const { return FGridButton; }
-  TGridButton* GridButton() const { return FGridButton; }
+  // The other control editors (grid/view/DivUzev_EditKinds.cpp), each made
+  // on first use: most grids never show most of them.
+  TGridCheckBox* EditCheck();
+  TGridEditBtn* BtnEdit() { return EditBtn(); }
+  TGridEditBtn* EditBtn();
+  TGridUnitEditBtn* BtnUnitEdit() { return UnitEditBtn(); }
+  TGridUnitEditBtn* UnitEditBtn();
+  TGridButton* Btn() { return GridButton(); }
+  TGridButton* GridButton();
   // The kind of the editor shown (the last one chosen once it is hidden).
   TEditorType CurrentEditor() const { return FEditControl; }
   TGridSpin* SpinEdit();
@@ -4295,7 +4295,6 @@ class TDedAdararAdoz : public TBaseGrid {
   // Enter and Tab in a control editor.
   void ControlEditorKey(WORD Key);
   // The control editors' own parts of the editor switch.
-  void CreateKindEditors();
   void FreeKindEditors();
   // The date cell's text did not read as a date when its picker opened.
   bool FDateUnread = false;

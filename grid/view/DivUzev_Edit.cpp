@@ -74,7 +74,6 @@ void TDedAdararAdoz::CreateEditorCompanions() {
   FEditCombo->SetEnabled(false);
   FEditCombo->SetIsWinXP(FIsXP);
   FEditCombo->SetIsVista(FIsVista && FIsThemed);
-  CreateKindEditors();
   FFixedEdit = new TGridTransEdit(this);
   FFixedEdit->SetParent(this);
   FFixedEdit->SetBorderStyle(bsNone);

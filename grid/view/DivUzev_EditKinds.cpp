@@ -54,27 +54,50 @@ void Place(T* C, const TRect& R, int W, int H) {
 // ---------------------------------------------------------------------------
 // The controls
 
-void TDedAdararAdoz::CreateKindEditors() {
-  FEditCheck = new TGridCheckBox(this);
-  FEditCheck->SetParent(this);
-  FEditCheck->SetVisible(false);
-  FEditCheck->SetEnabled(false);
-  FEditBtn = new TGridEditBtn(this);
-  FEditBtn->SetParent(this);
-  FEditBtn->SetVisible(false);
-  FEditBtn->SetEnabled(false);
-  FUnitEditBtn = new TGridUnitEditBtn(this);
-  FUnitEditBtn->OnUnitChanged = [this](TObject*, const std::string& NewUnit) {
-    if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
-  };
-  FUnitEditBtn->SetParent(this);
-  FUnitEditBtn->SetVisible(false);
-  FUnitEditBtn->SetEnabled(false);
-  FGridButton = new TGridButton(this);
-  FGridButton->OnClick = [this](TObject* Sender) { DoGridButtonClick(Sender); };
-  FGridButton->SetParent(this);
-  FGridButton->SetVisible(false);
-  FGridButton->SetEnabled(false);
+namespace {
+// A new control editor of Grid: a hidden, disabled child until a cell shows it.
+template <class T>
+T* HiddenEditor(TDedAdararAdoz* Grid) {
+  auto* e = new T(Grid);
+  e->SetParent(Grid);
+  e->SetVisible(false);
+  e->SetEnabled(false);
+  return e;
+}
+}  // namespace
+
+TGridCheckBox* TDedAdararAdoz::EditCheck() {
+  if (FEditCheck == nullptr && !FEditorsFreed) FEditCheck = HiddenEditor<TGridCheckBox>(this);
+  return FEditCheck;
+}
+
+TGridEditBtn* TDedAdararAdoz::EditBtn() {
+  if (FEditBtn == nullptr && !FEditorsFreed) FEditBtn = HiddenEditor<TGridEditBtn>(this);
+  return FEditBtn;
+}
+
+TGridUnitEditBtn* TDedAdararAdoz::UnitEditBtn() {
+  if (FUnitEditBtn == nullptr && !FEditorsFreed) {
+    FUnitEditBtn = new TGridUnitEditBtn(this);
+    FUnitEditBtn->OnUnitChanged = [this](TObject*, const std::string& NewUnit) {
+      if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
+    };
+    FUnitEditBtn->SetParent(this);
+    FUnitEditBtn->SetVisible(false);
+    FUnitEditBtn->SetEnabled(false);
+  }
+  return FUnitEditBtn;
+}
+
+TGridButton* TDedAdararAdoz::GridButton() {
+  if (FGridButton == nullptr && !FEditorsFreed) {
+    FGridButton = new TGridButton(this);
+    FGridButton->OnClick = [this](TObject* Sender) { DoGridButtonClick(Sender); };
+    FGridButton->SetParent(this);
+    FGridButton->SetVisible(false);
+    FGridButton->SetEnabled(false);
+  }
+  return FGridButton;
 }
 
 void TDedAdararAdoz::FreeKindEditors() {
@@ -294,7 +317,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
     case edNumericEditBtn:
     case edFloatEditBtn:
     case edMaskEditBtn: {
-      TGridEditBtn* e = FEditBtn;
+      TGridEditBtn* e = EditBtn();
       e->ReCreate();
       e->SetEditMask(std::string());
       e->SetBounds(Rect.Left, Rect.Top, w, e->Height());
@@ -315,7 +338,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn: {
-      TGridUnitEditBtn* e = FUnitEditBtn;
+      TGridUnitEditBtn* e = UnitEditBtn();
       e->ReCreate();
       e->SetBounds(Rect.Left, Rect.Top, w, e->Height());
       const std::string t = GetEditText(dc, ARow);
@@ -333,7 +356,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       return e;
     }
     case edCheckBox: {
-      TGridCheckBox* c = FEditCheck;
+      TGridCheckBox* c = EditCheck();
       c->ReCreate();
       Place(c, Rect, w, h);
       c->SetCaption(GetEditText(dc, ARow));
@@ -345,7 +368,7 @@ TWinControl* TDedAdararAdoz::ShowKindEditControl(TEditorType Kind, int ACol, int
       return c;
     }
     case edButton: {
-      TGridButton* b = FGridButton;
+      TGridButton* b = GridButton();
       b->ReCreate();
       b->SetBounds(Rect.Left - 1, Rect.Top - 1, w + 2, h + 2);
       b->SetCaption(GetEditText(dc, ARow));

@@ -69,6 +69,21 @@ void SetGlyphs(TDivUzevButton* B, const char* Normal, const char* Disabled) {
   }
 }
 
+// The glyphs come with the window: most grids never show their panel, and a
+// button's pictures (with their disabled and shaded copies) cost more memory
+// than the rest of the panel.
+void LoadGlyphs(TSearchPanel* P) {
+  SetGlyphs(P->ForwardButton(), "GRDARDOWN", "GRDARDOWND");
+  SetGlyphs(P->BackwardButton(), "GRDARUP", "GRDARUPD");
+  SetGlyphs(P->HiliteButton(), "GRDHI", "GRDHID");
+  SetGlyphs(P->ExitButton(), "GRDCLOSE", nullptr);
+  TBitmap hot, down;
+  LoadGlyph(&hot, "GRDCLOSEH");
+  LoadGlyph(&down, "GRDCLOSED");
+  P->ExitButton()->SetGlyphHot(&hot);
+  P->ExitButton()->SetGlyphDown(&down);
+}
+
 }  // namespace
 
 TSearchPanel::TSearchPanel(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -104,16 +119,6 @@ TSearchPanel::TSearchPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   FHiliteButton->SetStyle(tasCheck);
   FHiliteButton->SetAllowAllUp(true);
   FHiliteButton->SetGroupIndex(1);
-
-  SetGlyphs(FForwardButton, "GRDARDOWN", "GRDARDOWND");
-  SetGlyphs(FBackwardButton, "GRDARUP", "GRDARUPD");
-  SetGlyphs(FHiliteButton, "GRDHI", "GRDHID");
-  SetGlyphs(FExitButton, "GRDCLOSE", nullptr);
-  TBitmap hot, down;
-  LoadGlyph(&hot, "GRDCLOSEH");
-  LoadGlyph(&down, "GRDCLOSED");
-  FExitButton->SetGlyphHot(&hot);
-  FExitButton->SetGlyphDown(&down);
   FForwardButton->SetEnabled(false);
   FBackwardButton->SetEnabled(false);
   FHiliteButton->SetEnabled(false);
@@ -180,6 +185,7 @@ void TSearchPanel::LayoutControls() {
 void TSearchPanel::CreateWnd() {
   TCustomControl::CreateWnd();
   LayoutControls();
+  LoadGlyphs(this);
   if (auto* grid = dynamic_cast<TDedAdararAdoz*>(Owner())) {
     if (grid->OnCreatedSearchFooter) grid->OnCreatedSearchFooter(grid);
   }

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <any>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "framework/classes/ComponentFiler.h"
 #include "tests/framework/classes/LayoutTestClasses.h"
 
@@ -117,6 +123,76 @@ TEST_F(PublishedTest, InheritanceAddsToTheParentsTableInDeclarationOrder) {
             (std::vector<std::string>{"Name", "Tag", "Enabled", "OnTimer", "Interval", "Late"}));
   ASSERT_EQ(panel->AllDefined().size(), 2u);
   EXPECT_EQ(panel->AllDefined()[0]->Name, "VyxStyle");
+}
+
+// Each entry reaches its object only through its own kind's accessors; the
+// others raise. An entry stays small: the tables of every class a layout
+// names are built at start-up, a few thousand entries.
+TEST_F(PublishedTest, EachPropertyReachesItsValueThroughItsOwnKindOnly) {
+  const TPublishedClass* c = FindPublishedClass("TTestPanel");
+  ASSERT_NE(c, nullptr);
+  TTestPanel w(nullptr), buddy(nullptr);
+  auto prop = [&](const char* Name) -> const TPropInfo& {
+    const TPropInfo* p = c->FindProp(Name);
+    if (p == nullptr) throw std::runtime_error(Name);
+    return *p;
+  };
+
+  prop("Number").SetOrd(&w, 42);
+  EXPECT_EQ(w.number, 42);
+  EXPECT_EQ(prop("Number").GetOrd(&w), 42);
+  prop("Flag").SetOrd(&w, 0);
+  EXPECT_FALSE(w.Flag);
+  prop("Color").SetOrd(&w, -16777201);  // a system colour, signed in layouts
+  EXPECT_EQ(prop("Color").GetOrd(&w), -16777201);
+  prop("Caption").SetStr(&w, "Abc");
+  EXPECT_EQ(prop("Caption").GetStr(&w), "Abc");
+  prop("Ratio").SetFloat(&w, 0.25);
+  EXPECT_EQ(prop("Ratio").GetFloat(&w), 0.25);
+  prop("Lines").SetList(&w, {"a", "b"});
+  EXPECT_EQ(prop("Lines").GetList(&w), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(prop("Font").GetObject(&w), &w.Font);
+
+  const TPropInfo& cols = prop("Columns");
+  TObject* coll = cols.GetObject(&w);
+  ASSERT_EQ(coll, &w.Columns);
+  cols.CollBeginUpdate(coll);
+  EXPECT_EQ(w.Columns.updating, 1);
+  TObject* item = cols.CollAdd(coll);
+  EXPECT_EQ(cols.CollCount(coll), 1);
+  EXPECT_EQ(cols.CollItem(coll, 0), item);
+  cols.CollClear(coll);
+  cols.CollEndUpdate(coll);
+  EXPECT_EQ(cols.CollCount(coll), 0);
+  EXPECT_EQ(w.Columns.updating, 0);
+
+  const TPropInfo& ref = prop("Buddy");
+  TTestTimer timer(nullptr);
+  EXPECT_TRUE(ref.RefAccepts(&buddy));
+  EXPECT_TRUE(ref.RefAccepts(nullptr));
+  EXPECT_FALSE(ref.RefAccepts(&timer));
+  ref.SetRef(&w, &buddy);
+  EXPECT_EQ(ref.GetRef(&w), &buddy);
+
+  const TPropInfo& click = prop("OnClick");
+  int clicks = 0;
+  EXPECT_TRUE(click.SetEvent(&w, std::any(TNotifyEvent([&](TObject*) { ++clicks; }))));
+  EXPECT_FALSE(click.SetEvent(&w, std::any(42))) << "a handler of another type does not fit";
+  ASSERT_TRUE(w.OnClick);
+  w.OnClick(&w);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(click.GetEvent(&w).has_value());
+  EXPECT_TRUE(click.SetEvent(&w, std::any()));
+  EXPECT_FALSE(w.OnClick);
+
+  EXPECT_THROW(prop("Number").GetStr(&w), std::bad_function_call);
+  EXPECT_THROW(prop("Caption").SetOrd(&w, 1), std::bad_function_call);
+  EXPECT_THROW(prop("Ratio").GetList(&w), std::bad_function_call);
+  EXPECT_THROW(prop("Font").CollCount(&w.Font), std::bad_function_call);
+  EXPECT_THROW(prop("Buddy").GetEvent(&w), std::bad_function_call);
+  EXPECT_THROW(prop("OnClick").GetObject(&w), std::bad_function_call);
+
+  EXPECT_LE(sizeof(TPropInfo), 256u) << "room for every kind's accessors in each entry";
 }
 
 // A derived form publishing a field and a handler of its own.

@@ -233,6 +233,38 @@ TEST(Label, AcceleratorFocusesItsControlAndAutoSizeFollowsCaption) {
 // A label of fixed width cuts a text that does not fit where its
 // EllipsisPosition says and ends it in "..."; one that sizes itself shows
 // all of it.
+// An edit makes its painting canvas when first painted; each paint after
+// goes through the same one and shows the text as it is then.
+class TCanvasEdit : public TEdit {
+ public:
+  using TCustomEdit::EditCanvas;
+  using TEdit::TEdit;
+};
+
+TEST(Edit, EachPaintShowsTheTextThroughOneCanvas) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 100);
+  auto* edit = new TCanvasEdit(&form);
+  edit->SetParent(&form);
+  edit->SetText("first");
+  auto drawn = [&] {
+    TCanvasRecorder rec;
+    TControlCanvas* canvas = edit->EditCanvas();
+    canvas->SetRecorder(&rec);
+    form.GrabToBitmap();
+    canvas->SetRecorder(nullptr);
+    std::string text;
+    for (const TCanvasCall& call : rec.AllCalls())
+      if (call.Op == "TextOut") text += call.Text;
+    return text;
+  };
+  EXPECT_EQ(drawn(), "first");
+  TControlCanvas* canvas = edit->EditCanvas();
+  edit->SetText("second");
+  EXPECT_EQ(drawn(), "second");
+  EXPECT_EQ(edit->EditCanvas(), canvas);
+}
+
 TEST(Label, ATextTooLongForAFixedWidthEndsInAnEllipsis) {
   const std::string text = "A project name far too long for the frame it is shown in";
   const struct {

@@ -853,3 +853,42 @@ TEST_F(KindFixture, TypingLinesGrowsTheRowWhileThereIsRoom) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// The control editors come into being when a cell first needs them
+
+namespace {
+template <class T>
+int Owned(TComponent* Owner) {
+  int n = 0;
+  for (int i = 0; i < Owner->ComponentCount(); ++i)
+    if (dynamic_cast<T*>(Owner->Components(i)) != nullptr) ++n;
+  return n;
+}
+}  // namespace
+
+TEST_F(KindFixture, ControlEditorsAreMadeOnFirstUseAndThenReused) {
+  EXPECT_EQ(Owned<TGridCheckBox>(g), 0);
+  EXPECT_EQ(Owned<TGridButton>(g), 0);
+  EXPECT_EQ(Owned<TGridEditBtn>(g), 0);
+  EXPECT_EQ(Owned<TGridUnitEditBtn>(g), 0);
+
+  for (TEditorType k : {edCheckBox, edButton, edEditBtn, edUnitEditBtn}) {
+    Open(k, 2);
+    ASSERT_NE(Shown(), nullptr) << k;
+    EXPECT_TRUE(Shown()->Visible()) << k;
+    TWinControl* first = Shown();
+    PressKey(VK_ESCAPE);
+    Pump();
+    Open(k, 3);
+    EXPECT_EQ(Shown(), first) << k;
+    PressKey(VK_ESCAPE);
+    Pump();
+  }
+  EXPECT_EQ(Owned<TGridCheckBox>(g), 1);
+  EXPECT_EQ(Owned<TGridButton>(g), 1);
+  EXPECT_EQ(Owned<TGridUnitEditBtn>(g), 1);
+  EXPECT_EQ(Owned<TGridEditBtn>(g), 1);
+  EXPECT_EQ(g->EditCheck()->Owner(), g);
+  EXPECT_EQ(Owned<TGridCheckBox>(g), 1);
+}

@@ -127,3 +127,27 @@ TEST(DivUzevSearchPanel, NextAfterTheLastHitMissesThenStartsOver) {
   f.g->SearchBackward(f.p);
   EXPECT_EQ(f.g->SearchCell().Y, 5) << "backwards it starts over at the end";
 }
+
+// A grid whose window is never made (the grids of forms not yet shown) holds
+// no search glyphs; they are there once the panel has its window.
+TEST(DivUzevSearchPanel, GlyphsComeWithThePanelsWindow) {
+  TForm form{nullptr};
+  form.SetBounds(0, 0, 640, 300);
+  auto* g = new TDedAdararAdoz(&form);
+  g->SetParent(&form);
+  TSearchPanel* p = g->SearchPanel();
+  ASSERT_FALSE(p->HandleAllocated());
+  for (TDivUzevButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton(), p->ExitButton()})
+    EXPECT_TRUE(b->Glyph()->Empty());
+
+  g->SearchFooter()->SetVisible(true);
+  testinput::ShowForm(&form);
+  ASSERT_TRUE(p->HandleAllocated());
+  for (TDivUzevButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton(), p->ExitButton()})
+    EXPECT_FALSE(b->Glyph()->Empty()) << b->Caption();
+  for (TDivUzevButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton()})
+    EXPECT_FALSE(b->GlyphDisabled()->Empty()) << b->Caption();
+  EXPECT_FALSE(p->ExitButton()->GlyphHot()->Empty());
+  EXPECT_FALSE(p->ExitButton()->GlyphDown()->Empty());
+  EXPECT_TRUE(p->ExitButton()->Caption().empty());
+}
