@@ -267,21 +267,7 @@ void Add_Rows(const TTable_Memory_Grid& Grid, const TTable_Grid_Format& Format,
 
 // A number from a table or parameter text, or Fallback when the text is
 // missing or no number.
-int Number(const std::string* Text, int Fallback) {
-  if (!Text) return Fallback;
-  // Nearly every field is a short plain decimal: read at once, it needs
-  // none of the general conversion's signs, prefixes and limits.
-  const std::string& t = *Text;
-  if (!t.empty() && t.size() <= 9) {
-    int v = 0;
-    for (char c : t) {
-      if (c < '0' || c > '9') return Text_To_Int(t, Fallback);
-      v = v * 10 + (c - '0');
-    }
-    return v;
-  }
-  return Text_To_Int(t, Fallback);
-}
+int Number(const std::string* Text, int Fallback) { return Text ? Text_To_Int(*Text, Fallback) : Fallback; }
 int Number(const std::optional<std::string>& Text, int Fallback) {
   return Number(Text ? &*Text : nullptr, Fallback);
 }

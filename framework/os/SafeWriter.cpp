@@ -162,17 +162,9 @@ int TSafeFileWriter::TState::Put(std::string_view Data) {
 }
 
 int TSafeFileWriter::TState::Finish() {
-  ::fchmod(Fd, Mode);
-  int err = Injected(swsFlush, Shown);
-  if (err == 0 && ::fsync(Fd) != 0) err = errno;
+  int err = Flush();
+  if (err == 0) err = Place();
   if (err) return err;
-  const int fd = Fd;
-  Fd = -1;
-  if (::close(fd) != 0) return errno;
-  err = Injected(swsRename, Shown);
-  if (err == 0 && ::rename(Temp.c_str(), Target.c_str()) != 0) err = errno;
-  if (err) return err;
-  Temp.clear();
   if (SyncFolderAfter) SyncFolder(Folder);
   return 0;
 }

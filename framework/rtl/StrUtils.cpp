@@ -197,7 +197,13 @@ std::string MapChars(std::string_view S, F f) {
 int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 }  // namespace
 
-std::string Trim(std::string_view S) { return TrimRight(TrimLeft(S)); }
+std::string Trim(std::string_view S) { return std::string(TrimmedView(S)); }
+
+std::string_view TrimmedView(std::string_view S) {
+  while (!S.empty() && IsBlankOrControl(static_cast<unsigned char>(S.front()))) S.remove_prefix(1);
+  while (!S.empty() && IsBlankOrControl(static_cast<unsigned char>(S.back()))) S.remove_suffix(1);
+  return S;
+}
 
 std::string TrimLeft(std::string_view S) {
   std::size_t i = 0;

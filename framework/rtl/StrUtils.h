@@ -21,6 +21,8 @@ struct TFormatSettings;
 
 // Removes characters with codes up to 0x20 (blanks and control characters).
 std::string Trim(std::string_view S);
+// What Trim keeps, without a copy.
+std::string_view TrimmedView(std::string_view S);
 std::string TrimLeft(std::string_view S);
 std::string TrimRight(std::string_view S);
 

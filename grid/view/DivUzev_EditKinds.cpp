@@ -78,24 +78,18 @@ TGridEditBtn* TDedAdararAdoz::EditBtn() {
 
 TGridUnitEditBtn* TDedAdararAdoz::UnitEditBtn() {
   if (FUnitEditBtn == nullptr && !FEditorsFreed) {
-    FUnitEditBtn = new TGridUnitEditBtn(this);
+    FUnitEditBtn = HiddenEditor<TGridUnitEditBtn>(this);
     FUnitEditBtn->OnUnitChanged = [this](TObject*, const std::string& NewUnit) {
       if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
     };
-    FUnitEditBtn->SetParent(this);
-    FUnitEditBtn->SetVisible(false);
-    FUnitEditBtn->SetEnabled(false);
   }
   return FUnitEditBtn;
 }
 
 TGridButton* TDedAdararAdoz::GridButton() {
   if (FGridButton == nullptr && !FEditorsFreed) {
-    FGridButton = new TGridButton(this);
+    FGridButton = HiddenEditor<TGridButton>(this);
     FGridButton->OnClick = [this](TObject* Sender) { DoGridButtonClick(Sender); };
-    FGridButton->SetParent(this);
-    FGridButton->SetVisible(false);
-    FGridButton->SetEnabled(false);
   }
   return FGridButton;
 }
@@ -127,49 +121,33 @@ void TDedAdararAdoz::FreeKindEditors() {
 }
 
 TGridSpin* TDedAdararAdoz::SpinEdit() {
-  if (FEditSpin == nullptr && !FEditorsFreed) {
-    FEditSpin = new TGridSpin(this);
-    FEditSpin->SetParent(this);
-    FEditSpin->SetVisible(false);
-    FEditSpin->SetEnabled(false);
-  }
+  if (FEditSpin == nullptr && !FEditorsFreed) FEditSpin = HiddenEditor<TGridSpin>(this);
   return FEditSpin;
 }
 
 TGridDatePicker* TDedAdararAdoz::DateTimePicker() {
   if (FDatePicker == nullptr && !FEditorsFreed) {
-    FDatePicker = new TGridDatePicker(this);
+    FDatePicker = HiddenEditor<TGridDatePicker>(this);
     FDatePicker->OnDropDown = [this](TObject*) { DoDatePickerDropDown(); };
     FDatePicker->OnCloseUp = [this](TObject*) { DoDatePickerCloseUp(); };
     FDatePicker->OnChange = [this](TObject*) {
       DoDatePickerChange(FDatePicker->DateTime(), FDatePicker->Kind() == dtkTime);
     };
-    FDatePicker->SetParent(this);
-    FDatePicker->SetVisible(false);
-    FDatePicker->SetEnabled(false);
   }
   return FDatePicker;
 }
 
 TGridDateTimePicker* TDedAdararAdoz::DateAndTimePicker() {
-  if (FDateTimePicker == nullptr && !FEditorsFreed) {
-    FDateTimePicker = new TGridDateTimePicker(this);
-    FDateTimePicker->SetParent(this);
-    FDateTimePicker->SetVisible(false);
-    FDateTimePicker->SetEnabled(false);
-  }
+  if (FDateTimePicker == nullptr && !FEditorsFreed) FDateTimePicker = HiddenEditor<TGridDateTimePicker>(this);
   return FDateTimePicker;
 }
 
 ZEveRozoDiva* TDedAdararAdoz::InplaceRichEdit() {
   if (FInplaceRichEdit == nullptr && !FEditorsFreed) {
-    FInplaceRichEdit = new ZEveRozoDiva(this);
+    FInplaceRichEdit = HiddenEditor<ZEveRozoDiva>(this);
     FInplaceRichEdit->OnSelectionChange = [this](TObject*) {
       if (OnRichEditSelectionChange) OnRichEditSelectionChange(this);
     };
-    FInplaceRichEdit->SetParent(this);
-    FInplaceRichEdit->SetVisible(false);
-    FInplaceRichEdit->SetEnabled(false);
   }
   return FInplaceRichEdit;
 }

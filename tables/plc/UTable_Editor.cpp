@@ -270,11 +270,7 @@ std::optional<std::string> Check_Table(const TTable_Grid_View& Grid, const TTabl
 }
 
 std::string_view Cell_Trimmed(const TTable_Grid_View& Grid, int Col, int Row, std::string& Buffer) {
-  std::string_view s = Grid.Cell_Text(Col, Row, Buffer);
-  // What Trim removes: blanks and control characters.
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
-  return s;
+  return TrimmedView(Grid.Cell_Text(Col, Row, Buffer));
 }
 
 bool Cell_Is_Y_Any_Case(const TTable_Grid_View& Grid, int Col, int Row) {
